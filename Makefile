@@ -1,0 +1,38 @@
+# make run [PROGRAM=kelvane|dorrith|sarnoth]   build and start a program
+# make test                                    build and run every test
+PROGRAM ?= kelvane
+JOBS ?= $(shell nproc)
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+PACKAGES := build-essential cmake pkg-config libsdl2-dev libcairo2-dev libpango1.0-dev \
+	libfontconfig-dev fonts-ipafont-gothic fonts-liberation2 libgtest-dev googletest \
+	xvfb xdotool x11-utils imagemagick
+
+.PHONY: run test deps build build-asan bench clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing: $$missing"; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build build -j $(JOBS)
+
+build-asan: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCW_SANITIZE=ON >/dev/null
+	cmake --build build-asan -j $(JOBS)
+
+run: build
+	./build/$(PROGRAM)
+
+test: build build-asan
+	cd build && ctest --output-on-failure -j $(JOBS)
+	cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS) -E '^script_'
+
+bench: build
+	bash bench/run.sh build
+
+clean:
+	rm -rf build build-asan

@@ -1,0 +1,44 @@
+// A backend with no window: keys come from a script, the clock is fixed, and
+// what is drawn is kept so it can be written out as a picture.
+#pragma once
+#include <deque>
+#include <functional>
+#include <string>
+
+#include "platform/platform.h"
+#include "platform/retained.h"
+
+namespace cw {
+
+class HeadlessBackend : public Backend {
+public:
+    explicit HeadlessBackend(std::string keys = "", std::string time = "00:00:00")
+        : keys_(keys.begin(), keys.end()), time_(std::move(time)) {}
+
+    void draw(const DrawOp& op) override { screen_.add(op); }
+    std::string poll_key() override {
+        if (on_wait) on_wait();
+        if (keys_.empty()) throw KeysExhausted{};
+        std::string k(1, keys_.front());
+        keys_.pop_front();
+        ++used_;
+        return k;
+    }
+    std::string time_of_day() override { return time_; }
+    [[noreturn]] void idle_forever(int code, int site) override { throw ErrorScreenReached{code, site}; }
+
+    void push_keys(const std::string& k) { keys_.insert(keys_.end(), k.begin(), k.end()); }
+    size_t keys_left() const { return keys_.size(); }
+    size_t keys_used() const { return used_; }
+    const RetainedList& screen() const { return screen_; }
+    // Called each time the program polls for a key (before the key is taken).
+    std::function<void()> on_wait;
+
+private:
+    std::deque<char> keys_;
+    std::string time_;
+    size_t used_ = 0;
+    RetainedList screen_;
+};
+
+}  // namespace cw

@@ -1,0 +1,125 @@
+#include "platform/platform.h"
+
+#include <cmath>
+
+#include "platform/basic.h"
+
+namespace cw {
+
+int Platform::colour(float c) const {
+    int k = to_int(c);
+    if (k < 0 || k > 15) throw RuntimeError(ERR_ILLEGAL_CALL);
+    return k;
+}
+
+void Platform::SETDRAWWIDTH(float width) {
+    int w = to_int(width);
+    width_ = w < 0 ? 0 : w;
+}
+
+void Platform::emit(DrawOp op) {
+    if (op.drawn()) backend_.draw(op);
+    if (observer) observer(op);
+    if (recording_) record_.push_back(std::move(op));
+    backend_.service();
+}
+
+void Platform::LINE(float x1, float y1, float x2, float y2, float c) {
+    DrawOp op;
+    op.op = Op::Line;
+    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+    op.c = colour(c);
+    op.w = width_;
+    emit(std::move(op));
+}
+
+void Platform::BOX(float x1, float y1, float x2, float y2, float c) {
+    DrawOp op;
+    op.op = Op::Box;
+    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+    op.c = colour(c);
+    op.w = width_;
+    emit(std::move(op));
+}
+
+void Platform::FILL(float x1, float y1, float x2, float y2, float c, float f) {
+    DrawOp op;
+    op.op = Op::Fill;
+    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
+    op.c = colour(c);
+    op.f = colour(f);
+    op.w = width_;
+    emit(std::move(op));
+}
+
+void Platform::CIRCLE(float cx, float cy, float r, float c, float start, float end, bool filled, float f) {
+    DrawOp op;
+    op.op = Op::Circle;
+    op.x1 = cx, op.y1 = cy, op.r = r;
+    op.start = start, op.end = end;
+    op.filled = filled;
+    op.c = colour(c);
+    op.f = f < 0 ? op.c : colour(f);
+    op.w = width_;
+    emit(std::move(op));
+}
+
+void Platform::CONNECT(const std::vector<Point>& pts, float c) {
+    DrawOp op;
+    op.op = Op::Polyline;
+    op.pts = pts;
+    op.c = colour(c);
+    op.w = width_;
+    emit(std::move(op));
+}
+
+void Platform::SYMBOL(float x, float y, float p, float q, float c, const std::string& text) {
+    DrawOp op;
+    op.op = Op::Text;
+    op.x1 = x, op.y1 = y;
+    op.p = to_int(p), op.q = to_int(q);
+    op.c = colour(c);
+    op.s = text;
+    op.font = font_;
+    emit(std::move(op));
+}
+
+void Platform::CLS() {
+    DrawOp op;
+    op.op = Op::Cls;
+    emit(std::move(op));
+}
+
+void Platform::note(Op kind, float x, float y, float c, const std::string& s) {
+    if (!observer && !recording_) return;
+    DrawOp op;
+    op.op = kind;
+    op.x1 = x, op.y1 = y;
+    op.c = to_int(c);
+    op.s = s;
+    if (observer) observer(op);
+    if (recording_) record_.push_back(std::move(op));
+}
+
+std::string Platform::INKEY() {
+    std::string k = backend_.poll_key();
+    if (!k.empty()) note(Op::Key, 0, 0, 0, k);
+    return k;
+}
+
+// A small permuted congruential generator: reproducible for a seed.
+void Platform::RANDOMIZE(int seed) {
+    rng_ = 0x853c49e6748fea9bULL + static_cast<uint64_t>(static_cast<int64_t>(seed)) * 0x9E3779B97F4A7C15ULL;
+    RND();
+}
+
+float Platform::RND() {
+    uint64_t old = rng_;
+    rng_ = old * 6364136223846793005ULL + 1442695040888963407ULL;
+    uint32_t xorshifted = static_cast<uint32_t>(((old >> 18u) ^ old) >> 27u);
+    uint32_t rot = static_cast<uint32_t>(old >> 59u);
+    uint32_t v = (xorshifted >> rot) | (xorshifted << ((32 - rot) & 31));
+    return static_cast<float>(v >> 8) * (1.0f / 16777216.0f);  // 24 bits: strictly below 1
+}
+
+}  // namespace cw

@@ -1,0 +1,99 @@
+// The platform layer: drawing state and operations, keys, clock and random
+// numbers, as the shell and lessons call them.  A Backend decides where the
+// drawing goes (a window, or nowhere for headless runs) and where keys and the
+// time of day come from.
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/display.h"
+#include "platform/errors.h"
+
+namespace cw {
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+    // Each drawing operation as it is made.
+    virtual void draw(const DrawOp& op) = 0;
+    // One waiting key as a one-byte string, or "" when none is waiting.
+    // A window backend shows what was drawn and may wait up to about one
+    // frame for input before it answers "".  Closing the window throws
+    // ProgramEnd; a headless backend with no keys left throws KeysExhausted.
+    virtual std::string poll_key() = 0;
+    // Time of day as "HH:MM:SS".
+    virtual std::string time_of_day() = 0;
+    // The error screen: shows what was drawn and waits until the window is
+    // closed (throws ProgramEnd); headless backends throw ErrorScreenReached.
+    [[noreturn]] virtual void idle_forever(int code, int site) = 0;
+    // Called between drawing operations so a window stays serviced.
+    virtual void service() {}
+};
+
+using Point = std::pair<float, float>;
+
+class Platform {
+public:
+    explicit Platform(Backend& backend) : backend_(backend) {}
+
+    // Window library.
+    void SETMAPMODE(int mode) { map_mode_ = mode; }
+    void MAXIMIZEWINDOW() { maximised_ = true; }
+    void SETFONTNAME(const std::string& face) { font_.face = face; }
+    void SETFONTSIZE(float size) { font_.size = size; }
+    void SETFONTBOLD(float flag) { font_.bold = flag != 0; }
+    void SETFONTITALIC(float flag) { font_.italic = flag != 0; }
+    void SETDRAWWIDTH(float width);
+    int GETDRAWWIDTH() const { return width_; }
+    const FontState& font() const { return font_; }
+
+    // Drawing.  Second points are absolute; callers add their STEP offsets.
+    void LINE(float x1, float y1, float x2, float y2, float c);
+    void BOX(float x1, float y1, float x2, float y2, float c);
+    void FILL(float x1, float y1, float x2, float y2, float c, float f);
+    void FILL(float x1, float y1, float x2, float y2, float c) { FILL(x1, y1, x2, y2, c, c); }
+    // Arc from start to end (fractions of a turn, clockwise on screen);
+    // 0 and 0 is the whole circle.  filled gives a disc or sector in f.
+    void CIRCLE(float cx, float cy, float r, float c, float start = 0, float end = 0, bool filled = false,
+                float f = -1);
+    void CONNECT(const std::vector<Point>& pts, float c);
+    void SYMBOL(float x, float y, float p, float q, float c, const std::string& text);
+    void CLS();
+
+    // Keyboard, clock, random numbers.
+    std::string INKEY();
+    std::string TIME_s() { return backend_.time_of_day(); }
+    void RANDOMIZE(int seed);
+    float RND();  // in [0, 1), single precision
+    [[noreturn]] void END() { throw ProgramEnd{}; }
+    [[noreturn]] void IDLE_FOREVER(int code, int site) { backend_.idle_forever(code, site); }
+
+    // Notes for the replay log.
+    void note(Op kind, float x, float y, float c, const std::string& s);
+
+    // Every operation since recording began (drawn ones and notes), for tests
+    // and the replay log.
+    void set_recording(bool on) { recording_ = on; }
+    const std::vector<DrawOp>& record() const { return record_; }
+    void clear_record() { record_.clear(); }
+    // Optional observer of every operation (the replay tool's log).
+    std::function<void(const DrawOp&)> observer;
+
+private:
+    void emit(DrawOp op);
+    int colour(float c) const;
+
+    Backend& backend_;
+    FontState font_;
+    int width_ = 1;
+    int map_mode_ = 0;
+    bool maximised_ = false;
+    bool recording_ = false;
+    std::vector<DrawOp> record_;
+    uint64_t rng_ = 0x853c49e6748fea9bULL;
+};
+
+}  // namespace cw

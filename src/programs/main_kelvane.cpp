@@ -1,0 +1,3 @@
+#include "platform/window.h"
+
+int main() { return cw::run_in_window(cw::make_kelvane, "Kelvane"); }

@@ -1,0 +1,25 @@
+// The math typesetter: expression code strings, prompt text and plain text.
+#pragma once
+#include "shell/program.h"
+
+namespace cw {
+
+// Expression code strings.
+void DRAW_EXPRESSION_TEXT(Program& g);
+void DRAW_GLYPH_RUN(Program& g);
+void DRAW_FRACTION(Program& g);
+
+// Measuring, cells and the column layout.
+void MEASURE_EXPRESSION_TEXT(Program& g);
+void DRAW_CELL(Program& g);
+void DRAW_CELL_AROUND_TEXT(Program& g);
+void DRAW_COLUMN_OPERATION(Program& g);
+
+// Prompt text at a fixed pitch.
+void DRAW_CONVERTED_CHARS(Program& g);
+void PRINT_PROMPT_TEXT(Program& g);
+
+// Plain labels.
+void DRAW_PLAIN_TEXT(Program& g);
+
+}  // namespace cw

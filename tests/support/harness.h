@@ -1,0 +1,39 @@
+// A program run headless with scripted keys, for tests.
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/headless.h"
+#include "platform/platform.h"
+#include "shell/program.h"
+
+namespace cw::test {
+
+struct Harness {
+    explicit Harness(const std::string& program = "kelvane", const std::string& keys = "",
+                     const std::string& time = "00:00:00")
+        : backend(keys, time), pf(backend), prog(make_program(program, pf)), g(*prog) {
+        pf.set_recording(true);
+    }
+    // Operations drawn since the record was last cleared (notes left out).
+    std::vector<DrawOp> drawn() const {
+        std::vector<DrawOp> out;
+        for (auto& op : pf.record())
+            if (op.drawn()) out.push_back(op);
+        return out;
+    }
+    std::vector<DrawOp> of(Op kind) const {
+        std::vector<DrawOp> out;
+        for (auto& op : pf.record())
+            if (op.op == kind) out.push_back(op);
+        return out;
+    }
+
+    HeadlessBackend backend;
+    Platform pf;
+    std::unique_ptr<Program> prog;
+    Program& g;
+};
+
+}  // namespace cw::test
