@@ -21,7 +21,7 @@ struct CoreVars {
     float KAIX = 0, KAIY = 0;
     std::string TITLE_s;
     std::string AINP_s;
-    float AINP = 0, SENTAKU = 0, NO = 0;
+    float AINP = 0, SENTAKU = 0, NO = 0, NO1 = 0;
     float XX = 0, YY = 0;
     float DR = 0;
     std::string AA_s;

@@ -1,0 +1,208 @@
+#include "lessons/toolkit.h"
+
+#include "platform/basic.h"
+#include "shell/shell.h"
+#include "typeset/typeset.h"
+
+namespace cw::lesson {
+
+namespace {
+
+void keep_cursor(Program& g, Keep keep) {
+    switch (keep) {
+        case Keep::Pen:
+            g.XI2 = g.X;
+            g.YI1 = g.Y;
+            break;
+        case Keep::YOnly:
+            g.YI1 = g.Y;
+            break;
+        case Keep::Indent:
+            g.XI1 = g.X;
+            g.YI1 = g.Y;
+            break;
+        case Keep::None:
+            break;
+    }
+}
+
+}  // namespace
+
+void put(Program& g, float x, float y, float c, const std::string& code, Keep keep) {
+    g.CCC1 = c;
+    g.X = x;
+    g.Y = y;
+    g.AA_s = code;
+    DRAW_EXPRESSION_TEXT(g);
+    keep_cursor(g, keep);
+}
+
+void cont(Program& g, float c, const std::string& code, Keep keep) { put(g, g.XI2, g.YI1, c, code, keep); }
+
+void below(Program& g, float x, float dy, float c, const std::string& code, Keep keep) {
+    put(g, x, g.YI1 + dy, c, code, keep);
+}
+
+void cursor(Program& g, float xi0, float xi1, float yi1) {
+    g.XI0 = xi0;
+    g.XI1 = xi1;
+    g.YI1 = yi1;
+}
+
+void erase(Program& g, float x1, float y1, float x2, float y2) { g.pf.FILL(x1, y1, x2, y2, 15, 15); }
+
+void erase_by(Program& g, float x, float y, float w, float h) { erase(g, x, y, x + w, y + h); }
+
+void clear_screen(Program& g) { erase_by(g, 0, 0, 1760, 1800); }
+
+void panel(Program& g, float x1, float y1, float x2, float y2, float border, float fill) {
+    g.pf.FILL(x1, y1, x2, y2, border, fill);
+}
+
+void reveal(Program& g, const std::vector<std::function<void()>>& stages) {
+    for (size_t i = 0; i < stages.size(); ++i) {
+        if (i > 0) WAIT_ANY_KEY(g);
+        stages[i]();
+    }
+}
+
+void drill(Program& g, const std::function<void()>& problem) {
+    g.AINP = 3;
+    while (g.AINP != 1) {
+        problem();
+        ASK_NEXT_STEP(g);
+    }
+}
+
+float rnd_int(Program& g, float n, float k) { return INT(g.pf.RND() * n + k); }
+
+void random_row(Program& g, float n) { g.NO = rnd_int(g, n, 1); }
+
+void next_row(Program& g, float n) { g.NO = (g.NO == n) ? 1.0f : g.NO + 1; }
+
+void load_texts(StrArray& table, int first, const std::vector<std::string>& texts) {
+    for (size_t i = 0; i < texts.size(); ++i) table(first + static_cast<int>(i)) = texts[i];
+}
+
+void goal_screen(Program& g, const std::vector<std::string>& lines, float heading_colour) {
+    clear_screen(g);
+    g.XI1 = 44;
+    g.YI1 = 240;
+    put(g, g.XI1, g.YI1, heading_colour, "<めあて>");
+    bool first = true;
+    for (auto& line : lines) {
+        below(g, g.XI1, first ? 65.0f : 50.0f, 0, line);
+        first = false;
+    }
+}
+
+int choose_item(Program& g, const std::string& menu, int n, bool set_ainp10) {
+    for (;;) {
+        g.AA_s = menu;
+        PROMPT_FOR_NUMBER(g);
+        g.SENTAKU = g.AINP;
+        if (set_ainp10) g.AINP = 10;
+        CLEAR_PROMPT_LINE(g);
+        if (g.SENTAKU < 1 || g.SENTAKU > n) continue;
+        return to_int(g.SENTAKU);
+    }
+}
+
+void run_submenu(Program& g, const std::string& menu, const std::vector<std::function<void(Program&)>>& steps,
+                 bool set_ainp10) {
+    const int n = static_cast<int>(steps.size()) + 1;
+    for (;;) {
+        int item = choose_item(g, menu, n, set_ainp10);
+        if (item >= n) return;
+        steps[static_cast<size_t>(item - 1)](g);
+    }
+}
+
+void play_page(Program& g, const std::string& heading, const std::vector<Fragment>& frags,
+               const PageLayout& layout) {
+    clear_screen(g);
+    g.XI1 = layout.xi1;
+    g.YI1 = layout.yi1;
+    put(g, g.XI1, g.YI1, 3, heading);
+    int keys = 0;
+    for (auto& f : frags) {
+        while (keys < f.stage) {
+            WAIT_ANY_KEY(g);
+            ++keys;
+        }
+        float x = 0, y = 0;
+        switch (f.place) {
+            case Place::FirstProblem:
+                x = g.XI1 + layout.label_dx;
+                y = g.YI1 + layout.first_dy;
+                break;
+            case Place::NextProblem:
+                x = g.XI1 + layout.label_dx;
+                y = g.YI1 + layout.next_dy;
+                break;
+            case Place::Working:
+                x = g.XI1;
+                y = g.YI1 + layout.working_dy;
+                break;
+            case Place::Continue:
+                x = g.XI2;
+                y = g.YI1;
+                break;
+            case Place::Column:
+                g.XI1 = layout.column_xi1;
+                g.YI1 = layout.yi1;
+                continue;
+            case Place::At:
+                x = f.x;
+                y = f.y;
+                break;
+        }
+        put(g, x, y, f.colour, f.text);
+    }
+}
+
+std::string num_text(float n) {
+    std::string s = STR_s(n), out;
+    for (char ch : s)
+        if (ch != ' ') out += ch;
+    return out;
+}
+
+std::string term_text(float n, const std::string& letter, bool leading) {
+    if (n == 0) return "";
+    std::string t;
+    if (!letter.empty() && n == 1)
+        t = "";
+    else if (!letter.empty() && n == -1)
+        t = "-";
+    else
+        t = num_text(n);
+    if (n > 0 && !leading) t = "+" + t;
+    return t + letter;
+}
+
+void add_plus_signs(const NumArray& nums, StrArray& texts, int first, int last) {
+    for (int i = first; i <= last; ++i)
+        if (nums(i) > 0) texts(i) = "+" + texts(i);
+}
+
+void unit_coefficients(const NumArray& nums, StrArray& texts, int first, int last) {
+    for (int i = first; i <= last; ++i) {
+        if (nums(i) == 1)
+            texts(i) = "";
+        else if (nums(i) == -1)
+            texts(i) = "-";
+    }
+}
+
+void drop_zero_terms(const NumArray& nums, StrArray& texts, int first, int last) {
+    for (int i = first; i <= last; ++i)
+        if (nums(i) == 0) texts(i) = "";
+}
+
+std::string rjust(const std::string& s, int width) {
+    int n = KLEN(s);
+    return n >= width ? s : std::string(static_cast<size_t>(width - n), ' ') + s;
+}
+
+}  // namespace cw::lesson
