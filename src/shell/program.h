@@ -34,6 +34,9 @@ public:
 
     Platform& pf;
     const ProgramInfo info;
+
+    // Nesting depth of the typesetter (see TypesetScope); not a script variable.
+    int typeset_depth = 0;
 };
 
 // The three programs.

@@ -4,6 +4,16 @@
 
 namespace cw {
 
+// Marks a typesetter routine as running, so that the calls it makes itself
+// (measuring, fraction parts) are told apart from the calls of lessons.
+struct TypesetScope {
+    explicit TypesetScope(Program& g) : g(g) { ++g.typeset_depth; }
+    ~TypesetScope() { --g.typeset_depth; }
+    TypesetScope(const TypesetScope&) = delete;
+    TypesetScope& operator=(const TypesetScope&) = delete;
+    Program& g;
+};
+
 // Expression code strings.
 void DRAW_EXPRESSION_TEXT(Program& g);
 void DRAW_GLYPH_RUN(Program& g);

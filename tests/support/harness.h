@@ -10,10 +10,22 @@
 
 namespace cw::test {
 
+// A bare program with no lessons, for tests of the shared subsystems.
+inline ProgramInfo bare_info(bool dorrith = false) {
+    return {"Test", {"1　一", "2　二", "3　三", "4　四", "5　五", "6　六", "7　七"}, dorrith};
+}
+
 struct Harness {
-    explicit Harness(const std::string& program = "kelvane", const std::string& keys = "",
+    // One of the three programs ("kelvane", "dorrith", "sarnoth").
+    explicit Harness(const std::string& program, const std::string& keys = "",
                      const std::string& time = "00:00:00")
         : backend(keys, time), pf(backend), prog(make_program(program, pf)), g(*prog) {
+        pf.set_recording(true);
+    }
+    // A bare program: only the shared subsystems, nothing of any lesson.
+    explicit Harness(ProgramInfo info = bare_info(), const std::string& keys = "",
+                     const std::string& time = "00:00:00")
+        : backend(keys, time), pf(backend), prog(std::make_unique<Program>(pf, std::move(info))), g(*prog) {
         pf.set_recording(true);
     }
     // Operations drawn since the record was last cleared (notes left out).

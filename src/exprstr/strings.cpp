@@ -1,0 +1,63 @@
+// Edits of the string register A$: blanks, layout marks and term signs.
+#include "exprstr/exprstr.h"
+
+namespace cw {
+
+void STRIP_SPACES(Program& g) {
+    g.X9_s.clear();
+    g.KB8 = static_cast<float>(LEN(g.A_s));
+    // The loop body runs at least once, as every counted loop here does.
+    g.IB8 = 1;
+    auto chars = split_chars(g.A_s);
+    size_t k = 0;
+    do {
+        g.X8_s = k < chars.size() ? chars[k] : "";
+        if (g.X8_s != " ") g.X9_s += g.X8_s;
+        g.IB8 += static_cast<float>(k < chars.size() ? sj_width(chars[k]) : 1);
+        ++k;
+    } while (k < chars.size());
+    g.A_s = g.X9_s;
+}
+
+void STRIP_LAYOUT_MARKS(Program& g) {
+    struct Mark {
+        const char* text;
+        float CoreVars::*pos;
+    };
+    static const Mark marks[] = {
+        {"^", &CoreVars::TA1}, {"ﾝ", &CoreVars::TA2}, {"ﾀ", &CoreVars::TA3}, {"=", &CoreVars::TA3}};
+    for (const Mark& m : marks) {
+        for (int p = INSTR(g.A_s, m.text); p != 0; p = INSTR(g.A_s, m.text)) {
+            g.*m.pos = static_cast<float>(p);
+            g.A_s = LEFT_s(g.A_s, p - 1) + MID_s(g.A_s, p + 1);
+        }
+    }
+}
+
+void NEGATE_TERM_SIGN(Program& g) {
+    g.LE = static_cast<float>(LEN(g.A_s));
+    if (g.A_s.empty()) return;
+    if (g.A_s[0] == '-')
+        g.A_s[0] = '+';
+    else if (g.A_s[0] == '+')
+        g.A_s[0] = '-';
+    else
+        g.A_s = "-" + g.A_s;
+}
+
+void STRIP_LEADING_PLUS(Program& g) {
+    g.LE = static_cast<float>(LEN(g.A_s));
+    if (!g.A_s.empty() && g.A_s[0] == '+') g.A_s.erase(0, 1);
+}
+
+void STRIP_LEADING_SIGN(Program& g) {
+    g.LE = static_cast<float>(LEN(g.A_s));
+    if (!g.A_s.empty() && (g.A_s[0] == '+' || g.A_s[0] == '-')) g.A_s.erase(0, 1);
+}
+
+void PARENTHESIZE_IF_NEGATIVE(Program& g) {
+    g.TA1 = static_cast<float>(INSTR(g.A_s, "-"));
+    if (g.TA1 != 0) g.A_s = "(" + g.A_s + ")";
+}
+
+}  // namespace cw

@@ -1,0 +1,240 @@
+// The typesetter entry and the glyph run: expression code strings drawn
+// character by character with fixed metrics.
+#include "typeset/typeset.h"
+
+#include "platform/basic.h"
+
+namespace cw {
+
+namespace {
+
+const char* const GOTHIC = "ゴシック";
+const char* const SERIF = "Times New Roman";
+const char* const SCRIPT = "MT Extra";
+
+void glyph(Program& g, float dx, float dy, float p, float q) {
+    g.pf.SYMBOL(g.TX + dx, g.TY + dy, p, q, g.CCC1, g.B_s);
+}
+
+void stroke(Program& g, float x, float y, float dx, float dy) {
+    g.pf.LINE(g.TX + x, g.TY + y, g.TX + x + dx, g.TY + y + dy, g.CCC1);
+}
+
+bool is_italic_letter(const std::string& b) { return b == "a" || b == "x" || b == "c"; }
+bool is_operator_sign(const std::string& b) { return b == "×" || b == "÷" || b == "±"; }
+
+// One character through the glyph metrics table: first matching row wins.
+void glyph_step(Program& g) {
+    auto& pf = g.pf;
+    const std::string& b = g.B_s;
+    g.TA2 = static_cast<float>(LEN(b));
+    if (b == ".") {
+        glyph(g, -3, 14, 3, 2);
+        g.TX += 8;
+    } else if (b == "'" || b == "°") {
+        glyph(g, 0, 0, 3, 3);
+        g.TX += 12;
+    } else if (b == "=") {
+        pf.SETFONTSIZE(14);
+        pf.SETFONTBOLD(-1);
+        glyph(g, 4, 0, 3, 3);
+        pf.SETFONTSIZE(16);
+        g.TX += 32;
+    } else if (g.JYOUK == 1) {
+        pf.SETFONTSIZE(8);
+        glyph(g, 0, -10, 6, 3);
+        g.JYOUK = 0;
+        pf.SETFONTSIZE(16);
+        g.TX += 24;
+    } else if (g.JYOU == 1 && g.BUN == 1) {
+        pf.SETFONTSIZE(8);
+        glyph(g, 0, -4, 6, 3);
+        g.JYOU = 0;
+        pf.SETFONTSIZE(16);
+        g.TX += 24;
+    } else if (g.JYOU == 1) {
+        glyph(g, 0, 0, 3, 2);
+        g.JYOU = 0;
+        g.TX += 24;
+    } else if (is_italic_letter(b)) {
+        pf.SETFONTNAME(SERIF);
+        pf.SETFONTSIZE(8);
+        pf.SETFONTITALIC(-1);
+        if (g.BUN == 1) {
+            glyph(g, 4, -16, 12, 5);
+        } else {
+            glyph(g, 4, -22, 10, 7);
+        }
+        pf.SETFONTNAME(GOTHIC);
+        pf.SETFONTSIZE(16);
+        pf.SETFONTITALIC(0);
+        g.TX += g.BUN == 1 ? 32 : 27;
+    } else if (b == "l") {
+        pf.SETFONTNAME(SCRIPT);
+        pf.SETFONTSIZE(16);
+        pf.SETFONTBOLD(-1);
+        g.pf.SYMBOL(g.TX, g.Y, 6, 3, g.CCC1, b);
+        pf.SETFONTNAME(GOTHIC);
+        pf.SETFONTSIZE(16);
+        pf.SETFONTBOLD(0);
+        g.TX += 32;
+    } else if ((b == "-" || b == "+") && g.BUN == 1) {
+        pf.SETDRAWWIDTH(5);
+        stroke(g, 6, 14, 20, 0);
+        if (b == "+") stroke(g, 16, 4, 0, 20);
+        pf.SETDRAWWIDTH(3);
+        g.TX += 32;
+    } else if (b == "-" || b == "+") {
+        pf.SETDRAWWIDTH(5);
+        if (b == "-") {
+            stroke(g, 4, 20, 19, 0);
+        } else {
+            stroke(g, 4, 22, 19, 0);
+            stroke(g, 13, 10, 0, 24);
+        }
+        pf.SETDRAWWIDTH(3);
+        g.TX += 27;
+    } else if (is_operator_sign(b) && g.BUN != 1) {
+        glyph(g, -4, 0, 2, 3);
+        g.TX += 27;
+    } else if (b == " ") {
+        g.TX += 27;
+    } else if (g.TA2 == 2 && g.BUN == 1) {
+        pf.SETFONTSIZE(11);
+        glyph(g, 0, 0, 3, 3);
+        pf.SETFONTSIZE(16);
+        g.TX += 38;
+    } else if (g.TA2 == 2) {
+        glyph(g, 0, 0, 2, 3);
+        g.TX += 34;
+    } else if (g.BUN == 1) {
+        glyph(g, 0, 0, 4, 2);
+        g.TX += 32;
+    } else {
+        glyph(g, 0, 0, 3, 3);
+        g.TX += 27;
+    }
+}
+
+// Extends the bar of an open radical to the pen, or lets its start follow
+// the pen while none is open.
+void overbar_step(Program& g) {
+    float rise = 0;
+    if (g.HROOT == 1)
+        rise = 4;
+    else if (g.HROOT == 11)
+        rise = 6;
+    else if (g.HROOT == 22 && g.BUN != 1)
+        rise = 14;
+    if (rise == 0) {
+        g.TXM = g.TX;
+        return;
+    }
+    g.pf.SETDRAWWIDTH(3);
+    g.pf.LINE(g.TXM, g.Y - rise, g.TX, g.Y - rise, g.CCC1);
+    g.pf.SETDRAWWIDTH(3);
+}
+
+void polyline(Program& g, float x, float y, std::initializer_list<Point> rel) {
+    std::vector<Point> pts;
+    for (auto& p : rel) pts.emplace_back(x + p.first, y + p.second);
+    g.pf.CONNECT(pts, g.CCC1);
+}
+
+}  // namespace
+
+void DRAW_EXPRESSION_TEXT(Program& g) {
+    if (g.typeset_depth == 0) g.pf.note(Op::Expr, g.X, g.Y, g.CCC1, g.AA_s);
+    TypesetScope inside(g);
+    for (;;) {
+        g.DR = static_cast<float>(g.pf.GETDRAWWIDTH());
+        g.LEM = static_cast<float>(KLEN(g.AA_s));
+        if (g.LEM == 0) {
+            g.pf.SETDRAWWIDTH(g.DR);
+            return;
+        }
+        g.A_s = KLEFT_s(g.AA_s, 1);
+        g.AA_s = KRIGHT_s(g.AA_s, g.LEM - 1);
+        if (g.A_s == "ﾀ") {
+            g.N = static_cast<float>(KINSTR(g.AA_s, "ﾀ"));
+            if (g.N == 0) continue;  // a lone mark is dropped
+            g.A_s = KLEFT_s(g.AA_s, g.N - 1);
+            g.AA_A_s = KRIGHT_s(g.AA_s, g.LEM - g.N - 1);
+            DRAW_FRACTION(g);
+            g.AA_s = g.AA_A_s;
+        } else if (g.A_s == "#") {
+            g.pf.SETDRAWWIDTH(3);
+            polyline(g, g.X, g.Y, {{4, 36}, {8, 24}, {16, 60}, {30, -14}, {38, -14}});
+            g.B_s.clear();
+            g.HROOT = 22;
+            g.pf.SETDRAWWIDTH(g.DR);
+            g.X += 32;
+            g.TXM = g.X;
+        } else if (g.A_s == "^") {
+            g.JYOU = 1;
+        } else {
+            DRAW_GLYPH_RUN(g);
+        }
+    }
+}
+
+void DRAW_GLYPH_RUN(Program& g) {
+    auto& pf = g.pf;
+    g.TX = g.X;
+    g.TY = g.Y;
+    g.DR = static_cast<float>(pf.GETDRAWWIDTH());
+    g.R_s = g.A_s;
+    g.NAG = static_cast<float>(KLEN(g.R_s));
+    pf.SETFONTNAME(GOTHIC);
+    pf.SETFONTSIZE(16);
+    pf.SETFONTBOLD(-1);
+    g.I = 1;
+    do {
+        g.B_s = KMID_s(g.R_s, g.I, 1);
+        if (g.B_s == "%") g.B_s = "°";
+        if (g.B_s == "*") g.B_s = "×";
+        if (g.B_s == "/") g.B_s = "÷";
+        if (g.B_s == "@") g.B_s = "±";
+        if (g.B_s == "!") g.B_s = "√";
+        if (g.B_s == "^") {
+            g.JYOU = 1;
+        } else if (g.B_s == "\\") {
+            g.JYOUK = 1;
+        } else if (g.B_s == "ﾝ") {
+            g.HROOT = 0;
+        } else if (g.B_s == "√" && g.BUN == 1) {
+            pf.SETDRAWWIDTH(3);
+            polyline(g, g.TX, g.TY, {{4, 24}, {8, 13}, {16, 29}, {24, -6}, {26, -6}});
+            g.B_s.clear();
+            g.HROOT = 11;
+            pf.SETDRAWWIDTH(3);
+            g.TX += 26;
+            g.TXM = g.TX;
+        } else if (g.B_s == "√") {
+            pf.SETDRAWWIDTH(3);
+            polyline(g, g.TX, g.TY, {{4, 36}, {8, 24}, {16, 40}, {24, -4}, {32, -4}});
+            g.B_s.clear();
+            g.HROOT = 1;
+            pf.SETDRAWWIDTH(3);
+            g.TX += 28;
+            g.TXM = g.TX;
+        } else if (g.B_s == "&") {
+            pf.SETDRAWWIDTH(5);
+            polyline(g, g.TX, g.TY, {{4, 40}, {25, 40}, {32, 8}, {11, 8}, {4, 40}});
+            g.B_s.clear();
+            pf.SETDRAWWIDTH(3);
+            g.TX += 36;
+            g.TXM = g.TX;
+        } else {
+            glyph_step(g);
+            overbar_step(g);
+        }
+        g.I += 1;
+    } while (g.I <= g.NAG);
+    g.X = g.TX;
+    g.Y = g.TY;
+    pf.SETFONTBOLD(0);
+    pf.SETDRAWWIDTH(g.DR);
+}
+
+}  // namespace cw
