@@ -1,4 +1,7 @@
 // The program Kelvane: calculation with polynomials.
+#include "lessons/kelvane/lesson1.h"
+#include "lessons/kelvane/lesson2.h"
+#include "lessons/kelvane/lesson3.h"
 #include "shell/program.h"
 
 namespace cw {
@@ -14,6 +17,15 @@ public:
 
     void run_lesson(int n) override {
         switch (n) {
+            case 1:
+                kelvane1::START_LESSON1(*this);
+                break;
+            case 2:
+                kelvane2::START_LESSON2(*this);
+                break;
+            case 3:
+                kelvane3::START_LESSON3(*this);
+                break;
             default:
                 break;  // lessons not yet here go straight back to the menu
         }

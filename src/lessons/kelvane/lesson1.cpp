@@ -1,0 +1,196 @@
+// Kelvane lesson 1: its frame, step ① (terms) and the answer pages.
+#include "lessons/kelvane/lesson1.h"
+
+#include "lessons/toolkit.h"
+#include "shell/shell.h"
+
+namespace cw::kelvane1 {
+
+using namespace cw::lesson;
+
+void START_LESSON1(Program& g) {
+    SHOW_LESSON_GOAL(g);
+    SHOW_LESSON1_MENU(g);
+}
+
+void SHOW_LESSON_GOAL(Program& g) {
+    goal_screen(g, {"文字を使った式を、", "項の数やかけられている文字の個数に着目して調べよう。"});
+}
+
+void SHOW_LESSON1_MENU(Program& g) {
+    run_submenu(g, "①項　②問1　③次数　④問2　⑤次式　⑥問3　⑦終了",
+                {TEACH_TERMS, SHOW_ANSWERS_Q1, TEACH_COEFFICIENT_AND_DEGREE, SHOW_ANSWERS_Q2, TEACH_DEGREE_NAME,
+                 SHOW_ANSWERS_Q3});
+}
+
+// ---- step ① ------------------------------------------------------------------
+
+namespace {
+
+// 問１: five quantities, then their answers one per key.
+void show_quantities(Program& g) {
+    clear_screen(g);
+    cursor(g, 40, 40 + 81, 30);
+    g.U_a(1) = 0;
+    g.V_a(1) = 30;
+    put(g, g.XI0, g.YI1, 3, "問１　次の数量を表す式を書きなさい。");
+    below(g, g.XI0, 60, 3, "(1)");
+    cont(g, 0, "1個akgの小包３個の重さ");
+    below(g, g.XI0, 50, 3, "(2)");
+    cont(g, 0, "縦xcm,横ycmのはがきの面積");
+    below(g, g.XI0, 50, 3, "(3)");
+    cont(g, 0, "1辺がpcmの正方形の記念切手の面積");
+    below(g, g.XI0, 50, 3, "(4)");
+    cont(g, 0, "郵便料金c円を払うのに、500円出したときのおつり");
+    below(g, g.XI0, 50, 3, "(5)");
+    cont(g, 0, "10円切手a枚と2円切手b枚を買ったときの代金");
+    WAIT_ANY_KEY(g);
+    below(g, g.XI1, 80, 3, "  < 解答 > ");
+    below(g, g.XI0, 70, 0, "(1)a*3=");
+    g.U_a(2) = 1600;
+    g.V_a(2) = g.YI1 - 10;
+    WAIT_ANY_KEY(g);
+    cont(g, 3, "3a(kg)");
+    put(g, g.XI0 + 520, g.YI1, 0, "(2)x*y=");
+    WAIT_ANY_KEY(g);
+    cont(g, 3, "xy(cm^2)");
+    below(g, g.XI0, 52, 0, "(3)p*p=");
+    WAIT_ANY_KEY(g);
+    cont(g, 3, "p^2(cm^2)");
+    put(g, g.XI0 + 520, g.YI1, 0, "(4)");
+    WAIT_ANY_KEY(g);
+    cont(g, 3, "500-c(円)");
+    below(g, g.XI0, 52, 0, "(5)10*a+2*b=");
+    WAIT_ANY_KEY(g);
+    cont(g, 3, "10a+2b(円)");
+    WAIT_ANY_KEY(g);
+}
+
+// The definitions of 単項式 and 多項式, over the five answer lines.
+void define_monomial_and_polynomial(Program& g) {
+    cursor(g, 40, 40 + 54, 30);
+    g.U_a(1) = 0;
+    g.V_a(1) = 30;
+    erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
+    put(g, g.XI1, g.YI1, 3, "   <単項式と多項式>");
+    WAIT_ANY_KEY(g);
+    below(g, g.XI0, 50, 5, "単項式");
+    WAIT_ANY_KEY(g);
+    below(g, g.XI0 + 40, 50, 0, "数や文字についての");
+    below(g, g.XI0 + 40, 50, 0, "乗法だけでできている式");
+    WAIT_ANY_KEY(g);
+    below(g, g.XI1, 50, 0, "例…3a,xy,p^2,c,-5");
+    WAIT_ANY_KEY(g);
+    below(g, g.XI0, 50, 5, "多項式");
+    WAIT_ANY_KEY(g);
+    below(g, g.XI0 + 40, 50, 0, "単項式の和の形で表された式");
+    WAIT_ANY_KEY(g);
+    below(g, g.XI1, 50, 0, "例…500-c,10a+2b");
+    g.U_a(3) = 0;
+    g.V_a(3) = g.YI1 + 90;
+    WAIT_ANY_KEY(g);
+    erase_by(g, 0, g.YI1 + 50, 1600, 1000);
+}
+
+}  // namespace
+
+void DRILL_MONOMIAL_OR_POLYNOMIAL(Program& g) {
+    g.U_a(4) = 1600;
+    g.V_a(4) = g.V_a(3) + 200;
+    erase(g, g.U_a(3), g.V_a(3), g.U_a(4), g.V_a(4));
+    g.NO = 0;
+    drill(g, [&] {
+        load_texts(g.T_sa, 1,
+                   {"4x-2a", "6x^2+3x", "8a^2b-5", "3x^2-4x+6", "4abc+16ab-8bc", "4x", "-6x^2", "-2x", "a", "-5",
+                    "多項式", "多項式", "多項式", "多項式", "多項式", "単項式", "単項式", "単項式", "単項式",
+                    "単項式"});
+        random_row(g, 10);
+        g.YI1 = g.V_a(3);
+        erase(g, g.U_a(3), g.V_a(3), g.U_a(4), g.V_a(4));
+        put(g, g.XI0, g.YI1, 3, "問2　単項式、多項式のどちらですか。");
+        below(g, g.XI1 + 80, 60, 0, g.T_sa(g.NO));
+        WAIT_ANY_KEY(g);
+        below(g, g.XI1 + 80, 60, 5, g.T_sa(g.NO + 10));
+    });
+}
+
+void DRILL_NAME_TERMS(Program& g) {
+    g.NO = 0;
+    g.U_a(1) = 680;
+    g.V_a(1) = 30;
+    g.U_a(2) = g.U_a(1) + 720;
+    g.V_a(2) = g.V_a(1) + 250;
+    drill(g, [&] {
+        load_texts(g.T_sa, 1,
+                   {"3a^2-2a+1", "5a-b-6", "8-4a+b", "-3a^2+2a-1", "-5a-b-6", "8-4a-b", "-3a^2-2a+1", "5a+b-6",
+                    "-8-4a+b", "-8-4a-b",
+                    "3a^2+(-2a)+1", "5a+(-b)+(-6)", "8+(-4a)+b", "-3a^2+2a+(-1)", "-5a+(-b)+(-6)", "8+(-4a)+(-b)",
+                    "-3a^2+(-2a)+1", "5a+b+(-6)", "-8+(-4a)+b", "-8+(-4a)+(-b)",
+                    "3a^2,-2a,1", "5a,-b,-6", "8,-4a,b", "-3a^2,2a,-1", "-5a,-b,-6", "8,-4a,-b", "-3a^2,-2a,1",
+                    "5a,b,-6", "-8,-4a,b", "-8,-4a,-b"});
+        random_row(g, 10);
+        cursor(g, g.U_a(1), g.U_a(1) + 54, g.V_a(1));
+        erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
+        put(g, g.XI0, g.YI1, 3, "問3 次の多項式の項をいいなさい。");
+        below(g, g.XI1 + 40, 60, 0, g.T_sa(g.NO));
+        WAIT_ANY_KEY(g);
+        below(g, g.XI1, 50, 0, "=" + g.T_sa(g.NO + 10));
+        WAIT_ANY_KEY(g);
+        below(g, g.XI1, 50, 3, "項…");
+        put(g, g.XI2 + 10, g.YI1, 5, g.T_sa(g.NO + 20));
+    });
+}
+
+void TEACH_TERMS(Program& g) {
+    show_quantities(g);
+    define_monomial_and_polynomial(g);
+    DRILL_MONOMIAL_OR_POLYNOMIAL(g);
+    DRILL_NAME_TERMS(g);
+    below(g, g.XI0, 60, 5, "項");
+    below(g, g.XI1, 50, 0, "多項式の１つ１つの単項式");
+    WAIT_ANY_KEY(g);
+    put(g, g.XI0 - 200, 570, 7, "教科書P12 問1　をしなさい。");
+}
+
+// ---- answer pages -----------------------------------------------------------------
+
+void SHOW_ANSWERS_Q1(Program& g) {
+    play_page(g, "問1 解答",
+              {{0, Place::FirstProblem, 0, "(1) 6x^2-7x+3"},
+               {1, Place::Continue, 0, "=6x^2+(-7x)+3 だから "},
+               {2, Place::Continue, 5, "6x^2,-7x,3"},
+               {3, Place::NextProblem, 0, "(2) 4a+3b"},
+               {4, Place::Continue, 0, " だから "},
+               {4, Place::Continue, 5, "4a,3b"},
+               {5, Place::NextProblem, 0, "(3) -2x+y-3"},
+               {6, Place::Continue, 0, "=(-2x)+y+(-3) だから "},
+               {7, Place::Continue, 5, "-2x,y,-3"}});
+}
+
+void SHOW_ANSWERS_Q2(Program& g) {
+    play_page(g, "問2 解答",
+              {{0, Place::FirstProblem, 0, "(1) -3y^2"},
+               {1, Place::Continue, 0, " y*y だから "},
+               {2, Place::Continue, 5, "2"},
+               {3, Place::NextProblem, 0, "(2) ﾀ1/2ﾀx^2y^3"},
+               {4, Place::Continue, 0, " x*x*y*y*y だから "},
+               {5, Place::Continue, 5, "5"}});
+}
+
+void SHOW_ANSWERS_Q3(Program& g) {
+    play_page(g, "問3 解答",
+              {{1, Place::FirstProblem, 0, "(1) 2x^2-3x+5"},
+               {2, Place::Continue, 0, " 2x^2の次数は2 だから "},
+               {3, Place::Continue, 5, "2次式"},
+               {4, Place::NextProblem, 0, "(2) -4x+y"},
+               {5, Place::Continue, 0, " -4xもyも次数は1 だから "},
+               {6, Place::Continue, 5, "1次式"},
+               {7, Place::NextProblem, 0, "(3) a^2b-ab+2a"},
+               {8, Place::Continue, 0, " a^2bの次数は3 だから "},
+               {9, Place::Continue, 5, "3次式"},
+               {10, Place::NextProblem, 0, "(4) -s^2t^3+ﾀt^2/4ﾀ"},
+               {11, Place::Continue, 0, " -s^2t^3の次数は5 だから "},
+               {12, Place::Continue, 5, "5次式"}});
+}
+
+}  // namespace cw::kelvane1

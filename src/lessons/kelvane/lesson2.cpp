@@ -1,0 +1,102 @@
+// Kelvane lesson 2: its frame, step ① (naming like terms) and the answer page.
+#include "lessons/kelvane/lesson2.h"
+
+#include "lessons/toolkit.h"
+#include "shell/shell.h"
+
+namespace cw::kelvane2 {
+
+using namespace cw::lesson;
+
+void START_LESSON2(Program& g) {
+    SHOW_LESSON_GOAL(g);
+    SHOW_LESSON2_MENU(g);
+}
+
+void SHOW_LESSON_GOAL(Program& g) { goal_screen(g, {"同類項をまとめよう"}); }
+
+void SHOW_LESSON2_MENU(Program& g) {
+    run_submenu(g, "①同類項　②計算　③問4　④終了",
+                {TEACH_LIKE_TERMS, TEACH_COLLECTING_LIKE_TERMS, SHOW_ANSWERS_Q4});
+}
+
+// ---- step ① ------------------------------------------------------------------
+
+namespace {
+
+const std::vector<std::string> kTask1 = {
+    "6x+4+3x",    "-5x+7+4x",     "12y-3+5y",  "-3a+2a-1",   "a-b-6b",
+    "6x^2+4x+3x", "-3a^2-2a+a^2", "5ab+ab-6",  "-8y-4y+y",   "-8x^2-4x^2-x^2"};
+const std::vector<std::string> kTask1Answers = {
+    "6xと3x",    "-5xと4x",      "12yと5y", "-3aと2a",    "-bと-6b",
+    "4xと3x",    "-3a^2とa^2",   "5abとab", "-8yと-4y,y", "-8x^2と-4x^2と-x^2"};
+const std::vector<std::string> kTask2 = {
+    "6a-2b+3b-4a",      "4a+5b-6c+7a-8c", "4x-7y+x+5y",      "3x-7y-x+2y",     "xy+x-5xy-2x",
+    "x^2+3x+1-4x+2x^2", "x^2-4x+2+3x",    "-3x^2+5x-3x+x^2", "y^2-3y-3y^2+2y", "-a^2+3a-4a+5a^2"};
+const std::vector<std::string> kTask2Answers = {
+    "6aと-4a,-2bと3b",    "4aと7a,-6cと-8c", "4xとx,-7yと5y",       "3xと-x,-7yと2y",     "xyと-5xy,xと-2x",
+    "x^2と2x^2,3xと-4x", "-4xと3x",         "-3x^2とx^2,5xと-3x", "y^2と-3y^2,-3yと2y", "-a^2と5a^2,3aと-4a"};
+
+// DRILL_NAME_LIKE_TERMS over one table, in the panel with corners U(k), V(k) and U(k + 1), V(k + 1).
+void name_like_terms(Program& g, int k, const std::string& heading, const std::vector<std::string>& exprs,
+                     const std::vector<std::string>& answers) {
+    g.NO = 0;
+    drill(g, [&] {
+        load_texts(g.T_sa, 1, exprs);
+        load_texts(g.T_sa, 21, answers);
+        next_row(g, 10);
+        cursor(g, g.U_a(k), g.U_a(k) + 96, g.V_a(k));
+        erase(g, g.U_a(k), g.V_a(k), g.U_a(k + 1), g.V_a(k + 1));
+        put(g, g.XI0, g.YI1, 3, heading, Keep::YOnly);
+        below(g, g.XI1, 50, 0, g.T_sa(g.NO));
+        WAIT_ANY_KEY(g);
+        below(g, g.XI1, 50, 3, "同類項…");
+        cont(g, 5, g.T_sa(g.NO + 20));
+    });
+}
+
+}  // namespace
+
+void TEACH_LIKE_TERMS(Program& g) {
+    erase_by(g, 0, 0, 1760, 1560);
+
+    g.U_a(1) = 40;
+    g.V_a(1) = 30;
+    g.U_a(2) = 720;
+    g.V_a(2) = g.V_a(1) + 250;
+    name_like_terms(g, 1, "課1　次の式の同類項をいいなさい。", kTask1, kTask1Answers);
+
+    below(g, g.XI0, 60, 5, "同類項");
+    cont(g, 0, "…文字の部分が同じ項");
+    WAIT_ANY_KEY(g);
+
+    g.U_a(3) = 40;
+    g.V_a(3) = g.YI1 + 80;
+    g.U_a(4) = 720;
+    g.V_a(4) = g.V_a(3) + 250;
+    name_like_terms(g, 3, "課2　次の式の同類項をいいなさい。", kTask2, kTask2Answers);
+}
+
+// ---- answer page -------------------------------------------------------------------
+
+void SHOW_ANSWERS_Q4(Program& g) {
+    PageLayout layout;
+    layout.next_dy = 60;
+    play_page(g, "問4 解答",
+              {{1, Place::NextProblem, 0, "(1) 4x+7y+2x-5y"},
+               {2, Place::Working, 0, "=4x+2x+7y-5y"},
+               {3, Place::Working, 5, "=6x+2y"},
+               {4, Place::NextProblem, 0, "(2) 5x^2+2x-4x-3x^2"},
+               {5, Place::Working, 0, "=5x^2-3x^2+2x-4x"},
+               {6, Place::Working, 5, "=2x^2-2x"},
+               {7, Place::Column, 0, ""},
+               {7, Place::NextProblem, 0, "(3) 4ab-2a-ab+2a"},
+               {8, Place::Working, 0, "=4ab-ab-2a+2a"},
+               {9, Place::Working, 5, "=3ab"},
+               {10, Place::NextProblem, 0, "(4) a^2-5a-a-3a^2+3"},
+               {11, Place::Working, 0, "=a^2-3a^2-5a-a+3"},
+               {12, Place::Working, 5, "=-2a^2-6a+3"}},
+              layout);
+}
+
+}  // namespace cw::kelvane2

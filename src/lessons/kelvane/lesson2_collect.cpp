@@ -1,0 +1,106 @@
+// Kelvane lesson 2, step ②: collecting like terms, with the random review
+// drill and the 課3 drill on fixed expressions.
+#include "exprstr/exprstr.h"
+#include "lessons/kelvane/lesson2.h"
+#include "lessons/toolkit.h"
+#include "platform/basic.h"
+#include "shell/shell.h"
+
+namespace cw::kelvane2 {
+
+using namespace cw::lesson;
+
+void make_collect_problem(Program& g) {
+    for (int i = 1; i <= 4; ++i) g.T_a(i) = rnd_int(g, 9, 2);
+    if (g.T_a(1) == g.T_a(3)) g.T_a(1) = g.T_a(1) + 1;
+    g.T_a(3) = -g.T_a(3);
+    g.T_a(5) = g.T_a(1) + g.T_a(3);
+    g.T_a(6) = g.T_a(2) + g.T_a(4);
+
+    FORMAT_NUMBER_TABLES(g);
+    add_plus_signs(g.T_a, g.T_sa, 2, 6);
+    if (g.T_a(5) > 0) g.T_sa(5) = MID_s(g.T_sa(5), 2);
+    unit_coefficients(g.T_a, g.T_sa, 1, 5);
+
+    load_texts(g.X_sa, 2, {"x", "y", "a", "b"});
+    g.P = rnd_int(g, 4, 2);
+    g.X_sa(1) = g.X_sa(g.P);
+    g.X_sa(2) = g.X_sa(1);
+}
+
+void DRILL_COLLECT_LIKE_TERMS(Program& g) {
+    drill(g, [&] {
+        make_collect_problem(g);
+        auto& t = g.T_sa;
+        auto& x = g.X_sa;
+        cursor(g, g.U_a(1), g.U_a(1) + 60, g.V_a(1));
+        erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
+        put(g, g.XI1 + 27, g.YI1, 0, t(1) + x(1) + t(2) + t(3) + x(1) + t(4));
+        WAIT_ANY_KEY(g);
+        below(g, g.XI1, 55, 0, "=" + t(1) + x(1) + t(3) + x(1) + t(2) + t(4));
+        WAIT_ANY_KEY(g);
+        below(g, g.XI1, 55, 5, "=" + t(5) + x(2) + t(6));
+    });
+}
+
+const std::vector<std::string> kTask3 = {
+    "6a-2b+3b-4a", "x^2+3x+1-4x+2x^2", "4a+5b-6c+7a-8c", "x^2-4x+2+3x",    "4x-7y+x+5y",
+    "-3x^2+5x-3x+x^2", "3x-7y-x+2y",   "y^2-3y-3y^2+2y", "xy+x-5xy-2x",    "-a^2+3a-4a+5a^2",
+    "6a-4a-2b+3b", "x^2+2x^2+3x-4x+1", "4a+7a+5b-6c-8c", "x^2-4x+3x+2",    "4x+x-7y+5y",
+    "-3x^2+x^2+5x-3x", "3x-x-7y+2y",   "y^2-3y^2-3y+2y", "xy-5xy+x-2x",    "-a^2+5a^2+3a-4a",
+    "2a+b",        "3x^2-x+1",         "11a+5b-14c",     "x^2-x+2",        "5x-2y",
+    "-2x^2+2x",    "2x-5y",            "-2y^2-y",        "-4xy-x",         "4a^2-a"};
+
+void DRILL_SIMPLIFY_EXPRESSIONS(Program& g) {
+    g.NO = 0;
+    drill(g, [&] {
+        load_texts(g.T_sa, 1, kTask3);
+        next_row(g, 10);
+        cursor(g, g.U_a(1), g.U_a(1) + 60, g.V_a(1));
+        erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
+        put(g, g.XI0, g.YI1, 3, "課3　同類項をまとめて、簡単にしなさい。", Keep::YOnly);
+        put(g, g.XI1 + 40, g.YI1 + 55, 0, g.T_sa(g.NO));
+        WAIT_ANY_KEY(g);
+        below(g, g.XI1, 55, 0, "=" + g.T_sa(g.NO + 10));
+        WAIT_ANY_KEY(g);
+        below(g, g.XI1, 55, 5, "=" + g.T_sa(g.NO + 20), Keep::None);
+    });
+}
+
+void TEACH_COLLECTING_LIKE_TERMS(Program& g) {
+    erase_by(g, 0, 0, 1320, 1300);
+    g.XI0 = 40;
+    g.YI1 = 30;
+    put(g, g.XI0, g.YI1, 7, "復習　次の計算をしなさい。");
+    g.AINP = 3;
+    g.U_a(1) = 40;
+    g.V_a(1) = g.YI1 + 50;
+    g.U_a(2) = g.XI2 + 40;
+    g.V_a(2) = g.V_a(1) + 180;
+
+    DRILL_COLLECT_LIKE_TERMS(g);
+
+    auto& t = g.T_sa;
+    auto& x = g.X_sa;
+    below(g, g.XI0, 80, 5, "同類項は1つの項にまとめる");
+    below(g, g.XI1, 50, 0, t(1) + x(1) + t(3) + x(1) + "=");
+    cont(g, 3, t(5) + x(2));
+    WAIT_ANY_KEY(g);
+
+    g.U_a(1) = g.U_a(2);
+    g.V_a(1) = 30;
+    g.U_a(2) = g.U_a(1) + 680;
+    g.V_a(2) = g.V_a(1) + 240;
+    DRILL_SIMPLIFY_EXPRESSIONS(g);
+    WAIT_ANY_KEY(g);
+
+    g.V_a(1) = g.YI1 + 120;
+    g.U_a(2) = g.U_a(1) + 680;
+    g.V_a(2) = g.V_a(1) + 240;
+    DRILL_SIMPLIFY_EXPRESSIONS(g);
+    WAIT_ANY_KEY(g);
+
+    put(g, 44, 570, 0, "教科書P13 問4　をしなさい。");
+}
+
+}  // namespace cw::kelvane2
