@@ -29,7 +29,7 @@ struct CoreVars {
 
     // Layout cursor of the lesson scripts.
     float XI0 = 0, XI1 = 0, XI2 = 0, XI3 = 0, YI1 = 0;
-    float XI = 0, YI = 0, II = 0;
+    float XI = 0, YI = 0;  // II, the lessons' loop counter, is the figures' (FigureVars)
 
     // Two-panel lesson steps: the panel edges and the box a drill works in.
     float HIDARI = 0, MIGI = 0, UE = 0, SITA = 0, XKARA = 0, YKARA = 0, XMADE = 0, YMADE = 0;
