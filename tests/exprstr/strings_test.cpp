@@ -1,0 +1,84 @@
+// The string and sign routines on A$.
+#include <gtest/gtest.h>
+
+#include "exprstr/exprstr.h"
+#include "support/harness.h"
+
+namespace cw {
+namespace {
+
+struct Case {
+    void (*routine)(Program&);
+    const char* name;
+    const char* before;
+    const char* after;
+};
+
+TEST(StringRoutines, Table) {
+    const Case cases[] = {
+        {STRIP_SPACES, "strip spaces", " 5", "5"},
+        {STRIP_SPACES, "strip spaces", "-12", "-12"},
+        {STRIP_SPACES, "strip spaces", " 3 x ", "3x"},
+        {STRIP_SPACES, "strip spaces", "", ""},
+        {STRIP_SPACES, "strip spaces", "あ　い", "あ　い"},
+        {STRIP_LAYOUT_MARKS, "strip marks", "ﾀ3/4ﾀ", "3/4"},
+        {STRIP_LAYOUT_MARKS, "strip marks", "-ﾀ3/4ﾀ", "-3/4"},
+        {STRIP_LAYOUT_MARKS, "strip marks", "+ﾀ3/4ﾀ", "+3/4"},
+        {STRIP_LAYOUT_MARKS, "strip marks", "x^2y^3", "x2y3"},
+        {STRIP_LAYOUT_MARKS, "strip marks", "=ﾀ1/2ﾀﾝ", "1/2"},
+        {STRIP_LAYOUT_MARKS, "strip marks", "5", "5"},
+        {STRIP_LAYOUT_MARKS, "strip marks", "", ""},
+        {STRIP_LAYOUT_MARKS, "strip marks", "タぢみ", "タぢみ"},  // whole characters are never cut
+        {NEGATE_TERM_SIGN, "negate", "3a", "-3a"},
+        {NEGATE_TERM_SIGN, "negate", "-2b", "+2b"},
+        {NEGATE_TERM_SIGN, "negate", "+5", "-5"},
+        {NEGATE_TERM_SIGN, "negate", "+", "-"},
+        {NEGATE_TERM_SIGN, "negate", "-", "+"},
+        {NEGATE_TERM_SIGN, "negate", "a-b", "-a-b"},
+        {NEGATE_TERM_SIGN, "negate", "", ""},
+        {NEGATE_TERM_SIGN, "negate", "+あ", "-あ"},
+        {STRIP_LEADING_PLUS, "strip plus", "+3a", "3a"},
+        {STRIP_LEADING_PLUS, "strip plus", "+", ""},
+        {STRIP_LEADING_PLUS, "strip plus", "++a", "+a"},
+        {STRIP_LEADING_PLUS, "strip plus", "-3a", "-3a"},
+        {STRIP_LEADING_PLUS, "strip plus", "", ""},
+        {STRIP_LEADING_SIGN, "strip sign", "-3", "3"},
+        {STRIP_LEADING_SIGN, "strip sign", "+12", "12"},
+        {STRIP_LEADING_SIGN, "strip sign", "-", ""},
+        {STRIP_LEADING_SIGN, "strip sign", "--2", "-2"},
+        {STRIP_LEADING_SIGN, "strip sign", "x", "x"},
+        {STRIP_LEADING_SIGN, "strip sign", "", ""},
+        {PARENTHESIZE_IF_NEGATIVE, "parenthesize", "-3", "(-3)"},
+        {PARENTHESIZE_IF_NEGATIVE, "parenthesize", "-3x", "(-3x)"},
+        {PARENTHESIZE_IF_NEGATIVE, "parenthesize", "-ﾀ1/2ﾀ", "(-ﾀ1/2ﾀ)"},
+        {PARENTHESIZE_IF_NEGATIVE, "parenthesize", "2x-1", "(2x-1)"},
+        {PARENTHESIZE_IF_NEGATIVE, "parenthesize", "(-3)", "((-3))"},
+        {PARENTHESIZE_IF_NEGATIVE, "parenthesize", "5", "5"},
+        {PARENTHESIZE_IF_NEGATIVE, "parenthesize", "", ""},
+        {PARENTHESIZE_IF_NEGATIVE, "parenthesize", "－３", "－３"},
+    };
+    for (const Case& c : cases) {
+        test::Harness h;
+        h.g.A_s = c.before;
+        c.routine(h.g);
+        EXPECT_EQ(h.g.A_s, c.after) << c.name << " on \"" << c.before << "\"";
+    }
+}
+
+TEST(StringRoutines, ScratchTheyLeave) {
+    test::Harness h;
+    h.g.A_s = " 3 x";
+    STRIP_SPACES(h.g);
+    EXPECT_EQ(h.g.X9_s, "3x");
+    EXPECT_EQ(h.g.KB8, 4);
+    h.g.A_s = "1^2ﾀ";
+    STRIP_LAYOUT_MARKS(h.g);
+    EXPECT_EQ(h.g.TA1, 2);
+    EXPECT_EQ(h.g.TA3, 3);
+    h.g.A_s = "2-x";
+    PARENTHESIZE_IF_NEGATIVE(h.g);
+    EXPECT_EQ(h.g.TA1, 2);
+}
+
+}  // namespace
+}  // namespace cw
