@@ -1,0 +1,229 @@
+// Lesson 3, steps ① and ④: adding and subtracting polynomials written across.
+#include "exprstr/exprstr.h"
+#include "lessons/kelvane/lesson3.h"
+#include "lessons/kelvane/lesson3_common.h"
+#include "platform/basic.h"
+#include "shell/shell.h"
+
+namespace cw::kelvane3 {
+
+using detail::Reach;
+using lesson::cont;
+using lesson::put;
+
+namespace {
+
+// One leading "+" off a term text, through A$ as the string routines take it.
+void strip_plus(Program& g, StrArray& table, int slot) {
+    g.A_s = table(slot);
+    STRIP_LEADING_PLUS(g);
+    table(slot) = g.A_s;
+}
+
+// The answer after "=": when every term cancelled, the sum is 0.
+std::string answer_terms(Program& g) {
+    std::string s = g.T_sa(15) + g.T_sa(16);
+    return s.empty() ? "0" : s;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Adding across
+
+void make_addition_problem(Program& g) {
+    g.XI = 448;
+    g.YI = 0;
+    for (g.II = 1; g.II <= 4; g.II += 1) {
+        g.T_a(g.II) = INT(g.pf.RND() * 8 + 2);
+        g.P = INT(g.pf.RND() * 2 + 1);
+        if (g.P == 2) g.T_a(g.II) = -g.T_a(g.II);
+    }
+    g.T_a(5) = g.T_a(1) + g.T_a(3);
+    g.T_a(6) = g.T_a(2) + g.T_a(4);
+    for (g.II = 1; g.II <= 6; g.II += 1) g.T_a(10 + g.II) = g.T_a(g.II);
+    FORMAT_NUMBER_TABLES(g);
+
+    for (g.II = 1; g.II <= 6; g.II += 1) {
+        float t = g.T_a(g.II);
+        if (t == 0 || t == 1)
+            g.T_sa(g.II) = "";
+        else if (t == -1)
+            g.T_sa(g.II) = "-";
+    }
+    for (g.II = 1; g.II <= 6; g.II += 1)
+        if (g.T_a(g.II) > 0) g.T_sa(g.II) = "+" + g.T_sa(g.II);
+    if (g.T_a(13) > 0) g.T_sa(13) = "+" + g.T_sa(13);
+    strip_plus(g, g.T_sa, 1);
+    strip_plus(g, g.T_sa, 3);
+    strip_plus(g, g.T_sa, 5);
+
+    g.T_sa(15) = g.T_a(5) == 0 ? "" : g.T_sa(5) + "a";
+    if (g.T_a(6) == 0) {
+        g.T_sa(16) = "";
+    } else if (g.T_a(5) == 0) {
+        g.A_s = g.T_sa(6);
+        STRIP_LEADING_PLUS(g);
+        g.T_sa(16) = g.A_s + "b";
+    } else {
+        g.T_sa(16) = g.T_sa(6) + "b";
+    }
+}
+
+static void drill_addition(Program& g, const Reach& keep) {
+    g.NO = 0;
+    lesson::drill(g, [&] {
+        make_addition_problem(g);
+        auto& t = g.T_sa;
+        const std::string p1 = t(1) + "a" + t(2) + "b";
+        const std::string p2 = t(3) + "a" + t(4) + "b";
+
+        g.XI0 = g.XKARA;
+        g.XI1 = g.XI0 + 54;
+        g.YI1 = g.UE;
+        detail::erase_panel(g, keep);
+        put(g, g.XI0, g.YI1, 3, "例4　次の2つの式をたしなさい。");
+        put(g, g.XI1 + 27, g.YI1 + 55, 0, p1 + "," + p2);
+
+        WAIT_ANY_KEY(g);
+        put(g, g.XI1 + 27, g.YI1 + 65, 3, "(");
+        cont(g, 0, p1);
+        cont(g, 3, ")+(");
+        cont(g, 0, p2);
+        cont(g, 3, ")");
+
+        WAIT_ANY_KEY(g);
+        put(g, g.XI1, g.YI1 + 65, 0, "=" + p1 + t(13) + "a" + t(4) + "b");
+
+        WAIT_ANY_KEY(g);
+        put(g, g.XI1, g.YI1 + 65, 0, "=" + t(1) + "a" + t(13) + "a" + t(2) + "b" + t(4) + "b");
+
+        WAIT_ANY_KEY(g);
+        put(g, g.XI1, g.YI1 + 65, 5, "=" + answer_terms(g));
+
+    });
+}
+
+void DRILL_ADDITION(Program& g) { drill_addition(g, Reach{}); }
+
+void TEACH_ADDITION(Program& g) {
+    detail::two_panel_step(g, false, drill_addition,
+                           {{50, 7, "   <式の加法の計算>"},
+                            {50, 0, "①　それぞれの式に（　）をつける。"},
+                            {50, 0, "②　+ でつなぐ。"},
+                            {50, 0, "③　（　）をはずす。"},
+                            {50, 0, "④　同類項をまとめる。"}});
+}
+
+// ---------------------------------------------------------------------------
+// Subtracting across
+
+void make_subtraction_problem(Program& g) {
+    g.YI = 0;
+    for (g.II = 1; g.II <= 2; g.II += 1) {
+        g.T_a(g.II) = INT(g.pf.RND() * 8) + 2;
+        g.P = INT(g.pf.RND() * 2) + 1;
+        if (g.P == 2) g.T_a(g.II) = -g.T_a(g.II);
+    }
+    g.T_a(3) = INT(g.pf.RND() * 8) + 2;
+    g.T_a(4) = INT(g.pf.RND() * 8) + 2;
+    g.P = INT(g.pf.RND() * 2) + 1;
+    if (g.P == 2)
+        g.T_a(3) = -g.T_a(3);
+    else
+        g.T_a(4) = -g.T_a(4);
+    for (int k = 1; k <= 4; ++k) g.F_a(k) = g.T_a(k);
+    g.T_a(3) = -g.T_a(3);
+    g.T_a(4) = -g.T_a(4);
+    g.T_a(5) = g.T_a(1) + g.T_a(3);
+    g.T_a(6) = g.T_a(2) + g.T_a(4);
+    for (int k = 1; k <= 6; ++k) g.T_a(10 + k) = g.T_a(k);
+    FORMAT_NUMBER_TABLES(g);
+
+    // Both tables take the same term rules; slots 5 and 6 of F() are not
+    // part of this problem and their texts are never shown.
+    for (g.II = 1; g.II <= 6; g.II += 1) {
+        for (auto [num, txt] : {std::pair{&g.T_a, &g.T_sa}, std::pair{&g.F_a, &g.F_sa}}) {
+            float v = (*num)(g.II);
+            if (v == 0 || v == 1)
+                (*txt)(g.II) = "";
+            else if (v == -1)
+                (*txt)(g.II) = "-";
+        }
+    }
+    for (g.II = 1; g.II <= 6; g.II += 1) {
+        if (g.T_a(g.II) > 0) g.T_sa(g.II) = "+" + g.T_sa(g.II);
+        if (g.F_a(g.II) > 0) g.F_sa(g.II) = "+" + g.F_sa(g.II);
+    }
+    strip_plus(g, g.T_sa, 1);
+    strip_plus(g, g.F_sa, 3);
+    strip_plus(g, g.T_sa, 5);
+    strip_plus(g, g.F_sa, 1);
+
+    g.T_sa(15) = g.T_a(5) == 0 ? "" : g.T_sa(5) + "a";
+    if (g.T_a(6) == 0) {
+        g.T_sa(16) = "";
+    } else if (g.T_a(5) == 0) {
+        g.A_s = g.T_sa(6);
+        STRIP_LEADING_PLUS(g);
+        g.T_sa(16) = g.A_s + "b";
+    } else {
+        g.T_sa(16) = g.T_sa(6) + "b";
+    }
+}
+
+static void drill_subtraction(Program& g, const Reach& keep) {
+    g.NO = 0;
+    lesson::drill(g, [&] {
+        make_subtraction_problem(g);
+        auto& t = g.T_sa;
+        auto& f = g.F_sa;
+        const std::string m = f(1) + "a" + f(2) + "b";
+        const std::string s = f(3) + "a" + f(4) + "b";
+        const std::string c = t(13) + "a" + t(4) + "b";
+
+        g.XI0 = g.XKARA;
+        g.XI1 = g.XI0 + 54;
+        g.YI1 = g.UE;
+        detail::erase_panel(g, keep);
+        put(g, g.XI0, g.YI1, 3, "例5 左の式から右の式をひこう。");
+        put(g, g.XI1 + 40, g.YI1 + 55, 0, m + "," + s);
+
+        WAIT_ANY_KEY(g);
+        put(g, g.XI1 + 27, g.YI1 + 55, 3, "(");
+        cont(g, 0, m);
+        cont(g, 3, ")-(");
+        cont(g, 0, s);
+        cont(g, 3, ")");
+
+        WAIT_ANY_KEY(g);
+        put(g, g.XI1, g.YI1 + 55, 0, "=(");
+        cont(g, 0, f(1) + "a" + f(2) + "b)");
+        cont(g, 3, "+");
+        cont(g, 0, "(");
+        cont(g, 3, c);
+        cont(g, 0, ")");
+
+        WAIT_ANY_KEY(g);
+        put(g, g.XI1, g.YI1 + 55, 0, "=" + t(1) + "a" + t(2) + "b" + t(3) + "a" + t(4) + "b");
+
+        WAIT_ANY_KEY(g);
+        put(g, g.XI1, g.YI1 + 55, 0, "=" + t(1) + "a" + t(3) + "a" + t(2) + "b" + t(4) + "b");
+
+        WAIT_ANY_KEY(g);
+        put(g, g.XI1, g.YI1 + 55, 5, "=" + answer_terms(g));
+
+    });
+}
+
+void DRILL_SUBTRACTION(Program& g) { drill_subtraction(g, Reach{}); }
+
+void TEACH_SUBTRACTION(Program& g) {
+    detail::two_panel_step(g, false, drill_subtraction,
+                           {{50, 7, "   <式の減法の計算>"},
+                            {50, 0, "①( )をつけ、- でつなぐ。"},
+                            {50, 3, "②+( )にし、符号をすべて変える。"},
+                            {50, 0, "③( )をはずし、計算する。"}});
+}
+
+}  // namespace cw::kelvane3

@@ -1,0 +1,52 @@
+// Lesson 3: its entry, goal screen, sub-menu and summary.
+#include "lessons/kelvane/lesson3.h"
+#include "lessons/toolkit.h"
+#include "shell/shell.h"
+
+namespace cw::kelvane3 {
+
+void START_LESSON3(Program& g) {
+    SHOW_LESSON_GOAL(g);
+    SHOW_LESSON3_MENU(g);
+}
+
+void SHOW_LESSON_GOAL(Program& g) { lesson::goal_screen(g, {"2つの多項式をたしたりひいたりできるようになろう。"}); }
+
+void SHOW_LESSON3_MENU(Program& g) {
+    lesson::run_submenu(g, "①加法　②縦加法た2　③問5　④減法　⑤縦減法　⑥問6　⑦まとめ　⑧問7　⑨終了",
+                        {TEACH_ADDITION, TEACH_COLUMN_ADDITION, SHOW_ANSWERS_Q5, TEACH_SUBTRACTION,
+                         TEACH_COLUMN_SUBTRACTION, SHOW_SUBTRACTION_ANSWERS, SHOW_ADD_SUBTRACT_SUMMARY,
+                         SHOW_SUM_AND_DIFFERENCE_ANSWERS},
+                        true);
+}
+
+void SHOW_ADD_SUBTRACT_SUMMARY(Program& g) {
+    lesson::erase_by(g, 0, 0, 1760, 1500);
+    g.pf.SETDRAWWIDTH(8);
+    lesson::panel(g, 16, 9, 16 + 896, 9 + 498, 9, 15);
+    g.pf.SETDRAWWIDTH(5);
+    struct Line {
+        float colour, x;
+        const char* text;
+    };
+    static const Line lines[] = {
+        {5, 32, "   <式の加法・減法>"},
+        {3, 32, "　計算のしかた"},
+        {0, 64, "①　それぞれの式に（　）をつける。"},
+        {0, 64, "②　+または- でつなぐ。"},
+        {3, 144, "-(減法)は、+(加法)になおす"},
+        {3, 104, "（　）の中の項は、すべて符号を変える"},
+        {0, 64, "③　（　）をはずす。"},
+        {0, 64, "④　同類項をまとめる。"},
+    };
+    g.YI1 = 18;
+    bool first = true;
+    for (auto& l : lines) {
+        lesson::put(g, l.x, first ? g.YI1 : g.YI1 + 60, l.colour, l.text);
+        first = false;
+    }
+    WAIT_ANY_KEY(g);
+    lesson::put(g, 44, 570, 0, "教科書P14 問7　をしなさい。");
+}
+
+}  // namespace cw::kelvane3
