@@ -99,9 +99,22 @@ TEST(GlyphRun, FontsOfTheRows) {
     EXPECT_TRUE(texts[2].font.bold);
     EXPECT_EQ(texts[3].font.face, "ゴシック");
     EXPECT_EQ(texts[3].font.size, 16);
-    EXPECT_FALSE(texts[3].font.bold);  // off after the script ell for the rest of the run
+    EXPECT_TRUE(texts[3].font.bold);  // every character of the entry is a run of its own
     EXPECT_EQ(t.h.pf.font().face, "ゴシック");
     EXPECT_EQ(t.h.pf.font().size, 16);
+    EXPECT_FALSE(t.h.pf.font().bold);
+}
+
+TEST(GlyphRun, BoldStaysOffAfterAScriptEllForTheRestOfTheRun) {
+    test::Harness h;
+    INITIALIZE_PROGRAM(h.g);
+    h.g.A_s = "l2";
+    h.g.BUN = 1;
+    DRAW_GLYPH_RUN(h.g);
+    auto texts = h.of(Op::Text);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_TRUE(texts[0].font.bold);
+    EXPECT_FALSE(texts[1].font.bold);
 }
 
 TEST(GlyphRun, SignsAreDrawnAsStrokes) {
