@@ -96,6 +96,12 @@ float MOD(float a, float b, std::source_location w) {
     return std::fmod(ia, ib);
 }
 
+float CINT(float v, std::source_location w) {
+    float r = std::nearbyint(v);
+    if (!(r >= -32768.0f && r <= 32767.0f)) throw RuntimeError(ERR_OVERFLOW, w);
+    return r;
+}
+
 int to_int(float v) {
     float f = std::floor(v);
     if (!(f > -2147483648.0f && f < 2147483648.0f)) return 0;

@@ -34,6 +34,9 @@ float TAN(float v);
 float POW(float a, float b, std::source_location w = std::source_location::current());
 float FIX(float v);                        // truncation towards 0
 float MOD(float a, float b, std::source_location w = std::source_location::current());  // a MOD b on whole numbers
+// Conversion to a 16-bit integer: rounds to nearest, halves to even; a value
+// outside -32768..32767 is an overflow.
+float CINT(float v, std::source_location w = std::source_location::current());
 int to_int(float v);                       // conversion for jumps, seeds and widths: floor
 int to_index(float v, std::source_location w = std::source_location::current());  // rounds to nearest
 
