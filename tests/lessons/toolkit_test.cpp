@@ -1,0 +1,250 @@
+// The lesson toolkit: cursor bookkeeping, the sub-menu protocol, the drill
+// loop, answer pages and term texts.
+#include <gtest/gtest.h>
+
+#include "lessons/kelvane_l12_support.h"
+#include "lessons/toolkit.h"
+
+namespace cw::test {
+namespace {
+
+using namespace cw::lesson;
+
+TEST(Toolkit, TermTextFollowsTheSignAndCoefficientRules) {
+    struct Case {
+        float n;
+        const char* letter;
+        bool leading;
+        const char* want;
+    } cases[] = {
+        {3, "x", true, "3x"},    {3, "x", false, "+3x"},  {-3, "x", true, "-3x"}, {-3, "x", false, "-3x"},
+        {1, "a", true, "a"},     {1, "a", false, "+a"},   {-1, "a", true, "-a"},  {-1, "a", false, "-a"},
+        {0, "x", true, ""},      {0, "x", false, ""},     {0, "", false, ""},     {1, "", true, "1"},
+        {1, "", false, "+1"},    {-1, "", false, "-1"},   {12, "", false, "+12"}, {-10, "y", false, "-10y"},
+        {10, "b", false, "+10b"}, {11, "ab", true, "11ab"},
+    };
+    for (auto& c : cases)
+        EXPECT_EQ(term_text(c.n, c.letter, c.leading), c.want) << c.n << " " << c.letter << " " << c.leading;
+}
+
+TEST(Toolkit, SlotRulesRewriteOnlyTheSlotsGiven) {
+    NumArray n(8);
+    StrArray s(8);
+    float vals[] = {0, 1, -1, 0, 5, -5, 1, -1, 2};
+    for (int i = 0; i <= 8; ++i) {
+        n(i) = vals[i];
+        s(i) = num_text(vals[i]);
+    }
+    add_plus_signs(n, s, 1, 7);
+    EXPECT_EQ(s(1), "+1");
+    EXPECT_EQ(s(4), "+5");
+    EXPECT_EQ(s(5), "-5");
+    EXPECT_EQ(s(8), "2");  // outside the range
+    unit_coefficients(n, s, 1, 5);
+    EXPECT_EQ(s(1), "");
+    EXPECT_EQ(s(2), "-");
+    EXPECT_EQ(s(6), "+1");  // outside the range
+    drop_zero_terms(n, s, 0, 3);
+    EXPECT_EQ(s(0), "");
+    EXPECT_EQ(s(3), "");
+}
+
+TEST(Toolkit, RightJustifyCountsCharacters) {
+    EXPECT_EQ(rjust("3a", 4), "  3a");
+    EXPECT_EQ(rjust("", 3), "   ");
+    EXPECT_EQ(rjust("-12a", 4), "-12a");
+    EXPECT_EQ(rjust("-123a", 4), "-123a");
+    EXPECT_EQ(num_text(-7), "-7");
+    EXPECT_EQ(num_text(7), "7");
+    EXPECT_EQ(num_text(0), "0");
+}
+
+TEST(Toolkit, CursorKeepModes) {
+    LessonRun r("");
+    auto& g = r.h.g;
+    g.XI1 = 5;
+    g.XI2 = 6;
+    g.YI1 = 7;
+    put(g, 100, 200, 0, "ab", Keep::None);
+    EXPECT_EQ(g.XI2, 6);
+    EXPECT_EQ(g.YI1, 7);
+    put(g, 100, 200, 0, "ab", Keep::YOnly);
+    EXPECT_EQ(g.XI2, 6);
+    EXPECT_EQ(g.YI1, 200);
+    put(g, 100, 210, 0, "ab", Keep::Indent);
+    EXPECT_EQ(g.XI1, 154);
+    EXPECT_EQ(g.YI1, 210);
+    put(g, 100, 220, 3, "ab");
+    EXPECT_EQ(g.XI2, 154);
+    EXPECT_EQ(g.YI1, 220);
+    cont(g, 5, "c");
+    below(g, 40, 50, 0, "d");
+    auto t = r.texts();
+    ASSERT_EQ(t.size(), 6u);
+    EXPECT_EQ(t[4].x1, 154);
+    EXPECT_EQ(t[4].y1, 220);
+    EXPECT_EQ(t[4].c, 5);
+    EXPECT_EQ(t[5].x1, 40);
+    EXPECT_EQ(t[5].y1, 270);
+}
+
+TEST(Toolkit, GoalScreenForm) {
+    LessonRun r("");
+    auto& g = r.h.g;
+    goal_screen(g, {"one", "two", "three"}, 5);
+    EXPECT_EQ(r.erases(0, 0, 1760, 1800), 1);
+    auto t = r.texts();
+    ASSERT_EQ(t.size(), 4u);
+    EXPECT_EQ(t[0].s, "<めあて>");
+    EXPECT_EQ(t[0].c, 5);
+    EXPECT_EQ(t[0].x1, 44);
+    EXPECT_EQ(t[0].y1, 240);
+    float ys[] = {305, 355, 405};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(t[i + 1].x1, 44);
+        EXPECT_EQ(t[i + 1].y1, ys[i]);
+        EXPECT_EQ(t[i + 1].c, 0);
+    }
+    EXPECT_EQ(g.XI1, 44);
+    EXPECT_EQ(g.YI1, 405);
+    EXPECT_EQ(g.XI2, g.X);
+    EXPECT_EQ(g.CCC1, 0);
+}
+
+TEST(Toolkit, ChooseItemAsksAgainOutsideTheRange) {
+    struct Case {
+        std::string keys;
+        int item;
+        int asked;
+    } cases[] = {
+        {enter("3"), 3, 1},
+        {enter("0") + enter("8") + enter("") + enter("-1") + enter("7.5") + enter("7"), 7, 6},
+        {enter("5/2"), 2, 1},    // 2.5 rounds down
+        {enter("3/2"), 1, 1},    // 1.5
+        {enter("1/2") + enter("1"), 1, 2},  // 0.5 is below 1
+        {enter("7/1"), 7, 1},
+    };
+    for (auto& c : cases) {
+        LessonRun r(c.keys);
+        int item = 0;
+        ASSERT_TRUE(r.run([&](Program& g) { item = choose_item(g, "①a　②b　③c　④d　⑤e　⑥f　⑦終了", 7); }))
+            << c.keys;
+        EXPECT_EQ(item, c.item) << c.keys;
+        EXPECT_EQ(r.prompt_count("①a　②b　③c　④d　⑤e　⑥f　⑦終了"), c.asked) << c.keys;
+        EXPECT_EQ(r.keys_left(), 0u);
+        // Each ask is followed by the prompt band's erase.
+        EXPECT_EQ(r.erases(0, 657, 992, 720), c.asked);
+    }
+}
+
+TEST(Toolkit, ChooseItemCanSetAinpTo10) {
+    LessonRun r(enter("2"));
+    r.run([](Program& g) { choose_item(g, "①a　②終了", 2, true); });
+    EXPECT_EQ(r.h.g.SENTAKU, 2);
+    EXPECT_EQ(r.h.g.AINP, 10);
+}
+
+TEST(Toolkit, SubMenuRunsStepsUntilTheLastItem) {
+    LessonRun r(enter("2") + enter("9") + enter("1") + enter("2") + enter("4") + enter("3"));
+    std::vector<int> ran;
+    auto step = [&](int k) { return [&ran, k](Program&) { ran.push_back(k); }; };
+    ASSERT_TRUE(r.run([&](Program& g) { run_submenu(g, "menu", {step(1), step(2), step(3)}); }));
+    EXPECT_EQ(ran, (std::vector<int>{2, 1, 2}));
+    // The "3" after the last item is left for whoever asks next.
+    EXPECT_EQ(r.keys_left(), 2u);
+    EXPECT_EQ(r.prompt_count("menu"), 5);
+}
+
+TEST(Toolkit, DrillEndsOnlyOnExactlyOne) {
+    struct Case {
+        std::string keys;
+        int problems;
+    } cases[] = {
+        {enter("1"), 1},
+        {enter("") + enter("0") + enter("3") + enter("-1") + enter("1"), 5},
+        {enter("2") + enter("2/2"), 2},
+        {enter("1.0"), 1},
+        {enter("11") + enter("0.5") + enter("1"), 3},
+    };
+    for (auto& c : cases) {
+        LessonRun r(c.keys);
+        int problems = 0;
+        ASSERT_TRUE(r.run([&](Program& g) {
+            g.AINP = 1;  // a stale 1 must not skip the first problem
+            drill(g, [&] { ++problems; });
+        }));
+        EXPECT_EQ(problems, c.problems) << c.keys;
+        EXPECT_EQ(r.h.g.AINP, 1);
+    }
+}
+
+TEST(Toolkit, RowChoice) {
+    LessonRun r("");
+    auto& g = r.h.g;
+    g.NO = 0;
+    std::vector<float> seen;
+    for (int i = 0; i < 8; ++i) {
+        next_row(g, 3);
+        seen.push_back(g.NO);
+    }
+    EXPECT_EQ(seen, (std::vector<float>{1, 2, 3, 1, 2, 3, 1, 2}));
+    std::vector<int> hits(11, 0);
+    for (int i = 0; i < 2000; ++i) {
+        random_row(g, 10);
+        ASSERT_GE(g.NO, 1);
+        ASSERT_LE(g.NO, 10);
+        ASSERT_EQ(g.NO, static_cast<int>(g.NO));
+        ++hits[static_cast<size_t>(g.NO)];
+    }
+    for (int k = 1; k <= 10; ++k) EXPECT_GT(hits[static_cast<size_t>(k)], 100) << k;
+}
+
+TEST(Toolkit, RandomDrawsReplayForASeed) {
+    LessonRun a(""), b("");
+    a.h.pf.RANDOMIZE(17);
+    b.h.pf.RANDOMIZE(17);
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(rnd_int(a.h.g, 9, 2), rnd_int(b.h.g, 9, 2));
+}
+
+TEST(Toolkit, RevealWaitsBetweenStagesOnly) {
+    LessonRun r(keys(2));
+    std::vector<int> order;
+    ASSERT_TRUE(r.run([&](Program& g) {
+        reveal(g, {[&] { order.push_back(1); }, [&] { order.push_back(2); }, [&] { order.push_back(3); }});
+    }));
+    EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(r.keys_left(), 0u);
+}
+
+TEST(Toolkit, PagePlacesAndStages) {
+    std::vector<Fragment> page = {
+        {0, Place::FirstProblem, 0, "p1"}, {1, Place::Continue, 0, "w"},   {1, Place::Continue, 5, "r"},
+        {3, Place::NextProblem, 0, "p2"},  {4, Place::Working, 5, "=r"},   {5, Place::Column, 0, ""},
+        {5, Place::FirstProblem, 0, "p3"}, {6, Place::At, 3, "at", 10, 20},
+    };
+    for (int given = 5; given <= 6; ++given) {
+        LessonRun r(keys(given));
+        bool done = r.run([&](Program& g) { play_page(g, "H", page); });
+        EXPECT_EQ(done, given == 6);
+        if (!done) continue;
+        auto t = r.texts();
+        ASSERT_EQ(t.size(), 8u);
+        struct Want {
+            float x, y;
+            int c;
+        } want[] = {{108, 30, 3}, {36, 90, 0}, {-1, 90, 0}, {-1, 90, 5},
+                    {36, 170, 0}, {108, 230, 5}, {568, 90, 0}, {10, 20, 3}};
+        for (size_t i = 0; i < t.size(); ++i) {
+            if (want[i].x >= 0) {
+                EXPECT_EQ(t[i].x1, want[i].x) << i;
+            }
+            EXPECT_EQ(t[i].y1, want[i].y) << i;
+            EXPECT_EQ(t[i].c, want[i].c) << i;
+        }
+        EXPECT_EQ(t[2].x1, t[1].x1 + 27 * 2);  // "p1" is two one-byte characters
+        EXPECT_EQ(r.erases(0, 0, 1760, 1800), 1);
+    }
+}
+
+}  // namespace
+}  // namespace cw::test
