@@ -16,20 +16,22 @@ void DRAW_GRID(Program& g) {
 
     // Colour 15 is the background: the grid only sets up its frame.
     if (g.CCC2 != 15) {
+        // Both counts are taken first: a grid too large to draw is refused
+        // before any line of it is drawn.
+        int cols = fig::loop_passes(0, g.YOKO);
+        int rows = fig::loop_passes(0, g.TATE);
         g.CCC3 = 14;
         auto line_style = [&](float i) {
             bool heavy = fig::multiple_of_5(i);
             g.pf.SETDRAWWIDTH(heavy ? 3 : 1);
             return heavy ? g.CCC3 : g.CCC2;
         };
-        int cols = fig::loop_passes(0, g.YOKO);
         for (int i = 0; i < cols; ++i) {
             g.II = static_cast<float>(i);
             float x = g.GX1 + g.SIZE * g.II;
             float c = line_style(g.II);
             g.pf.LINE(x, g.GY1, x, g.GY2, c);
         }
-        int rows = fig::loop_passes(0, g.TATE);
         for (int i = 0; i < rows; ++i) {
             g.II = static_cast<float>(i);
             float y = g.GY2 - g.SIZE * g.II;

@@ -82,6 +82,9 @@ TEST_F(GridTest, GridOfNoColumns) {
 TEST_F(GridTest, GridTooLargeToDrawIsRefused) {
     grid(0, 0, 1e9f, 2, 0.001f, 0);
     EXPECT_THROW(DRAW_GRID(g), RuntimeError);
+    grid(0, 0, 2, 1e9f, 0.001f, 0);
+    EXPECT_THROW(DRAW_GRID(g), RuntimeError);
+    EXPECT_TRUE(h.drawn().empty());
     grid(0, 0, 1e9f, 2, 0.001f, 15);  // invisible: only the frame
     DRAW_GRID(g);
     EXPECT_FLOAT_EQ(g.GX2, 1e6f);
