@@ -100,7 +100,6 @@ static void drill_addition(Program& g, const Reach& keep) {
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 65, 5, "=" + answer_terms(g));
-
     });
 }
 
@@ -212,7 +211,6 @@ static void drill_subtraction(Program& g, const Reach& keep) {
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 55, 5, "=" + answer_terms(g));
-
     });
 }
 

@@ -13,11 +13,11 @@ void START_LESSON3(Program& g) {
 void SHOW_LESSON_GOAL(Program& g) { lesson::goal_screen(g, {"2つの多項式をたしたりひいたりできるようになろう。"}); }
 
 void SHOW_LESSON3_MENU(Program& g) {
-    lesson::run_submenu(g, "①加法　②縦加法た2　③問5　④減法　⑤縦減法　⑥問6　⑦まとめ　⑧問7　⑨終了",
-                        {TEACH_ADDITION, TEACH_COLUMN_ADDITION, SHOW_ANSWERS_Q5, TEACH_SUBTRACTION,
-                         TEACH_COLUMN_SUBTRACTION, SHOW_SUBTRACTION_ANSWERS, SHOW_ADD_SUBTRACT_SUMMARY,
-                         SHOW_SUM_AND_DIFFERENCE_ANSWERS},
-                        true);
+    lesson::run_submenu(
+        g, "①加法　②縦加法た2　③問5　④減法　⑤縦減法　⑥問6　⑦まとめ　⑧問7　⑨終了",
+        {TEACH_ADDITION, TEACH_COLUMN_ADDITION, SHOW_ANSWERS_Q5, TEACH_SUBTRACTION, TEACH_COLUMN_SUBTRACTION,
+         SHOW_SUBTRACTION_ANSWERS, SHOW_ADD_SUBTRACT_SUMMARY, SHOW_SUM_AND_DIFFERENCE_ANSWERS},
+        true);
 }
 
 void SHOW_ADD_SUBTRACT_SUMMARY(Program& g) {
