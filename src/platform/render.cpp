@@ -53,21 +53,27 @@ void fill_snapped(cairo_t* cr, double l, double t, double r, double b) {
 }
 
 // Strokes the current path.  What is painted in the background colour is an
-// erase: it reaches half a device pixel further, so that it also takes away
-// the anti-aliased fringe of the same shape drawn before.
+// erase: it covers whole pixels and reaches a pixel further, so that it also
+// takes away the anti-aliased fringe of the same shape drawn before.
 void stroke_path(cairo_t* cr, double width, int colour) {
     set_colour(cr, colour);
-    double extra = colour == BACKGROUND ? device_pixel(cr) : 0;
-    cairo_set_line_width(cr, width + extra);
+    if (colour == BACKGROUND) {
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+        width += 2 * device_pixel(cr);
+    }
+    cairo_set_line_width(cr, width);
     cairo_stroke(cr);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
 }
 
 void fill_path(cairo_t* cr, int colour) {
     set_colour(cr, colour);
     if (colour == BACKGROUND) {
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
         cairo_fill_preserve(cr);
-        cairo_set_line_width(cr, device_pixel(cr));
+        cairo_set_line_width(cr, 2 * device_pixel(cr));
         cairo_stroke(cr);
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
     } else {
         cairo_fill(cr);
     }
@@ -131,7 +137,7 @@ void draw_circle(cairo_t* cr, const DrawOp& op) {
         return;
     }
     cairo_new_path(cr);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_arc(cr, op.x1, op.y1, op.r, a0, a1);
     if (whole) cairo_close_path(cr);
     stroke_path(cr, w, op.c);

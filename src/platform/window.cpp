@@ -1,12 +1,352 @@
 #include "platform/window.h"
 
+// The run-time headers come before glib's, whose ABS macro would clash.
+#include "platform/basic.h"
+#include "platform/fonts.h"
+#include "platform/palette.h"
+#include "platform/render.h"
+#include "platform/retained.h"
+#include "platform/window_keys.h"
+
+#include <SDL.h>
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <deque>
+#include <exception>
+#include <vector>
 
 namespace cw {
 
+namespace {
+
+constexpr Uint32 kFrameMs = 16;    // longest wait for input in one poll
+constexpr Uint32 kServiceMs = 4;   // window events are looked at this often while drawing
+constexpr Uint32 kBusyMs = 100;    // drawing this long without a poll shows what is done so far
+constexpr size_t kMaxDamage = 24;  // more damaged rectangles than this are merged
+
+struct Box {
+    double l, t, r, b;
+};
+
+// Where an operation may leave ink, in layout units (generous for text,
+// whose glyphs may reach out of their cells).
+Box op_bounds(const DrawOp& op) {
+    double h = std::max(op.w, 1) / 2.0 + 1;
+    switch (op.op) {
+    case Op::Line:
+    case Op::Box:
+    case Op::Fill:
+        return {std::min(op.x1, op.x2) - h, std::min(op.y1, op.y2) - h, std::max(op.x1, op.x2) + h,
+                std::max(op.y1, op.y2) + h};
+    case Op::Circle: return {op.x1 - op.r - h, op.y1 - op.r - h, op.x1 + op.r + h, op.y1 + op.r + h};
+    case Op::Polyline: {
+        Box b{1e30, 1e30, -1e30, -1e30};
+        for (auto& [x, y] : op.pts) {
+            b.l = std::min<double>(b.l, x), b.r = std::max<double>(b.r, x);
+            b.t = std::min<double>(b.t, y), b.b = std::max<double>(b.b, y);
+        }
+        return {b.l - h, b.t - h, b.r + h, b.b + h};
+    }
+    case Op::Text: {
+        double s = std::max(op.font.size, 0.0f), p = std::max(op.p, 0), q = std::max(op.q, 0);
+        double width = 0;
+        for (auto& ch : split_chars(op.s)) width += sj_width(ch) * s / 2 * p;
+        return {op.x1 - s * p, op.y1 - s * q, op.x1 + width + s * p, op.y1 + 2 * s * q};
+    }
+    default: return {-1e6, -1e6, 1e6, 1e6};
+    }
+}
+
+class WindowBackend : public Backend {
+public:
+    explicit WindowBackend(SDL_Window* window) : window_(window) {
+        const char* e = std::getenv("CW_EXIT_AFTER_FIRST_FRAME");
+        exit_after_first_frame_ = e && *e && std::string(e) != "0";
+        rebuild();
+    }
+    ~WindowBackend() override { release(); }
+    WindowBackend(const WindowBackend&) = delete;
+    WindowBackend& operator=(const WindowBackend&) = delete;
+
+    void draw(const DrawOp& op) override {
+        if (!op.drawn()) return;
+        retained_.add(op);
+        render_op(cr_, op);
+        if (RetainedList::covers_screen(op)) {
+            damage_all();
+        } else {
+            damage(op_bounds(op));
+        }
+    }
+
+    std::string poll_key() override {
+        last_poll_ = SDL_GetTicks64();
+        pump();
+        if (keys_.empty()) {
+            // Nothing waiting: show what was drawn, then sleep until input
+            // comes or a frame has passed.
+            present();
+            if (exit_after_first_frame_) throw ProgramEnd{};
+            SDL_Event e;
+            if (SDL_WaitEventTimeout(&e, static_cast<int>(kFrameMs))) {
+                handle(e);
+                pump();
+            }
+            present();
+        }
+        if (keys_.empty()) return "";
+        std::string k(1, keys_.front());
+        keys_.pop_front();
+        return k;
+    }
+
+    std::string time_of_day() override {
+        std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", local.tm_hour, local.tm_min, local.tm_sec);
+        return buf;
+    }
+
+    [[noreturn]] void idle_forever(int, int) override {
+        for (;;) {
+            present();
+            if (exit_after_first_frame_) throw ProgramEnd{};
+            SDL_Event e;
+            if (SDL_WaitEventTimeout(&e, 500)) handle(e);
+            keys_.clear();  // nothing reads keys here
+        }
+    }
+
+    void service() override {
+        Uint64 now = SDL_GetTicks64();
+        if (now - last_service_ < kServiceMs) return;
+        last_service_ = now;
+        pump();
+        // Long drawing sequences show up while they are made.  While the
+        // program is polling for keys, only poll_key presents, so that what
+        // is drawn and erased between two polls (the entry cursor) is shown
+        // in its drawn state.
+        if (now - last_poll_ >= kBusyMs && now - last_present_ >= kFrameMs) present();
+    }
+
+private:
+    void pump() {
+        SDL_Event e;
+        while (SDL_PollEvent(&e)) handle(e);
+    }
+
+    void handle(const SDL_Event& e) {
+        switch (e.type) {
+        case SDL_QUIT: throw ProgramEnd{};
+        case SDL_WINDOWEVENT:
+            switch (e.window.event) {
+            case SDL_WINDOWEVENT_CLOSE: throw ProgramEnd{};
+            case SDL_WINDOWEVENT_SIZE_CHANGED:
+            case SDL_WINDOWEVENT_RESIZED: rebuild(); break;
+            case SDL_WINDOWEVENT_EXPOSED:
+            case SDL_WINDOWEVENT_SHOWN:
+            case SDL_WINDOWEVENT_RESTORED:
+            case SDL_WINDOWEVENT_MAXIMIZED: damage_all(); break;
+            default: break;
+            }
+            break;
+        case SDL_TEXTINPUT:
+            for (char c : keys_from_text(e.text.text)) keys_.push_back(c);
+            break;
+        case SDL_KEYDOWN:
+            for (char c : key_from_keydown(e.key.keysym.sym)) keys_.push_back(c);
+            break;
+        default: break;
+        }
+    }
+
+    void release() {
+        if (cr_) cairo_destroy(cr_);
+        if (wrap_) SDL_FreeSurface(wrap_);
+        if (surface_) cairo_surface_destroy(surface_);
+        cr_ = nullptr, wrap_ = nullptr, surface_ = nullptr;
+    }
+
+    // (Re)creates the backing surface at the window's pixel size and draws
+    // the retained screen onto it, scaled to fit with its aspect kept.
+    void rebuild() {
+        int w = 0, h = 0;
+        SDL_GetWindowSize(window_, &w, &h);
+        w = std::max(w, 1), h = std::max(h, 1);
+        if (surface_ && w == w_ && h == h_) {
+            damage_all();
+            return;
+        }
+        release();
+        w_ = w, h_ = h;
+        surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+        wrap_ = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(surface_), w, h, 32,
+                                                   cairo_image_surface_get_stride(surface_),
+                                                   SDL_PIXELFORMAT_RGB888);
+        cr_ = cairo_create(surface_);
+        Rgb bg = palette_rgb(BACKGROUND);
+        cairo_set_source_rgb(cr_, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
+        cairo_paint(cr_);  // the margins
+        scale_ = std::min(w / static_cast<double>(LAYOUT_W), h / static_cast<double>(LAYOUT_H));
+        // The layout's edges on whole pixels, so the margins stay clean.
+        clip_.l = std::round((w - LAYOUT_W * scale_) / 2);
+        clip_.t = std::round((h - LAYOUT_H * scale_) / 2);
+        clip_.r = std::min<double>(w, clip_.l + std::round(LAYOUT_W * scale_));
+        clip_.b = std::min<double>(h, clip_.t + std::round(LAYOUT_H * scale_));
+        cairo_rectangle(cr_, clip_.l, clip_.t, clip_.r - clip_.l, clip_.b - clip_.t);
+        cairo_clip(cr_);
+        cairo_translate(cr_, clip_.l, clip_.t);
+        cairo_scale(cr_, scale_, scale_);
+        render_ops(cr_, retained_.ops());
+        damage_all();
+    }
+
+    void damage_all() {
+        damage_.clear();
+        damage_.push_back({0, 0, w_, h_});
+        whole_ = true;
+    }
+
+    void damage(const Box& b) {
+        if (whole_) return;
+        double l = std::max(clip_.l, std::floor(clip_.l + b.l * scale_) - 2);
+        double t = std::max(clip_.t, std::floor(clip_.t + b.t * scale_) - 2);
+        double r = std::min(clip_.r, std::ceil(clip_.l + b.r * scale_) + 2);
+        double bt = std::min(clip_.b, std::ceil(clip_.t + b.b * scale_) + 2);
+        if (r <= l || bt <= t) return;
+        SDL_Rect rect{static_cast<int>(l), static_cast<int>(t), static_cast<int>(r - l), static_cast<int>(bt - t)};
+        for (auto& d : damage_)
+            if (d.x <= rect.x && d.y <= rect.y && d.x + d.w >= rect.x + rect.w && d.y + d.h >= rect.y + rect.h)
+                return;  // already covered
+        damage_.push_back(rect);
+        if (damage_.size() > kMaxDamage) {
+            SDL_Rect u = damage_[0];
+            for (auto& d : damage_) SDL_UnionRect(&u, &d, &u);
+            damage_.assign(1, u);
+        }
+    }
+
+    // Shows the damaged rectangles of the backing surface in the window.
+    void present() {
+        last_present_ = SDL_GetTicks64();
+        SDL_Surface* target = SDL_GetWindowSurface(window_);
+        if (!target) return;
+        if (target != target_) {
+            target_ = target;
+            damage_all();
+        }
+        if (damage_.empty()) return;
+        cairo_surface_flush(surface_);
+        std::vector<SDL_Rect> changed;
+        for (auto& d : damage_) {
+            // A rectangle drawn and put back since the last present (the
+            // blinking entry cursor) needs no trip to the display.
+            if (!whole_ && same_pixels(target, d)) continue;
+            SDL_Rect r = d;
+            SDL_BlitSurface(wrap_, &d, target, &r);
+            changed.push_back(d);
+        }
+        if (whole_)
+            SDL_UpdateWindowSurface(window_);
+        else if (!changed.empty())
+            SDL_UpdateWindowSurfaceRects(window_, changed.data(), static_cast<int>(changed.size()));
+        damage_.clear();
+        whole_ = false;
+    }
+
+    // Whether the window already shows the backing surface's pixels in r.
+    bool same_pixels(SDL_Surface* target, const SDL_Rect& r) const {
+        if (target->format->format != SDL_PIXELFORMAT_RGB888 || SDL_MUSTLOCK(target)) return false;
+        if (r.x < 0 || r.y < 0 || r.x + r.w > std::min(w_, target->w) || r.y + r.h > std::min(h_, target->h))
+            return false;
+        const auto* src = cairo_image_surface_get_data(surface_);
+        int src_pitch = cairo_image_surface_get_stride(surface_);
+        const auto* dst = static_cast<const unsigned char*>(target->pixels);
+        for (int y = r.y; y < r.y + r.h; ++y) {
+            const unsigned char* a = src + static_cast<size_t>(y) * src_pitch + static_cast<size_t>(r.x) * 4;
+            const unsigned char* b = dst + static_cast<size_t>(y) * target->pitch + static_cast<size_t>(r.x) * 4;
+            for (int x = 0; x < r.w; ++x)  // the pad byte may differ
+                if (a[4 * x] != b[4 * x] || a[4 * x + 1] != b[4 * x + 1] || a[4 * x + 2] != b[4 * x + 2]) return false;
+        }
+        return true;
+    }
+
+    SDL_Window* window_;
+    cairo_surface_t* surface_ = nullptr;
+    cairo_t* cr_ = nullptr;
+    SDL_Surface* wrap_ = nullptr;
+    SDL_Surface* target_ = nullptr;
+    int w_ = 0, h_ = 0;
+    double scale_ = 1;
+    Box clip_{0, 0, 0, 0};
+    RetainedList retained_;
+    std::vector<SDL_Rect> damage_;
+    bool whole_ = false;
+    std::deque<char> keys_;
+    Uint64 last_service_ = 0;
+    Uint64 last_present_ = 0;
+    Uint64 last_poll_ = 0;
+    bool exit_after_first_frame_ = false;
+};
+
+struct SdlSession {
+    ~SdlSession() {
+        if (window) SDL_DestroyWindow(window);
+        SDL_Quit();
+    }
+    SDL_Window* window = nullptr;
+};
+
+}  // namespace
+
 int run_in_window(const ProgramFactory& make, const std::string& window_title) {
-    std::fprintf(stderr, "%s: no window support built yet\n", window_title.c_str());
-    return 1;
+    const char* name = window_title.c_str();
+    // Plain shared-memory images for the window: they let a present send
+    // only the damaged rectangles, where a texture-backed window surface
+    // would bring up OpenGL and redraw the whole window every frame.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "%s: cannot open a window: no display available (%s)\n", name, SDL_GetError());
+        SDL_Quit();
+        return 1;
+    }
+    SdlSession sdl;
+    auto missing = missing_fonts();
+    if (!missing.empty()) {
+        std::string list;
+        for (auto& f : missing)
+            list += (list.empty() ? "" : "; ") + f.family + " (install the Debian package " + f.package + ")";
+        std::fprintf(stderr, "%s: missing font: %s\n", name, list.c_str());
+        return 1;
+    }
+    SDL_Rect area{0, 0, static_cast<int>(LAYOUT_W), static_cast<int>(LAYOUT_H)};
+    if (SDL_GetDisplayUsableBounds(0, &area) != 0 || area.w <= 0 || area.h <= 0)
+        area = {0, 0, static_cast<int>(LAYOUT_W), static_cast<int>(LAYOUT_H)};
+    sdl.window = SDL_CreateWindow(name, area.x, area.y, area.w, area.h,
+                                  SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED | SDL_WINDOW_SHOWN);
+    if (!sdl.window) {
+        std::fprintf(stderr, "%s: cannot open a window: %s\n", name, SDL_GetError());
+        return 1;
+    }
+    SDL_StartTextInput();
+    try {
+        WindowBackend backend(sdl.window);
+        Platform pf(backend);
+        std::unique_ptr<Program> prog = make(pf);
+        prog->run();
+    } catch (const ProgramEnd&) {
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s: %s\n", name, e.what());
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace cw

@@ -1,0 +1,396 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/fonts.h"
+#include "platform/palette.h"
+#include "platform/render.h"
+
+#include <cairo.h>
+
+namespace cw {
+namespace {
+
+// A screen rendered at some scale, read back by layout coordinates.
+class Screen {
+public:
+    explicit Screen(double scale = 1.0)
+        : scale_(scale),
+          surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(std::lround(1440 * scale)),
+                                              static_cast<int>(std::lround(900 * scale)))) {
+        cairo_t* cr = cairo_create(surface_);
+        Rgb bg = palette_rgb(BACKGROUND);
+        cairo_set_source_rgb(cr, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
+        cairo_paint(cr);
+        cairo_destroy(cr);
+    }
+    ~Screen() { cairo_surface_destroy(surface_); }
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
+
+    void draw(const std::vector<DrawOp>& ops) {
+        cairo_t* cr = cairo_create(surface_);
+        cairo_scale(cr, scale_, scale_);
+        render_ops(cr, ops);
+        cairo_destroy(cr);
+        cairo_surface_flush(surface_);
+    }
+    int width() const { return cairo_image_surface_get_width(surface_); }
+    int height() const { return cairo_image_surface_get_height(surface_); }
+    uint32_t pixel(int px, int py) const {
+        auto* row = cairo_image_surface_get_data(surface_) + static_cast<size_t>(py) * cairo_image_surface_get_stride(surface_);
+        return reinterpret_cast<const uint32_t*>(row)[px] & 0xFFFFFF;
+    }
+    // The palette index at a layout point, or -1 for a blend of colours.
+    int colour_at(double x, double y) const {
+        uint32_t v = pixel(static_cast<int>(x * scale_), static_cast<int>(y * scale_));
+        for (int i = 0; i < PALETTE_SIZE; ++i) {
+            Rgb c = palette_rgb(i);
+            if (v == (static_cast<uint32_t>(c.r) << 16 | static_cast<uint32_t>(c.g) << 8 | c.b)) return i;
+        }
+        return -1;
+    }
+    // Pixels that are not background.
+    int ink() const {
+        int n = 0;
+        for (int y = 0; y < height(); ++y)
+            for (int x = 0; x < width(); ++x) n += pixel(x, y) != 0xFFFFFF;
+        return n;
+    }
+    struct Extent {
+        double l = 1e9, t = 1e9, r = -1e9, b = -1e9;
+        bool empty() const { return r < l; }
+    };
+    // Bounding box of the ink inside the layout box [l, r) x [t, b), in
+    // layout units.
+    Extent ink_in(double l, double t, double r, double b) const {
+        Extent e;
+        for (int y = std::max(0, int(t * scale_)); y < std::min(height(), int(b * scale_)); ++y)
+            for (int x = std::max(0, int(l * scale_)); x < std::min(width(), int(r * scale_)); ++x)
+                if (pixel(x, y) != 0xFFFFFF) {
+                    e.l = std::min(e.l, x / scale_), e.r = std::max(e.r, (x + 1) / scale_);
+                    e.t = std::min(e.t, y / scale_), e.b = std::max(e.b, (y + 1) / scale_);
+                }
+        return e;
+    }
+    Extent ink_extent() const { return ink_in(0, 0, 1440, 900); }
+
+private:
+    double scale_;
+    cairo_surface_t* surface_;
+};
+
+DrawOp line(float x1, float y1, float x2, float y2, int c, int w) {
+    DrawOp op;
+    op.op = Op::Line, op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2, op.c = c, op.w = w;
+    return op;
+}
+DrawOp box(Op kind, float x1, float y1, float x2, float y2, int c, int f, int w) {
+    DrawOp op = line(x1, y1, x2, y2, c, w);
+    op.op = kind, op.f = f;
+    return op;
+}
+DrawOp circle(float x, float y, float r, int c, float start, float end, bool filled, int f, int w = 3) {
+    DrawOp op;
+    op.op = Op::Circle, op.x1 = x, op.y1 = y, op.r = r, op.c = c, op.start = start, op.end = end;
+    op.filled = filled, op.f = f, op.w = w;
+    return op;
+}
+DrawOp polyline(std::vector<std::pair<float, float>> pts, int c, int w) {
+    DrawOp op;
+    op.op = Op::Polyline, op.pts = std::move(pts), op.c = c, op.w = w;
+    return op;
+}
+DrawOp text(float x, float y, const std::string& s, int p, int q, int c = 0, const std::string& face = "ゴシック",
+            float size = 16, bool bold = false, bool italic = false) {
+    DrawOp op;
+    op.op = Op::Text, op.x1 = x, op.y1 = y, op.s = s, op.p = p, op.q = q, op.c = c;
+    op.font.face = face, op.font.size = size, op.font.bold = bold, op.font.italic = italic;
+    return op;
+}
+DrawOp painted_over(DrawOp op) {
+    op.c = BACKGROUND, op.f = BACKGROUND;
+    return op;
+}
+
+const double kScales[] = {1.0, 0.713, 1.337, 2.0};
+
+TEST(Render, FilledBoxHasBorderAndInside) {
+    for (double scale : kScales) {
+        Screen s(scale);
+        s.draw({box(Op::Fill, 96, 657, 400, 693, 13, 4, 3)});
+        EXPECT_EQ(s.colour_at(200, 675), 4) << scale;   // inside
+        EXPECT_EQ(s.colour_at(200, 657), 13) << scale;  // on the top edge
+        EXPECT_EQ(s.colour_at(400, 680), 13) << scale;  // on the right edge
+        EXPECT_EQ(s.colour_at(200, 650), 15) << scale;  // outside
+        EXPECT_EQ(s.colour_at(90, 675), 15) << scale;
+        auto e = s.ink_extent();
+        EXPECT_NEAR(e.l, 94.5, 1.5) << scale;  // the border is centred on the edge
+        EXPECT_NEAR(e.r, 401.5, 1.5) << scale;
+    }
+}
+
+TEST(Render, BoxOutlineLeavesTheInsideAlone) {
+    Screen s;
+    s.draw({box(Op::Fill, 100, 100, 300, 200, 4, 4, 1), box(Op::Box, 100, 100, 300, 200, 2, 0, 3)});
+    EXPECT_EQ(s.colour_at(200, 150), 4);
+    EXPECT_EQ(s.colour_at(100, 150), 2);
+    EXPECT_EQ(s.colour_at(200, 200), 2);
+}
+
+// The programs erase by repeating a drawing in the background colour; that
+// must leave no trace, also at scales that put edges between pixels.
+TEST(Render, RepeatingAnOpInTheBackgroundErasesIt) {
+    const DrawOp ops[] = {
+        box(Op::Fill, 1056, 640, 1248, 670, 13, 12, 2),
+        box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 13, 4, 3),
+        box(Op::Box, 10, 10, 200, 120, 3, 0, 3),
+        line(100, 300, 400, 300, 0, 4),    // a fraction bar
+        line(113, 310, 113, 334, 0, 5),    // the plus sign's upright stroke
+        line(100, 400, 300, 520, 0, 3),    // slanting
+        circle(1064, 656, 4, 5, 0, 0, true, 5),  // the entry cursor
+        circle(600, 400, 80, 1, 0, 0, false, 1),
+        circle(600, 400, 80, 1, 0.1f, 0.6f, true, 6),
+        circle(600, 400, 60, 2, 0.75f, 0.25f, false, 2, 5),
+        polyline({{100, 600}, {104, 636}, {108, 624}, {116, 660}, {130, 586}, {138, 586}}, 0, 3),
+    };
+    for (double scale : kScales)
+        for (const DrawOp& op : ops) {
+            Screen s(scale);
+            s.draw({op});
+            ASSERT_GT(s.ink(), 0);
+            s.draw({painted_over(op)});
+            EXPECT_EQ(s.ink(), 0) << "op " << static_cast<int>(op.op) << " at (" << op.x1 << "," << op.y1
+                                  << ") scale " << scale;
+        }
+}
+
+TEST(Render, ArcsRunClockwiseFromPlusX) {
+    struct Case {
+        float start, end;
+        std::vector<std::pair<float, float>> in, out;  // offsets from the centre
+    } cases[] = {
+        // A quarter from +x towards +y: the lower right on the screen.
+        {0.0f, 0.25f, {{50, 50}}, {{50, -50}, {-50, 50}, {-50, -50}}},
+        {0.25f, 0.75f, {{-50, 50}, {-50, -50}}, {{50, 50}, {50, -50}}},  // left half
+        {0.75f, 0.25f, {{50, 50}, {50, -50}}, {{-50, 50}, {-50, -50}}},  // right half, wrapping past 1
+        {0.5f, 0.75f, {{-50, -50}}, {{50, 50}, {-50, 50}, {50, -50}}},  // upper left
+        {0.0f, 0.0f, {{50, 50}, {-50, 50}, {50, -50}, {-50, -50}}, {}},  // whole disc
+    };
+    for (auto& c : cases) {
+        Screen s;
+        s.draw({circle(500, 400, 100, 2, c.start, c.end, true, 2, 1)});
+        for (auto [dx, dy] : c.in) EXPECT_EQ(s.colour_at(500 + dx, 400 + dy), 2) << c.start << ".." << c.end;
+        for (auto [dx, dy] : c.out) EXPECT_EQ(s.colour_at(500 + dx, 400 + dy), 15) << c.start << ".." << c.end;
+    }
+    // An outline arc: only its own side of the circle is drawn.
+    Screen s;
+    s.draw({circle(500, 400, 100, 0, 0.25f, 0.75f, false, 0, 3)});
+    EXPECT_EQ(s.colour_at(400, 400), 0);
+    EXPECT_EQ(s.colour_at(600, 400), 15);
+    EXPECT_EQ(s.colour_at(500, 400), 15);
+}
+
+TEST(Render, FilledCircleHasItsFillInside) {
+    Screen s;
+    s.draw({circle(300, 300, 50, 13, 0, 0, true, 4, 3)});
+    EXPECT_EQ(s.colour_at(300, 300), 4);
+    EXPECT_EQ(s.colour_at(350, 300), 13);
+}
+
+TEST(Render, ClsPaintsTheBackground) {
+    Screen s;
+    DrawOp cls;
+    cls.op = Op::Cls;
+    s.draw({box(Op::Fill, 0, 0, 1440, 900, 10, 10, 1), cls});
+    EXPECT_EQ(s.ink(), 0);
+}
+
+TEST(Render, NotesDrawNothing) {
+    Screen s;
+    DrawOp note = text(100, 100, "3a", 3, 3);
+    note.op = Op::Expr;
+    DrawOp key = note;
+    key.op = Op::Key;
+    s.draw({note, key});
+    EXPECT_EQ(s.ink(), 0);
+}
+
+// One-byte glyphs fill cells size/2 * p wide, two-byte ones size * p, side by
+// side from the top left corner.
+TEST(Render, GlyphsFillTheirCells) {
+    struct Case {
+        std::string s;
+        int p, q;
+        float size;
+        double cell_w;
+        int count;
+        bool same;  // all the same glyph
+    } cases[] = {
+        {"8888", 3, 3, 16, 24, 4, true},
+        {"ｶｶｶ", 3, 3, 16, 24, 3, true},
+        {"漢漢漢", 2, 3, 16, 32, 3, true},
+        {"０１２", 1, 1, 16, 16, 3, false},  // the echo of typed digits
+        {"8888", 4, 2, 16, 32, 4, true},     // fraction digits
+        {"同同", 3, 3, 11, 33, 2, true},
+    };
+    for (auto& c : cases) {
+        Screen s;
+        s.draw({text(100, 100, c.s, c.p, c.q, 0, "ゴシック", c.size, true)});
+        double cell_h = c.size * c.q;
+        auto all = s.ink_extent();
+        ASSERT_FALSE(all.empty()) << c.s;
+        EXPECT_GE(all.t, 100 - 1) << c.s;
+        EXPECT_LE(all.b, 100 + cell_h + 1) << c.s;
+        EXPECT_GE(all.l, 100 - 1) << c.s;
+        EXPECT_LE(all.r, 100 + c.count * c.cell_w + 1) << c.s;
+        int n = 0;
+        double first_left = 0;
+        for (double x = 100; n < c.count; x += c.cell_w, ++n) {
+            auto e = s.ink_in(x, 0, x + c.cell_w, 900);
+            ASSERT_FALSE(e.empty()) << c.s << " cell " << n;
+            EXPECT_LE(e.r, x + c.cell_w + 1) << c.s << " cell " << n;
+            if (n == 0) first_left = e.l;
+            // Same glyph, same place in its cell: evenly spaced.
+            if (c.same)
+                EXPECT_NEAR(e.l - first_left, n * c.cell_w, 1.0) << c.s << " cell " << n;
+        }
+    }
+}
+
+// The italic serif letters sit on the line of the gothic digits beside them,
+// at the positions and magnifications the typesetter uses for them.
+TEST(Render, SerifLettersShareTheDigitsBaseline) {
+    struct Case {
+        const char* name;
+        DrawOp digit, letter;
+    } cases[] = {
+        {"normal", text(100, 200, "3", 3, 3, 0, "ゴシック", 16, true),
+         text(131, 178, "a", 10, 7, 0, "Times New Roman", 8, true, true)},
+        {"fraction", text(100, 200, "3", 4, 2, 0, "ゴシック", 16, true),
+         text(136, 184, "x", 12, 5, 0, "Times New Roman", 8, true, true)},
+    };
+    for (auto& c : cases) {
+        Screen s;
+        s.draw({c.digit, c.letter});
+        auto digit = s.ink_in(90, 0, 124 + 4, 900);
+        auto letter = s.ink_in(131, 0, 200, 900);
+        ASSERT_FALSE(letter.empty()) << c.name;
+        EXPECT_NEAR(letter.b, digit.b, 2.5) << c.name;
+        // A lower-case letter: shorter than the digit, not taller.
+        EXPECT_GT(letter.t, digit.t + 4) << c.name;
+    }
+}
+
+TEST(Render, BothGothicNamesDrawTheSameFace) {
+    Screen a, b;
+    a.draw({text(100, 100, "漢字3", 2, 3, 0, "ｺﾞｼｯｸ")});
+    b.draw({text(100, 100, "漢字3", 2, 3, 0, "ゴシック")});
+    EXPECT_GT(a.ink(), 0);
+    for (int y = 90; y < 160; ++y)
+        for (int x = 90; x < 200; ++x) ASSERT_EQ(a.pixel(x, y), b.pixel(x, y)) << x << "," << y;
+    EXPECT_EQ(map_face("ｺﾞｼｯｸ").family, "IPAGothic");
+    EXPECT_EQ(map_face("ゴシック").family, "IPAGothic");
+    EXPECT_EQ(map_face("Times New Roman").family, "Liberation Serif");
+    EXPECT_TRUE(map_face("MT Extra").script_ell);
+}
+
+TEST(Render, FacesThisBuildDrawsWithAreInstalled) {
+    for (auto& f : missing_fonts()) ADD_FAILURE() << f.family << " missing: install " << f.package;
+}
+
+TEST(Render, ScriptEllIsNotTheGothicLetter) {
+    Screen script, gothic;
+    script.draw({text(100, 100, "l", 6, 3, 0, "MT Extra", 16, true)});
+    gothic.draw({text(100, 100, "l", 6, 3, 0, "ゴシック", 16, true)});
+    EXPECT_GT(script.ink(), 0);
+    int differing = 0;
+    for (int y = 80; y < 170; ++y)
+        for (int x = 90; x < 160; ++x) differing += script.pixel(x, y) != gothic.pixel(x, y);
+    EXPECT_GT(differing, 100);
+}
+
+TEST(Render, BoldDrawsHeavierStrokes) {
+    Screen bold, plain;
+    bold.draw({text(100, 100, "同類項", 2, 3, 0, "ゴシック", 16, true)});
+    plain.draw({text(100, 100, "同類項", 2, 3, 0, "ゴシック", 16, false)});
+    EXPECT_GT(bold.ink(), plain.ink() * 11 / 10);
+}
+
+TEST(Render, TextTakesItsColour) {
+    Screen s;
+    s.draw({text(100, 100, "■", 2, 3, 5)});
+    EXPECT_EQ(s.colour_at(116, 124), 5);
+}
+
+TEST(Render, UnprintableAndBrokenTextDrawsNothing) {
+    Screen s;
+    s.draw({text(100, 100, "\r\b\x7f", 3, 3), text(100, 200, "\xff\xfe", 3, 3), text(100, 300, "", 3, 3),
+            text(100, 400, "8", 0, 3), text(100, 500, "8", 3, 3, 0, "ゴシック", 0)});
+    EXPECT_EQ(s.ink(), 0);
+}
+
+std::string temp_png(const char* tag) {
+    return testing::TempDir() + "render_test_" + tag + "_" + std::to_string(getpid()) + ".png";
+}
+
+struct Png {
+    explicit Png(const std::string& path) : surface(cairo_image_surface_create_from_png(path.c_str())) {}
+    ~Png() { cairo_surface_destroy(surface); }
+    bool ok() const { return cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS; }
+    int w() const { return cairo_image_surface_get_width(surface); }
+    int h() const { return cairo_image_surface_get_height(surface); }
+    uint32_t at(int x, int y) const {
+        auto* row = cairo_image_surface_get_data(surface) + static_cast<size_t>(y) * cairo_image_surface_get_stride(surface);
+        return reinterpret_cast<const uint32_t*>(row)[x] & 0xFFFFFF;
+    }
+    cairo_surface_t* surface;
+};
+
+uint32_t packed(int index) {
+    Rgb c = palette_rgb(index);
+    return static_cast<uint32_t>(c.r) << 16 | static_cast<uint32_t>(c.g) << 8 | c.b;
+}
+
+TEST(WritePng, ClipsToTheLayoutAtItsScale) {
+    // The menu wipe reaches far beyond the layout; measuring draws at y 1800.
+    std::vector<DrawOp> ops = {box(Op::Fill, 0, 0, 1760, 1800, 10, 10, 3), text(100, 1800, "999", 3, 3, 0)};
+    for (double scale : {1.0, 0.5}) {
+        std::string path = temp_png("clip");
+        ASSERT_TRUE(write_png(ops, path, scale));
+        Png png(path);
+        ASSERT_TRUE(png.ok());
+        EXPECT_EQ(png.w(), static_cast<int>(1440 * scale));
+        EXPECT_EQ(png.h(), static_cast<int>(900 * scale));
+        EXPECT_EQ(png.at(png.w() - 1, png.h() - 1), packed(10));
+        EXPECT_EQ(png.at(0, 0), packed(10));
+        std::remove(path.c_str());
+    }
+}
+
+TEST(WritePng, ShowsOnlyWhatTheLastClearLeft) {
+    DrawOp cls;
+    cls.op = Op::Cls;
+    std::vector<DrawOp> ops = {box(Op::Fill, 10, 10, 100, 100, 2, 2, 1), cls, box(Op::Fill, 200, 10, 300, 100, 4, 4, 1),
+                               box(Op::Fill, 0, 0, 1440, 900, 15, 15, 3), box(Op::Fill, 400, 10, 500, 100, 6, 6, 1)};
+    std::string path = temp_png("clear");
+    ASSERT_TRUE(write_png(ops, path));
+    Png png(path);
+    ASSERT_TRUE(png.ok());
+    EXPECT_EQ(png.at(50, 50), packed(15));
+    EXPECT_EQ(png.at(250, 50), packed(15));
+    EXPECT_EQ(png.at(450, 50), packed(6));
+    std::remove(path.c_str());
+}
+
+TEST(WritePng, ReportsAnUnwritablePath) {
+    EXPECT_FALSE(write_png({}, "/nonexistent-dir/x.png"));
+    EXPECT_FALSE(write_png({}, temp_png("zero"), 0));
+}
+
+}  // namespace
+}  // namespace cw
