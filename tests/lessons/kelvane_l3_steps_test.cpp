@@ -143,6 +143,18 @@ TEST_P(TwoPanelStep, MethodTextBetweenThePanelsAndAssignmentAtTheEnd) {
     }
     if (c.width_after) EXPECT_EQ(h.pf.GETDRAWWIDTH(), c.width_after);
     EXPECT_EQ(h.g.XI0, 600);
+    // The column steps draw each panel's rule 480 long at the width they set.
+    std::vector<float> rules;
+    for (auto& op : h.of(Op::Line)) {
+        if (op.x2 - op.x1 != 480) continue;
+        EXPECT_EQ(op.y1, 253);
+        EXPECT_EQ(op.y2, 253);
+        EXPECT_EQ(op.w, 5);
+        EXPECT_EQ(op.c, 0);
+        rules.push_back(op.x1);
+    }
+    const std::vector<float> panels = {40, 600};
+    EXPECT_EQ(rules, c.width_after ? panels : std::vector<float>());
 }
 
 // The right panel's erase covers what the right panel drew, and nothing of
