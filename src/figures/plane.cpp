@@ -191,7 +191,10 @@ void DRAW_SCALED_AXIS_LABELS(Program& g) {
     };
     auto labelled = [&](float i) { return i != 0 && fig::multiple_of_5(i); };
 
+    // Both counts first: extents too large to label are refused before any
+    // label is drawn.
     int nx = fig::loop_passes(g.AA1, g.AA2);
+    int ny = fig::loop_passes(g.BB1, g.BB2);
     for (int k = 0; k < nx; ++k) {
         g.II = g.AA1 + static_cast<float>(k);
         split_axis_value(g, CHECK(g.II * g.BAIX));
@@ -199,7 +202,6 @@ void DRAW_SCALED_AXIS_LABELS(Program& g) {
         float n = static_cast<float>(KLEN(g.P2 == 0 ? g.P1_s : g.P1_s + g.P2_s));
         label(g.GX0 + g.SIZE * g.II - g.SIZE1 * n / 2.0f, g.GY0 + 4.0f, 4.0f);
     }
-    int ny = fig::loop_passes(g.BB1, g.BB2);
     for (int k = 0; k < ny; ++k) {
         g.II = g.BB1 + static_cast<float>(k);
         split_axis_value(g, CHECK(g.II * g.BAIY));

@@ -317,6 +317,25 @@ TEST_F(ScaledLabelsTest, ReversedExtentMakesOnePass) {
     EXPECT_TRUE(texts().empty());
 }
 
+TEST_F(ScaledLabelsTest, ExtentsTooLargeAreRefusedBeforeDrawing) {
+    ticks(-10, 10, -1e9f, 1e9f, 1, 1);
+    EXPECT_THROW(DRAW_SCALED_AXIS_LABELS(g), RuntimeError);
+    ticks(-10, 10, 0, 1e30f, 1, 1);
+    EXPECT_THROW(DRAW_SCALED_AXIS_LABELS(g), RuntimeError);
+    EXPECT_TRUE(texts().empty());
+}
+
+TEST_F(ScaledLabelsTest, ValueBeyondSinglePrecisionIsAnOverflow) {
+    ticks(5, 5, 0, 0, 1e38f, 1);
+    EXPECT_THROW(DRAW_SCALED_AXIS_LABELS(g), RuntimeError);
+}
+
+TEST_F(ScaledLabelsTest, LargeScaleStillReadsWhole) {
+    ticks(5, 5, 0, 0, 3e6f, 1);
+    DRAW_SCALED_AXIS_LABELS(g);
+    EXPECT_EQ(read(), (std::vector<std::string>{"15000000"}));
+}
+
 TEST_F(ScaledLabelsTest, SplitOfTheLastTick) {
     ticks(0, 0, -3, -3, 1, 0.5f);  // -1.5, not labelled but still split
     DRAW_SCALED_AXIS_LABELS(g);
