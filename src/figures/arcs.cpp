@@ -73,7 +73,7 @@ void DRAW_DIMENSION_ARC(Program& g) {
     int n = 0;
     if (g.HABA > 0 && g.D2 + g.HABA > g.D2) n = to_int((g.D2 - g.D1) / g.HABA) + 1;
     for (int k = 0; k < n; ++k) {
-        g.II = g.D1 + static_cast<float>(k) * g.HABA;
+        g.II = k == 0 ? g.D1 : g.D1 + static_cast<float>(k) * g.HABA;
         arc_point(g, g.II);
         g.pf.CIRCLE(g.ZX, g.ZY, 0.5f, g.CCC2, 0, 0, true);
     }

@@ -122,7 +122,7 @@ TEST_F(ArcsTest, DotCountFollowsTheStep) {
         float last_degrees;
     };
     const Case cases[] = {{1, 181, 180}, {2, 91, 180}, {3, 61, 180}, {5, 37, 180}, {6, 31, 180},
-                          {8, 23, 176}, {9, 21, 180}, {10, 19, 180}, {18, 11, 180}, {200, 1, 0}};
+                          {8, 23, 176}, {9, 21, 180}, {10, 19, 180}, {18, 11, 180}, {200, 1, 0}, {INFINITY, 1, 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.haba);
         h.pf.clear_record();
