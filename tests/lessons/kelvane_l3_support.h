@@ -124,6 +124,26 @@ struct DrillRun {
     }
 };
 
+// The first seed whose first problem, made by `make` as the drill makes it,
+// is `wanted`; -1 when none is found.  `made` is left at the program that
+// holds that problem.
+inline int find_seed(void (*make)(Program&), bool (*wanted)(const Program&), Program*& made) {
+    static test::Harness probe("kelvane");
+    static bool ready = false;
+    if (!ready) {
+        INITIALIZE_PROGRAM(probe.g);
+        probe.pf.set_recording(false);
+        ready = true;
+    }
+    made = &probe.g;
+    for (int s = 1; s < 400000; ++s) {
+        probe.pf.RANDOMIZE(s);
+        make(probe.g);
+        if (wanted(probe.g)) return s;
+    }
+    return -1;
+}
+
 // The texts of one problem drawn at row y, in drawing order.
 inline std::vector<DrawOp> at_row(const std::vector<DrawOp>& ops, float y) {
     std::vector<DrawOp> out;
