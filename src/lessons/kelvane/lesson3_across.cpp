@@ -20,6 +20,21 @@ void strip_plus(Program& g, StrArray& table, int slot) {
     table(slot) = g.A_s;
 }
 
+// The answer's terms T$(15) (a) and T$(16) (b) from the sums T(5) and T(6):
+// a zero term is left out, and the b-term leads when the a-term is gone.
+void set_answer_texts(Program& g) {
+    g.T_sa(15) = g.T_a(5) == 0 ? "" : g.T_sa(5) + "a";
+    if (g.T_a(6) == 0) {
+        g.T_sa(16) = "";
+    } else if (g.T_a(5) == 0) {
+        g.A_s = g.T_sa(6);
+        STRIP_LEADING_PLUS(g);
+        g.T_sa(16) = g.A_s + "b";
+    } else {
+        g.T_sa(16) = g.T_sa(6) + "b";
+    }
+}
+
 // The answer after "=": when every term cancelled, the sum is 0.
 std::string answer_terms(Program& g) {
     std::string s = g.T_sa(15) + g.T_sa(16);
@@ -58,16 +73,7 @@ void make_addition_problem(Program& g) {
     strip_plus(g, g.T_sa, 3);
     strip_plus(g, g.T_sa, 5);
 
-    g.T_sa(15) = g.T_a(5) == 0 ? "" : g.T_sa(5) + "a";
-    if (g.T_a(6) == 0) {
-        g.T_sa(16) = "";
-    } else if (g.T_a(5) == 0) {
-        g.A_s = g.T_sa(6);
-        STRIP_LEADING_PLUS(g);
-        g.T_sa(16) = g.A_s + "b";
-    } else {
-        g.T_sa(16) = g.T_sa(6) + "b";
-    }
+    set_answer_texts(g);
 }
 
 static void drill_addition(Program& g, const Reach& keep) {
@@ -159,16 +165,7 @@ void make_subtraction_problem(Program& g) {
     strip_plus(g, g.T_sa, 5);
     strip_plus(g, g.F_sa, 1);
 
-    g.T_sa(15) = g.T_a(5) == 0 ? "" : g.T_sa(5) + "a";
-    if (g.T_a(6) == 0) {
-        g.T_sa(16) = "";
-    } else if (g.T_a(5) == 0) {
-        g.A_s = g.T_sa(6);
-        STRIP_LEADING_PLUS(g);
-        g.T_sa(16) = g.A_s + "b";
-    } else {
-        g.T_sa(16) = g.T_sa(6) + "b";
-    }
+    set_answer_texts(g);
 }
 
 static void drill_subtraction(Program& g, const Reach& keep) {
