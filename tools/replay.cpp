@@ -7,6 +7,7 @@
 // 4 it reached the error screen, 2 bad usage.  The last line on stdout is a
 // JSON summary.
 #include <cstdio>
+#include <filesystem>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -287,6 +288,9 @@ int run_program(int argc, char** argv) {
     int shot = 0;
     bool shots_ok = true;
     if (!shots.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(shots, ec);
+        if (ec) return usage("cannot make " + shots);
         backend.on_wait = [&] {
             char file[32];
             std::snprintf(file, sizeof file, "/%04d.png", ++shot);
