@@ -296,6 +296,11 @@ private:
     bool exit_after_first_frame_ = false;
 };
 
+bool has_env(const char* name) {
+    const char* v = std::getenv(name);
+    return v && *v;
+}
+
 struct SdlSession {
     ~SdlSession() {
         if (window) SDL_DestroyWindow(window);
@@ -312,8 +317,27 @@ int run_in_window(const ProgramFactory& make, const std::string& window_title) {
     // only the damaged rectangles, where a texture-backed window surface
     // would bring up OpenGL and redraw the whole window every frame.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    const char* chosen = std::getenv("SDL_VIDEODRIVER");
+    bool asked = chosen && *chosen;
+    if (!asked && !has_env("DISPLAY") && !has_env("WAYLAND_DISPLAY")) {
+        std::fprintf(stderr, "%s: cannot open a window: no display (neither DISPLAY nor WAYLAND_DISPLAY is set)\n",
+                     name);
+        return 1;
+    }
+    // Only the kind of display that is there is tried, so a failure gives
+    // one message.
+    if (!asked && !has_env("WAYLAND_DISPLAY")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    if (!asked && !has_env("DISPLAY")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "wayland");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "%s: cannot open a window: no display available (%s)\n", name, SDL_GetError());
+        const char* where = has_env("DISPLAY") ? std::getenv("DISPLAY") : std::getenv("WAYLAND_DISPLAY");
+        std::fprintf(stderr, "%s: cannot open a window: display %s cannot be reached (%s)\n", name,
+                     where ? where : "(none)", SDL_GetError());
+        SDL_Quit();
+        return 1;
+    }
+    std::string driver = SDL_GetCurrentVideoDriver() ? SDL_GetCurrentVideoDriver() : "";
+    if (!asked && (driver == "offscreen" || driver == "dummy" || driver.empty())) {
+        std::fprintf(stderr, "%s: cannot open a window: no display available\n", name);
         SDL_Quit();
         return 1;
     }

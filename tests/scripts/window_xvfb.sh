@@ -1,0 +1,205 @@
+#!/usr/bin/env bash
+# The real window under Xvfb: Kelvane is started, keys are typed into it with
+# xdotool, and the window is compared with the replay tool's picture after the
+# same keys; the window is resized (the layout must be scaled to fit with
+# white margins) and closed (the program must exit 0).  Also checks the
+# messages for a missing display and missing fonts.
+#
+#   bash tests/scripts/window_xvfb.sh BUILD_DIR
+#
+# Exit status 77 (skipped) when Xvfb, xdotool, ImageMagick or a C compiler
+# with the X11 headers is missing.
+set -u
+
+BUILD=${1:?usage: window_xvfb.sh BUILD_DIR}
+BUILD=$(cd "$BUILD" && pwd)
+for tool in Xvfb xdotool import compare convert cc; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
+done
+for bin in kelvane replay; do
+    [ -x "$BUILD/$bin" ] || { echo "FAIL: $BUILD/$bin is not built"; exit 1; }
+done
+
+WORK=$(mktemp -d)
+XVFB_PID=
+PROG_PID=
+cleanup() {
+    [ -n "$PROG_PID" ] && kill "$PROG_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+FAILED=0
+fail() { echo "FAIL: $*"; FAILED=1; }
+pass() { echo "ok: $*"; }
+
+# Asks a window to close the way a window manager's close button does.
+cat >"$WORK/close.c" <<'EOF'
+#include <X11/Xlib.h>
+#include <stdlib.h>
+int main(int argc, char** argv) {
+    if (argc < 2) return 2;
+    Display* d = XOpenDisplay(NULL);
+    if (!d) return 2;
+    Window w = (Window)strtoul(argv[1], NULL, 0);
+    XEvent ev = {0};
+    ev.xclient.type = ClientMessage;
+    ev.xclient.window = w;
+    ev.xclient.message_type = XInternAtom(d, "WM_PROTOCOLS", False);
+    ev.xclient.format = 32;
+    ev.xclient.data.l[0] = (long)XInternAtom(d, "WM_DELETE_WINDOW", False);
+    ev.xclient.data.l[1] = CurrentTime;
+    XSendEvent(d, w, False, NoEventMask, &ev);
+    XSync(d, False);
+    XCloseDisplay(d);
+    return 0;
+}
+EOF
+cc -o "$WORK/close" "$WORK/close.c" -lX11 2>"$WORK/cc.log" || { echo "skipped: cannot build the X11 close helper"; exit 77; }
+
+# --- no display: one line on stderr, status 1 -------------------------------
+env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 20 "$BUILD/kelvane" >/dev/null 2>"$WORK/nodisplay.err"
+rc=$?
+lines=$(wc -l <"$WORK/nodisplay.err")
+if [ "$rc" -eq 1 ] && [ "$lines" -eq 1 ] && grep -qi "display" "$WORK/nodisplay.err"; then
+    pass "without a display: $(cat "$WORK/nodisplay.err")"
+else
+    fail "without a display: status $rc, $lines lines on stderr: $(cat "$WORK/nodisplay.err")"
+fi
+
+# --- Xvfb on a free display ----------------------------------------------------
+Xvfb -displayfd 3 -screen 0 1440x900x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+XVFB_PID=$!
+for _ in $(seq 100); do
+    [ -s "$WORK/display" ] && break
+    sleep 0.1
+done
+[ -s "$WORK/display" ] || { echo "FAIL: Xvfb did not start: $(tail -3 "$WORK/xvfb.log")"; exit 1; }
+export DISPLAY=":$(head -1 "$WORK/display")"
+unset WAYLAND_DISPLAY SDL_VIDEODRIVER
+
+# --- missing fonts are named with their package --------------------------------
+cat >"$WORK/nofonts.conf" <<EOF
+<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "fonts.dtd">
+<fontconfig><dir>$WORK/no-fonts-here</dir><cachedir>$WORK/fc-cache</cachedir></fontconfig>
+EOF
+FONTCONFIG_FILE="$WORK/nofonts.conf" timeout 20 "$BUILD/kelvane" >/dev/null 2>"$WORK/nofonts.err"
+rc=$?
+if [ "$rc" -eq 1 ] && grep -q "fonts-ipafont-gothic" "$WORK/nofonts.err" && grep -q "fonts-liberation2" "$WORK/nofonts.err"; then
+    pass "missing fonts: $(head -1 "$WORK/nofonts.err")"
+else
+    fail "missing fonts: status $rc: $(cat "$WORK/nofonts.err")"
+fi
+
+# --- helpers -------------------------------------------------------------------
+# Normalised RMSE of two pictures of the same size (1 when they cannot be compared).
+nrmse() {
+    local out
+    out=$(compare -metric RMSE "$1" "$2" null: 2>&1)
+    if [[ $out =~ \(([0-9.e+-]+)\) ]]; then echo "${BASH_REMATCH[1]}"; else echo 1; fi
+}
+below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
+
+# Waits until the window, cropped to GEOMETRY (WxH+X+Y, or "" for all of it),
+# looks like REF; the program may still be drawing.  Leaves the last
+# screenshot in $WORK/shot.png and its distance in $DIST.
+DIST=1
+wait_for_picture() {
+    local ref=$1 geometry=$2
+    for _ in $(seq 60); do
+        if import -window "$WIN" "$WORK/shot.png" 2>/dev/null; then
+            if [ -n "$geometry" ]; then
+                convert "$WORK/shot.png" -crop "$geometry" +repage "$WORK/shot_crop.png"
+            else
+                cp "$WORK/shot.png" "$WORK/shot_crop.png"
+            fi
+            DIST=$(nrmse "$WORK/shot_crop.png" "$ref")
+            below "$DIST" 0.002 && return 0
+        fi
+        sleep 0.25
+    done
+    return 1
+}
+
+replay_png() {  # KEYS OUT SCALE
+    "$BUILD/replay" kelvane --keys "$1" --png "$2" --scale "$3" >/dev/null 2>"$WORK/replay.err"
+    [ -s "$2" ] || { echo "FAIL: replay wrote no picture: $(cat "$WORK/replay.err")"; exit 1; }
+}
+
+# --- the menu, then keys typed into it -------------------------------------------
+"$BUILD/kelvane" >"$WORK/kelvane.out" 2>"$WORK/kelvane.err" &
+PROG_PID=$!
+WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kelvane$' 2>/dev/null | head -1)
+[ -n "$WIN" ] || { echo "FAIL: no Kelvane window appeared: $(cat "$WORK/kelvane.err")"; exit 1; }
+geometry=$(xdotool getwindowgeometry "$WIN" | awk '/Geometry/ { print $2 }')
+[ "$geometry" = "1440x900" ] && pass "window fills the 1440x900 screen" || fail "window is $geometry, not 1440x900"
+
+replay_png "" "$WORK/menu.png" 1
+if wait_for_picture "$WORK/menu.png" ""; then
+    pass "menu matches the replay (NRMSE $DIST)"
+else
+    fail "menu differs from the replay (NRMSE $DIST)"
+    cp "$WORK/shot.png" "${TMPDIR:-/tmp}/window_xvfb_menu_shot.png" 2>/dev/null
+fi
+
+# Digits as text, Backspace and Delete clear the entry, keypad Enter ends it;
+# typed ahead in one burst, they must all be taken in order.
+xdotool type --window "$WIN" --delay 20 "12"
+xdotool key --window "$WIN" BackSpace
+xdotool type --window "$WIN" --delay 20 "5"
+xdotool key --window "$WIN" Delete
+xdotool type --window "$WIN" --delay 20 "1"
+xdotool key --window "$WIN" KP_Enter
+replay_png $'12\b5\x0c1\r' "$WORK/lesson.png" 1
+if wait_for_picture "$WORK/lesson.png" ""; then
+    pass "after the keys the window matches the replay (NRMSE $DIST)"
+else
+    fail "after the keys the window differs from the replay (NRMSE $DIST)"
+    cp "$WORK/shot.png" "${TMPDIR:-/tmp}/window_xvfb_keys_shot.png" 2>/dev/null
+fi
+
+# --- resized: the layout scaled to fit, aspect kept, white margins ---------------
+xdotool windowsize "$WIN" 1000 700
+# 1440x900 at 1000/1440 is 1000x625, centred: 37.5 units of margin above and below.
+replay_png $'12\b5\x0c1\r' "$WORK/lesson_small.png" 0.6944444
+if wait_for_picture "$WORK/lesson_small.png" "1000x625+0+38"; then
+    pass "resized window shows the layout scaled to fit (NRMSE $DIST)"
+else
+    fail "resized window differs from the scaled replay (NRMSE $DIST)"
+    cp "$WORK/shot.png" "${TMPDIR:-/tmp}/window_xvfb_resized_shot.png" 2>/dev/null
+fi
+top=$(convert "$WORK/shot.png" -crop 1000x37+0+0 +repage -format '%[fx:minima]' info: 2>/dev/null)
+bottom=$(convert "$WORK/shot.png" -crop 1000x37+0+663 +repage -format '%[fx:minima]' info: 2>/dev/null)
+if [ "$top" = "1" ] && [ "$bottom" = "1" ]; then
+    pass "margins are background white"
+else
+    fail "margins are not plain white (darkest top $top, bottom $bottom)"
+fi
+
+# --- closing the window ends the program with status 0 ---------------------------
+"$WORK/close" "$WIN"
+status=
+for _ in $(seq 100); do
+    if ! kill -0 "$PROG_PID" 2>/dev/null; then
+        wait "$PROG_PID"
+        status=$?
+        break
+    fi
+    sleep 0.1
+done
+if [ -z "$status" ]; then
+    fail "the program did not end when its window was closed"
+else
+    PROG_PID=
+    [ "$status" -eq 0 ] && pass "closing the window ends the program with status 0" \
+        || fail "closing the window ended the program with status $status: $(cat "$WORK/kelvane.err")"
+fi
+
+if [ "$FAILED" -eq 0 ]; then
+    echo "window_xvfb: all checks passed"
+    exit 0
+fi
+exit 1
