@@ -34,7 +34,7 @@ FaceChoice map_face(const std::string& face) {
     // would otherwise run into the next character at the typesetter's
     // advances, and sit on the gothic digits' baseline.
     if (face == "Times New Roman") return {kSerif, false, false, 1.12, 0.58, 0.86};
-    if (face == "MT Extra") return {kSerif, true, false, 0.86, 0.6, 0.92};
+    if (face == "MT Extra") return {kSerif, true, false, 0.86, 0.6, 1.1};
     return {kGothic, false, true, 0, 1};
 }
 

@@ -123,6 +123,15 @@ void draw_circle(cairo_t* cr, const DrawOp& op) {
     // is cairo's own direction of growing angles, clockwise on the screen.
     double a0 = 2 * kPi * op.start, a1 = 2 * kPi * op.end;
     if (whole) a0 = 0, a1 = 2 * kPi;
+    if (op.filled && whole && op.c == op.f) {
+        // A disc in one colour (the entry cursor, drawn and erased on every
+        // poll): its outline is the rim of a larger disc.
+        cairo_new_path(cr);
+        cairo_arc(cr, op.x1, op.y1, op.r + w / 2, 0, 2 * kPi);
+        cairo_close_path(cr);
+        fill_path(cr, op.f);
+        return;
+    }
     if (op.filled) {
         cairo_new_path(cr);
         if (!whole) cairo_move_to(cr, op.x1, op.y1);
