@@ -33,7 +33,7 @@ FaceChoice map_face(const std::string& face) {
     // The serif letters are narrower and smaller than their cells, which
     // would otherwise run into the next character at the typesetter's
     // advances, and sit on the gothic digits' baseline.
-    if (face == "Times New Roman") return {kSerif, false, false, 1.12, 0.58, 0.86};
+    if (face == "Times New Roman") return {kSerif, false, false, 1.10, 0.58, 0.86};
     if (face == "MT Extra") return {kSerif, true, false, 0.86, 0.6, 1.1};
     return {kGothic, false, true, 0, 1};
 }

@@ -280,7 +280,7 @@ TEST(Render, SerifLettersShareTheDigitsBaseline) {
         auto digit = s.ink_in(90, 0, 124 + 4, 900);
         auto letter = s.ink_in(131, 0, 200, 900);
         ASSERT_FALSE(letter.empty()) << c.name;
-        EXPECT_NEAR(letter.b, digit.b, 2.5) << c.name;
+        EXPECT_NEAR(letter.b, digit.b, 1.5) << c.name;
         // A lower-case letter: shorter than the digit, not taller.
         EXPECT_GT(letter.t, digit.t + 4) << c.name;
     }
