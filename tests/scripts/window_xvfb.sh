@@ -16,7 +16,7 @@ BUILD=$(cd "$BUILD" && pwd)
 for tool in Xvfb xdotool import compare convert cc; do
     command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
 done
-for bin in kelvane replay; do
+for bin in kelvane dorrith sarnoth replay; do
     [ -x "$BUILD/$bin" ] || { echo "FAIL: $BUILD/$bin is not built"; exit 1; }
 done
 
@@ -124,9 +124,30 @@ wait_for_picture() {
     return 1
 }
 
-replay_png() {  # KEYS OUT SCALE
-    "$BUILD/replay" kelvane --keys "$1" --png "$2" --scale "$3" >/dev/null 2>"$WORK/replay.err"
+replay_png() {  # KEYS OUT SCALE [PROGRAM]
+    "$BUILD/replay" "${4:-kelvane}" --keys "$1" --png "$2" --scale "$3" >/dev/null 2>"$WORK/replay.err"
     [ -s "$2" ] || { echo "FAIL: replay wrote no picture: $(cat "$WORK/replay.err")"; exit 1; }
+}
+
+# Closes window $WIN and checks that process $PROG_PID ends with status 0.
+close_and_check() {  # WHAT
+    local status=
+    "$WORK/close" "$WIN"
+    for _ in $(seq 100); do
+        if ! kill -0 "$PROG_PID" 2>/dev/null; then
+            wait "$PROG_PID"
+            status=$?
+            break
+        fi
+        sleep 0.1
+    done
+    if [ -z "$status" ]; then
+        fail "$1: the program did not end when its window was closed"
+    else
+        PROG_PID=
+        [ "$status" -eq 0 ] && pass "$1: closing the window ends the program with status 0" \
+            || fail "$1: closing the window ended the program with status $status"
+    fi
 }
 
 # --- the menu, then keys typed into it -------------------------------------------
@@ -180,23 +201,23 @@ else
 fi
 
 # --- closing the window ends the program with status 0 ---------------------------
-"$WORK/close" "$WIN"
-status=
-for _ in $(seq 100); do
-    if ! kill -0 "$PROG_PID" 2>/dev/null; then
-        wait "$PROG_PID"
-        status=$?
-        break
+close_and_check "kelvane in a lesson"
+
+# --- the other two programs start in their windows and close -----------------------
+for prog in dorrith sarnoth; do
+    title="$(tr '[:lower:]' '[:upper:]' <<<"${prog:0:1}")${prog:1}"
+    "$BUILD/$prog" >/dev/null 2>"$WORK/$prog.err" &
+    PROG_PID=$!
+    WIN=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" 2>/dev/null | head -1)
+    if [ -z "$WIN" ]; then
+        fail "no $title window appeared: $(cat "$WORK/$prog.err")"
+        continue
     fi
-    sleep 0.1
+    replay_png "" "$WORK/$prog.png" 1 "$prog"
+    wait_for_picture "$WORK/$prog.png" "" && pass "$prog menu matches the replay (NRMSE $DIST)" \
+        || fail "$prog menu differs from the replay (NRMSE $DIST)"
+    close_and_check "$prog at its menu"
 done
-if [ -z "$status" ]; then
-    fail "the program did not end when its window was closed"
-else
-    PROG_PID=
-    [ "$status" -eq 0 ] && pass "closing the window ends the program with status 0" \
-        || fail "closing the window ended the program with status $status: $(cat "$WORK/kelvane.err")"
-fi
 
 if [ "$FAILED" -eq 0 ]; then
     echo "window_xvfb: all checks passed"
