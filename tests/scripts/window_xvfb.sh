@@ -3,7 +3,8 @@
 # xdotool, and the window is compared with the replay tool's picture after the
 # same keys; the window is resized (the layout must be scaled to fit with
 # white margins) and closed (the program must exit 0).  Also checks the
-# messages for a missing display and missing fonts.
+# messages for a missing display and missing fonts, and runs the window
+# backend's gtest cases, which need a display.
 #
 #   bash tests/scripts/window_xvfb.sh BUILD_DIR
 #
@@ -92,6 +93,17 @@ if [ "$rc" -eq 1 ] && grep -q "fonts-ipafont-gothic" "$WORK/nofonts.err" && grep
     pass "missing fonts: $(head -1 "$WORK/nofonts.err")"
 else
     fail "missing fonts: status $rc: $(cat "$WORK/nofonts.err")"
+fi
+
+# --- the backend's own tests, which need a display ------------------------------
+if [ -x "$BUILD/test_platform" ]; then
+    if "$BUILD/test_platform" --gtest_filter='WindowBackendTest.*' >"$WORK/gtest.log" 2>&1 \
+        && ! grep -q "SKIPPED" "$WORK/gtest.log"; then
+        pass "window backend tests ($(grep -c '^\[       OK' "$WORK/gtest.log") passed)"
+    else
+        fail "window backend tests:"
+        grep -E "Failure|FAILED|SKIPPED|Expected|Which|actual" "$WORK/gtest.log" | head -20
+    fi
 fi
 
 # --- helpers -------------------------------------------------------------------

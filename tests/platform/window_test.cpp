@@ -1,0 +1,168 @@
+// The window backend, driven by events put into its own queue.  These tests
+// need a display: tests/scripts/window_xvfb.sh runs them under Xvfb, and
+// elsewhere they are skipped.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "platform/window.h"
+
+namespace cw {
+namespace {
+
+bool have_display() {
+    const char* d = std::getenv("DISPLAY");
+    const char* w = std::getenv("WAYLAND_DISPLAY");
+    return (d && *d) || (w && *w);
+}
+
+void push_text(const char* text) {
+    SDL_Event e{};
+    e.type = SDL_TEXTINPUT;
+    std::strncpy(e.text.text, text, sizeof e.text.text - 1);
+    SDL_PushEvent(&e);
+}
+
+void push_key(SDL_Keycode sym) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = sym;
+    SDL_PushEvent(&e);
+    e.type = SDL_KEYUP;
+    SDL_PushEvent(&e);
+}
+
+void push_quit() {
+    SDL_Event e{};
+    e.type = SDL_QUIT;
+    SDL_PushEvent(&e);
+}
+
+// Runs body in a window; the body must end by closing it.
+int in_window(const std::function<void(Platform&)>& body) {
+    return run_in_window(
+        [&](Platform& pf) -> std::unique_ptr<Program> {
+            body(pf);
+            ADD_FAILURE() << "the body returned without the window being closed";
+            throw ProgramEnd{};
+        },
+        "Window backend test");
+}
+
+class WindowBackendTest : public testing::Test {
+protected:
+    void SetUp() override {
+        if (!have_display()) GTEST_SKIP() << "no display";
+        unsetenv("CW_EXIT_AFTER_FIRST_FRAME");
+    }
+};
+
+TEST_F(WindowBackendTest, KeysArriveInOrderAndCloseEndsWithZero) {
+    std::vector<std::string> got;
+    int status = in_window([&](Platform& pf) {
+        pf.CLS();
+        push_text("12");
+        push_key(SDLK_RETURN);
+        push_key(SDLK_BACKSPACE);
+        push_key(SDLK_LEFT);  // gives nothing
+        push_key(SDLK_DELETE);
+        push_text("\xE3\x81\x82");  // not a one-byte character
+        push_key(SDLK_KP_ENTER);
+        push_text("a");
+        for (int polls = 0; polls < 200 && got.size() < 7; ++polls) {
+            std::string k = pf.INKEY();
+            if (!k.empty()) got.push_back(k);
+        }
+        EXPECT_EQ(pf.INKEY(), "");
+        push_quit();
+        for (;;) pf.INKEY();
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(got, (std::vector<std::string>{"1", "2", "\r", "\b", "\x0c", "\r", "a"}));
+}
+
+TEST_F(WindowBackendTest, PollingWithoutKeysWaitsAboutAFrame) {
+    double seconds = 0;
+    int status = in_window([&](Platform& pf) {
+        pf.CLS();
+        for (int i = 0; i < 5; ++i) pf.INKEY();  // let the window settle
+        auto t0 = std::chrono::steady_clock::now();
+        int empty = 0;
+        for (int i = 0; i < 30; ++i) {
+            pf.CIRCLE(1064, 656, 4, 5, 0, 0, true);
+            empty += pf.INKEY().empty();
+            pf.CIRCLE(1064, 656, 4, 15, 0, 0, true);
+        }
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        EXPECT_EQ(empty, 30);
+        push_quit();
+        for (;;) pf.INKEY();
+    });
+    EXPECT_EQ(status, 0);
+    // 30 polls of at most a frame each: not a busy loop, and not stuck.
+    EXPECT_GT(seconds, 30 * 0.008);
+    EXPECT_LT(seconds, 30 * 0.1);
+}
+
+TEST_F(WindowBackendTest, ClosingWhileDrawingEndsTheProgram) {
+    double seconds = 0;
+    auto t0 = std::chrono::steady_clock::now();
+    int status = in_window([&](Platform& pf) {
+        pf.CLS();
+        for (int i = 0; i < 5; ++i) pf.LINE(0, 0, 100, 100, 0);
+        push_quit();
+        t0 = std::chrono::steady_clock::now();
+        // Draws without ever polling for a key, as a long page does.
+        while (std::chrono::steady_clock::now() - t0 < std::chrono::seconds(5)) pf.LINE(0, 0, 100, 100, 0);
+    });
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+    EXPECT_EQ(status, 0);
+    EXPECT_LT(seconds, 1.0);
+}
+
+TEST_F(WindowBackendTest, ErrorScreenWaitsForTheClose) {
+    int status = in_window([&](Platform& pf) {
+        pf.CLS();
+        pf.SYMBOL(288, 432, 1, 1, 13, "error");
+        push_text("1");  // keys do not leave the error screen
+        push_key(SDLK_RETURN);
+        push_quit();
+        pf.IDLE_FOREVER(11, 100);
+    });
+    EXPECT_EQ(status, 0);
+}
+
+TEST_F(WindowBackendTest, TimeOfDayIsHoursMinutesSeconds) {
+    std::string time;
+    int status = in_window([&](Platform& pf) {
+        time = pf.TIME_s();
+        push_quit();
+        for (;;) pf.INKEY();
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_TRUE(std::regex_match(time, std::regex("([01][0-9]|2[0-3]):[0-5][0-9]:[0-5][0-9]"))) << time;
+}
+
+TEST_F(WindowBackendTest, ExitAfterFirstFrameEndsAtTheFirstWait) {
+    setenv("CW_EXIT_AFTER_FIRST_FRAME", "1", 1);
+    int polls = 0;
+    int status = in_window([&](Platform& pf) {
+        pf.CLS();
+        ++polls;
+        pf.INKEY();
+        ++polls;
+    });
+    unsetenv("CW_EXIT_AFTER_FIRST_FRAME");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(polls, 1);
+}
+
+}  // namespace
+}  // namespace cw
