@@ -86,18 +86,22 @@ public:
 
     std::string poll_key() override {
         last_poll_ = SDL_GetTicks64();
-        pump();
+        // Events that came since the last look are also seen by the wait
+        // below, which returns at once for them.
+        if (last_poll_ - last_pump_ >= kServiceMs) pump();
         if (keys_.empty()) {
             // Nothing waiting: show what was drawn, then sleep until input
             // comes or a frame has passed.
             present();
             if (exit_after_first_frame_) throw ProgramEnd{};
+            // What the wait brings is shown by the next poll, which comes
+            // at once.
             SDL_Event e;
             if (SDL_WaitEventTimeout(&e, static_cast<int>(kFrameMs))) {
                 handle(e);
                 pump();
             }
-            present();
+            last_pump_ = SDL_GetTicks64();  // the wait looked at the events too
         }
         if (keys_.empty()) return "";
         std::string k(1, keys_.front());
@@ -126,8 +130,7 @@ public:
 
     void service() override {
         Uint64 now = SDL_GetTicks64();
-        if (now - last_service_ < kServiceMs) return;
-        last_service_ = now;
+        if (now - last_pump_ < kServiceMs) return;
         pump();
         // Long drawing sequences show up while they are made.  While the
         // program is polling for keys, only poll_key presents, so that what
@@ -138,6 +141,7 @@ public:
 
 private:
     void pump() {
+        last_pump_ = SDL_GetTicks64();
         SDL_Event e;
         while (SDL_PollEvent(&e)) handle(e);
     }
@@ -290,7 +294,7 @@ private:
     std::vector<SDL_Rect> damage_;
     bool whole_ = false;
     std::deque<char> keys_;
-    Uint64 last_service_ = 0;
+    Uint64 last_pump_ = 0;
     Uint64 last_present_ = 0;
     Uint64 last_poll_ = 0;
     bool exit_after_first_frame_ = false;
