@@ -178,6 +178,16 @@ else
     cp "$WORK/shot.png" "${TMPDIR:-/tmp}/window_xvfb_menu_shot.png" 2>/dev/null
 fi
 
+# Hidden and shown again, the window must paint what it showed.
+xdotool windowunmap --sync "$WIN"
+sleep 0.2
+xdotool windowmap --sync "$WIN"
+if wait_for_picture "$WORK/menu.png" ""; then
+    pass "menu repainted after the window was hidden and shown (NRMSE $DIST)"
+else
+    fail "menu not repainted after the window was hidden and shown (NRMSE $DIST)"
+fi
+
 # Digits as text, Backspace and Delete clear the entry, keypad Enter ends it;
 # typed ahead in one burst, they must all be taken in order.
 xdotool type --window "$WIN" --delay 20 "12"
