@@ -35,6 +35,14 @@ void set_answer_texts(Program& g) {
     }
 }
 
+// Slots 1 to 6 as signed coefficient texts: a zero term and a coefficient 1
+// are left out ("+" alone for 1), -1 is "-", a positive term gets its "+".
+void term_rules(const NumArray& nums, StrArray& texts) {
+    lesson::drop_zero_terms(nums, texts, 1, 6);
+    lesson::unit_coefficients(nums, texts, 1, 6);
+    lesson::add_plus_signs(nums, texts, 1, 6);
+}
+
 // The answer after "=": when every term cancelled, the sum is 0.
 std::string answer_terms(Program& g) {
     std::string s = g.T_sa(15) + g.T_sa(16);
@@ -59,15 +67,7 @@ void make_addition_problem(Program& g) {
     for (g.II = 1; g.II <= 6; g.II += 1) g.T_a(10 + g.II) = g.T_a(g.II);
     FORMAT_NUMBER_TABLES(g);
 
-    for (g.II = 1; g.II <= 6; g.II += 1) {
-        float t = g.T_a(g.II);
-        if (t == 0 || t == 1)
-            g.T_sa(g.II) = "";
-        else if (t == -1)
-            g.T_sa(g.II) = "-";
-    }
-    for (g.II = 1; g.II <= 6; g.II += 1)
-        if (g.T_a(g.II) > 0) g.T_sa(g.II) = "+" + g.T_sa(g.II);
+    term_rules(g.T_a, g.T_sa);
     if (g.T_a(13) > 0) g.T_sa(13) = "+" + g.T_sa(13);
     strip_plus(g, g.T_sa, 1);
     strip_plus(g, g.T_sa, 3);
@@ -147,19 +147,8 @@ void make_subtraction_problem(Program& g) {
 
     // Both tables take the same term rules; slots 5 and 6 of F() are not
     // part of this problem and their texts are never shown.
-    for (g.II = 1; g.II <= 6; g.II += 1) {
-        for (auto [num, txt] : {std::pair{&g.T_a, &g.T_sa}, std::pair{&g.F_a, &g.F_sa}}) {
-            float v = (*num)(g.II);
-            if (v == 0 || v == 1)
-                (*txt)(g.II) = "";
-            else if (v == -1)
-                (*txt)(g.II) = "-";
-        }
-    }
-    for (g.II = 1; g.II <= 6; g.II += 1) {
-        if (g.T_a(g.II) > 0) g.T_sa(g.II) = "+" + g.T_sa(g.II);
-        if (g.F_a(g.II) > 0) g.F_sa(g.II) = "+" + g.F_sa(g.II);
-    }
+    term_rules(g.T_a, g.T_sa);
+    term_rules(g.F_a, g.F_sa);
     strip_plus(g, g.T_sa, 1);
     strip_plus(g, g.F_sa, 3);
     strip_plus(g, g.T_sa, 5);
