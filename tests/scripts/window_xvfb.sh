@@ -71,7 +71,9 @@ else
 fi
 
 # --- Xvfb on a free display ----------------------------------------------------
-Xvfb -displayfd 3 -screen 0 1440x900x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+# -noreset: without it the server resets whenever its last client leaves, and
+# a window opened during the reset is refused.
+Xvfb -displayfd 3 -screen 0 1440x900x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
 XVFB_PID=$!
 for _ in $(seq 100); do
     [ -s "$WORK/display" ] && break
