@@ -7,23 +7,18 @@
 namespace cw {
 
 void FORMAT_NUMBER_TABLES(Program& g) {
-    g.I = 1;
-    do {
-        g.T_sa(g.I) = STR_s(g.T_a(g.I));
-        g.A_s = g.T_sa(g.I);
-        STRIP_SPACES(g);
-        g.T_sa(g.I) = g.A_s;
-        g.I += 1;
-    } while (g.I <= 80);
-
-    g.I = 1;
-    do {
-        g.F_sa(g.I) = STR_s(g.F_a(g.I));
-        g.A_s = g.F_sa(g.I);
-        STRIP_SPACES(g);
-        g.F_sa(g.I) = g.A_s;
-        g.I += 1;
-    } while (g.I <= 40);
+    // Entries 1..last of one table, counted in I as the scripts count.
+    auto format = [&g](const NumArray& nums, StrArray& texts, float last) {
+        g.I = 1;
+        do {
+            g.A_s = STR_s(nums(g.I));
+            STRIP_SPACES(g);
+            texts(g.I) = g.A_s;
+            g.I += 1;
+        } while (g.I <= last);
+    };
+    format(g.T_a, g.T_sa, 80);
+    format(g.F_a, g.F_sa, 40);
 }
 
 }  // namespace cw

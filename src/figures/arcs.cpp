@@ -46,12 +46,7 @@ void DRAW_DIMENSION_ARC(Program& g) {
     if (g.RR == 0) {
         // A segment of no length has no arc and no apex: draw nothing, but
         // consume the label inputs as a drawn arc would.
-        g.ITI = 0;
-        g.AAA_s.clear();
-        g.AAAX = 0;
-        g.AAAY = 0;
-        g.NAGASA = 0;
-        g.MU_DO = 0;
+        fig::consume_label_inputs(g);
         return;
     }
     g.ZX2 = g.ZX0 + g.RR;

@@ -31,6 +31,16 @@ inline int loop_passes(float a, float b, std::source_location w = std::source_lo
 // remainder 0, so -10, -5, 0, 5, 10 qualify).
 inline bool multiple_of_5(float v) { return MOD(v, 5.0f) == 0.0f; }
 
+// A placed label uses up its inputs: the next label starts from none.
+inline void consume_label_inputs(Program& g) {
+    g.ITI = 0;
+    g.AAA_s.clear();
+    g.AAAX = 0;
+    g.AAAY = 0;
+    g.NAGASA = 0;
+    g.MU_DO = 0;
+}
+
 // The platform's number-to-text of v with its blanks removed, passed through
 // A$ as the scripts do.  A$ keeps the text.
 inline std::string stripped_number(Program& g, float v) {

@@ -28,12 +28,7 @@ void PLACE_LABEL(Program& g) {
     else
         DRAW_EXPRESSION_TEXT(g);
 
-    g.ITI = 0;
-    g.AAA_s.clear();
-    g.AAAX = 0;
-    g.AAAY = 0;
-    g.NAGASA = 0;
-    g.MU_DO = 0;
+    fig::consume_label_inputs(g);
 }
 
 void DRAW_ANGLE_MARK(Program& g) {
