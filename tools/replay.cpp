@@ -17,7 +17,8 @@
 
 #include "platform/headless.h"
 #include "platform/render.h"
-#include "shell/program.h"
+#include "programs/programs.h"
+#include "state/program.h"
 #include "shell/shell.h"
 #include "typeset/typeset.h"
 
@@ -301,7 +302,7 @@ int run_program(int argc, char** argv) {
     std::string end = "program";
     int rc = 0;
     try {
-        prog->run();
+        cw::run_program(*prog);
     } catch (const KeysExhausted&) {
         end = "keys";
         rc = 3;

@@ -1,6 +1,6 @@
 // Expression strings: building the texts the typesetter draws.
 #pragma once
-#include "shell/program.h"
+#include "state/program.h"
 
 namespace cw {
 

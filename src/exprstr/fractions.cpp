@@ -43,7 +43,7 @@ std::string number_text(Program& g, float v) {
 }  // namespace
 
 void FORMAT_REDUCED_FRACTION(Program& g) {
-    const bool dorrith = g.info.dorrith;
+    const bool dorrith = g.info.fraction_rules == FractionRules::Dorrith;
 
     g.DB1 = g.DB;
     g.DS1 = g.DS;

@@ -5,7 +5,7 @@
 
 #include "exprstr/exprstr.h"
 #include "platform/basic.h"
-#include "shell/program.h"
+#include "state/program.h"
 
 namespace cw::fig {
 

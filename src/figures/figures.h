@@ -7,7 +7,7 @@
 // d at distance r from (x, y) is (x + r cos d, y - r sin d)); the circle
 // operation takes turn fractions, clockwise as seen, f = 1 - d / (2 PI).
 #pragma once
-#include "shell/program.h"
+#include "state/program.h"
 
 namespace cw {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/program.h"
+#include "state/program.h"
 
 namespace cw::lesson {
 

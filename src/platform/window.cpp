@@ -315,7 +315,7 @@ struct SdlSession {
 
 }  // namespace
 
-int run_in_window(const ProgramFactory& make, const std::string& window_title) {
+int run_in_window(const WindowBody& body, const std::string& window_title) {
     const char* name = window_title.c_str();
     // Plain shared-memory images for the window: they let a present send
     // only the damaged rectangles, where a texture-backed window surface
@@ -367,8 +367,7 @@ int run_in_window(const ProgramFactory& make, const std::string& window_title) {
     try {
         WindowBackend backend(sdl.window);
         Platform pf(backend);
-        std::unique_ptr<Program> prog = make(pf);
-        prog->run();
+        body(pf);
     } catch (const ProgramEnd&) {
     } catch (const std::exception& e) {
         std::fprintf(stderr, "%s: %s\n", name, e.what());

@@ -1,3 +1,3 @@
-#include "platform/window.h"
+#include "programs/programs.h"
 
-int main() { return cw::run_in_window(cw::make_sarnoth, "Sarnoth"); }
+int main() { return cw::run_program_in_window("sarnoth", "Sarnoth"); }

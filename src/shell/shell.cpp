@@ -19,16 +19,16 @@ void erase_window(Program& g) { fill_rel(g, 0, 0, 1760, 1800, 15, 15); }
 
 }  // namespace
 
-void Program::run() {
+void run_program(Program& g) {
     try {
         try {
-            INITIALIZE_PROGRAM(*this);
-            for (;;) SHOW_MAIN_MENU(*this);
+            INITIALIZE_PROGRAM(g);
+            for (;;) SHOW_MAIN_MENU(g);
         } catch (const RuntimeError& e) {
-            REPORT_FATAL_ERROR(*this, e.code(), e.site());
+            REPORT_FATAL_ERROR(g, e.code(), e.site());
         } catch (const std::exception&) {
             // A fault of our own: shown the same way, never left to crash.
-            REPORT_FATAL_ERROR(*this, 51, 0);
+            REPORT_FATAL_ERROR(g, 51, 0);
         }
     } catch (const ProgramEnd&) {
     }
@@ -74,7 +74,7 @@ void INITIALIZE_PROGRAM(Program& g) {
     g.R1B_sa.DIM(10);
     g.U_a.DIM(40);
     g.V_a.DIM(40);
-    if (g.info.dorrith) {
+    if (g.info.letter_tables) {
         g.U_sa.DIM(20);
         g.V_sa.DIM(20);
     }
@@ -100,9 +100,9 @@ void SHOW_MAIN_MENU(Program& g) {
     CLEAR_MENU_PROMPT(g);
     if (g.AINP == 8) g.pf.END();
     if (g.AINP < 1 || g.AINP > 8) return;
-    // The jump takes the leading number of the typed text; one that names
-    // no lesson although the value passed the range test redraws the menu.
-    int n = to_int(VAL(g.AINP_s));
+    // A jump that names no lesson although the value passed the range test
+    // redraws the menu.
+    int n = g.info.menu_jump == MenuJump::WholeValue ? to_int(g.AINP) : to_int(VAL(g.AINP_s));
     if (n < 1 || n > 7) return;
     erase_window(g);
     g.run_lesson(n);

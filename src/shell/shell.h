@@ -1,9 +1,14 @@
 // The courseware shell: start-up, main menu, prompts, number entry, waits and
 // the error screen.
 #pragma once
-#include "shell/program.h"
+#include "state/program.h"
 
 namespace cw {
+
+// Start-up, then the main menu until the program ends.  A run-time error
+// ends on the error screen.  Returns when the program ends (ProgramEnd is
+// caught here); KeysExhausted and ErrorScreenReached pass through.
+void run_program(Program& g);
 
 void INITIALIZE_PROGRAM(Program& g);
 void SHOW_MAIN_MENU(Program& g);  // one pass; returns after a lesson or a redraw

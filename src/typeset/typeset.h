@@ -1,6 +1,6 @@
 // The math typesetter: expression code strings, prompt text and plain text.
 #pragma once
-#include "shell/program.h"
+#include "state/program.h"
 
 namespace cw {
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "shell/shell.h"
 #include "lessons/kelvane/lesson1.h"
 #include "lessons/kelvane/lesson2.h"
 #include "lessons/kelvane_l12_support.h"
@@ -20,7 +21,7 @@ struct ProgramRun : LessonRun {
     explicit ProgramRun(const std::string& script) : LessonRun(script) {}
     void start() {
         try {
-            h.g.run();
+            run_program(h.g);
         } catch (const KeysExhausted&) {
         }
     }

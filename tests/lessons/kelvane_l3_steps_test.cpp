@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "shell/shell.h"
 #include "lessons/kelvane/lesson3.h"
 #include "lessons/kelvane_l3_support.h"
 
@@ -360,7 +361,7 @@ TEST(Summary, FrameAtWidth8ThenTextsAtWidth5AndAssignmentAfterTheKey) {
 // Runs the program from start-up; returns the typesetter calls and prompts.
 void run_program(Harness& h) {
     try {
-        h.g.run();
+        run_program(h.g);
         ADD_FAILURE() << "program ended";
     } catch (const KeysExhausted&) {
     }

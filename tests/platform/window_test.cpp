@@ -47,7 +47,7 @@ void push_quit() {
 // Runs body in a window; the body must end by closing it.
 int in_window(const std::function<void(Platform&)>& body) {
     return run_in_window(
-        [&](Platform& pf) -> std::unique_ptr<Program> {
+        [&](Platform& pf) {
             body(pf);
             ADD_FAILURE() << "the body returned without the window being closed";
             throw ProgramEnd{};

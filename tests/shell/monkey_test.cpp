@@ -3,6 +3,7 @@
 
 #include <random>
 
+#include "shell/shell.h"
 #include "support/harness.h"
 
 namespace cw {
@@ -29,7 +30,7 @@ TEST_P(Monkey, TwentyThousandKeys) {
         test::Harness h(GetParam(), keys.substr(used), runs % 2 ? "12:34:56" : "07:08:09");
         h.pf.set_recording(false);
         try {
-            h.g.run();
+            run_program(h.g);
         } catch (const KeysExhausted&) {
         } catch (const ErrorScreenReached& e) {
             FAIL() << GetParam() << " reached the error screen (" << e.code << " at " << e.site << ") after "

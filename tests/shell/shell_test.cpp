@@ -15,7 +15,7 @@ using test::Harness;
 // Runs a program from start-up until its keys run out.
 void run_until_keys_end(Harness& h) {
     try {
-        h.g.run();
+        run_program(h.g);
         FAIL() << "program ended";
     } catch (const KeysExhausted&) {
     }
@@ -141,7 +141,7 @@ MenuRun run_menu(const std::string& keys) {
     Harness h("kelvane", keys);
     MenuRun r;
     try {
-        h.g.run();
+        run_program(h.g);
         r.ended = true;
     } catch (const KeysExhausted&) {
     }
@@ -172,7 +172,7 @@ TEST(MainMenu, ChoosingALessonClearsTheWindowAndRunsIt) {
         Platform pf(b);
         Probe p(pf, test::bare_info());
         try {
-            p.run();
+            run_program(p);
         } catch (const KeysExhausted&) {
         }
         ASSERT_EQ(p.chosen.size(), 1u) << keys;
@@ -408,7 +408,7 @@ TEST(ErrorScreen, ARunTimeErrorInALessonEndsThere) {
     Platform pf(b);
     Faulty p(pf, test::bare_info());
     try {
-        p.run();
+        run_program(p);
         FAIL();
     } catch (const ErrorScreenReached& e) {
         EXPECT_EQ(e.code, ERR_SUBSCRIPT);

@@ -6,13 +6,20 @@
 
 #include "platform/headless.h"
 #include "platform/platform.h"
-#include "shell/program.h"
+#include "programs/programs.h"
+#include "state/program.h"
 
 namespace cw::test {
 
 // A bare program with no lessons, for tests of the shared subsystems.
+// With `dorrith`, the choices Dorrith makes: its fraction rules and the letter tables.
 inline ProgramInfo bare_info(bool dorrith = false) {
-    return {"Test", {"1　一", "2　二", "3　三", "4　四", "5　五", "6　六", "7　七"}, dorrith};
+    ProgramInfo info{"Test", {"1　一", "2　二", "3　三", "4　四", "5　五", "6　六", "7　七"}};
+    if (dorrith) {
+        info.fraction_rules = FractionRules::Dorrith;
+        info.letter_tables = true;
+    }
+    return info;
 }
 
 struct Harness {

@@ -1,7 +1,7 @@
 // Kelvane lesson 1: monomials and polynomials (terms, coefficients, degree,
 // naming a polynomial by its degree).
 #pragma once
-#include "shell/program.h"
+#include "state/program.h"
 
 namespace cw::kelvane1 {
 

@@ -1,6 +1,6 @@
 // Kelvane lesson 2: like terms, naming them and collecting them.
 #pragma once
-#include "shell/program.h"
+#include "state/program.h"
 
 namespace cw::kelvane2 {
 

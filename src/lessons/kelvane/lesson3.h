@@ -1,7 +1,7 @@
 // Kelvane lesson 3: adding and subtracting polynomials, written across and
 // in columns, with random drills, the answer pages and the summary.
 #pragma once
-#include "shell/program.h"
+#include "state/program.h"
 
 namespace cw::kelvane3 {
 

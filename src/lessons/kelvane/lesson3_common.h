@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "lessons/toolkit.h"
-#include "shell/program.h"
+#include "state/program.h"
 
 namespace cw::kelvane3::detail {
 

@@ -4,16 +4,30 @@
 #include <memory>
 #include <string>
 
-#include "figures/figure_vars.h"
+#include "state/figure_vars.h"
 #include "platform/platform.h"
-#include "shell/vars.h"
+#include "state/vars.h"
 
 namespace cw {
+
+// How FORMAT_REDUCED_FRACTION treats a whole result and a zero numerator.
+enum class FractionRules {
+    Shared,   // Kelvane and Sarnoth
+    Dorrith,  // a whole result is YAK 4; a zero numerator gives empty texts
+};
+
+// What the main menu jumps on once the entry passed its range test.
+enum class MenuJump {
+    LeadingNumber,  // the leading number of the typed text ("10/5" names no lesson)
+    WholeValue,     // the entry's value as a whole number ("10/2" opens lesson 5)
+};
 
 struct ProgramInfo {
     std::string title;                 // TITLE$
     std::array<std::string, 7> items;  // main-menu texts of items 1 to 7 ("8　終了" is shared)
-    bool dorrith = false;              // creates U$() and V$(); its own fraction formatting
+    FractionRules fraction_rules = FractionRules::Shared;
+    bool letter_tables = false;        // start-up dimensions the letter tables U$() and V$()
+    MenuJump menu_jump = MenuJump::LeadingNumber;
 };
 
 class Program : public CoreVars, public FigureVars {
@@ -22,11 +36,6 @@ public:
     virtual ~Program() = default;
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
-
-    // Start-up, then the main menu until the program ends.  A run-time error
-    // ends on the error screen.  Returns when the program ends (ProgramEnd is
-    // caught here); KeysExhausted and ErrorScreenReached pass through.
-    void run();
 
     // The lesson behind main-menu item n (1..7).  Returning goes back to the
     // main menu, as the lessons' last sub-menu item does.
@@ -38,12 +47,5 @@ public:
     // Nesting depth of the typesetter (see TypesetScope); not a script variable.
     int typeset_depth = 0;
 };
-
-// The three programs.
-std::unique_ptr<Program> make_kelvane(Platform& pf);
-std::unique_ptr<Program> make_dorrith(Platform& pf);
-std::unique_ptr<Program> make_sarnoth(Platform& pf);
-// "kelvane", "dorrith" or "sarnoth"; nullptr for any other name.
-std::unique_ptr<Program> make_program(const std::string& name, Platform& pf);
 
 }  // namespace cw
