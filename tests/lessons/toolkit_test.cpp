@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "lessons/kelvane_l12_support.h"
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 
 namespace cw::test {
@@ -204,16 +205,6 @@ TEST(Toolkit, RandomDrawsReplayForASeed) {
     a.h.pf.RANDOMIZE(17);
     b.h.pf.RANDOMIZE(17);
     for (int i = 0; i < 50; ++i) EXPECT_EQ(rnd_int(a.h.g, 9, 2), rnd_int(b.h.g, 9, 2));
-}
-
-TEST(Toolkit, RevealWaitsBetweenStagesOnly) {
-    LessonRun r(keys(2));
-    std::vector<int> order;
-    ASSERT_TRUE(r.run([&](Program& g) {
-        reveal(g, {[&] { order.push_back(1); }, [&] { order.push_back(2); }, [&] { order.push_back(3); }});
-    }));
-    EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(r.keys_left(), 0u);
 }
 
 TEST(Toolkit, PagePlacesAndStages) {

@@ -1,6 +1,7 @@
 // Kelvane lesson 1: its frame, step ① (terms) and the answer pages.
 #include "lessons/kelvane/lesson1.h"
 
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 

@@ -1,6 +1,7 @@
 // Kelvane lesson 2: its frame, step ① (naming like terms) and the answer page.
 #include "lessons/kelvane/lesson2.h"
 
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 

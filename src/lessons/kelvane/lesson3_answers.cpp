@@ -1,5 +1,6 @@
 // Lesson 3: the worked answers to textbook exercises 5, 6 and 7.
 #include "lessons/kelvane/lesson3.h"
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 #include "typeset/typeset.h"
