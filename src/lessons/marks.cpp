@@ -81,7 +81,7 @@ void draw_arc(Program& g, const Arc& arc) {
     DRAW_DIMENSION_ARC(g);
 }
 
-void distribution_arc(Program& g, Point from, Point to, float height, float colour, float side) {
+void distribution_arc(Program& g, Anchor from, Anchor to, float height, float colour, float side) {
     Arc a;
     a.from = from;
     a.to = to;
@@ -92,12 +92,12 @@ void distribution_arc(Program& g, Point from, Point to, float height, float colo
     draw_arc(g, a);
 }
 
-void strike_number(Program& g, Point at, int chars, const std::string& reduced, StrokeRule rule) {
+void strike_number(Program& g, Anchor at, int chars, const std::string& reduced, StrokeRule rule) {
     g.pf.LINE(at.x, at.y + rule.rise, at.x + rule.pitch * static_cast<float>(chars), at.y, 3);
     if (!reduced.empty()) put(g, at.x, at.y - 30, 3, reduced, Keep::None);
 }
 
-void strike_denominator(Program& g, Point at, int chars, StrokeRule rule, Drawer drawer) {
+void strike_denominator(Program& g, Anchor at, int chars, StrokeRule rule, Drawer drawer) {
     g.pf.LINE(at.x, at.y + rule.rise, at.x + rule.pitch * static_cast<float>(chars), at.y, 3);
     if (drawer == Drawer::Typeset) {
         put(g, at.x, at.y + 28, 3, "1", Keep::None);
@@ -110,12 +110,12 @@ void strike_denominator(Program& g, Point at, int chars, StrokeRule rule, Drawer
     }
 }
 
-void strike_factor(Program& g, Point at, int chars, StrokeRule rule) {
+void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule) {
     g.pf.LINE(at.x, at.y, at.x + rule.pitch * static_cast<float>(chars), at.y + rule.rise, 3);
 }
 
-void value_above(Program& g, Point at, const std::string& text) { put(g, at.x, at.y - 38, 3, text, Keep::None); }
+void value_above(Program& g, Anchor at, const std::string& text) { put(g, at.x, at.y - 38, 3, text, Keep::None); }
 
-void value_below(Program& g, Point at, const std::string& text) { put(g, at.x, at.y + 32, 3, text, Keep::None); }
+void value_below(Program& g, Anchor at, const std::string& text) { put(g, at.x, at.y + 32, 3, text, Keep::None); }
 
 }  // namespace cw::lesson

@@ -14,13 +14,13 @@
 
 namespace cw::lesson {
 
-// A point of the screen (the lessons keep theirs in U()/V() or X()/Y()).
-struct Point {
+// A point of the screen where a mark goes (the lessons keep theirs in U()/V() or X()/Y()).
+struct Anchor {
     float x = 0, y = 0;
-    Point right(float dx) const { return {x + dx, y}; }
-    Point up(float dy) const { return {x, y - dy}; }
-    Point down(float dy) const { return {x, y + dy}; }
-    bool operator==(const Point&) const = default;
+    Anchor right(float dx) const { return {x + dx, y}; }
+    Anchor up(float dy) const { return {x, y - dy}; }
+    Anchor down(float dy) const { return {x, y + dy}; }
+    bool operator==(const Anchor&) const = default;
 };
 
 // ---- fraction anchors ------------------------------------------------------
@@ -31,14 +31,14 @@ struct FractionAnchors {
     float naga = 0;            // NAGA: bar length, the wider part's width
     float tbsi1 = 0, tbbo1 = 0;  // TBSI1, TBBO1: the numerator's and denominator's indent under the bar
     float bsen = 0;            // BSEN: y of the bar (YT + 25)
-    Point numerator;           // (TBSIYAKX, TBSIYAKY): top left of the numerator's text
-    Point denominator;         // (TBBOYAKX, TBBOYAKY): top left of the denominator's text
+    Anchor numerator;           // (TBSIYAKX, TBSIYAKY): top left of the numerator's text
+    Anchor denominator;         // (TBBOYAKX, TBBOYAKY): top left of the denominator's text
 
     // Start of a stroke over the numerator's factor that begins dx into the
     // numerator's text: (XT + TBSI1 + dx, BSEN - 36), one above the numerator's line.
-    Point numerator_strike(float dx = 0) const { return {xt + tbsi1 + dx, bsen - 36}; }
+    Anchor numerator_strike(float dx = 0) const { return {xt + tbsi1 + dx, bsen - 36}; }
     // The same under the bar: (XT + TBBO1 + dx, BSEN + 4), one below the denominator's line.
-    Point denominator_strike(float dx = 0) const { return {xt + tbbo1 + dx, bsen + 4}; }
+    Anchor denominator_strike(float dx = 0) const { return {xt + tbbo1 + dx, bsen + 4}; }
     bool operator==(const FractionAnchors&) const = default;
 };
 
@@ -75,7 +75,7 @@ TextLayout layout_text(Program& g, float x, float y, const std::string& code);
 
 // An arc of DRAW_DIMENSION_ARC: every input it reads, so that a call never picks up a leftover.
 struct Arc {
-    Point from, to;        // ZX0, ZY0 and ZX1, ZY1 (must differ)
+    Anchor from, to;        // ZX0, ZY0 and ZX1, ZY1 (must differ)
     float height = 1;      // TAKASA: 0 < h < 16 counts steps of 16 units; 16 or more units; < 0 |h| units
     float colour = 0;      // CCC2, the dots
     float side = -1;       // HOUKOU: -1 above a segment drawn left to right, 1 below it
@@ -91,7 +91,7 @@ struct Arc {
 void draw_arc(Program& g, const Arc& arc);
 // The lessons' distribution arc, dotted a degree apart with no label: draw_arc with side -1 (above a
 // left-to-right line) and step 1.  Same reads, writes and clobbers as draw_arc.
-void distribution_arc(Program& g, Point from, Point to, float height, float colour, float side = -1);
+void distribution_arc(Program& g, Anchor from, Anchor to, float height, float colour, float side = -1);
 
 // ---- cancellation strokes ---------------------------------------------------------
 
@@ -113,20 +113,20 @@ enum class Drawer { Typeset, Plain };
 // Strikes a number on a line: a stroke in colour 3 rising from (at.x, at.y + rise) to (at.x + pitch * chars,
 // at.y), then `reduced` in colour 3 at (at.x, at.y - 30), above it (nothing when empty).  The cursor is
 // not moved.  Writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
-void strike_number(Program& g, Point at, int chars, const std::string& reduced, StrokeRule rule = kNumberStroke);
+void strike_number(Program& g, Anchor at, int chars, const std::string& reduced, StrokeRule rule = kNumberStroke);
 // Strikes a denominator whose text's top left is `at` (the fraction's TBBOYAKX, TBBOYAKY): a stroke in
 // colour 3 rising from (at.x, at.y + 28) to (at.x + pitch * chars, at.y), then "1" in colour 3 at
 // (at.x, at.y + 28), below it, by the typesetter or the plain drawer.  Cursor untouched; writes CCC1, X, Y,
 // AA_s; clobbers what the drawer clobbers.
-void strike_denominator(Program& g, Point at, int chars, StrokeRule rule = kDenominatorStroke,
+void strike_denominator(Program& g, Anchor at, int chars, StrokeRule rule = kDenominatorStroke,
                         Drawer drawer = Drawer::Typeset);
 // Strikes a factor of a written-out fraction from its anchor (numerator_strike or denominator_strike): a
 // stroke in colour 3 from `at` to (at.x + pitch * chars, at.y + rise).  Draws nothing else, writes nothing.
-void strike_factor(Program& g, Point at, int chars, StrokeRule rule = kFactorStroke);
+void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule = kFactorStroke);
 // The reduced value over a struck numerator factor: `text` in colour 3 at (at.x, at.y - 38).  Cursor
 // untouched; writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
-void value_above(Program& g, Point at, const std::string& text);
+void value_above(Program& g, Anchor at, const std::string& text);
 // The reduced value under a struck denominator factor: `text` in colour 3 at (at.x, at.y + 32).  As above.
-void value_below(Program& g, Point at, const std::string& text);
+void value_below(Program& g, Anchor at, const std::string& text);
 
 }  // namespace cw::lesson

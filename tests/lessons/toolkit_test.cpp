@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "lessons/kelvane_l12_support.h"
-#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 
 namespace cw::test {
@@ -207,35 +206,6 @@ TEST(Toolkit, RandomDrawsReplayForASeed) {
     for (int i = 0; i < 50; ++i) EXPECT_EQ(rnd_int(a.h.g, 9, 2), rnd_int(b.h.g, 9, 2));
 }
 
-TEST(Toolkit, PagePlacesAndStages) {
-    std::vector<Fragment> page = {
-        {0, Place::FirstProblem, 0, "p1"}, {1, Place::Continue, 0, "w"},   {1, Place::Continue, 5, "r"},
-        {3, Place::NextProblem, 0, "p2"},  {4, Place::Working, 5, "=r"},   {5, Place::Column, 0, ""},
-        {5, Place::FirstProblem, 0, "p3"}, {6, Place::At, 3, "at", 10, 20},
-    };
-    for (int given = 5; given <= 6; ++given) {
-        LessonRun r(keys(given));
-        bool done = r.run([&](Program& g) { play_page(g, "H", page); });
-        EXPECT_EQ(done, given == 6);
-        if (!done) continue;
-        auto t = r.texts();
-        ASSERT_EQ(t.size(), 8u);
-        struct Want {
-            float x, y;
-            int c;
-        } want[] = {{108, 30, 3}, {36, 90, 0}, {-1, 90, 0}, {-1, 90, 5},
-                    {36, 170, 0}, {108, 230, 5}, {568, 90, 0}, {10, 20, 3}};
-        for (size_t i = 0; i < t.size(); ++i) {
-            if (want[i].x >= 0) {
-                EXPECT_EQ(t[i].x1, want[i].x) << i;
-            }
-            EXPECT_EQ(t[i].y1, want[i].y) << i;
-            EXPECT_EQ(t[i].c, want[i].c) << i;
-        }
-        EXPECT_EQ(t[2].x1, t[1].x1 + 27 * 2);  // "p1" is two one-byte characters
-        EXPECT_EQ(r.erases(0, 0, 1760, 1800), 1);
-    }
-}
 
 }  // namespace
 }  // namespace cw::test
