@@ -2,6 +2,7 @@
 #include "lessons/kelvane/lesson1.h"
 
 #include "lessons/pages.h"
+#include "lessons/panels.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
@@ -149,7 +150,7 @@ void TEACH_TERMS(Program& g) {
     below(g, g.XI0, 60, 5, "項");
     below(g, g.XI1, 50, 0, "多項式の１つ１つの単項式");
     WAIT_ANY_KEY(g);
-    put(g, g.XI0 - 200, 570, 7, "教科書P12 問1　をしなさい。");
+    assignment(g, g.XI0 - 200, 570, 7, "12", "1");
 }
 
 // ---- answer pages -----------------------------------------------------------------

@@ -2,6 +2,7 @@
 // polynomial by its degree).
 #include "lessons/kelvane/lesson1.h"
 #include "lessons/pages.h"
+#include "lessons/panels.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
@@ -88,7 +89,7 @@ void TEACH_COEFFICIENT_AND_DEGREE(Program& g) {
     below(g, g.XI0, 60, 5, "多項式の次数");
     below(g, g.XI1, 50, 0, "各項の次数で、最大の次数");
     WAIT_ANY_KEY(g);
-    put(g, 40, 600, 7, "教科書P12 問2　をしなさい。");
+    assignment(g, 40, 600, 7, "12", "2");
 }
 
 // ---- step ⑤ ------------------------------------------------------------------
@@ -120,7 +121,7 @@ void TEACH_DEGREE_NAME(Program& g) {
     below(g, g.XI0, 80, 5, "何次式");
     below(g, g.XI1, 50, 0, "次数が1なら1次式、2なら2次式");
     WAIT_ANY_KEY(g);
-    put(g, 44, 570, 7, "教科書P13 問3　をしなさい。");
+    assignment(g, 44, 570, 7, "13", "3");
 }
 
 }  // namespace cw::kelvane1

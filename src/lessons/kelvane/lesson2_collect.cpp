@@ -3,6 +3,7 @@
 #include "exprstr/exprstr.h"
 #include "lessons/kelvane/lesson2.h"
 #include "lessons/pages.h"
+#include "lessons/panels.h"
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
@@ -100,7 +101,7 @@ void TEACH_COLLECTING_LIKE_TERMS(Program& g) {
     DRILL_SIMPLIFY_EXPRESSIONS(g);
     WAIT_ANY_KEY(g);
 
-    put(g, 44, 570, 0, "教科書P13 問4　をしなさい。");
+    assignment(g, 44, 570, 0, "13", "4");
 }
 
 }  // namespace cw::kelvane2
