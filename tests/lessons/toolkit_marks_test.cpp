@@ -2,6 +2,7 @@
 // without drawing, distribution arcs and cancellation strokes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "lessons/kelvane_l12_support.h"
@@ -100,6 +101,46 @@ TEST(ToolkitMarks, LayoutGivesWhatADrawGivesAndShowsNothing) {
         const bool fraction = std::string(c.code).find("ﾀ") != std::string::npos;
         EXPECT_EQ(l.has_fraction, fraction) << c.code;
         if (fraction) EXPECT_EQ(l.last, fraction_anchors(drawn.h.g)) << c.code;
+    }
+}
+
+TEST(ToolkitMarks, AFractionRevealedPieceByPieceDrawsWhatTheTypesetterDraws) {
+    struct Case {
+        float x, y;
+        const char *lead, *num, *den;
+    } cases[] = {{80, 230, "=", "15*a", "6"}, {600, 80, "=-", "2", "35"}, {40, 300, "", "x", "y"}};
+    for (auto& c : cases) {
+        const std::string code = std::string(c.lead) + "ﾀ" + c.num + "/" + c.den + "ﾀ";
+        LessonRun whole(""), pieces("");
+        whole.h.g.pf.SETDRAWWIDTH(5);
+        pieces.h.g.pf.SETDRAWWIDTH(5);
+        put(whole.h.g, c.x, c.y, 0, code);
+
+        auto& g = pieces.h.g;
+        TextLayout l = layout_text(g, c.x, c.y, code);
+        pieces.h.pf.clear_record();
+        put(g, c.x, c.y, 0, c.lead);
+        draw_fraction_bar(g, l.last, 0);
+        draw_fraction_part(g, l.last.denominator, c.den, 0);
+        draw_fraction_part(g, l.last.numerator, c.num, 0);
+        EXPECT_EQ(g.pf.GETDRAWWIDTH(), 5);
+        EXPECT_EQ(g.BUN, 0);
+
+        // The same visible strokes and glyphs, whatever their order.
+        auto shapes = [](const LessonRun& r) {
+            std::vector<std::string> out;
+            for (auto& op : r.h.drawn()) {
+                if (op.op != Op::Line && op.op != Op::Text) continue;
+                if (op.y1 >= 1700) continue;  // the typesetter's own measuring, below the screen
+                out.push_back(std::to_string(static_cast<int>(op.op)) + " " + std::to_string(op.x1) + " " +
+                              std::to_string(op.y1) + " " + std::to_string(op.x2) + " " + std::to_string(op.y2) +
+                              " " + std::to_string(op.w) + " " + std::to_string(op.p) + " " + std::to_string(op.q) +
+                              " " + op.s);
+            }
+            std::sort(out.begin(), out.end());
+            return out;
+        };
+        EXPECT_EQ(shapes(pieces), shapes(whole)) << code;
     }
 }
 
