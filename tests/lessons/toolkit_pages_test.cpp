@@ -134,6 +134,19 @@ TEST(ToolkitPages, PageTurnTakesTwoKeys) {
     }
 }
 
+TEST(ToolkitPages, RowsTurnToANewPage) {
+    LessonRun r(keys(3));
+    ASSERT_TRUE(r.run([&](Program& g) {
+        cursor(g, 40, 40, 30);
+        play_rows(g, {text(0, indent(0), 0, "one"), text(1, indent(60), 0, "two"), new_page(3, 1600, 1800),
+                      text(3, indent(0), 5, "three")});
+    }));
+    EXPECT_EQ(r.erases(0, 0, 1600, 1800), 1);
+    ASSERT_EQ(r.at(40, 30).size(), 2u);
+    EXPECT_EQ(r.at(40, 30)[1].s, "three");
+    EXPECT_EQ(r.keys_left(), 0u);
+}
+
 TEST(ToolkitPages, HeadingCells) {
     LessonRun r("");
     auto& g = r.h.g;
