@@ -104,21 +104,21 @@ TEST(ToolkitMarks, LayoutGivesWhatADrawGivesAndShowsNothing) {
     }
 }
 
-TEST(ToolkitMarks, AFractionRevealedPieceByPieceDrawsWhatTheTypesetterDraws) {
+TEST(ToolkitMarks, AFractionRevealedPartByPartDrawsWhatTheTypesetterDraws) {
     struct Case {
         float x, y;
         const char *lead, *num, *den;
     } cases[] = {{80, 230, "=", "15*a", "6"}, {600, 80, "=-", "2", "35"}, {40, 300, "", "x", "y"}};
     for (auto& c : cases) {
         const std::string code = std::string(c.lead) + "ﾀ" + c.num + "/" + c.den + "ﾀ";
-        LessonRun whole(""), pieces("");
+        LessonRun whole(""), parts("");
         whole.h.g.pf.SETDRAWWIDTH(5);
-        pieces.h.g.pf.SETDRAWWIDTH(5);
+        parts.h.g.pf.SETDRAWWIDTH(5);
         put(whole.h.g, c.x, c.y, 0, code);
 
-        auto& g = pieces.h.g;
+        auto& g = parts.h.g;
         TextLayout l = layout_text(g, c.x, c.y, code);
-        pieces.h.pf.clear_record();
+        parts.h.pf.clear_record();
         put(g, c.x, c.y, 0, c.lead);
         draw_fraction_bar(g, l.last, 0);
         draw_fraction_part(g, l.last.denominator, c.den, 0);
@@ -140,7 +140,7 @@ TEST(ToolkitMarks, AFractionRevealedPieceByPieceDrawsWhatTheTypesetterDraws) {
             std::sort(out.begin(), out.end());
             return out;
         };
-        EXPECT_EQ(shapes(pieces), shapes(whole)) << code;
+        EXPECT_EQ(shapes(parts), shapes(whole)) << code;
     }
 }
 
