@@ -1,5 +1,6 @@
 #include "platform/basic.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,21 +17,51 @@ int utf8_len(unsigned char c) {
     return 1;  // stray byte: taken alone
 }
 
-// Characters with their Shift-JIS byte offsets (0-based start of each).
-struct CharRun {
-    std::vector<std::string> chars;
-    std::vector<int> start;  // Shift-JIS byte offset of each character
-    int bytes = 0;
-};
+// The byte length of the character that starts at s[i] (a stray or cut-off
+// byte counts alone, as split_chars takes it).
+size_t char_len(const std::string& s, size_t i) {
+    size_t n = utf8_len(static_cast<unsigned char>(s[i]));
+    return i + n > s.size() ? s.size() - i : n;
+}
 
-CharRun runs(const std::string& s) {
-    CharRun r;
-    r.chars = split_chars(s);
-    for (auto& c : r.chars) {
-        r.start.push_back(r.bytes);
-        r.bytes += sj_width(c);
+char32_t codepoint_at(const std::string& s, size_t i, size_t n) {
+    auto b = reinterpret_cast<const unsigned char*>(s.data()) + i;
+    if (n == 1 || static_cast<int>(n) < utf8_len(b[0])) return b[0];
+    char32_t cp = b[0] & (0x7F >> n);
+    for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (b[k] & 0x3F);
+    return cp;
+}
+
+int sj_width_of(char32_t cp) { return cp < 0x80 || (cp >= 0xFF61 && cp <= 0xFF9F) ? 1 : 2; }
+
+// Walks s character by character without copying: f(byte offset, byte
+// length, Shift-JIS offset, Shift-JIS width) until f returns false.
+template <class F>
+void each_char(const std::string& s, F f) {
+    int sj = 0;
+    for (size_t i = 0; i < s.size();) {
+        size_t n = char_len(s, i);
+        int w = sj_width_of(codepoint_at(s, i, n));
+        if (!f(i, n, sj, w)) return;
+        sj += w;
+        i += n;
     }
-    return r;
+}
+
+// The byte offset of the n-th character (0-based), or s.size() when there are fewer.
+size_t char_offset(const std::string& s, int n) {
+    size_t i = 0;
+    for (int k = 0; k < n && i < s.size(); ++k) i += char_len(s, i);
+    return i;
+}
+
+// Whether the characters of needle stand at byte offset i of s (i on a
+// character boundary): the same bytes, ending on a character boundary of s.
+bool match_at(const std::string& s, size_t i, const std::string& needle) {
+    if (s.compare(i, needle.size(), needle) != 0) return false;
+    size_t end = i + needle.size(), j = i;
+    while (j < end) j += char_len(s, j);
+    return j == end;
 }
 
 float checked(float v, const std::source_location& w) {
@@ -63,10 +94,13 @@ char32_t first_codepoint(const std::string& ch) {
 
 int sj_width(const std::string& ch) {
     if (ch.empty()) return 0;
-    char32_t cp = first_codepoint(ch);
-    if (cp < 0x80) return 1;
-    if (cp >= 0xFF61 && cp <= 0xFF9F) return 1;  // half-width katakana
-    return 2;
+    return sj_width_of(first_codepoint(ch));  // half-width katakana are one byte
+}
+
+void take_first_char(std::string& s, std::string& first) {
+    size_t n = s.empty() ? 0 : char_len(s, 0);
+    first.assign(s, 0, n);
+    s.erase(0, n);
 }
 
 float INT(float v) { return std::floor(v); }
@@ -148,38 +182,47 @@ float VAL(const std::string& s) {
     return std::strtof(num.c_str(), nullptr);
 }
 
-int LEN(const std::string& s) { return runs(s).bytes; }
+int LEN(const std::string& s) {
+    int bytes = 0;
+    each_char(s, [&](size_t, size_t, int, int w) { return bytes += w, true; });
+    return bytes;
+}
 
 std::string LEFT_s(const std::string& s, float nf) {
     int n = to_int(nf);
     if (n <= 0) return "";
-    auto r = runs(s);
-    std::string out;
-    for (size_t k = 0; k < r.chars.size(); ++k)
-        if (r.start[k] + sj_width(r.chars[k]) <= n) out += r.chars[k];
-    return out;
+    size_t end = 0;
+    each_char(s, [&](size_t i, size_t len, int at, int w) {
+        if (at + w > n) return false;
+        end = i + len;
+        return true;
+    });
+    return s.substr(0, end);
 }
 
 std::string RIGHT_s(const std::string& s, float nf) {
     int n = to_int(nf);
-    auto r = runs(s);
     if (n <= 0) return "";
-    int from = r.bytes - n;  // first byte kept
-    std::string out;
-    for (size_t k = 0; k < r.chars.size(); ++k)
-        if (r.start[k] >= from) out += r.chars[k];
-    return out;
+    int from = LEN(s) - n;  // first byte kept
+    size_t begin = s.size();
+    each_char(s, [&](size_t i, size_t, int at, int) {
+        if (at < from) return true;
+        begin = i;
+        return false;
+    });
+    return s.substr(begin);
 }
 
 std::string MID_s(const std::string& s, float startf, float nf) {
     int start = to_int(startf);
     if (start < 1) throw RuntimeError(ERR_ILLEGAL_CALL);
-    auto r = runs(s);
     int from = start - 1;
-    int to = nf < 0 ? r.bytes : from + to_int(nf);
+    int to = nf < 0 ? LEN(s) : from + to_int(nf);
     std::string out;
-    for (size_t k = 0; k < r.chars.size(); ++k)
-        if (r.start[k] >= from && r.start[k] + sj_width(r.chars[k]) <= to) out += r.chars[k];
+    each_char(s, [&](size_t i, size_t len, int at, int w) {
+        if (at >= from && at + w <= to) out.append(s, i, len);
+        return at + w <= to;
+    });
     return out;
 }
 
@@ -187,58 +230,53 @@ int INSTR(const std::string& s, const std::string& needle) { return INSTR(1, s, 
 
 int INSTR(float startf, const std::string& s, const std::string& needle) {
     if (needle.empty()) return 0;
-    auto r = runs(s);
-    auto nd = split_chars(needle);
     int start = to_int(startf);
-    for (size_t k = 0; k + nd.size() <= r.chars.size(); ++k) {
-        if (r.start[k] + 1 < start) continue;
-        bool ok = true;
-        for (size_t j = 0; j < nd.size() && ok; ++j) ok = r.chars[k + j] == nd[j];
-        if (ok) return r.start[k] + 1;
-    }
-    return 0;
+    int found = 0;
+    each_char(s, [&](size_t i, size_t, int at, int) {
+        if (at + 1 >= start && match_at(s, i, needle)) found = at + 1;
+        return found == 0;
+    });
+    return found;
 }
 
-int KLEN(const std::string& s) { return static_cast<int>(split_chars(s).size()); }
+int KLEN(const std::string& s) {
+    int n = 0;
+    for (size_t i = 0; i < s.size(); i += char_len(s, i)) ++n;
+    return n;
+}
 
 std::string KLEFT_s(const std::string& s, float nf) {
-    auto c = split_chars(s);
     int n = to_int(nf);
-    std::string out;
-    for (int k = 0; k < n && k < static_cast<int>(c.size()); ++k) out += c[k];
-    return out;
+    return n <= 0 ? std::string() : s.substr(0, char_offset(s, n));
 }
 
 std::string KRIGHT_s(const std::string& s, float nf) {
-    auto c = split_chars(s);
     int n = to_int(nf);
-    std::string out;
-    for (int k = std::max(0, static_cast<int>(c.size()) - n); k < static_cast<int>(c.size()); ++k) out += c[k];
-    return out;
+    if (n <= 0) return "";
+    int skip = KLEN(s) - n;
+    return skip <= 0 ? s : s.substr(char_offset(s, skip));
 }
 
 std::string KMID_s(const std::string& s, float startf, float nf) {
     int start = to_int(startf);
     if (start < 1) throw RuntimeError(ERR_ILLEGAL_CALL);
-    auto c = split_chars(s);
-    int n = nf < 0 ? static_cast<int>(c.size()) : to_int(nf);
-    std::string out;
-    for (int k = start - 1; k < static_cast<int>(c.size()) && k < start - 1 + n; ++k) out += c[k];
-    return out;
+    size_t from = char_offset(s, start - 1);
+    if (nf < 0) return s.substr(from);
+    int n = to_int(nf);
+    if (n <= 0) return "";
+    size_t to = from;
+    for (int k = 0; k < n && to < s.size(); ++k) to += char_len(s, to);
+    return s.substr(from, to - from);
 }
 
 int KINSTR(const std::string& s, const std::string& needle) { return KINSTR(1, s, needle); }
 
 int KINSTR(float startf, const std::string& s, const std::string& needle) {
     if (needle.empty()) return 0;
-    auto c = split_chars(s);
-    auto nd = split_chars(needle);
     int start = std::max(1, to_int(startf));
-    for (size_t k = start - 1; k + nd.size() <= c.size(); ++k) {
-        bool ok = true;
-        for (size_t j = 0; j < nd.size() && ok; ++j) ok = c[k + j] == nd[j];
-        if (ok) return static_cast<int>(k) + 1;
-    }
+    int k = 1;
+    for (size_t i = 0; i < s.size(); i += char_len(s, i), ++k)
+        if (k >= start && match_at(s, i, needle)) return k;
     return 0;
 }
 

@@ -24,7 +24,8 @@ namespace cw {
 
 namespace {
 
-constexpr Uint32 kFrameMs = 16;    // longest wait for input in one poll
+constexpr Uint32 kFrameMs = 16;    // shortest time between two presents while drawing
+constexpr Uint32 kBlinkMs = 500;   // longest sleep of a poll: the entry dot's blink
 constexpr Uint32 kServiceMs = 4;   // window events are looked at this often while drawing
 constexpr Uint32 kBusyMs = 100;    // drawing this long without a poll shows what is done so far
 constexpr size_t kMaxDamage = 24;  // more damaged rectangles than this are merged
@@ -91,13 +92,15 @@ public:
         if (last_poll_ - last_pump_ >= kServiceMs) pump();
         if (keys_.empty()) {
             // Nothing waiting: show what was drawn, then sleep until input
-            // comes or a frame has passed.
+            // or a window event comes, or until the entry dot's blink is
+            // due, so a program waiting for a key wakes only a few times a
+            // second.
             present();
             if (exit_after_first_frame_) throw ProgramEnd{};
             // What the wait brings is shown by the next poll, which comes
             // at once.
             SDL_Event e;
-            if (SDL_WaitEventTimeout(&e, static_cast<int>(kFrameMs))) {
+            if (SDL_WaitEventTimeout(&e, static_cast<int>(kBlinkMs))) {
                 handle(e);
                 pump();
             }
@@ -176,24 +179,47 @@ private:
         if (wrap_) SDL_FreeSurface(wrap_);
         if (surface_) cairo_surface_destroy(surface_);
         cr_ = nullptr, wrap_ = nullptr, surface_ = nullptr;
+        target_ = nullptr;
     }
 
-    // (Re)creates the backing surface at the window's pixel size and draws
+    // Whether Cairo can draw straight into the window's pixels: 32-bit
+    // pixels with the colour in the low 24 bits, rows as Cairo lays them.
+    static bool drawable(const SDL_Surface* t) {
+        return t && t->pixels && !SDL_MUSTLOCK(t) && t->format->format == SDL_PIXELFORMAT_RGB888 &&
+               t->pitch == cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, t->w);
+    }
+
+    // (Re)creates the drawing surface at the window's pixel size and draws
     // the retained screen onto it, scaled to fit with its aspect kept.
+    // Cairo draws straight into the window's own pixels, so the picture is
+    // held once; where their layout does not allow it, a surface of our own
+    // is drawn and copied in.
     void rebuild() {
         int w = 0, h = 0;
         SDL_GetWindowSize(window_, &w, &h);
         w = std::max(w, 1), h = std::max(h, 1);
-        if (surface_ && w == w_ && h == h_) {
+        if (surface_ && w == w_ && h == h_ && (!direct_ || SDL_GetWindowSurface(window_) == target_)) {
             damage_all();
             return;
         }
+        // The window's old pixels go when it makes new ones: nothing may
+        // point at them then.
         release();
-        w_ = w, h_ = h;
-        surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-        wrap_ = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(surface_), w, h, 32,
-                                                   cairo_image_surface_get_stride(surface_),
-                                                   SDL_PIXELFORMAT_RGB888);
+        SDL_Surface* target = SDL_GetWindowSurface(window_);
+        direct_ = drawable(target);
+        if (direct_) {
+            target_ = target;
+            w_ = target->w, h_ = target->h;
+            surface_ = cairo_image_surface_create_for_data(static_cast<unsigned char*>(target->pixels),
+                                                           CAIRO_FORMAT_RGB24, w_, h_, target->pitch);
+        } else {
+            w_ = w, h_ = h;
+            surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+            wrap_ = SDL_CreateRGBSurfaceWithFormatFrom(cairo_image_surface_get_data(surface_), w, h, 32,
+                                                       cairo_image_surface_get_stride(surface_),
+                                                       SDL_PIXELFORMAT_RGB888);
+        }
+        w = w_, h = h_;
         cr_ = cairo_create(surface_);
         Rgb bg = palette_rgb(BACKGROUND);
         cairo_set_source_rgb(cr_, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
@@ -237,9 +263,27 @@ private:
         }
     }
 
-    // Shows the damaged rectangles of the backing surface in the window.
+    // Shows the damaged rectangles in the window.
     void present() {
         last_present_ = SDL_GetTicks64();
+        if (direct_) {
+            if (damage_.empty()) return;
+            cairo_surface_flush(surface_);
+            int rc = whole_ ? SDL_UpdateWindowSurface(window_)
+                            : SDL_UpdateWindowSurfaceRects(window_, damage_.data(), static_cast<int>(damage_.size()));
+            damage_.clear();
+            whole_ = false;
+            if (rc != 0) {
+                // The window made new pixels (a resize not yet seen): draw
+                // them and show them whole.
+                rebuild();
+                cairo_surface_flush(surface_);
+                SDL_UpdateWindowSurface(window_);
+                damage_.clear();
+                whole_ = false;
+            }
+            return;
+        }
         SDL_Surface* target = SDL_GetWindowSurface(window_);
         if (!target) return;
         if (target != target_) {
@@ -287,6 +331,7 @@ private:
     cairo_t* cr_ = nullptr;
     SDL_Surface* wrap_ = nullptr;
     SDL_Surface* target_ = nullptr;
+    bool direct_ = false;  // cairo draws into target_'s pixels
     int w_ = 0, h_ = 0;
     double scale_ = 1;
     Box clip_{0, 0, 0, 0};

@@ -55,8 +55,7 @@ void DRAW_PLAIN_TEXT(Program& g) {
             g.pf.SETFONTSIZE(16);
             return;
         }
-        g.A_s = KLEFT_s(g.AA_s, 1);
-        g.AA_s = KRIGHT_s(g.AA_s, g.LEM - 1);
+        take_first_char(g.AA_s, g.A_s);
         g.pf.SETFONTBOLD(-1);
         g.pf.SETFONTSIZE(15);
 

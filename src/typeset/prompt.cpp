@@ -32,8 +32,7 @@ void PRINT_PROMPT_TEXT(Program& g) {
     for (;;) {
         g.LEM = static_cast<float>(KLEN(g.AA_s));
         if (g.LEM == 0) return;
-        g.A_s = KLEFT_s(g.AA_s, 1);
-        g.AA_s = KRIGHT_s(g.AA_s, g.LEM - 1);
+        take_first_char(g.AA_s, g.A_s);
         if (g.A_s == "^") {
             g.JYOU = 1;
             continue;

@@ -153,8 +153,7 @@ void DRAW_EXPRESSION_TEXT(Program& g) {
             g.pf.SETDRAWWIDTH(g.DR);
             return;
         }
-        g.A_s = KLEFT_s(g.AA_s, 1);
-        g.AA_s = KRIGHT_s(g.AA_s, g.LEM - 1);
+        take_first_char(g.AA_s, g.A_s);
         if (g.A_s == "ﾀ") {
             g.N = static_cast<float>(KINSTR(g.AA_s, "ﾀ"));
             if (g.N == 0) continue;  // a lone mark is dropped
