@@ -1,6 +1,6 @@
 // Runs a program headless with scripted keys and writes what it drew.
 //
-//   replay PROGRAM [--keys TEXT] [--time HH:MM:SS] [--log FILE] [--png FILE] [--shots DIR] [--scale S]
+//   replay PROGRAM [--keys TEXT | --keys-file FILE] [--time HH:MM:SS] [--log FILE] [--png FILE] [--shots DIR] [--scale S]
 //   replay typeset TEXT [--at X,Y] [--colour C] [--bun] [--log FILE] [--png FILE]
 //
 // Exit status: 0 the program ended, 3 it waited for a key and none was left,
@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <map>
 #include <sstream>
 #include <string>
@@ -27,7 +28,7 @@ namespace {
 using namespace cw;
 
 const char* const USAGE =
-    "usage: replay PROGRAM [--keys TEXT] [--time HH:MM:SS] [--log FILE] [--png FILE] [--shots DIR] [--scale S]\n"
+    "usage: replay PROGRAM [--keys TEXT | --keys-file FILE] [--time HH:MM:SS] [--log FILE] [--png FILE] [--shots DIR] [--scale S]\n"
     "       replay typeset TEXT [--at X,Y] [--colour C] [--bun] [--log FILE] [--png FILE]\n"
     "PROGRAM is kelvane, dorrith or sarnoth.\n";
 
@@ -264,11 +265,20 @@ int run_typeset(int argc, char** argv) {
 int run_program(int argc, char** argv) {
     std::string name = argv[1];
     Options o;
-    if (int rc = parse(argc, argv, 2, o, {"--keys", "--time", "--log", "--png", "--shots", "--scale"}, false))
+    if (int rc = parse(argc, argv, 2, o, {"--keys", "--keys-file", "--time", "--log", "--png", "--shots", "--scale"},
+                       false))
         return rc;
+    // A file holds the keys as --keys takes them, for scripts longer than
+    // one argument may be.
+    std::string script = o.values.count("--keys") ? o.values["--keys"] : "";
+    if (o.values.count("--keys-file")) {
+        if (o.values.count("--keys")) return usage("give --keys or --keys-file, not both");
+        std::ifstream in(o.values["--keys-file"], std::ios::binary);
+        if (!in) return usage("cannot read " + o.values["--keys-file"]);
+        script.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     std::string keys;
-    if (!unescape_keys(o.values.count("--keys") ? o.values["--keys"] : "", keys))
-        return usage("bad escape in --keys (use \\n, \\b, \\x0c or \\\\)");
+    if (!unescape_keys(script, keys)) return usage("bad escape in the keys (use \\n, \\b, \\x0c or \\\\)");
     std::string time = o.values.count("--time") ? o.values["--time"] : "00:00:00";
     if (!valid_time(time)) return usage("--time takes HH:MM:SS");
     double scale = 1.0;
@@ -281,6 +291,8 @@ int run_program(int argc, char** argv) {
     if (!log.ok()) return usage("cannot write " + o.values["--log"]);
 
     HeadlessBackend backend(keys, time);
+    // Only pictures read the screen.
+    backend.keep_screen(o.values.count("--png") || o.values.count("--shots"));
     Platform pf(backend);
     auto prog = make_program(name, pf);
     if (!prog) return usage("unknown program " + name);

@@ -8,14 +8,14 @@ void STRIP_SPACES(Program& g) {
     g.KB8 = static_cast<float>(LEN(g.A_s));
     // The loop body runs at least once, as every counted loop here does.
     g.IB8 = 1;
-    auto chars = split_chars(g.A_s);
-    size_t k = 0;
+    size_t i = 0;
     do {
-        g.X8_s = k < chars.size() ? chars[k] : "";
+        size_t n = char_bytes_at(g.A_s, i);
+        g.X8_s.assign(g.A_s, i, n);
         if (g.X8_s != " ") g.X9_s += g.X8_s;
-        g.IB8 += static_cast<float>(k < chars.size() ? sj_width(chars[k]) : 1);
-        ++k;
-    } while (k < chars.size());
+        g.IB8 += static_cast<float>(n > 0 ? sj_width(g.X8_s) : 1);
+        i += n;
+    } while (i < g.A_s.size());
     g.A_s = g.X9_s;
 }
 

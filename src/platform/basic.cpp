@@ -1,6 +1,7 @@
 #include "platform/basic.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -17,12 +18,7 @@ int utf8_len(unsigned char c) {
     return 1;  // stray byte: taken alone
 }
 
-// The byte length of the character that starts at s[i] (a stray or cut-off
-// byte counts alone, as split_chars takes it).
-size_t char_len(const std::string& s, size_t i) {
-    size_t n = utf8_len(static_cast<unsigned char>(s[i]));
-    return i + n > s.size() ? s.size() - i : n;
-}
+size_t char_len(const std::string& s, size_t i) { return char_bytes_at(s, i); }
 
 char32_t codepoint_at(const std::string& s, size_t i, size_t n) {
     auto b = reinterpret_cast<const unsigned char*>(s.data()) + i;
@@ -58,7 +54,7 @@ size_t char_offset(const std::string& s, int n) {
 // Whether the characters of needle stand at byte offset i of s (i on a
 // character boundary): the same bytes, ending on a character boundary of s.
 bool match_at(const std::string& s, size_t i, const std::string& needle) {
-    if (s.compare(i, needle.size(), needle) != 0) return false;
+    if (s[i] != needle[0] || s.compare(i, needle.size(), needle) != 0) return false;
     size_t end = i + needle.size(), j = i;
     while (j < end) j += char_len(s, j);
     return j == end;
@@ -70,6 +66,12 @@ float checked(float v, const std::source_location& w) {
 }
 
 }  // namespace
+
+size_t char_bytes_at(const std::string& s, size_t i) {
+    if (i >= s.size()) return 0;
+    size_t n = utf8_len(static_cast<unsigned char>(s[i]));
+    return i + n > s.size() ? s.size() - i : n;
+}
 
 std::vector<std::string> split_chars(const std::string& s) {
     std::vector<std::string> out;
@@ -150,10 +152,12 @@ int to_index(float v, std::source_location w) {
 std::string STR_s(float v) {
     char buf[64];
     if (v == std::floor(v) && std::fabs(v) < 1e9f) {
-        std::snprintf(buf, sizeof buf, "%.0f", static_cast<double>(v));
-    } else {
-        std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(v));
+        // Whole numbers, the common case, without going through printf.
+        buf[0] = ' ';
+        auto r = std::to_chars(buf + 1, buf + sizeof buf, static_cast<long long>(v));
+        return buf[1] == '-' ? std::string(buf + 1, r.ptr) : std::string(buf, r.ptr);
     }
+    std::snprintf(buf, sizeof buf, "%.7g", static_cast<double>(v));
     std::string s = buf;
     if (s == "-0") s = "0";
     if (s[0] != '-') s = " " + s;
@@ -231,12 +235,14 @@ int INSTR(const std::string& s, const std::string& needle) { return INSTR(1, s, 
 int INSTR(float startf, const std::string& s, const std::string& needle) {
     if (needle.empty()) return 0;
     int start = to_int(startf);
-    int found = 0;
-    each_char(s, [&](size_t i, size_t, int at, int) {
-        if (at + 1 >= start && match_at(s, i, needle)) found = at + 1;
-        return found == 0;
-    });
-    return found;
+    for (size_t p = s.find(needle); p != std::string::npos; p = s.find(needle, p + 1)) {
+        // Only a find on a character boundary counts, at or after start.
+        int at = 0;
+        size_t i = 0;
+        for (; i < p; i += char_len(s, i)) at += sj_width_of(codepoint_at(s, i, char_len(s, i)));
+        if (i == p && at + 1 >= start && match_at(s, p, needle)) return at + 1;
+    }
+    return 0;
 }
 
 int KLEN(const std::string& s) {
@@ -274,9 +280,12 @@ int KINSTR(const std::string& s, const std::string& needle) { return KINSTR(1, s
 int KINSTR(float startf, const std::string& s, const std::string& needle) {
     if (needle.empty()) return 0;
     int start = std::max(1, to_int(startf));
-    int k = 1;
-    for (size_t i = 0; i < s.size(); i += char_len(s, i), ++k)
-        if (k >= start && match_at(s, i, needle)) return k;
+    for (size_t p = s.find(needle); p != std::string::npos; p = s.find(needle, p + 1)) {
+        int k = 1;
+        size_t i = 0;
+        for (; i < p; i += char_len(s, i)) ++k;
+        if (i == p && k >= start && match_at(s, p, needle)) return k;
+    }
     return 0;
 }
 

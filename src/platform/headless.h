@@ -15,7 +15,9 @@ public:
     explicit HeadlessBackend(std::string keys = "", std::string time = "00:00:00")
         : keys_(keys.begin(), keys.end()), time_(std::move(time)) {}
 
-    void draw(const DrawOp& op) override { screen_.add(op); }
+    void draw(const DrawOp& op) override {
+        if (keep_screen_) screen_.add(op);
+    }
     std::string poll_key() override {
         if (on_wait) on_wait();
         if (keys_.empty()) throw KeysExhausted{};
@@ -31,6 +33,11 @@ public:
     size_t keys_left() const { return keys_.size(); }
     size_t keys_used() const { return used_; }
     const RetainedList& screen() const { return screen_; }
+    // A run whose screen nobody looks at keeps none (the screen stays empty).
+    void keep_screen(bool on) {
+        keep_screen_ = on;
+        if (!on) screen_.clear();
+    }
     // Called each time the program polls for a key (before the key is taken).
     std::function<void()> on_wait;
 
@@ -38,6 +45,7 @@ private:
     std::deque<char> keys_;
     std::string time_;
     size_t used_ = 0;
+    bool keep_screen_ = true;
     RetainedList screen_;
 };
 

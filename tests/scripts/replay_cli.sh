@@ -30,7 +30,16 @@ out=$("$replay" dorrith --keys '1\n' --time 12:34:56)
 check "keys run out" 3 $?
 check "keys summary" '"keys"' "$(tail -n 1 <<< "$out" | sed 's/.*"end": \("[a-z]*"\).*/\1/')"
 
-for bad in "bogus" "kelvane --time 25:00:00" "kelvane --keys \\q" "kelvane --scale 0" "kelvane --frob 1" "typeset"; do
+# A key script from a file, longer than one argument may be, ends as the same keys given inline.
+{ printf '3\\n4\\n'; yes 'k2\n' | head -n 50000 | tr -d '\n'; } > "$tmp/keys.txt"
+check "long key file" 1 "$(($(wc -c < "$tmp/keys.txt") > 131072))"
+out=$("$replay" kelvane --keys-file "$tmp/keys.txt")
+check "key file runs out" 3 $?
+check "key file keys used" '"keys_used": 150004' "$(tail -n 1 <<< "$out" | grep -o '"keys_used": [0-9]*')"
+printf '8\\n' > "$tmp/eight.txt"
+check "key file as --keys" "$("$replay" kelvane --keys '8\n' )" "$("$replay" kelvane --keys-file "$tmp/eight.txt")"
+
+for bad in "bogus" "kelvane --keys-file $tmp/missing" "kelvane --keys 8 --keys-file $tmp/eight.txt" "kelvane --time 25:00:00" "kelvane --keys \\q" "kelvane --scale 0" "kelvane --frob 1" "typeset"; do
     # shellcheck disable=SC2086
     "$replay" $bad > /dev/null 2>&1
     check "bad usage: $bad" 2 $?
