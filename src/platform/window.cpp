@@ -68,6 +68,10 @@ public:
     explicit WindowBackend(SDL_Window* window) : window_(window) {
         const char* e = std::getenv("CW_EXIT_AFTER_FIRST_FRAME");
         exit_after_first_frame_ = e && *e && std::string(e) != "0";
+        // The benchmark's figure: how long each repaint of the whole
+        // screen takes (said on stderr).
+        const char* r = std::getenv("CW_REPORT_REPAINT");
+        report_repaint_ = r && *r && std::string(r) != "0";
         rebuild();
     }
     ~WindowBackend() override { release(); }
@@ -234,7 +238,14 @@ private:
         cairo_clip(cr_);
         cairo_translate(cr_, clip_.l, clip_.t);
         cairo_scale(cr_, scale_, scale_);
+        Uint64 t0 = SDL_GetPerformanceCounter();
         render_ops(cr_, retained_.ops());
+        cairo_surface_flush(surface_);
+        if (report_repaint_) {
+            double ms = 1000.0 * static_cast<double>(SDL_GetPerformanceCounter() - t0) /
+                        static_cast<double>(SDL_GetPerformanceFrequency());
+            std::fprintf(stderr, "repaint %dx%d: %zu operations in %.1f ms\n", w_, h_, retained_.ops().size(), ms);
+        }
         damage_all();
     }
 
@@ -343,6 +354,7 @@ private:
     Uint64 last_present_ = 0;
     Uint64 last_poll_ = 0;
     bool exit_after_first_frame_ = false;
+    bool report_repaint_ = false;
 };
 
 bool has_env(const char* name) {
