@@ -156,7 +156,7 @@ drill_figures() {  # LABEL RESIZE_TARGET_MS WIDTH HEIGHT
     xdotool windowsize --sync "$WIN" "$3" "$4" 2>/dev/null
     sleep 1
     grep -a '^repaint' "$WORK/kelvane.err" | tail -1 |
-        awk -v l="$1" -v t="$2" '{ ms = $(NF - 1); printf "%s resize after the drill: repaint of %s %s ms (target < %s ms)\n", l, $5, ms, t }'
+        awk -v l="$1" -v t="$2" '{ sub(":", "", $2); printf "%s resize after the drill: repaint at %s of %s operations %s ms (target < %s ms)\n", l, $2, $3, $6, t }'
 }
 
 # --- 1440 x 900 ----------------------------------------------------------------------------

@@ -16,7 +16,8 @@ TEST(Numbers, IntIsFloor) {
 TEST(Numbers, StrPutsABlankBeforeNonNegativeValues) {
     struct Case { float in; const char* out; };
     for (auto c : {Case{0, " 0"}, Case{12, " 12"}, Case{-3, "-3"}, Case{0.5f, " 0.5"}, Case{-0.25f, "-0.25"},
-                   Case{123456792.0f, " 123456792"}, Case{-0.0f, " 0"}})
+                   Case{123456792.0f, " 123456792"}, Case{-0.0f, " 0"}, Case{-40, "-40"}, Case{-123456792.0f, "-123456792"},
+                   Case{1e9f, " 1e+09"}})
         EXPECT_EQ(STR_s(c.in), c.out) << c.in;
 }
 
@@ -61,6 +62,55 @@ TEST(Strings, ByteFunctionsCountShiftJisBytes) {
     EXPECT_EQ(INSTR("タ", "^"), 0);  // no byte search inside a character
     EXPECT_EQ(INSTR("abc", ""), 0);
     EXPECT_EQ(INSTR(3, "a-b-c", "-"), 4);
+}
+
+// The searches and cuts walk the text in place; on text whose bytes do not
+// fall on character boundaries they still act on whole characters, as the
+// text split into its characters would.
+TEST(Strings, SearchesAndCutsKeepToWholeCharacters) {
+    const std::string a = "あ";                  // e3 81 82
+    const std::string cut = a.substr(0, 2);      // a character cut off at the end
+    const std::string stray = "\x82";            // a continuation byte alone
+    // start counts bytes for INSTR and characters for KINSTR.
+    struct Search { std::string s, needle; float start; int byte_pos, char_pos; };
+    for (auto c : {Search{"xあy", "\xe3", 1, 0, 0},           // a lead byte alone is not the character
+                   Search{"xあy", "\x82y", 1, 0, 0},          // nor the end of one and the next
+                   Search{"xあy", cut, 1, 0, 0},               // nor its first two bytes
+                   Search{"x" + cut, cut, 1, 2, 2},            // a cut-off character is one character
+                   Search{"a" + stray + "b", stray + "b", 1, 2, 2},
+                   Search{"ﾀ1ﾀ2ﾀ", "ﾀ", 2, 3, 3},
+                   Search{"表表表", "表", 3, 3, 3},  // from byte 3 / from the third character
+                   Search{"表表表", "表", 4, 5, 0},
+                   Search{"表表表", "表表", 2, 3, 2},
+                   Search{"abab", "ab", 2, 3, 3},
+                   Search{"ab", "abc", 1, 0, 0}}) {
+        EXPECT_EQ(INSTR(c.start, c.s, c.needle), c.byte_pos) << c.s << " / " << c.needle;
+        EXPECT_EQ(KINSTR(c.start, c.s, c.needle), c.char_pos) << c.s << " / " << c.needle;
+    }
+    struct Cut { std::string s; int klen, len; std::string kleft2, kright2, kmid21, left3; };
+    for (auto c : {Cut{"ab", 2, 2, "ab", "ab", "b", "ab"},
+                   Cut{"x" + cut, 2, 3, "x" + cut, "x" + cut, cut, "x" + cut},
+                   Cut{stray + "ﾀ" + a, 3, 5, stray + "ﾀ", "ﾀ" + a, "ﾀ", stray + "ﾀ"},
+                   Cut{a + a + a, 3, 6, a + a, a + a, a, a}}) {
+        EXPECT_EQ(KLEN(c.s), c.klen) << c.s;
+        EXPECT_EQ(LEN(c.s), c.len) << c.s;
+        EXPECT_EQ(KLEFT_s(c.s, 2), c.kleft2) << c.s;
+        EXPECT_EQ(KRIGHT_s(c.s, 2), c.kright2) << c.s;
+        EXPECT_EQ(KMID_s(c.s, 2, 1), c.kmid21) << c.s;
+        EXPECT_EQ(LEFT_s(c.s, 3), c.left3) << c.s;
+        std::string rest = c.s, first;
+        take_first_char(rest, first);
+        EXPECT_EQ(first, KLEFT_s(c.s, 1)) << c.s;
+        EXPECT_EQ(rest, KRIGHT_s(c.s, c.klen - 1)) << c.s;
+    }
+    std::string empty, first = "z";
+    take_first_char(empty, first);
+    EXPECT_EQ(first, "");
+    EXPECT_EQ(KRIGHT_s("abc", 0), "");
+    EXPECT_EQ(KRIGHT_s("abc", 5), "abc");
+    EXPECT_EQ(KMID_s("abc", 2), "bc");
+    EXPECT_EQ(KMID_s("abc", 5, 1), "");
+    EXPECT_EQ(MID_s("a表b", 2, 1), "");  // never half a character
 }
 
 TEST(Strings, CharacterFunctionsCountCharacters) {
