@@ -1,0 +1,210 @@
+// Lesson 4, step ④: example 6 in two panels, with its three drills
+// c(ax+by+d), (ax+by+d)×c and (n/d)(ax+by).
+#include "exprstr/exprstr.h"
+#include "lessons/kelvane/lesson4.h"
+#include "lessons/kelvane/lesson4_common.h"
+#include "platform/basic.h"
+#include "shell/shell.h"
+#include "typeset/typeset.h"
+
+namespace cw::kelvane4 {
+
+using detail::dist_arc;
+using detail::edit;
+using detail::Panel;
+using lesson::cont;
+using lesson::put;
+using lesson::rnd_int;
+
+// Reads FMAESU; writes FMAESU, T(1..7), T(14), the tables, A1$, A2$, A3$, P.
+void make_example6_problem(Kelvane& g, bool multiplier_after) {
+    g.T_a(1) = detail::draw_unlike(g.FMAESU, [&] {
+        g.T_a(1) = rnd_int(g, 5, 2);
+        g.P = rnd_int(g, 2, 0);
+        return g.P == 0 ? -g.T_a(1) : g.T_a(1);
+    });
+    g.FMAESU = g.T_a(1);
+    auto signed_draw = [&](float n, float k) {
+        float v = rnd_int(g, n, k);
+        g.P = rnd_int(g, 2, 0);
+        return g.P == 0 ? -v : v;
+    };
+    g.T_a(2) = signed_draw(7, 1);
+    g.T_a(3) = signed_draw(5, 2);
+    g.T_a(4) = signed_draw(8, 1);
+    g.T_a(5) = g.T_a(1) * g.T_a(2);
+    g.T_a(6) = g.T_a(1) * g.T_a(3);
+    g.T_a(7) = g.T_a(1) * g.T_a(4);
+    g.T_a(14) = g.T_a(4);
+
+    FORMAT_NUMBER_TABLES(g);
+    lesson::drop_zero_terms(g.T_a, g.T_sa, 1, 10);
+    lesson::unit_coefficients(g.T_a, g.T_sa, 1, 10);
+    lesson::add_plus_signs(g.T_a, g.T_sa, 1, 10);
+    g.T_sa(4) = g.T_a(4) > 0 ? "+" + g.T_sa(14) : g.T_sa(14);
+    if (!multiplier_after) edit(g, g.T_sa(1), STRIP_LEADING_PLUS);
+    edit(g, g.T_sa(2), STRIP_LEADING_PLUS);
+    edit(g, g.T_sa(5), STRIP_LEADING_PLUS);
+    g.A1_s = g.T_sa(1);
+    if (multiplier_after) edit(g, g.A1_s, g.T_a(1) < 0 ? PARENTHESIZE_IF_NEGATIVE : STRIP_LEADING_PLUS);
+    g.A2_s = g.T_sa(2) + "x";
+    g.A3_s = g.T_sa(3) + "y";
+}
+
+// Reads nothing; writes F(1), T(1..5), T(12), T(13), X(1..4), the tables,
+// RAB$(1) and the fraction routine's outputs.
+void make_example6_fraction_problem(Program& g) { detail::draw_fraction_times_binomial(g, true); }
+
+namespace {
+
+// A product on the answer line: `text` in colour 5 at (x, y); XI3, YI3 = pen.
+void product(Kelvane& g, float x, float y, const std::string& text) {
+    put(g, x, y, 5, text, lesson::Keep::None);
+    g.XI3 = g.X;
+    g.YI3 = g.Y;
+}
+
+}  // namespace
+
+// Reads the panel and FMAESU; writes FMAESU, the tables, A1$..A3$,
+// X(1..4), Y(1..4), the layout cursor and AINP; returns YI1 = YHAJIME + 60.
+void RUN_EXAMPLE6_NUMBER_TIMES_POLYNOMIAL(Kelvane& g) {
+    lesson::drill(g, [&] {
+        make_example6_problem(g, false);
+        detail::erase_panel(g);
+        g.XI1 = g.XHAJIME;
+        g.YI1 = g.YHAJIME;
+        put(g, g.XI1, g.YI1 + 60, 3, "①", lesson::Keep::YOnly);
+        g.X_a(1) = g.XI1 + 40 + 27;
+        g.Y_a(1) = g.YI1;
+        put(g, g.XI1 + 40, g.YI1, 0, g.A1_s + "(", lesson::Keep::None);
+        g.XI2 = g.X;
+        for (int k = 2; k <= 4; ++k) {
+            g.X_a(k) = g.XI2 + 27;
+            g.Y_a(k) = g.YI1;
+            put(g, g.XI2, g.YI1, 0, k == 2 ? g.A2_s : k == 3 ? g.A3_s : g.T_sa(4) + ")", lesson::Keep::None);
+            g.XI2 = g.X;
+        }
+        lesson::reveal(g, {
+            [] {},
+            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(2), g.Y_a(1), 9, 1); },
+            [&] { product(g, g.XI1, g.YI1 + 70, "=" + g.T_sa(5) + "x"); },
+            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(3), g.Y_a(1), 7, 2); },
+            [&] { product(g, g.XI3, g.YI3, g.T_sa(6) + "y"); },
+            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(4), g.Y_a(1), 11, 2.5f); },
+            [&] { product(g, g.XI3, g.YI3, g.T_sa(7)); },
+        });
+    });
+}
+
+// Reads the panel and FMAESU; writes FMAESU, the tables, A1$..A3$,
+// X(1..4), Y(1..4), the layout cursor and AINP; returns YI1 = YHAJIME + 60.
+void DRILL_POLY_TIMES_NUMBER(Kelvane& g) {
+    lesson::drill(g, [&] {
+        make_example6_problem(g, true);
+        detail::erase_panel(g);
+        g.XI1 = g.XHAJIME;
+        g.YI1 = g.YHAJIME;
+        put(g, g.XI1, g.YI1 + 60, 3, "②");
+        put(g, g.XI1 + 40, g.YI1, 0, "(");
+        const std::string fragments[] = {g.A2_s, g.A3_s, g.T_sa(4) + ")*", g.A1_s};
+        const int anchors[] = {2, 3, 4, 1};
+        for (int k = 0; k < 4; ++k) {
+            g.X_a(anchors[k]) = g.XI2 + 27;
+            g.Y_a(anchors[k]) = g.YI1;
+            put(g, g.XI2, g.YI1, 0, fragments[k], lesson::Keep::None);
+            g.XI2 = g.X;
+        }
+        lesson::reveal(g, {
+            [] {},
+            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(2), g.Y_a(1), 9, 2.5f); },
+            [&] { product(g, g.XI1, g.YI1 + 80, "=" + g.T_sa(5) + "x"); },
+            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(3), g.Y_a(1), 7, 2); },
+            [&] { product(g, g.XI3, g.YI3, g.T_sa(6) + "y"); },
+            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(4), g.Y_a(1), 11, 1); },
+            [&] { product(g, g.XI3, g.YI3, g.T_sa(7)); },
+        });
+    });
+}
+
+// Reads the panel; writes the tables, RAB$(1), X(1..4), Y(1..3), U(1..4),
+// V(1..4), LLT, LE, BUN, the layout cursor and AINP; returns YI1 = YHAJIME + 250.
+void DRILL_FRACTION_TIMES_POLY(Kelvane& g) {
+    lesson::drill(g, [&] {
+        make_example6_fraction_problem(g);
+        detail::erase_panel(g);
+        g.XI1 = g.XHAJIME;
+        g.YI1 = g.YHAJIME + 60;
+        put(g, g.XI1, g.YI1, 3, "③");
+        const std::string fragments[] = {g.RAB_sa(1) + "(", g.T_sa(2) + "x", g.T_sa(3) + "y)"};
+        g.XI2 = g.XI1 + 40;
+        for (int k = 0; k < 3; ++k) {
+            g.X_a(k + 1) = g.XI2 + 27;
+            g.Y_a(k + 1) = g.YI1;
+            cont(g, 0, fragments[k]);
+        }
+        WAIT_ANY_KEY(g);
+        dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(2), g.Y_a(1), 9, 1);
+        WAIT_ANY_KEY(g);
+        detail::fraction_solution(g, "y");
+    });
+}
+
+// ---------------------------------------------------------------------------
+// The step
+
+// Reads YI1 after the drills; writes HIDARI, MIGI, UE, SITA, NAKA1..3, the
+// panel, the layout cursor and AINP; leaves the draw width 5.
+void STEP_MULTIPLICATION(Kelvane& g) {
+    lesson::erase_by(g, 0, 0, 1320, 1300);
+    g.HIDARI = 40;
+    g.MIGI = 600;
+    g.UE = 30;
+    g.SITA = 1800;
+    g.pf.SETDRAWWIDTH(5);
+    lesson::cursor(g, g.HIDARI, g.HIDARI + 40, g.UE);
+    put(g, g.XI1, g.YI1, 0, "例6　分配法則を使って、");
+    put(g, g.XI1 + 64, g.YI1 + 50, 0, "次の計算をしなさい。");
+    g.NAKA1 = g.YI1 + 50;
+
+    auto left = [&](float top) { return Panel{0, top, g.MIGI, g.SITA, g.HIDARI, top}; };
+    auto right = [&](float top) { return Panel{g.MIGI, top, 3200, g.SITA, g.MIGI, top}; };
+    auto run = [&](const Panel& p, void (*drill)(Kelvane&), bool erase_first) {
+        detail::set_panel(g, p);
+        if (erase_first) detail::erase_panel(g);
+        drill(g);
+    };
+
+    run(left(g.NAKA1), RUN_EXAMPLE6_NUMBER_TIMES_POLYNOMIAL, false);
+    g.NAKA2 = g.YI1 + 150;
+    WAIT_ANY_KEY(g);
+    run(right(g.NAKA1), RUN_EXAMPLE6_NUMBER_TIMES_POLYNOMIAL, false);
+    WAIT_ANY_KEY(g);
+    run(left(g.NAKA2), DRILL_POLY_TIMES_NUMBER, false);
+    WAIT_ANY_KEY(g);
+    run(right(g.NAKA2), DRILL_POLY_TIMES_NUMBER, false);
+    WAIT_ANY_KEY(g);
+    run(right(g.UE), DRILL_FRACTION_TIMES_POLY, true);
+    g.NAKA3 = g.YI1 + 80;
+    WAIT_ANY_KEY(g);
+    run(right(g.NAKA3), DRILL_FRACTION_TIMES_POLY, true);
+    WAIT_ANY_KEY(g);
+    detail::erase_panel(g);
+
+    g.XI1 = g.MIGI;
+    g.YI1 = g.NAKA3;
+    struct Line {
+        float colour, dy;
+        const char* text;
+    };
+    static const Line summary[] = {
+        {3, 0, "<多項式と数の乗法>"},         {0, 50, "分配法則を使って計算する"},
+        {7, 50, "(a+b)*c=ac+bc"},             {7, 50, "c(a+b)=ac+bc"},
+        {5, 50, "※cが分数の場合でも同じ"},
+    };
+    for (auto& l : summary) put(g, g.XI1, g.YI1 + l.dy, l.colour, l.text);
+    WAIT_ANY_KEY(g);
+    put(g, 44, 600, 7, "教科書P15 問8　をしなさい。");
+}
+
+}  // namespace cw::kelvane4

@@ -1,0 +1,122 @@
+// Lesson 4, step ③: review 4, (ax+b)÷c worked as (ax+b)×1/c, and the
+// summary of multiplying and dividing by a number.
+#include "exprstr/exprstr.h"
+#include "lessons/kelvane/lesson4.h"
+#include "lessons/kelvane/lesson4_common.h"
+#include "platform/basic.h"
+#include "shell/shell.h"
+#include "typeset/typeset.h"
+
+namespace cw::kelvane4 {
+
+using detail::dist_arc;
+using detail::edit;
+using lesson::cont;
+using lesson::put;
+
+// Reads nothing; writes F(1), T(1..5), T(12), T(13), X(1..3), the tables,
+// RAB$(1) and the fraction routine's outputs.
+void make_review4_problem(Program& g) { detail::draw_division_by_number(g, false); }
+
+namespace {
+
+// The distributed line's products, cancelled one per key, and the result
+// line below; ends with the second term of the result.
+void review4_solution(Program& g) {
+    lesson::reveal(g, {
+        [&] { dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(2), g.Y_a(1), 9, 2); },
+        [&] { dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(3) + 27, g.Y_a(1), 7, 1); },
+        [&] {
+            put(g, g.XI1, g.YI1 + 90, 0, "=");
+            g.U_a(1) = g.XI2;
+            g.V_a(1) = g.YI1;
+            cont(g, 0, g.T_sa(2) + "x*");
+            cont(g, 0, g.RAB_sa(1));
+            g.U_a(2) = g.TBBOYAKX;
+            g.V_a(2) = g.TBBOYAKY;
+            g.U_a(3) = g.XI2;
+            g.V_a(3) = g.YI1;
+            cont(g, 0, g.T_sa(3) + "*");
+            cont(g, 0, g.RAB_sa(1));
+            g.U_a(4) = g.TBBOYAKX;
+            g.V_a(4) = g.TBBOYAKY;
+        },
+        [&] {
+            for (int slot : {12, 13, 2, 3}) edit(g, g.T_sa(slot), STRIP_LEADING_SIGN);
+            if (g.T_a(2) < 0) g.U_a(1) += 27;
+            g.LE = static_cast<float>(KLEN(g.T_sa(2)));
+            detail::strike_number(g, g.U_a(1), g.V_a(1), g.LE, g.T_sa(12));
+            g.LE = static_cast<float>(KLEN(g.F_sa(1)));
+            detail::strike_denominator(g, g.U_a(2), g.V_a(2), g.LE);
+        },
+        [&] {
+            edit(g, g.T_sa(4), STRIP_LEADING_PLUS);
+            put(g, g.XI1, g.YI1 + 100, 5, "=" + g.T_sa(4) + "x");
+        },
+        [&] {
+            g.U_a(3) += 27;
+            g.LE = static_cast<float>(KLEN(g.T_sa(3)));
+            detail::strike_number(g, g.U_a(3), g.V_a(3), g.LE, g.T_sa(13));
+            g.LE = static_cast<float>(KLEN(g.F_sa(1)));
+            detail::strike_denominator(g, g.U_a(4), g.V_a(4), g.LE);
+            g.BUN = 0;
+        },
+        [&] { cont(g, 5, g.T_sa(5)); },
+    });
+}
+
+// The closing note, then on the window erased again the summary of the two
+// rules with the distributive law and its two arcs.
+void reciprocal_summary(Program& g) {
+    put(g, g.XI0, g.YI1 + 60, 5, "除法は逆数をかける。");
+    WAIT_ANY_KEY(g);
+    g.YI1 = 18;
+    lesson::erase(g, 0, 0, 1760, 1300);
+    put(g, 88, g.YI1, 3, "<文字式と数の乗法・除法>");
+    put(g, 44, g.YI1 + 65, 0, "① ( )があるときは、分配法則を利用してかっこをはずす");
+    put(g, 132, g.YI1 + 95, 0, "m(a+b)=ma+mb");
+    dist_arc(g, 150, g.YI1, 150 + 60, g.YI1, 3, 1);
+    dist_arc(g, 150, g.YI1, 150 + 108, g.YI1, 7, 2);
+    put(g, 44, g.YI1 + 65, 0, "② 除法は逆数をかけ、約分する");
+}
+
+}  // namespace
+
+// Reads nothing; writes the screen from (0, 0), U(1..4), V(1..4), U(31),
+// V(31), X(1..3), Y(1..3), the tables, RAB$(1), LLT, LE, BUN, the layout
+// cursor and AINP; leaves the draw width 5.
+void STEP_REVIEW_RECIPROCAL(Kelvane& g) {
+    lesson::erase_by(g, 0, 0, 1760, 1300);
+    lesson::cursor(g, 40, 40 + 27, 30);
+    g.pf.SETDRAWWIDTH(5);
+    put(g, g.XI0, g.YI1, 0, "復4 次の計算をしなさい。");
+    g.U_a(31) = g.XI1;
+    g.V_a(31) = g.YI1 + 50;
+    lesson::drill(g, [&] {
+        make_review4_problem(g);
+        lesson::erase_by(g, g.U_a(31) - 80, g.V_a(31), 1320, 1500);
+        g.XI1 = g.U_a(31);
+        g.YI1 = g.V_a(31);
+        put(g, g.XI1 + 40, g.YI1, 0, "(" + g.T_sa(2) + "x" + g.T_sa(3) + ")/" + g.T_sa(1));
+        WAIT_ANY_KEY(g);
+        put(g, g.XI1, g.YI1 + 100, 0, "=(");
+        g.X_a(2) = g.XI2 + 27;
+        g.Y_a(2) = g.YI1;
+        cont(g, 0, g.T_sa(2) + "x");
+        g.X_a(3) = g.XI2 + 27;
+        g.Y_a(3) = g.YI1;
+        cont(g, 0, g.T_sa(3) + ")*");
+        g.X_a(1) = g.XI2 + 27;
+        g.Y_a(1) = g.YI1;
+        cont(g, 0, g.RAB_sa(1));
+        WAIT_ANY_KEY(g);
+        g.A_s = "(-";
+        MEASURE_EXPRESSION_TEXT(g);
+        if (g.T_a(1) < 0) g.X_a(1) += g.LLT;
+        if (g.T_a(2) < 0) g.X_a(2) += 27;
+        review4_solution(g);
+    });
+    reciprocal_summary(g);
+}
+
+}  // namespace cw::kelvane4
