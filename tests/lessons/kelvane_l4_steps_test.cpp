@@ -120,9 +120,11 @@ TEST(Lesson4FlowerBed, NineKeysTextsCellsAndArcs) {
     for (auto& t : texts) expect_at(ops, t.s, t.x, t.y, t.c);
     // Cells: the bed twice (empty, then "a"), the strip twice (empty, then "1").
     int bed = 0, strip = 0;
-    for (auto& op : ops)
-        if (op.op == Op::Fill && op.f == 13 && op.x2 - op.x1 == 88 && op.y2 - op.y1 == 70) ++bed;
-        else if (op.op == Op::Fill && op.f == 11 && op.x1 == 356 && op.x2 == 426) ++strip;
+    for (auto& op : ops) {
+        if (op.op != Op::Fill) continue;
+        bed += op.f == 13 && op.x2 - op.x1 == 88 && op.y2 - op.y1 == 70;
+        strip += op.f == 11 && op.x1 == 356 && op.x2 == 426;
+    }
     EXPECT_EQ(bed, 12);
     EXPECT_EQ(strip, 6);
     // Five arcs: three labelled dimension arcs, two distribution arcs above the expression.
@@ -389,8 +391,12 @@ TEST(Lesson4Answers, KeyCountsStagesAndLastLines) {
         for (auto& op : ops) {
             if (op.op != Op::Expr) continue;
             if (op.s.substr(0, 1) == " ") exercise = oracle::expand(op.s);
-            if (op.s.substr(0, 1) == "=") EXPECT_EQ(oracle::expand(op.s), exercise) << op.s;
-            if (op.c == 5) EXPECT_TRUE(oracle::form_faults(op.s).empty()) << op.s;
+            if (op.s.substr(0, 1) == "=") {
+                EXPECT_EQ(oracle::expand(op.s), exercise) << op.s;
+            }
+            if (op.c == 5) {
+                EXPECT_TRUE(oracle::form_faults(op.s).empty()) << op.s;
+            }
         }
     }
 }
@@ -424,13 +430,13 @@ TEST(Lesson4Helpers, StrokesRiseAcrossTheirCharacters) {
     struct Case {
         bool denominator;
         float n, pitch, rise;
-        DrawOp want;  // the stroke
-        float tx, ty;  // where the mark stands
+        float x1, y1, x2, y2;  // the stroke
+        float tx, ty;          // where the mark stands
     } cases[] = {
-        {false, 2, 27, 40, {Op::Line, 100, 240, 154, 200}, 100, 170},
-        {false, 1, 32, 46, {Op::Line, 100, 246, 132, 200}, 100, 170},
-        {true, 1, 27, 28, {Op::Line, 100, 228, 127, 200}, 100, 228},
-        {true, 1, 32, 28, {Op::Line, 100, 228, 132, 200}, 100, 228},
+        {false, 2, 27, 40, 100, 240, 154, 200, 100, 170},
+        {false, 1, 32, 46, 100, 246, 132, 200, 100, 170},
+        {true, 1, 27, 28, 100, 228, 127, 200, 100, 228},
+        {true, 1, 32, 28, 100, 228, 132, 200, 100, 228},
     };
     for (auto& c : cases) {
         LessonRun r("");
@@ -444,10 +450,10 @@ TEST(Lesson4Helpers, StrokesRiseAcrossTheirCharacters) {
         for (auto& op : r.record())
             if (op.op == Op::Line && op.c == 3 && op.w == r.h.pf.GETDRAWWIDTH()) lines.push_back(op);
         ASSERT_FALSE(lines.empty());
-        EXPECT_EQ(lines[0].x1, c.want.x1);
-        EXPECT_EQ(lines[0].y1, c.want.y1);
-        EXPECT_EQ(lines[0].x2, c.want.x2);
-        EXPECT_EQ(lines[0].y2, c.want.y2);
+        EXPECT_EQ(lines[0].x1, c.x1);
+        EXPECT_EQ(lines[0].y1, c.y1);
+        EXPECT_EQ(lines[0].x2, c.x2);
+        EXPECT_EQ(lines[0].y2, c.y2);
         const DrawOp* mark = find_expr(r.record(), c.denominator ? "1" : "5");
         ASSERT_NE(mark, nullptr);
         EXPECT_EQ(mark->x1, c.tx);

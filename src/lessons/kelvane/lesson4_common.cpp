@@ -23,6 +23,12 @@ void set_panel(Kelvane& g, const Panel& p) {
 
 void erase_panel(Kelvane& g) { lesson::erase(g, g.XKARA, g.YKARA, g.XMADE, g.YMADE); }
 
+void start_problem(Kelvane& g) {
+    erase_panel(g);
+    g.XI1 = g.XHAJIME;
+    g.YI1 = g.YHAJIME;
+}
+
 void dist_arc(Program& g, float x0, float y0, float x1, float y1, float c, float height) {
     g.AAA_s.clear();
     g.AAAX = 0;
@@ -37,6 +43,19 @@ void dist_arc(Program& g, float x0, float y0, float x1, float y1, float c, float
     g.HABA = 1;
     g.TAKASA = height;
     DRAW_DIMENSION_ARC(g);
+}
+
+void reveal_products(Kelvane& g, const std::vector<ArcTo>& arcs, const std::vector<std::string>& products,
+                     float x, float y) {
+    for (size_t k = 0; k < arcs.size(); ++k) {
+        const ArcTo& a = arcs[k];
+        WAIT_ANY_KEY(g);
+        dist_arc(g, a.x0, a.y0, a.x1, a.y1, a.colour, a.height);
+        WAIT_ANY_KEY(g);
+        put(g, k == 0 ? x : g.XI3, k == 0 ? y : g.YI3, 5, products[k], lesson::Keep::None);
+        g.XI3 = g.X;
+        g.YI3 = g.Y;
+    }
 }
 
 void strike_number(Program& g, float x, float y, float n, const std::string& reduced, float pitch, float rise) {
@@ -127,14 +146,54 @@ void fraction_solution(Program& g, const std::string& letter) {
 }
 
 
-namespace {
-
-// A whole number 1 to 5 negated when a further INT(RND·2) is 0.
-float signed_one_to_five(Program& g) {
-    float v = rnd_int(g, 5, 1);
-    g.P = rnd_int(g, 2, 0);
-    return g.P == 0 ? -v : v;
+void reciprocal_solution(Program& g, const std::string& letter) {
+    lesson::reveal(g, {
+        [&] {
+            put(g, g.XI1, g.YI1 + 90, 0, "=");
+            g.U_a(1) = g.XI2;
+            g.V_a(1) = g.YI1;
+            cont(g, 0, g.T_sa(2) + "x*");
+            cont(g, 0, g.RAB_sa(1));
+            g.U_a(2) = g.TBBOYAKX;
+            g.V_a(2) = g.TBBOYAKY;
+            g.U_a(3) = g.XI2;
+            g.V_a(3) = g.YI1;
+            cont(g, 0, g.T_sa(3) + letter + "*");
+            cont(g, 0, g.RAB_sa(1));
+            g.U_a(4) = g.TBBOYAKX;
+            g.V_a(4) = g.TBBOYAKY;
+        },
+        [&] {
+            for (int slot : {12, 13, 2, 3}) edit(g, g.T_sa(slot), STRIP_LEADING_SIGN);
+            if (g.T_a(2) < 0) g.U_a(1) += 27;
+            g.LE = static_cast<float>(KLEN(g.T_sa(2)));
+            strike_number(g, g.U_a(1), g.V_a(1), g.LE, g.T_sa(12));
+            g.LE = static_cast<float>(KLEN(g.F_sa(1)));
+            strike_denominator(g, g.U_a(2), g.V_a(2), g.LE);
+        },
+        [&] {
+            edit(g, g.T_sa(4), STRIP_LEADING_PLUS);
+            put(g, g.XI1, g.YI1 + 100, 5, "=" + g.T_sa(4) + "x");
+        },
+        [&] {
+            g.U_a(3) += 27;
+            g.LE = static_cast<float>(KLEN(g.T_sa(3)));
+            strike_number(g, g.U_a(3), g.V_a(3), g.LE, g.T_sa(13));
+            g.LE = static_cast<float>(KLEN(g.F_sa(1)));
+            strike_denominator(g, g.U_a(4), g.V_a(4), g.LE);
+            g.BUN = 0;
+        },
+        [&] { cont(g, 5, g.T_sa(5) + letter); },
+    });
 }
+
+float signed_draw(Program& g, float n, float k, float negate_on) {
+    float v = rnd_int(g, n, k);
+    g.P = rnd_int(g, 2, 0);
+    return g.P == negate_on ? -v : v;
+}
+
+namespace {
 
 // The term rule of a coefficient before a letter: 1 gives "", -1 "-"; then a
 // positive value gets "+".
@@ -160,23 +219,20 @@ void pick_from_list(Program& g, bool close_up) {
     for (g.II = g.P; g.II <= 3; g.II += 1) g.X_a(to_int(g.II)) = g.X_a(to_int(g.II) + 1);
 }
 
-}  // namespace
-
-void draw_fraction_times_binomial(Program& g, bool letter_last) {
-    pick_from_list(g, true);
-    g.P = rnd_int(g, 3, 1);
-    g.T_a(1) = g.X_a(to_int(g.P));
-    g.P = rnd_int(g, 2, 0);
-    if (g.P == 0) g.T_a(1) = -g.T_a(1);
-    g.T_a(12) = signed_one_to_five(g);
-    g.T_a(13) = signed_one_to_five(g);
+// The binomial's multiples of F(1): T(12), T(13) from 1 to 5 in size, each
+// with its sign; a = T(2) and b = T(3).
+void draw_binomial(Program& g) {
+    g.T_a(12) = signed_draw(g, 5, 1, 0);
+    g.T_a(13) = signed_draw(g, 5, 1, 0);
     g.T_a(2) = g.T_a(12) * g.F_a(1);
     g.T_a(3) = g.T_a(13) * g.F_a(1);
-    g.T_a(4) = g.T_a(1) * g.T_a(12);
-    g.T_a(5) = g.T_a(1) * g.T_a(13);
+}
 
-    g.DB = g.F_a(1);
-    g.DS = g.T_a(1);
+// RAB$(1) = the fraction DS/DB; the tables; "+" before a positive b; the term
+// rule on T$(4), and on T$(5) when a letter follows it, else only its "+".
+void binomial_texts(Program& g, float ds, float db, bool letter_last) {
+    g.DS = ds;
+    g.DB = db;
     FORMAT_REDUCED_FRACTION(g);
     g.RAB_sa(1) = g.A2_s;
     FORMAT_NUMBER_TABLES(g);
@@ -188,29 +244,29 @@ void draw_fraction_times_binomial(Program& g, bool letter_last) {
         g.T_sa(5) = "+" + g.T_sa(5);
 }
 
+}  // namespace
+
+void draw_fraction_times_binomial(Program& g, bool letter_last) {
+    pick_from_list(g, true);
+    g.P = rnd_int(g, 3, 1);
+    g.T_a(1) = g.X_a(to_int(g.P));
+    g.P = rnd_int(g, 2, 0);
+    if (g.P == 0) g.T_a(1) = -g.T_a(1);
+    draw_binomial(g);
+    g.T_a(4) = g.T_a(1) * g.T_a(12);
+    g.T_a(5) = g.T_a(1) * g.T_a(13);
+    binomial_texts(g, g.T_a(1), g.F_a(1), letter_last);
+}
+
 void draw_division_by_number(Program& g, bool letter_last) {
     pick_from_list(g, letter_last);
     g.T_a(1) = g.F_a(1);
     g.P = rnd_int(g, 2, 0);
     if (g.P == 0) g.T_a(1) = -g.T_a(1);
-    g.T_a(12) = signed_one_to_five(g);
-    g.T_a(13) = signed_one_to_five(g);
-    g.T_a(2) = g.T_a(12) * g.F_a(1);
-    g.T_a(3) = g.T_a(13) * g.F_a(1);
+    draw_binomial(g);
     g.T_a(4) = g.T_a(2) / g.T_a(1);
     g.T_a(5) = g.T_a(3) / g.T_a(1);
-
-    g.DS = 1;
-    g.DB = g.T_a(1);
-    FORMAT_REDUCED_FRACTION(g);
-    g.RAB_sa(1) = g.A2_s;
-    FORMAT_NUMBER_TABLES(g);
-    if (g.T_a(3) > 0) g.T_sa(3) = "+" + g.T_sa(3);
-    signed_coefficient(g, 4);
-    if (letter_last)
-        signed_coefficient(g, 5);
-    else if (g.T_a(5) > 0)
-        g.T_sa(5) = "+" + g.T_sa(5);
+    binomial_texts(g, 1, g.T_a(1), letter_last);
     if (g.T_a(1) < 0) {
         edit(g, g.T_sa(1), PARENTHESIZE_IF_NEGATIVE);
         edit(g, g.RAB_sa(1), PARENTHESIZE_IF_NEGATIVE);

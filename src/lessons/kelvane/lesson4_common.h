@@ -3,6 +3,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "lessons/kelvane/kelvane.h"
 #include "lessons/toolkit.h"
@@ -17,12 +18,24 @@ struct Panel {
 void set_panel(Kelvane& g, const Panel& p);
 // Erases the panel box (XKARA, YKARA)-(XMADE, YMADE) in colour 15.
 void erase_panel(Kelvane& g);
+// A new problem in the panel: erases its box; XI1 = XHAJIME, YI1 = YHAJIME.
+void start_problem(Kelvane& g);
 
 // A distribution arc: a dotted half-ellipse (one dot a degree, colour c,
 // TAKASA `height` in steps of 16) from (x0, y0) to (x1, y1), always above
 // the line: HOUKOU -1 for a chord drawn rightwards, 1 for one drawn
 // leftwards.  The label inputs are cleared first, so no arc carries a label.
 void dist_arc(Program& g, float x0, float y0, float x1, float y1, float c, float height);
+
+// A distribution arc's ends, colour and height (see dist_arc).
+struct ArcTo {
+    float x0, y0, x1, y1, colour, height;
+};
+// The reveal of a distribution, one stage per key: for each term its arc and
+// then its product in colour 5, the first product at (x, y), each later one
+// where the one before ended; XI3, YI3 keep the pen after each product.
+void reveal_products(Kelvane& g, const std::vector<ArcTo>& arcs, const std::vector<std::string>& products,
+                     float x, float y);
 
 // Cancellation stroke in colour 3 across n characters of `pitch` units from
 // (x, y + rise) up to (x + pitch·n, y), with `reduced` in colour 3 at
@@ -47,9 +60,20 @@ float draw_unlike(float previous, const std::function<float()>& draw);
 // second cancellation and the result's second term, which ends in `letter`.
 void fraction_solution(Program& g, const std::string& letter);
 
+// The worked solution of a binomial times a reciprocal after its two arcs,
+// one stage a key from the first: the products line 90 below YI1,
+// =ax×RAB$(1) b×RAB$(1) with `letter` after b, the first cancellation, the
+// result's first term 100 below the products, the second cancellation and
+// the result's second term, which ends in `letter`.
+void reciprocal_solution(Program& g, const std::string& letter);
+
 // A string routine of the expression strings (STRIP_LEADING_PLUS, ...) on
 // one text, through A$ as the routines take it.
 void edit(Program& g, std::string& text, void (*routine)(Program&));
+
+// A whole number INT(RND·n + k) negated when a further P = INT(RND·2) equals
+// negate_on; two draws.
+float signed_draw(Program& g, float n, float k, float negate_on);
 
 // The numbers of a fraction times a binomial, (n/d)(ax+b) or (n/d)(ax+by):
 // d = F(1) from 2, 3, 5 and n = T(1) from the rest of the list 2, 3, 5, 1

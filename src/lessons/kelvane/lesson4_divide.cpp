@@ -28,9 +28,7 @@ void make_example7_number_problem(Program& g) { detail::draw_division_by_number(
 void DRILL_POLY_DIVIDED_BY_NUMBER(Kelvane& g) {
     lesson::drill(g, [&] {
         make_example7_number_problem(g);
-        detail::erase_panel(g);
-        g.XI1 = g.XHAJIME;
-        g.YI1 = g.YHAJIME;
+        detail::start_problem(g);
         put(g, g.XI1, g.YI1 + 60, 3, "①");
         put(g, g.XI1 + 40, g.YI1, 0, "(" + g.T_sa(2) + "x" + g.T_sa(3) + "y)/" + g.T_sa(1));
         lesson::reveal(g, {
@@ -55,43 +53,9 @@ void DRILL_POLY_DIVIDED_BY_NUMBER(Kelvane& g) {
                 dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(2), g.Y_a(1), 9, 2);
             },
             [&] { dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(3) + 27, g.Y_a(1), 7, 1); },
-            [&] {
-                put(g, g.XI1, g.YI1 + 90, 0, "=");
-                g.U_a(1) = g.XI2;
-                g.V_a(1) = g.YI1;
-                cont(g, 0, g.T_sa(2) + "x*");
-                cont(g, 0, g.RAB_sa(1));
-                g.U_a(2) = g.TBBOYAKX;
-                g.V_a(2) = g.TBBOYAKY;
-                g.U_a(3) = g.XI2;
-                g.V_a(3) = g.YI1;
-                cont(g, 0, g.T_sa(3) + "y*");
-                cont(g, 0, g.RAB_sa(1));
-                g.U_a(4) = g.TBBOYAKX;
-                g.V_a(4) = g.TBBOYAKY;
-            },
-            [&] {
-                for (int slot : {12, 13, 2, 3}) edit(g, g.T_sa(slot), STRIP_LEADING_SIGN);
-                if (g.T_a(2) < 0) g.U_a(1) += 27;
-                g.LE = static_cast<float>(KLEN(g.T_sa(2)));
-                detail::strike_number(g, g.U_a(1), g.V_a(1), g.LE, g.T_sa(12));
-                g.LE = static_cast<float>(KLEN(g.F_sa(1)));
-                detail::strike_denominator(g, g.U_a(2), g.V_a(2), g.LE);
-            },
-            [&] {
-                edit(g, g.T_sa(4), STRIP_LEADING_PLUS);
-                put(g, g.XI1, g.YI1 + 100, 5, "=" + g.T_sa(4) + "x");
-            },
-            [&] {
-                g.U_a(3) += 27;
-                g.LE = static_cast<float>(KLEN(g.T_sa(3)));
-                detail::strike_number(g, g.U_a(3), g.V_a(3), g.LE, g.T_sa(13));
-                g.LE = static_cast<float>(KLEN(g.F_sa(1)));
-                detail::strike_denominator(g, g.U_a(4), g.V_a(4), g.LE);
-                g.BUN = 0;
-            },
-            [&] { cont(g, 5, g.T_sa(5) + "y"); },
         });
+        WAIT_ANY_KEY(g);
+        detail::reciprocal_solution(g, "y");
     });
 }
 
@@ -112,11 +76,8 @@ void make_example7_fraction_problem(Program& g) {
     g.T_a(1) = g.X_a(to_int(g.P));
     g.P = rnd_int(g, 2, 0);
     if (g.P == 0) g.F_a(1) = -g.F_a(1);
-    for (int slot : {12, 13}) {
-        g.T_a(slot) = rnd_int(g, 5, 1);
-        g.P = rnd_int(g, 2, 0);
-        if (g.P == 0) g.T_a(slot) = -g.T_a(slot);
-    }
+    g.T_a(12) = detail::signed_draw(g, 5, 1, 0);
+    g.T_a(13) = detail::signed_draw(g, 5, 1, 0);
     g.T_a(2) = g.T_a(12) * ABS(g.F_a(1));
     g.T_a(3) = g.T_a(13) * ABS(g.F_a(1));
     g.T_a(4) = g.T_a(1) * g.T_a(2) / g.F_a(1);
@@ -146,9 +107,7 @@ void make_example7_fraction_problem(Program& g) {
 void DRILL_POLY_DIVIDED_BY_FRACTION(Kelvane& g) {
     lesson::drill(g, [&] {
         make_example7_fraction_problem(g);
-        detail::erase_panel(g);
-        g.XI1 = g.XHAJIME;
-        g.YI1 = g.YHAJIME;
+        detail::start_problem(g);
         const std::string dividend = g.T_sa(2) + g.A2_s + g.T_sa(3) + g.A3_s;
         put(g, g.XI1, g.YI1, 3, "②");
         put(g, g.XI1 + 40, g.YI1, 0, "(" + dividend + ")/" + g.X_sa(1));

@@ -1,5 +1,7 @@
 // Lesson 4, step ④: example 6 in two panels, with its three drills
 // c(ax+by+d), (ax+by+d)×c and (n/d)(ax+by).
+#include <array>
+
 #include "exprstr/exprstr.h"
 #include "lessons/kelvane/lesson4.h"
 #include "lessons/kelvane/lesson4_common.h"
@@ -18,20 +20,11 @@ using lesson::rnd_int;
 
 // Reads FMAESU; writes FMAESU, T(1..7), T(14), the tables, A1$, A2$, A3$, P.
 void make_example6_problem(Kelvane& g, bool multiplier_after) {
-    g.T_a(1) = detail::draw_unlike(g.FMAESU, [&] {
-        g.T_a(1) = rnd_int(g, 5, 2);
-        g.P = rnd_int(g, 2, 0);
-        return g.P == 0 ? -g.T_a(1) : g.T_a(1);
-    });
+    g.T_a(1) = detail::draw_unlike(g.FMAESU, [&] { return detail::signed_draw(g, 5, 2, 0); });
     g.FMAESU = g.T_a(1);
-    auto signed_draw = [&](float n, float k) {
-        float v = rnd_int(g, n, k);
-        g.P = rnd_int(g, 2, 0);
-        return g.P == 0 ? -v : v;
-    };
-    g.T_a(2) = signed_draw(7, 1);
-    g.T_a(3) = signed_draw(5, 2);
-    g.T_a(4) = signed_draw(8, 1);
+    g.T_a(2) = detail::signed_draw(g, 7, 1, 0);
+    g.T_a(3) = detail::signed_draw(g, 5, 2, 0);
+    g.T_a(4) = detail::signed_draw(g, 8, 1, 0);
     g.T_a(5) = g.T_a(1) * g.T_a(2);
     g.T_a(6) = g.T_a(1) * g.T_a(3);
     g.T_a(7) = g.T_a(1) * g.T_a(4);
@@ -55,13 +48,18 @@ void make_example6_problem(Kelvane& g, bool multiplier_after) {
 // RAB$(1) and the fraction routine's outputs.
 void make_example6_fraction_problem(Program& g) { detail::draw_fraction_times_binomial(g, true); }
 
+
 namespace {
 
-// A product on the answer line: `text` in colour 5 at (x, y); XI3, YI3 = pen.
-void product(Kelvane& g, float x, float y, const std::string& text) {
-    put(g, x, y, 5, text, lesson::Keep::None);
-    g.XI3 = g.X;
-    g.YI3 = g.Y;
+// The reveal of example 6 ① and ②: arcs in colours 9, 7, 11 and the given
+// heights from the multiplier X(1) to the terms X(2..4) on the problem line,
+// each followed by its product; the answer line `dy` below the problem's.
+void three_products(Kelvane& g, const std::array<float, 3>& heights, float dy) {
+    std::vector<detail::ArcTo> arcs;
+    const float colours[] = {9, 7, 11};
+    for (int k = 0; k < 3; ++k)
+        arcs.push_back({g.X_a(1), g.Y_a(1), g.X_a(k + 2), g.Y_a(1), colours[k], heights[static_cast<size_t>(k)]});
+    detail::reveal_products(g, arcs, {"=" + g.T_sa(5) + "x", g.T_sa(6) + "y", g.T_sa(7)}, g.XI1, g.YI1 + dy);
 }
 
 }  // namespace
@@ -71,9 +69,7 @@ void product(Kelvane& g, float x, float y, const std::string& text) {
 void RUN_EXAMPLE6_NUMBER_TIMES_POLYNOMIAL(Kelvane& g) {
     lesson::drill(g, [&] {
         make_example6_problem(g, false);
-        detail::erase_panel(g);
-        g.XI1 = g.XHAJIME;
-        g.YI1 = g.YHAJIME;
+        detail::start_problem(g);
         put(g, g.XI1, g.YI1 + 60, 3, "①", lesson::Keep::YOnly);
         g.X_a(1) = g.XI1 + 40 + 27;
         g.Y_a(1) = g.YI1;
@@ -85,15 +81,7 @@ void RUN_EXAMPLE6_NUMBER_TIMES_POLYNOMIAL(Kelvane& g) {
             put(g, g.XI2, g.YI1, 0, k == 2 ? g.A2_s : k == 3 ? g.A3_s : g.T_sa(4) + ")", lesson::Keep::None);
             g.XI2 = g.X;
         }
-        lesson::reveal(g, {
-            [] {},
-            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(2), g.Y_a(1), 9, 1); },
-            [&] { product(g, g.XI1, g.YI1 + 70, "=" + g.T_sa(5) + "x"); },
-            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(3), g.Y_a(1), 7, 2); },
-            [&] { product(g, g.XI3, g.YI3, g.T_sa(6) + "y"); },
-            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(4), g.Y_a(1), 11, 2.5f); },
-            [&] { product(g, g.XI3, g.YI3, g.T_sa(7)); },
-        });
+        three_products(g, {1, 2, 2.5f}, 70);
     });
 }
 
@@ -102,9 +90,7 @@ void RUN_EXAMPLE6_NUMBER_TIMES_POLYNOMIAL(Kelvane& g) {
 void DRILL_POLY_TIMES_NUMBER(Kelvane& g) {
     lesson::drill(g, [&] {
         make_example6_problem(g, true);
-        detail::erase_panel(g);
-        g.XI1 = g.XHAJIME;
-        g.YI1 = g.YHAJIME;
+        detail::start_problem(g);
         put(g, g.XI1, g.YI1 + 60, 3, "②");
         put(g, g.XI1 + 40, g.YI1, 0, "(");
         const std::string fragments[] = {g.A2_s, g.A3_s, g.T_sa(4) + ")*", g.A1_s};
@@ -115,15 +101,7 @@ void DRILL_POLY_TIMES_NUMBER(Kelvane& g) {
             put(g, g.XI2, g.YI1, 0, fragments[k], lesson::Keep::None);
             g.XI2 = g.X;
         }
-        lesson::reveal(g, {
-            [] {},
-            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(2), g.Y_a(1), 9, 2.5f); },
-            [&] { product(g, g.XI1, g.YI1 + 80, "=" + g.T_sa(5) + "x"); },
-            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(3), g.Y_a(1), 7, 2); },
-            [&] { product(g, g.XI3, g.YI3, g.T_sa(6) + "y"); },
-            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(4), g.Y_a(1), 11, 1); },
-            [&] { product(g, g.XI3, g.YI3, g.T_sa(7)); },
-        });
+        three_products(g, {2.5f, 2, 1}, 80);
     });
 }
 
@@ -132,8 +110,7 @@ void DRILL_POLY_TIMES_NUMBER(Kelvane& g) {
 void DRILL_FRACTION_TIMES_POLY(Kelvane& g) {
     lesson::drill(g, [&] {
         make_example6_fraction_problem(g);
-        detail::erase_panel(g);
-        g.XI1 = g.XHAJIME;
+        detail::start_problem(g);
         g.YI1 = g.YHAJIME + 60;
         put(g, g.XI1, g.YI1, 3, "③");
         const std::string fragments[] = {g.RAB_sa(1) + "(", g.T_sa(2) + "x", g.T_sa(3) + "y)"};

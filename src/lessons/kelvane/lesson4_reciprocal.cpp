@@ -10,7 +10,6 @@
 namespace cw::kelvane4 {
 
 using detail::dist_arc;
-using detail::edit;
 using lesson::cont;
 using lesson::put;
 
@@ -19,51 +18,6 @@ using lesson::put;
 void make_review4_problem(Program& g) { detail::draw_division_by_number(g, false); }
 
 namespace {
-
-// The distributed line's products, cancelled one per key, and the result
-// line below; ends with the second term of the result.
-void review4_solution(Program& g) {
-    lesson::reveal(g, {
-        [&] { dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(2), g.Y_a(1), 9, 2); },
-        [&] { dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(3) + 27, g.Y_a(1), 7, 1); },
-        [&] {
-            put(g, g.XI1, g.YI1 + 90, 0, "=");
-            g.U_a(1) = g.XI2;
-            g.V_a(1) = g.YI1;
-            cont(g, 0, g.T_sa(2) + "x*");
-            cont(g, 0, g.RAB_sa(1));
-            g.U_a(2) = g.TBBOYAKX;
-            g.V_a(2) = g.TBBOYAKY;
-            g.U_a(3) = g.XI2;
-            g.V_a(3) = g.YI1;
-            cont(g, 0, g.T_sa(3) + "*");
-            cont(g, 0, g.RAB_sa(1));
-            g.U_a(4) = g.TBBOYAKX;
-            g.V_a(4) = g.TBBOYAKY;
-        },
-        [&] {
-            for (int slot : {12, 13, 2, 3}) edit(g, g.T_sa(slot), STRIP_LEADING_SIGN);
-            if (g.T_a(2) < 0) g.U_a(1) += 27;
-            g.LE = static_cast<float>(KLEN(g.T_sa(2)));
-            detail::strike_number(g, g.U_a(1), g.V_a(1), g.LE, g.T_sa(12));
-            g.LE = static_cast<float>(KLEN(g.F_sa(1)));
-            detail::strike_denominator(g, g.U_a(2), g.V_a(2), g.LE);
-        },
-        [&] {
-            edit(g, g.T_sa(4), STRIP_LEADING_PLUS);
-            put(g, g.XI1, g.YI1 + 100, 5, "=" + g.T_sa(4) + "x");
-        },
-        [&] {
-            g.U_a(3) += 27;
-            g.LE = static_cast<float>(KLEN(g.T_sa(3)));
-            detail::strike_number(g, g.U_a(3), g.V_a(3), g.LE, g.T_sa(13));
-            g.LE = static_cast<float>(KLEN(g.F_sa(1)));
-            detail::strike_denominator(g, g.U_a(4), g.V_a(4), g.LE);
-            g.BUN = 0;
-        },
-        [&] { cont(g, 5, g.T_sa(5)); },
-    });
-}
 
 // The closing note, then on the window erased again the summary of the two
 // rules with the distributive law and its two arcs.
@@ -114,7 +68,11 @@ void STEP_REVIEW_RECIPROCAL(Kelvane& g) {
         MEASURE_EXPRESSION_TEXT(g);
         if (g.T_a(1) < 0) g.X_a(1) += g.LLT;
         if (g.T_a(2) < 0) g.X_a(2) += 27;
-        review4_solution(g);
+        dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(2), g.Y_a(1), 9, 2);
+        WAIT_ANY_KEY(g);
+        dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(3) + 27, g.Y_a(1), 7, 1);
+        WAIT_ANY_KEY(g);
+        detail::reciprocal_solution(g, "");
     });
     reciprocal_summary(g);
 }

@@ -31,18 +31,14 @@ void draw_letter(Program& g) {
 
 // Reads nothing; writes T(1..5), T$(), X$(1..5), P.
 void make_review1_problem(Program& g) {
-    g.T_a(2) = rnd_int(g, 9, 1);
-    g.P = rnd_int(g, 2, 0);
-    if (g.P == 1) g.T_a(2) = -g.T_a(2);
+    g.T_a(2) = detail::signed_draw(g, 9, 1, 1);
     g.T_a(1) = rnd_int(g, 6, 1);
     g.P = rnd_int(g, 2, 0);
     if (g.P == 1)
         g.T_a(1) = -g.T_a(1);
     else if (g.T_a(1) == 1)
         g.T_a(1) = -1;
-    g.T_a(3) = rnd_int(g, 8, 2);
-    g.P = rnd_int(g, 2, 0);
-    if (g.P == 1) g.T_a(3) = -g.T_a(3);
+    g.T_a(3) = detail::signed_draw(g, 8, 2, 1);
     g.T_a(4) = g.T_a(1) * g.T_a(2);
     g.T_a(5) = g.T_a(1) * g.T_a(3);
     FORMAT_NUMBER_TABLES(g);
@@ -72,17 +68,12 @@ void STEP_REVIEW_DISTRIBUTION(Kelvane& g) {
         g.X_a(3) = g.XI2 + 20;
         g.Y_a(3) = g.YI1;
         cont(g, 0, g.T_sa(3) + ")");
-        lesson::reveal(g, {
-            [] {},
-            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(2), g.Y_a(1), 9, 1); },
-            [&] {
-                put(g, g.XI1, g.YI1 + 70, 5, "=" + g.T_sa(4) + g.X_sa(1));
-                g.XI3 = g.XI2;
-                g.YI3 = g.YI1;
-            },
-            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(3), g.Y_a(1), 7, 2); },
-            [&] { put(g, g.XI3, g.YI3, 5, g.T_sa(5)); },
-        });
+        detail::reveal_products(g,
+                                {{g.X_a(1), g.Y_a(1), g.X_a(2), g.Y_a(1), 9, 1},
+                                 {g.X_a(1), g.Y_a(1), g.X_a(3), g.Y_a(1), 7, 2}},
+                                {"=" + g.T_sa(4) + g.X_sa(1), g.T_sa(5)}, g.XI1, g.YI1 + 70);
+        g.XI2 = g.XI3;
+        g.YI1 = g.YI3;
     });
     RUN_DISTRIBUTIVE_REVIEW_2(g);
 }
@@ -93,12 +84,8 @@ void STEP_REVIEW_DISTRIBUTION(Kelvane& g) {
 // Reads nothing; writes T(1..5), T(11), T$(), X$(1..5), P, II.
 void make_review2_problem(Program& g) {
     g.T_a(2) = rnd_int(g, 9, 1);
-    g.T_a(1) = rnd_int(g, 8, 2);
-    g.P = rnd_int(g, 2, 0);
-    if (g.P == 1) g.T_a(1) = -g.T_a(1);
-    g.T_a(3) = rnd_int(g, 8, 2);
-    g.P = rnd_int(g, 2, 0);
-    if (g.P == 1) g.T_a(3) = -g.T_a(3);
+    g.T_a(1) = detail::signed_draw(g, 8, 2, 1);
+    g.T_a(3) = detail::signed_draw(g, 8, 2, 1);
     g.T_a(4) = g.T_a(1) * g.T_a(2);
     g.T_a(5) = g.T_a(1) * g.T_a(3);
     g.T_a(11) = g.T_a(1);
@@ -137,17 +124,12 @@ void RUN_DISTRIBUTIVE_REVIEW_2(Kelvane& g) {
         g.Y_a(3) = g.YI1;
         cont(g, 0, g.T_sa(11));
         if (g.T_a(1) < 0) g.X_a(3) += 27;
-        lesson::reveal(g, {
-            [] {},
-            [&] { dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(3), g.Y_a(1), 9, 2); },
-            [&] {
-                put(g, g.XI1, g.YI1 + 70, 5, "=" + g.T_sa(4) + g.X_sa(1));
-                g.XI3 = g.XI2;
-                g.YI3 = g.YI1;
-            },
-            [&] { dist_arc(g, g.X_a(2), g.Y_a(2), g.X_a(3), g.Y_a(2), 7, 1); },
-            [&] { put(g, g.XI3, g.YI3, 5, g.T_sa(5)); },
-        });
+        detail::reveal_products(g,
+                                {{g.X_a(1), g.Y_a(1), g.X_a(3), g.Y_a(1), 9, 2},
+                                 {g.X_a(2), g.Y_a(2), g.X_a(3), g.Y_a(2), 7, 1}},
+                                {"=" + g.T_sa(4) + g.X_sa(1), g.T_sa(5)}, g.XI1, g.YI1 + 70);
+        g.XI2 = g.XI3;
+        g.YI1 = g.YI3;
     });
     RUN_DISTRIBUTIVE_REVIEW_3(g);
 }
