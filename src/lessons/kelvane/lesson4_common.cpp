@@ -89,6 +89,49 @@ void edit(Program& g, std::string& text, void (*routine)(Program&)) {
     text = g.A_s;
 }
 
+namespace {
+
+// The k-th product's cancellation (k = 1, 2): its coefficient T$(k + 1),
+// from (U(2k - 1), V(2k - 1)) moved `shift` right, struck with T$(k + 11)
+// above it; its denominator, from (U(2k), V(2k)), struck with "1" below it.
+void cancel_product(Program& g, int k, float shift) {
+    g.U_a(2 * k - 1) += shift;
+    g.LE = static_cast<float>(KLEN(g.T_sa(k + 1)));
+    strike_number(g, g.U_a(2 * k - 1), g.V_a(2 * k - 1), g.LE, g.T_sa(k + 11));
+    g.LE = static_cast<float>(KLEN(g.F_sa(1)));
+    strike_denominator(g, g.U_a(2 * k), g.V_a(2 * k), g.LE);
+}
+
+// The end of a worked distribution, one stage a key from the first: the
+// first product's cancellation, the result's first term 100 below the
+// products line, the second product's cancellation, the result's second
+// term, which ends in `letter`.  With `bracketed` a negative term stands in
+// "(-" ... ")", whose width LLT is measured once; otherwise a term carries its
+// sign (27 wide), the second one always.
+void cancel_and_solve(Program& g, const std::string& letter, bool bracketed) {
+    lesson::reveal(g, {
+        [&] {
+            for (int slot : {12, 13, 2, 3}) edit(g, g.T_sa(slot), STRIP_LEADING_SIGN);
+            if (bracketed) {
+                g.A_s = "(-";
+                MEASURE_EXPRESSION_TEXT(g);
+            }
+            cancel_product(g, 1, g.T_a(2) < 0 ? (bracketed ? g.LLT : 27) : 0);
+        },
+        [&] {
+            edit(g, g.T_sa(4), STRIP_LEADING_PLUS);
+            put(g, g.XI1, g.YI1 + 100, 5, "=" + g.T_sa(4) + "x");
+        },
+        [&] {
+            cancel_product(g, 2, bracketed ? (g.T_a(3) < 0 ? g.LLT : 0) : 27);
+            g.BUN = 0;
+        },
+        [&] { cont(g, 5, g.T_sa(5) + letter); },
+    });
+}
+
+}  // namespace
+
 void fraction_solution(Program& g, const std::string& letter) {
     lesson::reveal(g, {
         [&] {
@@ -119,72 +162,47 @@ void fraction_solution(Program& g, const std::string& letter) {
             g.V_a(3) = g.YI1;
             cont(g, 0, g.T_sa(23));
         },
-        [&] {
-            for (int slot : {12, 13, 2, 3}) edit(g, g.T_sa(slot), STRIP_LEADING_SIGN);
-            g.A_s = "(-";
-            MEASURE_EXPRESSION_TEXT(g);
-            if (g.T_a(2) < 0) g.U_a(1) += g.LLT;
-            g.LE = static_cast<float>(KLEN(g.T_sa(2)));
-            strike_number(g, g.U_a(1), g.V_a(1), g.LE, g.T_sa(12));
-            g.LE = static_cast<float>(KLEN(g.F_sa(1)));
-            strike_denominator(g, g.U_a(2), g.V_a(2), g.LE);
-        },
-        [&] {
-            edit(g, g.T_sa(4), STRIP_LEADING_PLUS);
-            put(g, g.XI1, g.YI1 + 100, 5, "=" + g.T_sa(4) + "x");
-        },
-        [&] {
-            if (g.T_a(3) < 0) g.U_a(3) += g.LLT;
-            g.LE = static_cast<float>(KLEN(g.T_sa(3)));
-            strike_number(g, g.U_a(3), g.V_a(3), g.LE, g.T_sa(13));
-            g.LE = static_cast<float>(KLEN(g.F_sa(1)));
-            strike_denominator(g, g.U_a(4), g.V_a(4), g.LE);
-            g.BUN = 0;
-        },
-        [&] { cont(g, 5, g.T_sa(5) + letter); },
     });
+    WAIT_ANY_KEY(g);
+    cancel_and_solve(g, letter, true);
 }
 
-
-void reciprocal_solution(Program& g, const std::string& letter) {
-    lesson::reveal(g, {
-        [&] {
-            put(g, g.XI1, g.YI1 + 90, 0, "=");
-            g.U_a(1) = g.XI2;
-            g.V_a(1) = g.YI1;
-            cont(g, 0, g.T_sa(2) + "x*");
-            cont(g, 0, g.RAB_sa(1));
-            g.U_a(2) = g.TBBOYAKX;
-            g.V_a(2) = g.TBBOYAKY;
-            g.U_a(3) = g.XI2;
-            g.V_a(3) = g.YI1;
-            cont(g, 0, g.T_sa(3) + letter + "*");
-            cont(g, 0, g.RAB_sa(1));
-            g.U_a(4) = g.TBBOYAKX;
-            g.V_a(4) = g.TBBOYAKY;
-        },
-        [&] {
-            for (int slot : {12, 13, 2, 3}) edit(g, g.T_sa(slot), STRIP_LEADING_SIGN);
-            if (g.T_a(2) < 0) g.U_a(1) += 27;
-            g.LE = static_cast<float>(KLEN(g.T_sa(2)));
-            strike_number(g, g.U_a(1), g.V_a(1), g.LE, g.T_sa(12));
-            g.LE = static_cast<float>(KLEN(g.F_sa(1)));
-            strike_denominator(g, g.U_a(2), g.V_a(2), g.LE);
-        },
-        [&] {
-            edit(g, g.T_sa(4), STRIP_LEADING_PLUS);
-            put(g, g.XI1, g.YI1 + 100, 5, "=" + g.T_sa(4) + "x");
-        },
-        [&] {
-            g.U_a(3) += 27;
-            g.LE = static_cast<float>(KLEN(g.T_sa(3)));
-            strike_number(g, g.U_a(3), g.V_a(3), g.LE, g.T_sa(13));
-            g.LE = static_cast<float>(KLEN(g.F_sa(1)));
-            strike_denominator(g, g.U_a(4), g.V_a(4), g.LE);
-            g.BUN = 0;
-        },
-        [&] { cont(g, 5, g.T_sa(5) + letter); },
-    });
+void division_solution(Program& g, const std::string& letter) {
+    WAIT_ANY_KEY(g);
+    put(g, g.XI1, g.YI1 + 100, 0, "=(");
+    g.X_a(2) = g.XI2 + 27;
+    g.Y_a(2) = g.YI1;
+    cont(g, 0, g.T_sa(2) + "x");
+    g.X_a(3) = g.XI2 + 27;
+    g.Y_a(3) = g.YI1;
+    cont(g, 0, g.T_sa(3) + letter + ")*");
+    g.X_a(1) = g.XI2 + 27;
+    g.Y_a(1) = g.YI1;
+    cont(g, 0, g.RAB_sa(1));
+    WAIT_ANY_KEY(g);
+    g.A_s = "(-";
+    MEASURE_EXPRESSION_TEXT(g);
+    if (g.T_a(1) < 0) g.X_a(1) += g.LLT;
+    if (g.T_a(2) < 0) g.X_a(2) += 27;
+    dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(2), g.Y_a(1), 9, 2);
+    WAIT_ANY_KEY(g);
+    dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(3) + 27, g.Y_a(1), 7, 1);
+    WAIT_ANY_KEY(g);
+    put(g, g.XI1, g.YI1 + 90, 0, "=");
+    g.U_a(1) = g.XI2;
+    g.V_a(1) = g.YI1;
+    cont(g, 0, g.T_sa(2) + "x*");
+    cont(g, 0, g.RAB_sa(1));
+    g.U_a(2) = g.TBBOYAKX;
+    g.V_a(2) = g.TBBOYAKY;
+    g.U_a(3) = g.XI2;
+    g.V_a(3) = g.YI1;
+    cont(g, 0, g.T_sa(3) + letter + "*");
+    cont(g, 0, g.RAB_sa(1));
+    g.U_a(4) = g.TBBOYAKX;
+    g.V_a(4) = g.TBBOYAKY;
+    WAIT_ANY_KEY(g);
+    cancel_and_solve(g, letter, false);
 }
 
 float signed_draw(Program& g, float n, float k, float negate_on) {

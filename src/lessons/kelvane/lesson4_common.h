@@ -60,12 +60,14 @@ float draw_unlike(float previous, const std::function<float()>& draw);
 // second cancellation and the result's second term, which ends in `letter`.
 void fraction_solution(Program& g, const std::string& letter);
 
-// The worked solution of a binomial times a reciprocal after its two arcs,
-// one stage a key from the first: the products line 90 below YI1,
-// =ax×RAB$(1) b×RAB$(1) with `letter` after b, the first cancellation, the
-// result's first term 100 below the products, the second cancellation and
-// the result's second term, which ends in `letter`.
-void reciprocal_solution(Program& g, const std::string& letter);
+// The worked solution of a binomial divided by a whole number, after its
+// problem line at YI1, one stage per key: the division rewritten as
+// =(ax+b`letter`)×RAB$(1) 100 below, with the anchors X(2), X(3), X(1) 27
+// into the terms and the reciprocal; the anchors moved past a "(-" before
+// the reciprocal and a "-" before a; the arcs from the reciprocal to a
+// (32 high) and to b (16 high); the products line 90 below; the
+// cancellations and the result line 100 below it, term by term.
+void division_solution(Program& g, const std::string& letter);
 
 // A string routine of the expression strings (STRIP_LEADING_PLUS, ...) on
 // one text, through A$ as the routines take it.

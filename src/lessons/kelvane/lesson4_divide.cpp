@@ -31,31 +31,7 @@ void DRILL_POLY_DIVIDED_BY_NUMBER(Kelvane& g) {
         detail::start_problem(g);
         put(g, g.XI1, g.YI1 + 60, 3, "①");
         put(g, g.XI1 + 40, g.YI1, 0, "(" + g.T_sa(2) + "x" + g.T_sa(3) + "y)/" + g.T_sa(1));
-        lesson::reveal(g, {
-            [] {},
-            [&] {
-                put(g, g.XI1, g.YI1 + 100, 0, "=(");
-                g.X_a(2) = g.XI2 + 27;
-                g.Y_a(2) = g.YI1;
-                cont(g, 0, g.T_sa(2) + "x");
-                g.X_a(3) = g.XI2 + 27;
-                g.Y_a(3) = g.YI1;
-                cont(g, 0, g.T_sa(3) + "y)*");
-                g.X_a(1) = g.XI2 + 27;
-                g.Y_a(1) = g.YI1;
-                cont(g, 0, g.RAB_sa(1));
-            },
-            [&] {
-                g.A_s = "(-";
-                MEASURE_EXPRESSION_TEXT(g);
-                if (g.T_a(1) < 0) g.X_a(1) += g.LLT;
-                if (g.T_a(2) < 0) g.X_a(2) += 27;
-                dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(2), g.Y_a(1), 9, 2);
-            },
-            [&] { dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(3) + 27, g.Y_a(1), 7, 1); },
-        });
-        WAIT_ANY_KEY(g);
-        detail::reciprocal_solution(g, "y");
+        detail::division_solution(g, "y");
     });
 }
 

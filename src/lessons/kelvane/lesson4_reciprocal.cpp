@@ -52,27 +52,7 @@ void STEP_REVIEW_RECIPROCAL(Kelvane& g) {
         g.XI1 = g.U_a(31);
         g.YI1 = g.V_a(31);
         put(g, g.XI1 + 40, g.YI1, 0, "(" + g.T_sa(2) + "x" + g.T_sa(3) + ")/" + g.T_sa(1));
-        WAIT_ANY_KEY(g);
-        put(g, g.XI1, g.YI1 + 100, 0, "=(");
-        g.X_a(2) = g.XI2 + 27;
-        g.Y_a(2) = g.YI1;
-        cont(g, 0, g.T_sa(2) + "x");
-        g.X_a(3) = g.XI2 + 27;
-        g.Y_a(3) = g.YI1;
-        cont(g, 0, g.T_sa(3) + ")*");
-        g.X_a(1) = g.XI2 + 27;
-        g.Y_a(1) = g.YI1;
-        cont(g, 0, g.RAB_sa(1));
-        WAIT_ANY_KEY(g);
-        g.A_s = "(-";
-        MEASURE_EXPRESSION_TEXT(g);
-        if (g.T_a(1) < 0) g.X_a(1) += g.LLT;
-        if (g.T_a(2) < 0) g.X_a(2) += 27;
-        dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(2), g.Y_a(1), 9, 2);
-        WAIT_ANY_KEY(g);
-        dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(3) + 27, g.Y_a(1), 7, 1);
-        WAIT_ANY_KEY(g);
-        detail::reciprocal_solution(g, "");
+        detail::division_solution(g, "");
     });
     reciprocal_summary(g);
 }
