@@ -1,6 +1,6 @@
 // Lesson 4, steps ⑤ and ⑦: the answer pages of questions 8 and 9.
 #include "lessons/kelvane/lesson4.h"
-#include "lessons/toolkit.h"
+#include "lessons/pages.h"
 
 namespace cw::kelvane4 {
 

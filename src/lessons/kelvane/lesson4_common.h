@@ -1,11 +1,13 @@
-// Lesson 4's shared pieces: the drills' panel, the edits of a term text
-// through A$, and the problem generators two drills share.
+// Lesson 4's shared pieces: the drills' panel and origin, the staged reveal,
+// the worked solutions two drills share, and the problem generators two
+// drills share.
 #pragma once
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "lessons/kelvane/kelvane.h"
+#include "lessons/marks.h"
 #include "lessons/toolkit.h"
 
 namespace cw::kelvane4::detail {
@@ -16,41 +18,24 @@ struct Panel {
 };
 // Sets XKARA, YKARA, XMADE, YMADE, XHAJIME and YHAJIME.
 void set_panel(Kelvane& g, const Panel& p);
-// Erases the panel box (XKARA, YKARA)-(XMADE, YMADE) in colour 15.
-void erase_panel(Kelvane& g);
 // A new problem in the panel: erases its box; XI1 = XHAJIME, YI1 = YHAJIME.
 void start_problem(Kelvane& g);
 
-// A distribution arc: a dotted half-ellipse (one dot a degree, colour c,
-// TAKASA `height` in steps of 16) from (x0, y0) to (x1, y1), always above
-// the line: HOUKOU -1 for a chord drawn rightwards, 1 for one drawn
-// leftwards.  The label inputs are cleared first, so no arc carries a label.
-void dist_arc(Program& g, float x0, float y0, float x1, float y1, float c, float height);
+// Runs the first stage at once and every later stage after its own WAIT_ANY_KEY.
+void reveal(Program& g, const std::vector<std::function<void()>>& stages);
 
-// A distribution arc's ends, colour and height (see dist_arc).
+// A distribution arc: its two anchors, its height (TAKASA), its dot colour
+// and its side (HOUKOU: -1 above a chord drawn rightwards, 1 above one drawn
+// leftwards).
 struct ArcTo {
-    float x0, y0, x1, y1, colour, height;
+    lesson::Anchor from, to;
+    float height, colour, side;
 };
 // The reveal of a distribution, one stage per key: for each term its arc and
 // then its product in colour 5, the first product at (x, y), each later one
 // where the one before ended; XI3, YI3 keep the pen after each product.
 void reveal_products(Kelvane& g, const std::vector<ArcTo>& arcs, const std::vector<std::string>& products,
                      float x, float y);
-
-// Cancellation stroke in colour 3 across n characters of `pitch` units from
-// (x, y + rise) up to (x + pitch·n, y), with `reduced` in colour 3 at
-// (x, y - 30) above it.  The layout cursor is left alone.
-void strike_number(Program& g, float x, float y, float n, const std::string& reduced, float pitch = 27,
-                   float rise = 40);
-// Cancellation stroke in colour 3 across a denominator whose top left is
-// (x, y): from (x, y + 28) up to (x + pitch·n, y), with "1" in colour 3 at
-// (x, y + 28) below it, by the typesetter or (plain) by the plain drawer.
-void strike_denominator(Program& g, float x, float y, float n, float pitch = 27, bool plain = false);
-
-// Draws with `draw` until the value differs from `previous` (value and
-// sign) and returns it.  The attempts are capped so that a random source
-// that repeats itself cannot hold the drill: the last draw is then taken.
-float draw_unlike(float previous, const std::function<float()>& draw);
 
 // The worked solution of a fraction times a binomial whose problem line is
 // at YI1, with its anchors X(1) (the fraction), X(3) (the second term), after
@@ -73,18 +58,15 @@ void division_solution(Program& g, const std::string& letter);
 // one text, through A$ as the routines take it.
 void edit(Program& g, std::string& text, void (*routine)(Program&));
 
-// A whole number INT(RND·n + k) negated when a further P = INT(RND·2) equals
-// negate_on; two draws.
-float signed_draw(Program& g, float n, float k, float negate_on);
-
 // The numbers of a fraction times a binomial, (n/d)(ax+b) or (n/d)(ax+by):
-// d = F(1) from 2, 3, 5 and n = T(1) from the rest of the list 2, 3, 5, 1
-// with a sign; a = T(2), b = T(3) multiples T(12)·d, T(13)·d; the products
-// T(4) = n·T(12), T(5) = n·T(13).  Its texts: RAB$(1) the fraction, the
-// tables, "+" before a positive b, and the term rule on T$(4) (and on T$(5)
-// when a letter follows it).
+// d = F(1) picked from the list 2, 3, 5, 1 and removed from it, n = T(1)
+// from what is left with a sign; a = T(2), b = T(3) the multiples T(12)·d,
+// T(13)·d; the products T(4) = n·T(12), T(5) = n·T(13).  Its texts: RAB$(1)
+// the fraction, the tables, "+" before a positive b, and the term rule on
+// T$(4) (and on T$(5) when a letter follows it).
 void draw_fraction_times_binomial(Program& g, bool letter_last);
-// The numbers of a binomial divided by a whole number: F(1) from 2, 3, 5,
+// The numbers of a binomial divided by a whole number: F(1) from 2, 3, 5
+// (with a letter after b, from the list 2, 3, 5, 1, closed up behind it),
 // the divisor T(1) = ±F(1), a = T(2) = T(12)·F(1), b = T(3) = T(13)·F(1),
 // the quotients T(4), T(5).  Its texts: RAB$(1) the reciprocal, the tables,
 // "+" before a positive b, the term rule on T$(4) (and on T$(5) when a

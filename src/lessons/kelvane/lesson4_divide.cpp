@@ -2,14 +2,15 @@
 // (aa+bb)÷(F1/T1), both worked as products with the reciprocal.
 #include "exprstr/exprstr.h"
 #include "lessons/kelvane/lesson4.h"
+#include "lessons/draws.h"
 #include "lessons/kelvane/lesson4_common.h"
+#include "lessons/panels.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
 #include "typeset/typeset.h"
 
 namespace cw::kelvane4 {
 
-using detail::dist_arc;
 using detail::edit;
 using detail::Panel;
 using lesson::cont;
@@ -41,19 +42,14 @@ void DRILL_POLY_DIVIDED_BY_NUMBER(Kelvane& g) {
 // Reads nothing; writes F(1), T(1..5), T(12), T(13), X(1..4), the tables,
 // F$(11), RAB$(1), X$(1), X$(2), A2$, A3$ and the fraction routine's outputs.
 void make_example7_fraction_problem(Program& g) {
-    g.X_a(1) = 2;
-    g.X_a(2) = 3;
-    g.X_a(3) = 5;
-    g.X_a(4) = 7;
-    g.P = rnd_int(g, 3, 1);
-    g.F_a(1) = g.X_a(to_int(g.P));
-    for (g.II = g.P; g.II <= 3; g.II += 1) g.X_a(to_int(g.II)) = g.X_a(to_int(g.II) + 1);
+    lesson::load_list(g.X_a, {2, 3, 5, 7});
+    g.F_a(1) = lesson::pick_and_remove(g, g.X_a, 3, 3);
     g.P = rnd_int(g, 3, 1);
     g.T_a(1) = g.X_a(to_int(g.P));
     g.P = rnd_int(g, 2, 0);
     if (g.P == 0) g.F_a(1) = -g.F_a(1);
-    g.T_a(12) = detail::signed_draw(g, 5, 1, 0);
-    g.T_a(13) = detail::signed_draw(g, 5, 1, 0);
+    g.T_a(12) = lesson::signed_draw(g, {5, 1}, lesson::kCoinNegOn0);
+    g.T_a(13) = lesson::signed_draw(g, {5, 1}, lesson::kCoinNegOn0);
     g.T_a(2) = g.T_a(12) * ABS(g.F_a(1));
     g.T_a(3) = g.T_a(13) * ABS(g.F_a(1));
     g.T_a(4) = g.T_a(1) * g.T_a(2) / g.F_a(1);
@@ -87,7 +83,7 @@ void DRILL_POLY_DIVIDED_BY_FRACTION(Kelvane& g) {
         const std::string dividend = g.T_sa(2) + g.A2_s + g.T_sa(3) + g.A3_s;
         put(g, g.XI1, g.YI1, 3, "②");
         put(g, g.XI1 + 40, g.YI1, 0, "(" + dividend + ")/" + g.X_sa(1));
-        lesson::reveal(g, {
+        detail::reveal(g, {
             [] {},
             [&] { put(g, g.XI1, g.YI1 + 70, 0, "=(" + dividend + ")*" + g.X_sa(2)); },
             [&] {
@@ -111,9 +107,9 @@ void DRILL_POLY_DIVIDED_BY_FRACTION(Kelvane& g) {
                     g.U_a(1) += 27;
                     g.LEU -= 1;
                 }
-                detail::strike_number(g, g.U_a(1), g.V_a(1), g.LEU, g.T_sa(12), 32, 46);
+                lesson::strike_number(g, {g.U_a(1), g.V_a(1)}, to_int(g.LEU), g.T_sa(12), lesson::kWideNumberStroke);
                 g.LES = static_cast<float>(KLEN(g.F_sa(1))) - (g.F_a(1) < 0 ? 1 : 0);
-                detail::strike_denominator(g, g.U_a(2), g.V_a(2), g.LES, 32);
+                lesson::strike_denominator(g, {g.U_a(2), g.V_a(2)}, to_int(g.LES), lesson::kSmallDenominatorStroke);
             },
             [&] {
                 edit(g, g.T_sa(4), STRIP_LEADING_PLUS);
@@ -122,9 +118,10 @@ void DRILL_POLY_DIVIDED_BY_FRACTION(Kelvane& g) {
             [&] {
                 g.LEU = static_cast<float>(KLEN(g.T_sa(3))) - 1;
                 g.U_a(3) += 27;
-                detail::strike_number(g, g.U_a(3), g.V_a(3), g.LEU, g.T_sa(13), 32, 46);
+                lesson::strike_number(g, {g.U_a(3), g.V_a(3)}, to_int(g.LEU), g.T_sa(13), lesson::kWideNumberStroke);
                 g.LES = static_cast<float>(KLEN(g.F_sa(1))) - (g.F_a(1) < 0 ? 1 : 0);
-                detail::strike_denominator(g, g.U_a(4), g.V_a(4), g.LES, 32, true);
+                lesson::strike_denominator(g, {g.U_a(4), g.V_a(4)}, to_int(g.LES), lesson::kSmallDenominatorStroke,
+                                           lesson::Drawer::Plain);
             },
             [&] { cont(g, 5, g.T_sa(5) + g.A3_s); },
         });
@@ -155,7 +152,7 @@ void SHOW_DIVISION_STEP(Kelvane& g) {
     DRILL_POLY_DIVIDED_BY_NUMBER(g);
     WAIT_ANY_KEY(g);
     detail::set_panel(g, Panel{g.MIGI, 0, 3200, g.SITA, g.MIGI, g.UE});
-    detail::erase_panel(g);
+    lesson::erase_panel(g);
     DRILL_POLY_DIVIDED_BY_FRACTION(g);
     WAIT_ANY_KEY(g);
 
@@ -172,7 +169,7 @@ void SHOW_DIVISION_STEP(Kelvane& g) {
     for (auto& l : summary) put(g, g.XI1, g.YI1 + l.dy, l.colour, l.text);
     WAIT_ANY_KEY(g);
     detail::set_panel(g, Panel{g.HIDARI, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1 + 20});
-    detail::erase_panel(g);
+    lesson::erase_panel(g);
     DRILL_POLY_DIVIDED_BY_FRACTION(g);
     WAIT_ANY_KEY(g);
     put(g, 44, 570, 7, "教科書P15 問9　をしなさい。");

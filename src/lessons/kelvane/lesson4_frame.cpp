@@ -1,7 +1,9 @@
 // Lesson 4: its entry, goal screen and sub-menu, and the flower-bed review.
 #include "figures/figures.h"
 #include "lessons/kelvane/lesson4.h"
+#include "lessons/draws.h"
 #include "lessons/kelvane/lesson4_common.h"
+#include "lessons/panels.h"
 #include "shell/shell.h"
 #include "typeset/typeset.h"
 
@@ -75,7 +77,7 @@ void dimension_arc(Program& g, float x0, float y0, float x1, float y1, float hou
 // Writes the layout cursor, X(1..3), Y(1), JJ, II, the cell and arc inputs;
 // leaves the draw width 5.
 void SHOW_FLOWER_BED_REVIEW(Kelvane& g) {
-    lesson::reveal(g, {
+    detail::reveal(g, {
         [&] {
             lesson::erase_by(g, 0, 0, 1320, 1300);
             g.pf.SETDRAWWIDTH(5);
@@ -108,8 +110,8 @@ void SHOW_FLOWER_BED_REVIEW(Kelvane& g) {
         },
         [&] { put(g, g.XI1 + 440, g.YI1 + 140, 5, "=6a+3 (m^2)"); },
         [&] { put(g, g.XI1 + 440, g.YI2 + 70, 0, "=3*2a+3*1"); },
-        [&] { detail::dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(2), g.Y_a(1), 3, 1); },
-        [&] { detail::dist_arc(g, g.X_a(1), g.Y_a(1), g.X_a(3), g.Y_a(1), 3, 2); },
+        [&] { lesson::distribution_arc(g, {g.X_a(1), g.Y_a(1)}, {g.X_a(2), g.Y_a(1)}, 1, 3); },
+        [&] { lesson::distribution_arc(g, {g.X_a(1), g.Y_a(1)}, {g.X_a(3), g.Y_a(1)}, 2, 3); },
         [&] { put(g, g.XI1 + 440, g.YI1 + 150, 3, "分配法則を使う！"); },
     });
 }

@@ -4,14 +4,15 @@
 
 #include "exprstr/exprstr.h"
 #include "lessons/kelvane/lesson4.h"
+#include "lessons/draws.h"
 #include "lessons/kelvane/lesson4_common.h"
+#include "lessons/panels.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
 #include "typeset/typeset.h"
 
 namespace cw::kelvane4 {
 
-using detail::dist_arc;
 using detail::edit;
 using detail::Panel;
 using lesson::cont;
@@ -20,11 +21,10 @@ using lesson::rnd_int;
 
 // Reads FMAESU; writes FMAESU, T(1..7), T(14), the tables, A1$, A2$, A3$, P.
 void make_example6_problem(Kelvane& g, bool multiplier_after) {
-    g.T_a(1) = detail::draw_unlike(g.FMAESU, [&] { return detail::signed_draw(g, 5, 2, 0); });
-    g.FMAESU = g.T_a(1);
-    g.T_a(2) = detail::signed_draw(g, 7, 1, 0);
-    g.T_a(3) = detail::signed_draw(g, 5, 2, 0);
-    g.T_a(4) = detail::signed_draw(g, 8, 1, 0);
+    g.T_a(1) = lesson::draw_unlike(g.FMAESU, [&] { return lesson::signed_draw(g, {5, 2}, lesson::kCoinNegOn0); });
+    g.T_a(2) = lesson::signed_draw(g, {7, 1}, lesson::kCoinNegOn0);
+    g.T_a(3) = lesson::signed_draw(g, {5, 2}, lesson::kCoinNegOn0);
+    g.T_a(4) = lesson::signed_draw(g, {8, 1}, lesson::kCoinNegOn0);
     g.T_a(5) = g.T_a(1) * g.T_a(2);
     g.T_a(6) = g.T_a(1) * g.T_a(3);
     g.T_a(7) = g.T_a(1) * g.T_a(4);
@@ -52,13 +52,13 @@ void make_example6_fraction_problem(Program& g) { detail::draw_fraction_times_bi
 namespace {
 
 // The reveal of example 6 ① and ②: arcs in colours 9, 7, 11 and the given
-// heights from the multiplier X(1) to the terms X(2..4) on the problem line,
-// each followed by its product; the answer line `dy` below the problem's.
-void three_products(Kelvane& g, const std::array<float, 3>& heights, float dy) {
+// heights and side from the multiplier X(1) to the terms X(2..4) on the
+// problem line, each followed by its product; the answer line `dy` below.
+void three_products(Kelvane& g, const std::array<float, 3>& heights, float side, float dy) {
     std::vector<detail::ArcTo> arcs;
     const float colours[] = {9, 7, 11};
-    for (int k = 0; k < 3; ++k)
-        arcs.push_back({g.X_a(1), g.Y_a(1), g.X_a(k + 2), g.Y_a(1), colours[k], heights[static_cast<size_t>(k)]});
+    for (size_t k = 0; k < 3; ++k)
+        arcs.push_back({{g.X_a(1), g.Y_a(1)}, {g.X_a(static_cast<int>(k) + 2), g.Y_a(1)}, heights[k], colours[k], side});
     detail::reveal_products(g, arcs, {"=" + g.T_sa(5) + "x", g.T_sa(6) + "y", g.T_sa(7)}, g.XI1, g.YI1 + dy);
 }
 
@@ -81,7 +81,7 @@ void RUN_EXAMPLE6_NUMBER_TIMES_POLYNOMIAL(Kelvane& g) {
             put(g, g.XI2, g.YI1, 0, k == 2 ? g.A2_s : k == 3 ? g.A3_s : g.T_sa(4) + ")", lesson::Keep::None);
             g.XI2 = g.X;
         }
-        three_products(g, {1, 2, 2.5f}, 70);
+        three_products(g, {1, 2, 2.5f}, -1, 70);
     });
 }
 
@@ -101,7 +101,7 @@ void DRILL_POLY_TIMES_NUMBER(Kelvane& g) {
             put(g, g.XI2, g.YI1, 0, fragments[k], lesson::Keep::None);
             g.XI2 = g.X;
         }
-        three_products(g, {2.5f, 2, 1}, 80);
+        three_products(g, {2.5f, 2, 1}, 1, 80);
     });
 }
 
@@ -121,7 +121,7 @@ void DRILL_FRACTION_TIMES_POLY(Kelvane& g) {
             cont(g, 0, fragments[k]);
         }
         WAIT_ANY_KEY(g);
-        dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(2), g.Y_a(1), 9, 1);
+        lesson::distribution_arc(g, {g.X_a(1), g.Y_a(1) - 20}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1);
         WAIT_ANY_KEY(g);
         detail::fraction_solution(g, "y");
     });
@@ -148,7 +148,7 @@ void STEP_MULTIPLICATION(Kelvane& g) {
     auto right = [&](float top) { return Panel{g.MIGI, top, 3200, g.SITA, g.MIGI, top}; };
     auto run = [&](const Panel& p, void (*drill)(Kelvane&), bool erase_first) {
         detail::set_panel(g, p);
-        if (erase_first) detail::erase_panel(g);
+        if (erase_first) lesson::erase_panel(g);
         drill(g);
     };
 
@@ -166,7 +166,7 @@ void STEP_MULTIPLICATION(Kelvane& g) {
     WAIT_ANY_KEY(g);
     run(right(g.NAKA3), DRILL_FRACTION_TIMES_POLY, true);
     WAIT_ANY_KEY(g);
-    detail::erase_panel(g);
+    lesson::erase_panel(g);
 
     g.XI1 = g.MIGI;
     g.YI1 = g.NAKA3;

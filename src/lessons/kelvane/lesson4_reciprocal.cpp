@@ -2,14 +2,15 @@
 // summary of multiplying and dividing by a number.
 #include "exprstr/exprstr.h"
 #include "lessons/kelvane/lesson4.h"
+#include "lessons/draws.h"
 #include "lessons/kelvane/lesson4_common.h"
+#include "lessons/panels.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
 #include "typeset/typeset.h"
 
 namespace cw::kelvane4 {
 
-using detail::dist_arc;
 using lesson::cont;
 using lesson::put;
 
@@ -29,8 +30,8 @@ void reciprocal_summary(Program& g) {
     put(g, 88, g.YI1, 3, "<文字式と数の乗法・除法>");
     put(g, 44, g.YI1 + 65, 0, "① ( )があるときは、分配法則を利用してかっこをはずす");
     put(g, 132, g.YI1 + 95, 0, "m(a+b)=ma+mb");
-    dist_arc(g, 150, g.YI1, 150 + 60, g.YI1, 3, 1);
-    dist_arc(g, 150, g.YI1, 150 + 108, g.YI1, 7, 2);
+    lesson::distribution_arc(g, {150, g.YI1}, {150 + 60, g.YI1}, 1, 3);
+    lesson::distribution_arc(g, {150, g.YI1}, {150 + 108, g.YI1}, 2, 7);
     put(g, 44, g.YI1 + 65, 0, "② 除法は逆数をかけ、約分する");
 }
 

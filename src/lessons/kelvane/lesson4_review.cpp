@@ -2,14 +2,15 @@
 // c(ax+b) at the top left, (ax+b)×c below it, (n/d)(ax+b) on the right.
 #include "exprstr/exprstr.h"
 #include "lessons/kelvane/lesson4.h"
+#include "lessons/draws.h"
 #include "lessons/kelvane/lesson4_common.h"
+#include "lessons/panels.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
 #include "typeset/typeset.h"
 
 namespace cw::kelvane4 {
 
-using detail::dist_arc;
 using detail::edit;
 using lesson::cont;
 using lesson::put;
@@ -31,14 +32,14 @@ void draw_letter(Program& g) {
 
 // Reads nothing; writes T(1..5), T$(), X$(1..5), P.
 void make_review1_problem(Program& g) {
-    g.T_a(2) = detail::signed_draw(g, 9, 1, 1);
+    g.T_a(2) = lesson::signed_draw(g, {9, 1}, lesson::kCoinNegOn1);
     g.T_a(1) = rnd_int(g, 6, 1);
     g.P = rnd_int(g, 2, 0);
     if (g.P == 1)
         g.T_a(1) = -g.T_a(1);
     else if (g.T_a(1) == 1)
         g.T_a(1) = -1;
-    g.T_a(3) = detail::signed_draw(g, 8, 2, 1);
+    g.T_a(3) = lesson::signed_draw(g, {8, 2}, lesson::kCoinNegOn1);
     g.T_a(4) = g.T_a(1) * g.T_a(2);
     g.T_a(5) = g.T_a(1) * g.T_a(3);
     FORMAT_NUMBER_TABLES(g);
@@ -69,8 +70,8 @@ void STEP_REVIEW_DISTRIBUTION(Kelvane& g) {
         g.Y_a(3) = g.YI1;
         cont(g, 0, g.T_sa(3) + ")");
         detail::reveal_products(g,
-                                {{g.X_a(1), g.Y_a(1), g.X_a(2), g.Y_a(1), 9, 1},
-                                 {g.X_a(1), g.Y_a(1), g.X_a(3), g.Y_a(1), 7, 2}},
+                                {{{g.X_a(1), g.Y_a(1)}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1},
+                                 {{g.X_a(1), g.Y_a(1)}, {g.X_a(3), g.Y_a(1)}, 2, 7, -1}},
                                 {"=" + g.T_sa(4) + g.X_sa(1), g.T_sa(5)}, g.XI1, g.YI1 + 70);
         g.XI2 = g.XI3;
         g.YI1 = g.YI3;
@@ -84,8 +85,8 @@ void STEP_REVIEW_DISTRIBUTION(Kelvane& g) {
 // Reads nothing; writes T(1..5), T(11), T$(), X$(1..5), P, II.
 void make_review2_problem(Program& g) {
     g.T_a(2) = rnd_int(g, 9, 1);
-    g.T_a(1) = detail::signed_draw(g, 8, 2, 1);
-    g.T_a(3) = detail::signed_draw(g, 8, 2, 1);
+    g.T_a(1) = lesson::signed_draw(g, {8, 2}, lesson::kCoinNegOn1);
+    g.T_a(3) = lesson::signed_draw(g, {8, 2}, lesson::kCoinNegOn1);
     g.T_a(4) = g.T_a(1) * g.T_a(2);
     g.T_a(5) = g.T_a(1) * g.T_a(3);
     g.T_a(11) = g.T_a(1);
@@ -125,8 +126,8 @@ void RUN_DISTRIBUTIVE_REVIEW_2(Kelvane& g) {
         cont(g, 0, g.T_sa(11));
         if (g.T_a(1) < 0) g.X_a(3) += 27;
         detail::reveal_products(g,
-                                {{g.X_a(1), g.Y_a(1), g.X_a(3), g.Y_a(1), 9, 2},
-                                 {g.X_a(2), g.Y_a(2), g.X_a(3), g.Y_a(2), 7, 1}},
+                                {{{g.X_a(1), g.Y_a(1)}, {g.X_a(3), g.Y_a(1)}, 2, 9, -1},
+                                 {{g.X_a(2), g.Y_a(2)}, {g.X_a(3), g.Y_a(2)}, 1, 7, -1}},
                                 {"=" + g.T_sa(4) + g.X_sa(1), g.T_sa(5)}, g.XI1, g.YI1 + 70);
         g.XI2 = g.XI3;
         g.YI1 = g.YI3;
@@ -170,7 +171,7 @@ void RUN_DISTRIBUTIVE_REVIEW_3(Kelvane& g) {
         g.Y_a(3) = g.YI1;
         cont(g, 0, g.T_sa(3) + ")");
         WAIT_ANY_KEY(g);
-        dist_arc(g, g.X_a(1), g.Y_a(1) - 20, g.X_a(2), g.Y_a(1), 9, 1);
+        lesson::distribution_arc(g, {g.X_a(1), g.Y_a(1) - 20}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1);
         WAIT_ANY_KEY(g);
         detail::fraction_solution(g, "");
     });
