@@ -10,6 +10,7 @@
 #include <set>
 
 #include "lessons/kelvane/lesson4.h"
+#include "lessons/marks.h"
 #include "lessons/kelvane_l4_support.h"
 #include "support/oracle.h"
 
@@ -37,23 +38,24 @@ struct DrillCase {
     float problem_y;  // y of the problem line
     int arcs, strokes;
     float pitch;  // units per struck character
+    lesson::Anchor arc_from = {};  // the fixed start of every first arc (0, 0: none fixed)
 };
 
 std::ostream& operator<<(std::ostream& os, const DrillCase& c) { return os << c.name; }
 
 const DrillCase kDrills[] = {
-    {"review1", [](int n) { return drill_keys(4, n); }, kelvane4::STEP_REVIEW_DISTRIBUTION, 0, 130, 2, 0, 27},
+    {"review1", [](int n) { return drill_keys(4, n); }, kelvane4::STEP_REVIEW_DISTRIBUTION, 0, 130, 2, 0, 27, {137, 130}},
     {"review2", [](int n) { return drill_keys(4, 1) + keys(1) + drill_keys(4, n); },
-     kelvane4::STEP_REVIEW_DISTRIBUTION, 1, 380, 2, 0, 27},
+     kelvane4::STEP_REVIEW_DISTRIBUTION, 1, 380, 2, 0, 27, {167, 380}},
     {"review3", [](int n) { return drill_keys(4, 1) + keys(1) + drill_keys(4, 1) + keys(1) + drill_keys(8, n); },
-     kelvane4::STEP_REVIEW_DISTRIBUTION, 2, 150, 2, 4, 27},
+     kelvane4::STEP_REVIEW_DISTRIBUTION, 2, 150, 2, 4, 27, {667, 130}},
     {"review4", [](int n) { return drill_keys(8, n); }, kelvane4::STEP_REVIEW_RECIPROCAL, 0, 80, 2, 4, 27},
     {"example6-1", [](int n) { return drill_keys(6, n); },
      [](Kelvane& g) {
          panel(g, 0, 130, 600, 40, 130);
          kelvane4::RUN_EXAMPLE6_NUMBER_TIMES_POLYNOMIAL(g);
      },
-     0, 190, 3, 0, 27},
+     0, 190, 3, 0, 27, {107, 190}},
     {"example6-2", [](int n) { return drill_keys(6, n); },
      [](Kelvane& g) {
          panel(g, 600, 340, 3200, 600, 340);
@@ -65,7 +67,7 @@ const DrillCase kDrills[] = {
          panel(g, 600, 30, 3200, 600, 30);
          kelvane4::DRILL_FRACTION_TIMES_POLY(g);
      },
-     0, 90, 2, 4, 27},
+     0, 90, 2, 4, 27, {667, 70}},
     {"example7-1", [](int n) { return drill_keys(8, n); },
      [](Kelvane& g) {
          panel(g, 0, 80, 640, 40, 80);
@@ -129,6 +131,15 @@ TEST_P(Drill, WorkedLinesAnswersStrokesAndArcs) {
             // Arcs: the right number, 181 dots each, all above the chord.
             auto dotted = arcs(pass);
             ASSERT_EQ(dotted.size(), static_cast<size_t>(c.arcs));
+            if (c.arc_from.x > 0) {
+                // The first arc starts at the multiplier's anchor, whatever the problem.
+                const lesson::Anchor ends[] = {{dotted[0].front().x1, dotted[0].front().y1},
+                                               {dotted[0].back().x1, dotted[0].back().y1}};
+                bool found = false;
+                for (auto& e : ends) found |= std::abs(e.x - c.arc_from.x) < 0.01 && std::abs(e.y - c.arc_from.y) < 0.01;
+                EXPECT_TRUE(found) << "first arc from " << ends[0].x << "," << ends[0].y << " / " << ends[1].x << ","
+                                   << ends[1].y;
+            }
             for (auto& a : dotted) {
                 EXPECT_EQ(a.size(), 181u);
                 EXPECT_TRUE(above_chord(a)) << "arc from " << a.front().x1 << "," << a.front().y1;

@@ -7,7 +7,7 @@ namespace cw::kelvane4 {
 using lesson::Fragment;
 using lesson::Place;
 
-// Writes XI1, XI2, YI1, X, Y, CCC1; erases the whole window.
+// Reads nothing; writes XI1, XI2, YI1, CCC1, X, Y; clobbers what the typesetter and WAIT_ANY_KEY clobber.
 void SHOW_ANSWERS_QUESTION_8(Program& g) {
     const Place label = Place::NextProblem, problem = Place::Continue, answer = Place::Working;
     static const char* const left[][3] = {
@@ -36,7 +36,7 @@ void SHOW_ANSWERS_QUESTION_8(Program& g) {
     lesson::play_page(g, "問8 解答", page, {108, 30, -72, 60, 60, 60, 648});
 }
 
-// Writes XI1, XI2, YI1, X, Y, CCC1; erases the whole window.
+// Reads nothing; writes XI1, XI2, YI1, CCC1, X, Y; clobbers what the typesetter and WAIT_ANY_KEY clobber.
 void SHOW_ANSWERS_QUESTION_9(Program& g) {
     lesson::play_page(g, "問9 解答",
                       {

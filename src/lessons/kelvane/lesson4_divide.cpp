@@ -24,8 +24,7 @@ using lesson::rnd_int;
 // RAB$(1) and the fraction routine's outputs.
 void make_example7_number_problem(Program& g) { detail::draw_division_by_number(g, true); }
 
-// Reads the panel; writes the tables, RAB$(1), X(1..3), Y(1..3), U(1..4),
-// V(1..4), LLT, LE, BUN, the layout cursor and AINP; returns YI1 = YHAJIME + 350.
+// Reads XKARA..YMADE, XHAJIME, YHAJIME; writes T(), T$(), F(1), RAB$(1), X(1..4), Y(1..3), U(1..4), V(1..4), LE, LLT, BUN, AINP, XI1, XI2, YI1 = YHAJIME + 350; clobbers P, II, A$, the arc inputs.
 void DRILL_POLY_DIVIDED_BY_NUMBER(Kelvane& g) {
     lesson::drill(g, [&] {
         make_example7_number_problem(g);
@@ -74,8 +73,7 @@ void make_example7_fraction_problem(Program& g) {
     }
 }
 
-// Reads the panel; writes the tables, RAB$(1), X$(1), X$(2), U(1..4),
-// V(1..4), LEU, LES, the layout cursor and AINP; returns YI1 = YHAJIME + 260.
+// Reads XKARA..YMADE, XHAJIME, YHAJIME; writes T(), T$(), F(), F$(11), RAB$(1), X$(1..2), A2$, A3$, X(1..4), U(1..4), V(1..4), LEU, LES, AINP, XI1, XI2, YI1 = YHAJIME + 260; clobbers P, II, A$, DS, DB.
 void DRILL_POLY_DIVIDED_BY_FRACTION(Kelvane& g) {
     lesson::drill(g, [&] {
         make_example7_fraction_problem(g);
@@ -131,8 +129,7 @@ void DRILL_POLY_DIVIDED_BY_FRACTION(Kelvane& g) {
 // ---------------------------------------------------------------------------
 // The step
 
-// Reads YI1 after the drills; writes HIDARI, MIGI, UE, SITA, NAKA1, the
-// panel, the layout cursor and AINP; leaves the draw width 5.
+// Reads what the drills leave in XI1, YI1; writes HIDARI, MIGI, UE, SITA, NAKA1, the panel, the layout cursor, AINP = 1, the draw width 5; clobbers what the drills clobber.
 void SHOW_DIVISION_STEP(Kelvane& g) {
     lesson::erase(g, 0, 0, 1320, 1300);
     g.HIDARI = 40;

@@ -11,16 +11,16 @@ namespace cw::kelvane4 {
 
 using lesson::put;
 
-// Reads nothing; runs the goal screen and then the sub-menu loop.
+// Reads nothing; writes what the goal screen and the sub-menu write; returns when item 8 is chosen.
 void START_LESSON4(Kelvane& g) {
     SHOW_LESSON_GOAL(g);
     SHOW_LESSON4_MENU(g);
 }
 
-// Writes XI1, XI2, YI1, X, Y, CCC1; erases the whole window.
+// Reads nothing; writes XI1 = 44, XI2, YI1 = 305, CCC1 = 0, X, Y; clobbers what the typesetter clobbers.
 void SHOW_LESSON_GOAL(Program& g) { lesson::goal_screen(g, {"多項式と数の乗法や除法ができるようになろう。"}); }
 
-// Reads AINP; writes SENTAKU, AINP = 10 after each entry; returns on item 8.
+// Reads AINP; writes SENTAKU, AINP = 10 after each entry; clobbers what the steps clobber; returns on item 8.
 void SHOW_LESSON4_MENU(Kelvane& g) {
     auto step = [&g](void (*fn)(Kelvane&)) { return [&g, fn](Program&) { fn(g); }; };
     lesson::run_submenu(g, "①復習課題　②復分配　③復逆数　④乗法　⑤問8　⑥除法　⑦問9　⑧終了",
@@ -74,8 +74,7 @@ void dimension_arc(Program& g, float x0, float y0, float x1, float y1, float hou
 
 }  // namespace
 
-// Writes the layout cursor, X(1..3), Y(1), JJ, II, the cell and arc inputs;
-// leaves the draw width 5.
+// Reads nothing; writes the layout cursor, YI2, YI3, X(1..3), Y(1), JJ, II, the cell and arc inputs, the draw width 5; clobbers what DRAW_CELL and the arcs clobber.
 void SHOW_FLOWER_BED_REVIEW(Kelvane& g) {
     detail::reveal(g, {
         [&] {

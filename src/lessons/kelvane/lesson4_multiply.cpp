@@ -64,8 +64,7 @@ void three_products(Kelvane& g, const std::array<float, 3>& heights, float side,
 
 }  // namespace
 
-// Reads the panel and FMAESU; writes FMAESU, the tables, A1$..A3$,
-// X(1..4), Y(1..4), the layout cursor and AINP; returns YI1 = YHAJIME + 60.
+// Reads XKARA..YMADE, XHAJIME, YHAJIME, FMAESU; writes FMAESU, T(), T$(), A1$..A3$, X(1..4), Y(1..4), XI1..XI3, YI3, AINP, YI1 = YHAJIME + 60; clobbers P, A$, the arc inputs.
 void RUN_EXAMPLE6_NUMBER_TIMES_POLYNOMIAL(Kelvane& g) {
     lesson::drill(g, [&] {
         make_example6_problem(g, false);
@@ -85,8 +84,7 @@ void RUN_EXAMPLE6_NUMBER_TIMES_POLYNOMIAL(Kelvane& g) {
     });
 }
 
-// Reads the panel and FMAESU; writes FMAESU, the tables, A1$..A3$,
-// X(1..4), Y(1..4), the layout cursor and AINP; returns YI1 = YHAJIME + 60.
+// Reads XKARA..YMADE, XHAJIME, YHAJIME, FMAESU; writes FMAESU, T(), T$(), A1$..A3$, X(1..4), Y(1..4), XI1..XI3, YI3, AINP, YI1 = YHAJIME + 60; clobbers P, A$, the arc inputs.
 void DRILL_POLY_TIMES_NUMBER(Kelvane& g) {
     lesson::drill(g, [&] {
         make_example6_problem(g, true);
@@ -105,8 +103,7 @@ void DRILL_POLY_TIMES_NUMBER(Kelvane& g) {
     });
 }
 
-// Reads the panel; writes the tables, RAB$(1), X(1..4), Y(1..3), U(1..4),
-// V(1..4), LLT, LE, BUN, the layout cursor and AINP; returns YI1 = YHAJIME + 250.
+// Reads XKARA..YMADE, XHAJIME, YHAJIME; writes T(), T$(), F(1), RAB$(1), X(1..4), Y(1..3), U(1..4), V(1..4), LE, LLT, BUN, AINP, XI1, XI2, YI1 = YHAJIME + 250; clobbers P, II, A$, DS, DB.
 void DRILL_FRACTION_TIMES_POLY(Kelvane& g) {
     lesson::drill(g, [&] {
         make_example6_fraction_problem(g);
@@ -130,8 +127,7 @@ void DRILL_FRACTION_TIMES_POLY(Kelvane& g) {
 // ---------------------------------------------------------------------------
 // The step
 
-// Reads YI1 after the drills; writes HIDARI, MIGI, UE, SITA, NAKA1..3, the
-// panel, the layout cursor and AINP; leaves the draw width 5.
+// Reads what the drills leave in YI1; writes HIDARI, MIGI, UE, SITA, NAKA1..3, the panel, the layout cursor, AINP = 1, the draw width 5; clobbers what the drills clobber.
 void STEP_MULTIPLICATION(Kelvane& g) {
     lesson::erase_by(g, 0, 0, 1320, 1300);
     g.HIDARI = 40;

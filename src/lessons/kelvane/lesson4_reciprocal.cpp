@@ -37,9 +37,7 @@ void reciprocal_summary(Program& g) {
 
 }  // namespace
 
-// Reads nothing; writes the screen from (0, 0), U(1..4), V(1..4), U(31),
-// V(31), X(1..3), Y(1..3), the tables, RAB$(1), LLT, LE, BUN, the layout
-// cursor and AINP; leaves the draw width 5.
+// Reads nothing; writes T(), T$(), F(1), RAB$(1), X(1..3), Y(1..3), U(1..4), V(1..4), U(31), V(31), LE, LLT, BUN, the layout cursor, AINP = 1, the draw width 5; clobbers P, A$, the arc inputs.
 void STEP_REVIEW_RECIPROCAL(Kelvane& g) {
     lesson::erase_by(g, 0, 0, 1760, 1300);
     lesson::cursor(g, 40, 40 + 27, 30);

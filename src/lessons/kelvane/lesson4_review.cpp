@@ -50,8 +50,7 @@ void make_review1_problem(Program& g) {
     draw_letter(g);
 }
 
-// Reads nothing; writes the screen from (0, 0), the tables, X(1..3), Y(1..3),
-// the layout cursor and AINP; leaves the draw width 5 and YI1 = 200.
+// Reads nothing; writes T(), T$(), X$(1..5), X(1..3), Y(1..3), XI3, YI3, the layout cursor (YI1 = 200), AINP, the draw width 5, then what reviews 2 and 3 write; clobbers P, the arc inputs.
 void STEP_REVIEW_DISTRIBUTION(Kelvane& g) {
     lesson::erase_by(g, 0, 0, 1760, 1300);
     g.pf.SETDRAWWIDTH(5);
@@ -99,8 +98,7 @@ void make_review2_problem(Program& g) {
     if (g.T_a(11) < 0) g.T_sa(11) = "(" + g.T_sa(11) + ")";
 }
 
-// Reads YI1 (review 1's answer line); writes U(1), V(1), X(1..3), Y(1..3),
-// X(31), Y(31), the tables, the layout cursor, NO and AINP.
+// Reads YI1 (review 1's answer line); writes U(1), V(1), T(), T$(), X$(1..5), X(1..3), Y(1..3), X(31), Y(31), the layout cursor, NO = 1, AINP, then what review 3 writes; clobbers P, the arc inputs.
 void RUN_DISTRIBUTIVE_REVIEW_2(Kelvane& g) {
     WAIT_ANY_KEY(g);
     g.U_a(1) = 40;
@@ -143,8 +141,7 @@ void RUN_DISTRIBUTIVE_REVIEW_2(Kelvane& g) {
 void make_review3_problem(Program& g) { detail::draw_fraction_times_binomial(g, false); }
 
 
-// Reads nothing; writes U(1..4), V(1..4), U(31), V(31), X(1..4), Y(1..3),
-// the tables, RAB$(1), LLT, LE, BUN, the layout cursor and AINP.
+// Reads nothing; writes U(1..4), V(1..4), U(31), V(31), T(), T$(), F(1), RAB$(1), X(1..4), Y(1..3), LE, LLT, BUN, the layout cursor, AINP = 1; clobbers P, II, A$, the arc inputs.
 void RUN_DISTRIBUTIVE_REVIEW_3(Kelvane& g) {
     WAIT_ANY_KEY(g);
     g.U_a(1) = 600;
