@@ -99,7 +99,7 @@ TEST_P(Drill, WorkedLinesAnswersStrokesAndArcs) {
         run.run(c.run);
         auto all = passes(run.record());
         ASSERT_EQ(all.size(), static_cast<size_t>(c.skip + count)) << "seed " << seed;
-        EXPECT_EQ(run.h.backend.keys_left(), 0u);
+        EXPECT_EQ(run.keys_left(), 0u);
 
         std::set<std::string> answers;
         for (size_t k = static_cast<size_t>(c.skip); k < all.size(); ++k) {

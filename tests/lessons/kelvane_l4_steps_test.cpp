@@ -46,12 +46,7 @@ void expect_at(const std::vector<DrawOp>& ops, const std::string& s, float x, fl
     EXPECT_EQ(op->c, c) << s;
 }
 // The whole program from its main menu until the keys run out.
-void run_whole(LessonRun& r) {
-    try {
-        run_program(r.h.g);
-    } catch (const KeysExhausted&) {
-    }
-}
+void run_whole(LessonRun& r) { EXPECT_EQ(r.run_program(), test::Ending::KeysOut); }
 
 // ---------------------------------------------------------------------------
 // Entry and sub-menu
@@ -63,7 +58,7 @@ TEST(Lesson4Menu, GoalOnceThenOutOfRangeEntriesAskAgainAndEightLeaves) {
     EXPECT_EQ(count_expr(ops, "<めあて>"), 1);
     expect_at(ops, "多項式と数の乗法や除法ができるようになろう。", 44, 305, 0);
     EXPECT_EQ(count_prompt(ops, kMenu4), 6) << "five entries asked again, then 8";
-    EXPECT_EQ(r.h.g.SENTAKU, 8);
+    EXPECT_EQ(r.g.SENTAKU, 8);
     // After 8 the main menu is drawn again (once at start-up, once after the lesson).
     int titles = 0;
     for (auto& op : ops)
@@ -135,7 +130,7 @@ TEST(Lesson4FlowerBed, NineKeysTextsCellsAndArcs) {
         EXPECT_TRUE(above_chord(dotted[k]));
         EXPECT_EQ(dotted[k].back().x1, 574);
     }
-    EXPECT_EQ(r.h.pf.GETDRAWWIDTH(), 5);
+    EXPECT_EQ(r.pf.GETDRAWWIDTH(), 5);
 }
 
 // ---------------------------------------------------------------------------
@@ -218,7 +213,7 @@ TEST(Lesson4Reciprocal, NoteSummaryAndItsArcs) {
         EXPECT_NEAR(lo, 150, 0.01);
         EXPECT_NEAR(hi, n == 0 ? 210 : 258, 0.01);
     }
-    EXPECT_EQ(r.h.g.AINP, 1);
+    EXPECT_EQ(r.g.AINP, 1);
 }
 
 // ---------------------------------------------------------------------------

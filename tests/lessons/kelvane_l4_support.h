@@ -12,44 +12,27 @@
 
 #include "lessons/kelvane/kelvane.h"
 #include "shell/shell.h"
-#include "support/harness.h"
+#include "support/lesson_fixture.h"
 
 namespace cw::l4test {
 
-inline const char* const kNextStep = "次のステップは１を入力。";
-inline const char* const kAnyKey = "何かキーを押して下さい。";
-
-// n ordinary key presses.
-inline std::string keys(int n) { return std::string(static_cast<size_t>(n), 'k'); }
-// A number and Enter at the number entry.
-inline std::string enter(const std::string& number) { return number + "\r"; }
-// `count` problems of a drill that waits `waits` times per problem: "2" after
-// each problem but the last, "1" after the last.
-inline std::string drill_keys(int waits, int count) {
-    std::string k;
-    for (int i = 0; i < count; ++i) k += keys(waits) + enter(i + 1 < count ? "2" : "1");
-    return k;
-}
+using test::drill_keys;
+using test::enter;
+using test::kAnyKey;
+using test::keys;
+using test::kNextStep;
 
 // A started Kelvane with scripted keys and a fixed random seed.
-struct LessonRun {
-    explicit LessonRun(const std::string& script, int seed = 1) : h("kelvane", script) {
-        INITIALIZE_PROGRAM(h.g);
-        h.pf.RANDOMIZE(seed);
-        h.pf.clear_record();
+struct LessonRun : test::LessonFixture {
+    explicit LessonRun(const std::string& script, int seed_value = 1) : LessonFixture("kelvane", script) {
+        seed(seed_value);
     }
-    Kelvane& k() { return static_cast<Kelvane&>(h.g); }
+    Kelvane& k() { return test::as<Kelvane>(*this); }
     // Runs fn; true when it came back, false when the keys ran out first.
     bool run(const std::function<void(Kelvane&)>& fn) {
-        try {
-            fn(k());
-            return true;
-        } catch (const KeysExhausted&) {
-            return false;
-        }
+        return LessonFixture::run([&](Program&) { fn(k()); });
     }
-    const std::vector<DrawOp>& record() const { return h.pf.record(); }
-    test::Harness h;
+    const std::vector<DrawOp>& record() const { return pf.record(); }
 };
 
 // The record cut at every next-step question: pass k holds what was drawn

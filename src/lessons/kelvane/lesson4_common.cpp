@@ -91,6 +91,22 @@ void cancel_and_solve(Program& g, const std::string& letter, bool bracketed) {
 
 }  // namespace
 
+namespace {
+
+// The k-th product of a fraction's distribution, continuing the products
+// line: RAB$(1) + "*", whose denominator anchor goes to U(2k), V(2k), then
+// `term`, whose start goes to U(2k - 1), V(2k - 1).
+void fraction_product(Program& g, int k, const std::string& term) {
+    cont(g, 0, g.RAB_sa(1) + "*");
+    g.U_a(2 * k) = g.TBBOYAKX;
+    g.V_a(2 * k) = g.TBBOYAKY;
+    g.U_a(2 * k - 1) = g.XI2;
+    g.V_a(2 * k - 1) = g.YI1;
+    cont(g, 0, term);
+}
+
+}  // namespace
+
 void fraction_solution(Program& g, const std::string& letter) {
     reveal(g, {
         [&] {
@@ -98,12 +114,7 @@ void fraction_solution(Program& g, const std::string& letter) {
             if (g.T_a(2) < 0) PARENTHESIZE_IF_NEGATIVE(g);
             g.T_sa(22) = g.A_s;
             put(g, g.XI1, g.YI1 + 90, 0, "=");
-            cont(g, 0, g.RAB_sa(1) + "*");
-            g.U_a(2) = g.TBBOYAKX;
-            g.V_a(2) = g.TBBOYAKY;
-            g.U_a(1) = g.XI2;
-            g.V_a(1) = g.YI1;
-            cont(g, 0, g.T_sa(22));
+            fraction_product(g, 1, g.T_sa(22));
         },
         [&] { lesson::distribution_arc(g, {g.X_a(1), g.Y_a(1) - 20}, {g.X_a(3), g.Y_a(1)}, 2, 7, -1); },
         [&] {
@@ -114,12 +125,7 @@ void fraction_solution(Program& g, const std::string& letter) {
             else
                 PARENTHESIZE_IF_NEGATIVE(g);
             g.T_sa(23) = g.A_s;
-            cont(g, 0, g.RAB_sa(1) + "*");
-            g.U_a(4) = g.TBBOYAKX;
-            g.V_a(4) = g.TBBOYAKY;
-            g.U_a(3) = g.XI2;
-            g.V_a(3) = g.YI1;
-            cont(g, 0, g.T_sa(23));
+            fraction_product(g, 2, g.T_sa(23));
         },
     });
     WAIT_ANY_KEY(g);

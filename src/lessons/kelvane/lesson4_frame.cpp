@@ -1,5 +1,4 @@
 // Lesson 4: its entry, goal screen and sub-menu, and the flower-bed review.
-#include "figures/figures.h"
 #include "lessons/kelvane/lesson4.h"
 #include "lessons/draws.h"
 #include "lessons/kelvane/lesson4_common.h"
@@ -56,20 +55,19 @@ void cell_block(Kelvane& g, float x0, float cols, float w, float fill, const std
 void bed(Kelvane& g, const std::string& text) { cell_block(g, 0, 2, 88, 13, text); }
 void strip(Kelvane& g, const std::string& text) { cell_block(g, 176, 1, 70, 11, text); }
 
-// A labelled dimension arc in dot colour 3 with its label in colour 0.
-void dimension_arc(Program& g, float x0, float y0, float x1, float y1, float houkou, float haba,
+// A labelled dimension arc in dot colour 3, 16 high, with its label in colour 0.
+void dimension_arc(Program& g, lesson::Anchor from, lesson::Anchor to, float side, float step,
                    const std::string& label) {
-    g.ZX0 = x0;
-    g.ZY0 = y0;
-    g.ZX1 = x1;
-    g.ZY1 = y1;
-    g.HOUKOU = houkou;
-    g.TAKASA = 1;
-    g.HABA = haba;
-    g.CCC2 = 3;
-    g.CCC1 = 0;
-    g.AAA_s = label;
-    DRAW_DIMENSION_ARC(g);
+    lesson::Arc a;
+    a.from = from;
+    a.to = to;
+    a.height = 1;
+    a.colour = 3;
+    a.side = side;
+    a.step = step;
+    a.label = label;
+    a.label_colour = 0;
+    lesson::draw_arc(g, a);
 }
 
 }  // namespace
@@ -85,12 +83,12 @@ void SHOW_FLOWER_BED_REVIEW(Kelvane& g) {
             put(g, g.XI1, g.YI1 + 60, 0, "横を1mだけのばしたときの花壇の面積を求めなさい。");
             g.YI3 = g.YI1 + 120;
             bed(g, "");
-            dimension_arc(g, 180, 210, 180, 420, 1, 2, "3m");
-            dimension_arc(g, 180, 210, 356, 210, -1, 1, "2am");
+            dimension_arc(g, {180, 210}, {180, 420}, 1, 2, "3m");
+            dimension_arc(g, {180, 210}, {356, 210}, -1, 1, "2am");
         },
         [&] {
             strip(g, "");
-            dimension_arc(g, 356, 210, 426, 210, -1, 2, "1m");
+            dimension_arc(g, {356, 210}, {426, 210}, -1, 2, "1m");
         },
         [&] { put(g, g.XI1 + 440, g.YI1 + 60, 5, "<式>"); },
         [&] {
