@@ -45,6 +45,15 @@ void expect_at(const std::vector<DrawOp>& ops, const std::string& s, float x, fl
     EXPECT_EQ(op->y1, y) << s;
     EXPECT_EQ(op->c, c) << s;
 }
+// The last text drawn is s at (x, y), in colour c when given.
+void expect_last(const std::vector<DrawOp>& ops, const std::string& s, float x, float y, int c = -1) {
+    const DrawOp* op = last_expr(ops);
+    ASSERT_NE(op, nullptr);
+    EXPECT_EQ(op->s, s);
+    EXPECT_EQ(op->x1, x);
+    EXPECT_EQ(op->y1, y);
+    if (c >= 0) EXPECT_EQ(op->c, c);
+}
 // The whole program from its main menu until the keys run out.
 void run_whole(LessonRun& r) { EXPECT_EQ(r.run_program(), test::Ending::KeysOut); }
 
@@ -145,11 +154,7 @@ TEST(Lesson4Reviews, ReviewTwoIsEnteredOnceAndTheStepEndsWithItsNote) {
     expect_at(ops, "復3 次の計算をしなさい。", 600, 30, 0);
     // Waits: 4 per review-1 and review-2 problem, 8 per review-3 problem, one before each later review.
     EXPECT_EQ(count_prompt(ops, kAnyKey), 2 * 4 + 1 + 3 * 4 + 1 + 2 * 8);
-    ASSERT_NE(last_expr(ops), nullptr);
-    EXPECT_EQ(last_expr(ops)->s, "分配法則で（　）をはずし、約分する。");
-    EXPECT_EQ(last_expr(ops)->x1, 600);
-    EXPECT_EQ(last_expr(ops)->y1, 400);
-    EXPECT_EQ(last_expr(ops)->c, 5);
+    expect_last(ops, "分配法則で（　）をはずし、約分する。", 600, 400, 5);
 }
 
 TEST(Lesson4Reviews, ReviewTwoDrawsInThePartsOrder) {
@@ -281,11 +286,7 @@ TEST(Lesson4Multiplication, ScreenRowsSummaryAndAssignment) {
     expect_at(ops, "(a+b)*c=ac+bc", 600, 460, 7);
     expect_at(ops, "c(a+b)=ac+bc", 600, 510, 7);
     expect_at(ops, "※cが分数の場合でも同じ", 600, 560, 5);
-    ASSERT_NE(last_expr(ops), nullptr);
-    EXPECT_EQ(last_expr(ops)->s, "教科書P15 問8　をしなさい。");
-    EXPECT_EQ(last_expr(ops)->x1, 44);
-    EXPECT_EQ(last_expr(ops)->y1, 600);
-    EXPECT_EQ(last_expr(ops)->c, 7);
+    expect_last(ops, "教科書P15 問8　をしなさい。", 44, 600, 7);
     // Labels of the six runs, in order.
     std::vector<std::pair<float, float>> labels;
     for (auto& op : ops)
@@ -312,10 +313,7 @@ TEST(Lesson4Division, RuleSummaryAndAssignmentWhateverTheProblemCount) {
         expect_at(ops, "逆数にして、分配法則を使う", 640, 410, 5);
         expect_at(ops, "①(a+b)/c=(a+b)*ﾀ1/cﾀ", 640, 480, 0);
         expect_at(ops, "②(a+b)/ﾀd/cﾀ=(a+b)*ﾀc/dﾀ", 640, 550, 0);
-        ASSERT_NE(last_expr(ops), nullptr);
-        EXPECT_EQ(last_expr(ops)->s, "教科書P15 問9　をしなさい。");
-        EXPECT_EQ(last_expr(ops)->x1, 44);
-        EXPECT_EQ(last_expr(ops)->y1, 570);
+        expect_last(ops, "教科書P15 問9　をしなさい。", 44, 570);
         // The fraction drills' erases, by the step and by each problem.
         int right = 0, left = 0;
         for (auto& op : ops) {
@@ -375,11 +373,7 @@ TEST(Lesson4Answers, KeyCountsStagesAndLastLines) {
         size_t texts = 0;
         for (auto& op : ops) texts += op.op == Op::Expr;
         EXPECT_EQ(texts, c.texts);
-        ASSERT_NE(last_expr(ops), nullptr);
-        EXPECT_EQ(last_expr(ops)->s, c.last);
-        EXPECT_EQ(last_expr(ops)->x1, c.lx);
-        EXPECT_EQ(last_expr(ops)->y1, c.ly);
-        EXPECT_EQ(last_expr(ops)->c, 5);
+        expect_last(ops, c.last, c.lx, c.ly, 5);
         // Every worked line equals its exercise, and the answers keep the writing rules.
         oracle::Poly exercise;
         for (auto& op : ops) {

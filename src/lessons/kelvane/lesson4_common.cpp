@@ -25,6 +25,12 @@ void start_problem(Kelvane& g) {
     g.YI1 = g.YHAJIME;
 }
 
+void anchored(Program& g, int k, float dx, float c, const std::string& code) {
+    g.X_a(k) = g.XI2 + dx;
+    g.Y_a(k) = g.YI1;
+    cont(g, c, code);
+}
+
 void reveal(Program& g, const std::vector<std::function<void()>>& stages) {
     for (size_t i = 0; i < stages.size(); ++i) {
         if (i > 0) WAIT_ANY_KEY(g);
@@ -135,15 +141,9 @@ void fraction_solution(Program& g, const std::string& letter) {
 void division_solution(Program& g, const std::string& letter) {
     WAIT_ANY_KEY(g);
     put(g, g.XI1, g.YI1 + 100, 0, "=(");
-    g.X_a(2) = g.XI2 + 27;
-    g.Y_a(2) = g.YI1;
-    cont(g, 0, g.T_sa(2) + "x");
-    g.X_a(3) = g.XI2 + 27;
-    g.Y_a(3) = g.YI1;
-    cont(g, 0, g.T_sa(3) + letter + ")*");
-    g.X_a(1) = g.XI2 + 27;
-    g.Y_a(1) = g.YI1;
-    cont(g, 0, g.RAB_sa(1));
+    anchored(g, 2, 27, 0, g.T_sa(2) + "x");
+    anchored(g, 3, 27, 0, g.T_sa(3) + letter + ")*");
+    anchored(g, 1, 27, 0, g.RAB_sa(1));
     WAIT_ANY_KEY(g);
     lesson::measure(g, "(-");
     if (g.T_a(1) < 0) g.X_a(1) += g.LLT;

@@ -21,6 +21,10 @@ void set_panel(Kelvane& g, const Panel& p);
 // A new problem in the panel: erases its box; XI1 = XHAJIME, YI1 = YHAJIME.
 void start_problem(Kelvane& g);
 
+// Continues the line with `code` in colour c, after keeping the anchor of
+// the fragment dx into it: X(k) = XI2 + dx, Y(k) = YI1.
+void anchored(Program& g, int k, float dx, float c, const std::string& code);
+
 // Runs the first stage at once and every later stage after its own WAIT_ANY_KEY.
 void reveal(Program& g, const std::vector<std::function<void()>>& stages);
 

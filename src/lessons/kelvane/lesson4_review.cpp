@@ -25,6 +25,15 @@ void draw_letter(Program& g) {
     g.X_sa(1) = g.X_sa(to_int(g.P));
 }
 
+// The two arcs and products of reviews 1 and 2, the answer line 70 below
+// the problem's (T$(4) and the letter, then T$(5)); XI2, YI1 keep the pen
+// after the answer.
+void two_products(Kelvane& g, const detail::ArcTo& first, const detail::ArcTo& second) {
+    detail::reveal_products(g, {first, second}, {"=" + g.T_sa(4) + g.X_sa(1), g.T_sa(5)}, g.XI1, g.YI1 + 70);
+    g.XI2 = g.XI3;
+    g.YI1 = g.YI3;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -62,18 +71,10 @@ void STEP_REVIEW_DISTRIBUTION(Kelvane& g) {
         g.X_a(1) = g.XI1 + 27 + 10;
         g.Y_a(1) = g.YI1;
         put(g, g.XI1 + 27, g.YI1, 0, g.T_sa(1) + "(");
-        g.X_a(2) = g.XI2 + 10;
-        g.Y_a(2) = g.YI1;
-        cont(g, 0, g.T_sa(2) + g.X_sa(1));
-        g.X_a(3) = g.XI2 + 20;
-        g.Y_a(3) = g.YI1;
-        cont(g, 0, g.T_sa(3) + ")");
-        detail::reveal_products(g,
-                                {{{g.X_a(1), g.Y_a(1)}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1},
-                                 {{g.X_a(1), g.Y_a(1)}, {g.X_a(3), g.Y_a(1)}, 2, 7, -1}},
-                                {"=" + g.T_sa(4) + g.X_sa(1), g.T_sa(5)}, g.XI1, g.YI1 + 70);
-        g.XI2 = g.XI3;
-        g.YI1 = g.YI3;
+        detail::anchored(g, 2, 10, 0, g.T_sa(2) + g.X_sa(1));
+        detail::anchored(g, 3, 20, 0, g.T_sa(3) + ")");
+        two_products(g, {{g.X_a(1), g.Y_a(1)}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1},
+                     {{g.X_a(1), g.Y_a(1)}, {g.X_a(3), g.Y_a(1)}, 2, 7, -1});
     });
     RUN_DISTRIBUTIVE_REVIEW_2(g);
 }
@@ -116,19 +117,11 @@ void RUN_DISTRIBUTIVE_REVIEW_2(Kelvane& g) {
         g.X_a(1) = g.XI1 + 27 + 40;
         g.Y_a(1) = g.YI1;
         put(g, g.XI1 + 27, g.YI1, 0, "(" + g.T_sa(2) + g.X_sa(1));
-        g.X_a(2) = g.XI2 + 10;
-        g.Y_a(2) = g.YI1;
-        cont(g, 0, g.T_sa(3) + ")*");
-        g.X_a(3) = g.XI2 + 20;
-        g.Y_a(3) = g.YI1;
-        cont(g, 0, g.T_sa(11));
+        detail::anchored(g, 2, 10, 0, g.T_sa(3) + ")*");
+        detail::anchored(g, 3, 20, 0, g.T_sa(11));
         if (g.T_a(1) < 0) g.X_a(3) += 27;
-        detail::reveal_products(g,
-                                {{{g.X_a(1), g.Y_a(1)}, {g.X_a(3), g.Y_a(1)}, 2, 9, -1},
-                                 {{g.X_a(2), g.Y_a(2)}, {g.X_a(3), g.Y_a(2)}, 1, 7, -1}},
-                                {"=" + g.T_sa(4) + g.X_sa(1), g.T_sa(5)}, g.XI1, g.YI1 + 70);
-        g.XI2 = g.XI3;
-        g.YI1 = g.YI3;
+        two_products(g, {{g.X_a(1), g.Y_a(1)}, {g.X_a(3), g.Y_a(1)}, 2, 9, -1},
+                     {{g.X_a(2), g.Y_a(2)}, {g.X_a(3), g.Y_a(2)}, 1, 7, -1});
     });
     RUN_DISTRIBUTIVE_REVIEW_3(g);
 }
@@ -161,12 +154,8 @@ void RUN_DISTRIBUTIVE_REVIEW_3(Kelvane& g) {
         g.Y_a(1) = g.YI1;
         put(g, g.XI1 + 40, g.YI1, 0, g.RAB_sa(1) + "(");
         g.YI2 = g.YI1;
-        g.X_a(2) = g.XI2 + 27;
-        g.Y_a(2) = g.YI1;
-        cont(g, 0, g.T_sa(2) + "x");
-        g.X_a(3) = g.XI2 + 27;
-        g.Y_a(3) = g.YI1;
-        cont(g, 0, g.T_sa(3) + ")");
+        detail::anchored(g, 2, 27, 0, g.T_sa(2) + "x");
+        detail::anchored(g, 3, 27, 0, g.T_sa(3) + ")");
         WAIT_ANY_KEY(g);
         lesson::distribution_arc(g, {g.X_a(1), g.Y_a(1) - 20}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1);
         WAIT_ANY_KEY(g);
