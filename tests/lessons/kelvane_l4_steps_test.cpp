@@ -52,7 +52,9 @@ void expect_last(const std::vector<DrawOp>& ops, const std::string& s, float x, 
     EXPECT_EQ(op->s, s);
     EXPECT_EQ(op->x1, x);
     EXPECT_EQ(op->y1, y);
-    if (c >= 0) EXPECT_EQ(op->c, c);
+    if (c >= 0) {
+        EXPECT_EQ(op->c, c);
+    }
 }
 // The whole program from its main menu until the keys run out.
 void run_whole(LessonRun& r) { EXPECT_EQ(r.run_program(), test::Ending::KeysOut); }
