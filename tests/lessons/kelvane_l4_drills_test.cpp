@@ -10,8 +10,8 @@
 #include <set>
 
 #include "lessons/kelvane/lesson4.h"
-#include "lessons/marks.h"
 #include "lessons/kelvane_l4_support.h"
+#include "lessons/marks.h"
 #include "support/oracle.h"
 
 namespace cw {

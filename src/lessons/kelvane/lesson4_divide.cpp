@@ -1,8 +1,8 @@
 // Lesson 4, step ⑥: example 7 in two panels, with its drills (ax+by)÷c and
 // (aa+bb)÷(F1/T1), both worked as products with the reciprocal.
 #include "exprstr/exprstr.h"
-#include "lessons/kelvane/lesson4.h"
 #include "lessons/draws.h"
+#include "lessons/kelvane/lesson4.h"
 #include "lessons/kelvane/lesson4_common.h"
 #include "lessons/panels.h"
 #include "platform/basic.h"

@@ -1,6 +1,6 @@
 // Lesson 4: its entry, goal screen and sub-menu, and the flower-bed review.
-#include "lessons/kelvane/lesson4.h"
 #include "lessons/draws.h"
+#include "lessons/kelvane/lesson4.h"
 #include "lessons/kelvane/lesson4_common.h"
 #include "lessons/panels.h"
 #include "shell/shell.h"

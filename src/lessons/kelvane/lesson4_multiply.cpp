@@ -3,8 +3,8 @@
 #include <array>
 
 #include "exprstr/exprstr.h"
-#include "lessons/kelvane/lesson4.h"
 #include "lessons/draws.h"
+#include "lessons/kelvane/lesson4.h"
 #include "lessons/kelvane/lesson4_common.h"
 #include "lessons/panels.h"
 #include "platform/basic.h"

@@ -1,8 +1,8 @@
 // Lesson 4, step ③: review 4, (ax+b)÷c worked as (ax+b)×1/c, and the
 // summary of multiplying and dividing by a number.
 #include "exprstr/exprstr.h"
-#include "lessons/kelvane/lesson4.h"
 #include "lessons/draws.h"
+#include "lessons/kelvane/lesson4.h"
 #include "lessons/kelvane/lesson4_common.h"
 #include "lessons/panels.h"
 #include "platform/basic.h"

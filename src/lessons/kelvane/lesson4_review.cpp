@@ -1,8 +1,8 @@
 // Lesson 4, step ②: reviews 1 to 3 of the distributive law on one screen:
 // c(ax+b) at the top left, (ax+b)×c below it, (n/d)(ax+b) on the right.
 #include "exprstr/exprstr.h"
-#include "lessons/kelvane/lesson4.h"
 #include "lessons/draws.h"
+#include "lessons/kelvane/lesson4.h"
 #include "lessons/kelvane/lesson4_common.h"
 #include "lessons/panels.h"
 #include "platform/basic.h"
