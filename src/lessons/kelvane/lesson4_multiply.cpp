@@ -48,7 +48,6 @@ void make_example6_problem(Kelvane& g, bool multiplier_after) {
 // RAB$(1) and the fraction routine's outputs.
 void make_example6_fraction_problem(Program& g) { detail::draw_fraction_times_binomial(g, true); }
 
-
 namespace {
 
 // The reveal of example 6 ① and ②: arcs in colours 9, 7, 11 and the given
@@ -57,8 +56,10 @@ namespace {
 void three_products(Kelvane& g, const std::array<float, 3>& heights, float side, float dy) {
     std::vector<detail::ArcTo> arcs;
     const float colours[] = {9, 7, 11};
-    for (size_t k = 0; k < 3; ++k)
-        arcs.push_back({{g.X_a(1), g.Y_a(1)}, {g.X_a(static_cast<int>(k) + 2), g.Y_a(1)}, heights[k], colours[k], side});
+    for (int k = 0; k < 3; ++k) {
+        const auto i = static_cast<size_t>(k);
+        arcs.push_back({{g.X_a(1), g.Y_a(1)}, {g.X_a(k + 2), g.Y_a(1)}, heights[i], colours[i], side});
+    }
     detail::reveal_products(g, arcs, {"=" + g.T_sa(5) + "x", g.T_sa(6) + "y", g.T_sa(7)}, g.XI1, g.YI1 + dy);
 }
 
@@ -70,16 +71,11 @@ void RUN_EXAMPLE6_NUMBER_TIMES_POLYNOMIAL(Kelvane& g) {
         make_example6_problem(g, false);
         detail::start_problem(g);
         put(g, g.XI1, g.YI1 + 60, 3, "①", lesson::Keep::YOnly);
-        g.X_a(1) = g.XI1 + 40 + 27;
-        g.Y_a(1) = g.YI1;
-        put(g, g.XI1 + 40, g.YI1, 0, g.A1_s + "(", lesson::Keep::None);
-        g.XI2 = g.X;
-        for (int k = 2; k <= 4; ++k) {
-            g.X_a(k) = g.XI2 + 27;
-            g.Y_a(k) = g.YI1;
-            put(g, g.XI2, g.YI1, 0, k == 2 ? g.A2_s : k == 3 ? g.A3_s : g.T_sa(4) + ")", lesson::Keep::None);
-            g.XI2 = g.X;
-        }
+        g.XI2 = g.XI1 + 40;
+        detail::anchored(g, 1, 27, 0, g.A1_s + "(");
+        detail::anchored(g, 2, 27, 0, g.A2_s);
+        detail::anchored(g, 3, 27, 0, g.A3_s);
+        detail::anchored(g, 4, 27, 0, g.T_sa(4) + ")");
         three_products(g, {1, 2, 2.5f}, -1, 70);
     });
 }
@@ -91,14 +87,10 @@ void DRILL_POLY_TIMES_NUMBER(Kelvane& g) {
         detail::start_problem(g);
         put(g, g.XI1, g.YI1 + 60, 3, "②");
         put(g, g.XI1 + 40, g.YI1, 0, "(");
-        const std::string fragments[] = {g.A2_s, g.A3_s, g.T_sa(4) + ")*", g.A1_s};
-        const int anchors[] = {2, 3, 4, 1};
-        for (int k = 0; k < 4; ++k) {
-            g.X_a(anchors[k]) = g.XI2 + 27;
-            g.Y_a(anchors[k]) = g.YI1;
-            put(g, g.XI2, g.YI1, 0, fragments[k], lesson::Keep::None);
-            g.XI2 = g.X;
-        }
+        detail::anchored(g, 2, 27, 0, g.A2_s);
+        detail::anchored(g, 3, 27, 0, g.A3_s);
+        detail::anchored(g, 4, 27, 0, g.T_sa(4) + ")*");
+        detail::anchored(g, 1, 27, 0, g.A1_s);
         three_products(g, {2.5f, 2, 1}, 1, 80);
     });
 }
@@ -110,13 +102,10 @@ void DRILL_FRACTION_TIMES_POLY(Kelvane& g) {
         detail::start_problem(g);
         g.YI1 = g.YHAJIME + 60;
         put(g, g.XI1, g.YI1, 3, "③");
-        const std::string fragments[] = {g.RAB_sa(1) + "(", g.T_sa(2) + "x", g.T_sa(3) + "y)"};
         g.XI2 = g.XI1 + 40;
-        for (int k = 0; k < 3; ++k) {
-            g.X_a(k + 1) = g.XI2 + 27;
-            g.Y_a(k + 1) = g.YI1;
-            cont(g, 0, fragments[k]);
-        }
+        detail::anchored(g, 1, 27, 0, g.RAB_sa(1) + "(");
+        detail::anchored(g, 2, 27, 0, g.T_sa(2) + "x");
+        detail::anchored(g, 3, 27, 0, g.T_sa(3) + "y)");
         WAIT_ANY_KEY(g);
         lesson::distribution_arc(g, {g.X_a(1), g.Y_a(1) - 20}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1);
         WAIT_ANY_KEY(g);
