@@ -11,6 +11,8 @@ namespace cw::kelvane4::detail {
 
 using lesson::cont;
 using lesson::put;
+using lesson::anchored;
+using lesson::reveal;
 using lesson::rnd_int;
 
 void set_panel(Kelvane& g, const Panel& p) {
@@ -25,19 +27,6 @@ void start_problem(Kelvane& g) {
     g.YI1 = g.YHAJIME;
 }
 
-void anchored(Program& g, int k, float dx, float c, const std::string& code) {
-    g.X_a(k) = g.XI2 + dx;
-    g.Y_a(k) = g.YI1;
-    cont(g, c, code);
-}
-
-void reveal(Program& g, const std::vector<std::function<void()>>& stages) {
-    for (size_t i = 0; i < stages.size(); ++i) {
-        if (i > 0) WAIT_ANY_KEY(g);
-        stages[i]();
-    }
-}
-
 void reveal_products(Kelvane& g, const std::vector<ArcTo>& arcs, const std::vector<std::string>& products,
                      float x, float y) {
     for (size_t k = 0; k < arcs.size(); ++k) {
@@ -49,12 +38,6 @@ void reveal_products(Kelvane& g, const std::vector<ArcTo>& arcs, const std::vect
         g.XI3 = g.X;
         g.YI3 = g.Y;
     }
-}
-
-void edit(Program& g, std::string& text, void (*routine)(Program&)) {
-    g.A_s = text;
-    routine(g);
-    text = g.A_s;
 }
 
 namespace {
@@ -79,12 +62,12 @@ void cancel_product(Program& g, int k, float shift) {
 void cancel_and_solve(Program& g, const std::string& letter, bool bracketed) {
     reveal(g, {
         [&] {
-            for (int slot : {12, 13, 2, 3}) edit(g, g.T_sa(slot), STRIP_LEADING_SIGN);
+            for (int slot : {12, 13, 2, 3}) lesson::through_a(g, g.T_sa(slot), STRIP_LEADING_SIGN);
             if (bracketed) lesson::measure(g, "(-");
             cancel_product(g, 1, g.T_a(2) < 0 ? (bracketed ? g.LLT : 27) : 0);
         },
         [&] {
-            edit(g, g.T_sa(4), STRIP_LEADING_PLUS);
+            lesson::through_a(g, g.T_sa(4), STRIP_LEADING_PLUS);
             put(g, g.XI1, g.YI1 + 100, 5, "=" + g.T_sa(4) + "x");
         },
         [&] {
@@ -244,8 +227,8 @@ void draw_division_by_number(Program& g, bool letter_last) {
     g.T_a(5) = g.T_a(3) / g.T_a(1);
     binomial_texts(g, 1, g.T_a(1), letter_last);
     if (g.T_a(1) < 0) {
-        edit(g, g.T_sa(1), PARENTHESIZE_IF_NEGATIVE);
-        edit(g, g.RAB_sa(1), PARENTHESIZE_IF_NEGATIVE);
+        lesson::through_a(g, g.T_sa(1), PARENTHESIZE_IF_NEGATIVE);
+        lesson::through_a(g, g.RAB_sa(1), PARENTHESIZE_IF_NEGATIVE);
     }
 }
 

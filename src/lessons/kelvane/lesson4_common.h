@@ -1,5 +1,5 @@
-// Lesson 4's shared pieces: the drills' panel and origin, the staged reveal,
-// the worked solutions two drills share, and the problem generators two
+// Lesson 4's shared pieces: the drills' panel and origin, the worked
+// solutions two drills share, and the problem generators two
 // drills share.
 #pragma once
 #include <functional>
@@ -20,13 +20,6 @@ struct Panel {
 void set_panel(Kelvane& g, const Panel& p);
 // A new problem in the panel: erases its box; XI1 = XHAJIME, YI1 = YHAJIME.
 void start_problem(Kelvane& g);
-
-// Continues the line with `code` in colour c, after keeping the anchor of
-// the fragment dx into it: X(k) = XI2 + dx, Y(k) = YI1.
-void anchored(Program& g, int k, float dx, float c, const std::string& code);
-
-// Runs the first stage at once and every later stage after its own WAIT_ANY_KEY.
-void reveal(Program& g, const std::vector<std::function<void()>>& stages);
 
 // A distribution arc: its two anchors, its height (TAKASA), its dot colour
 // and its side (HOUKOU: -1 above a chord drawn rightwards, 1 above one drawn
@@ -57,10 +50,6 @@ void fraction_solution(Program& g, const std::string& letter);
 // (32 high) and to b (16 high); the products line 90 below; the
 // cancellations and the result line 100 below it, term by term.
 void division_solution(Program& g, const std::string& letter);
-
-// A string routine of the expression strings (STRIP_LEADING_PLUS, ...) on
-// one text, through A$ as the routines take it.
-void edit(Program& g, std::string& text, void (*routine)(Program&));
 
 // The numbers of a fraction times a binomial, (n/d)(ax+b) or (n/d)(ax+by):
 // d = F(1) picked from the list 2, 3, 5, 1 and removed from it, n = T(1)

@@ -11,7 +11,6 @@
 
 namespace cw::kelvane4 {
 
-using detail::edit;
 using detail::Panel;
 using lesson::cont;
 using lesson::put;
@@ -63,13 +62,13 @@ void make_example7_fraction_problem(Program& g) {
     g.A2_s = "a";
     g.A3_s = "b";
     g.X_sa(1) = g.RAB_sa(1);
-    if (g.F_a(1) < 0) edit(g, g.X_sa(1), PARENTHESIZE_IF_NEGATIVE);
+    if (g.F_a(1) < 0) lesson::through_a(g, g.X_sa(1), PARENTHESIZE_IF_NEGATIVE);
     g.F_sa(11) = g.F_sa(1);
-    edit(g, g.F_sa(11), STRIP_LEADING_SIGN);
+    lesson::through_a(g, g.F_sa(11), STRIP_LEADING_SIGN);
     g.X_sa(2) = "ﾀ" + g.T_sa(1) + "/" + g.F_sa(11) + "ﾀ";
     if (g.F_a(1) < 0) {
         g.X_sa(2) = "-" + g.X_sa(2);
-        edit(g, g.X_sa(2), PARENTHESIZE_IF_NEGATIVE);
+        lesson::through_a(g, g.X_sa(2), PARENTHESIZE_IF_NEGATIVE);
     }
 }
 
@@ -81,7 +80,7 @@ void DRILL_POLY_DIVIDED_BY_FRACTION(Kelvane& g) {
         const std::string dividend = g.T_sa(2) + g.A2_s + g.T_sa(3) + g.A3_s;
         put(g, g.XI1, g.YI1, 3, "②");
         put(g, g.XI1 + 40, g.YI1, 0, "(" + dividend + ")/" + g.X_sa(1));
-        detail::reveal(g, {
+        lesson::reveal(g, {
             [] {},
             [&] { put(g, g.XI1, g.YI1 + 70, 0, "=(" + dividend + ")*" + g.X_sa(2)); },
             [&] {
@@ -98,8 +97,8 @@ void DRILL_POLY_DIVIDED_BY_FRACTION(Kelvane& g) {
                 g.V_a(4) = g.TBBOYAKY;
             },
             [&] {
-                edit(g, g.T_sa(12), STRIP_LEADING_SIGN);
-                edit(g, g.T_sa(13), STRIP_LEADING_SIGN);
+                lesson::through_a(g, g.T_sa(12), STRIP_LEADING_SIGN);
+                lesson::through_a(g, g.T_sa(13), STRIP_LEADING_SIGN);
                 g.LEU = static_cast<float>(KLEN(g.T_sa(2)));
                 if (g.T_a(2) < 0) {
                     g.U_a(1) += 27;
@@ -110,7 +109,7 @@ void DRILL_POLY_DIVIDED_BY_FRACTION(Kelvane& g) {
                 lesson::strike_denominator(g, {g.U_a(2), g.V_a(2)}, to_int(g.LES), lesson::kSmallDenominatorStroke);
             },
             [&] {
-                edit(g, g.T_sa(4), STRIP_LEADING_PLUS);
+                lesson::through_a(g, g.T_sa(4), STRIP_LEADING_PLUS);
                 put(g, g.XI1, g.YI1 + 100, 5, "=" + g.T_sa(4) + g.A2_s);
             },
             [&] {

@@ -74,7 +74,7 @@ void dimension_arc(Program& g, lesson::Anchor from, lesson::Anchor to, float sid
 
 // Reads nothing; writes the layout cursor, YI2, YI3, X(1..3), Y(1), JJ, II, the cell and arc inputs, the draw width 5; clobbers what DRAW_CELL and the arcs clobber.
 void SHOW_FLOWER_BED_REVIEW(Kelvane& g) {
-    detail::reveal(g, {
+    lesson::reveal(g, {
         [&] {
             lesson::erase_by(g, 0, 0, 1320, 1300);
             g.pf.SETDRAWWIDTH(5);

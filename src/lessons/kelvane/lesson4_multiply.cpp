@@ -13,7 +13,6 @@
 
 namespace cw::kelvane4 {
 
-using detail::edit;
 using detail::Panel;
 using lesson::cont;
 using lesson::put;
@@ -35,11 +34,11 @@ void make_example6_problem(Kelvane& g, bool multiplier_after) {
     lesson::unit_coefficients(g.T_a, g.T_sa, 1, 10);
     lesson::add_plus_signs(g.T_a, g.T_sa, 1, 10);
     g.T_sa(4) = g.T_a(4) > 0 ? "+" + g.T_sa(14) : g.T_sa(14);
-    if (!multiplier_after) edit(g, g.T_sa(1), STRIP_LEADING_PLUS);
-    edit(g, g.T_sa(2), STRIP_LEADING_PLUS);
-    edit(g, g.T_sa(5), STRIP_LEADING_PLUS);
+    if (!multiplier_after) lesson::through_a(g, g.T_sa(1), STRIP_LEADING_PLUS);
+    lesson::through_a(g, g.T_sa(2), STRIP_LEADING_PLUS);
+    lesson::through_a(g, g.T_sa(5), STRIP_LEADING_PLUS);
     g.A1_s = g.T_sa(1);
-    if (multiplier_after) edit(g, g.A1_s, g.T_a(1) < 0 ? PARENTHESIZE_IF_NEGATIVE : STRIP_LEADING_PLUS);
+    if (multiplier_after) lesson::through_a(g, g.A1_s, g.T_a(1) < 0 ? PARENTHESIZE_IF_NEGATIVE : STRIP_LEADING_PLUS);
     g.A2_s = g.T_sa(2) + "x";
     g.A3_s = g.T_sa(3) + "y";
 }
@@ -72,10 +71,10 @@ void RUN_EXAMPLE6_NUMBER_TIMES_POLYNOMIAL(Kelvane& g) {
         detail::start_problem(g);
         put(g, g.XI1, g.YI1 + 60, 3, "①", lesson::Keep::YOnly);
         g.XI2 = g.XI1 + 40;
-        detail::anchored(g, 1, 27, 0, g.A1_s + "(");
-        detail::anchored(g, 2, 27, 0, g.A2_s);
-        detail::anchored(g, 3, 27, 0, g.A3_s);
-        detail::anchored(g, 4, 27, 0, g.T_sa(4) + ")");
+        lesson::anchored(g, 1, 27, 0, g.A1_s + "(");
+        lesson::anchored(g, 2, 27, 0, g.A2_s);
+        lesson::anchored(g, 3, 27, 0, g.A3_s);
+        lesson::anchored(g, 4, 27, 0, g.T_sa(4) + ")");
         three_products(g, {1, 2, 2.5f}, -1, 70);
     });
 }
@@ -87,10 +86,10 @@ void DRILL_POLY_TIMES_NUMBER(Kelvane& g) {
         detail::start_problem(g);
         put(g, g.XI1, g.YI1 + 60, 3, "②");
         put(g, g.XI1 + 40, g.YI1, 0, "(");
-        detail::anchored(g, 2, 27, 0, g.A2_s);
-        detail::anchored(g, 3, 27, 0, g.A3_s);
-        detail::anchored(g, 4, 27, 0, g.T_sa(4) + ")*");
-        detail::anchored(g, 1, 27, 0, g.A1_s);
+        lesson::anchored(g, 2, 27, 0, g.A2_s);
+        lesson::anchored(g, 3, 27, 0, g.A3_s);
+        lesson::anchored(g, 4, 27, 0, g.T_sa(4) + ")*");
+        lesson::anchored(g, 1, 27, 0, g.A1_s);
         three_products(g, {2.5f, 2, 1}, 1, 80);
     });
 }
@@ -103,9 +102,9 @@ void DRILL_FRACTION_TIMES_POLY(Kelvane& g) {
         g.YI1 = g.YHAJIME + 60;
         put(g, g.XI1, g.YI1, 3, "③");
         g.XI2 = g.XI1 + 40;
-        detail::anchored(g, 1, 27, 0, g.RAB_sa(1) + "(");
-        detail::anchored(g, 2, 27, 0, g.T_sa(2) + "x");
-        detail::anchored(g, 3, 27, 0, g.T_sa(3) + "y)");
+        lesson::anchored(g, 1, 27, 0, g.RAB_sa(1) + "(");
+        lesson::anchored(g, 2, 27, 0, g.T_sa(2) + "x");
+        lesson::anchored(g, 3, 27, 0, g.T_sa(3) + "y)");
         WAIT_ANY_KEY(g);
         lesson::distribution_arc(g, {g.X_a(1), g.Y_a(1) - 20}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1);
         WAIT_ANY_KEY(g);
