@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include "lessons/kelvane/drill_panel.h"
 #include "lessons/kelvane/lesson4.h"
 #include "lessons/kelvane_l4_support.h"
 #include "platform/basic.h"
@@ -388,6 +389,28 @@ TEST(Lesson4Answers, KeyCountsStagesAndLastLines) {
                 EXPECT_TRUE(oracle::form_faults(op.s).empty()) << op.s;
             }
         }
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The drills' panel
+
+TEST(KelvaneDrillPanel, ANewProblemErasesItsBoxAndStartsAtTheOrigin) {
+    const kelvane::Panel panels[] = {
+        {0, 130, 600, 1800, 40, 130},     // a left panel: the box from x 0, the lines from 40
+        {600, 0, 3200, 1800, 600, 30},    // a right panel from the top: the box from y 0, the lines from 30
+        {40, 80, 640, 1800, 40, 100},     // the origin 20 below the box's top
+    };
+    for (auto& p : panels) {
+        LessonRun r("");
+        auto& g = r.k();
+        kelvane::set_panel(g, p);
+        kelvane::start_problem(g);
+        EXPECT_EQ(r.erases(p.xkara, p.ykara, p.xmade, p.ymade), 1);
+        EXPECT_EQ(g.XI1, p.xhajime);
+        EXPECT_EQ(g.YI1, p.yhajime);
+        EXPECT_EQ(g.XKARA, p.xkara);
+        EXPECT_EQ(g.YMADE, p.ymade);
     }
 }
 

@@ -15,18 +15,6 @@ using lesson::anchored;
 using lesson::reveal;
 using lesson::rnd_int;
 
-void set_panel(Kelvane& g, const Panel& p) {
-    lesson::set_panel(g, p.xkara, p.ykara, p.xmade, p.ymade);
-    g.XHAJIME = p.xhajime;
-    g.YHAJIME = p.yhajime;
-}
-
-void start_problem(Kelvane& g) {
-    lesson::erase_panel(g);
-    g.XI1 = g.XHAJIME;
-    g.YI1 = g.YHAJIME;
-}
-
 void reveal_products(Kelvane& g, const std::vector<ArcTo>& arcs, const std::vector<std::string>& products,
                      float x, float y) {
     for (size_t k = 0; k < arcs.size(); ++k) {

@@ -1,4 +1,4 @@
-// Lesson 4's shared pieces: the drills' panel and origin, the worked
+// Lesson 4's shared pieces: the worked
 // solutions two drills share, and the problem generators two
 // drills share.
 #pragma once
@@ -6,20 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "lessons/kelvane/drill_panel.h"
 #include "lessons/kelvane/kelvane.h"
 #include "lessons/marks.h"
 #include "lessons/toolkit.h"
 
 namespace cw::kelvane4::detail {
 
-// A drill's panel: the box it erases before each problem and its origin.
-struct Panel {
-    float xkara, ykara, xmade, ymade, xhajime, yhajime;
-};
-// Sets XKARA, YKARA, XMADE, YMADE, XHAJIME and YHAJIME.
-void set_panel(Kelvane& g, const Panel& p);
-// A new problem in the panel: erases its box; XI1 = XHAJIME, YI1 = YHAJIME.
-void start_problem(Kelvane& g);
+using kelvane::Panel;
+using kelvane::set_panel;
+using kelvane::start_problem;
 
 // A distribution arc: its two anchors, its height (TAKASA), its dot colour
 // and its side (HOUKOU: -1 above a chord drawn rightwards, 1 above one drawn
