@@ -9,9 +9,9 @@
 
 namespace cw::kelvane4::detail {
 
+using lesson::anchored;
 using lesson::cont;
 using lesson::put;
-using lesson::anchored;
 using lesson::reveal;
 using lesson::rnd_int;
 
@@ -65,10 +65,6 @@ void cancel_and_solve(Program& g, const std::string& letter, bool bracketed) {
         [&] { cont(g, 5, g.T_sa(5) + letter); },
     });
 }
-
-}  // namespace
-
-namespace {
 
 // The k-th product of a fraction's distribution, continuing the products
 // line: RAB$(1) + "*", whose denominator anchor goes to U(2k), V(2k), then
@@ -145,11 +141,8 @@ namespace {
 // The term rule of a coefficient before a letter: 1 gives "", -1 "-"; then a
 // positive value gets "+".
 void signed_coefficient(Program& g, int slot) {
-    if (g.T_a(slot) == 1)
-        g.T_sa(slot) = "";
-    else if (g.T_a(slot) == -1)
-        g.T_sa(slot) = "-";
-    if (g.T_a(slot) > 0) g.T_sa(slot) = "+" + g.T_sa(slot);
+    lesson::unit_coefficients(g.T_a, g.T_sa, slot, slot);
+    lesson::add_plus_signs(g.T_a, g.T_sa, slot, slot);
 }
 
 // F(1) from the candidate list 2, 3, 5 in X(1..3) by a draw P from 1 to 3;
