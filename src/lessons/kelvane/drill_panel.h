@@ -9,6 +9,9 @@ namespace cw::kelvane {
 struct Panel {
     float xkara, ykara, xmade, ymade, xhajime, yhajime;
 };
+// The screen of a step whose drills run in panels: erases (0, 0)-(1320, 1300) in colour 15; writes
+// HIDARI = 40, MIGI = `migi`, UE = 30, SITA = 1800 and the draw width 5.
+void panel_step(Program& g, float migi);
 // Reads nothing; writes XKARA, YKARA, XMADE, YMADE, XHAJIME and YHAJIME.
 void set_panel(Kelvane& g, const Panel& p);
 // A new problem in the panel.  Reads the panel; erases its box in colour 15; writes XI1 = XHAJIME,

@@ -117,12 +117,7 @@ void DRILL_FRACTION_TIMES_POLY(Kelvane& g) {
 
 // Reads what the drills leave in YI1; writes HIDARI, MIGI, UE, SITA, NAKA1..3, the panel, the layout cursor, AINP = 1, the draw width 5; clobbers what the drills clobber.
 void STEP_MULTIPLICATION(Kelvane& g) {
-    lesson::erase_by(g, 0, 0, 1320, 1300);
-    g.HIDARI = 40;
-    g.MIGI = 600;
-    g.UE = 30;
-    g.SITA = 1800;
-    g.pf.SETDRAWWIDTH(5);
+    kelvane::panel_step(g, 600);
     lesson::cursor(g, g.HIDARI, g.HIDARI + 40, g.UE);
     put(g, g.XI1, g.YI1, 0, "例6　分配法則を使って、");
     put(g, g.XI1 + 64, g.YI1 + 50, 0, "次の計算をしなさい。");

@@ -24,6 +24,19 @@ void draw_letter(Program& g) {
     g.X_sa(1) = g.X_sa(to_int(g.P));
 }
 
+// The products of reviews 1 and 2, T(4) = c·a and T(5) = c·b, and the
+// texts: "+" before a positive b and c·b; c, a and c·a of 1 written "", of
+// -1 "-".
+void review_products(Program& g) {
+    g.T_a(4) = g.T_a(1) * g.T_a(2);
+    g.T_a(5) = g.T_a(1) * g.T_a(3);
+    FORMAT_NUMBER_TABLES(g);
+    lesson::add_plus_signs(g.T_a, g.T_sa, 3, 3);
+    lesson::add_plus_signs(g.T_a, g.T_sa, 5, 5);
+    lesson::unit_coefficients(g.T_a, g.T_sa, 1, 2);
+    lesson::unit_coefficients(g.T_a, g.T_sa, 4, 4);
+}
+
 // The two arcs and products of reviews 1 and 2, the answer line 70 below
 // the problem's (T$(4) and the letter, then T$(5)); XI2, YI1 keep the pen
 // after the answer.
@@ -48,13 +61,7 @@ void make_review1_problem(Program& g) {
     else if (g.T_a(1) == 1)
         g.T_a(1) = -1;
     g.T_a(3) = lesson::signed_draw(g, {8, 2}, lesson::kCoinNegOn1);
-    g.T_a(4) = g.T_a(1) * g.T_a(2);
-    g.T_a(5) = g.T_a(1) * g.T_a(3);
-    FORMAT_NUMBER_TABLES(g);
-    lesson::add_plus_signs(g.T_a, g.T_sa, 3, 3);
-    lesson::add_plus_signs(g.T_a, g.T_sa, 5, 5);
-    lesson::unit_coefficients(g.T_a, g.T_sa, 1, 2);
-    lesson::unit_coefficients(g.T_a, g.T_sa, 4, 4);
+    review_products(g);
     draw_letter(g);
 }
 
@@ -86,14 +93,8 @@ void make_review2_problem(Program& g) {
     g.T_a(2) = rnd_int(g, 9, 1);
     g.T_a(1) = lesson::signed_draw(g, {8, 2}, lesson::kCoinNegOn1);
     g.T_a(3) = lesson::signed_draw(g, {8, 2}, lesson::kCoinNegOn1);
-    g.T_a(4) = g.T_a(1) * g.T_a(2);
-    g.T_a(5) = g.T_a(1) * g.T_a(3);
     g.T_a(11) = g.T_a(1);
-    FORMAT_NUMBER_TABLES(g);
-    lesson::add_plus_signs(g.T_a, g.T_sa, 3, 3);
-    lesson::add_plus_signs(g.T_a, g.T_sa, 5, 5);
-    lesson::unit_coefficients(g.T_a, g.T_sa, 1, 2);
-    lesson::unit_coefficients(g.T_a, g.T_sa, 4, 4);
+    review_products(g);
     draw_letter(g);
     if (g.T_a(11) < 0) g.T_sa(11) = "(" + g.T_sa(11) + ")";
 }
