@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 #include "lessons/kelvane/drill_panel.h"
 #include "lessons/kelvane/lesson4.h"
@@ -97,6 +98,41 @@ TEST(Lesson4Menu, FractionalEntriesOpenAStepAndTheStepComesBackWithoutTheGoal) {
         ASSERT_NE(last_expr(ops), nullptr);
         EXPECT_EQ(last_expr(ops)->s, c.last_text);
         EXPECT_EQ(count_prompt(ops, kMenu4), 2) << "the sub-menu asks again after the step";
+    }
+}
+
+TEST(Lesson4Menu, EveryItemInTurnComesBackAndEightLeavesTheProgramAtItsEnd) {
+    std::string k = enter("4");
+    k += enter("1") + keys(9);
+    k += enter("2") + drill_keys(4, 1) + keys(1) + drill_keys(4, 1) + keys(1) + drill_keys(8, 1);
+    k += enter("3") + drill_keys(8, 1) + keys(1);
+    k += enter("4");
+    for (int run = 0; run < 4; ++run) k += drill_keys(6, 1) + keys(1);
+    for (int run = 0; run < 2; ++run) k += drill_keys(8, 1) + keys(1);
+    k += keys(1);
+    k += enter("5") + keys(6);
+    k += enter("6") + drill_keys(8, 1) + keys(1) + drill_keys(8, 1) + keys(1) + drill_keys(6, 1) + keys(2) +
+         drill_keys(6, 1) + keys(1);
+    k += enter("7") + keys(2);
+    k += enter("8") + enter("8");
+    LessonRun r(k);
+    EXPECT_EQ(r.run_program(), test::Ending::Returned);
+    EXPECT_EQ(r.keys_left(), 0u);
+    EXPECT_EQ(count_prompt(r.record(), kMenu4), 8);
+    EXPECT_EQ(count_expr(r.record(), "<めあて>"), 1);
+}
+
+TEST(Lesson4Menu, RandomKeysInTheLessonNeverReachTheErrorScreen) {
+    // Digits, Enter, Backspace and other keys; no "/" (a typed division by
+    // zero is the error screen by design).
+    static const std::string pool = "1234567812345678\r\r\r\r0.-\bkx ";
+    for (unsigned seed : {1u, 2u, 3u}) {
+        std::mt19937 rng(seed);
+        std::uniform_int_distribution<size_t> pick(0, pool.size() - 1);
+        std::string k = enter("4");
+        for (int i = 0; i < 4000; ++i) k += pool[pick(rng)];
+        LessonRun r(k, static_cast<int>(seed));
+        EXPECT_NE(r.run_program(), test::Ending::ErrorScreen) << "seed " << seed;
     }
 }
 
