@@ -1,5 +1,7 @@
 #include "lessons/dorrith/dorrith.h"
 
+#include "lessons/dorrith/lesson1.h"
+
 namespace cw {
 
 namespace {
@@ -19,6 +21,9 @@ Dorrith::Dorrith(Platform& pf) : Program(pf, dorrith_info()) {}
 
 void Dorrith::run_lesson(int n) {
     switch (n) {
+        case 1:
+            dorrith1::START_LESSON1(*this);
+            break;
         default:
             break;  // lessons not yet here go straight back to the menu
     }
