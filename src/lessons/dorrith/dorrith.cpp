@@ -1,6 +1,7 @@
 #include "lessons/dorrith/dorrith.h"
 
 #include "lessons/dorrith/lesson1.h"
+#include "lessons/dorrith/lesson2.h"
 
 namespace cw {
 
@@ -23,6 +24,9 @@ void Dorrith::run_lesson(int n) {
     switch (n) {
         case 1:
             dorrith1::START_LESSON1(*this);
+            break;
+        case 2:
+            dorrith2::LESSON_2_MENU(*this);
             break;
         default:
             break;  // lessons not yet here go straight back to the menu
