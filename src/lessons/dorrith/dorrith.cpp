@@ -2,6 +2,7 @@
 
 #include "lessons/dorrith/lesson1.h"
 #include "lessons/dorrith/lesson2.h"
+#include "lessons/dorrith/lesson3.h"
 
 namespace cw {
 
@@ -27,6 +28,9 @@ void Dorrith::run_lesson(int n) {
             break;
         case 2:
             dorrith2::LESSON_2_MENU(*this);
+            break;
+        case 3:
+            dorrith3::LESSON_3_MENU(*this);
             break;
         default:
             break;  // lessons not yet here go straight back to the menu

@@ -1,0 +1,139 @@
+// Lesson 3, steps ① to ③: the review of dividing fractions, the cycle of
+// reciprocals, and the worked division with fraction coefficients.
+#include "lessons/dorrith/lesson3.h"
+#include "lessons/dorrith/strikes.h"
+#include "shell/shell.h"
+
+namespace cw::dorrith3 {
+
+using namespace dorrith_marks;
+using lesson::cont;
+using lesson::Keep;
+using lesson::put;
+
+// Reads nothing; writes the screen, XI1, XI2, YI1, YI2, X(0..2), Y(1..2), X(11..12), Y(11..12);
+// leaves width 5.
+void SHOW_FRACTION_DIVISION_REVIEW(Dorrith& g) {
+    lesson::erase_by(g, 0, 0, 1320, 1300);
+    g.pf.SETDRAWWIDTH(5);
+    g.XI1 = 44;
+    put(g, g.XI1, 30, 0, "復習　次の計算をしなさい。");
+    put(g, g.XI1 + 88, g.YI1 + 70, 0, "-ﾀ3/2ﾀ/ﾀ3/4ﾀ");
+    g.YI2 = g.YI1;
+    WAIT_ANY_KEY(g);
+    put(g, g.XI1 + 484, g.YI2, 3, "①　符号をきめて、逆数をかける。", Keep::None);
+    WAIT_ANY_KEY(g);
+    put(g, g.XI1 + 44, g.YI1 + 120, 0, "=-");
+    g.YI2 = g.YI1;
+    mark_start(g);
+    cont(g, 0, "ﾀ3/2ﾀ*ﾀ4/3ﾀ");
+    first_anchors(g);
+    // The second fraction's own parts: it begins after the first fraction
+    // and the "×" between the two, where its anchors put it.
+    g.X_a(2) = g.XT + g.TBSI1;
+    g.Y_a(2) = g.Y_a(1);
+    g.X_a(12) = g.XT + g.TBBO1;
+    g.Y_a(12) = g.Y_a(11);
+    WAIT_ANY_KEY(g);
+    put(g, g.XI1 + 484, g.YI2, 3, "②　約分する。", Keep::None);
+    WAIT_ANY_KEY(g);
+    strike(g, 11);
+    under(g, 11, "1");
+    strike(g, 2);
+    over(g, 2, "2");
+    WAIT_ANY_KEY(g);
+    strike(g, 12);
+    under(g, 12, "1");
+    strike(g, 1);
+    over(g, 1, "1");
+    WAIT_ANY_KEY(g);
+    put(g, g.XI1 + 44, g.YI1 + 140, 5, "=-2");
+    g.YI2 = g.YI1;
+}
+
+// Reads nothing; writes T$(1..29), NO, AINP, XI1, XI2, YI1 and the screen; clobbers the pen.
+void SHOW_RECIPROCAL_DRILL(Program& g) {
+    g.NO = 0;
+    lesson::drill(g, [&] {
+        lesson::load_texts(g.T_sa, 1,
+                           {"2x", "-3a", "ﾀ3/2ﾀx", "-ﾀ3/5ﾀy", "ﾀ2/3ﾀa^2", "-ﾀ2/3ﾀb^2", "ﾀ2/3ﾀab", "-ﾀ5/3ﾀabc",
+                            "ﾀ2/3ﾀx^3y^2"});
+        lesson::load_texts(g.T_sa, 11,
+                           {"", "", "=ﾀ3x/2ﾀ", "=-ﾀ3y/5ﾀ", "=ﾀ2a^2/3ﾀ", "=-ﾀ2b^2/3ﾀ", "=ﾀ2ab/3ﾀ", "=-ﾀ5abc/3ﾀ",
+                            "=ﾀ2x^3y^2/3ﾀ"});
+        lesson::load_texts(g.T_sa, 21,
+                           {"ﾀ1/2xﾀ", "-ﾀ1/3aﾀ", "ﾀ2/3xﾀ", "-ﾀ5/3yﾀ", "ﾀ3/2a^2ﾀ", "-ﾀ3/2b^2ﾀ", "ﾀ3/2abﾀ",
+                            "-ﾀ3/5abcﾀ", "ﾀ3/2x^3y^2ﾀ"});
+        lesson::next_row(g, 9);
+        lesson::erase_by(g, 0, 0, 1320, 1300);
+        g.XI1 = 44;
+        g.YI1 = 30;
+        put(g, g.XI1, g.YI1, 0, "課題１　逆数をいいなさい。");
+        put(g, g.XI1 + 88, g.YI1 + 140, 0, g.T_sa(g.NO));
+        WAIT_ANY_KEY(g);
+        cont(g, 0, g.T_sa(g.NO + 10));
+        WAIT_ANY_KEY(g);
+        put(g, g.XI1 + 44, g.YI1 + 120, 0, "逆数は、");
+        cont(g, 5, g.T_sa(g.NO + 20));
+    });
+    WAIT_ANY_KEY(g);
+    put(g, g.XI1 + 44, g.YI1 + 120, 5, "※　分数を係数とする文字は、");
+    put(g, g.XI1 + 44, g.YI1 + 60, 5, " 　分子につける。");
+}
+
+// Reads nothing; writes the screen, XI1, XI2, YI1, YI2, XJ2, YJ1, X(0..3), Y(1..3), X(11..13), Y(11..13),
+// T$(1..3), T$(11..13), II; leaves width 5.
+void SHOW_FRACTION_COEFFICIENT_TASK(Dorrith& g) {
+    lesson::erase_by(g, 0, 0, 1320, 1300);
+    g.XI1 = 44;
+    g.YI1 = 30;
+    g.pf.SETDRAWWIDTH(5);
+    put(g, g.XI1, g.YI1, 0, "課題2　次の計算をしなさい。");
+    put(g, g.XI1 + 88, g.YI1 + 70, 0, "-ﾀ3/2ﾀx^2/ﾀ3/4ﾀx");
+    g.YI2 = g.Y;
+    WAIT_ANY_KEY(g);
+    put(g, g.XI1 + 44, g.YI1 + 100, 0, "=-ﾀ3x^2/2ﾀ/ﾀ3x/4ﾀ");
+    WAIT_ANY_KEY(g);
+    put(g, g.XI1 + 484, g.YI2, 5, "※　分数を係数とする文字は、", Keep::None);
+    put(g, g.XI1 + 484, g.YI2 + 50, 5, " 　分子につける。", Keep::None);
+    g.YI2 = g.YI2 + 50;
+    put(g, g.XI1 + 484, g.YI2 + 60, 3, "①　符号をきめて、逆数をかける。", Keep::None);
+    WAIT_ANY_KEY(g);
+    put(g, g.XI1 + 44, g.YI1 + 100, 0, "=-ﾀ3x^2/2ﾀ*ﾀ4/3xﾀ");
+    WAIT_ANY_KEY(g);
+    put(g, g.XI1 + 44, g.YI1 + 120, 0, "=-");
+    g.YI2 = g.Y;
+    mark_start(g);
+    cont(g, 0, "ﾀ3*x*x*4/2*3*xﾀ");
+    // Pairs that cancel: the numerator's 4 with the denominator's 2, its 3
+    // with the 3, its first x with the x.
+    g.X_a(1) = g.X_a(0) + g.TBSI1 + 210;
+    g.X_a(2) = g.X_a(0) + g.TBSI1;
+    g.X_a(3) = g.X_a(2) + 32 + 38;
+    g.X_a(11) = g.X_a(0) + g.TBBO1;
+    g.X_a(12) = g.X_a(11) + 32 + 38;
+    g.X_a(13) = g.X_a(12) + 32 + 38;
+    for (int k = 1; k <= 3; ++k) {
+        g.Y_a(k) = g.BSEN - 36;
+        g.Y_a(k + 10) = g.BSEN + 4;
+    }
+    WAIT_ANY_KEY(g);
+    put(g, g.XI1 + 484, g.YI2, 3, "②　約分する。", Keep::None);
+    g.XJ2 = g.X;
+    g.YJ1 = g.Y;
+    put(g, g.XJ2, g.YJ1, 5, "(文字も約分する）", Keep::None);
+    WAIT_ANY_KEY(g);
+    lesson::load_texts(g.T_sa, 1, {"2", "1", "1"});
+    lesson::load_texts(g.T_sa, 11, {"1", "1", "1"});
+    for (g.II = 1; g.II <= 3; g.II += 1) {
+        const int k = to_int(g.II);
+        strike(g, k + 10);
+        under(g, k + 10, g.T_sa(k + 10));
+        strike(g, k);
+        over(g, k, g.T_sa(k));
+        WAIT_ANY_KEY(g);
+    }
+    put(g, g.XI1 + 44, g.YI1 + 100, 5, "=-2x");
+}
+
+}  // namespace cw::dorrith3
