@@ -5,8 +5,8 @@
 
 namespace cw::dorrith_marks {
 
-// X(0) = X: the pen where the fraction to be cancelled begins.
-inline void mark_start(Program& g) { g.X_a(0) = g.X; }
+// X(0) = XI2: the pen where the fraction to be cancelled, continuing the line, begins.
+inline void mark_start(Program& g) { g.X_a(0) = g.XI2; }
 // After the fraction: anchor k of the numerator and k + 10 of the denominator
 // on their first characters.
 inline void first_anchors(Program& g, int k = 1) {
