@@ -123,4 +123,38 @@ inline std::vector<Seg> segs(const std::vector<DrawOp>& ops) {
     return out;
 }
 
+// The items of an answer page: each item's problem (the text that begins
+// with a blank after its label or heading) and the lines worked from it (the
+// texts that begin with "=", a lone "=" or "=-" joined with the fraction
+// drawn after it).  Labels, values beside strokes and sentences are skipped.
+struct Item {
+    std::string problem;
+    std::vector<std::string> lines;
+};
+inline std::vector<Item> items_of(const Span& s) {
+    std::vector<Item> out;
+    auto texts = s.visible_texts();
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const std::string& t = texts[i].s;
+        if (t.rfind(" ", 0) == 0) {
+            out.push_back({t, {}});
+        } else if (t.rfind("=", 0) == 0 && !out.empty() && texts[i].y1 < 639) {
+            if ((t == "=" || t == "=-") && i + 1 < texts.size())
+                out.back().lines.push_back(t + texts[++i].s);
+            else
+                out.back().lines.push_back(t);
+        }
+    }
+    return out;
+}
+
+// Every line of every item has its item's value.
+inline void expect_items_hold(const std::vector<Item>& items) {
+    for (auto& it : items) {
+        SCOPED_TRACE(it.problem);
+        EXPECT_FALSE(it.lines.empty());
+        for (auto& line : it.lines) EXPECT_EQ(oracle::expand(line), oracle::expand(it.problem)) << line;
+    }
+}
+
 }  // namespace cw::dtest
