@@ -1,7 +1,8 @@
 // Lesson 1, steps ②, ③ and ④: the answer page of 問1, the powers examples
 // with the rules of monomial multiplication, and the answer page of 問2.
 #include "lessons/dorrith/lesson1.h"
-#include "lessons/toolkit.h"
+#include "lessons/pages.h"
+#include "lessons/panels.h"
 #include "shell/shell.h"
 
 namespace cw::dorrith1 {
@@ -73,7 +74,7 @@ void SHOW_POWER_EXAMPLES(Program& g) {
                  {0, "② 同じ文字の積は、指数を使って表す"},
                  {0, "③ 指数部分から計算する"}};
     for (auto& r : rules) lesson::below(g, g.XI1, 75, r.colour, r.text);
-    put(g, 44, 570, 0, "教科書P17 問2　をしなさい。");
+    lesson::assignment(g, 44, 570, 0, "17", "2");
 }
 
 // Reads nothing; writes the screen, XI1, XI2, YI1; clobbers the pen.

@@ -2,7 +2,8 @@
 // for multiplying monomials, and the cycle of ten worked examples.
 #include "figures/figures.h"
 #include "lessons/dorrith/lesson1.h"
-#include "lessons/toolkit.h"
+#include "lessons/marks.h"
+#include "lessons/panels.h"
 #include "shell/shell.h"
 #include "typeset/typeset.h"
 
@@ -30,33 +31,24 @@ void tile_row(Program& g, float y, const std::string& text, float c) {
     }
 }
 
-// The four dimension arcs of the tile figure, all from its top left corner.
-struct Arc {
+// The four dimension arcs of the tile figure, all from its top left corner
+// (XI1 + 132, YI3): the label in the dots' colour.
+struct TileArc {
     const char* label;
     float dx, dy;  // end = start + (dx, dy)
     float side, height, step, colour, shift_x;
 };
-const Arc ARCS[] = {
+const TileArc ARCS[] = {
     {"3b", 264, 0, -1, 3, 5, 7, 0},
     {"b", 88, 0, -1, 0.5f, 9, 3, 0},
     {"a", 0, 44, 1, 1, 18, 3, -8},
     {"2a", 0, 88, 1, 4, 8, 7, 0},
 };
 
-void dimension_arc(Dorrith& g, const Arc& a) {
-    g.ZX0 = g.XI1 + 132;
-    g.ZY0 = g.YI3;
-    g.ZX1 = g.ZX0 + a.dx;
-    g.ZY1 = g.ZY0 + a.dy;
-    g.HOUKOU = a.side;
-    g.TAKASA = a.height;
-    g.HABA = a.step;
-    g.CCC1 = a.colour;
-    g.CCC2 = a.colour;
-    g.AAA_s = a.label;
-    g.AAAX = a.shift_x;
-    g.AAAY = 0;
-    DRAW_DIMENSION_ARC(g);
+void dimension_arc(Dorrith& g, const TileArc& a) {
+    const lesson::Anchor corner{g.XI1 + 132, g.YI3};
+    lesson::draw_arc(g, {corner, corner.right(a.dx).down(a.dy), a.height, a.colour, a.side, a.step, a.label,
+                         a.colour, a.shift_x, 0});
 }
 
 }  // namespace
@@ -123,7 +115,7 @@ void SHOW_PRODUCT_EXAMPLES(Program& g) {
         put(g, g.XI1, g.YI1 + 80, 0, "=");
         cont(g, 5, g.T_sa(g.NO + 10));
     });
-    put(g, 240, 600, 7, "教科書P17 問1　をしなさい。");
+    lesson::assignment(g, 240, 600, 7, "17", "1");
 }
 
 }  // namespace cw::dorrith1

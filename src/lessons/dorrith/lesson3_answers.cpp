@@ -1,11 +1,11 @@
 // Lesson 3, step ⑤: the answer pages of the textbook's 問3 and 問4.
 #include "lessons/dorrith/lesson3.h"
-#include "lessons/dorrith/strikes.h"
+#include "lessons/dorrith/division.h"
 #include "shell/shell.h"
 
 namespace cw::dorrith3 {
 
-using namespace dorrith_marks;
+using namespace dorrith;
 
 namespace {
 
@@ -38,18 +38,16 @@ const Cancel CANCELS[] = {
 };
 
 void cancel(Program& g, const Cancel& c) {
-    g.X_a(2) = g.X_a(1) + c.first_w + 38;
-    g.Y_a(2) = g.Y_a(1);
-    g.X_a(12) = g.X_a(11) + 32 + 38;
-    g.Y_a(12) = g.Y_a(11);
-    strike(g, 1, c.first_w);
+    anchor_after(g, 1, c.first_w + 38);
+    anchor_after(g, 11, 32 + 38);
+    strike(g, 1, c.first_w / 32);
     strike(g, 2);
     strike(g, 11);
     strike(g, 12);
-    over(g, 1, c.values[0]);
-    over(g, 2, c.values[1]);
-    under(g, 11, c.values[2]);
-    under(g, 12, c.values[3]);
+    value_over(g, 1, c.values[0]);
+    value_over(g, 2, c.values[1]);
+    value_under(g, 11, c.values[2]);
+    value_under(g, 12, c.values[3]);
 }
 
 const Element PAGES[] = {
@@ -121,9 +119,7 @@ void SHOW_ANSWERS_Q3_Q4(Program& g) {
                 lesson::cont(g, e.colour, e.text);
                 break;
             case Kind::Crossed:
-                mark_start(g);
-                lesson::cont(g, e.colour, e.text);
-                first_anchors(g);
+                written_out(g, e.text);
                 break;
             case Kind::Strokes:
                 cancel(g, CANCELS[static_cast<int>(e.x)]);

@@ -2,38 +2,34 @@
 // fractions of four primes, solved on the screen through the reciprocal.
 #include "exprstr/exprstr.h"
 #include "lessons/dorrith/lesson3.h"
-#include "lessons/dorrith/strikes.h"
+#include "lessons/dorrith/division.h"
+#include "lessons/draws.h"
+#include "lessons/panels.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
 
 namespace cw::dorrith3 {
 
-using namespace dorrith_marks;
+using namespace dorrith;
 using lesson::cont;
-using lesson::letter_factors;
-using lesson::letter_power;
 using lesson::put;
 
 // Reads FMAESU; writes T(1..8), T(11), F(1..4), F(11..14), their texts, X$(1), X$(3), X1$, X3$, B1$, B2$,
-// X(1..4), P, DS, DB, FMAESU; clobbers what FORMAT_REDUCED_FRACTION and FORMAT_NUMBER_TABLES clobber.
+// X(1..4), P, II, DS, DB, FMAESU; clobbers what FORMAT_REDUCED_FRACTION and FORMAT_NUMBER_TABLES clobber.
 void make_fraction_division_problem(Dorrith& g) {
-    for (int i = 1; i <= 4; ++i) g.X_a(i) = PRIMES[i - 1];
-    g.P = lesson::rnd_int(g, 3, 1);
-    g.T_a(6) = g.X_a(g.P);
-    for (int i = to_int(g.P); i <= 3; ++i) g.X_a(i) = g.X_a(i + 1);
-    g.P = lesson::rnd_int(g, 2, 1);
-    g.T_a(5) = g.X_a(g.P);
-    for (int i = to_int(g.P); i <= 2; ++i) g.X_a(i) = g.X_a(i + 1);
-    g.P = lesson::rnd_int(g, 2, 1);
+    lesson::load_list(g.X_a, {2, 3, 5, 7});
+    g.T_a(6) = lesson::pick_and_remove(g, g.X_a, 3, 3);
+    g.T_a(5) = lesson::pick_and_remove(g, g.X_a, 2, 2);
+    g.P = lesson::draw(g, {2, 1, true});
     g.T_a(7) = g.P == 1 ? g.X_a(1) : g.X_a(2);
     g.T_a(8) = g.P == 1 ? g.X_a(2) : g.X_a(1);
     g.T_a(1) = g.T_a(5) * g.T_a(8);
     g.T_a(2) = g.T_a(7);
     g.T_a(4) = g.T_a(6) * g.T_a(8);
     g.T_a(3) = g.T_a(7);
-    g.T_a(11) = lesson::rnd_int(g, 2, 1);
+    g.T_a(11) = lesson::draw(g, {2, 1, true});
     if (g.T_a(11) == 2) g.T_a(11) = -1;
-    apply_sign_memory(g, g.T_a(11));
+    g.T_a(11) = lesson::apply_sign_memory(g.T_a(11), g.FMAESU);
     g.DB = g.T_a(1);
     g.DS = g.T_a(11) * g.T_a(2);
     FORMAT_REDUCED_FRACTION(g);
@@ -42,50 +38,34 @@ void make_fraction_division_problem(Dorrith& g) {
     g.DS = g.T_a(3);
     FORMAT_REDUCED_FRACTION(g);
     g.X3_s = g.A2_s;
-    g.F_a(1) = lesson::rnd_int(g, 3, 0);
-    g.F_a(2) = lesson::rnd_int(g, 3, 0);
-    if (g.F_a(1) == 0 && g.F_a(2) == 0) g.F_a(1) = 1;
-    g.F_a(11) = lesson::rnd_int(g, 3, 0);
-    g.F_a(12) = lesson::rnd_int(g, 3, 0);
-    if (g.F_a(11) == 0 && g.F_a(12) == 0) g.F_a(11) = 1;
-    g.F_a(3) = g.F_a(1) - g.F_a(11);
-    g.F_a(13) = g.F_a(11) - g.F_a(1);
-    g.F_a(4) = g.F_a(2) - g.F_a(12);
-    g.F_a(14) = g.F_a(12) - g.F_a(2);
+    draw_exponents(g);
 
     FORMAT_NUMBER_TABLES(g);
     g.X_sa(1) = g.X1_s;
     g.X_sa(3) = g.X3_s;
     g.T_sa(11) = g.T_a(11) == 1 ? "" : "-";
-    g.B1_s = "a";
-    g.B2_s = "b";
-    for (int i : {1, 3, 11, 13}) g.F_sa(i) = letter_power(g.B1_s, g.F_a(i));
-    for (int i : {2, 4, 12, 14}) g.F_sa(i) = letter_power(g.B2_s, g.F_a(i));
-    g.F_sa(5) = letter_factors(g.B1_s, g.F_a(1));
-    g.F_sa(6) = letter_factors(g.B2_s, g.F_a(2));
-    g.F_sa(15) = letter_factors(g.B1_s, g.F_a(11));
-    g.F_sa(16) = letter_factors(g.B2_s, g.F_a(12));
+    letter_texts(g);
 }
 
 // Reads FMAESU; writes the screen, the problem's tables, X(0..14), Y(1..14), B1..B4, KESU, NO, AINP,
 // XI0, XI1, XI2, YI1, FMAESU; leaves width 5.
 void RUN_FRACTION_DIVISION_PRACTICE(Dorrith& g) {
+    const lesson::ProblemArea area{0, 0, 1320, 180};
     lesson::erase_by(g, 0, 0, 1320, 1300);
-    g.NO = 0;
-    lesson::drill(g, [&] {
+    lesson::counted_drill(g, [&] {
         make_fraction_division_problem(g);
         auto& t = g.T_sa;
         auto& f = g.F_sa;
         auto& x = g.X_sa;
         lesson::cursor(g, 40, 80, 30);
         g.pf.SETDRAWWIDTH(5);
-        lesson::erase_by(g, 0, 0, 1320, 180);
+        lesson::erase_problem_head(g, area);
         put(g, g.XI0, g.YI1, 0, "練習　次の計算をしなさい。");
-        put(g, g.XI1 + 40, g.YI1 + 80, M(g.NO, 2) == 0 ? 3 : 7,
+        put(g, g.XI1 + 40, g.YI1 + 80, lesson::parity_colour(g.NO, 3, 7),
             x(1) + f(1) + f(2) + "/" + x(3) + f(11) + f(12));
 
         WAIT_ANY_KEY(g);
-        lesson::erase_by(g, 0, g.YI1 + 100, 1320, 1300);
+        lesson::erase_solution(g, area, g.YI1 + 100);
         put(g, g.XI1, g.YI1 + 110, 0, "=" + x(1) + f(1) + f(2) + "*ﾀ" + t(4) + "/" + t(3) + f(11) + f(12) + "ﾀ");
 
         WAIT_ANY_KEY(g);
@@ -94,35 +74,29 @@ void RUN_FRACTION_DIVISION_PRACTICE(Dorrith& g) {
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 120, 0, "=" + t(11));
-        mark_start(g);
-        cont(g, 0, "ﾀ" + t(2) + f(5) + f(6) + "*" + t(4) + "/" + t(1) + "*" + t(3) + f(15) + f(16) + "ﾀ");
+        written_out(g, "ﾀ" + t(2) + f(5) + f(6) + "*" + t(4) + "/" + t(1) + "*" + t(3) + f(15) + f(16) + "ﾀ");
         g.B1 = static_cast<float>(KLEN(t(2)));
         g.B2 = static_cast<float>(KLEN(t(1)));
         g.B3 = static_cast<float>(KLEN(t(3)));
         g.B4 = static_cast<float>(KLEN(t(4)));
-        first_anchors(g);
-        g.X_a(2) = g.X_a(1) + 32 * g.B1;
-        g.X_a(3) = g.X_a(2) + 70 * g.F_a(1);
-        g.X_a(4) = g.X_a(3) + 38 + 70 * g.F_a(2);
-        g.X_a(12) = g.X_a(11) + 38 + 32 * g.B2;
-        g.X_a(13) = g.X_a(12) + 32 * g.B3;
-        g.X_a(14) = g.X_a(13) + 70 * g.F_a(11);
-        for (int k = 2; k <= 4; ++k) {
-            g.Y_a(k) = g.Y_a(1);
-            g.Y_a(k + 10) = g.Y_a(11);
-        }
+        anchor_after(g, 1, 32 * g.B1);
+        anchor_after(g, 2, 70 * g.F_a(1));
+        anchor_after(g, 3, 38 + 70 * g.F_a(2));
+        anchor_after(g, 11, 38 + 32 * g.B2);
+        anchor_after(g, 12, 32 * g.B3);
+        anchor_after(g, 13, 70 * g.F_a(11));
 
         WAIT_ANY_KEY(g);
-        strike(g, 1, 32 * g.B1);
-        strike(g, 12, 32 * g.B3);
-        over(g, 1, "1");
-        under(g, 12, "1");
+        strike(g, 1, g.B1);
+        strike(g, 12, g.B3);
+        value_over(g, 1, "1");
+        value_under(g, 12, "1");
 
         WAIT_ANY_KEY(g);
-        strike(g, 4, 32 * g.B4);
-        strike(g, 11, 32 * g.B2);
-        over(g, 4, t(6));
-        under(g, 11, t(5));
+        strike(g, 4, g.B4);
+        strike(g, 11, g.B2);
+        value_over(g, 4, t(6));
+        value_under(g, 11, t(5));
 
         WAIT_ANY_KEY(g);
         strike_common_letter(g, 2, g.F_a(1), g.F_a(11));
@@ -146,7 +120,7 @@ void RUN_FRACTION_DIVISION_PRACTICE(Dorrith& g) {
     lesson::below(g, g.XI1, 60, 3, "③ 約分する。");
     cont(g, 5, "(文字も約分する）");
     WAIT_ANY_KEY(g);
-    put(g, 352, 570, 7, "教科書P18 問3,問4　をしなさい。");
+    lesson::assignment(g, 352, 570, 7, "18", "3,問4");
 }
 
 }  // namespace cw::dorrith3

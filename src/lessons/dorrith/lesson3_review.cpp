@@ -1,12 +1,13 @@
 // Lesson 3, steps ① to ③: the review of dividing fractions, the cycle of
 // reciprocals, and the worked division with fraction coefficients.
 #include "lessons/dorrith/lesson3.h"
-#include "lessons/dorrith/strikes.h"
+#include "lessons/dorrith/division.h"
+#include "lessons/panels.h"
 #include "shell/shell.h"
 
 namespace cw::dorrith3 {
 
-using namespace dorrith_marks;
+using namespace dorrith;
 using lesson::cont;
 using lesson::Keep;
 using lesson::put;
@@ -25,27 +26,17 @@ void SHOW_FRACTION_DIVISION_REVIEW(Dorrith& g) {
     WAIT_ANY_KEY(g);
     put(g, g.XI1 + 44, g.YI1 + 120, 0, "=-");
     g.YI2 = g.YI1;
-    mark_start(g);
-    cont(g, 0, "ﾀ3/2ﾀ*ﾀ4/3ﾀ");
-    first_anchors(g);
     // The second fraction's own parts: it begins after the first fraction
     // and the "×" between the two, where its anchors put it.
-    g.X_a(2) = g.XT + g.TBSI1;
-    g.Y_a(2) = g.Y_a(1);
-    g.X_a(12) = g.XT + g.TBBO1;
-    g.Y_a(12) = g.Y_a(11);
+    lesson::FractionAnchors second = written_out(g, "ﾀ3/2ﾀ*ﾀ4/3ﾀ");
+    lesson::keep_anchor(g, 2, second.numerator_strike());
+    lesson::keep_anchor(g, 12, second.denominator_strike());
     WAIT_ANY_KEY(g);
     put(g, g.XI1 + 484, g.YI2, 3, "②　約分する。", Keep::None);
     WAIT_ANY_KEY(g);
-    strike(g, 11);
-    under(g, 11, "1");
-    strike(g, 2);
-    over(g, 2, "2");
+    cancel_pair(g, 11, "1", 2, "2");
     WAIT_ANY_KEY(g);
-    strike(g, 12);
-    under(g, 12, "1");
-    strike(g, 1);
-    over(g, 1, "1");
+    cancel_pair(g, 12, "1", 1, "1");
     WAIT_ANY_KEY(g);
     put(g, g.XI1 + 44, g.YI1 + 140, 5, "=-2");
     g.YI2 = g.YI1;
@@ -103,20 +94,14 @@ void SHOW_FRACTION_COEFFICIENT_TASK(Dorrith& g) {
     WAIT_ANY_KEY(g);
     put(g, g.XI1 + 44, g.YI1 + 120, 0, "=-");
     g.YI2 = g.Y;
-    mark_start(g);
-    cont(g, 0, "ﾀ3*x*x*4/2*3*xﾀ");
-    // Pairs that cancel: the numerator's 4 with the denominator's 2, its 3
-    // with the 3, its first x with the x.
-    g.X_a(1) = g.X_a(0) + g.TBSI1 + 210;
-    g.X_a(2) = g.X_a(0) + g.TBSI1;
-    g.X_a(3) = g.X_a(2) + 32 + 38;
-    g.X_a(11) = g.X_a(0) + g.TBBO1;
-    g.X_a(12) = g.X_a(11) + 32 + 38;
-    g.X_a(13) = g.X_a(12) + 32 + 38;
-    for (int k = 1; k <= 3; ++k) {
-        g.Y_a(k) = g.BSEN - 36;
-        g.Y_a(k + 10) = g.BSEN + 4;
-    }
+    // Pairs that cancel: the numerator's 4 (the fourth factor) with the
+    // denominator's 2, its 3 with the 3, its first x with the x.
+    lesson::FractionAnchors f = written_out(g, "ﾀ3*x*x*4/2*3*xﾀ");
+    lesson::keep_anchor(g, 1, f.numerator_strike(210));
+    lesson::keep_anchor(g, 2, f.numerator_strike());
+    anchor_after(g, 2, 32 + 38);
+    anchor_after(g, 11, 32 + 38);
+    anchor_after(g, 12, 32 + 38);
     WAIT_ANY_KEY(g);
     put(g, g.XI1 + 484, g.YI2, 3, "②　約分する。", Keep::None);
     g.XJ2 = g.X;
@@ -127,10 +112,7 @@ void SHOW_FRACTION_COEFFICIENT_TASK(Dorrith& g) {
     lesson::load_texts(g.T_sa, 11, {"1", "1", "1"});
     for (g.II = 1; g.II <= 3; g.II += 1) {
         const int k = to_int(g.II);
-        strike(g, k + 10);
-        under(g, k + 10, g.T_sa(k + 10));
-        strike(g, k);
-        over(g, k, g.T_sa(k));
+        cancel_pair(g, k + 10, g.T_sa(k + 10), k, g.T_sa(k));
         WAIT_ANY_KEY(g);
     }
     put(g, g.XI1 + 44, g.YI1 + 100, 5, "=-2x");
