@@ -49,6 +49,14 @@ PageRow column(int stage, float xi1, float yi1) {
     return r;
 }
 
+PageRow action(int stage, std::function<void(Program&)> fn) {
+    PageRow r;
+    r.stage = stage;
+    r.act = Act::Call;
+    r.run = std::move(fn);
+    return r;
+}
+
 namespace {
 
 float base_x(const Program& g, From from) {
@@ -89,6 +97,9 @@ void play_row(Program& g, const PageRow& r) {
             if (r.set_xi0) g.XI0 = r.xi0;
             g.XI1 = r.xi1;
             g.YI1 = r.yi1;
+            break;
+        case Act::Call:
+            r.run(g);
             break;
     }
 }

@@ -38,6 +38,7 @@ enum class Act {
     Text,       // draws text at pos in colour, then keeps the pen as `keep` says
     ColumnSum,  // DRAW_COLUMN_OPERATION at pos: rows text over lower, operator op, TAKASA 50, colours 0
     Cursor,     // draws nothing: moves the cursor to another column (see column())
+    Call,       // runs `run` on the program: an erase, strokes, anything a page does between its texts
 };
 struct PageRow {
     int stage = 0;  // 0: drawn when the page opens; k: after the k-th key
@@ -49,6 +50,7 @@ struct PageRow {
     std::string lower, op;                   // Act::ColumnSum
     float xi0 = 0, xi1 = 0, yi1 = 0;         // Act::Cursor
     bool set_xi0 = true;                     // Act::Cursor: XI0 too
+    std::function<void(Program&)> run;       // Act::Call
 };
 // A text row that keeps the pen: XI2 = X, YI1 = Y.
 PageRow text(int stage, Pos at, float colour, const std::string& s, Keep keep = Keep::Pen);
@@ -64,6 +66,8 @@ PageRow column_sum(int stage, Pos at, const std::string& upper, const std::strin
 PageRow column(int stage, float xi0, float xi1, float yi1);
 // The same without XI0: XI1 = xi1, YI1 = yi1.
 PageRow column(int stage, float xi1, float yi1);
+// Runs fn(g) at its stage (what it reads and writes is fn's).
+PageRow action(int stage, std::function<void(Program&)> fn);
 
 // Plays rows in order, each after WAIT_ANY_KEYs until k keys were taken for a row of stage k (a stage
 // that skips numbers waits once for each).  Ends after the last row, without a wait.  Writes the cursor and CCC1, X, Y, AA_s

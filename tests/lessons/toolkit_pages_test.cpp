@@ -97,6 +97,29 @@ TEST(ToolkitPages, StagesWaitOnceForEachKey) {
     }
 }
 
+TEST(ToolkitPages, ActionsRunAtTheirStageBetweenTexts) {
+    // An action sees the cursor the text before it left, and the text after it sees what it did.
+    std::vector<float> seen;
+    std::vector<PageRow> rows = {
+        text(0, screen(100, 50), 0, "ab"),
+        action(1, [&](Program& g) { seen.push_back(g.XI2); g.XI2 = 400; }),
+        text(1, pen(), 0, "c"),
+        action(2, [&](Program& g) { seen.push_back(g.XI2); }),
+    };
+    struct Case {
+        int keys;
+        size_t runs;
+    } cases[] = {{0, 0}, {1, 1}, {2, 2}};
+    for (auto& c : cases) {
+        seen.clear();
+        LessonRun r(keys(c.keys));
+        r.run([&](Program& g) { play_rows(g, rows); });
+        ASSERT_EQ(seen.size(), c.runs) << c.keys;
+        if (c.runs >= 1) EXPECT_EQ(seen[0], 100 + 27 * 2);
+        if (c.runs == 2) EXPECT_EQ(seen[1], 400 + 27);
+    }
+}
+
 TEST(ToolkitPages, ColumnSumAtThePen) {
     LessonRun r("");
     auto& g = r.h.g;
