@@ -9,8 +9,9 @@
 namespace cw {
 
 struct DorrithVars {
-    // Lessons 1 to 3: the line a later label joins (YI2), the top of the tile
-    // rows (YI3), the pen after a note of the right-hand column (XJ2, YJ1).
+    // Lessons 1 to 3.  Lesson 1: the line of "2a*3b" (YI2) and the top of the
+    // tile rows (YI3); lesson 3: the pen after a note of the right-hand column
+    // (XJ2, YJ1).
     float YI2 = 0, YI3 = 0, XJ2 = 0, YJ1 = 0;
     // Lessons 2 and 3, practice drills: the sign memory (negate a drawn sign
     // equal to it), the letters, the coefficient texts, the widths of the

@@ -12,12 +12,12 @@ void LESSON_2_MENU(Dorrith& g);
 void SHOW_LESSON_GOAL(Program& g);
 
 // Steps ① and ②: 15÷(−6) and xy÷(−x) in three labelled stages.
-void SHOW_NUMBER_DIVISION_REVIEW(Dorrith& g);
-void SHOW_LETTER_DIVISION_TASK(Dorrith& g);
+void SHOW_NUMBER_DIVISION_REVIEW(Program& g);
+void SHOW_LETTER_DIVISION_TASK(Program& g);
 
 // Steps ③ and ④: 8xy÷(−4x) and 6a²÷2a, then the rules.
-void SHOW_NUMBER_AND_LETTER_TASK(Dorrith& g);
-void SHOW_POWER_TASK(Dorrith& g);
+void SHOW_NUMBER_AND_LETTER_TASK(Program& g);
+void SHOW_POWER_TASK(Program& g);
 void SHOW_DIVISION_RULES(Program& g);
 
 // Step ⑤: the random practice drill, then the rules.

@@ -9,10 +9,8 @@ namespace cw::dorrith2 {
 void LESSON_2_MENU(Dorrith& g) {
     SHOW_LESSON_GOAL(g);
     lesson::run_submenu(g, "①復習　②文字　③数+文字　④累乗　⑤練習　⑥終了",
-                        {[&](Program&) { SHOW_NUMBER_DIVISION_REVIEW(g); },
-                         [&](Program&) { SHOW_LETTER_DIVISION_TASK(g); },
-                         [&](Program&) { SHOW_NUMBER_AND_LETTER_TASK(g); }, [&](Program&) { SHOW_POWER_TASK(g); },
-                         [&](Program&) { RUN_DIVISION_PRACTICE(g); }},
+                        {SHOW_NUMBER_DIVISION_REVIEW, SHOW_LETTER_DIVISION_TASK, SHOW_NUMBER_AND_LETTER_TASK,
+                         SHOW_POWER_TASK, [&](Program&) { RUN_DIVISION_PRACTICE(g); }},
                         true);
 }
 

@@ -12,7 +12,7 @@ void LESSON_3_MENU(Dorrith& g);
 void SHOW_LESSON_GOAL(Program& g);
 
 // Step ①: −3/2 ÷ 3/4 worked with its cancellations.
-void SHOW_FRACTION_DIVISION_REVIEW(Dorrith& g);
+void SHOW_FRACTION_DIVISION_REVIEW(Program& g);
 // Step ②: the cycle of nine monomials and their reciprocals.
 void SHOW_RECIPROCAL_DRILL(Program& g);
 // Step ③: −(3/2)x² ÷ (3/4)x worked with its cancellations.

@@ -8,7 +8,7 @@ namespace cw::dorrith3 {
 void LESSON_3_MENU(Dorrith& g) {
     SHOW_LESSON_GOAL(g);
     lesson::run_submenu(g, "①復習　②逆数　③課題　④練習　⑤問３,4　⑥終了",
-                        {[&](Program&) { SHOW_FRACTION_DIVISION_REVIEW(g); }, SHOW_RECIPROCAL_DRILL,
+                        {SHOW_FRACTION_DIVISION_REVIEW, SHOW_RECIPROCAL_DRILL,
                          [&](Program&) { SHOW_FRACTION_COEFFICIENT_TASK(g); },
                          [&](Program&) { RUN_FRACTION_DIVISION_PRACTICE(g); }, SHOW_ANSWERS_Q3_Q4},
                         true);
