@@ -1,10 +1,20 @@
 #include "lessons/dorrith/division.h"
 
+#include "exprstr/exprstr.h"
 #include "lessons/draws.h"
 
 namespace cw::dorrith {
 
 using lesson::kept_anchor;
+
+lesson::PageRow worked_page() {
+    return lesson::action(0, [](Program& g) {
+        lesson::erase_by(g, 0, 0, 1320, 1300);
+        g.XI1 = 44;
+        g.YI1 = 30;
+        g.pf.SETDRAWWIDTH(5);
+    });
+}
 
 lesson::FractionAnchors written_out(Program& g, const std::string& code) {
     g.X_a(0) = g.XI2;
@@ -32,6 +42,12 @@ void cancel_pair(Program& g, int den, const std::string& den_value, int num, con
     value_over(g, num, num_value);
 }
 
+void draw_sign(Dorrith& g) {
+    g.T_a(11) = lesson::draw(g, {2, 1, true});
+    if (g.T_a(11) == 2) g.T_a(11) = -1;
+    g.T_a(11) = lesson::apply_sign_memory(g.T_a(11), g.FMAESU);
+}
+
 void draw_exponents(Program& g) {
     g.F_a(1) = lesson::draw(g, {3, 0});
     g.F_a(2) = lesson::draw(g, {3, 0});
@@ -43,6 +59,12 @@ void draw_exponents(Program& g) {
     g.F_a(13) = g.F_a(11) - g.F_a(1);
     g.F_a(4) = g.F_a(2) - g.F_a(12);
     g.F_a(14) = g.F_a(12) - g.F_a(2);
+}
+
+void problem_texts(Dorrith& g) {
+    FORMAT_NUMBER_TABLES(g);
+    g.T_sa(11) = g.T_a(11) == 1 ? "" : "-";
+    letter_texts(g);
 }
 
 void letter_texts(Dorrith& g) {

@@ -1,6 +1,5 @@
 // Lesson 2, step ⑤: random divisions of a monomial by a monomial in a and b,
 // solved on the screen by striking out the common factors.
-#include "exprstr/exprstr.h"
 #include "lessons/dorrith/division.h"
 #include "lessons/dorrith/lesson2.h"
 #include "lessons/draws.h"
@@ -23,14 +22,10 @@ void make_division_problem(Dorrith& g) {
     g.T_a(5) = lesson::draw(g, {4, 2, true});
     g.T_a(1) = g.T_a(5) * g.T_a(3);
     g.T_a(2) = g.T_a(5) * g.T_a(4);
-    g.T_a(11) = lesson::draw(g, {2, 1, true});
-    if (g.T_a(11) == 2) g.T_a(11) = -1;
-    g.T_a(11) = lesson::apply_sign_memory(g.T_a(11), g.FMAESU);
+    draw_sign(g);
     draw_exponents(g);
 
-    FORMAT_NUMBER_TABLES(g);
-    g.T_sa(11) = g.T_a(11) == 1 ? "" : "-";
-    letter_texts(g);
+    problem_texts(g);
 }
 
 // Reads FMAESU; writes the screen, the problem's tables, X(0..13), Y(1..13), B1, B2, KESU, NO, AINP,

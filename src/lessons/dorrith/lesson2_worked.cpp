@@ -16,16 +16,6 @@ using lesson::text;
 
 namespace {
 
-// The start of every worked page: the panel erased, XI1 = 44, YI1 = 30, width 5.
-PageRow open_page() {
-    return action(0, [](Program& g) {
-        lesson::erase_by(g, 0, 0, 1320, 1300);
-        g.XI1 = 44;
-        g.YI1 = 30;
-        g.pf.SETDRAWWIDTH(5);
-    });
-}
-
 // The written-out fraction after the pen, with X(0) and anchors 1 and 11;
 // with `second`, anchors 2 and 12 as well, 64 further right (two advances of
 // 32, over the letter after the first "×").
@@ -45,7 +35,7 @@ PageRow act(int stage, void (*fn)(Program&)) { return action(stage, fn); }
 // Reads nothing; writes the screen, XI1, XI2, YI1, X(0), X(1), Y(1), X(11), Y(11); leaves width 5.
 void SHOW_NUMBER_DIVISION_REVIEW(Program& g) {
     static const std::vector<PageRow> rows = {
-        open_page(),
+        worked_page(),
         text(0, screen(44, 30), 0, "復習　次の計算をしなさい。"),
         text(0, screen(132, 90), 0, "15/(-6)"),
         label(1, screen(528, 90), 3, "①　符号を決める。"),
@@ -63,7 +53,7 @@ void SHOW_NUMBER_DIVISION_REVIEW(Program& g) {
 // Reads nothing; writes the screen, XI1, XI2, YI1, X(0), X(1), Y(1), X(11), Y(11); leaves width 5.
 void SHOW_LETTER_DIVISION_TASK(Program& g) {
     static const std::vector<PageRow> rows = {
-        open_page(),
+        worked_page(),
         text(0, screen(44, 30), 0, "課題１　次の計算をしなさい。"),
         text(0, screen(132, 90), 0, "xy/(-x)"),
         label(1, screen(528, 90), 3, "①　符号を決める。"),
@@ -83,7 +73,7 @@ void SHOW_LETTER_DIVISION_TASK(Program& g) {
 // Reads nothing; writes the screen, XI1, XI2, YI1, X(0..2), Y(1..2), X(11..12), Y(11..12); leaves width 5.
 void SHOW_NUMBER_AND_LETTER_TASK(Program& g) {
     static const std::vector<PageRow> rows = {
-        open_page(),
+        worked_page(),
         text(0, screen(44, 30), 0, "課題2　次の計算をしなさい。"),
         text(0, screen(132, 90), 0, "8xy/(-4x)"),
         label(1, screen(528, 90), 3, "①　符号を決める。"),
@@ -104,7 +94,7 @@ void SHOW_NUMBER_AND_LETTER_TASK(Program& g) {
 // Y(11..12); leaves width 5.
 void SHOW_POWER_TASK(Program& g) {
     static const std::vector<PageRow> rows = {
-        open_page(),
+        worked_page(),
         text(0, screen(44, 30), 0, "課題3　次の計算をしなさい。"),
         text(0, screen(132, 90), 0, "6a^2/2a"),
         text(1, screen(88, 210), 0, "=ﾀ6a^2/2aﾀ"),

@@ -27,9 +27,7 @@ void make_fraction_division_problem(Dorrith& g) {
     g.T_a(2) = g.T_a(7);
     g.T_a(4) = g.T_a(6) * g.T_a(8);
     g.T_a(3) = g.T_a(7);
-    g.T_a(11) = lesson::draw(g, {2, 1, true});
-    if (g.T_a(11) == 2) g.T_a(11) = -1;
-    g.T_a(11) = lesson::apply_sign_memory(g.T_a(11), g.FMAESU);
+    draw_sign(g);
     g.DB = g.T_a(1);
     g.DS = g.T_a(11) * g.T_a(2);
     FORMAT_REDUCED_FRACTION(g);
@@ -40,11 +38,9 @@ void make_fraction_division_problem(Dorrith& g) {
     g.X3_s = g.A2_s;
     draw_exponents(g);
 
-    FORMAT_NUMBER_TABLES(g);
+    problem_texts(g);
     g.X_sa(1) = g.X1_s;
     g.X_sa(3) = g.X3_s;
-    g.T_sa(11) = g.T_a(11) == 1 ? "" : "-";
-    letter_texts(g);
 }
 
 // Reads FMAESU; writes the screen, the problem's tables, X(0..14), Y(1..14), B1..B4, KESU, NO, AINP,

@@ -17,24 +17,10 @@ using lesson::put;
 using lesson::screen;
 using lesson::text;
 
-namespace {
-
-// The start of a worked page: the panel erased, XI1 = 44, YI1 = 30, width 5.
-PageRow open_page() {
-    return action(0, [](Program& g) {
-        lesson::erase_by(g, 0, 0, 1320, 1300);
-        g.XI1 = 44;
-        g.YI1 = 30;
-        g.pf.SETDRAWWIDTH(5);
-    });
-}
-
-}  // namespace
-
 // Reads nothing; writes the screen, XI1, XI2, YI1, X(0..2), Y(1..2), X(11..12), Y(11..12); leaves width 5.
 void SHOW_FRACTION_DIVISION_REVIEW(Program& g) {
     static const std::vector<PageRow> rows = {
-        open_page(),
+        worked_page(),
         text(0, screen(44, 30), 0, "復習　次の計算をしなさい。"),
         text(0, screen(132, 100), 0, "-ﾀ3/2ﾀ/ﾀ3/4ﾀ"),
         label(1, screen(528, 100), 3, "①　符号をきめて、逆数をかける。"),
@@ -96,7 +82,7 @@ void SHOW_FRACTION_COEFFICIENT_TASK(Dorrith& g) {
         });
     };
     const std::vector<PageRow> rows = {
-        open_page(),
+        worked_page(),
         text(0, screen(44, 30), 0, "課題2　次の計算をしなさい。"),
         text(0, screen(132, 100), 0, "-ﾀ3/2ﾀx^2/ﾀ3/4ﾀx"),
         text(1, screen(88, 200), 0, "=-ﾀ3x^2/2ﾀ/ﾀ3x/4ﾀ"),
