@@ -201,6 +201,35 @@ TEST(DorrithPractice, Lesson3ResultsStrokesAndPrimes) {
     EXPECT_EQ(prime_sets.size(), 12u);
 }
 
+TEST(DorrithPractice, ProblemColoursAlternateAndOnlyTheHeadIsErasedAtFirst) {
+    for (const DrillLayout* L : {&L2, &L3}) {
+        SCOPED_TRACE(L->lesson);
+        LessonFixture f("dorrith", enter(L->lesson) + enter(L->item) + drill_keys(L->waits, 4) + test::keys(L->after));
+        f.run_program(11);
+        auto passes = f.passes();
+        ASSERT_EQ(passes.size(), 4u);
+        const float solution_top = L->py + (L == &L2 ? 110 : 100);
+        for (size_t k = 0; k < passes.size(); ++k) {
+            auto problem = passes[k].at(L->px, L->py);
+            ASSERT_FALSE(problem.empty());
+            EXPECT_EQ(problem.back().c, k % 2 == 0 ? 3 : 7) << k;
+            // The head is erased before the problem, the solution only after its first key.
+            EXPECT_EQ(passes[k].erases(0, 0, 1320, 180), 1) << k;
+            EXPECT_EQ(passes[k].erases(0, solution_top, 1320, solution_top + 1300), 1) << k;
+            auto ops = passes[k].ops();
+            size_t head = 0, solution = 0, first_key = 0;
+            for (size_t i = 0; i < ops.size(); ++i) {
+                auto& op = ops[i];
+                if (op.op == Op::Fill && op.c == 15 && op.x2 == 1320 && op.y2 == 180) head = i;
+                if (op.op == Op::Fill && op.c == 15 && op.y1 == solution_top) solution = i;
+                if (op.op == Op::Key && !first_key && i > head && head) first_key = i;
+            }
+            EXPECT_LT(head, first_key);
+            EXPECT_LT(first_key, solution);
+        }
+    }
+}
+
 // The sign a drawn problem shows: that of its dividend's coefficient.
 float shown_sign(const Span& s, const DrillLayout& L) {
     auto [dividend, divisor] = split_division(only_text(s, L.px, L.py));

@@ -103,7 +103,6 @@ void RUN_FRACTION_DIVISION_PRACTICE(Dorrith& g) {
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 120, 5,
             "=" + t(11) + "ﾀ" + t(6) + f(3) + f(4) + "/" + t(5) + f(13) + f(14) + "ﾀ");
-        g.NO = g.NO + 1;
     });
 
     WAIT_ANY_KEY(g);
