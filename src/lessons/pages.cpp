@@ -57,6 +57,15 @@ PageRow action(int stage, std::function<void(Program&)> fn) {
     return r;
 }
 
+PageRow new_page(int stage, float w, float h) {
+    PageRow r;
+    r.stage = stage;
+    r.act = Act::NewPage;
+    r.xi0 = w;
+    r.xi1 = h;
+    return r;
+}
+
 namespace {
 
 float base_x(const Program& g, From from) {
@@ -100,6 +109,10 @@ void play_row(Program& g, const PageRow& r) {
             break;
         case Act::Call:
             r.run(g);
+            break;
+        case Act::NewPage:
+            erase_by(g, 0, 0, r.xi0, r.xi1);
+            g.YI1 = 30;
             break;
     }
 }

@@ -39,6 +39,7 @@ enum class Act {
     ColumnSum,  // DRAW_COLUMN_OPERATION at pos: rows text over lower, operator op, TAKASA 50, colours 0
     Cursor,     // draws nothing: moves the cursor to another column (see column())
     Call,       // runs `run` on the program: an erase, strokes, anything a page does between its texts
+    NewPage,    // erases (0, 0) by (w, h) = (xi0, xi1) and starts the cursor at the top: YI1 = 30
 };
 struct PageRow {
     int stage = 0;  // 0: drawn when the page opens; k: after the k-th key
@@ -48,7 +49,7 @@ struct PageRow {
     std::string text;
     Keep keep = Keep::Pen;
     std::string lower, op;                   // Act::ColumnSum
-    float xi0 = 0, xi1 = 0, yi1 = 0;         // Act::Cursor
+    float xi0 = 0, xi1 = 0, yi1 = 0;         // Act::Cursor; Act::NewPage: width, height
     bool set_xi0 = true;                     // Act::Cursor: XI0 too
     std::function<void(Program&)> run;       // Act::Call
 };
@@ -68,6 +69,10 @@ PageRow column(int stage, float xi0, float xi1, float yi1);
 PageRow column(int stage, float xi1, float yi1);
 // Runs fn(g) at its stage (what it reads and writes is fn's).
 PageRow action(int stage, std::function<void(Program&)> fn);
+
+// A new page: erases (0, 0) by (w, h) in colour 15, then YI1 = 30.  A page turn is two keys, so the row
+// after a page's last stage k stands at stage k + 2.
+PageRow new_page(int stage, float w, float h);
 
 // Plays rows in order, each after WAIT_ANY_KEYs until k keys were taken for a row of stage k (a stage
 // that skips numbers waits once for each).  Ends after the last row, without a wait.  Writes the cursor and CCC1, X, Y, AA_s

@@ -122,9 +122,11 @@ void check_common(const Problem& p, Rational& c1, Rational& c2, std::vector<size
     EXPECT_EQ(letter_strokes, 2 * common_letter_factors(m1, m2)) << "one stroke on each side per pair";
     // Each struck number stands whole under its stroke: the cell after it is no digit.
     for (size_t i : number_strokes) {
-        for (auto& c : p.cells)
-            if (c.x == p.strokes[i].x2 && (c.top - 1 == p.strokes[i].y1 || c.top + 1 == p.strokes[i].y1))
+        for (auto& c : p.cells) {
+            if (c.x == p.strokes[i].x2 && (c.top - 1 == p.strokes[i].y1 || c.top + 1 == p.strokes[i].y1)) {
                 EXPECT_FALSE(digit(c.ch)) << "a digit left beside " << p.struck[i]->text;
+            }
+        }
     }
 }
 

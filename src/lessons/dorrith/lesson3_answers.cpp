@@ -13,14 +13,6 @@ using lesson::text;
 
 namespace {
 
-// The whole window erased; the first time, the draw width set to 5.
-lesson::PageRow new_page(int stage, bool set_width) {
-    return action(stage, [set_width](Program& g) {
-        lesson::clear_screen(g);
-        if (set_width) g.pf.SETDRAWWIDTH(5);
-    });
-}
-
 // Items (1) and (2): the written-out fraction after the pen with its anchors;
 // strokes over the numerator's first factor (`first_chars` digits) and its
 // second (that factor and a "×" further right), over the denominator's first
@@ -44,7 +36,8 @@ lesson::PageRow cancelled(int stage, const std::string& fraction, float first_ch
 
 const std::vector<lesson::PageRow>& pages() {
     static const std::vector<lesson::PageRow> rows = {
-        new_page(0, true),
+        lesson::new_page(0, 1760, 1800),
+        action(0, [](Program& g) { g.pf.SETDRAWWIDTH(5); }),
         text(0, screen(108, 30), 3, "問3 解答"),
         text(1, screen(36, 90), 3, "(1)"),
         text(1, pen(), 0, " 6ab/3a"),
@@ -68,7 +61,7 @@ const std::vector<lesson::PageRow>& pages() {
         text(11, screen(864, 410), 0, "=(-4xy^2)*ﾀ2/xyﾀ"),
         text(12, screen(864, 490), 0, "=-ﾀ4*x*y*y*2/x*yﾀ"),
         text(12, screen(864, 570), 5, "=-8y"),
-        new_page(13, false),
+        lesson::new_page(13, 1760, 1800),
         text(13, screen(108, 30), 3, "問3 解答"),
         text(13, screen(36, 90), 3, "(5)"),
         text(13, pen(), 0, " ﾀ2/3ﾀb^2c/ﾀ5/6ﾀbc^2"),
