@@ -4,7 +4,7 @@
 #include <map>
 
 #include "dorrith_support.h"
-#include "typeset/typeset.h"
+#include "lessons/marks.h"
 
 namespace cw::dtest {
 namespace {
@@ -18,12 +18,6 @@ using test::LessonFixture;
 
 const char* const MENU1 = "①課題,例１　②問１　③指数例２　④問２　⑤終了";
 const char* const MENU3 = "①復習　②逆数　③課題　④練習　⑤問３,4　⑥終了";
-
-float width_of(LessonFixture& f, const std::string& code) {
-    f.g.A_s = code;
-    MEASURE_EXPRESSION_TEXT(f.g);
-    return f.g.LLT;
-}
 
 TEST(DorrithLesson1, TileFigureCellsAndArcs) {
     LessonFixture f("dorrith", enter("1") + enter("1"));
@@ -92,7 +86,7 @@ TEST(DorrithLesson1, TileTaskStagesAndTheExampleCycle) {
     EXPECT_TRUE(pages.at(6).find("係数の積に文字の積をかける"));
 
     // The examples stand right of the derivation's end.
-    const float u = 484 + width_of(f, "=(2*3)*(a*b)");
+    const float u = 484 + lesson::measure(f.g, "=(2*3)*(a*b)");
     std::vector<std::string> problems;
     for (auto& pass : f.passes()) {
         ASSERT_EQ(pass.erases(u, 30, u + 1320, 1330), 1);
