@@ -232,6 +232,21 @@ TEST(DorrithPractice, ProblemColoursAlternateAndOnlyTheHeadIsErasedAtFirst) {
     }
 }
 
+TEST(DorrithPractice, AFixedClockReplaysTheSameProblems) {
+    for (const DrillLayout* L : {&L2, &L3}) {
+        SCOPED_TRACE(L->lesson);
+        auto problems = [&](const char* time) {
+            LessonFixture f("dorrith", enter(L->lesson) + enter(L->item) + drill_keys(L->waits, 6), time);
+            f.run_program();
+            std::vector<std::string> out;
+            for (auto& pass : f.passes()) out.push_back(only_text(pass, L->px, L->py));
+            return out;
+        };
+        EXPECT_EQ(problems("10:11:12"), problems("10:11:12"));
+        EXPECT_NE(problems("10:11:12"), problems("01:02:03"));
+    }
+}
+
 // The sign a drawn problem shows: that of its dividend's coefficient.
 float shown_sign(const Span& s, const DrillLayout& L) {
     auto [dividend, divisor] = split_division(only_text(s, L.px, L.py));
