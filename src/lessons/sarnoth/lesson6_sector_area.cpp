@@ -1,0 +1,110 @@
+// Lesson 6, step ④: a 90° sector with its radius r, arc l, angle a° and area
+// S, and S = ½lr derived from l = 2πr × a/360.
+#include "figures/figures.h"
+#include "lessons/sarnoth/problem_sets.h"
+#include "lessons/sarnoth/rows.h"
+#include "lessons/toolkit.h"
+#include "platform/basic.h"
+#include "shell/shell.h"
+
+namespace cw::sarnoth6 {
+
+using sarnoth::Key;
+using sarnoth::PEN;
+using sarnoth::Row;
+
+namespace {
+
+const Key W = Key::After;
+
+const std::vector<Row> kDerivation = {
+    {72, 110, 3, " ﾀ1/2ﾀlr"},
+    {PEN, 110, 0, "に"},
+    {PEN, 110, 3, "l=2πr*ﾀa/360ﾀ"},
+    {PEN, 110, 0, "を代入して", W},
+    {72, 190, 5, " ﾀ1/2ﾀlr"},
+    {72, 270, 0, "=ﾀ1/2ﾀr*2πr*ﾀa/360ﾀ", W},
+    {72, 350, 0, "=πr^2*ﾀa/360ﾀ"},
+    {72, 430, 5, "=S"},
+};
+
+// Point i at direction t (radians) and distance d from point 10.
+void polar_point(Program& g, int i, float t, float d) {
+    g.X_a(i) = g.X_a(10) + d * COS(t);
+    g.Y_a(i) = g.Y_a(10) - d * SIN(t);
+}
+
+}  // namespace
+
+// Reads nothing; writes X(10..14), Y(10..14), R1, R2, R(1..2), H1, H2, XI1, XI2, YI1, the figure routines'
+// inputs and the draw width (5); clobbers X, Y, CCC1..CCC3, AA$, A$, HABA, TATE, PI and the grid frame.
+void SHOW_SECTOR_AREA(Sarnoth& g) {
+    lesson::clear_screen(g);
+    g.XI1 = 72;
+    g.YI1 = 30;
+    g.pf.SETDRAWWIDTH(5);
+    sarnoth::heading_cells(g, g.XI1, "P33 章の問題B", "4", 44);
+
+    // The frame only: colour 15 draws no grid line.
+    g.GGX = 800;
+    g.GGY = 70;
+    g.YOKO = 8;
+    g.TATE = 4;
+    g.SIZE = 60;
+    g.CCC2 = 15;
+    DRAW_GRID(g);
+    g.X_a(10) = g.GX0 + g.SIZE * 4;
+    g.Y_a(10) = g.GY0 - g.SIZE * 4;
+    g.R1 = 2 * g.SIZE;
+    g.R2 = 4 * g.SIZE;
+    g.R_a(1) = 225 * g.PI / 180;
+    g.R_a(2) = 315 * g.PI / 180;
+    g.H2 = 0.375f;
+    g.H1 = 0.125f;
+    polar_point(g, 11, g.R_a(1), g.R2);
+    polar_point(g, 12, g.R_a(2), g.R2);
+    polar_point(g, 13, 270 * g.PI / 180, g.R1);
+    polar_point(g, 14, 270 * g.PI / 180, g.R2);
+
+    g.pf.CIRCLE(g.X_a(10), g.Y_a(10), g.R2, 0, g.H1, g.H2, true, 13);
+
+    g.ZX0 = g.X_a(10);
+    g.ZY0 = g.Y_a(10);
+    g.ZX1 = g.X_a(11);
+    g.ZY1 = g.Y_a(11);
+    g.ZX2 = g.X_a(12);
+    g.ZY2 = g.Y_a(12);
+    g.CCC1 = 5;
+    g.CCC2 = 0;
+    g.CCC3 = 5;
+    g.NAGASA = 30;
+    g.HONSU = 1;
+    g.ITI = 1;
+    g.AAA_s = "a%";
+    g.AAAX = 0;
+    g.AAAY = 0;
+    DRAW_ANGLE_MARK(g);
+
+    g.pf.LINE(g.X_a(11), g.Y_a(11), g.X_a(10), g.Y_a(10), 0);
+    g.pf.LINE(g.X_a(12), g.Y_a(12), g.X_a(10), g.Y_a(10), 0);
+
+    g.ZX0 = g.X_a(11);
+    g.ZY0 = g.Y_a(11);
+    g.ZX1 = g.X_a(10);
+    g.ZY1 = g.Y_a(10);
+    g.CCC1 = 3;
+    g.CCC2 = 3;
+    g.HOUKOU = -1;
+    g.TAKASA = -20;
+    g.HABA = 8;
+    g.AAA_s = "r";
+    DRAW_DIMENSION_ARC(g);
+
+    lesson::put(g, g.X_a(13) - 14, g.Y_a(13), 3, "S", lesson::Keep::None);
+    lesson::put(g, g.X_a(14) - 14, g.Y_a(14), 3, "l", lesson::Keep::None);
+    WAIT_ANY_KEY(g);
+
+    sarnoth::play_rows(g, kDerivation);
+}
+
+}  // namespace cw::sarnoth6

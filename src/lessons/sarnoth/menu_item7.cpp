@@ -1,0 +1,9 @@
+// Main-menu item 7, whose label is blank.
+#include "lessons/sarnoth/problem_sets.h"
+
+namespace cw::sarnoth {
+
+// Reads nothing; writes nothing: the main menu is drawn again.
+void RETURN_TO_MAIN_MENU(Program& g) {}
+
+}  // namespace cw::sarnoth
