@@ -9,6 +9,17 @@ namespace {
 const char* const kGothic = "IPAGothic";
 const char* const kSerif = "Liberation Serif";
 
+// The serif letters are narrower and smaller than their cells, which would
+// otherwise run into the next character at the typesetter's advances, and
+// sit on the gothic digits' baseline.
+const std::array<FaceChoice, 3> kFaces = {{
+    {kGothic, false, true, 0, 1},           // Face::Gothic
+    {kSerif, false, false, 1.10, 0.58, 0.86},  // Face::Serif
+    {kSerif, true, false, 0.86, 0.6, 1.1},     // Face::ScriptEll
+}};
+
+}  // namespace
+
 bool family_installed(const std::string& family) {
     FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>(""));
     FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
@@ -27,25 +38,24 @@ bool family_installed(const std::string& family) {
     return found;
 }
 
-}  // namespace
-
-FaceChoice map_face(const std::string& face) {
-    // The serif letters are narrower and smaller than their cells, which
-    // would otherwise run into the next character at the typesetter's
-    // advances, and sit on the gothic digits' baseline.
-    if (face == "Times New Roman") return {kSerif, false, false, 1.10, 0.58, 0.86};
-    if (face == "MT Extra") return {kSerif, true, false, 0.86, 0.6, 1.1};
-    return {kGothic, false, true, 0, 1};
+Face face_named(const std::string& name) {
+    if (name == "Times New Roman") return Face::Serif;
+    if (name == "MT Extra") return Face::ScriptEll;
+    return Face::Gothic;
 }
+
+const FaceChoice& face_choice(Face face) { return kFaces.at(static_cast<size_t>(face)); }
+
+const FaceChoice& map_face(const std::string& name) { return face_choice(face_named(name)); }
 
 std::vector<RequiredFont> required_fonts() {
     return {{kGothic, "fonts-ipafont-gothic"}, {kSerif, "fonts-liberation2"}};
 }
 
-std::vector<RequiredFont> missing_fonts() {
+std::vector<RequiredFont> missing_fonts(bool (*installed)(const std::string&)) {
     std::vector<RequiredFont> out;
     for (auto& f : required_fonts())
-        if (!family_installed(f.family)) out.push_back(f);
+        if (!installed(f.family)) out.push_back(f);
     return out;
 }
 

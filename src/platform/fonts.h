@@ -2,6 +2,7 @@
 // and the per-face placement of glyphs in their cells.
 #pragma once
 #include <string>
+#include <array>
 #include <vector>
 
 namespace cw {
@@ -20,9 +21,19 @@ struct FaceChoice {
     double height_share = 1;
 };
 
-// "ｺﾞｼｯｸ" and "ゴシック" (and any face we do not know) give the gothic face;
-// "Times New Roman" and "MT Extra" give the serif face.
-FaceChoice map_face(const std::string& face);
+// The faces the programs draw with.
+enum class Face {
+    Gothic,     // "ｺﾞｼｯｸ", "ゴシック" and any name we do not know
+    Serif,      // "Times New Roman": italic letters and serif digits
+    ScriptEll,  // "MT Extra": the script ell
+};
+
+// The face a face name of the programs stands for.
+Face face_named(const std::string& name);
+// How a face is drawn: one table for every face.
+const FaceChoice& face_choice(Face face);
+// face_choice(face_named(name)).
+const FaceChoice& map_face(const std::string& name);
 
 struct RequiredFont {
     std::string family;
@@ -31,7 +42,9 @@ struct RequiredFont {
 
 // The faces the renderer draws with.
 std::vector<RequiredFont> required_fonts();
-// Those of them fontconfig cannot find (it would substitute another face).
-std::vector<RequiredFont> missing_fonts();
+// Whether fontconfig finds the family itself (rather than a substitute).
+bool family_installed(const std::string& family);
+// Those of required_fonts() that `installed` does not find.
+std::vector<RequiredFont> missing_fonts(bool (*installed)(const std::string&) = family_installed);
 
 }  // namespace cw

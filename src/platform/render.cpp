@@ -176,7 +176,7 @@ bool drawable_char(const std::string& ch) {
 void draw_text(cairo_t* cr, const DrawOp& op) {
     double s = op.font.size;
     if (s <= 0 || op.p <= 0 || op.q <= 0 || op.s.empty()) return;
-    FaceChoice face = map_face(op.font.face);
+    const FaceChoice& face = map_face(op.font.face);
 
     PangoFontDescription* desc = pango_font_description_new();
     pango_font_description_set_family(desc, face.family.c_str());

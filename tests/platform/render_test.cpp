@@ -299,8 +299,25 @@ TEST(Render, BothGothicNamesDrawTheSameFace) {
     EXPECT_TRUE(map_face("MT Extra").script_ell);
 }
 
-TEST(Render, FacesThisBuildDrawsWithAreInstalled) {
-    for (auto& f : missing_fonts()) ADD_FAILURE() << f.family << " missing: install " << f.package;
+TEST(Fonts, EveryFaceDrawnIsARequiredFontWithItsPackage) {
+    for (Face f : {Face::Gothic, Face::Serif, Face::ScriptEll}) {
+        const std::string family = face_choice(f).family;
+        bool listed = false;
+        for (auto& r : required_fonts()) listed |= r.family == family && !r.package.empty();
+        EXPECT_TRUE(listed) << family;
+    }
+}
+
+bool only_serif_installed(const std::string& family) { return family == "Liberation Serif"; }
+bool nothing_installed(const std::string&) { return false; }
+
+TEST(Fonts, MissingFontsAreThoseNotFound) {
+    auto gone = missing_fonts(only_serif_installed);
+    ASSERT_EQ(gone.size(), 1u);
+    EXPECT_EQ(gone[0].family, "IPAGothic");
+    EXPECT_EQ(gone[0].package, "fonts-ipafont-gothic");
+    EXPECT_EQ(missing_fonts(nothing_installed).size(), required_fonts().size());
+    EXPECT_FALSE(family_installed("No Such Family Anywhere"));
 }
 
 TEST(Render, ScriptEllIsNotTheGothicLetter) {

@@ -5,7 +5,9 @@
 
 #include <SDL.h>
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 #include <cstring>
 #include <regex>
 #include <string>
@@ -119,15 +121,31 @@ TEST_F(WindowBackendTest, ClosingWhileDrawingEndsTheProgram) {
 }
 
 TEST_F(WindowBackendTest, ErrorScreenWaitsForTheClose) {
+    using Clock = std::chrono::steady_clock;
+    Clock::duration waited{};
+    std::thread closer;
     int status = in_window([&](Platform& pf) {
         pf.CLS();
         pf.SYMBOL(288, 432, 1, 1, 13, "error");
         push_text("1");  // keys do not leave the error screen
         push_key(SDLK_RETURN);
-        push_quit();
-        pf.IDLE_FOREVER(11, 100);
+        push_key(SDLK_ESCAPE);
+        closer = std::thread([] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(600));
+            push_quit();
+        });
+        auto start = Clock::now();
+        try {
+            pf.IDLE_FOREVER(11, 100);
+        } catch (...) {
+            waited = Clock::now() - start;
+            throw;
+        }
     });
+    closer.join();
     EXPECT_EQ(status, 0);
+    // Only the close, pushed well after the keys, ended the wait.
+    EXPECT_GE(waited, std::chrono::milliseconds(500));
 }
 
 TEST_F(WindowBackendTest, TimeOfDayIsHoursMinutesSeconds) {

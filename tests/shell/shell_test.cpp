@@ -167,16 +167,35 @@ TEST(MainMenu, ChoosingALessonClearsTheWindowAndRunsIt) {
         void run_lesson(int n) override { chosen.push_back(n); }
         std::vector<int> chosen;
     };
-    for (auto [keys, lesson] : {std::pair{"3/2\r", 3}, {"2/2\r", 2}, {"7\r", 7}, {"1\r", 1}}) {
-        HeadlessBackend b(keys);
+    // lesson 0: the menu is drawn again and nothing runs.
+    struct Case { MenuJump rule; const char* keys; int lesson; };
+    for (auto c : {Case{MenuJump::LeadingNumber, "3/2\r", 3}, {MenuJump::LeadingNumber, "2/2\r", 2},
+                   {MenuJump::LeadingNumber, "7\r", 7}, {MenuJump::LeadingNumber, "1\r", 1},
+                   {MenuJump::LeadingNumber, "10/2\r", 0}, {MenuJump::LeadingNumber, "10/5\r", 0},
+                   {MenuJump::WholeValue, "10/2\r", 5}, {MenuJump::WholeValue, "5\r", 5},
+                   {MenuJump::WholeValue, "14/2\r", 7}, {MenuJump::WholeValue, "3/2\r", 1},
+                   {MenuJump::WholeValue, "10/5\r", 2}, {MenuJump::WholeValue, "2/2\r", 1}}) {
+        HeadlessBackend b(c.keys);
         Platform pf(b);
-        Probe p(pf, test::bare_info());
+        ProgramInfo info = test::bare_info();
+        info.menu_jump = c.rule;
+        Probe p(pf, info);
         try {
             run_program(p);
         } catch (const KeysExhausted&) {
         }
-        ASSERT_EQ(p.chosen.size(), 1u) << keys;
-        EXPECT_EQ(p.chosen[0], lesson) << keys;
+        ASSERT_EQ(p.chosen.size(), c.lesson ? 1u : 0u) << c.keys;
+        if (c.lesson) EXPECT_EQ(p.chosen[0], c.lesson) << c.keys;
+    }
+}
+
+TEST(MainMenu, EachProgramHasItsJumpRule) {
+    // Sarnoth opens lesson 5 for "10/2"; the other two redraw the menu.
+    for (auto [name, opened] : {std::pair{"kelvane", false}, {"dorrith", false}, {"sarnoth", true}}) {
+        HeadlessBackend b("10/2\r");
+        Platform pf(b);
+        auto prog = make_program(name, pf);
+        EXPECT_EQ(prog->info.menu_jump == MenuJump::WholeValue, opened) << name;
     }
 }
 
