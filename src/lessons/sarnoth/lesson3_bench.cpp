@@ -2,7 +2,8 @@
 // the table of its solutions filled one cell per key.
 #include "exprstr/exprstr.h"
 #include "lessons/sarnoth/lesson3.h"
-#include "lessons/sarnoth/rows.h"
+#include "lessons/sarnoth/answer_pages.h"
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
@@ -10,31 +11,32 @@
 
 namespace cw::sarnoth3 {
 
-using sarnoth::Key;
-using sarnoth::PEN;
+using lesson::pen;
+using lesson::screen;
+using lesson::text;
 
 namespace {
 
-const std::vector<sarnoth::Row> kBenchRows = {
-    {40, 30, 0, "クラスの32人が、3人がけの座席と2人がけの座席に空席がないように座る"},
-    {40, 80, 0, "とき、3人がけの座席と2人がけの座席はそれぞれ何列必要ですか。"},
-    {40, 130, 7, "① 3人がけの座席x列、2人がけの座席y列として、等式に表すと、", Key::Before},
-    {94, 180, 3, "3x", Key::Before},
-    {PEN, 180, 3, "+2y", Key::Before},
-    {PEN, 180, 3, "=32", Key::Before},
-    {40, 230, 7, "② 3人がけの座席が2列のとき、2人がけの座席は何列必要？", Key::Before},
-    {94, 280, 0, "3*2+2y=32", Key::Before},
-    {PEN + 40, 280, 0, "6+2y=32", Key::Before},
-    {PEN + 40, 280, 0, "2y=32-6", Key::Before},
-    {PEN + 40, 280, 0, "2y=26", Key::Before},
-    {94, 330, 0, "y=13", Key::Before},
-    {PEN + 40, 330, 5, "13列必要", Key::Before},
-    {40, 380, 7, "③ 3x+2y=32 の式を、y=　の式に変形すると、", Key::Before},
-    {94, 450, 0, "2y=32", Key::Before},
-    {PEN, 450, 0, "-3x", Key::Before},
-    {PEN + 40, 450, 0, "y=", Key::Before},
-    {PEN, 450, 0, "ﾀ32/2ﾀ-ﾀ3x/2ﾀ", Key::Before},
-    {PEN + 40, 450, 3, "y=16-ﾀ3/2ﾀx", Key::Before},
+const std::vector<lesson::PageRow> kBenchRows = {
+    text(0, screen(40, 30), 0, "クラスの32人が、3人がけの座席と2人がけの座席に空席がないように座る"),
+    text(0, screen(40, 80), 0, "とき、3人がけの座席と2人がけの座席はそれぞれ何列必要ですか。"),
+    text(1, screen(40, 130), 7, "① 3人がけの座席x列、2人がけの座席y列として、等式に表すと、"),
+    text(2, screen(94, 180), 3, "3x"),
+    text(3, pen(), 3, "+2y"),
+    text(4, pen(), 3, "=32"),
+    text(5, screen(40, 230), 7, "② 3人がけの座席が2列のとき、2人がけの座席は何列必要？"),
+    text(6, screen(94, 280), 0, "3*2+2y=32"),
+    text(7, pen(40), 0, "6+2y=32"),
+    text(8, pen(40), 0, "2y=32-6"),
+    text(9, pen(40), 0, "2y=26"),
+    text(10, screen(94, 330), 0, "y=13"),
+    text(11, pen(40), 5, "13列必要"),
+    text(12, screen(40, 380), 7, "③ 3x+2y=32 の式を、y=　の式に変形すると、"),
+    text(13, screen(94, 450), 0, "2y=32"),
+    text(14, pen(), 0, "-3x"),
+    text(15, pen(40), 0, "y="),
+    text(16, pen(), 0, "ﾀ32/2ﾀ-ﾀ3x/2ﾀ"),
+    text(17, pen(40), 3, "y=16-ﾀ3/2ﾀx"),
 };
 
 // A table cell 50 high with border colour 3 at (x, y).
@@ -65,7 +67,7 @@ void SHOW_BENCH_SEATING_TABLE(Program& g) {
     lesson::erase_by(g, 0, 0, 1600, 1800);
     lesson::cursor(g, 40, 94, 30);
     g.pf.SETDRAWWIDTH(5);
-    sarnoth::play_rows(g, kBenchRows);
+    lesson::play_rows(g, kBenchRows);
     g.U_a(1) = g.X + 20;
     g.V_a(1) = g.Y;
 

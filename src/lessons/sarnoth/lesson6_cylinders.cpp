@@ -2,16 +2,17 @@
 // into cylinder P and about BC into cylinder Q; their lateral areas agree.
 #include "figures/figures.h"
 #include "lessons/sarnoth/problem_sets.h"
-#include "lessons/sarnoth/rows.h"
+#include "lessons/sarnoth/answer_pages.h"
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
 
 namespace cw::sarnoth6 {
 
-using sarnoth::Key;
-using sarnoth::PEN;
-using sarnoth::Row;
+using lesson::pen;
+using lesson::screen;
+using lesson::text;
 
 namespace {
 
@@ -71,23 +72,21 @@ const Part kCylinderQ[] = {
     {Item::Text, 21, 0, 5, 0, 0, 0, "円柱Q", 38, -95},
 };
 
-const Key W = Key::After;
-
 // Stages 2 to 10: the two lateral areas.
-const std::vector<Row> kLateralAreas = {
-    {36, 100, 3, "円柱Pの側面積"},
-    {72, 150, 0, "半径 ycmで、円周は ", W},
-    {PEN, 150, 0, "2π*y(cm)", W},
-    {72, 200, 0, "高さが xcm だから", W},
-    {72, 250, 0, "(2π*y)*x="},
-    {PEN, 250, 3, "2πxy (cm^2)", W},
-    {36, 300, 3, "円柱Qの側面積"},
-    {72, 350, 0, "半径 xcmで、円周は ", W},
-    {PEN, 350, 0, "2π*x(cm)", W},
-    {72, 400, 0, "高さが ycm だから", W},
-    {72, 450, 0, "(2π*x)*y="},
-    {PEN, 450, 3, "2πxy (cm^2)", W},
-    {72, 500, 5, "したがって、等しい。"},
+const std::vector<lesson::PageRow> kLateralAreas = {
+    text(0, screen(36, 100), 3, "円柱Pの側面積"),
+    text(0, screen(72, 150), 0, "半径 ycmで、円周は "),
+    text(1, pen(), 0, "2π*y(cm)"),
+    text(2, screen(72, 200), 0, "高さが xcm だから"),
+    text(3, screen(72, 250), 0, "(2π*y)*x="),
+    text(3, pen(), 3, "2πxy (cm^2)"),
+    text(4, screen(36, 300), 3, "円柱Qの側面積"),
+    text(4, screen(72, 350), 0, "半径 xcmで、円周は "),
+    text(5, pen(), 0, "2π*x(cm)"),
+    text(6, screen(72, 400), 0, "高さが ycm だから"),
+    text(7, screen(72, 450), 0, "(2π*x)*y="),
+    text(7, pen(), 3, "2πxy (cm^2)"),
+    text(8, screen(72, 500), 5, "したがって、等しい。"),
 };
 
 // DRAW_DIMENSION_ARC from point N1 to point N2.
@@ -181,7 +180,7 @@ void SHOW_CYLINDERS_FROM_RECTANGLE(Sarnoth& g) {
     draw_parts(g, kCylinderQ, std::size(kCylinderQ));
     WAIT_ANY_KEY(g);
 
-    sarnoth::play_rows(g, kLateralAreas);
+    lesson::play_rows(g, kLateralAreas);
 }
 
 }  // namespace cw::sarnoth6

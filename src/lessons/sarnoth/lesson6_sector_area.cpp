@@ -2,30 +2,29 @@
 // S, and S = ½lr derived from l = 2πr × a/360.
 #include "figures/figures.h"
 #include "lessons/sarnoth/problem_sets.h"
-#include "lessons/sarnoth/rows.h"
+#include "lessons/sarnoth/answer_pages.h"
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
 
 namespace cw::sarnoth6 {
 
-using sarnoth::Key;
-using sarnoth::PEN;
-using sarnoth::Row;
+using lesson::pen;
+using lesson::screen;
+using lesson::text;
 
 namespace {
 
-const Key W = Key::After;
-
-const std::vector<Row> kDerivation = {
-    {72, 110, 3, " ﾀ1/2ﾀlr"},
-    {PEN, 110, 0, "に"},
-    {PEN, 110, 3, "l=2πr*ﾀa/360ﾀ"},
-    {PEN, 110, 0, "を代入して", W},
-    {72, 190, 5, " ﾀ1/2ﾀlr"},
-    {72, 270, 0, "=ﾀ1/2ﾀr*2πr*ﾀa/360ﾀ", W},
-    {72, 350, 0, "=πr^2*ﾀa/360ﾀ"},
-    {72, 430, 5, "=S"},
+const std::vector<lesson::PageRow> kDerivation = {
+    text(0, screen(72, 110), 3, " ﾀ1/2ﾀlr"),
+    text(0, pen(), 0, "に"),
+    text(0, pen(), 3, "l=2πr*ﾀa/360ﾀ"),
+    text(0, pen(), 0, "を代入して"),
+    text(1, screen(72, 190), 5, " ﾀ1/2ﾀlr"),
+    text(1, screen(72, 270), 0, "=ﾀ1/2ﾀr*2πr*ﾀa/360ﾀ"),
+    text(2, screen(72, 350), 0, "=πr^2*ﾀa/360ﾀ"),
+    text(2, screen(72, 430), 5, "=S"),
 };
 
 // Point i at direction t (radians) and distance d from point 10.
@@ -104,7 +103,7 @@ void SHOW_SECTOR_AREA(Sarnoth& g) {
     lesson::put(g, g.X_a(14) - 14, g.Y_a(14), 3, "l", lesson::Keep::None);
     WAIT_ANY_KEY(g);
 
-    sarnoth::play_rows(g, kDerivation);
+    lesson::play_rows(g, kDerivation);
 }
 
 }  // namespace cw::sarnoth6

@@ -3,16 +3,17 @@
 #include "exprstr/exprstr.h"
 #include "figures/figures.h"
 #include "lessons/sarnoth/problem_sets.h"
-#include "lessons/sarnoth/rows.h"
+#include "lessons/sarnoth/answer_pages.h"
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
 
 namespace cw::sarnoth6 {
 
-using sarnoth::Key;
-using sarnoth::PEN;
-using sarnoth::Row;
+using lesson::pen;
+using lesson::screen;
+using lesson::text;
 
 namespace {
 
@@ -56,34 +57,32 @@ const struct {
     {{"A", -3.5f, -2.1f}, 1}, {{"B", -0.3f, -4.5f}, 2}, {{"E", -0.3f, 2.5f}, 5},
 };
 
-const Key W = Key::After;
-
 // Stages 2 to 4: the remainders stated, then question (1).
-const std::vector<Row> kRemainders = {
-    {36, 90, 0, "自然数を6でわったときの余りが、"},
-    {36, 140, 0, "Aは1,Bは2,Cは3,Dは4,"},
-    {36, 190, 0, "Eは5,Fは0 となっている。", W},
+const std::vector<lesson::PageRow> kRemainders = {
+    text(0, screen(36, 90), 0, "自然数を6でわったときの余りが、"),
+    text(0, screen(36, 140), 0, "Aは1,Bは2,Cは3,Dは4,"),
+    text(0, screen(36, 190), 0, "Eは5,Fは0 となっている。"),
 };
-const std::vector<Row> kQuestion1 = {
-    {36, 260, 0, "(1)"},
-    {PEN, 260, 0, " 1000/6"},
-    {108, 320, 0, "=166 あまり 4 だから"},
-    {108, 380, 5, "答 D", W},
+const std::vector<lesson::PageRow> kQuestion1 = {
+    text(0, screen(36, 260), 0, "(1)"),
+    text(0, pen(), 0, " 1000/6"),
+    text(0, screen(108, 320), 0, "=166 あまり 4 だから"),
+    text(0, screen(108, 380), 5, "答 D"),
 };
 // Stages 5 to 8: question (2) on the cleared left side.
-const std::vector<Row> kQuestion2 = {
-    {36, 30, 0, "(2)"},
-    {PEN, 30, 0, "m,nを0以上の整数とすると"},
-    {108, 90, 0, "Bにある数は 6m+2"},
-    {108, 150, 0, "Eにある数は 6n+5", W},
-    {108, 210, 0, "BとEの和は"},
-    {108, 270, 0, " (6m+2)+(6n+5)", W},
-    {108, 330, 0, "=6m+6n+7"},
-    {108, 390, 0, "=(6m+6n+6)+1"},
-    {108, 450, 0, "=6(m+n+1)+1", W},
-    {108, 510, 0, "(m+n+1)は1以上の整数だから"},
-    {108, 560, 0, "6でわれば、あまり1となり、"},
-    {108, 610, 0, "Aにある数を表している。"},
+const std::vector<lesson::PageRow> kQuestion2 = {
+    text(0, screen(36, 30), 0, "(2)"),
+    text(0, pen(), 0, "m,nを0以上の整数とすると"),
+    text(0, screen(108, 90), 0, "Bにある数は 6m+2"),
+    text(0, screen(108, 150), 0, "Eにある数は 6n+5"),
+    text(1, screen(108, 210), 0, "BとEの和は"),
+    text(1, screen(108, 270), 0, " (6m+2)+(6n+5)"),
+    text(2, screen(108, 330), 0, "=6m+6n+7"),
+    text(2, screen(108, 390), 0, "=(6m+6n+6)+1"),
+    text(2, screen(108, 450), 0, "=6(m+n+1)+1"),
+    text(3, screen(108, 510), 0, "(m+n+1)は1以上の整数だから"),
+    text(3, screen(108, 560), 0, "6でわれば、あまり1となり、"),
+    text(3, screen(108, 610), 0, "Aにある数を表している。"),
 };
 
 void put_placed(Program& g, const Placed& p, float colour) {
@@ -150,7 +149,8 @@ void SHOW_NUMBERS_IN_SECTORS(Sarnoth& g) {
     }
     WAIT_ANY_KEY(g);
 
-    sarnoth::play_rows(g, kRemainders);
+    lesson::play_rows(g, kRemainders);
+    WAIT_ANY_KEY(g);
     for (g.II = 1; g.II <= 6; g.II += 1) {
         g.A_s = g.II == 6 ? "0" : STR_s(g.II);
         STRIP_SPACES(g);
@@ -158,13 +158,14 @@ void SHOW_NUMBERS_IN_SECTORS(Sarnoth& g) {
         lesson::put(g, g.U_a(g.II), g.V_a(g.II), 5, digit, lesson::Keep::None);
     }
     WAIT_ANY_KEY(g);
-    sarnoth::play_rows(g, kQuestion1);
+    lesson::play_rows(g, kQuestion1);
+    WAIT_ANY_KEY(g);
 
     lesson::erase(g, 0, 0, g.GX1, 1800);
     g.XI1 = 108;
     g.YI1 = 30;
     g.pf.SETDRAWWIDTH(5);
-    sarnoth::play_rows(g, kQuestion2);
+    lesson::play_rows(g, kQuestion2);
 }
 
 }  // namespace cw::sarnoth6

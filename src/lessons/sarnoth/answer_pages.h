@@ -1,0 +1,17 @@
+// The heading of the answer pages of lessons 4 to 6: the problem set's title
+// cell and the problem's number cell.
+#pragma once
+#include <string>
+
+#include "state/program.h"
+
+namespace cw::sarnoth {
+
+// The title cell at (xi1, 30), and when `number` is not empty the number cell `gap` to its right.  Sets
+// XI1 = xi1 and YI1 = 30; XI2 and YI1 follow the last cell.  Writes X, Y, HABA, TATE, A$, CCC1..CCC3;
+// clobbers what DRAW_CELL clobbers.
+void heading_cells(Program& g, float xi1, const std::string& title, const std::string& number, float gap);
+// A number cell at (x, y) that opens a problem's block; XI2 and YI1 follow it.  As heading_cells.
+void number_cell_at(Program& g, float x, float y, const std::string& number);
+
+}  // namespace cw::sarnoth
