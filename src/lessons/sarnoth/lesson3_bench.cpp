@@ -7,7 +7,6 @@
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
-#include "typeset/typeset.h"
 
 namespace cw::sarnoth3 {
 
@@ -41,22 +40,7 @@ const std::vector<lesson::PageRow> kBenchRows = {
 
 // A table cell 50 high with border colour 3 at (x, y).
 void table_cell(Program& g, float x, float y, float w, const std::string& text, float text_colour, float fill) {
-    g.X = x;
-    g.Y = y;
-    g.HABA = w;
-    g.TATE = 50;
-    g.A_s = text;
-    g.CCC1 = text_colour;
-    g.CCC2 = 3;
-    g.CCC3 = fill;
-    DRAW_CELL(g);
-}
-
-// The text of a number with its blanks removed.
-std::string stripped(Program& g, float n) {
-    g.A_s = STR_s(n);
-    STRIP_SPACES(g);
-    return g.A_s;
+    lesson::cell(g, x, y, w, 50, text, text_colour, 3, fill);
 }
 
 }  // namespace
@@ -78,14 +62,14 @@ void SHOW_BENCH_SEATING_TABLE(Program& g) {
     g.Y_a(1) = g.YI1 + 70;
     g.Y_a(2) = g.Y_a(1) + 50;
     table_cell(g, g.X_a(0), g.Y_a(1), 180, "3人がけx", 0, 13);
-    for (g.II = 1; g.II <= 12; g.II += 1) table_cell(g, g.X_a(g.II), g.Y_a(1), 60, stripped(g, g.II - 1), 0, 13);
+    for (g.II = 1; g.II <= 12; g.II += 1) table_cell(g, g.X_a(g.II), g.Y_a(1), 60, lesson::num_text(g.II - 1), 0, 13);
     table_cell(g, g.X_a(0), g.Y_a(2), 180, "2人がけy", 0, 11);
     for (g.II = 1; g.II <= 12; g.II += 1) table_cell(g, g.X_a(g.II), g.Y_a(2), 60, "", 0, 11);
 
     // x = II - 1: an odd x leaves y = 16 - 3x/2 without a whole value.
     for (g.II = 1; g.II <= 12; g.II += 1) {
         WAIT_ANY_KEY(g);
-        const std::string y = M(g.II, 2) == 0 ? "*" : stripped(g, 16 - 3 * (g.II - 1) / 2);
+        const std::string y = M(g.II, 2) == 0 ? "*" : lesson::num_text(16 - 3 * (g.II - 1) / 2);
         table_cell(g, g.X_a(g.II), g.Y_a(2), 60, y, 5, 11);
     }
 

@@ -3,6 +3,7 @@
 #include "figures/figures.h"
 #include "lessons/sarnoth/problem_sets.h"
 #include "lessons/sarnoth/answer_pages.h"
+#include "lessons/marks.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
@@ -90,19 +91,18 @@ const std::vector<lesson::PageRow> kLateralAreas = {
 };
 
 // DRAW_DIMENSION_ARC from point N1 to point N2.
-void dimension_arc(Sarnoth& g, float houkou, float takasa, float haba, float dots, float label_colour,
+void dimension_arc(Sarnoth& g, float side, float height, float step, float dots, float label_colour,
                    const std::string& label) {
-    g.ZX0 = g.X_a(g.N1);
-    g.ZY0 = g.Y_a(g.N1);
-    g.ZX1 = g.X_a(g.N2);
-    g.ZY1 = g.Y_a(g.N2);
-    g.HOUKOU = houkou;
-    g.TAKASA = takasa;
-    g.HABA = haba;
-    g.CCC2 = dots;
-    g.CCC1 = label_colour;
-    g.AAA_s = label;
-    DRAW_DIMENSION_ARC(g);
+    lesson::Arc a;
+    a.from = {g.X_a(g.N1), g.Y_a(g.N1)};
+    a.to = {g.X_a(g.N2), g.Y_a(g.N2)};
+    a.side = side;
+    a.height = height;
+    a.step = step;
+    a.colour = dots;
+    a.label_colour = label_colour;
+    a.label = label;
+    lesson::draw_arc(g, a);
 }
 
 void draw_parts(Sarnoth& g, const Part* parts, size_t n) {

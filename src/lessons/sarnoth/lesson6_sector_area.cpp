@@ -3,6 +3,7 @@
 #include "figures/figures.h"
 #include "lessons/sarnoth/problem_sets.h"
 #include "lessons/sarnoth/answer_pages.h"
+#include "lessons/marks.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
@@ -87,17 +88,16 @@ void SHOW_SECTOR_AREA(Sarnoth& g) {
     g.pf.LINE(g.X_a(11), g.Y_a(11), g.X_a(10), g.Y_a(10), 0);
     g.pf.LINE(g.X_a(12), g.Y_a(12), g.X_a(10), g.Y_a(10), 0);
 
-    g.ZX0 = g.X_a(11);
-    g.ZY0 = g.Y_a(11);
-    g.ZX1 = g.X_a(10);
-    g.ZY1 = g.Y_a(10);
-    g.CCC1 = 3;
-    g.CCC2 = 3;
-    g.HOUKOU = -1;
-    g.TAKASA = -20;
-    g.HABA = 8;
-    g.AAA_s = "r";
-    DRAW_DIMENSION_ARC(g);
+    lesson::Arc radius;
+    radius.from = {g.X_a(11), g.Y_a(11)};
+    radius.to = {g.X_a(10), g.Y_a(10)};
+    radius.label_colour = 3;
+    radius.colour = 3;
+    radius.side = -1;
+    radius.height = -20;
+    radius.step = 8;
+    radius.label = "r";
+    lesson::draw_arc(g, radius);
 
     lesson::put(g, g.X_a(13) - 14, g.Y_a(13), 3, "S", lesson::Keep::None);
     lesson::put(g, g.X_a(14) - 14, g.Y_a(14), 3, "l", lesson::Keep::None);

@@ -4,6 +4,7 @@
 #include "figures/figures.h"
 #include "lessons/sarnoth/problem_sets.h"
 #include "lessons/sarnoth/answer_pages.h"
+#include "lessons/marks.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
@@ -128,18 +129,17 @@ void SHOW_NUMBERS_IN_SECTORS(Sarnoth& g) {
     for (auto& arc : kSpiral) {
         g.A = static_cast<float>(arc.from);
         g.B = static_cast<float>(arc.to);
-        g.ZX0 = g.X_a(g.A);
-        g.ZY0 = g.Y_a(g.A);
-        g.ZX1 = g.X_a(g.B);
-        g.ZY1 = g.Y_a(g.B);
-        g.HOUKOU = arc.houkou;
-        g.TAKASA = arc.height * g.SIZE;
-        g.HABA = arc.step;
-        g.CCC2 = 0;
-        g.CCC1 = 3;
-        g.AAA_s = arc.label;
-        if (arc.label_dx != 0) g.AAAX = arc.label_dx;
-        DRAW_DIMENSION_ARC(g);
+        lesson::Arc a;
+        a.from = {g.X_a(g.A), g.Y_a(g.A)};
+        a.to = {g.X_a(g.B), g.Y_a(g.B)};
+        a.side = arc.houkou;
+        a.height = arc.height * g.SIZE;
+        a.step = arc.step;
+        a.colour = 0;
+        a.label = arc.label;
+        a.label_colour = 3;
+        a.label_dx = arc.label_dx;
+        lesson::draw_arc(g, a);
     }
     for (auto& n : kNumbers) put_placed(g, n, 3);
     for (auto& l : kLetters) {
@@ -152,10 +152,7 @@ void SHOW_NUMBERS_IN_SECTORS(Sarnoth& g) {
     lesson::play_rows(g, kRemainders);
     WAIT_ANY_KEY(g);
     for (g.II = 1; g.II <= 6; g.II += 1) {
-        g.A_s = g.II == 6 ? "0" : STR_s(g.II);
-        STRIP_SPACES(g);
-        const std::string digit = g.A_s;
-        lesson::put(g, g.U_a(g.II), g.V_a(g.II), 5, digit, lesson::Keep::None);
+        lesson::put(g, g.U_a(g.II), g.V_a(g.II), 5, g.II == 6 ? "0" : lesson::num_text(g.II), lesson::Keep::None);
     }
     WAIT_ANY_KEY(g);
     lesson::play_rows(g, kQuestion1);
