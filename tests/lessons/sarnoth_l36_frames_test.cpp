@@ -108,6 +108,42 @@ TEST(SarnothLessonFrames, AStepsLastScreenStaysUnderTheSubMenu) {
         if (rec[i].op == Op::Fill && rec[i].f == 15) EXPECT_GE(rec[i].y1, 639) << "only the prompt band is erased";
 }
 
+// Lesson 6's first two pages set no draw width: their cell borders take the
+// width in force, 3 from start-up and 5 after the sectors page (step ③).
+TEST(SarnothLessonFrames, Lesson6PagesDrawTheirCellsInTheWidthInForce) {
+    struct Case {
+        std::string keys;
+        int width;
+    } cases[] = {
+        {enter("6") + enter("1") + blanks(2), 3},
+        {enter("6") + enter("3") + blanks(7) + enter("1") + blanks(2), 5},
+        {enter("6") + enter("3") + blanks(7) + enter("2") + blanks(7), 5},
+    };
+    for (auto& c : cases) {
+        ProgramRun r(c.keys);
+        // The last heading's title cell: the last box bordered in 5 and filled in 4.
+        const DrawOp* title = nullptr;
+        for (auto& op : r.h.pf.record())
+            if (op.op == Op::Fill && op.c == 5 && op.f == 4) title = &op;
+        ASSERT_NE(title, nullptr);
+        EXPECT_EQ(title->w, c.width) << c.keys.size();
+    }
+}
+
+// Problem 6 (1): the collected form, the substitution and its value, with
+// only the two values in colour 5.
+TEST(SarnothLessonFrames, Problem6ValuesAreTheOnlyAnswersInColour5) {
+    StepRun r(blanks(4));
+    ASSERT_TRUE(r.run([](Sarnoth& g) { sarnoth5::SHOW_PROBLEM_6(g); }));
+    std::vector<std::string> fives;
+    for (auto& op : r.texts())
+        if (op.c == 5) fives.push_back(op.s);
+    EXPECT_EQ(fives, (std::vector<std::string>{"=-8", "=4"}));
+    auto* collected = r.find("=-2x+6y");
+    ASSERT_NE(collected, nullptr);
+    EXPECT_EQ(collected->y1, 270);
+}
+
 // Lesson 3 step ①: the y row holds, for each x of the row above, the y with
 // 3x + 2y = 32, or "*" where that y is not a whole number; one cell per key.
 TEST(SarnothBenchTable, EveryCellSatisfiesTheEquation) {

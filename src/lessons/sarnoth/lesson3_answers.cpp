@@ -103,7 +103,6 @@ void answer_page(Program& g, float xi0, float xi1, const std::vector<lesson::Pag
 
 }  // namespace
 
-// Each page: reads nothing; writes XI0, XI1, XI2, YI1; clobbers X, Y, CCC1, AA$.
 void SHOW_ANSWERS_Q1(Program& g) { answer_page(g, 40, 94, kQ1); }
 void SHOW_EXAMPLE_2(Program& g) { answer_page(g, 72, 108, kExample2); }
 void SHOW_ANSWERS_Q2(Program& g) { answer_page(g, 40, 94, kQ2); }

@@ -126,9 +126,6 @@ void draw_parts(Sarnoth& g, const Part* parts, size_t n) {
 
 }  // namespace
 
-// Reads the values left in X(0..30), Y(0..30) (converted, not drawn); writes X(0..30), Y(0..30), G(1..4,1..2),
-// X$(1..4), N1, N2, II, XI1, XI2, YI1, the figure routines' inputs and the draw width (5); clobbers X, Y,
-// CCC1..CCC3, AA$, A$, HABA, TATE, PI and the grid frame.
 void SHOW_CYLINDERS_FROM_RECTANGLE(Sarnoth& g) {
     lesson::clear_screen(g);
     g.XI1 = 72;

@@ -36,8 +36,6 @@ void polar_point(Program& g, int i, float t, float d) {
 
 }  // namespace
 
-// Reads nothing; writes X(10..14), Y(10..14), R1, R2, R(1..2), H1, H2, XI1, XI2, YI1, the figure routines'
-// inputs and the draw width (5); clobbers X, Y, CCC1..CCC3, AA$, A$, HABA, TATE, PI and the grid frame.
 void SHOW_SECTOR_AREA(Sarnoth& g) {
     lesson::clear_screen(g);
     g.XI1 = 72;

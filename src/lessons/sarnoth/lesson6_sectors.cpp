@@ -92,9 +92,6 @@ void put_placed(Program& g, const Placed& p, float colour) {
 
 }  // namespace
 
-// Reads nothing; writes X(0..6), Y(0..6), X(31..34), Y(31..34), U(1..6),
-// V(1..6), R1, A, B, M, N, II, XI1, XI2, YI1, the figure routines' inputs and the draw width (5);
-// clobbers X, Y, CCC1..CCC3, AA$, A$, HABA, TATE, PI and the grid frame.
 void SHOW_NUMBERS_IN_SECTORS(Sarnoth& g) {
     lesson::clear_screen(g);
     g.XI1 = 108;

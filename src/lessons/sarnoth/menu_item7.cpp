@@ -3,7 +3,6 @@
 
 namespace cw::sarnoth {
 
-// Reads nothing; writes nothing: the main menu is drawn again.
 void RETURN_TO_MAIN_MENU(Program& g) {}
 
 }  // namespace cw::sarnoth
