@@ -15,25 +15,7 @@ const std::string kMenuLast = "8　終了";  // drawn once with every main menu
 
 // A whole program run from the main menu.
 struct ProgramRun : StepRun {
-    explicit ProgramRun(const std::string& keys) : StepRun(keys) {
-        try {
-            run_program(h.g);
-        } catch (const KeysExhausted&) {
-            ran_out = true;
-        }
-    }
-    int count_texts(const std::string& s) const {
-        int n = 0;
-        for (auto& op : texts())
-            if (op.s == s) ++n;
-        return n;
-    }
-    int count_prompts(const std::string& s) const {
-        int n = 0;
-        for (auto& op : h.of(Op::Prompt))
-            if (op.s == s) ++n;
-        return n;
-    }
+    explicit ProgramRun(const std::string& keys) : StepRun(keys) { ran_out = run_program() == Ending::KeysOut; }
     bool ran_out = false;
 };
 
@@ -55,8 +37,8 @@ TEST(SarnothLessonFrames, SubMenusAskAgainOutOfRangeAndReturnOnTheirLastItem) {
                      enter("0.5") + enter(n + ".5") + enter("-1") + enter(n) + enter("8"));
         EXPECT_FALSE(r.ran_out) << "lesson " << c.lesson;
         EXPECT_EQ(r.keys_left(), 0u);
-        EXPECT_EQ(r.count_prompts(c.menu), 7) << "lesson " << c.lesson;
-        EXPECT_EQ(r.count_texts(kMenuLast), 2) << "lesson " << c.lesson;
+        EXPECT_EQ(r.prompt_count(c.menu), 7) << "lesson " << c.lesson;
+        EXPECT_EQ(r.count(kMenuLast), 2) << "lesson " << c.lesson;
         EXPECT_EQ(r.h.g.AINP, 8) << "the main menu's entry";
         // Only lesson 3 draws a goal screen; the others leave the erased window to their sub-menu.
         const bool goal = r.find("<めあて>") != nullptr;
@@ -80,7 +62,7 @@ TEST(SarnothLessonFrames, Lesson3GoalScreen) {
 
 TEST(SarnothLessonFrames, AFractionInsideTheBoundsRunsAStep) {
     // 3/2 is 1.5: lesson 4's page 1, which takes five keys.
-    ProgramRun r(enter("4") + enter("3/2") + blanks(5) + enter("3") + enter("8"));
+    ProgramRun r(enter("4") + enter("3/2") + keys(5) + enter("3") + enter("8"));
     EXPECT_FALSE(r.ran_out);
     EXPECT_NE(r.find("xは整数だから、9の倍数である。"), nullptr);
 }
@@ -89,12 +71,12 @@ TEST(SarnothLessonFrames, MainMenuItem7ShowsTheMenuAgain) {
     ProgramRun r(enter("7") + enter("8"));
     EXPECT_FALSE(r.ran_out);
     EXPECT_EQ(r.keys_left(), 0u);
-    EXPECT_EQ(r.count_texts(kMenuLast), 2);
+    EXPECT_EQ(r.count(kMenuLast), 2);
 }
 
 TEST(SarnothLessonFrames, AStepsLastScreenStaysUnderTheSubMenu) {
     // Lesson 5's page of problem 8 ends without a wait; the sub-menu is asked under it, nothing erased.
-    ProgramRun r(enter("5") + enter("6") + blanks(5));
+    ProgramRun r(enter("5") + enter("6") + keys(5));
     EXPECT_TRUE(r.ran_out);
     auto& rec = r.h.pf.record();
     size_t last_text = 0, last_prompt = 0;
@@ -115,9 +97,9 @@ TEST(SarnothLessonFrames, Lesson6PagesDrawTheirCellsInTheWidthInForce) {
         std::string keys;
         int width;
     } cases[] = {
-        {enter("6") + enter("1") + blanks(2), 3},
-        {enter("6") + enter("3") + blanks(7) + enter("1") + blanks(2), 5},
-        {enter("6") + enter("3") + blanks(7) + enter("2") + blanks(7), 5},
+        {enter("6") + enter("1") + keys(2), 3},
+        {enter("6") + enter("3") + keys(7) + enter("1") + keys(2), 5},
+        {enter("6") + enter("3") + keys(7) + enter("2") + keys(7), 5},
     };
     for (auto& c : cases) {
         ProgramRun r(c.keys);
@@ -133,7 +115,7 @@ TEST(SarnothLessonFrames, Lesson6PagesDrawTheirCellsInTheWidthInForce) {
 // Problem 6 (1): the collected form, the substitution and its value, with
 // only the two values in colour 5.
 TEST(SarnothLessonFrames, Problem6ValuesAreTheOnlyAnswersInColour5) {
-    StepRun r(blanks(4));
+    StepRun r(keys(4));
     ASSERT_TRUE(r.run([](Sarnoth& g) { sarnoth5::SHOW_PROBLEM_6(g); }));
     std::vector<std::string> fives;
     for (auto& op : r.texts())
@@ -147,7 +129,7 @@ TEST(SarnothLessonFrames, Problem6ValuesAreTheOnlyAnswersInColour5) {
 // Lesson 3 step ①: the y row holds, for each x of the row above, the y with
 // 3x + 2y = 32, or "*" where that y is not a whole number; one cell per key.
 TEST(SarnothBenchTable, EveryCellSatisfiesTheEquation) {
-    StepRun r(blanks(31));
+    StepRun r(keys(31));
     ASSERT_TRUE(r.run([](Sarnoth& g) { sarnoth3::SHOW_BENCH_SEATING_TABLE(g); }));
     auto& g = r.s();
 

@@ -243,10 +243,10 @@ class FixedPages : public ::testing::TestWithParam<PageCase> {};
 TEST_P(FixedPages, TakeTheirKeysAndEveryWorkingLineHasTheProblemsValue) {
     const auto& c = GetParam();
     {
-        StepRun short_run(blanks(c.keys - 1));
+        StepRun short_run(keys(c.keys - 1));
         EXPECT_FALSE(short_run.run(c.step)) << "one key fewer leaves the page unfinished";
     }
-    StepRun run(blanks(c.keys));
+    StepRun run(keys(c.keys));
     ASSERT_TRUE(run.run(c.step));
     EXPECT_EQ(run.keys_left(), 0u);
 

@@ -20,17 +20,12 @@ using oracle::Values;
 // One run of a drill: `count` problems of `waits` keys each, "2" after every
 // problem but the last, "1" after the last.
 struct DrillRun : StepRun {
-    DrillRun(void (*drill)(Sarnoth&), int waits, int count, int seed) : StepRun(script(waits, count), seed) {
+    DrillRun(void (*drill)(Sarnoth&), int waits, int count, int seed) : StepRun(drill_keys(waits, count), seed) {
         returned = run(drill);
         for (auto& op : texts()) {
             if (op.s == "練習") problems.emplace_back();
             if (!problems.empty()) problems.back().push_back(op);
         }
-    }
-    static std::string script(int waits, int count) {
-        std::string k;
-        for (int i = 0; i < count; ++i) k += blanks(waits) + enter(i + 1 < count ? "2" : "1");
-        return k;
     }
     bool returned = false;
     std::vector<std::vector<DrawOp>> problems;  // the texts of each problem, from its "練習"
@@ -260,7 +255,7 @@ TEST(SarnothLesson3Drills, ParenthesesFormulaAnswersSolveTheirEquations) {
 // still on the screen until the new problem's first key.
 TEST(SarnothLesson3Drills, PreviousWorkingStaysUntilTheFirstKey) {
     // Two problems of ③; the keys run out just before the second problem's first key.
-    StepRun run(blanks(4) + enter("2"), 3);
+    StepRun run(keys(4) + enter("2"), 3);
     EXPECT_FALSE(run.run([](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FOR_FIRST_LETTER(g); }));
     EXPECT_EQ(run.erases(40, 140, 640, 1440), 1);
     EXPECT_EQ(run.erases(40, 30, 640, 140), 2);

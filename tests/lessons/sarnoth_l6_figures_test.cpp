@@ -71,7 +71,7 @@ void expect_text(const StepRun& r, const std::string& s, int colour, P at, size_
 }
 
 TEST(SarnothLesson6Figures, NumbersInSixSectors) {
-    StepRun r(blanks(7));
+    StepRun r(keys(7));
     ASSERT_TRUE(r.run(sarnoth6::SHOW_NUMBERS_IN_SECTORS));
     auto& g = r.s();
 
@@ -147,7 +147,7 @@ TEST(SarnothLesson6Figures, NumbersInSixSectors) {
 }
 
 TEST(SarnothLesson6Figures, SectorArea) {
-    StepRun r(blanks(3));
+    StepRun r(keys(3));
     ASSERT_TRUE(r.run(sarnoth6::SHOW_SECTOR_AREA));
     auto& g = r.s();
 
@@ -189,7 +189,7 @@ TEST(SarnothLesson6Figures, SectorArea) {
 }
 
 TEST(SarnothLesson6Figures, CylindersFromRectangle) {
-    StepRun r(blanks(9));
+    StepRun r(keys(9));
     ASSERT_TRUE(r.run(sarnoth6::SHOW_CYLINDERS_FROM_RECTANGLE));
     auto& g = r.s();
 
