@@ -127,20 +127,8 @@ void draw_parts(Sarnoth& g, const Part* parts, size_t n) {
 }  // namespace
 
 void SHOW_CYLINDERS_FROM_RECTANGLE(Sarnoth& g) {
-    lesson::clear_screen(g);
-    g.XI1 = 72;
-    g.YI1 = 30;
-    g.pf.SETDRAWWIDTH(5);
-    sarnoth::heading_cells(g, g.XI1, "P33 章の問題B", "5", 44);
-
-    // The frame only: colour 15 draws no grid line.
-    g.GGX = 720;
-    g.GGY = 60;
-    g.YOKO = 17;
-    g.TATE = 19;
-    g.SIZE = 30;
-    g.CCC2 = 15;
-    DRAW_GRID(g);
+    // The heading, then the figure's frame: no grid line is drawn.
+    sarnoth::figure_page(g, 72, "5", 720, 60, 17, 19, 30);
     for (auto& p : kPoints) {
         g.X_a(p.point) = (p.from == 0 ? 0 : g.X_a(p.from)) + p.dx;
         g.Y_a(p.point) = (p.from == 0 ? 0 : g.Y_a(p.from)) + p.dy;

@@ -37,20 +37,8 @@ void polar_point(Program& g, int i, float t, float d) {
 }  // namespace
 
 void SHOW_SECTOR_AREA(Sarnoth& g) {
-    lesson::clear_screen(g);
-    g.XI1 = 72;
-    g.YI1 = 30;
-    g.pf.SETDRAWWIDTH(5);
-    sarnoth::heading_cells(g, g.XI1, "P33 章の問題B", "4", 44);
-
-    // The frame only: colour 15 draws no grid line.
-    g.GGX = 800;
-    g.GGY = 70;
-    g.YOKO = 8;
-    g.TATE = 4;
-    g.SIZE = 60;
-    g.CCC2 = 15;
-    DRAW_GRID(g);
+    // The heading, then the figure's frame: no grid line is drawn.
+    sarnoth::figure_page(g, 72, "4", 800, 70, 8, 4, 60);
     g.X_a(10) = g.GX0 + g.SIZE * 4;
     g.Y_a(10) = g.GY0 - g.SIZE * 4;
     g.R1 = 2 * g.SIZE;

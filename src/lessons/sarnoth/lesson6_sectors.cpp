@@ -93,20 +93,8 @@ void put_placed(Program& g, const Placed& p, float colour) {
 }  // namespace
 
 void SHOW_NUMBERS_IN_SECTORS(Sarnoth& g) {
-    lesson::clear_screen(g);
-    g.XI1 = 108;
-    g.YI1 = 30;
-    g.pf.SETDRAWWIDTH(5);
-    sarnoth::heading_cells(g, g.XI1, "P33 章の問題B", "3", 44);
-
-    // The frame only: colour 15 draws no grid line.
-    g.GGX = 720;
-    g.GGY = 100;
-    g.YOKO = 8;
-    g.TATE = 8;
-    g.SIZE = 50;
-    g.CCC2 = 15;
-    DRAW_GRID(g);
+    // The heading, then the figure's frame: no grid line is drawn.
+    sarnoth::figure_page(g, 108, "3", 720, 100, 8, 8, 50);
     for (g.II = 0; g.II <= 6; g.II += 1) {
         g.X_a(g.II) = g.GX0 + g.SIZE * kPointGrid[to_int(g.II)][0];
         g.Y_a(g.II) = g.GY0 - g.SIZE * kPointGrid[to_int(g.II)][1];
