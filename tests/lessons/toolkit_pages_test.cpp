@@ -187,7 +187,7 @@ TEST(ToolkitPages, CellsOfAnySize) {
         {108, 30, 44, 44, "4", 13, 4, 3, 30},
     };
     for (auto& c : cases) {
-        LessonRun r("");
+        LessonFixture r("kelvane");
         auto& g = r.h.g;
         cell(g, c.x, c.y, c.w, c.h, c.s, c.text, c.border, c.fill);
         EXPECT_EQ(g.X, c.x + c.w) << c.s;
