@@ -112,6 +112,9 @@ void play_page(Program& g, const std::string& heading, const std::vector<Fragmen
 // Turns a page: two WAIT_ANY_KEYs, then erases (0, 0) by (w, h) and starts the cursor at the top, YI1 = 30.
 void turn_page(Program& g, float w, float h);
 
+// A cell: DRAW_CELL at (x, y), HABA w, TATE h, `s` in colour `text`, border `border`, fill `fill`.  Leaves
+// X = x + w, Y = y; writes X, Y, HABA, TATE, A_s, CCC1, CCC2, CCC3; clobbers what DRAW_CELL clobbers.
+void cell(Program& g, float x, float y, float w, float h, const std::string& s, float text, float border, float fill);
 // The title cell of an answer page: DRAW_CELL at (x, y), HABA 396, TATE 44, the title in colour 13, border
 // 5, fill 4.  Leaves X = x + 396, Y = y; writes X, Y, HABA, TATE, A_s, CCC1, CCC2, CCC3; clobbers what DRAW_CELL
 // clobbers.
