@@ -196,7 +196,7 @@ TEST(Lesson4Reviews, ReviewTwoIsEnteredOnceAndTheStepEndsWithItsNote) {
     expect_last(ops, "分配法則で（　）をはずし、約分する。", 600, 400, 5);
 }
 
-TEST(Lesson4Reviews, ReviewTwoDrawsInThePartsOrder) {
+TEST(Lesson4Reviews, ReviewTwoDrawsAThenCThenBThenTheLetter) {
     // a, c, c's sign, b, b's sign, the letter: compared with the same seed's
     // random numbers read in that order.
     for (int seed = 1; seed <= 40; ++seed) {

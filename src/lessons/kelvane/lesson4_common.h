@@ -1,6 +1,5 @@
-// Lesson 4's shared pieces: the worked
-// solutions two drills share, and the problem generators two
-// drills share.
+// What lesson 4's drills share: worked solutions and problem generators
+// that two drills each use.
 #pragma once
 #include <functional>
 #include <string>
