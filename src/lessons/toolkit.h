@@ -37,6 +37,9 @@ void cont(Program& g, float c, const std::string& code, Keep keep = Keep::Pen);
 void below(Program& g, float x, float dy, float c, const std::string& code, Keep keep = Keep::Pen);
 // Sets the layout cursor: XI0, XI1 and YI1.
 void cursor(Program& g, float xi0, float xi1, float yi1);
+// Continues the line with `code` in colour c after keeping the anchor of the fragment dx into it:
+// X(k) = XI2 + dx, Y(k) = YI1.  Writes X(k), Y(k) and what cont() writes.
+void anchored(Program& g, int k, float dx, float c, const std::string& code);
 
 // ---- erases and panels ----------------------------------------------------
 
@@ -48,6 +51,12 @@ void erase_by(Program& g, float x, float y, float w, float h);
 void clear_screen(Program& g);
 // Filled box with corners (x1, y1), (x2, y2), border colour `border` at the current width, inside `fill`.
 void panel(Program& g, float x1, float y1, float x2, float y2, float border, float fill);
+
+// ---- staged reveal -------------------------------------------------------------
+
+// Runs the first stage at once and every later stage after its own WAIT_ANY_KEY (stages that compute as
+// well as draw; fixed rows of text are pages.h's play_rows).  Clobbers what WAIT_ANY_KEY clobbers.
+void reveal(Program& g, const std::vector<std::function<void()>>& stages);
 
 // ---- drills -----------------------------------------------------------------
 
@@ -88,7 +97,14 @@ void add_plus_signs(const NumArray& nums, StrArray& texts, int first, int last);
 void unit_coefficients(const NumArray& nums, StrArray& texts, int first, int last);
 // texts(i) = "" where nums(i) = 0, for i = first..last.
 void drop_zero_terms(const NumArray& nums, StrArray& texts, int first, int last);
+// A letter with exponent e written compactly: "" for e <= 0, the letter for 1, letter + "^" + e above 1.
+std::string letter_power(const std::string& letter, float e);
+// The same letter written out as factors, each after a "×": "" for e <= 0, "*a" for 1, "*a*a" for 2, ...
+std::string letter_factors(const std::string& letter, float e);
 // s with leading one-byte blanks up to `width` characters; longer texts unchanged.
 std::string rjust(const std::string& s, int width);
+// Runs a string routine of A$ (STRIP_LEADING_PLUS, PARENTHESIZE_IF_NEGATIVE, ...) on `text`: A_s = text,
+// routine, text = A_s.  Writes A_s and `text`; clobbers what the routine clobbers.
+void through_a(Program& g, std::string& text, void (*routine)(Program&));
 
 }  // namespace cw::lesson

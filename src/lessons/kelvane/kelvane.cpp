@@ -3,6 +3,7 @@
 #include "lessons/kelvane/lesson1.h"
 #include "lessons/kelvane/lesson2.h"
 #include "lessons/kelvane/lesson3.h"
+#include "lessons/kelvane/lesson4.h"
 
 namespace cw {
 
@@ -21,6 +22,9 @@ void Kelvane::run_lesson(int n) {
             break;
         case 3:
             kelvane3::START_LESSON3(*this);
+            break;
+        case 4:
+            kelvane4::START_LESSON4(*this);
             break;
         default:
             break;  // lessons not yet here go straight back to the menu
