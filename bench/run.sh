@@ -63,7 +63,7 @@ unset WAYLAND_DISPLAY SDL_VIDEODRIVER
 now_ns() { date +%s%N; }
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 # CPU nanoseconds and times run, summed over the process's threads.
-sched() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1; runs += $3 } END { print ns + 0, runs + 0 }'; }
+sched() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1; runs += $3 } END { printf "%.0f %.0f\n", ns, runs }'; }
 kb() { awk -v k="$2:" '$1 == k { print $2 }' "/proc/$1/status" 2>/dev/null || echo 0; }
 mb() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 
