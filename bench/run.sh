@@ -143,7 +143,7 @@ drill_figures() {  # LABEL RESIZE_TARGET_MS WIDTH HEIGHT
     xdotool type --window "$WIN" --delay 0 "4"
     xdotool key --window "$WIN" Return
     n=$(((DRILL_KEYS - 4) / 3))
-    yes 'k2' | head -n "$n" | xdotool type --window "$WIN" --delay 0 --file - 2>/dev/null
+    yes 'k2' | head -n "$n" | tr '\n' '\r' | xdotool type --window "$WIN" --delay 0 --file - 2>/dev/null
     settle
     peak_kb=$(kb "$KEL" VmHWM)
     rss_kb=$(kb "$KEL" VmRSS)

@@ -109,6 +109,9 @@ public:
                 pump();
             }
             last_pump_ = SDL_GetTicks64();  // the wait looked at the events too
+            // The drawing a key brings is timed from its arrival, so a page
+            // drawn at once shows in one frame.
+            last_poll_ = last_pump_;
         }
         if (keys_.empty()) return "";
         std::string k(1, keys_.front());
