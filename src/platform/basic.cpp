@@ -138,12 +138,6 @@ float CINT(float v, std::source_location w) {
     return r;
 }
 
-int to_int(float v) {
-    float f = std::floor(v);
-    if (!(f > -2147483648.0f && f < 2147483648.0f)) return 0;
-    return static_cast<int>(f);
-}
-
 int to_index(float v, std::source_location w) {
     if (!std::isfinite(v) || std::fabs(v) > 1e9f) throw RuntimeError(ERR_SUBSCRIPT, w);
     return static_cast<int>(std::lround(v));

@@ -5,6 +5,7 @@
 // byte, every other character two.  The K-functions count characters.
 // Positions are 1-based; a search that finds nothing gives 0.
 #pragma once
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -43,7 +44,12 @@ float MOD(float a, float b, std::source_location w = std::source_location::curre
 // Conversion to a 16-bit integer: rounds to nearest, halves to even; a value
 // outside -32768..32767 is an overflow.
 float CINT(float v, std::source_location w = std::source_location::current());
-int to_int(float v);                       // conversion for jumps, seeds and widths: floor
+// Conversion for jumps, seeds and widths: floor (0 outside the int range).
+inline int to_int(float v) {
+    float f = std::floor(v);
+    if (!(f > -2147483648.0f && f < 2147483648.0f)) return 0;
+    return static_cast<int>(f);
+}
 int to_index(float v, std::source_location w = std::source_location::current());  // rounds to nearest
 
 std::string STR_s(float v);               // " 12", "-3", " 0.5"
