@@ -3,6 +3,9 @@
 #include "lessons/kelvane/lesson1.h"
 #include "lessons/kelvane/lesson2.h"
 #include "lessons/kelvane/lesson3.h"
+#include "lessons/kelvane/lesson5.h"
+#include "lessons/kelvane/lesson6.h"
+#include "lessons/kelvane/lesson7.h"
 
 namespace cw {
 
@@ -21,6 +24,15 @@ void Kelvane::run_lesson(int n) {
             break;
         case 3:
             kelvane3::START_LESSON3(*this);
+            break;
+        case 5:
+            kelvane5::START_LESSON5(*this);
+            break;
+        case 6:
+            kelvane6::START_LESSON6(*this);
+            break;
+        case 7:
+            kelvane7::START_LESSON7(*this);
             break;
         default:
             break;  // lessons not yet here go straight back to the menu

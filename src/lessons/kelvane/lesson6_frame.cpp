@@ -1,0 +1,104 @@
+// Lesson 6: its entry, goal screen, sub-menu and step ① 解き方１, the worked
+// example 1/3(2x+y)-1/6(x-5y) with fraction coefficients.
+#include "lessons/kelvane/lesson6.h"
+#include "lessons/kelvane/lessons57_interim.h"
+#include "lessons/toolkit.h"
+#include "shell/shell.h"
+
+namespace cw::kelvane6 {
+
+using lesson::Keep;
+using lesson::put;
+
+// Reads nothing; writes the screen, then what the goal screen and the sub-menu write.
+void START_LESSON6(Kelvane& g) {
+    SHOW_LESSON_GOAL(g);
+    SHOW_LESSON6_MENU(g);
+}
+
+// Reads nothing; writes XI1 = 44, YI1 = 305, XI2, CCC1 = 0; clobbers X, Y, AA$.
+void SHOW_LESSON_GOAL(Kelvane& g) { lesson::goal_screen(g, {"分数をふくむ式の計算ができるようになろう。"}); }
+
+// Reads AINP; writes SENTAKU, AINP = 10; clobbers what the steps clobber.
+void SHOW_LESSON6_MENU(Kelvane& g) {
+    lesson::run_submenu(g, "①解き方１（分数係数）　②分数表現　③解き方２ ④問12　⑤終了",
+                        {[&](Program&) { SHOW_WORKED_EXAMPLE1(g); }, [&](Program&) { SHOW_NOTATION_QUESTION(g); },
+                         [&](Program&) { SHOW_METHOD2_SCREEN(g); }, [&](Program&) { SHOW_ANSWERS_Q12(g); }},
+                        true);
+}
+
+namespace {
+
+// The problem line's six fragments and the anchor each records where it begins.
+struct ProblemFragment {
+    const char* text;
+    float anchor_dx;  // X(i) = pen x + anchor_dx
+    bool coefficient;  // the anchor takes Y(1), 12 above the line; else Y(2), the line
+};
+const ProblemFragment kProblem[] = {
+    {"ﾀ1/3ﾀ(2", 10, true}, {"x+", 0, false}, {"y)-", 10, false},
+    {"ﾀ1/6ﾀ(", 0, true},   {"x-5", 10, false}, {"y)", 0, false},
+};
+
+// The arc from a coefficient's anchor to a term's anchor, above the line.
+void arc(Kelvane& g, int coefficient, int term, float height) {
+    interim::distribution_arc(g, {g.X_a(coefficient), g.Y_a(1)}, {g.X_a(term), g.Y_a(2)}, height, 3);
+}
+
+// A stage label at x 612 on the line it acts upon; the cursor does not move.
+void stage_label(Kelvane& g, float y, const std::string& text) { put(g, 612, y, 7, text, Keep::None); }
+
+}  // namespace
+
+// Reads YI (the page's top is YI + 9); writes XI1, XI2, YI1, X(1..6), Y(1..2), draw width 5; clobbers CCC1, X, Y, AA$ and what DRAW_DIMENSION_ARC and WAIT_ANY_KEY clobber.
+void SHOW_WORKED_EXAMPLE1(Kelvane& g) {
+    const float top = g.YI + 9;
+    lesson::erase_by(g, 0, 0, 1320, 1300);
+    g.pf.SETDRAWWIDTH(5);
+    g.XI1 = 72;
+    g.YI1 = top;
+    put(g, 72, top, 3, "例9　次の計算をしなさい。");
+
+    g.XI2 = g.XI1 + 36;
+    g.YI1 = top + 85;
+    g.Y_a(1) = top + 85 - 12;
+    g.Y_a(2) = top + 85;
+    for (int i = 1; i <= 6; ++i) {
+        const ProblemFragment& f = kProblem[i - 1];
+        g.X_a(i) = g.XI2 + f.anchor_dx;
+        lesson::cont(g, 0, f.text);
+    }
+
+    WAIT_ANY_KEY(g);
+    stage_label(g, top + 85, "①かっこをはずす");
+    WAIT_ANY_KEY(g);
+    arc(g, 1, 2, -10);
+    WAIT_ANY_KEY(g);
+    arc(g, 1, 3, -20);
+    WAIT_ANY_KEY(g);
+    put(g, 72, top + 160, 0, "=ﾀ2/3ﾀx+ﾀ1/3ﾀy");
+    WAIT_ANY_KEY(g);
+    arc(g, 4, 5, -10);
+    WAIT_ANY_KEY(g);
+    arc(g, 4, 6, -20);
+    WAIT_ANY_KEY(g);
+    lesson::cont(g, 0, "-ﾀ1/6ﾀx+ﾀ5/6ﾀy");
+    WAIT_ANY_KEY(g);
+    stage_label(g, top + 160, "②通分する");
+    WAIT_ANY_KEY(g);
+    put(g, 72, top + 245, 0, "=ﾀ4/6ﾀx+ﾀ2/6ﾀy-ﾀ1/6ﾀx+ﾀ5/6ﾀy");
+    WAIT_ANY_KEY(g);
+    stage_label(g, top + 245, "③項を並べかえる");
+    WAIT_ANY_KEY(g);
+    put(g, 72, top + 330, 0, "=ﾀ4/6ﾀx-ﾀ1/6ﾀx+ﾀ2/6ﾀy+ﾀ5/6ﾀy");
+    WAIT_ANY_KEY(g);
+    stage_label(g, top + 330, "④同類項をまとめる");
+    WAIT_ANY_KEY(g);
+    put(g, 72, top + 415, 0, "=ﾀ3/6ﾀx+ﾀ7/6ﾀy");
+    WAIT_ANY_KEY(g);
+    stage_label(g, top + 415, "⑤約分する");
+    WAIT_ANY_KEY(g);
+    put(g, 72, top + 500, 5, "=ﾀ1/2ﾀx+ﾀ7/6ﾀy");
+}
+
+}  // namespace cw::kelvane6
