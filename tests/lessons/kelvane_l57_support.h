@@ -148,4 +148,32 @@ inline oracle::Rational coefficient(const oracle::Poly& p, const std::string& le
     return letter.empty() ? p.coefficient({}) : p.coefficient({{letter, 1}});
 }
 
+// Checks an answer page's problems: each label, its problem text right after it, then
+// its rows at the label's x + 72; every row has the problem's value and the last is
+// the answer, in colour 5.  Returns how many problems it read.
+inline int check_blocks(const std::vector<DrawOp>& t) {
+    size_t i = 0;
+    int blocks = 0;
+    while (i < t.size()) {
+        if (t[i].s.front() != '(' || i + 2 >= t.size()) {
+            ADD_FAILURE() << "not a label and a problem: " << t[i].s;
+            return blocks;
+        }
+        const oracle::Poly value = oracle::expand(t[i + 1].s);
+        EXPECT_EQ(t[i + 1].x1, t[i].x1 + 81) << "the problem follows its label";
+        EXPECT_EQ(t[i + 1].y1, t[i].y1);
+        size_t j = i + 2;
+        while (j < t.size() && t[j].s.front() == '=') {
+            EXPECT_EQ(oracle::expand(t[j].s), value) << t[i + 1].s << " " << t[j].s;
+            EXPECT_EQ(t[j].x1, t[i].x1 + 72);
+            ++j;
+        }
+        EXPECT_EQ(t[j - 1].c, 5) << t[j - 1].s;
+        EXPECT_TRUE(oracle::form_faults(t[j - 1].s).empty()) << t[j - 1].s;
+        i = j;
+        ++blocks;
+    }
+    return blocks;
+}
+
 }  // namespace cw::l57test
