@@ -38,6 +38,7 @@ struct PanelCase {
     float x0, y0;
     unsigned seed;
 };
+void PrintTo(const PanelCase& c, std::ostream* os) { *os << "origin (" << c.x0 << "," << c.y0 << "), seed " << c.seed; }
 
 class Example8Drill : public ::testing::TestWithParam<PanelCase> {};
 

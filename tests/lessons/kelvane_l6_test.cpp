@@ -40,6 +40,7 @@ struct PanelCase {
     float xkara, ykara, xmade, x0, y0;
     unsigned seed;
 };
+void PrintTo(const PanelCase& c, std::ostream* os) { *os << "origin (" << c.x0 << "," << c.y0 << "), seed " << c.seed; }
 
 class Example9Drill : public ::testing::TestWithParam<PanelCase> {};
 
