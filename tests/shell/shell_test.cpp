@@ -390,6 +390,20 @@ TEST(AnyKey, BoxWaitAndRestore) {
     }
 }
 
+// The keys the window gives for Escape, Tab, the arrows and every other key
+// without text: each ends a page wait, none goes into a typed number.
+TEST(AnyKey, EveryKeyEndsAWaitAndNoneOfThemIsANumber) {
+    for (const char* k : {"\x1b", "\t", "\x1c", "\x1d", "\x1e", "\x1f", "\x1a"}) {
+        Harness w(test::bare_info(), k);
+        INITIALIZE_PROGRAM(w.g);
+        WAIT_ANY_KEY(w.g);
+        EXPECT_EQ(w.g.I_s, k);
+        Entry e(std::string("4") + k + "2\r");
+        EXPECT_EQ(e.h.g.AINP_s, "42");
+        EXPECT_EQ(e.h.g.AINP, 42);
+    }
+}
+
 TEST(AnyKey, TypedAheadKeysAreKeptInOrder) {
     Harness h(test::bare_info(), "ab");
     INITIALIZE_PROGRAM(h.g);
