@@ -10,34 +10,35 @@
 
 #include "lessons/kelvane/kelvane.h"
 #include "shell/shell.h"
-#include "support/harness.h"
+#include "support/lesson_fixture.h"
 #include "support/oracle.h"
 
 namespace cw::l57test {
 
-const std::string kAnyKey = "何かキーを押して下さい。";
-const std::string kNextStep = "次のステップは１を入力。";
+using test::enter;
+using test::kAnyKey;
+using test::keys;
+using test::kNextStep;
 
-// A started Kelvane whose pupil answers what the screen asks: any key at an
-// any-key wait; at a next-step question "1" and Enter when its number (from 1)
-// is in `leave_at`, else "2" and Enter; nothing at any other question, so a
-// run ends at the sub-menu.
-// With on_problem set, each problem's operations (the glyphs left out) are
-// handed over at its next-step question and the record starts afresh.
+// A started Kelvane (the shared lesson fixture) whose pupil answers what the
+// screen asks: any key at an any-key wait; at a next-step question "1" and
+// Enter when its number (from 1) is in `leave_at`, else "2" and Enter;
+// nothing at any other question, so a run ends at the sub-menu.  With
+// on_problem set, each problem's operations (the glyphs left out) are handed
+// over at its next-step question and the record starts afresh.
 struct PupilRun {
-    test::Harness h{"kelvane"};
-    Kelvane& g;
+    test::LessonFixture f{"kelvane"};
+    test::Harness& h = f.h;
+    Kelvane& g = test::as<Kelvane>(f);
     std::vector<int> leave_at;
     std::vector<int> waits{0};  // any-key waits before each next-step question, and after the last
     std::function<void(const std::vector<DrawOp>&)> on_problem;
     bool returned = false;
 
     // Leaves the drill at the `problems`-th question.
-    explicit PupilRun(int problems, unsigned seed = 1) : PupilRun(std::vector<int>{problems}, seed) {}
-    PupilRun(std::vector<int> leave, unsigned seed) : g(static_cast<Kelvane&>(h.g)), leave_at(std::move(leave)) {
-        INITIALIZE_PROGRAM(h.g);
-        h.pf.RANDOMIZE(static_cast<int>(seed));
-        h.pf.clear_record();
+    explicit PupilRun(int problems, int seed = 1) : PupilRun(std::vector<int>{problems}, seed) {}
+    PupilRun(std::vector<int> leave, int seed) : leave_at(std::move(leave)) {
+        f.seed(seed);
         h.backend.on_wait = [this] { type(); };
     }
 
@@ -67,36 +68,22 @@ struct PupilRun {
     }
 
     void run(const std::function<void(Kelvane&)>& routine) {
-        try {
-            routine(g);
-            returned = true;
-        } catch (const KeysExhausted&) {
-        }
+        returned = f.run([&](Program&) { routine(g); });
     }
 };
 
-// A started Kelvane with a fixed key script.
+// A started Kelvane (the shared lesson fixture) with a fixed key script.
 struct ScriptRun {
-    test::Harness h;
-    Kelvane& g;
+    test::LessonFixture f;
+    test::Harness& h = f.h;
+    Kelvane& g = test::as<Kelvane>(f);
     bool returned = false;
 
-    explicit ScriptRun(const std::string& keys) : h("kelvane", keys), g(static_cast<Kelvane&>(h.g)) {
-        INITIALIZE_PROGRAM(h.g);
-        h.pf.clear_record();
-    }
+    explicit ScriptRun(const std::string& keys) : f("kelvane", keys) {}
     void run(const std::function<void(Kelvane&)>& routine) {
-        try {
-            routine(g);
-            returned = true;
-        } catch (const KeysExhausted&) {
-        }
+        returned = f.run([&](Program&) { routine(g); });
     }
 };
-
-// n presses of an ordinary key; a number and Enter.
-inline std::string keys(int n) { return std::string(static_cast<size_t>(n), ' '); }
-inline std::string enter(const std::string& number) { return number + "\r"; }
 
 // The lessons' texts (typesetter calls) among some operations; the empty
 // label texts of unlabelled arcs, which draw nothing, are left out.

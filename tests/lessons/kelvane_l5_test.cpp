@@ -36,7 +36,7 @@ bool within(const oracle::Rational& v, int lo, int hi) {
 
 struct PanelCase {
     float x0, y0;
-    unsigned seed;
+    int seed;
 };
 void PrintTo(const PanelCase& c, std::ostream* os) { *os << "origin (" << c.x0 << "," << c.y0 << "), seed " << c.seed; }
 

@@ -38,7 +38,7 @@ int64_t whole(const Rational& r) {
 
 struct PanelCase {
     float xkara, ykara, xmade, x0, y0;
-    unsigned seed;
+    int seed;
 };
 void PrintTo(const PanelCase& c, std::ostream* os) { *os << "origin (" << c.x0 << "," << c.y0 << "), seed " << c.seed; }
 

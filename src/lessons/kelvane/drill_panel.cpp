@@ -1,14 +1,12 @@
 #include "lessons/kelvane/drill_panel.h"
 
+#include "lessons/panels.h"
 #include "lessons/toolkit.h"
 
 namespace cw::kelvane {
 
 void set_drill_panel(Kelvane& g, const DrillPanel& p) {
-    g.XKARA = p.xkara;
-    g.YKARA = p.ykara;
-    g.XMADE = p.xmade;
-    g.YMADE = p.ymade;
+    lesson::set_panel(g, p.xkara, p.ykara, p.xmade, p.ymade);
     g.XHAJIME = p.xhajime;
     g.YHAJIME = p.yhajime;
 }

@@ -1,6 +1,6 @@
 // Lesson 5, steps ② and ③: the worked answers to textbook exercises 10 and 11.
 #include "lessons/kelvane/lesson5.h"
-#include "lessons/toolkit.h"
+#include "lessons/pages.h"
 
 namespace cw::kelvane5 {
 

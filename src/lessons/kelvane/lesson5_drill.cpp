@@ -2,7 +2,8 @@
 // distribution arcs, the products, the regrouped row and the result.
 #include "exprstr/exprstr.h"
 #include "lessons/kelvane/lesson5.h"
-#include "lessons/kelvane/lessons57_interim.h"
+#include "lessons/draws.h"
+#include "lessons/marks.h"
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
@@ -23,7 +24,7 @@ float draw_numbers(Kelvane& g) {
     auto& t = g.T_a;
     do {
         for (int i = 1; i <= 6; ++i) {
-            t(i) = INT(g.pf.RND() * 10 + 1) - 5;
+            t(i) = lesson::draw(g, {10, 1}) - 5;
             if (t(i) == 0) t(i) = -5;
         }
         if (ABS(t(1)) == 1) t(1) = 6 * t(1);
@@ -40,7 +41,7 @@ float draw_numbers(Kelvane& g) {
 
 // The arc from the multiplier's anchor to a term's anchor, over the problem row.
 void arc(Kelvane& g, int from, int to, float height, float colour) {
-    interim::distribution_arc(g, {g.X_a(from), g.Y_a(from)}, {g.X_a(to), g.Y_a(from)}, height, colour);
+    lesson::distribution_arc(g, {g.X_a(from), g.Y_a(from)}, {g.X_a(to), g.Y_a(from)}, height, colour);
 }
 
 // A product on the products row, from the pen (XI3, YI3), which moves on.
@@ -96,7 +97,7 @@ void show_problem(Kelvane& g) {
 
 // Reads FMAESU; writes T(1..12), T$(1..80), F$(1..40), FMAESU; clobbers I, A$.
 void make_example8_problem(Kelvane& g) {
-    interim::draw_unlike(g.FMAESU, [&] { return draw_numbers(g); });
+    lesson::draw_unlike(g.FMAESU, [&] { return draw_numbers(g); });
     FORMAT_NUMBER_TABLES(g);
     auto& n = g.T_a;
     auto& t = g.T_sa;

@@ -2,7 +2,7 @@
 #include "figures/figures.h"
 #include "lessons/kelvane/drill_panel.h"
 #include "lessons/kelvane/lesson5.h"
-#include "lessons/kelvane/lessons57_interim.h"
+#include "lessons/marks.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
@@ -41,8 +41,8 @@ void SHOW_RULES_SCREEN(Kelvane& g) {
     below(g, g.XI1 + 80, 75, 0, "m(a+b)=ma+mb");
     const float m = g.XI1 + 80 + 18;
     g.CCC1 = 0;
-    interim::distribution_arc(g, {m, g.YI1}, {m + 60, g.YI1}, -10, 3);
-    interim::distribution_arc(g, {m, g.YI1}, {m + 108, g.YI1}, -20, 7);
+    lesson::distribution_arc(g, {m, g.YI1}, {m + 60, g.YI1}, -10, 3);
+    lesson::distribution_arc(g, {m, g.YI1}, {m + 108, g.YI1}, -20, 7);
     below(g, g.XI1, 50, 5, " 　負の数をかけるときは符号を変える");
     below(g, g.XI1, 50, 3, "② 項を並べかえる");
     below(g, g.XI1, 50, 3, "③ 同類項をまとめる");

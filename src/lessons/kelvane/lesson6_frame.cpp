@@ -1,7 +1,8 @@
 // Lesson 6: its entry, goal screen, sub-menu and step ① 解き方１, the worked
 // example 1/3(2x+y)-1/6(x-5y) with fraction coefficients.
 #include "lessons/kelvane/lesson6.h"
-#include "lessons/kelvane/lessons57_interim.h"
+#include "lessons/marks.h"
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
@@ -42,7 +43,7 @@ const ProblemFragment kProblem[] = {
 
 // The arc from a coefficient's anchor to a term's anchor, above the line.
 void arc(Kelvane& g, int coefficient, int term, float height) {
-    interim::distribution_arc(g, {g.X_a(coefficient), g.Y_a(1)}, {g.X_a(term), g.Y_a(2)}, height, 3);
+    lesson::distribution_arc(g, {g.X_a(coefficient), g.Y_a(1)}, {g.X_a(term), g.Y_a(2)}, height, 3);
 }
 
 // A stage label at x 612 on the line it acts upon; the cursor does not move.
@@ -83,22 +84,21 @@ void SHOW_WORKED_EXAMPLE1(Kelvane& g) {
     arc(g, 4, 6, -20);
     WAIT_ANY_KEY(g);
     lesson::cont(g, 0, "-ﾀ1/6ﾀx+ﾀ5/6ﾀy");
-    WAIT_ANY_KEY(g);
-    stage_label(g, top + 160, "②通分する");
-    WAIT_ANY_KEY(g);
-    put(g, 72, top + 245, 0, "=ﾀ4/6ﾀx+ﾀ2/6ﾀy-ﾀ1/6ﾀx+ﾀ5/6ﾀy");
-    WAIT_ANY_KEY(g);
-    stage_label(g, top + 245, "③項を並べかえる");
-    WAIT_ANY_KEY(g);
-    put(g, 72, top + 330, 0, "=ﾀ4/6ﾀx-ﾀ1/6ﾀx+ﾀ2/6ﾀy+ﾀ5/6ﾀy");
-    WAIT_ANY_KEY(g);
-    stage_label(g, top + 330, "④同類項をまとめる");
-    WAIT_ANY_KEY(g);
-    put(g, 72, top + 415, 0, "=ﾀ3/6ﾀx+ﾀ7/6ﾀy");
-    WAIT_ANY_KEY(g);
-    stage_label(g, top + 415, "⑤約分する");
-    WAIT_ANY_KEY(g);
-    put(g, 72, top + 500, 5, "=ﾀ1/2ﾀx+ﾀ7/6ﾀy");
+
+    // Keys 8 to 15: each stage's label on the line it acts upon, then the line it gives.
+    using lesson::label;
+    using lesson::screen;
+    using lesson::text;
+    lesson::play_rows(g, {
+                             label(1, screen(612, top + 160), 7, "②通分する"),
+                             text(2, screen(72, top + 245), 0, "=ﾀ4/6ﾀx+ﾀ2/6ﾀy-ﾀ1/6ﾀx+ﾀ5/6ﾀy"),
+                             label(3, screen(612, top + 245), 7, "③項を並べかえる"),
+                             text(4, screen(72, top + 330), 0, "=ﾀ4/6ﾀx-ﾀ1/6ﾀx+ﾀ2/6ﾀy+ﾀ5/6ﾀy"),
+                             label(5, screen(612, top + 330), 7, "④同類項をまとめる"),
+                             text(6, screen(72, top + 415), 0, "=ﾀ3/6ﾀx+ﾀ7/6ﾀy"),
+                             label(7, screen(612, top + 415), 7, "⑤約分する"),
+                             text(8, screen(72, top + 500), 5, "=ﾀ1/2ﾀx+ﾀ7/6ﾀy"),
+                         });
 }
 
 }  // namespace cw::kelvane6

@@ -4,7 +4,9 @@
 #include "exprstr/exprstr.h"
 #include "lessons/kelvane/drill_panel.h"
 #include "lessons/kelvane/lesson6.h"
-#include "lessons/kelvane/lessons57_interim.h"
+#include "lessons/draws.h"
+#include "lessons/marks.h"
+#include "lessons/panels.h"
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
@@ -28,14 +30,11 @@ void method_list(Kelvane& g) {
 // The two denominators from the candidate list 2, 3, 6, 5, 4 (the first among
 // 2, 3, 6, taken out of the list) and the four coefficients; returns T(1).
 float draw_numbers(Kelvane& g) {
-    const float candidates[] = {2, 3, 6, 5, 4};
-    for (int i = 1; i <= 5; ++i) g.X_a(i) = candidates[i - 1];
-    g.P = INT(g.pf.RND() * 3 + 1);
-    g.F_a(1) = g.X_a(g.P);
-    for (g.II = g.P; g.II <= 4; g.II += 1) g.X_a(g.II) = g.X_a(g.II + 1);
-    g.P = INT(g.pf.RND() * 4 + 1);
+    lesson::load_list(g.X_a, {2, 3, 6, 5, 4});
+    g.F_a(1) = lesson::pick_and_remove(g, g.X_a, 3, 4);
+    g.P = lesson::draw(g, {4, 1});
     g.F_a(2) = g.X_a(g.P);
-    for (g.II = 1; g.II <= 4; g.II += 1) g.T_a(g.II) = INT(g.pf.RND() * 5 + 1);
+    for (g.II = 1; g.II <= 4; g.II += 1) g.T_a(g.II) = lesson::draw(g, {5, 1});
     return g.T_a(1);
 }
 
@@ -110,7 +109,7 @@ void make_example9_problem(Kelvane& g) {
     auto& t = g.T_a;
     auto& f = g.F_a;
     do {
-        interim::draw_unlike(g.FMAESU, [&] { return draw_numbers(g); });
+        lesson::draw_unlike(g.FMAESU, [&] { return draw_numbers(g); });
         if (f(1) < f(2)) std::swap(f(1), f(2));
         gcd_into_x3(g, f(2), f(1));
         f(3) = g.X4;
@@ -178,7 +177,7 @@ void SHOW_METHOD2_SCREEN(Kelvane& g) {
     lesson::cursor(g, g.HIDARI, g.HIDARI, g.NAKA1 + 90);
     method_list(g);
     WAIT_ANY_KEY(g);
-    put(g, g.XI1, g.YI1 + 100, 0, "教科書P16 問12　をしなさい。");
+    lesson::assignment(g, g.XI1, g.YI1 + 100, 0, "16", "12");
 }
 
 }  // namespace cw::kelvane6

@@ -1,7 +1,7 @@
 // Lesson 6, steps ② and ④: the notation question and the worked answers to
 // textbook exercise 12 on two pages.
 #include "lessons/kelvane/lesson6.h"
-#include "lessons/toolkit.h"
+#include "lessons/pages.h"
 #include "shell/shell.h"
 
 namespace cw::kelvane6 {

@@ -1,7 +1,8 @@
 // Lesson 7, step ① P10Ｑ: a four-lane track from lines and half circles, the
 // bends joined into concentric circles, and the lap differences of 2π m.
 #include "lessons/kelvane/lesson7.h"
-#include "lessons/kelvane/lessons57_interim.h"
+#include "lessons/marks.h"
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
@@ -9,6 +10,10 @@ namespace cw::kelvane7 {
 
 using detail::label;
 using detail::line;
+using lesson::indent;
+using lesson::pen;
+using lesson::play_rows;
+using lesson::text;
 
 namespace {
 
@@ -21,7 +26,7 @@ const std::vector<detail::GridPoint> kPoints = {
 // A dimension arc a dot every 10 degrees, in one colour for dots and label.
 void arc(Kelvane& g, int from, int to, float side, float height, float colour, const std::string& text = "",
          float label_dy = 0) {
-    interim::Arc a;
+    lesson::Arc a;
     a.from = {g.X_a(from), g.Y_a(from)};
     a.to = {g.X_a(to), g.Y_a(to)};
     a.side = side;
@@ -31,10 +36,8 @@ void arc(Kelvane& g, int from, int to, float side, float height, float colour, c
     a.label = text;
     a.label_colour = colour;
     a.label_dy = label_dy;
-    interim::draw_arc(g, a);
+    lesson::draw_arc(g, a);
 }
-
-void next_line(Kelvane& g, float colour, const std::string& text) { lesson::below(g, g.XI1, 50, colour, text); }
 
 }  // namespace
 
@@ -75,45 +78,36 @@ void SHOW_TRACK_P10(Kelvane& g) {
     WAIT_ANY_KEY(g);
     arc(g, 21, 23, 1, -10, 7, "21m", 20);
     WAIT_ANY_KEY(g);
-    next_line(g, 0, "(2π*21+40*2)");
-    WAIT_ANY_KEY(g);
-    lesson::cont(g, 0, "-(2π*20+40*2)");
-    WAIT_ANY_KEY(g);
-    next_line(g, 0, "=42π+80-40π-80");
-    WAIT_ANY_KEY(g);
-    lesson::cont(g, 3, "=2π(m)");
-    WAIT_ANY_KEY(g);
-    next_line(g, 0, "2π*21-2π*20");
-    WAIT_ANY_KEY(g);
-    lesson::cont(g, 3, "=2π(m)");
-    WAIT_ANY_KEY(g);
-    next_line(g, 3, "②第2レーンと第3レーンの1周の差は？");
+    play_rows(g, {
+                     text(0, indent(50), 0, "(2π*21+40*2)"),
+                     text(1, pen(), 0, "-(2π*20+40*2)"),
+                     text(2, indent(50), 0, "=42π+80-40π-80"),
+                     text(3, pen(), 3, "=2π(m)"),
+                     text(4, indent(50), 0, "2π*21-2π*20"),
+                     text(5, pen(), 3, "=2π(m)"),
+                     text(6, indent(50), 3, "②第2レーンと第3レーンの1周の差は？"),
+                 });
     WAIT_ANY_KEY(g);
     arc(g, 21, 24, -1, -10, 7, "22m", -10);
     WAIT_ANY_KEY(g);
-    next_line(g, 0, "2π*22-2π*21");
-    WAIT_ANY_KEY(g);
-    lesson::cont(g, 0, "=44π-42π");
-    WAIT_ANY_KEY(g);
-    lesson::cont(g, 3, "=2π(m)");
-    WAIT_ANY_KEY(g);
-    next_line(g, 3, "③第3レーンと第4レーンの1周の差は？");
+    play_rows(g, {
+                     text(0, indent(50), 0, "2π*22-2π*21"),
+                     text(1, pen(), 0, "=44π-42π"),
+                     text(2, pen(), 3, "=2π(m)"),
+                     text(3, indent(50), 3, "③第3レーンと第4レーンの1周の差は？"),
+                 });
     WAIT_ANY_KEY(g);
     arc(g, 21, 25, 1, -20, 3, "23m", -10);
     WAIT_ANY_KEY(g);
-    next_line(g, 0, "2π*23-2π*22");
-    WAIT_ANY_KEY(g);
-    lesson::cont(g, 0, "=46π-44π");
-    WAIT_ANY_KEY(g);
-    lesson::cont(g, 3, "=2π(m)");
-    WAIT_ANY_KEY(g);
-    next_line(g, 3, "④となり合うレーンの1周の差は？");
-    WAIT_ANY_KEY(g);
-    next_line(g, 7, "いつでも2πmで、同じといえそう。");
-    WAIT_ANY_KEY(g);
-    next_line(g, 3, "⑤半径が変わってもいえそうですか？");
-    WAIT_ANY_KEY(g);
-    next_line(g, 7, "半径をrmとしてとなり合うレーンの1周の差を調べてみよう。");
+    play_rows(g, {
+                     text(0, indent(50), 0, "2π*23-2π*22"),
+                     text(1, pen(), 0, "=46π-44π"),
+                     text(2, pen(), 3, "=2π(m)"),
+                     text(3, indent(50), 3, "④となり合うレーンの1周の差は？"),
+                     text(4, indent(50), 7, "いつでも2πmで、同じといえそう。"),
+                     text(5, indent(50), 3, "⑤半径が変わってもいえそうですか？"),
+                     text(6, indent(50), 7, "半径をrmとしてとなり合うレーンの1周の差を調べてみよう。"),
+                 });
 }
 
 }  // namespace cw::kelvane7

@@ -1,7 +1,8 @@
 // Lesson 7, step ② P12Q: a two-lane track with the bend radius r, its bends
 // joined into two circles, and the lap difference 2π(r+1)-2πr = 2π.
 #include "lessons/kelvane/lesson7.h"
-#include "lessons/kelvane/lessons57_interim.h"
+#include "lessons/marks.h"
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
@@ -20,7 +21,7 @@ const std::vector<detail::GridPoint> kPoints = {
 
 // A radius marked with a dimension arc 20 high, a dot every 5 degrees, in colour 3 with its label.
 void radius_arc(Kelvane& g, int from, int to, float side, const std::string& text) {
-    interim::Arc a;
+    lesson::Arc a;
     a.from = {g.X_a(from), g.Y_a(from)};
     a.to = {g.X_a(to), g.Y_a(to)};
     a.side = side;
@@ -29,7 +30,7 @@ void radius_arc(Kelvane& g, int from, int to, float side, const std::string& tex
     a.colour = 3;
     a.label = text;
     a.label_colour = 3;
-    interim::draw_arc(g, a);
+    lesson::draw_arc(g, a);
 }
 
 }  // namespace
@@ -69,19 +70,19 @@ void SHOW_TRACK_RADIUS_R(Kelvane& g) {
     radius_arc(g, 1, 7, 1, "(r+1)m");
     radius_arc(g, 11, 14, 1, "(r+1)m");
     WAIT_ANY_KEY(g);
-    below(g, g.XI1, 60, 0, " 2π(r+1)");
-    WAIT_ANY_KEY(g);
-    cont(g, 0, "-2πr");
-    WAIT_ANY_KEY(g);
-    below(g, g.XI1, 60, 0, "=2πr+2π-2πr");
-    WAIT_ANY_KEY(g);
-    cont(g, 3, "=2π");
-    WAIT_ANY_KEY(g);
-    below(g, g.XI1, 60, 5, "答 2πm");
-    WAIT_ANY_KEY(g);
-    below(g, g.XI1, 60, 3, "＜解答例＞");
-    cont(g, 5, "2πには、rがふくまれていないから、");
-    below(g, g.XI1 + 180, 60, 5, "半円部分の半径に関係なく決まる。");
+    using lesson::indent;
+    using lesson::pen;
+    using lesson::text;
+    lesson::play_rows(g, {
+                             text(0, indent(60), 0, " 2π(r+1)"),
+                             text(1, pen(), 0, "-2πr"),
+                             text(2, indent(60), 0, "=2πr+2π-2πr"),
+                             text(3, pen(), 3, "=2π"),
+                             text(4, indent(60), 5, "答 2πm"),
+                             text(5, indent(60), 3, "＜解答例＞"),
+                             text(5, pen(), 5, "2πには、rがふくまれていないから、"),
+                             text(5, indent(60, 180), 5, "半円部分の半径に関係なく決まる。"),
+                         });
 }
 
 }  // namespace cw::kelvane7
