@@ -66,7 +66,9 @@ TEST(KelvaneLessons5To7, OutOfRangeAsksAgainAndTheLastItemReturns) {
         // Only the goal screen was drawn: no step ran and nothing was erased above the band.
         EXPECT_EQ(texts(r.h.pf.record()).size(), 2u) << l.item;
         for (auto& op : of(r.h.pf.record(), Op::Fill))
-            if (op.f == 15) EXPECT_TRUE(op.y1 >= 600 || (op.x2 == 1760 && op.y2 == 1800)) << l.item;
+            if (op.f == 15) {
+                EXPECT_TRUE(op.y1 >= 600 || (op.x2 == 1760 && op.y2 == 1800)) << l.item;
+            }
         for (auto& op : r.h.of(Op::Prompt))
             if (op.s == l.menu) {
                 EXPECT_EQ(op.x1, 16);
@@ -95,8 +97,12 @@ TEST(KelvaneLessons5To7, EachItemOpensItsStep) {
         ASSERT_GT(t.size(), 2u) << c.lesson << "/" << c.item;
         EXPECT_EQ(t[2].s, c.first_text) << c.lesson << "/" << c.item;
         // Lessons 5 and 6 set AINP to 10 after reading it (a drill then sets 3); lesson 7 leaves it.
-        if (c.lesson == 7) EXPECT_EQ(r.g.AINP, c.item);
-        if (c.lesson == 5 && c.item > 1) EXPECT_EQ(r.g.AINP, 10);
+        if (c.lesson == 7) {
+            EXPECT_EQ(r.g.AINP, c.item);
+        }
+        if (c.lesson == 5 && c.item > 1) {
+            EXPECT_EQ(r.g.AINP, 10);
+        }
     }
 }
 

@@ -252,7 +252,9 @@ TEST(AnswerPages, Question10) {
         for (int k = 0; k < 10; ++k) {
             const DrawOp& op = t[static_cast<size_t>(1 + col * 10 + k)];
             EXPECT_EQ(op.y1, ys[k]) << op.s;
-            if (k == 0 || k == 5) EXPECT_EQ(op.x1, col == 0 ? 36 : 612) << op.s;
+            if (k == 0 || k == 5) {
+                EXPECT_EQ(op.x1, col == 0 ? 36 : 612) << op.s;
+            }
         }
 
     ScriptRun short_of_keys(keys(3));

@@ -120,7 +120,9 @@ TEST_P(Example9Drill, TheLastRowIsTheDifferenceInLowestTerms) {
         }
         const DrawOp& last = t.back();
         EXPECT_EQ(last.c, 5);
-        if (t.size() == 10) EXPECT_EQ(t[8].c, 0) << "the unreduced row is not the answer";
+        if (t.size() == 10) {
+            EXPECT_EQ(t[8].c, 0) << "the unreduced row is not the answer";
+        }
 
         // The answer: one fraction in lowest terms, or no fraction at all.
         std::string num, d;

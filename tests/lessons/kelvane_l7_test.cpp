@@ -198,9 +198,15 @@ TEST(TrackRadiusR, FigureRevealsAndTheAnswer) {
         if (b.r == 140) continue;
         EXPECT_TRUE(b.x1 == 844 || b.x1 == 1084);
     }
+    // The rectangle's top and bottom sides are the inner straights.
     std::vector<DrawOp> edges = of(page, Op::Line);
-    edges.push_back({Op::Line, 844, 70, 1084, 70});
-    edges.push_back({Op::Line, 844, 310, 1084, 310});
+    for (float y : {boxes[0].y1, boxes[0].y2}) {
+        DrawOp side;
+        side.x1 = boxes[0].x1;
+        side.x2 = boxes[0].x2;
+        side.y1 = side.y2 = y;
+        edges.push_back(side);
+    }
     bends_meet_straights(edges, bends);
 
     ScriptRun r(keys(10));
@@ -238,7 +244,9 @@ TEST(TrackRadiusR, FigureRevealsAndTheAnswer) {
         EXPECT_EQ(op.s, want[i].s);
         EXPECT_EQ(op.y1, want[i].y);
         EXPECT_EQ(op.c, want[i].c) << op.s;
-        if (i > 0 && op.y1 == lesson_texts[i].y1) EXPECT_GT(op.x1, pen) << op.s << " continues the line";
+        if (i > 0 && op.y1 == lesson_texts[i].y1) {
+            EXPECT_GT(op.x1, pen) << op.s << " continues the line";
+        }
         pen = op.x1;
     }
     EXPECT_EQ(lesson_texts.back().x1, 220);
