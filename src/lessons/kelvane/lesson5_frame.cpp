@@ -1,5 +1,4 @@
 // Lesson 5: its entry, goal screen, sub-menu and step ① 例8, the rules screen.
-#include "figures/figures.h"
 #include "lessons/kelvane/drill_panel.h"
 #include "lessons/kelvane/lesson5.h"
 #include "lessons/marks.h"
