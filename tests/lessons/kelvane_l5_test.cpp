@@ -44,7 +44,7 @@ class Example8Drill : public ::testing::TestWithParam<PanelCase> {};
 
 TEST_P(Example8Drill, EveryProblemIsWorkedOutToItsValue) {
     const auto [x0, y0, seed] = GetParam();
-    const int count = 300;
+    const int count = 150;
     PupilRun r(count, seed);
     r.g.XKARA = x0 - 40;
     r.g.YKARA = y0;

@@ -47,7 +47,7 @@ class Example9Drill : public ::testing::TestWithParam<PanelCase> {};
 TEST_P(Example9Drill, TheLastRowIsTheDifferenceInLowestTerms) {
     const auto c = GetParam();
     const float x0 = c.x0, y0 = c.y0, row = y0 + 100;
-    const int count = 300;
+    const int count = 200;
     PupilRun r(count, c.seed);
     r.g.XKARA = c.xkara;
     r.g.YKARA = c.ykara;
@@ -165,7 +165,7 @@ TEST(Example9Problem, TheFirstCoefficientRepeatsOnlyAfterARejectedDraw) {
     // coefficient was 0: rarely.
     ScriptRun r("");
     int repeats = 0;
-    const int n = 3000;
+    const int n = 1500;
     for (int s = 1; s <= n; ++s) {
         r.g.pf.RANDOMIZE(s);
         r.g.FMAESU = 3;
