@@ -23,11 +23,11 @@ struct Lesson {
 };
 
 const Lesson kLessons[] = {
-    {5, kelvane5::START_LESSON5, kelvane5::SHOW_LESSON_GOAL, "かっこのある式の計算ができるようになろう。",
+    {5, kelvane5::KELVANE_LESSON_5, kelvane5::SHOW_LESSON_GOAL, "かっこのある式の計算ができるようになろう。",
      "①例8　②問10　③問11　④終了", 4, true},
-    {6, kelvane6::START_LESSON6, kelvane6::SHOW_LESSON_GOAL, "分数をふくむ式の計算ができるようになろう。",
+    {6, kelvane6::KELVANE_LESSON_6, kelvane6::SHOW_LESSON_GOAL, "分数をふくむ式の計算ができるようになろう。",
      "①解き方１（分数係数）　②分数表現　③解き方２ ④問12　⑤終了", 5, true},
-    {7, kelvane7::START_LESSON7, kelvane7::SHOW_LESSON_GOAL, "セパレートコースのスタート地点の差を考えよう。",
+    {7, kelvane7::KELVANE_LESSON_7, kelvane7::SHOW_LESSON_GOAL, "セパレートコースのスタート地点の差を考えよう。",
      "①P10Ｑ　②P12Q　③終了", 3, false},
 };
 
@@ -109,7 +109,7 @@ TEST(KelvaneLessons5To7, EachItemOpensItsStep) {
 TEST(KelvaneLessons5To7, AfterAStepTheMenuIsAskedOverItsPageAndTheGoalIsNotShownAgain) {
     // Lesson 6: the notation question needs no key; the menu comes at once.
     ScriptRun r(enter("2") + enter("2") + enter("5"));
-    r.run(kelvane6::START_LESSON6);
+    r.run(kelvane6::KELVANE_LESSON_6);
     EXPECT_TRUE(r.returned);
     int goals = 0, questions = 0;
     for (auto& op : texts(r.h.pf.record())) {

@@ -26,13 +26,13 @@ void Kelvane::run_lesson(int n) {
             kelvane3::START_LESSON3(*this);
             break;
         case 5:
-            kelvane5::START_LESSON5(*this);
+            kelvane5::KELVANE_LESSON_5(*this);
             break;
         case 6:
-            kelvane6::START_LESSON6(*this);
+            kelvane6::KELVANE_LESSON_6(*this);
             break;
         case 7:
-            kelvane7::START_LESSON7(*this);
+            kelvane7::KELVANE_LESSON_7(*this);
             break;
         default:
             break;  // lessons not yet here go straight back to the menu

@@ -7,7 +7,7 @@ namespace cw::kelvane5 {
 
 // Entry from the main menu: the goal screen, then the sub-menu loop.  Returns
 // when the pupil chooses the last item (back to the main menu).
-void START_LESSON5(Kelvane& g);
+void KELVANE_LESSON_5(Kelvane& g);
 void SHOW_LESSON_GOAL(Kelvane& g);
 void SHOW_LESSON5_MENU(Kelvane& g);
 

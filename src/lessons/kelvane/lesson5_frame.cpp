@@ -11,7 +11,7 @@ using lesson::below;
 using lesson::put;
 
 // Reads nothing; writes the screen, then what the goal screen and the sub-menu write.
-void START_LESSON5(Kelvane& g) {
+void KELVANE_LESSON_5(Kelvane& g) {
     SHOW_LESSON_GOAL(g);
     SHOW_LESSON5_MENU(g);
 }

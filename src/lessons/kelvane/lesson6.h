@@ -8,7 +8,7 @@ namespace cw::kelvane6 {
 
 // Entry from the main menu: the goal screen, then the sub-menu loop.  Returns
 // when the pupil chooses the last item (back to the main menu).
-void START_LESSON6(Kelvane& g);
+void KELVANE_LESSON_6(Kelvane& g);
 void SHOW_LESSON_GOAL(Kelvane& g);
 void SHOW_LESSON6_MENU(Kelvane& g);
 

@@ -12,7 +12,7 @@ using lesson::Keep;
 using lesson::put;
 
 // Reads nothing; writes the screen, then what the goal screen and the sub-menu write.
-void START_LESSON6(Kelvane& g) {
+void KELVANE_LESSON_6(Kelvane& g) {
     SHOW_LESSON_GOAL(g);
     SHOW_LESSON6_MENU(g);
 }

@@ -10,7 +10,7 @@ namespace cw::kelvane7 {
 
 // Entry from the main menu: the goal screen, then the sub-menu loop.  Returns
 // when the pupil chooses the last item (back to the main menu).
-void START_LESSON7(Kelvane& g);
+void KELVANE_LESSON_7(Kelvane& g);
 void SHOW_LESSON_GOAL(Kelvane& g);
 void SHOW_LESSON7_MENU(Kelvane& g);
 

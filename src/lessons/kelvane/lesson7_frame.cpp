@@ -8,7 +8,7 @@
 namespace cw::kelvane7 {
 
 // Reads nothing; writes the screen, then what the goal screen and the sub-menu write.
-void START_LESSON7(Kelvane& g) {
+void KELVANE_LESSON_7(Kelvane& g) {
     SHOW_LESSON_GOAL(g);
     SHOW_LESSON7_MENU(g);
 }
