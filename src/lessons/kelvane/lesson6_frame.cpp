@@ -30,15 +30,15 @@ void SHOW_LESSON6_MENU(Kelvane& g) {
 
 namespace {
 
-// The problem line's six fragments and the anchor each records where it begins.
+// The problem line's six fragments and the anchor each records where it
+// begins: X(i) = pen x + anchor_dx.  The coefficients' anchors 1 and 4 take
+// Y(1), 12 above the line; the terms' anchors take Y(2), the line.
 struct ProblemFragment {
     const char* text;
-    float anchor_dx;  // X(i) = pen x + anchor_dx
-    bool coefficient;  // the anchor takes Y(1), 12 above the line; else Y(2), the line
+    float anchor_dx;
 };
 const ProblemFragment kProblem[] = {
-    {"ﾀ1/3ﾀ(2", 10, true}, {"x+", 0, false}, {"y)-", 10, false},
-    {"ﾀ1/6ﾀ(", 0, true},   {"x-5", 10, false}, {"y)", 0, false},
+    {"ﾀ1/3ﾀ(2", 10}, {"x+", 0}, {"y)-", 10}, {"ﾀ1/6ﾀ(", 0}, {"x-5", 10}, {"y)", 0},
 };
 
 // The arc from a coefficient's anchor to a term's anchor, above the line.
