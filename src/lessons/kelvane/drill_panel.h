@@ -1,24 +1,21 @@
-// Where a Kelvane two-panel drill works: the box it erases before each problem
-// and the origin of its rows.
+// The panel a Kelvane drill routine is handed: the box it erases before
+// each problem (XKARA, YKARA)-(XMADE, YMADE) and its origin (XHAJIME,
+// YHAJIME), from which it lays out its lines.
 #pragma once
-#include <string>
-
 #include "lessons/kelvane/kelvane.h"
 
 namespace cw::kelvane {
 
-struct DrillPanel {
-    float xkara, ykara;      // top left of the box erased before each problem
-    float xmade, ymade;      // its bottom right corner
-    float xhajime, yhajime;  // where the drill starts its rows
+struct Panel {
+    float xkara, ykara, xmade, ymade, xhajime, yhajime;
 };
-
-// Writes XKARA, YKARA, XMADE, YMADE, XHAJIME, YHAJIME.
-void set_drill_panel(Kelvane& g, const DrillPanel& p);
-
-// Opens a two-panel screen: erases (0, 0)-(1320, 1300), HIDARI = 40, MIGI = 640, UE = 30, SITA = 1800,
-// draw width 5, XI0 = XI1 = HIDARI, YI1 = UE, the heading in colour 3 there, NAKA1 = YI1 + 50.
-// Writes those and XI2, CCC1; clobbers X, Y, AA$.
-void open_panel_screen(Kelvane& g, const std::string& heading);
+// The screen of a step whose drills run in panels: erases (0, 0)-(1320, 1300) in colour 15; writes
+// HIDARI = 40, MIGI = `migi`, UE = 30, SITA = 1800 and the draw width 5.
+void panel_step(Program& g, float migi);
+// Reads nothing; writes XKARA, YKARA, XMADE, YMADE, XHAJIME and YHAJIME.
+void set_panel(Kelvane& g, const Panel& p);
+// A new problem in the panel.  Reads the panel; erases its box in colour 15; writes XI1 = XHAJIME,
+// YI1 = YHAJIME.
+void start_problem(Kelvane& g);
 
 }  // namespace cw::kelvane

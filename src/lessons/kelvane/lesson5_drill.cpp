@@ -1,8 +1,9 @@
 // Lesson 5, the example-8 drill: a(bx+cy)+d(ex+fy) worked out with four
 // distribution arcs, the products, the regrouped row and the result.
 #include "exprstr/exprstr.h"
-#include "lessons/kelvane/lesson5.h"
 #include "lessons/draws.h"
+#include "lessons/kelvane/drill_panel.h"
+#include "lessons/kelvane/lesson5.h"
 #include "lessons/marks.h"
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
@@ -55,9 +56,7 @@ void show_problem(Kelvane& g) {
     const float x0 = g.XHAJIME, y0 = g.YHAJIME;
     auto& t = g.T_sa;
 
-    lesson::erase(g, g.XKARA, g.YKARA, g.XMADE, g.YMADE);
-    g.XI1 = x0;
-    g.YI1 = y0;
+    kelvane::start_problem(g);
     put(g, x0, y0 + 50, 3, "　");
     g.XI2 = x0 + 40;
     for (int i = 1; i <= 6; ++i) {

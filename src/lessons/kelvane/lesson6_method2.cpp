@@ -2,9 +2,9 @@
 // (ax-by)/d2-(cx-ey)/d1 over a common denominator, its fraction filled piece
 // by piece, then reduced.
 #include "exprstr/exprstr.h"
+#include "lessons/draws.h"
 #include "lessons/kelvane/drill_panel.h"
 #include "lessons/kelvane/lesson6.h"
-#include "lessons/draws.h"
 #include "lessons/marks.h"
 #include "lessons/panels.h"
 #include "lessons/toolkit.h"
@@ -160,19 +160,22 @@ void RUN_EXAMPLE9_DRILL(Kelvane& g) {
 
 // Reads FMAESU; writes HIDARI, MIGI, UE, SITA, NAKA1, the drill panel, the layout cursor, FMAESU, draw width 5; clobbers what RUN_EXAMPLE9_DRILL clobbers.
 void SHOW_METHOD2_SCREEN(Kelvane& g) {
-    kelvane::open_panel_screen(g, "例9 次の計算をしなさい。");
-    const kelvane::DrillPanel left{0, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1};
-    kelvane::set_drill_panel(g, left);
+    kelvane::panel_step(g, 640);
+    lesson::cursor(g, g.HIDARI, g.HIDARI, g.UE);
+    put(g, g.XI1, g.YI1, 3, "例9 次の計算をしなさい。");
+    g.NAKA1 = g.YI1 + 50;
+    const kelvane::Panel left{0, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1};
+    kelvane::set_panel(g, left);
     RUN_EXAMPLE9_DRILL(g);
 
     lesson::cursor(g, g.MIGI, g.MIGI, g.NAKA1 + 50);
     method_list(g);
     WAIT_ANY_KEY(g);
 
-    kelvane::set_drill_panel(g, {g.MIGI, g.UE, 3200, g.SITA, g.MIGI, g.UE});
+    kelvane::set_panel(g, {g.MIGI, g.UE, 3200, g.SITA, g.MIGI, g.UE});
     RUN_EXAMPLE9_DRILL(g);
 
-    kelvane::set_drill_panel(g, left);
+    kelvane::set_panel(g, left);
     lesson::erase(g, g.XKARA, g.YKARA, g.XMADE, g.YMADE);
     lesson::cursor(g, g.HIDARI, g.HIDARI, g.NAKA1 + 90);
     method_list(g);
