@@ -138,5 +138,34 @@ TEST(KelvaneLessons5To7, FromTheMainMenu) {
     }
 }
 
+TEST(KelvaneLessons5To7, FixedPagesTakeTheirKeys) {
+    // Each page returns after exactly this many key presses: with one fewer it
+    // is still waiting, and the next key goes to the sub-menu's number entry.
+    struct Case {
+        const char* name;
+        void (*step)(Kelvane&);
+        int keys;
+    } cases[] = {
+        {"問10", kelvane5::SHOW_ANSWERS_Q10, 4},
+        {"問11", kelvane5::SHOW_ANSWERS_Q11, 3},
+        {"解き方１", kelvane6::SHOW_WORKED_EXAMPLE1, 15},
+        {"分数表現", kelvane6::SHOW_NOTATION_QUESTION, 0},
+        {"問12", kelvane6::SHOW_ANSWERS_Q12, 21},
+        {"P10Ｑ", kelvane7::SHOW_TRACK_P10, 24},
+        {"P12Q", kelvane7::SHOW_TRACK_RADIUS_R, 10},
+    };
+    for (auto& c : cases) {
+        ScriptRun enough(keys(c.keys));
+        enough.run(c.step);
+        EXPECT_TRUE(enough.returned) << c.name;
+        EXPECT_EQ(enough.f.keys_left(), 0u) << c.name;
+        EXPECT_EQ(enough.f.waits(), c.keys) << c.name;
+        if (c.keys == 0) continue;
+        ScriptRun fewer(keys(c.keys - 1));
+        fewer.run(c.step);
+        EXPECT_FALSE(fewer.returned) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace cw

@@ -170,10 +170,6 @@ TEST(TrackP10, RevealsAndTheLapDifferences) {
     ASSERT_NE(find_text(t, "21m"), nullptr);
     for (const char* s : {"20m", "22m", "23m"}) EXPECT_NE(find_text(t, s), nullptr) << s;
     EXPECT_EQ(r.g.pf.GETDRAWWIDTH(), 5);
-
-    ScriptRun short_of_keys(keys(23));
-    short_of_keys.run(kelvane7::SHOW_TRACK_P10);
-    EXPECT_FALSE(short_of_keys.returned);
 }
 
 TEST(TrackRadiusR, FigureRevealsAndTheAnswer) {
@@ -256,10 +252,6 @@ TEST(TrackRadiusR, FigureRevealsAndTheAnswer) {
     EXPECT_EQ(dots(rec).size(), 4u * 37u);
     EXPECT_NE(find_text(t, "rm", 2), nullptr);
     EXPECT_NE(find_text(t, "(r+1)m", 1), nullptr);
-
-    ScriptRun short_of_keys(keys(9));
-    short_of_keys.run(kelvane7::SHOW_TRACK_RADIUS_R);
-    EXPECT_FALSE(short_of_keys.returned);
 }
 
 }  // namespace
