@@ -1,5 +1,8 @@
 #include "lessons/dorrith/dorrith.h"
 
+#include "lessons/dorrith/lesson5.h"
+#include "lessons/dorrith/lesson6.h"
+
 namespace cw {
 
 namespace {
@@ -19,6 +22,14 @@ Dorrith::Dorrith(Platform& pf) : Program(pf, dorrith_info()) {}
 
 void Dorrith::run_lesson(int n) {
     switch (n) {
+        case 5:
+            dorrith5::RUN_LESSON_5(*this);
+            break;
+        case 6:
+            dorrith6::RUN_LESSON_6(*this);
+            break;
+        case 7:
+            break;  // the blank item: straight back to the main menu
         default:
             break;  // lessons not yet here go straight back to the menu
     }
