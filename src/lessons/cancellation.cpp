@@ -15,7 +15,7 @@ void draw_stroke(Program& g, const Stroke& s) { g.pf.LINE(s.from.x, s.from.y, s.
 
 }  // namespace
 
-FactorPlaces place_factors(Point numerator, Point denominator, const FactorWidths& w, bool third_in_denominator) {
+FactorPlaces place_factors(Anchor numerator, Anchor denominator, const FactorWidths& w, bool third_in_denominator) {
     FactorPlaces p;
     p.at[0] = numerator;
     p.at[1] = numerator.right(w.number1);
@@ -27,8 +27,8 @@ FactorPlaces place_factors(Point numerator, Point denominator, const FactorWidth
     return p;
 }
 
-LetterPairing pair_letters(const std::string& walked, Point walked_at, const std::string& searched,
-                           Point searched_at) {
+LetterPairing pair_letters(const std::string& walked, Anchor walked_at, const std::string& searched,
+                           Anchor searched_at) {
     LetterPairing r{{}, searched, walked_at.x};
     if (searched.empty()) return r;
     for (char ch : walked) {
@@ -72,7 +72,7 @@ void STRIKE_NUMBERS_SHOW_REDUCED(Program& g) {
     g.V_sa(11) = num_text(g.V_a(11));
     g.U_a(12) = measure_small(g, g.X_sa(1));
     g.U_a(13) = measure_small(g, g.X_sa(2));
-    const Point numerator{g.X1, g.Y1}, denominator{g.X2, g.Y2};
+    const Anchor numerator{g.X1, g.Y1}, denominator{g.X2, g.Y2};
     draw_stroke(g, {numerator, g.U_a(12), kRise});
     draw_stroke(g, {denominator, g.U_a(13), kRise});
     value_above(g, numerator, g.U_sa(11));

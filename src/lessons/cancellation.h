@@ -25,13 +25,13 @@ struct FactorWidths {
 // top left of the two rows' texts; the third factor follows a "*" (38) behind the numerator's letters
 // (third_in_denominator false) or the denominator's.
 struct FactorPlaces {
-    Point at[6];
+    Anchor at[6];
 };
-FactorPlaces place_factors(Point numerator, Point denominator, const FactorWidths& w, bool third_in_denominator);
+FactorPlaces place_factors(Anchor numerator, Anchor denominator, const FactorWidths& w, bool third_in_denominator);
 
 // One stroke of a cancellation: from `from` to (from.x + w, from.y + h).
 struct Stroke {
-    Point from;
+    Anchor from;
     float w = 0, h = 0;
     bool operator==(const Stroke&) const = default;
 };
@@ -45,8 +45,8 @@ struct LetterPairing {
     std::string searched;
     float end_x = 0;
 };
-LetterPairing pair_letters(const std::string& walked, Point walked_at, const std::string& searched,
-                           Point searched_at);
+LetterPairing pair_letters(const std::string& walked, Anchor walked_at, const std::string& searched,
+                           Anchor searched_at);
 
 // ---- the routines of the lesson scripts ------------------------------------------------
 
