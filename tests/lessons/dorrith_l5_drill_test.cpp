@@ -104,9 +104,9 @@ Rational at_xy(const std::string& code, const Heading& h) {
 
 TEST(ValueDrill, EveryLineHasTheProblemsValue) {
     int both_products = 0, one_product = 0, pass_count = 0;
-    for (int seed : {1, 17, 99, 1234, 5555, 31337, 424242, 900001}) {
-        DrillRun run(seed, 60);
-        ASSERT_EQ(run.passes.size(), 60u);
+    for (int seed : {1, 17, 99, 1234, 31337, 900001}) {
+        DrillRun run(seed, 50);
+        ASSERT_EQ(run.passes.size(), 50u);
         EXPECT_EQ(run.f.keys_left(), 0u);
         int no = 0;
         for (auto& p : run.passes) {
@@ -144,7 +144,7 @@ TEST(ValueDrill, EveryLineHasTheProblemsValue) {
             (sum_line ? both_products : one_product)++;
         }
     }
-    EXPECT_EQ(pass_count, 480);
+    EXPECT_EQ(pass_count, 300);
     EXPECT_GT(one_product, 0);
     EXPECT_GT(both_products, 0);
 }
@@ -173,20 +173,32 @@ TEST(ValueDrill, TheSummaryStaysAndTheAssignmentCloses) {
     EXPECT_EQ(run.f.waits(), 1 + run.passes[0].waits + run.passes[1].waits + run.passes[2].waits + 1);
 }
 
-// The first problem that `wanted` accepts, made as the drill makes it; -1 when none is.
-int find_seed(const std::function<bool(const Program&)>& wanted) {
+using Wanted = std::function<bool(const Program&)>;
+
+// For each test, the first seed whose first problem, made as the drill makes it, it accepts (-1 for none):
+// one pass over the seeds for all of them.
+std::vector<int> find_seeds(const std::vector<Wanted>& wanted) {
     static LessonFixture probe("dorrith");
-    for (int s = 1; s < 200000; ++s) {
+    probe.pf.set_recording(false);
+    std::vector<int> seeds(wanted.size(), -1);
+    size_t left = wanted.size();
+    for (int s = 1; s < 200000 && left > 0; ++s) {
         probe.seed(s);
         dorrith5::make_value_problem(probe.g);
-        if (wanted(probe.g)) return s;
+        for (size_t i = 0; i < wanted.size(); ++i)
+            if (seeds[i] < 0 && wanted[i](probe.g)) {
+                seeds[i] = s;
+                --left;
+            }
     }
-    return -1;
+    return seeds;
 }
+
+int find_seed(const Wanted& wanted) { return find_seeds({wanted})[0]; }
 
 struct RareCase {
     const char* name;
-    std::function<bool(const Program&)> wanted;
+    Wanted wanted;
     int waits;
     float value_y;  // the row the value stands on
 };
@@ -201,9 +213,13 @@ TEST(ValueDrill, RareCasesAsThePupilSeesThem) {
         {"collected 1 and 1", [](const Program& g) { return g.T_a(11) == 1 && g.T_a(12) == 1; }, 15, 490},
         {"collected -1 and -1", [](const Program& g) { return g.T_a(11) == -1 && g.T_a(12) == -1; }, -1, 0},
     };
-    for (auto& c : cases) {
+    std::vector<Wanted> wanted;
+    for (auto& c : cases) wanted.push_back(c.wanted);
+    const auto seeds = find_seeds(wanted);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        auto& c = cases[i];
         SCOPED_TRACE(c.name);
-        int seed = find_seed(c.wanted);
+        int seed = seeds[i];
         ASSERT_GT(seed, 0);
         DrillRun run(seed, 1);
         ASSERT_EQ(run.passes.size(), 1u);
@@ -248,7 +264,7 @@ TEST(ValueDrill, CoefficientsComeFromTheirSets) {
     LessonFixture f("dorrith");
     f.seed(3);
     std::map<int, int> f1;
-    for (int i = 0; i < 6000; ++i) {
+    for (int i = 0; i < 3000; ++i) {
         dorrith5::make_value_problem(f.g);
         auto& t = f.g.T_a;
         auto& fa = f.g.F_a;
