@@ -5,6 +5,7 @@
 // stays at the right, from x 680; the drill draws only between x 40 and 640.
 #include "exprstr/exprstr.h"
 #include "lessons/dorrith/lesson5.h"
+#include "lessons/draws.h"
 #include "lessons/pages.h"
 #include "lessons/panels.h"
 #include "lessons/toolkit.h"
@@ -14,6 +15,8 @@
 namespace cw::dorrith5 {
 
 using lesson::cont;
+using lesson::kCoinNegOn0;
+using lesson::signed_draw;
 using lesson::pen;
 using lesson::put;
 using lesson::screen;
@@ -52,13 +55,6 @@ void parenthesize(Program& g, StrArray& table, int slot) {
     table(slot) = g.A_s;
 }
 
-// A signed draw: INT(RND * n + k), then the sign selector P = INT(RND * sides); negated when P < negate_below.
-float signed_draw(Program& g, float n, float k, float sides, float negate_below) {
-    float v = lesson::rnd_int(g, n, k);
-    g.P = lesson::rnd_int(g, sides, 0);
-    return g.P < negate_below ? -v : v;
-}
-
 // A product of the substitution line: the collected coefficient's text, "*" and the value of the letter;
 // a coefficient 1 or -1 is written out as 1 or -1.  Empty for a coefficient 0.
 std::string product_text(float coefficient, const std::string& coefficient_text, const std::string& value,
@@ -74,14 +70,17 @@ std::string product_text(float coefficient, const std::string& coefficient_text,
 void make_value_problem(Program& g) {
     auto& t = g.T_a;
     auto& f = g.F_a;
-    // The six coefficients, each magnitude before its sign selector.
-    f(1) = signed_draw(g, 5, 1, 2, 1);
+    // The six coefficients, each magnitude before its sign selector P: negated on P = 0, and the factor
+    // before the first bracket never +1; the second factor negated on P = 0 or 1 of three.
+    f(1) = signed_draw(g, {5, 1}, kCoinNegOn0);
     if (f(1) == 1) f(1) = -1;
-    t(2) = signed_draw(g, 7, 1, 2, 1);
-    t(3) = signed_draw(g, 5, 2, 2, 1);
-    f(4) = signed_draw(g, 5, 1, 3, 2);
-    t(5) = signed_draw(g, 7, 1, 2, 1);
-    t(6) = signed_draw(g, 5, 2, 2, 1);
+    t(2) = signed_draw(g, {7, 1}, kCoinNegOn0);
+    t(3) = signed_draw(g, {5, 2}, kCoinNegOn0);
+    f(4) = lesson::draw(g, {5, 1});
+    g.P = lesson::draw(g, {3, 0});
+    if (g.P == 0 || g.P == 1) f(4) = -f(4);
+    t(5) = signed_draw(g, {7, 1}, kCoinNegOn0);
+    t(6) = signed_draw(g, {5, 2}, kCoinNegOn0);
 
     // Distributed and collected coefficients.
     t(7) = f(1) * t(2);
@@ -92,8 +91,8 @@ void make_value_problem(Program& g) {
     t(12) = t(8) + t(10);
 
     // The values of x and y; y never equals x.
-    f(5) = signed_draw(g, 5, 1, 2, 1);
-    f(6) = signed_draw(g, 5, 1, 2, 1);
+    f(5) = signed_draw(g, {5, 1}, kCoinNegOn0);
+    f(6) = signed_draw(g, {5, 1}, kCoinNegOn0);
     if (f(6) == f(5)) f(6) = f(5) + 1;
 
     // Products and value.
@@ -113,11 +112,11 @@ void make_value_problem(Program& g) {
     else if (f(4) > 1)
         fs(4) = "+" + fs(4);
     if (f(8) > 0) fs(8) = "+" + fs(8);
-    for (g.II = 1; g.II <= 12; g.II += 1) {
-        lesson::drop_zero_terms(t, ts, static_cast<int>(g.II), static_cast<int>(g.II));
-        lesson::unit_coefficients(t, ts, static_cast<int>(g.II), static_cast<int>(g.II));
-        lesson::add_plus_signs(t, ts, static_cast<int>(g.II), static_cast<int>(g.II));
-    }
+    // Coefficient texts: none for 0, "+" for 1, "-" for -1, a "+" before a positive one; the first term of
+    // each bracket without its "+".
+    lesson::drop_zero_terms(t, ts, 1, 12);
+    lesson::unit_coefficients(t, ts, 1, 12);
+    lesson::add_plus_signs(t, ts, 1, 12);
     strip_plus(g, ts, 2);
     strip_plus(g, ts, 5);
 }
