@@ -49,6 +49,15 @@ PageRow column(int stage, float xi1, float yi1) {
     return r;
 }
 
+PageRow new_page(int stage, float w, float h) {
+    PageRow r;
+    r.stage = stage;
+    r.act = Act::NewPage;
+    r.xi0 = w;
+    r.xi1 = h;
+    return r;
+}
+
 namespace {
 
 float base_x(const Program& g, From from) {
@@ -89,6 +98,10 @@ void play_row(Program& g, const PageRow& r) {
             if (r.set_xi0) g.XI0 = r.xi0;
             g.XI1 = r.xi1;
             g.YI1 = r.yi1;
+            break;
+        case Act::NewPage:
+            erase_by(g, 0, 0, r.xi0, r.xi1);
+            g.YI1 = 30;
             break;
     }
 }

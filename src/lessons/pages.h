@@ -38,6 +38,7 @@ enum class Act {
     Text,       // draws text at pos in colour, then keeps the pen as `keep` says
     ColumnSum,  // DRAW_COLUMN_OPERATION at pos: rows text over lower, operator op, TAKASA 50, colours 0
     Cursor,     // draws nothing: moves the cursor to another column (see column())
+    NewPage,    // erases (0, 0) by (w, h) = (xi0, xi1) and starts the cursor at the top: YI1 = 30
 };
 struct PageRow {
     int stage = 0;  // 0: drawn when the page opens; k: after the k-th key
@@ -47,7 +48,7 @@ struct PageRow {
     std::string text;
     Keep keep = Keep::Pen;
     std::string lower, op;                   // Act::ColumnSum
-    float xi0 = 0, xi1 = 0, yi1 = 0;         // Act::Cursor
+    float xi0 = 0, xi1 = 0, yi1 = 0;         // Act::Cursor; Act::NewPage: width, height
     bool set_xi0 = true;                     // Act::Cursor: XI0 too
 };
 // A text row that keeps the pen: XI2 = X, YI1 = Y.
@@ -64,6 +65,10 @@ PageRow column_sum(int stage, Pos at, const std::string& upper, const std::strin
 PageRow column(int stage, float xi0, float xi1, float yi1);
 // The same without XI0: XI1 = xi1, YI1 = yi1.
 PageRow column(int stage, float xi1, float yi1);
+
+// A new page: erases (0, 0) by (w, h) in colour 15, then YI1 = 30.  A page turn is two keys, so the row
+// after a page's last stage k stands at stage k + 2.
+PageRow new_page(int stage, float w, float h);
 
 // Plays rows in order, each after WAIT_ANY_KEYs until k keys were taken for a row of stage k (a stage
 // that skips numbers waits once for each).  Ends after the last row, without a wait.  Writes the cursor and CCC1, X, Y, AA_s
