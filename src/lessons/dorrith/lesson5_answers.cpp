@@ -14,6 +14,17 @@ using lesson::put;
 
 namespace {
 
+// The inputs of a strike routine: X$(1) = Y$(first) standing at (U(first), V(first)), X$(2) = Y$(second) at
+// (U(second), V(second)).
+void strike_inputs(Program& g, int first, int second) {
+    g.X_sa(1) = g.Y_sa(first);
+    g.X_sa(2) = g.Y_sa(second);
+    g.X1 = g.U_a(first);
+    g.Y1 = g.V_a(first);
+    g.X2 = g.U_a(second);
+    g.Y2 = g.V_a(second);
+}
+
 // The cancellation of 12ab²/2ab on the fraction just drawn: the numbers 12 and 2 struck with their
 // reduced values (one stage), then, after a key, the letters of the denominator paired with the numerator's.
 void cancel_written_out_fraction(Program& g) {
@@ -31,22 +42,12 @@ void cancel_written_out_fraction(Program& g) {
     g.U_a(11) = g.DS;
     g.V_a(11) = g.DB;
     if (g.YAK == 1 || g.YAK == 2) {
-        g.X_sa(1) = g.Y_sa(1);
-        g.X_sa(2) = g.Y_sa(3);
-        g.X1 = g.U_a(1);
-        g.Y1 = g.V_a(1);
-        g.X2 = g.U_a(3);
-        g.Y2 = g.V_a(3);
+        strike_inputs(g, 1, 3);
         lesson::STRIKE_NUMBERS_SHOW_REDUCED(g);
         WAIT_ANY_KEY(g);
     }
 
-    g.X_sa(1) = g.Y_sa(4);
-    g.X_sa(2) = g.Y_sa(2);
-    g.X1 = g.U_a(4);
-    g.Y1 = g.V_a(4);
-    g.X2 = g.U_a(2);
-    g.Y2 = g.V_a(2);
+    strike_inputs(g, 4, 2);
     lesson::STRIKE_COMMON_LETTERS(g);
 }
 
