@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/render.h"
+#include "support/picture.h"
 #include "platform/retained.h"
 #include "shell/shell.h"
 #include "support/harness.h"
@@ -54,19 +55,7 @@ TEST(LongSession, RetainedListStaysAboutOneScreen) {
     for (const Case& c : cases) EXPECT_LT(retained_after(c.keys), 3000u) << c.name;
 }
 
-std::vector<uint8_t> picture(const std::vector<DrawOp>& ops) {
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1440, 900);
-    cairo_t* cr = cairo_create(s);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_paint(cr);
-    render_ops(cr, ops);
-    cairo_destroy(cr);
-    cairo_surface_flush(s);
-    const uint8_t* d = cairo_image_surface_get_data(s);
-    std::vector<uint8_t> out(d, d + cairo_image_surface_get_stride(s) * 900);
-    cairo_surface_destroy(s);
-    return out;
-}
+using test::picture;
 
 // Pupil-like keys through lessons 1 to 3: at every few waits the retained
 // list and the whole record must give the same picture.
