@@ -19,6 +19,9 @@ struct DorrithVars {
     float FMAESU = 0;
     std::string B1_s, B2_s, X1_s, X3_s;
     float B3 = 0, B4 = 0, KESU = 0;
+    // Lesson 5: the margin of the right-hand column's layout cursor (XJ1), whose
+    // line y and pen x are YJ1 and XJ2 above; kept apart from XI1, YI1, XI2.
+    float XJ1 = 0;
 };
 
 }  // namespace cw
