@@ -1,5 +1,7 @@
 #include "lessons/dorrith/dorrith.h"
 
+#include "lessons/dorrith/lesson4.h"
+
 namespace cw {
 
 namespace {
@@ -19,6 +21,9 @@ Dorrith::Dorrith(Platform& pf) : Program(pf, dorrith_info()) {}
 
 void Dorrith::run_lesson(int n) {
     switch (n) {
+        case 4:
+            dorrith4::RUN_LESSON4(*this);
+            break;
         default:
             break;  // lessons not yet here go straight back to the menu
     }
