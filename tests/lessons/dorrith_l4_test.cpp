@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <map>
+#include <random>
 #include <regex>
 
 #include "lessons/dorrith/lesson4.h"
@@ -402,6 +403,32 @@ TEST(DorrithLesson4, AnswerPagesTwelveWaitsAndTheirStrokes) {
         for (size_t i = 1; i < item.size(); ++i) EXPECT_EQ(expand(item[i]), expand(item[0])) << item[i];
         EXPECT_TRUE(oracle::form_faults(item.back()).empty()) << item.back();
     }
+}
+
+}  // namespace
+}  // namespace cw::test
+
+namespace cw::test {
+namespace {
+
+// Random keys inside the lesson: every step is reached and none ends on the error screen.
+TEST(DorrithLesson4, RandomKeysReachEveryStepWithoutAnError) {
+    static const std::string pool = "1234512345\r\r\r\r\r0./-\bxa +\x0c";
+    std::mt19937 rng(4);
+    std::uniform_int_distribution<size_t> pick(0, pool.size() - 1);
+    std::map<std::string, int> reached;
+    for (int run = 0; run < 20; ++run) {
+        std::string k = enter("4");
+        for (int i = 0; i < 1500; ++i) k += pool[pick(rng)];
+        LessonFixture f("dorrith", k, run % 2 ? "12:34:56" : "07:08:09");
+        const Ending end = f.run_program();
+        ASSERT_NE(end, Ending::ErrorScreen) << "run " << run << ": error " << f.error()->code << " at "
+                                            << f.error()->site;
+        for (const char* step : {"課題１　次の計算をしなさい。", "問1　符号をいいなさい。", "問　次の計算をしなさい。",
+                                 "問5 解答", "問6 解答"})
+            reached[step] += f.count(step) > 0;
+    }
+    for (auto& [step, runs] : reached) EXPECT_GT(runs, 0) << step;
 }
 
 }  // namespace
