@@ -148,25 +148,21 @@ void turn_page(Program& g, float w, float h) {
     g.YI1 = 30;
 }
 
-namespace {
-
-void cell(Program& g, float x, float y, float w, const std::string& s, float border, float fill) {
+void cell(Program& g, float x, float y, float w, float h, const std::string& text, CellColours c) {
     g.X = x;
     g.Y = y;
     g.HABA = w;
-    g.TATE = 44;
-    g.A_s = s;
-    g.CCC1 = 13;
-    g.CCC2 = border;
-    g.CCC3 = fill;
+    g.TATE = h;
+    g.A_s = text;
+    g.CCC1 = c.text;
+    g.CCC2 = c.border;
+    g.CCC3 = c.fill;
     DRAW_CELL(g);
 }
 
-}  // namespace
+void title_cell(Program& g, float x, float y, const std::string& title) { cell(g, x, y, 396, 44, title, {13, 5, 4}); }
 
-void title_cell(Program& g, float x, float y, const std::string& title) { cell(g, x, y, 396, title, 5, 4); }
-
-void number_cell(Program& g, float x, float y, const std::string& number) { cell(g, x, y, 44, number, 4, 3); }
+void number_cell(Program& g, float x, float y, const std::string& number) { cell(g, x, y, 44, 44, number, {13, 4, 3}); }
 
 // ---- table drills -------------------------------------------------------------------------------------
 

@@ -103,6 +103,13 @@ void play_page(Program& g, const std::string& heading, const std::vector<Fragmen
 // Turns a page: two WAIT_ANY_KEYs, then erases (0, 0) by (w, h) and starts the cursor at the top, YI1 = 30.
 void turn_page(Program& g, float w, float h);
 
+// A cell: DRAW_CELL at (x, y), w wide and h high, `text` (may be empty) centred in colour c.text, the border in
+// c.border at the current width, the inside in c.fill.  Leaves X = x + w, Y = y; writes X, Y, HABA, TATE, A_s,
+// CCC1, CCC2, CCC3; clobbers what DRAW_CELL clobbers.
+struct CellColours {
+    float text, border, fill;
+};
+void cell(Program& g, float x, float y, float w, float h, const std::string& text, CellColours c);
 // The title cell of an answer page: DRAW_CELL at (x, y), HABA 396, TATE 44, the title in colour 13, border
 // 5, fill 4.  Leaves X = x + 396, Y = y; writes X, Y, HABA, TATE, A_s, CCC1, CCC2, CCC3; clobbers what DRAW_CELL
 // clobbers.

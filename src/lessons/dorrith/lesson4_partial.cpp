@@ -5,6 +5,7 @@
 #include "exprstr/exprstr.h"
 #include "lessons/dorrith/lesson4.h"
 #include "lessons/marks.h"
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 #include "typeset/typeset.h"
@@ -86,17 +87,9 @@ namespace {
 std::string problem_line(Program& g) { return g.X_sa(1) + g.X_sa(2) + g.X_sa(3); }
 std::string fraction_form(Program& g) { return "ﾀ" + g.X_sa(11) + "/" + g.X_sa(12) + "ﾀ"; }
 
-// An answer box by DRAW_CELL at (x, y): border 3, fill 13, its text in colour 5.
+// An answer box: border 3, fill 13, its text in colour 5.
 void answer_box(Program& g, float x, float y, float w, float h, const std::string& text) {
-    g.X = x;
-    g.Y = y;
-    g.HABA = w;
-    g.TATE = h;
-    g.A_s = text;
-    g.CCC1 = 5;
-    g.CCC2 = 3;
-    g.CCC3 = 13;
-    DRAW_CELL(g);
+    lesson::cell(g, x, y, w, h, text, {5, 3, 13});
 }
 
 // A numerator or denominator alone, in the fraction-part style.
@@ -113,12 +106,18 @@ void bar(Program& g, float x, float y, float length) {
     g.pf.SETDRAWWIDTH(5);
 }
 
-void sign_problem(Program& g) {
+// A new problem in the panel with corners (U(a), V(a)) and (U(b), V(b)): GEN_MIXED_PROBLEM, the cursor at the
+// panel's top left (XI1 = XI0 + indent), the panel erased.
+void new_problem(Program& g, int a, int b, float indent) {
     GEN_MIXED_PROBLEM(g);
-    g.XI0 = g.U_a(1);
-    g.XI1 = g.XI0 + 32;
-    g.YI1 = g.V_a(1);
-    lesson::erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
+    g.XI0 = g.U_a(a);
+    g.XI1 = g.XI0 + indent;
+    g.YI1 = g.V_a(a);
+    lesson::erase(g, g.U_a(a), g.V_a(a), g.U_a(b), g.V_a(b));
+}
+
+void sign_problem(Program& g) {
+    new_problem(g, 1, 2, 32);
     put(g, g.XI0, g.YI1, 3, "問1　符号をいいなさい。");
     put(g, g.XI1 + 32, g.YI1 + 70, 0, problem_line(g));
     put(g, g.XI1, g.YI1 + 80, 0, "=");
@@ -163,20 +162,12 @@ void part_problem(Program& g, const std::string& heading, bool ask_numerator, fl
 }
 
 void numerator_problem(Program& g) {
-    GEN_MIXED_PROBLEM(g);
-    g.XI0 = g.U_a(3);
-    g.XI1 = g.XI0 + 32;
-    g.YI1 = g.V_a(3);
-    lesson::erase(g, g.U_a(3), g.V_a(3), g.U_a(4), g.V_a(4));
+    new_problem(g, 3, 4, 32);
     part_problem(g, "問2　分子をいいなさい。", true, -48, 12);
 }
 
 void denominator_problem(Program& g) {
-    GEN_MIXED_PROBLEM(g);
-    g.XI0 = g.U_a(1);
-    g.XI1 = g.XI0;
-    g.YI1 = g.V_a(1);
-    lesson::erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
+    new_problem(g, 1, 2, 0);
     part_problem(g, "問3　分母をいいなさい。", false, -40, 10);
 }
 

@@ -60,36 +60,69 @@ void power_texts(Program& g, int f, const std::string& l, const std::string& m) 
 
 }  // namespace
 
+namespace {
+
+// Where a block keeps the numbers of its problem.  Block 2 draws as block 1 does, into other slots: the
+// prime kept in the answer is the first drawn in block 1 (its denominator) and the second in block 2 (its
+// numerator); the powers of block 2 are 20 slots higher, and its divisors always hold their letter.
+struct Slots {
+    int first, second, third;  // T() of the three primes, in drawing order
+    bool keep_first;           // the prime kept in the answer is the first (else the second)
+    int kept;                  // T() of the kept prime
+    int product, other;        // T() of the two-prime coefficient and of the answer's other prime
+    int sign;                  // T() of the first monomial's sign; sign - 1 holds the answer's
+    int powers;                // F() base: powers at +1, +2; the divisors' at +11, +12; the answer's at +3, +4, +13, +14
+    bool divisor_may_lack;     // the divisors' powers are 0 or 1, never both 0 (else 1 or 2)
+};
+constexpr Slots kBlock1{4, 3, 5, true, 15, 2, 16, 12, 0, true};
+constexpr Slots kBlock2{24, 23, 25, false, 6, 21, 5, 32, 20, false};
+
+// The draws of one problem, in the order the blocks make them, and its numbers; then the number tables and
+// the sign texts.
+void make_problem(Program& g, const Slots& s) {
+    auto& T = g.T_a;
+    auto& F = g.F_a;
+    draw_primes(g, T(s.first), T(s.second), T(s.third));
+    const float kept = s.keep_first ? T(s.first) : T(s.second);
+    const float not_kept = s.keep_first ? T(s.second) : T(s.first);
+    T(s.kept) = kept;
+    g.P = rnd_int(g, 2, 1);
+    if (g.P == 1) {
+        T(s.product) = T(s.third) * kept;
+        T(s.other) = not_kept;
+    } else {
+        T(s.product) = kept * not_kept;
+        T(s.other) = T(s.third);
+    }
+    T(s.sign) = rnd_int(g, 2, 1);
+    if (T(s.sign) == 2) T(s.sign) = -1;
+    T(s.sign - 1) = -1 * T(s.sign);
+    const int f = s.powers;
+    F(f + 1) = rnd_int(g, 2, 1);
+    F(f + 2) = rnd_int(g, 2, 1);
+    if (s.divisor_may_lack) {
+        F(f + 11) = rnd_int(g, 2, 0);
+        F(f + 12) = rnd_int(g, 2, 0);
+        if (F(f + 11) == 0 && F(f + 12) == 0) F(f + 11) = 1;
+    } else {
+        F(f + 11) = rnd_int(g, 2, 1);
+        F(f + 12) = rnd_int(g, 2, 1);
+    }
+    F(f + 3) = F(f + 1) - F(f + 11);
+    F(f + 13) = F(f + 11) - F(f + 1);
+    F(f + 4) = F(f + 2) - F(f + 12);
+    F(f + 14) = F(f + 12) - F(f + 2);
+    FORMAT_NUMBER_TABLES(g);
+    g.T_sa(s.sign) = sign_text(T(s.sign));
+    g.T_sa(s.sign - 1) = sign_text(T(s.sign - 1));
+}
+
+}  // namespace
+
 // Reads nothing; writes T(2..5), T(11), T(12), T(15), T(16), F(1..4), F(11..14), X(1..4), P, II, B1$, B2$,
 // T$(), F$(); clobbers what FORMAT_NUMBER_TABLES clobbers.  Nine RNDs.
 void make_block1_problem(Dorrith& g) {
-    auto& T = g.T_a;
-    auto& F = g.F_a;
-    draw_primes(g, T(4), T(3), T(5));
-    T(15) = T(4);
-    g.P = rnd_int(g, 2, 1);
-    if (g.P == 1) {
-        T(2) = T(5) * T(4);
-        T(16) = T(3);
-    } else {
-        T(2) = T(4) * T(3);
-        T(16) = T(5);
-    }
-    T(12) = rnd_int(g, 2, 1);
-    if (T(12) == 2) T(12) = -1;
-    T(11) = -1 * T(12);
-    F(1) = rnd_int(g, 2, 1);
-    F(2) = rnd_int(g, 2, 1);
-    F(11) = rnd_int(g, 2, 0);
-    F(12) = rnd_int(g, 2, 0);
-    if (F(11) == 0 && F(12) == 0) F(11) = 1;
-    F(3) = F(1) - F(11);
-    F(13) = F(11) - F(1);
-    F(4) = F(2) - F(12);
-    F(14) = F(12) - F(2);
-    FORMAT_NUMBER_TABLES(g);
-    g.T_sa(12) = sign_text(T(12));
-    g.T_sa(11) = sign_text(T(11));
+    make_problem(g, kBlock1);
     g.B1_s = "a";
     g.B2_s = "b";
     power_texts(g, 0, g.B1_s, g.B2_s);
@@ -98,32 +131,7 @@ void make_block1_problem(Dorrith& g) {
 // Reads nothing; writes T(5), T(6), T(21), T(23..25), T(31), T(32), F(21..24), F(31..34), X(1..4), P, II,
 // A1$, A2$, T$(), F$(); clobbers what FORMAT_NUMBER_TABLES clobbers.  Nine RNDs.
 void make_block2_problem(Program& g) {
-    auto& T = g.T_a;
-    auto& F = g.F_a;
-    draw_primes(g, T(24), T(23), T(25));
-    T(6) = T(23);
-    g.P = rnd_int(g, 2, 1);
-    if (g.P == 1) {
-        T(21) = T(25) * T(23);
-        T(5) = T(24);
-    } else {
-        T(21) = T(24) * T(23);
-        T(5) = T(25);
-    }
-    T(32) = rnd_int(g, 2, 1);
-    if (T(32) == 2) T(32) = -1;
-    T(31) = -1 * T(32);
-    F(21) = rnd_int(g, 2, 1);
-    F(22) = rnd_int(g, 2, 1);
-    F(31) = rnd_int(g, 2, 1);
-    F(32) = rnd_int(g, 2, 1);
-    F(23) = F(21) - F(31);
-    F(33) = F(31) - F(21);
-    F(24) = F(22) - F(32);
-    F(34) = F(32) - F(22);
-    FORMAT_NUMBER_TABLES(g);
-    g.T_sa(32) = sign_text(T(32));
-    g.T_sa(31) = sign_text(T(31));
+    make_problem(g, kBlock2);
     g.A1_s = "x";
     g.A2_s = "y";
     power_texts(g, 20, g.A1_s, g.A2_s);
