@@ -6,6 +6,13 @@
 
 namespace cw::lesson {
 
+void keep_anchor(Program& g, int k, Anchor a) {
+    g.X_a(k) = a.x;
+    g.Y_a(k) = a.y;
+}
+
+Anchor kept_anchor(const Program& g, int k) { return {g.X_a(k), g.Y_a(k)}; }
+
 FractionAnchors fraction_anchors(const Program& g) {
     FractionAnchors a;
     a.xt = g.XT;
@@ -62,6 +69,19 @@ TextLayout layout_text(Program& g, float x, float y, const std::string& code) {
         out.last = a;
     }
     return out;
+}
+
+void draw_fraction_bar(Program& g, const FractionAnchors& f, float c) {
+    const int width = g.pf.GETDRAWWIDTH();
+    g.pf.SETDRAWWIDTH(4);
+    g.pf.LINE(f.xt, f.bsen, f.xt + f.naga, f.bsen, c);
+    g.pf.SETDRAWWIDTH(static_cast<float>(width));
+}
+
+void draw_fraction_part(Program& g, Anchor at, const std::string& code, float c) {
+    g.BUN = 1;
+    put(g, at.x, at.y, c, code, Keep::None);
+    g.BUN = 0;
 }
 
 void draw_arc(Program& g, const Arc& arc) {

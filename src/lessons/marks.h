@@ -23,6 +23,12 @@ struct Anchor {
     bool operator==(const Anchor&) const = default;
 };
 
+// Anchors kept in the point tables, as the scripts keep a stroke's start between stages: X(k) = a.x,
+// Y(k) = a.y.  Writes X_a(k), Y_a(k).
+void keep_anchor(Program& g, int k, Anchor a);
+// The anchor kept in slot k: (X(k), Y(k)).  Reads X_a(k), Y_a(k).
+Anchor kept_anchor(const Program& g, int k);
+
 // ---- fraction anchors ------------------------------------------------------
 
 // The layout of one stacked fraction, as the typesetter left it.
@@ -70,6 +76,14 @@ struct TextLayout {
 // and the fraction anchors (to the off-screen values); clobbers AA_s, DR and the typesetter's working
 // variables.  X, Y, CCC1 are as before.
 TextLayout layout_text(Program& g, float x, float y, const std::string& code);
+
+// Draws the bar of a laid-out fraction where the typesetter would: draw width 4, a line in colour c from
+// (xt, bsen) to (xt + naga, bsen), then the width that was in force.  Writes nothing.
+void draw_fraction_bar(Program& g, const FractionAnchors& f, float c);
+// Draws one part of a laid-out fraction (its text's top left `at`, numerator or denominator) in the
+// fraction-part style: BUN = 1, DRAW_EXPRESSION_TEXT in colour c, BUN = 0.  Cursor untouched; writes CCC1, X,
+// Y, AA_s, BUN; clobbers what DRAW_EXPRESSION_TEXT clobbers.
+void draw_fraction_part(Program& g, Anchor at, const std::string& code, float c);
 
 // ---- distribution and dimension arcs ---------------------------------------------
 

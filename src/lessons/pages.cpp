@@ -49,6 +49,23 @@ PageRow column(int stage, float xi1, float yi1) {
     return r;
 }
 
+PageRow action(int stage, std::function<void(Program&)> fn) {
+    PageRow r;
+    r.stage = stage;
+    r.act = Act::Call;
+    r.run = std::move(fn);
+    return r;
+}
+
+PageRow new_page(int stage, float w, float h) {
+    PageRow r;
+    r.stage = stage;
+    r.act = Act::NewPage;
+    r.xi0 = w;
+    r.xi1 = h;
+    return r;
+}
+
 namespace {
 
 float base_x(const Program& g, From from) {
@@ -89,6 +106,13 @@ void play_row(Program& g, const PageRow& r) {
             if (r.set_xi0) g.XI0 = r.xi0;
             g.XI1 = r.xi1;
             g.YI1 = r.yi1;
+            break;
+        case Act::Call:
+            r.run(g);
+            break;
+        case Act::NewPage:
+            erase_by(g, 0, 0, r.xi0, r.xi1);
+            g.YI1 = 30;
             break;
     }
 }
@@ -148,21 +172,21 @@ void turn_page(Program& g, float w, float h) {
     g.YI1 = 30;
 }
 
-void cell(Program& g, float x, float y, float w, float h, const std::string& text, CellColours c) {
+void cell(Program& g, float x, float y, float w, float h, const std::string& s, float text, float border, float fill) {
     g.X = x;
     g.Y = y;
     g.HABA = w;
     g.TATE = h;
-    g.A_s = text;
-    g.CCC1 = c.text;
-    g.CCC2 = c.border;
-    g.CCC3 = c.fill;
+    g.A_s = s;
+    g.CCC1 = text;
+    g.CCC2 = border;
+    g.CCC3 = fill;
     DRAW_CELL(g);
 }
 
-void title_cell(Program& g, float x, float y, const std::string& title) { cell(g, x, y, 396, 44, title, {13, 5, 4}); }
+void title_cell(Program& g, float x, float y, const std::string& title) { cell(g, x, y, 396, 44, title, 13, 5, 4); }
 
-void number_cell(Program& g, float x, float y, const std::string& number) { cell(g, x, y, 44, 44, number, {13, 4, 3}); }
+void number_cell(Program& g, float x, float y, const std::string& number) { cell(g, x, y, 44, 44, number, 13, 4, 3); }
 
 // ---- table drills -------------------------------------------------------------------------------------
 

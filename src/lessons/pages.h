@@ -38,6 +38,8 @@ enum class Act {
     Text,       // draws text at pos in colour, then keeps the pen as `keep` says
     ColumnSum,  // DRAW_COLUMN_OPERATION at pos: rows text over lower, operator op, TAKASA 50, colours 0
     Cursor,     // draws nothing: moves the cursor to another column (see column())
+    Call,       // runs `run` on the program: an erase, strokes, anything a page does between its texts
+    NewPage,    // erases (0, 0) by (w, h) = (xi0, xi1) and starts the cursor at the top: YI1 = 30
 };
 struct PageRow {
     int stage = 0;  // 0: drawn when the page opens; k: after the k-th key
@@ -47,8 +49,9 @@ struct PageRow {
     std::string text;
     Keep keep = Keep::Pen;
     std::string lower, op;                   // Act::ColumnSum
-    float xi0 = 0, xi1 = 0, yi1 = 0;         // Act::Cursor
+    float xi0 = 0, xi1 = 0, yi1 = 0;         // Act::Cursor; Act::NewPage: width, height
     bool set_xi0 = true;                     // Act::Cursor: XI0 too
+    std::function<void(Program&)> run;       // Act::Call
 };
 // A text row that keeps the pen: XI2 = X, YI1 = Y.
 PageRow text(int stage, Pos at, float colour, const std::string& s, Keep keep = Keep::Pen);
@@ -64,6 +67,12 @@ PageRow column_sum(int stage, Pos at, const std::string& upper, const std::strin
 PageRow column(int stage, float xi0, float xi1, float yi1);
 // The same without XI0: XI1 = xi1, YI1 = yi1.
 PageRow column(int stage, float xi1, float yi1);
+// Runs fn(g) at its stage (what it reads and writes is fn's).
+PageRow action(int stage, std::function<void(Program&)> fn);
+
+// A new page: erases (0, 0) by (w, h) in colour 15, then YI1 = 30.  A page turn is two keys, so the row
+// after a page's last stage k stands at stage k + 2.
+PageRow new_page(int stage, float w, float h);
 
 // Plays rows in order, each after WAIT_ANY_KEYs until k keys were taken for a row of stage k (a stage
 // that skips numbers waits once for each).  Ends after the last row, without a wait.  Writes the cursor and CCC1, X, Y, AA_s
@@ -103,13 +112,9 @@ void play_page(Program& g, const std::string& heading, const std::vector<Fragmen
 // Turns a page: two WAIT_ANY_KEYs, then erases (0, 0) by (w, h) and starts the cursor at the top, YI1 = 30.
 void turn_page(Program& g, float w, float h);
 
-// A cell: DRAW_CELL at (x, y), w wide and h high, `text` (may be empty) centred in colour c.text, the border in
-// c.border at the current width, the inside in c.fill.  Leaves X = x + w, Y = y; writes X, Y, HABA, TATE, A_s,
-// CCC1, CCC2, CCC3; clobbers what DRAW_CELL clobbers.
-struct CellColours {
-    float text, border, fill;
-};
-void cell(Program& g, float x, float y, float w, float h, const std::string& text, CellColours c);
+// A cell: DRAW_CELL at (x, y), HABA w, TATE h, `s` in colour `text`, border `border`, fill `fill`.  Leaves
+// X = x + w, Y = y; writes X, Y, HABA, TATE, A_s, CCC1, CCC2, CCC3; clobbers what DRAW_CELL clobbers.
+void cell(Program& g, float x, float y, float w, float h, const std::string& s, float text, float border, float fill);
 // The title cell of an answer page: DRAW_CELL at (x, y), HABA 396, TATE 44, the title in colour 13, border
 // 5, fill 4.  Leaves X = x + 396, Y = y; writes X, Y, HABA, TATE, A_s, CCC1, CCC2, CCC3; clobbers what DRAW_CELL
 // clobbers.

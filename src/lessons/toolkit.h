@@ -4,6 +4,12 @@
 // SENTAKU, NO; the tables T_a, T_sa, ...), so a script built from these
 // helpers leaves the same values behind as one written out statement by
 // statement.
+//
+// Beside this file: marks.h (fraction anchors, measuring, distribution arcs,
+// cancellation strokes), panels.h (a bound layout cursor, counted drills,
+// assignment lines, problem-area erases, two-panel steps), draws.h (random
+// draws in the scripts' order) and pages.h (page rows, answer pages, page
+// turns, heading cells, drills over fixed tables).
 #pragma once
 #include <functional>
 #include <string>
@@ -82,6 +88,10 @@ void add_plus_signs(const NumArray& nums, StrArray& texts, int first, int last);
 void unit_coefficients(const NumArray& nums, StrArray& texts, int first, int last);
 // texts(i) = "" where nums(i) = 0, for i = first..last.
 void drop_zero_terms(const NumArray& nums, StrArray& texts, int first, int last);
+// A letter with exponent e written compactly: "" for e <= 0, the letter for 1, letter + "^" + e above 1.
+std::string letter_power(const std::string& letter, float e);
+// The same letter written out as factors, each after a "×": "" for e <= 0, "*a" for 1, "*a*a" for 2, ...
+std::string letter_factors(const std::string& letter, float e);
 // s with leading one-byte blanks up to `width` characters; longer texts unchanged.
 std::string rjust(const std::string& s, int width);
 

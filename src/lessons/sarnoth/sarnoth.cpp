@@ -1,5 +1,8 @@
 #include "lessons/sarnoth/sarnoth.h"
 
+#include "lessons/sarnoth/lesson3.h"
+#include "lessons/sarnoth/problem_sets.h"
+
 namespace cw {
 
 namespace {
@@ -18,6 +21,21 @@ Sarnoth::Sarnoth(Platform& pf) : Program(pf, sarnoth_info()) {}
 
 void Sarnoth::run_lesson(int n) {
     switch (n) {
+        case 3:
+            sarnoth3::START_EQUATIONS_LESSON(*this);
+            break;
+        case 4:
+            sarnoth4::START_FUNDAMENTAL_PROBLEMS_LESSON(*this);
+            break;
+        case 5:
+            sarnoth5::START_CHAPTER_PROBLEMS_A_LESSON(*this);
+            break;
+        case 6:
+            sarnoth6::START_CHAPTER_PROBLEMS_B_LESSON(*this);
+            break;
+        case 7:
+            sarnoth::RETURN_TO_MAIN_MENU(*this);
+            break;
         default:
             break;  // lessons not yet here go straight back to the menu
     }
