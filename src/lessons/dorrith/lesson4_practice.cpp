@@ -219,6 +219,16 @@ void strike_numbers(Program& g, bool reduced, int upper, int lower) {
     WAIT_ANY_KEY(g);
 }
 
+// The two letter passes: Y$(walked) against Y$(searched), then the third factor's letters Y$(6) against
+// what the first pass left of the searched letters (kept in X$(5)).
+void strike_letters(Program& g, int walked, int searched) {
+    set_strike(g, walked, g.Y_sa(searched), searched);
+    lesson::STRIKE_COMMON_LETTERS(g);
+    g.X_sa(5) = g.X_sa(2);
+    set_strike(g, 6, g.X_sa(5), searched);
+    lesson::STRIKE_COMMON_LETTERS(g);
+}
+
 // One problem of a block, drawn from its texts (the numbers and texts are made already).
 void show_problem(Program& g, int block, const Texts& t) {
     const float left = block == 1 ? 0 : 640;  // the erases' left edge
@@ -271,19 +281,11 @@ void show_problem(Program& g, int block, const Texts& t) {
     if (block == 1) {
         strike_numbers(g, reduce_pair(g, g.T_a(5), g.T_a(2)), 1, 3);
         strike_numbers(g, reduce_pair(g, g.T_a(3), g.V_a(11)), 5, 3);
-        set_strike(g, 2, g.Y_sa(4), 4);
-        lesson::STRIKE_COMMON_LETTERS(g);
-        g.X_sa(5) = g.X_sa(2);
-        set_strike(g, 6, g.X_sa(5), 4);
-        lesson::STRIKE_COMMON_LETTERS(g);
+        strike_letters(g, 2, 4);
     } else {
         strike_numbers(g, reduce_pair(g, g.T_a(21), g.T_a(25)), 1, 3);
         strike_numbers(g, reduce_pair(g, g.U_a(11), g.T_a(24)), 1, 5);
-        set_strike(g, 4, g.Y_sa(2), 2);
-        lesson::STRIKE_COMMON_LETTERS(g);
-        g.X_sa(5) = g.X_sa(2);
-        set_strike(g, 6, g.X_sa(5), 2);
-        lesson::STRIKE_COMMON_LETTERS(g);
+        strike_letters(g, 4, 2);
     }
     WAIT_ANY_KEY(g);
 
