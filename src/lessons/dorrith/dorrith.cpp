@@ -3,6 +3,7 @@
 #include "lessons/dorrith/lesson1.h"
 #include "lessons/dorrith/lesson2.h"
 #include "lessons/dorrith/lesson3.h"
+#include "lessons/dorrith/lesson4.h"
 #include "lessons/dorrith/lesson5.h"
 #include "lessons/dorrith/lesson6.h"
 
@@ -33,6 +34,9 @@ void Dorrith::run_lesson(int n) {
             break;
         case 3:
             dorrith3::LESSON_3_MENU(*this);
+            break;
+        case 4:
+            dorrith4::RUN_LESSON4(*this);
             break;
         case 5:
             dorrith5::RUN_LESSON_5(*this);
