@@ -2,7 +2,7 @@
 // (2) is written as a fraction, written out factor by factor and cancelled
 // with the cancellation routines, then evaluated.
 #include "exprstr/exprstr.h"
-#include "lessons/cancellation.h"
+#include "lessons/cancel.h"
 #include "lessons/dorrith/lesson5.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
