@@ -186,6 +186,10 @@ void add_plus_signs(const NumArray& nums, StrArray& texts, int first, int last) 
         if (nums(i) > 0) texts(i) = "+" + texts(i);
 }
 
+void signed_terms(const NumArray& nums, StrArray& texts, int first, int last) {
+    for (int i = first; i <= last; ++i) texts(i) = nums(i) < 0 ? "+(" + texts(i) + ")" : "+" + texts(i);
+}
+
 void unit_coefficients(const NumArray& nums, StrArray& texts, int first, int last) {
     for (int i = first; i <= last; ++i) {
         if (nums(i) == 1)

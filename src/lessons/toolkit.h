@@ -111,6 +111,9 @@ std::string num_text(float n);
 std::string term_text(float n, const std::string& letter, bool leading);
 // texts(i) = "+" + texts(i) where nums(i) > 0, for i = first..last.
 void add_plus_signs(const NumArray& nums, StrArray& texts, int first, int last);
+// Signed terms that follow another term in a written-out sum: texts(i) = "+(" + texts(i) + ")" where
+// nums(i) < 0, else "+" + texts(i), for i = first..last.
+void signed_terms(const NumArray& nums, StrArray& texts, int first, int last);
 // texts(i) = "" where nums(i) = 1 and "-" where nums(i) = -1, for i = first..last.
 void unit_coefficients(const NumArray& nums, StrArray& texts, int first, int last);
 // texts(i) = "" where nums(i) = 0, for i = first..last.

@@ -1,5 +1,8 @@
 #include "lessons/sarnoth/sarnoth.h"
 
+#include "lessons/sarnoth/lesson1.h"
+#include "lessons/sarnoth/lesson2.h"
+
 namespace cw {
 
 namespace {
@@ -18,6 +21,12 @@ Sarnoth::Sarnoth(Platform& pf) : Program(pf, sarnoth_info()) {}
 
 void Sarnoth::run_lesson(int n) {
     switch (n) {
+        case 1:
+            sarnoth1::START_NUMBERS_LESSON(*this);
+            break;
+        case 2:
+            sarnoth2::START_EXPLANATIONS_LESSON(*this);
+            break;
         default:
             break;  // lessons not yet here go straight back to the menu
     }

@@ -1,0 +1,91 @@
+// Lesson 2, steps ④ and ⑤: a two-digit number plus, and minus, the number
+// with its digits swapped; guessed from examples (the pupil's own among
+// them), then explained with the digits x and y.
+#include "lessons/examples.h"
+#include "lessons/sarnoth/lesson2.h"
+#include "lessons/script.h"
+#include "lessons/toolkit.h"
+
+namespace cw::sarnoth2 {
+
+using namespace lesson::frag;
+
+namespace {
+
+// What the sum and the difference steps do differently.
+struct DigitSwap {
+    const char *heading, *question, *example1, *result1, *example2, *result2;
+    const char* op;  // between the pupil's number and its reversal
+    int result;      // T$() entry of the pupil's result
+    const char *conjecture, *multiple, *explained, *statement, *then, *factor, *because;
+    float border;
+    std::vector<std::string> answers;
+    bool wait_after_last;
+    const char* closing;  // "" for none
+};
+
+const DigitSwap kSum = {
+    "Q5 2けたの自然数と、その数の一の位の数字と十の位の数字を", "入れかえた数の和の性質を予想しよう。",
+    "① 53+35=", "88", "② 72+27=", "99", "+", 5, "入れかえた数の和は", "11の倍数になる。",
+    "Q5　2けたの自然数と、その数の一の位の数字と十の位の数字を", "入れかえた数の和は、11の倍数になる。",
+    "と表されるから、それらの和は", "=11(", "は整数だから、11の倍数になる。", 7,
+    {"10x+y", "10y+x", "(10x+y)+(10y+x)", "11x+11y", "x+y", "x+y"}, true, "入れかえた数の差を考えよう。",
+};
+
+const DigitSwap kDifference = {
+    "Q6 2けたの自然数と、その数の一の位の数字と十の位の数字を", "入れかえた数の差の性質を予想しよう。",
+    "① 53-35=", "18", "② 72-27=", "45", "-", 6, "入れかえた数の差は", "9の倍数になる。",
+    "Q7　2けたの自然数と、その数の一の位の数字と十の位の数字を", "入れかえた数の差は、9の倍数になる。",
+    "と表されるから、それらの差は", "=9(", "は整数だから、9の倍数になる。", 11,
+    {"10x+y", "10y+x", "(10x+y)-(10y+x)", "9x-9y", "x-y", "x-y"}, false, "",
+};
+
+// Reads the typed numbers; writes F(1), T(), T$(), F(1..6) (the cell positions), V(1), AINP, XI0, XI1, XI2,
+// YI1, the draw width (5); clobbers HABA, TATE, CCC1..3, A$, X, Y, AA$.
+void investigate_digit_swap(Program& g, const DigitSwap& s) {
+    start_page(g, 1600, 27);
+    lesson::play(g, {
+        at(40, 30, 3, s.heading),
+        line(67, 50, 3, s.question), wait(),
+        line(67, 60, 0, s.example1), wait(),
+        cont(3, s.result1), wait(),
+        line(67, 60, 0, s.example2), wait(),
+        cont(3, s.result2),
+    });
+    lesson::example_loop(
+        g, [&] { ASK_TWO_DIGIT_NUMBER(g); }, [&] { return g.T_sa(1) + s.op + g.T_sa(2) + "="; },
+        [&] { return g.T_sa(s.result); });
+    lesson::play(g, {
+        line(40, 70, 7, "<予想>"), wait(),
+        line(67, 50, 0, "2けたの自然数と、その数の一の位の数字と十の位の数字を"),
+        line(67, 50, 0, s.conjecture), cont(3, s.multiple), wait(),
+        line(67, 50, 7, "文字を使って説明しよう。"), wait(), wait(),
+    });
+
+    start_page(g, 1760, 54);
+    lesson::AnswerCells cells{g.T_a, g.F_a, s.border};
+    lesson::play(g, {
+        at(40, 30, 0, s.explained),
+        line(94, 50, 0, s.statement),
+        line(94, 60, 7, "＜説明＞"), wait(),
+        line(94, 60, 0, "2けたの自然数の十の位をx,一の位をyとすると、"), wait(),
+        line(94, 60, 0, "2けたの自然数は "), cell(180, "①"),
+        line(94, 60, 0, "入れかえた数は　"), cell(180, "②"), follow(0, s.then),
+        line(94, 60, 0, " "), cell(468, "③"),
+        line(94, 60, 0, "="), cell(216, "④"),
+        line(94, 60, 0, s.factor), cell(108, "⑤"), follow(0, ")"),
+        line(94, 60, 0, ""), cell(108, "⑥"), follow(0, s.because), wait(),
+    }, &cells);
+    lesson::fill_cells(g, cells, s.answers, s.wait_after_last);
+    if (*s.closing) lesson::put(g, 44, g.YI1 + 60, 3, s.closing);
+}
+
+}  // namespace
+
+// Step ④.
+void INVESTIGATE_DIGIT_SWAP_SUM(Program& g) { investigate_digit_swap(g, kSum); }
+
+// Step ⑤.
+void INVESTIGATE_DIGIT_SWAP_DIFFERENCE(Program& g) { investigate_digit_swap(g, kDifference); }
+
+}  // namespace cw::sarnoth2

@@ -1,0 +1,110 @@
+#include "lessons/script.h"
+
+#include <stdexcept>
+
+#include "lessons/toolkit.h"
+#include "shell/shell.h"
+#include "typeset/typeset.h"
+
+namespace cw::lesson {
+
+namespace {
+
+// The pen a fragment starts at.
+void place(Program& g, const Frag& f) {
+    switch (f.go) {
+        case Go::At:
+            g.X = f.x;
+            g.Y = f.y;
+            break;
+        case Go::Line:
+            g.X = f.x;
+            g.Y = g.YI1 + f.y;
+            break;
+        case Go::Cont:
+            g.X = g.XI2;
+            g.Y = g.YI1;
+            break;
+        case Go::Follow:
+            g.X = g.XI2 + 10;
+            g.Y = g.YI1;
+            break;
+    }
+}
+
+void draw_cell(Program& g, float x, float y, float width, const std::string& text, float colour, float border) {
+    g.X = x;
+    g.Y = y;
+    g.CCC1 = colour;
+    g.CCC2 = border;
+    g.CCC3 = 13;
+    g.HABA = width;
+    g.TATE = 50;
+    g.A_s = text;
+    DRAW_CELL_AROUND_TEXT(g);
+    g.XI2 = g.X;
+    g.YI1 = g.Y;
+}
+
+}  // namespace
+
+void blank_cell(Program& g, AnswerCells& cells, int k, float width, const std::string& label, float border,
+                float text_colour) {
+    cells.xs(k) = g.X;
+    cells.ys(k) = g.Y;
+    if (cells.widths.size() < static_cast<size_t>(k)) cells.widths.resize(static_cast<size_t>(k), 0);
+    cells.widths[static_cast<size_t>(k - 1)] = width;
+    draw_cell(g, g.X, g.Y, width, label, text_colour, border);
+}
+
+void fill_cell(Program& g, AnswerCells& cells, int k, const std::string& answer, float border) {
+    draw_cell(g, cells.xs(k), cells.ys(k), cells.widths.at(static_cast<size_t>(k - 1)), answer, 5, border);
+}
+
+void fill_cells(Program& g, AnswerCells& cells, const std::vector<std::string>& answers, bool wait_after_last) {
+    for (size_t i = 0; i < answers.size(); ++i) {
+        fill_cell(g, cells, static_cast<int>(i) + 1, answers[i], cells.border);
+        if (i + 1 < answers.size() || wait_after_last) WAIT_ANY_KEY(g);
+    }
+}
+
+void play(Program& g, const std::vector<Frag>& frags, AnswerCells* cells) {
+    int next_cell = 1;
+    for (auto& f : frags) {
+        if (f.kind == Frag::Wait) {
+            WAIT_ANY_KEY(g);
+            continue;
+        }
+        if (f.kind == Frag::Do) {
+            f.action(g);
+            continue;
+        }
+        place(g, f);
+        if (f.kind == Frag::Cell) {
+            if (!cells) throw std::logic_error("a page with answer cells needs their positions");
+            blank_cell(g, *cells, next_cell++, f.width, f.text, cells->border, f.colour);
+            continue;
+        }
+        put(g, g.X, g.Y, f.colour, f.text, f.kind == Frag::Label ? Keep::None : Keep::Pen);
+        if (f.anchor > 0) {
+            g.X_a(f.anchor) = g.X;
+            g.Y_a(f.anchor) = g.Y;
+        }
+    }
+}
+
+void turn_page(Program& g, float w, float h) {
+    WAIT_ANY_KEY(g);
+    WAIT_ANY_KEY(g);
+    erase_by(g, 0, 0, w, h);
+}
+
+void reveal_at_anchors(Program& g, const std::vector<AnchoredAnswer>& answers) {
+    for (auto& a : answers) {
+        WAIT_ANY_KEY(g);
+        put(g, g.X_a(a.anchor), g.Y_a(a.anchor), 5, a.text);
+        if (!a.alt.empty()) put(g, g.XI2 + 30, g.YI1, 3, a.alt);
+    }
+}
+
+}  // namespace cw::lesson
