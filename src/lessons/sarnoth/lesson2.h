@@ -2,6 +2,10 @@
 // (sums of consecutive integers, a two-digit number and its reversal) and
 // the calendar investigations.
 #pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "state/program.h"
 
 namespace cw::sarnoth2 {
@@ -32,5 +36,15 @@ void ASK_TWO_DIGIT_NUMBER(Program& g);
 // Where an explanation page starts: erased from (0, 0) by `width` x 1800, XI0 = 40, XI1 = 40 + indent,
 // YI1 = 30, draw width 5.
 void start_page(Program& g, float width, float indent);
+
+// The investigation page of steps ①, ③, ④ and ⑤: erased 1600 wide, the question (its first line at (40, 30),
+// the others 50 apart at x 67, all in colour 3) and a key; two worked examples at x 67, 60 apart, each
+// shown in two keys; then the pupil's examples on the row below (lesson::example_loop).
+struct Investigation {
+    std::vector<std::string> question;
+    std::string example1, result1, example2, result2;
+};
+void investigate(Program& g, const Investigation& page, const std::function<void()>& ask,
+                 const std::function<std::string()>& worked, const std::function<std::string()>& result);
 
 }  // namespace cw::sarnoth2

@@ -110,7 +110,7 @@ void EXPLAIN_CALENDAR_VERTICAL(Program& g) {
                        {"n+7", "n+14", "(n+7)", "(n+14)", "3n+21", "3(n+7)", "n+7"});
 }
 
-// Step ⑧.  As step ⑦.
+// Step ⑧.  Reads and writes what step ⑦ does; the days 8, 14, 20 highlighted in place of a frame.
 void EXPLAIN_CALENDAR_DIAGONAL(Program& g) {
     explain_three_days(g, diagonal_8_14_20(),
                        {at(40, 30, 0, "左斜めに3つ囲んだ数の和は、"), line(40, 50, 0, "3の倍数になる。")},

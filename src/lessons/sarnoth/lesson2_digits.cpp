@@ -1,7 +1,6 @@
 // Lesson 2, steps ④ and ⑤: a two-digit number plus, and minus, the number
 // with its digits swapped; guessed from examples (the pupil's own among
 // them), then explained with the digits x and y.
-#include "lessons/examples.h"
 #include "lessons/sarnoth/lesson2.h"
 #include "lessons/script.h"
 #include "lessons/toolkit.h"
@@ -43,18 +42,9 @@ const DigitSwap kDifference = {
 // Reads the typed numbers; writes F(1), T(), T$(), F(1..6) (the cell positions), V(1), AINP, XI0, XI1, XI2,
 // YI1, the draw width (5); clobbers HABA, TATE, CCC1..3, A$, X, Y, AA$.
 void investigate_digit_swap(Program& g, const DigitSwap& s) {
-    start_page(g, 1600, 27);
-    lesson::play(g, {
-        at(40, 30, 3, s.heading),
-        line(67, 50, 3, s.question), wait(),
-        line(67, 60, 0, s.example1), wait(),
-        cont(3, s.result1), wait(),
-        line(67, 60, 0, s.example2), wait(),
-        cont(3, s.result2),
-    });
-    lesson::example_loop(
-        g, [&] { ASK_TWO_DIGIT_NUMBER(g); }, [&] { return g.T_sa(1) + s.op + g.T_sa(2) + "="; },
-        [&] { return g.T_sa(s.result); });
+    investigate(g, {{s.heading, s.question}, s.example1, s.result1, s.example2, s.result2},
+                [&] { ASK_TWO_DIGIT_NUMBER(g); }, [&] { return g.T_sa(1) + s.op + g.T_sa(2) + "="; },
+                [&] { return g.T_sa(s.result); });
     lesson::play(g, {
         line(40, 70, 7, "<予想>"), wait(),
         line(67, 50, 0, "2けたの自然数と、その数の一の位の数字と十の位の数字を"),
@@ -82,10 +72,11 @@ void investigate_digit_swap(Program& g, const DigitSwap& s) {
 
 }  // namespace
 
-// Step ④.
+// Step ④, two screens.  Reads the typed numbers; writes F(1), T(), T$(), F(1..6), V(1), AINP, the cursor,
+// the draw width (5); clobbers HABA, TATE, CCC1..3, A$, X, Y, AA$.  Ends with the closing line.
 void INVESTIGATE_DIGIT_SWAP_SUM(Program& g) { investigate_digit_swap(g, kSum); }
 
-// Step ⑤.
+// Step ⑤, as step ④ for the difference; ends as cell ⑥ is filled in, with no closing line.
 void INVESTIGATE_DIGIT_SWAP_DIFFERENCE(Program& g) { investigate_digit_swap(g, kDifference); }
 
 }  // namespace cw::sarnoth2

@@ -1,6 +1,5 @@
 // Lesson 2, step ③: the sum of five consecutive integers, guessed from
 // examples (the pupil's own among them), then explained with n.
-#include "lessons/examples.h"
 #include "lessons/sarnoth/lesson2.h"
 #include "lessons/script.h"
 #include "lessons/toolkit.h"
@@ -12,18 +11,10 @@ using namespace lesson::frag;
 // Step ③, two pages.  Reads the typed numbers; writes T(), T$(), U(1..9), V(1..9), AINP, XI0, XI1, XI2, YI1,
 // the draw width (5); clobbers HABA, TATE, CCC1..3, A$, X, Y, AA$.
 void INVESTIGATE_SUM_OF_FIVE(Program& g) {
-    start_page(g, 1600, 27);
-    lesson::play(g, {
-        at(40, 30, 3, "Q4 5つの続いた整数の和の性質を予想しよう。"), wait(),
-        line(67, 60, 0, "① 4+5+6+7+8="), wait(),
-        cont(3, "30"), wait(),
-        line(67, 60, 0, "② 11+12+13+14+15="), wait(),
-        cont(3, "65"),
-    });
-    lesson::example_loop(
-        g, [&] { ASK_SMALLEST_OF_FIVE(g); },
-        [&] { return g.T_sa(1) + g.T_sa(2) + g.T_sa(3) + g.T_sa(4) + g.T_sa(5) + "="; },
-        [&] { return g.T_sa(6); });
+    investigate(g, {{"Q4 5つの続いた整数の和の性質を予想しよう。"}, "① 4+5+6+7+8=", "30", "② 11+12+13+14+15=", "65"},
+                [&] { ASK_SMALLEST_OF_FIVE(g); },
+                [&] { return g.T_sa(1) + g.T_sa(2) + g.T_sa(3) + g.T_sa(4) + g.T_sa(5) + "="; },
+                [&] { return g.T_sa(6); });
     lesson::play(g, {
         line(40, 70, 7, "<予想>"), wait(),
         line(67, 50, 3, "5つの続いた整数の和は5の倍数になる。"), wait(),

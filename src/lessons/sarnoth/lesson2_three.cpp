@@ -1,6 +1,5 @@
 // Lesson 2, steps ① and ②: the sum of three consecutive integers, first
 // guessed from examples (the pupil's own among them), then explained with n.
-#include "lessons/examples.h"
 #include "lessons/sarnoth/lesson2.h"
 #include "lessons/script.h"
 #include "lessons/toolkit.h"
@@ -13,17 +12,10 @@ using namespace lesson::frag;
 // Step ①.  Reads the typed numbers; writes T(), T$(), V(1), AINP, XI0, XI1, XI2, YI1, the draw width (5);
 // clobbers CCC1, X, Y, AA$.
 void INVESTIGATE_SUM_OF_THREE(Program& g) {
-    start_page(g, 1600, 27);
-    lesson::play(g, {
-        at(40, 30, 3, "Q 3つの続いた整数の和の性質を予想しよう。"), wait(),
-        line(g.XI1, 60, 0, "① 4+5+6="), wait(),
-        cont(3, "15"), wait(),
-        line(g.XI1, 60, 0, "② 11+12+13="), wait(),
-        cont(3, "36"),
-    });
-    lesson::example_loop(
-        g, [&] { ASK_SMALLEST_OF_THREE(g); }, [&] { return g.T_sa(1) + g.T_sa(2) + g.T_sa(3) + "="; },
-        [&] { return g.T_sa(4); });
+    investigate(g, {{"Q 3つの続いた整数の和の性質を予想しよう。"}, "① 4+5+6=", "15", "② 11+12+13=", "36"},
+                [&] { ASK_SMALLEST_OF_THREE(g); },
+                [&] { return g.T_sa(1) + g.T_sa(2) + g.T_sa(3) + "="; },
+                [&] { return g.T_sa(4); });
     lesson::play(g, {
         label(g.XI0 + 440, g.V_a(1) - 60, 7, "予想…3つの続いた整数の和は3の倍数になる。"), wait(),
         line(g.XI0, 70, 3, "予想が正しい理由"),
