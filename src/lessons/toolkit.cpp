@@ -59,13 +59,6 @@ void panel(Program& g, float x1, float y1, float x2, float y2, float border, flo
     g.pf.FILL(x1, y1, x2, y2, border, fill);
 }
 
-void reveal(Program& g, const std::vector<std::function<void()>>& stages) {
-    for (size_t i = 0; i < stages.size(); ++i) {
-        if (i > 0) WAIT_ANY_KEY(g);
-        stages[i]();
-    }
-}
-
 void drill(Program& g, const std::function<void()>& problem) {
     g.AINP = 3;
     while (g.AINP != 1) {
@@ -115,49 +108,6 @@ void run_submenu(Program& g, const std::string& menu, const std::vector<std::fun
         int item = choose_item(g, menu, n, set_ainp10);
         if (item >= n) return;
         steps[static_cast<size_t>(item - 1)](g);
-    }
-}
-
-void play_page(Program& g, const std::string& heading, const std::vector<Fragment>& frags,
-               const PageLayout& layout) {
-    clear_screen(g);
-    g.XI1 = layout.xi1;
-    g.YI1 = layout.yi1;
-    put(g, g.XI1, g.YI1, 3, heading);
-    int keys = 0;
-    for (auto& f : frags) {
-        while (keys < f.stage) {
-            WAIT_ANY_KEY(g);
-            ++keys;
-        }
-        float x = 0, y = 0;
-        switch (f.place) {
-            case Place::FirstProblem:
-                x = g.XI1 + layout.label_dx;
-                y = g.YI1 + layout.first_dy;
-                break;
-            case Place::NextProblem:
-                x = g.XI1 + layout.label_dx;
-                y = g.YI1 + layout.next_dy;
-                break;
-            case Place::Working:
-                x = g.XI1;
-                y = g.YI1 + layout.working_dy;
-                break;
-            case Place::Continue:
-                x = g.XI2;
-                y = g.YI1;
-                break;
-            case Place::Column:
-                g.XI1 = layout.column_xi1;
-                g.YI1 = layout.yi1;
-                continue;
-            case Place::At:
-                x = f.x;
-                y = f.y;
-                break;
-        }
-        put(g, x, y, f.colour, f.text);
     }
 }
 

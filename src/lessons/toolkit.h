@@ -43,11 +43,6 @@ void clear_screen(Program& g);
 // Filled box with corners (x1, y1), (x2, y2), border colour `border` at the current width, inside `fill`.
 void panel(Program& g, float x1, float y1, float x2, float y2, float border, float fill);
 
-// ---- staged reveal ---------------------------------------------------------
-
-// Runs the first stage at once and every later stage after its own WAIT_ANY_KEY.
-void reveal(Program& g, const std::vector<std::function<void()>>& stages);
-
 // ---- drills -----------------------------------------------------------------
 
 // The drill loop: AINP = 3; then problem() and ASK_NEXT_STEP until the pupil enters exactly 1.
@@ -73,34 +68,6 @@ int choose_item(Program& g, const std::string& menu, int n, bool set_ainp10 = fa
 // which goes back to the main menu.
 void run_submenu(Program& g, const std::string& menu, const std::vector<std::function<void(Program&)>>& steps,
                  bool set_ainp10 = false);
-
-// ---- answer pages as data -------------------------------------------------------
-
-// Where a fragment of an answer page goes (cursor values before the fragment).
-enum class Place {
-    FirstProblem,  // (XI1 + label_dx, YI1 + first_dy)
-    NextProblem,   // (XI1 + label_dx, YI1 + next_dy)
-    Working,       // (XI1, YI1 + working_dy)
-    Continue,      // (XI2, YI1)
-    Column,        // draws nothing: XI1 = column_xi1, YI1 = the page's top
-    At,            // (x, y) of the fragment
-};
-struct Fragment {
-    int stage;  // 0: drawn when the page opens; k: after the k-th key
-    Place place;
-    float colour;
-    std::string text;
-    float x = 0, y = 0;  // Place::At only
-};
-struct PageLayout {
-    float xi1 = 108, yi1 = 30;  // heading position and first column
-    float label_dx = -72, first_dy = 60, next_dy = 80, working_dy = 60;
-    float column_xi1 = 640;
-};
-// Plays an answer page: clears the screen, heading in colour 3 at (xi1, yi1), then the fragments, each stage
-// after its key; after every fragment XI2 = X, YI1 = Y.  Ends after the last fragment without a wait.
-void play_page(Program& g, const std::string& heading, const std::vector<Fragment>& frags,
-               const PageLayout& layout = {});
 
 // ---- term texts -----------------------------------------------------------------
 

@@ -40,8 +40,10 @@ public:
     explicit Platform(Backend& backend) : backend_(backend) {}
 
     // Window library.
-    void SETMAPMODE(int mode) { map_mode_ = mode; }
-    void MAXIMIZEWINDOW() { maximised_ = true; }
+    // Logical units are the only mapping there is: the call is accepted and changes nothing.
+    void SETMAPMODE(int mode) { (void)mode; }
+    // The window opens maximised already.
+    void MAXIMIZEWINDOW() {}
     void SETFONTNAME(const std::string& face) { font_.face = face; }
     void SETFONTSIZE(float size) { font_.size = size; }
     void SETFONTBOLD(float flag) { font_.bold = flag != 0; }
@@ -89,8 +91,6 @@ private:
     Backend& backend_;
     FontState font_;
     int width_ = 1;
-    int map_mode_ = 0;
-    bool maximised_ = false;
     bool recording_ = false;
     std::vector<DrawOp> record_;
     uint64_t rng_ = 0x853c49e6748fea9bULL;

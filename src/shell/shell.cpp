@@ -17,6 +17,22 @@ void fill_rel(Program& g, float x, float y, float w, float h, float c, float f) 
 
 void erase_window(Program& g) { fill_rel(g, 0, 0, 1760, 1800, 15, 15); }
 
+// A program's name is a name, not maths: its letters are drawn as written,
+// upright in the heading's gothic face, at the typesetter's cell advances
+// (27 for a one-byte character, 34 for a full-width one).  Moves X.
+void draw_name(Program& g, const std::string& name) {
+    auto& pf = g.pf;
+    pf.SETFONTNAME("ゴシック");
+    pf.SETFONTSIZE(16);
+    pf.SETFONTITALIC(0);
+    pf.SETFONTBOLD(-1);
+    for (const std::string& ch : split_chars(name)) {
+        const bool wide = sj_width(ch) == 2;
+        pf.SYMBOL(g.X, g.Y, wide ? 2 : 3, 3, g.CCC1, ch);
+        g.X += wide ? 34 : 27;
+    }
+}
+
 }  // namespace
 
 void run_program(Program& g) {
@@ -87,7 +103,10 @@ void SHOW_MAIN_MENU(Program& g) {
     g.CCC1 = 15;
     g.X = 264;
     g.Y = 30;
-    g.AA_s = "＜" + g.TITLE_s + "　メニュー＞";
+    g.AA_s = "＜";
+    DRAW_EXPRESSION_TEXT(g);
+    draw_name(g, g.TITLE_s);
+    g.AA_s = "　メニュー＞";
     DRAW_EXPRESSION_TEXT(g);
     for (int k = 1; k <= 8; ++k) {
         g.CCC1 = k % 2 == 1 ? 13 : 15;

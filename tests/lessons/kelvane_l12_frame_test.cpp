@@ -14,7 +14,7 @@ namespace {
 
 const std::string kMenu1 = "①項　②問1　③次数　④問2　⑤次式　⑥問3　⑦終了";
 const std::string kMenu2 = "①同類項　②計算　③問4　④終了";
-const std::string kMainTitle = "＜Kelvane　メニュー＞";
+const std::string kMainTitle = "　メニュー＞";  // the heading's part after the program's name
 
 // A whole program run from the main menu; ends when the keys run out.
 struct ProgramRun : LessonRun {

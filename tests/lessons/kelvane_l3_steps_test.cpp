@@ -383,7 +383,7 @@ TEST(Lesson3Menu, GoalScreenThenMenuAskedAgainOutsideItsItemsAndLastItemLeaves) 
     EXPECT_TRUE(contains(all, (Text{44, 305, 0, "2つの多項式をたしたりひいたりできるようになろう。"})));
     EXPECT_EQ(prompts_of(h, kMenu), 5);
     int menus = 0;
-    for (auto& op : h.of(Op::Expr)) menus += op.s == "＜Kelvane　メニュー＞";
+    for (auto& op : h.of(Op::Expr)) menus += op.s == "　メニュー＞";
     EXPECT_EQ(menus, 2) << "back at the main menu after item 9";
     EXPECT_EQ(h.g.SENTAKU, 9);
 }
@@ -412,7 +412,7 @@ TEST(Lesson3Menu, AllNineItemsRunAndReturnToTheMenu) {
         EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const Text& t) { return t.s == s; })) << s;
     }
     int menus = 0;
-    for (auto& op : h.of(Op::Expr)) menus += op.s == "＜Kelvane　メニュー＞";
+    for (auto& op : h.of(Op::Expr)) menus += op.s == "　メニュー＞";
     EXPECT_EQ(menus, 2);
 }
 

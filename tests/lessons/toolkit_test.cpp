@@ -206,45 +206,6 @@ TEST(Toolkit, RandomDrawsReplayForASeed) {
     for (int i = 0; i < 50; ++i) EXPECT_EQ(rnd_int(a.h.g, 9, 2), rnd_int(b.h.g, 9, 2));
 }
 
-TEST(Toolkit, RevealWaitsBetweenStagesOnly) {
-    LessonRun r(keys(2));
-    std::vector<int> order;
-    ASSERT_TRUE(r.run([&](Program& g) {
-        reveal(g, {[&] { order.push_back(1); }, [&] { order.push_back(2); }, [&] { order.push_back(3); }});
-    }));
-    EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(r.keys_left(), 0u);
-}
-
-TEST(Toolkit, PagePlacesAndStages) {
-    std::vector<Fragment> page = {
-        {0, Place::FirstProblem, 0, "p1"}, {1, Place::Continue, 0, "w"},   {1, Place::Continue, 5, "r"},
-        {3, Place::NextProblem, 0, "p2"},  {4, Place::Working, 5, "=r"},   {5, Place::Column, 0, ""},
-        {5, Place::FirstProblem, 0, "p3"}, {6, Place::At, 3, "at", 10, 20},
-    };
-    for (int given = 5; given <= 6; ++given) {
-        LessonRun r(keys(given));
-        bool done = r.run([&](Program& g) { play_page(g, "H", page); });
-        EXPECT_EQ(done, given == 6);
-        if (!done) continue;
-        auto t = r.texts();
-        ASSERT_EQ(t.size(), 8u);
-        struct Want {
-            float x, y;
-            int c;
-        } want[] = {{108, 30, 3}, {36, 90, 0}, {-1, 90, 0}, {-1, 90, 5},
-                    {36, 170, 0}, {108, 230, 5}, {568, 90, 0}, {10, 20, 3}};
-        for (size_t i = 0; i < t.size(); ++i) {
-            if (want[i].x >= 0) {
-                EXPECT_EQ(t[i].x1, want[i].x) << i;
-            }
-            EXPECT_EQ(t[i].y1, want[i].y) << i;
-            EXPECT_EQ(t[i].c, want[i].c) << i;
-        }
-        EXPECT_EQ(t[2].x1, t[1].x1 + 27 * 2);  // "p1" is two one-byte characters
-        EXPECT_EQ(r.erases(0, 0, 1760, 1800), 1);
-    }
-}
 
 }  // namespace
 }  // namespace cw::test

@@ -20,9 +20,15 @@ const Pair kPairs[] = {
     {13, 10, 3.0},  // odd menu items on the menu panel
     {15, 10, 3.0},  // heading and even menu items on the panel
     {0, 15, 7.0},   // body text
-    {5, 15, 3.0},   // answers and the typed number
-    {13, 15, 3.0},  // box borders and the error line
+    {5, 15, 4.5},   // answers and the typed number
+    {13, 15, 4.5},  // box borders and the error line
 };
+
+// Every colour the lessons write text in, on the white background.
+TEST(Palette, EveryTextColourReadsOnWhite) {
+    for (int c : {0, 1, 2, 3, 5, 6, 7, 8, 9, 11, 13, 14})
+        EXPECT_GE(contrast_ratio(c, BACKGROUND), 4.5) << "colour " << c;
+}
 
 TEST(Palette, TextOnFillIsReadable) {
     for (const Pair& p : kPairs)

@@ -72,12 +72,14 @@ TEST_F(WindowBackendTest, KeysArriveInOrderAndCloseEndsWithZero) {
         push_text("12");
         push_key(SDLK_RETURN);
         push_key(SDLK_BACKSPACE);
-        push_key(SDLK_LEFT);  // gives nothing
+        push_key(SDLK_LSHIFT);  // gives nothing
+        push_key(SDLK_LEFT);
         push_key(SDLK_DELETE);
-        push_text("\xE3\x81\x82");  // not a one-byte character
+        push_text("\xE3\x81\x82");  // not a key
+        push_text("３");            // the full-width 3 an input method commits
         push_key(SDLK_KP_ENTER);
         push_text("a");
-        for (int polls = 0; polls < 200 && got.size() < 7; ++polls) {
+        for (int polls = 0; polls < 200 && got.size() < 9; ++polls) {
             std::string k = pf.INKEY();
             if (!k.empty()) got.push_back(k);
         }
@@ -86,7 +88,7 @@ TEST_F(WindowBackendTest, KeysArriveInOrderAndCloseEndsWithZero) {
         for (;;) pf.INKEY();
     });
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(got, (std::vector<std::string>{"1", "2", "\r", "\b", "\x0c", "\r", "a"}));
+    EXPECT_EQ(got, (std::vector<std::string>{"1", "2", "\r", "\b", "\x1d", "\x0c", "3", "\r", "a"}));
 }
 
 TEST_F(WindowBackendTest, PollingWithoutKeysGivesNothing) {

@@ -76,19 +76,19 @@ TEST(StartUp, ArraysHaveTheirBounds) {
 
 struct MenuCase {
     const char* program;
-    const char* heading;
+    const char* title;
     std::vector<std::string> items;
 };
 
 TEST(MainMenu, EachProgramDrawsItsPanelHeadingAndItems) {
     std::vector<MenuCase> cases = {
-        {"kelvane", "＜Kelvane　メニュー＞",
+        {"kelvane", "Kelvane",
          {"1　単項式と多項式", "2　同類項", "3　多項式の加法・減法", "4　多項式×数、÷数", "5　かっこのある式の計算",
           "6　分数をふくむ式の計算", "7　P10 導入", "8　終了"}},
-        {"dorrith", "＜Dorrith　メニュー＞",
+        {"dorrith", "Dorrith",
          {"1　単項式の乗法", "2　単項式の除法", "3　分数をふくむ式の除法", "4　乗除の混じった計算", "5　式の値",
           "6　P20(式 基本の問題)", "7　", "8　終了"}},
-        {"sarnoth", "＜Sarnoth　メニュー＞",
+        {"sarnoth", "Sarnoth",
          {"1　数の表し方", "2　式による説明", "3　等式の変形", "4　P29 基本の問題", "5　P32 章の問題A",
           "6　P33 章の問題B", "7　", "8　終了"}},
     };
@@ -109,17 +109,32 @@ TEST(MainMenu, EachProgramDrawsItsPanelHeadingAndItems) {
         EXPECT_EQ(fills[2].y2, 610);
         EXPECT_EQ(fills[2].c, 15);
         EXPECT_EQ(fills[2].f, 10);
+        // The heading: "＜", the name drawn as written, then "　メニュー＞".
         auto exprs = h.of(Op::Expr);
-        ASSERT_EQ(exprs.size(), 9u) << c.program;
-        EXPECT_EQ(exprs[0].s, c.heading);
+        ASSERT_EQ(exprs.size(), 10u) << c.program;
+        EXPECT_EQ(exprs[0].s, "＜");
         EXPECT_EQ(exprs[0].x1, 264);
         EXPECT_EQ(exprs[0].y1, 30);
         EXPECT_EQ(exprs[0].c, 15);
+        std::string name;
+        float x = 298;
+        for (auto& op : h.of(Op::Text)) {
+            if (op.x1 < 298 || op.x1 >= exprs[1].x1 || op.y1 != 30) continue;
+            name += op.s;
+            EXPECT_EQ(op.x1, x) << op.s;
+            EXPECT_EQ(op.font.face, "ゴシック") << c.program << " " << op.s;
+            EXPECT_FALSE(op.font.italic) << op.s;
+            EXPECT_EQ(op.c, 15);
+            x += 27;
+        }
+        EXPECT_EQ(name, c.title);
+        EXPECT_EQ(exprs[1].s, "　メニュー＞");
+        EXPECT_EQ(exprs[1].x1, x);
         for (int k = 1; k <= 8; ++k) {
-            EXPECT_EQ(exprs[k].s, c.items[k - 1]);
-            EXPECT_EQ(exprs[k].x1, 44);
-            EXPECT_EQ(exprs[k].y1, 120 + 60 * (k - 1));
-            EXPECT_EQ(exprs[k].c, k % 2 ? 13 : 15);
+            EXPECT_EQ(exprs[k + 1].s, c.items[k - 1]);
+            EXPECT_EQ(exprs[k + 1].x1, 44);
+            EXPECT_EQ(exprs[k + 1].y1, 120 + 60 * (k - 1));
+            EXPECT_EQ(exprs[k + 1].c, k % 2 ? 13 : 15);
         }
         auto prompts = h.of(Op::Prompt);
         ASSERT_GE(prompts.size(), 2u);
@@ -145,7 +160,7 @@ MenuRun run_menu(const std::string& keys) {
         r.ended = true;
     } catch (const KeysExhausted&) {
     }
-    for (auto& e : h.of(Op::Expr)) r.menus += e.s == "＜Kelvane　メニュー＞";
+    for (auto& e : h.of(Op::Expr)) r.menus += e.s == "　メニュー＞";
     return r;
 }
 
@@ -372,6 +387,20 @@ TEST(AnyKey, BoxWaitAndRestore) {
         EXPECT_EQ(texts[11].x1, 304);
         EXPECT_EQ(texts[0].c, 9);
         EXPECT_TRUE(h.of(Op::Circle).empty());  // no cursor while waiting for a page
+    }
+}
+
+// The keys the window gives for Escape, Tab, the arrows and every other key
+// without text: each ends a page wait, none goes into a typed number.
+TEST(AnyKey, EveryKeyEndsAWaitAndNoneOfThemIsANumber) {
+    for (const char* k : {"\x1b", "\t", "\x1c", "\x1d", "\x1e", "\x1f", "\x1a"}) {
+        Harness w(test::bare_info(), k);
+        INITIALIZE_PROGRAM(w.g);
+        WAIT_ANY_KEY(w.g);
+        EXPECT_EQ(w.g.I_s, k);
+        Entry e(std::string("4") + k + "2\r");
+        EXPECT_EQ(e.h.g.AINP_s, "42");
+        EXPECT_EQ(e.h.g.AINP, 42);
     }
 }
 

@@ -1,6 +1,8 @@
 // Kelvane lesson 1: its frame, step ① (terms) and the answer pages.
 #include "lessons/kelvane/lesson1.h"
 
+#include "lessons/pages.h"
+#include "lessons/panels.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
@@ -99,19 +101,19 @@ void DRILL_MONOMIAL_OR_POLYNOMIAL(Program& g) {
     g.V_a(4) = g.V_a(3) + 200;
     erase(g, g.U_a(3), g.V_a(3), g.U_a(4), g.V_a(4));
     g.NO = 0;
-    drill(g, [&] {
-        load_texts(g.T_sa, 1,
-                   {"4x-2a", "6x^2+3x", "8a^2b-5", "3x^2-4x+6", "4abc+16ab-8bc", "4x", "-6x^2", "-2x", "a", "-5",
-                    "多項式", "多項式", "多項式", "多項式", "多項式", "単項式", "単項式", "単項式", "単項式",
-                    "単項式"});
-        random_row(g, 10);
-        g.YI1 = g.V_a(3);
-        erase(g, g.U_a(3), g.V_a(3), g.U_a(4), g.V_a(4));
-        put(g, g.XI0, g.YI1, 3, "問2　単項式、多項式のどちらですか。");
-        below(g, g.XI1 + 80, 60, 0, g.T_sa(g.NO));
-        WAIT_ANY_KEY(g);
-        below(g, g.XI1 + 80, 60, 5, g.T_sa(g.NO + 10));
-    });
+    table_drill(g, {.tables = {{1,
+                                {"4x-2a", "6x^2+3x", "8a^2b-5", "3x^2-4x+6", "4abc+16ab-8bc", "4x", "-6x^2", "-2x",
+                                 "a", "-5", "多項式", "多項式", "多項式", "多項式", "多項式", "単項式", "単項式",
+                                 "単項式", "単項式", "単項式"}}},
+                    .order = Order::Random,
+                    .count = 10,
+                    .cursor = {{g.XI0, g.XI1, g.V_a(3)}},
+                    .panel = {g.U_a(3), g.V_a(3), g.U_a(4), g.V_a(4)},
+                    .rows_of_problem = [&]() -> std::vector<PageRow> {
+                        return {text(0, margin(0), 3, "問2　単項式、多項式のどちらですか。"),
+                                text(0, indent(60, 80), 0, g.T_sa(g.NO)),
+                                text(1, indent(60, 80), 5, g.T_sa(g.NO + 10))};
+                    }});
 }
 
 void DRILL_NAME_TERMS(Program& g) {
@@ -120,25 +122,24 @@ void DRILL_NAME_TERMS(Program& g) {
     g.V_a(1) = 30;
     g.U_a(2) = g.U_a(1) + 720;
     g.V_a(2) = g.V_a(1) + 250;
-    drill(g, [&] {
-        load_texts(g.T_sa, 1,
-                   {"3a^2-2a+1", "5a-b-6", "8-4a+b", "-3a^2+2a-1", "-5a-b-6", "8-4a-b", "-3a^2-2a+1", "5a+b-6",
-                    "-8-4a+b", "-8-4a-b",
-                    "3a^2+(-2a)+1", "5a+(-b)+(-6)", "8+(-4a)+b", "-3a^2+2a+(-1)", "-5a+(-b)+(-6)", "8+(-4a)+(-b)",
-                    "-3a^2+(-2a)+1", "5a+b+(-6)", "-8+(-4a)+b", "-8+(-4a)+(-b)",
-                    "3a^2,-2a,1", "5a,-b,-6", "8,-4a,b", "-3a^2,2a,-1", "-5a,-b,-6", "8,-4a,-b", "-3a^2,-2a,1",
-                    "5a,b,-6", "-8,-4a,b", "-8,-4a,-b"});
-        random_row(g, 10);
-        cursor(g, g.U_a(1), g.U_a(1) + 54, g.V_a(1));
-        erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
-        put(g, g.XI0, g.YI1, 3, "問3 次の多項式の項をいいなさい。");
-        below(g, g.XI1 + 40, 60, 0, g.T_sa(g.NO));
-        WAIT_ANY_KEY(g);
-        below(g, g.XI1, 50, 0, "=" + g.T_sa(g.NO + 10));
-        WAIT_ANY_KEY(g);
-        below(g, g.XI1, 50, 3, "項…");
-        put(g, g.XI2 + 10, g.YI1, 5, g.T_sa(g.NO + 20));
-    });
+    table_drill(g, {.tables = {{1,
+                                {"3a^2-2a+1", "5a-b-6", "8-4a+b", "-3a^2+2a-1", "-5a-b-6", "8-4a-b", "-3a^2-2a+1",
+                                 "5a+b-6", "-8-4a+b", "-8-4a-b",
+                                 "3a^2+(-2a)+1", "5a+(-b)+(-6)", "8+(-4a)+b", "-3a^2+2a+(-1)", "-5a+(-b)+(-6)",
+                                 "8+(-4a)+(-b)", "-3a^2+(-2a)+1", "5a+b+(-6)", "-8+(-4a)+b", "-8+(-4a)+(-b)",
+                                 "3a^2,-2a,1", "5a,-b,-6", "8,-4a,b", "-3a^2,2a,-1", "-5a,-b,-6", "8,-4a,-b",
+                                 "-3a^2,-2a,1", "5a,b,-6", "-8,-4a,b", "-8,-4a,-b"}}},
+                    .order = Order::Random,
+                    .count = 10,
+                    .cursor = {{g.U_a(1), g.U_a(1) + 54, g.V_a(1)}},
+                    .panel = {g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2)},
+                    .rows_of_problem = [&]() -> std::vector<PageRow> {
+                        return {text(0, margin(0), 3, "問3 次の多項式の項をいいなさい。"),
+                                text(0, indent(60, 40), 0, g.T_sa(g.NO)),
+                                text(1, indent(50), 0, "=" + g.T_sa(g.NO + 10)),
+                                text(2, indent(50), 3, "項…"),
+                                text(2, pen(10), 5, g.T_sa(g.NO + 20))};
+                    }});
 }
 
 void TEACH_TERMS(Program& g) {
@@ -149,7 +150,7 @@ void TEACH_TERMS(Program& g) {
     below(g, g.XI0, 60, 5, "項");
     below(g, g.XI1, 50, 0, "多項式の１つ１つの単項式");
     WAIT_ANY_KEY(g);
-    put(g, g.XI0 - 200, 570, 7, "教科書P12 問1　をしなさい。");
+    assignment(g, g.XI0 - 200, 570, 7, "12", "1");
 }
 
 // ---- answer pages -----------------------------------------------------------------

@@ -1,6 +1,8 @@
 // Kelvane lesson 1, steps ③ (coefficient and degree) and ⑤ (naming a
 // polynomial by its degree).
 #include "lessons/kelvane/lesson1.h"
+#include "lessons/pages.h"
+#include "lessons/panels.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
@@ -11,35 +13,35 @@ using namespace cw::lesson;
 // ---- step ③ ------------------------------------------------------------------
 
 void DRILL_COEFFICIENT(Program& g) {
-    drill(g, [&] {
-        load_texts(g.T_sa, 1, {"a", "x^2", "b", "x", "a^2", "ab"});
-        load_texts(g.T_sa, 11, {"", "3", "-4", "ﾀ1/2ﾀ", "-", "-ﾀ2/3ﾀ"});
-        load_texts(g.T_sa, 21, {"1", "3", "-4", "ﾀ1/2ﾀ", "-1", "-ﾀ2/3ﾀ"});
-        g.NO1 = rnd_int(g, 6, 1);
-        next_row(g, 6);
-        cursor(g, 40, 40 + 54, g.V_a(1));
-        erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
-        put(g, g.XI0, g.YI1, 3, "問4　" + g.T_sa(g.NO1) + "の係数をいいなさい。", Keep::YOnly);
-        put(g, g.XI1 + 120, g.YI1 + 70, 0, g.T_sa(10 + g.NO) + g.T_sa(g.NO1));
-        WAIT_ANY_KEY(g);
-        put(g, g.XI2 + 64, g.YI1, 5, g.T_sa(20 + g.NO));
-    });
+    table_drill(g, {.tables = {{1, {"a", "x^2", "b", "x", "a^2", "ab"}},
+                               {11, {"", "3", "-4", "ﾀ1/2ﾀ", "-", "-ﾀ2/3ﾀ"}},
+                               {21, {"1", "3", "-4", "ﾀ1/2ﾀ", "-1", "-ﾀ2/3ﾀ"}}},
+                    .order = Order::Cycle,
+                    .count = 6,
+                    .before = [&] { g.NO1 = rnd_int(g, 6, 1); },
+                    .cursor = {{40, 40 + 54, g.V_a(1)}},
+                    .panel = {g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2)},
+                    .rows_of_problem = [&]() -> std::vector<PageRow> {
+                        return {text(0, margin(0), 3, "問4　" + g.T_sa(g.NO1) + "の係数をいいなさい。", Keep::YOnly),
+                                text(0, indent(70, 120), 0, g.T_sa(10 + g.NO) + g.T_sa(g.NO1)),
+                                text(1, pen(64), 5, g.T_sa(20 + g.NO))};
+                    }});
 }
 
 void DRILL_MONOMIAL_DEGREE(Program& g) {
     g.U_a(4) = 720;
     g.V_a(4) = g.V_a(3) + 200;
-    drill(g, [&] {
-        load_texts(g.T_sa, 1, {"4x", "3x^2", "-2b", "5ab", "-2a^2", "7x^3y", "5ab", "-2abc", "7x^3y^2"});
-        load_texts(g.T_sa, 21, {"1", "2", "1", "2", "2", "4", "2", "3", "5"});
-        random_row(g, 9);
-        cursor(g, 40, 40 + 54, g.V_a(3));
-        erase(g, g.U_a(3), g.V_a(3), g.U_a(4), g.V_a(4));
-        put(g, g.XI0, g.YI1, 3, "問5　次の式の次数をいいなさい。", Keep::YOnly);
-        put(g, g.XI1 + 120, g.YI1 + 60, 0, g.T_sa(g.NO));
-        WAIT_ANY_KEY(g);
-        put(g, g.XI2 + 64, g.YI1, 5, g.T_sa(20 + g.NO));
-    });
+    table_drill(g, {.tables = {{1, {"4x", "3x^2", "-2b", "5ab", "-2a^2", "7x^3y", "5ab", "-2abc", "7x^3y^2"}},
+                               {21, {"1", "2", "1", "2", "2", "4", "2", "3", "5"}}},
+                    .order = Order::Random,
+                    .count = 9,
+                    .cursor = {{40, 40 + 54, g.V_a(3)}},
+                    .panel = {g.U_a(3), g.V_a(3), g.U_a(4), g.V_a(4)},
+                    .rows_of_problem = [&]() -> std::vector<PageRow> {
+                        return {text(0, margin(0), 3, "問5　次の式の次数をいいなさい。", Keep::YOnly),
+                                text(0, indent(60, 120), 0, g.T_sa(g.NO)),
+                                text(1, pen(64), 5, g.T_sa(20 + g.NO))};
+                    }});
 }
 
 void DRILL_POLYNOMIAL_DEGREE(Program& g) {
@@ -47,19 +49,19 @@ void DRILL_POLYNOMIAL_DEGREE(Program& g) {
     g.V_a(1) = 30;
     g.U_a(2) = g.U_a(1) + 720;
     g.V_a(2) = g.V_a(1) + 200;
-    drill(g, [&] {
-        load_texts(g.T_sa, 1,
-                   {"3x^2-4x+6", "2x+5", "-7a+6", "-x^2+4y+3", "a-b+5", "-3x^2+x+2", "5x-2y", "-x^2y^3+y^2",
-                    "a^2b-ab+2a"});
-        load_texts(g.T_sa, 21, {"2", "1", "1", "2", "1", "2", "1", "5", "3"});
-        random_row(g, 9);
-        cursor(g, g.U_a(1), g.U_a(1) + 54, g.V_a(1));
-        erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
-        put(g, g.XI0, g.YI1, 3, "問6　次の式の次数をいいなさい。", Keep::YOnly);
-        put(g, g.XI1 + 40, g.YI1 + 60, 0, g.T_sa(g.NO));
-        WAIT_ANY_KEY(g);
-        put(g, g.XI2 + 40, g.YI1, 5, g.T_sa(20 + g.NO));
-    });
+    table_drill(g, {.tables = {{1,
+                                {"3x^2-4x+6", "2x+5", "-7a+6", "-x^2+4y+3", "a-b+5", "-3x^2+x+2", "5x-2y",
+                                 "-x^2y^3+y^2", "a^2b-ab+2a"}},
+                               {21, {"2", "1", "1", "2", "1", "2", "1", "5", "3"}}},
+                    .order = Order::Random,
+                    .count = 9,
+                    .cursor = {{g.U_a(1), g.U_a(1) + 54, g.V_a(1)}},
+                    .panel = {g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2)},
+                    .rows_of_problem = [&]() -> std::vector<PageRow> {
+                        return {text(0, margin(0), 3, "問6　次の式の次数をいいなさい。", Keep::YOnly),
+                                text(0, indent(60, 40), 0, g.T_sa(g.NO)),
+                                text(1, pen(40), 5, g.T_sa(20 + g.NO))};
+                    }});
 }
 
 void TEACH_COEFFICIENT_AND_DEGREE(Program& g) {
@@ -87,26 +89,25 @@ void TEACH_COEFFICIENT_AND_DEGREE(Program& g) {
     below(g, g.XI0, 60, 5, "多項式の次数");
     below(g, g.XI1, 50, 0, "各項の次数で、最大の次数");
     WAIT_ANY_KEY(g);
-    put(g, 40, 600, 7, "教科書P12 問2　をしなさい。");
+    assignment(g, 40, 600, 7, "12", "2");
 }
 
 // ---- step ⑤ ------------------------------------------------------------------
 
 void DRILL_DEGREE_NAME(Program& g) {
-    drill(g, [&] {
-        load_texts(g.T_sa, 1,
-                   {"3x^2-4x+6", "2x+5", "-7a", "-abx^2+4by+3", "a-b^2y^3+5", "-3y^2", "5a^2b^2x^2-2y", "-x^3+y^2",
-                    "a^2b-ab+2a"});
-        load_texts(g.T_sa, 21,
-                   {"2次式", "1次式", "1次式", "4次式", "5次式", "2次式", "6次式", "3次式", "3次式"});
-        random_row(g, 9);
-        cursor(g, g.U_a(1), g.U_a(1) + 54, g.V_a(1));
-        erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
-        put(g, g.XI0, g.YI1, 3, "問7　次の式は何次式ですか。", Keep::YOnly);
-        below(g, g.XI1 + 40, 60, 0, g.T_sa(g.NO));
-        WAIT_ANY_KEY(g);
-        below(g, g.XI1 + 40, 50, 5, g.T_sa(20 + g.NO));
-    });
+    table_drill(g, {.tables = {{1,
+                                {"3x^2-4x+6", "2x+5", "-7a", "-abx^2+4by+3", "a-b^2y^3+5", "-3y^2", "5a^2b^2x^2-2y",
+                                 "-x^3+y^2", "a^2b-ab+2a"}},
+                               {21, {"2次式", "1次式", "1次式", "4次式", "5次式", "2次式", "6次式", "3次式", "3次式"}}},
+                    .order = Order::Random,
+                    .count = 9,
+                    .cursor = {{g.U_a(1), g.U_a(1) + 54, g.V_a(1)}},
+                    .panel = {g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2)},
+                    .rows_of_problem = [&]() -> std::vector<PageRow> {
+                        return {text(0, margin(0), 3, "問7　次の式は何次式ですか。", Keep::YOnly),
+                                text(0, indent(60, 40), 0, g.T_sa(g.NO)),
+                                text(1, indent(50, 40), 5, g.T_sa(20 + g.NO))};
+                    }});
 }
 
 void TEACH_DEGREE_NAME(Program& g) {
@@ -120,7 +121,7 @@ void TEACH_DEGREE_NAME(Program& g) {
     below(g, g.XI0, 80, 5, "何次式");
     below(g, g.XI1, 50, 0, "次数が1なら1次式、2なら2次式");
     WAIT_ANY_KEY(g);
-    put(g, 44, 570, 7, "教科書P13 問3　をしなさい。");
+    assignment(g, 44, 570, 7, "13", "3");
 }
 
 }  // namespace cw::kelvane1

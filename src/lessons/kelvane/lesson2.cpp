@@ -1,6 +1,7 @@
 // Kelvane lesson 2: its frame, step ① (naming like terms) and the answer page.
 #include "lessons/kelvane/lesson2.h"
 
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
@@ -41,18 +42,17 @@ const std::vector<std::string> kTask2Answers = {
 void name_like_terms(Program& g, int k, const std::string& heading, const std::vector<std::string>& exprs,
                      const std::vector<std::string>& answers) {
     g.NO = 0;
-    drill(g, [&] {
-        load_texts(g.T_sa, 1, exprs);
-        load_texts(g.T_sa, 21, answers);
-        next_row(g, 10);
-        cursor(g, g.U_a(k), g.U_a(k) + 96, g.V_a(k));
-        erase(g, g.U_a(k), g.V_a(k), g.U_a(k + 1), g.V_a(k + 1));
-        put(g, g.XI0, g.YI1, 3, heading, Keep::YOnly);
-        below(g, g.XI1, 50, 0, g.T_sa(g.NO));
-        WAIT_ANY_KEY(g);
-        below(g, g.XI1, 50, 3, "同類項…");
-        cont(g, 5, g.T_sa(g.NO + 20));
-    });
+    table_drill(g, {.tables = {{1, exprs}, {21, answers}},
+                    .order = Order::Cycle,
+                    .count = 10,
+                    .cursor = {{g.U_a(k), g.U_a(k) + 96, g.V_a(k)}},
+                    .panel = {g.U_a(k), g.V_a(k), g.U_a(k + 1), g.V_a(k + 1)},
+                    .rows_of_problem = [&]() -> std::vector<PageRow> {
+                        return {text(0, margin(0), 3, heading, Keep::YOnly),
+                                text(0, indent(50), 0, g.T_sa(g.NO)),
+                                text(1, indent(50), 3, "同類項…"),
+                                text(1, pen(), 5, g.T_sa(g.NO + 20))};
+                    }});
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // drill and the 課3 drill on fixed expressions.
 #include "exprstr/exprstr.h"
 #include "lessons/kelvane/lesson2.h"
+#include "lessons/pages.h"
+#include "lessons/panels.h"
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
@@ -53,18 +55,17 @@ const std::vector<std::string> kTask3 = {
 
 void DRILL_SIMPLIFY_EXPRESSIONS(Program& g) {
     g.NO = 0;
-    drill(g, [&] {
-        load_texts(g.T_sa, 1, kTask3);
-        next_row(g, 10);
-        cursor(g, g.U_a(1), g.U_a(1) + 60, g.V_a(1));
-        erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
-        put(g, g.XI0, g.YI1, 3, "課3　同類項をまとめて、簡単にしなさい。", Keep::YOnly);
-        put(g, g.XI1 + 40, g.YI1 + 55, 0, g.T_sa(g.NO));
-        WAIT_ANY_KEY(g);
-        below(g, g.XI1, 55, 0, "=" + g.T_sa(g.NO + 10));
-        WAIT_ANY_KEY(g);
-        below(g, g.XI1, 55, 5, "=" + g.T_sa(g.NO + 20), Keep::None);
-    });
+    table_drill(g, {.tables = {{1, kTask3}},
+                    .order = Order::Cycle,
+                    .count = 10,
+                    .cursor = {{g.U_a(1), g.U_a(1) + 60, g.V_a(1)}},
+                    .panel = {g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2)},
+                    .rows_of_problem = [&]() -> std::vector<PageRow> {
+                        return {text(0, margin(0), 3, "課3　同類項をまとめて、簡単にしなさい。", Keep::YOnly),
+                                text(0, indent(55, 40), 0, g.T_sa(g.NO)),
+                                text(1, indent(55), 0, "=" + g.T_sa(g.NO + 10)),
+                                text(2, indent(55), 5, "=" + g.T_sa(g.NO + 20), Keep::None)};
+                    }});
 }
 
 void TEACH_COLLECTING_LIKE_TERMS(Program& g) {
@@ -100,7 +101,7 @@ void TEACH_COLLECTING_LIKE_TERMS(Program& g) {
     DRILL_SIMPLIFY_EXPRESSIONS(g);
     WAIT_ANY_KEY(g);
 
-    put(g, 44, 570, 0, "教科書P13 問4　をしなさい。");
+    assignment(g, 44, 570, 0, "13", "4");
 }
 
 }  // namespace cw::kelvane2

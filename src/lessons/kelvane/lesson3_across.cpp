@@ -1,6 +1,7 @@
 // Lesson 3, steps ① and ④: adding and subtracting polynomials written across.
 #include "exprstr/exprstr.h"
 #include "lessons/kelvane/lesson3.h"
+#include "lessons/draws.h"
 #include "lessons/kelvane/lesson3_common.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
@@ -57,11 +58,7 @@ std::string answer_terms(Program& g) {
 void make_addition_problem(Program& g) {
     g.XI = 448;
     g.YI = 0;
-    for (g.II = 1; g.II <= 4; g.II += 1) {
-        g.T_a(g.II) = INT(g.pf.RND() * 8 + 2);
-        g.P = INT(g.pf.RND() * 2 + 1);
-        if (g.P == 2) g.T_a(g.II) = -g.T_a(g.II);
-    }
+    for (g.II = 1; g.II <= 4; g.II += 1) g.T_a(g.II) = lesson::signed_draw(g, {8, 2}, lesson::kCoin12);
     g.T_a(5) = g.T_a(1) + g.T_a(3);
     g.T_a(6) = g.T_a(2) + g.T_a(4);
     for (g.II = 1; g.II <= 6; g.II += 1) g.T_a(10 + g.II) = g.T_a(g.II);
@@ -125,14 +122,10 @@ void TEACH_ADDITION(Program& g) {
 
 void make_subtraction_problem(Program& g) {
     g.YI = 0;
-    for (g.II = 1; g.II <= 2; g.II += 1) {
-        g.T_a(g.II) = INT(g.pf.RND() * 8) + 2;
-        g.P = INT(g.pf.RND() * 2) + 1;
-        if (g.P == 2) g.T_a(g.II) = -g.T_a(g.II);
-    }
-    g.T_a(3) = INT(g.pf.RND() * 8) + 2;
-    g.T_a(4) = INT(g.pf.RND() * 8) + 2;
-    g.P = INT(g.pf.RND() * 2) + 1;
+    for (g.II = 1; g.II <= 2; g.II += 1) g.T_a(g.II) = lesson::signed_draw(g, {8, 2, true}, lesson::kCoin12After);
+    g.T_a(3) = lesson::draw(g, {8, 2, true});
+    g.T_a(4) = lesson::draw(g, {8, 2, true});
+    g.P = lesson::draw(g, {2, 1, true});
     if (g.P == 2)
         g.T_a(3) = -g.T_a(3);
     else

@@ -1,6 +1,7 @@
 // Lesson 3, steps ② and ⑤: adding and subtracting polynomials written in
 // columns, like terms one under the other.
 #include "exprstr/exprstr.h"
+#include "lessons/draws.h"
 #include "lessons/kelvane/lesson3.h"
 #include "lessons/kelvane/lesson3_common.h"
 #include "platform/basic.h"
@@ -50,16 +51,8 @@ void column_texts(Program& g) {
 // Two random rows of a column problem: T(1..4) then F(1), F(2), each a
 // magnitude 1..9 followed by its sign draw.
 void draw_column_rows(Program& g) {
-    for (g.II = 1; g.II <= 4; g.II += 1) {
-        g.T_a(g.II) = lesson::rnd_int(g, 9, 1);
-        g.P = lesson::rnd_int(g, 2, 1);
-        if (g.P == 2) g.T_a(g.II) = -g.T_a(g.II);
-    }
-    for (int i = 1; i <= 2; ++i) {
-        g.F_a(i) = lesson::rnd_int(g, 9, 1);
-        g.P = lesson::rnd_int(g, 2, 1);
-        if (g.P == 2) g.F_a(i) = -g.F_a(i);
-    }
+    for (g.II = 1; g.II <= 4; g.II += 1) g.T_a(g.II) = lesson::signed_draw(g, {9, 1}, lesson::kCoin12);
+    for (int i = 1; i <= 2; ++i) g.F_a(i) = lesson::signed_draw(g, {9, 1}, lesson::kCoin12);
 }
 
 // The problem of a column drill: panel erased, heading, both rows with the
@@ -116,7 +109,7 @@ void TEACH_COLUMN_ADDITION(Program& g) {
                             {60, 0, "②　それぞれの項を縦にたす。"}},
                            [&] {
                                WAIT_ANY_KEY(g);
-                               put(g, 44, 570, 7, "教科書P14 問5　をしなさい。");
+                               lesson::assignment(g, 44, 570, 7, "14", "5");
                            });
 }
 
@@ -180,7 +173,7 @@ void TEACH_COLUMN_SUBTRACTION(Program& g) {
                             {50, 0, "③　それぞれの項を縦にたす。"}},
                            [&] {
                                WAIT_ANY_KEY(g);
-                               put(g, g.XI0, 570, 7, "教科書P14 問6　をしなさい。");
+                               lesson::assignment(g, g.XI0, 570, 7, "14", "6");
                            });
 }
 

@@ -10,58 +10,11 @@ namespace cw::kelvane3::detail {
 using lesson::Keep;
 using lesson::put;
 
-void erase_panel(Program& g, const Reach& keep) {
-    if (!keep.any() || keep.x_end <= g.XKARA) {
-        lesson::erase(g, g.XKARA, g.YKARA, g.XMADE, g.YMADE);
-        return;
-    }
-    // The border of a filled box is stroked with the current width, half of
-    // it outside the corners: leave that much room around the kept text.
-    const float m = static_cast<float>(std::max(1, g.pf.GETDRAWWIDTH()));
-    const float top = keep.y_top - m;
-    lesson::erase(g, g.XKARA, g.YKARA, g.XMADE, top);
-    lesson::erase(g, keep.x_end + m, top, g.XMADE, g.YMADE);
-}
-
-Reach method_lines(Program& g, const std::vector<MethodLine>& lines) {
-    Reach r;
-    for (auto& l : lines) {
-        lesson::below(g, g.XI1, l.dy, l.colour, l.text);
-        if (g.XI2 > g.MIGI) {
-            if (!r.any()) r.y_top = g.YI1;
-            r.x_end = std::max(r.x_end, g.XI2);
-        }
-    }
-    return r;
-}
-
 void two_panel_step(Program& g, bool columns, const PanelDrill& drill, const std::vector<MethodLine>& lines,
                     const std::function<void()>& after_right) {
-    lesson::clear_screen(g);
-    g.HIDARI = 40;
-    g.MIGI = 600;
-    g.UE = 30;
-    g.SITA = 1800;
-    lesson::cursor(g, g.HIDARI, g.HIDARI + 54, g.UE);
-    if (columns) g.pf.SETDRAWWIDTH(5);
-
-    g.XKARA = g.HIDARI;
-    g.XMADE = g.MIGI;
-    g.YKARA = g.UE;
-    g.YMADE = 1800;
-    drill(g, Reach{});
-
-    g.XI1 = g.XI0;
-    const Reach reach = method_lines(g, lines);
-    WAIT_ANY_KEY(g);
-
-    g.XKARA = g.MIGI;
-    g.XMADE = 3200;
-    g.YKARA = g.UE;
-    g.YMADE = 1800;
-    drill(g, reach);
-
-    if (after_right) after_right();
+    lesson::TwoPanels at;
+    at.width5 = columns;
+    lesson::two_panel_step(g, at, drill, lines, after_right);
 }
 
 void column_grid(Program& g) {

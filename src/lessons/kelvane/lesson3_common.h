@@ -1,43 +1,21 @@
-// Lesson 3's own layout pieces: the two-panel steps and the written-column grid.
+// Lesson 3's own layout pieces: its two-panel steps and the written-column grid.
 #pragma once
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "lessons/panels.h"
 #include "lessons/toolkit.h"
 #include "state/program.h"
 
 namespace cw::kelvane3::detail {
 
-// The part of the left panel's text that reaches past the right panel's left
-// edge: from x = MIGI to x_end, from y_top down.  Empty when nothing reaches.
-struct Reach {
-    float x_end = 0;
-    float y_top = 0;
-    bool any() const { return x_end > 0; }
-};
+using lesson::erase_panel;
+using lesson::MethodLine;
+using lesson::PanelDrill;
+using lesson::Reach;
 
-// A drill as a two-panel step runs it: it erases its panel box with
-// erase_panel(g, keep) before each problem.
-using PanelDrill = std::function<void(Program&, const Reach&)>;
-
-// Erases the panel box (XKARA, YKARA)-(XMADE, YMADE) in colour 15, leaving
-// the left panel's text that reaches into it whole.
-void erase_panel(Program& g, const Reach& keep);
-
-struct MethodLine {
-    float dy;
-    float colour;
-    std::string text;
-};
-// The step's method text at X = XI1, each line dy below the one before (from
-// YI1); XI2 and YI1 follow the pen.  Returns how far the lines reach past MIGI.
-Reach method_lines(Program& g, const std::vector<MethodLine>& lines);
-
-// A two-panel step: erases the screen, sets the panels (and the draw width 5
-// for the column steps), runs the drill in the left panel, writes the method
-// text under it, waits for a key, runs the drill in the right panel, and then
-// runs `after_right` when given (key wait and assignment line).
+// Lesson 3's panels: HIDARI 40, MIGI 600, UE 30; the column steps draw 5 wide.
 void two_panel_step(Program& g, bool columns, const PanelDrill& drill, const std::vector<MethodLine>& lines,
                     const std::function<void()>& after_right = {});
 

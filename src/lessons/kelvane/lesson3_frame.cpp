@@ -1,5 +1,6 @@
 // Lesson 3: its entry, goal screen, sub-menu and summary.
 #include "lessons/kelvane/lesson3.h"
+#include "lessons/panels.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
@@ -46,7 +47,7 @@ void SHOW_ADD_SUBTRACT_SUMMARY(Program& g) {
         first = false;
     }
     WAIT_ANY_KEY(g);
-    lesson::put(g, 44, 570, 0, "教科書P14 問7　をしなさい。");
+    lesson::assignment(g, 44, 570, 0, "14", "7");
 }
 
 }  // namespace cw::kelvane3

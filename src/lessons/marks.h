@@ -1,0 +1,132 @@
+// Marks over typeset lines: where a drawn fraction lies, measuring without
+// drawing, dotted distribution arcs from a factor to its terms, and the
+// cancellation strokes with the reduced values beside them.
+//
+// The anchors come from what the typesetter leaves for the last fraction it
+// drew (XT, YT, NAGA, TBSI1, TBBO1, BSEN, TBSIYAKX/Y, TBBOYAKX/Y); every later
+// text that holds a fraction overwrites them, measuring included, so a lesson
+// copies them right after the text whose fraction it marks.
+#pragma once
+#include <string>
+
+#include "lessons/toolkit.h"
+#include "state/program.h"
+
+namespace cw::lesson {
+
+// A point of the screen where a mark goes (the lessons keep theirs in U()/V() or X()/Y()).
+struct Anchor {
+    float x = 0, y = 0;
+    Anchor right(float dx) const { return {x + dx, y}; }
+    Anchor up(float dy) const { return {x, y - dy}; }
+    Anchor down(float dy) const { return {x, y + dy}; }
+    bool operator==(const Anchor&) const = default;
+};
+
+// ---- fraction anchors ------------------------------------------------------
+
+// The layout of one stacked fraction, as the typesetter left it.
+struct FractionAnchors {
+    float xt = 0, yt = 0;      // XT, YT: the pen where the fraction began
+    float naga = 0;            // NAGA: bar length, the wider part's width
+    float tbsi1 = 0, tbbo1 = 0;  // TBSI1, TBBO1: the numerator's and denominator's indent under the bar
+    float bsen = 0;            // BSEN: y of the bar (YT + 25)
+    Anchor numerator;           // (TBSIYAKX, TBSIYAKY): top left of the numerator's text
+    Anchor denominator;         // (TBBOYAKX, TBBOYAKY): top left of the denominator's text
+
+    // Start of a stroke over the numerator's factor that begins dx into the
+    // numerator's text: (XT + TBSI1 + dx, BSEN - 36), one above the numerator's line.
+    Anchor numerator_strike(float dx = 0) const { return {xt + tbsi1 + dx, bsen - 36}; }
+    // The same under the bar: (XT + TBBO1 + dx, BSEN + 4), one below the denominator's line.
+    Anchor denominator_strike(float dx = 0) const { return {xt + tbbo1 + dx, bsen + 4}; }
+    bool operator==(const FractionAnchors&) const = default;
+};
+
+// Reads the anchors of the last fraction drawn (XT, YT, NAGA, TBSI1, TBBO1, BSEN, TBSIYAKX/Y, TBBOYAKX/Y);
+// writes and clobbers nothing.
+FractionAnchors fraction_anchors(const Program& g);
+
+// Draws `code` in colour c at (x, y) as put() does (keep as given) and returns the anchors of its last
+// fraction, copied at once.  Clobbers what DRAW_EXPRESSION_TEXT clobbers.
+FractionAnchors put_fraction(Program& g, float x, float y, float c, const std::string& code, Keep keep = Keep::Pen);
+
+// ---- measuring without drawing -------------------------------------------------
+
+// Width of `code` as DRAW_EXPRESSION_TEXT would draw it in the current BUN style: A_s = code,
+// MEASURE_EXPRESSION_TEXT, returns LLT.  Writes A_s, LLT; clobbers AA_s, DR, the typesetter's working
+// variables and, for a text with a fraction, the fraction anchors (off-screen values).
+float measure(Program& g, const std::string& code);
+// The same in the fraction-part style: BUN = 1, measure, BUN = 0.  Writes BUN = 0 besides.
+float measure_small(Program& g, const std::string& code);
+
+// Where a text would go if it were drawn at (x, y), found without drawing anything visible.
+struct TextLayout {
+    float end_x = 0;            // the pen x after the text (x + its width)
+    bool has_fraction = false;  // the text holds a stacked fraction
+    FractionAnchors last;       // its last fraction's anchors, as a draw at (x, y) would leave them
+};
+// Lays `code` out as if drawn at (x, y): measures it with MEASURE_EXPRESSION_TEXT (which typesets it
+// below the visible area) and moves the anchors it left from there to (x, y).  Reads BUN; writes A_s, LLT
+// and the fraction anchors (to the off-screen values); clobbers AA_s, DR and the typesetter's working
+// variables.  X, Y, CCC1 are as before.
+TextLayout layout_text(Program& g, float x, float y, const std::string& code);
+
+// ---- distribution and dimension arcs ---------------------------------------------
+
+// An arc of DRAW_DIMENSION_ARC: every input it reads, so that a call never picks up a leftover.
+struct Arc {
+    Anchor from, to;        // ZX0, ZY0 and ZX1, ZY1 (must differ)
+    float height = 1;      // TAKASA: 0 < h < 16 counts steps of 16 units; 16 or more units; < 0 |h| units
+    float colour = 0;      // CCC2, the dots
+    float side = -1;       // HOUKOU: -1 above a segment drawn left to right, 1 below it
+    float step = 1;        // HABA: degrees between two dots
+    std::string label;     // AAA_s ("" for none)
+    float label_colour = 0;  // CCC1 (read only with a label)
+    float label_dx = 0, label_dy = 0;  // AAAX, AAAY
+};
+// Draws the arc: sets ZX0, ZY0, ZX1, ZY1, TAKASA, HOUKOU, HABA, CCC2, AAA_s, AAAX, AAAY, MU_DO = 0 (and CCC1
+// when it has a label), then DRAW_DIMENSION_ARC.  Clobbers what DRAW_DIMENSION_ARC leaves: ZX0..ZY2,
+// ZX11..ZY12, TAKASA (in units), RR, H, II, HH, HHP, R, D1, D2, CX, CY, ZX3, ZY3, ZX, ZY, PI, X, Y, ITI,
+// NAGASA; AAA_s, AAAX, AAAY, MU_DO end empty or 0.
+void draw_arc(Program& g, const Arc& arc);
+// The lessons' distribution arc, dotted a degree apart with no label: draw_arc with side -1 (above a
+// left-to-right line) and step 1.  Same reads, writes and clobbers as draw_arc.
+void distribution_arc(Program& g, Anchor from, Anchor to, float height, float colour, float side = -1);
+
+// ---- cancellation strokes ---------------------------------------------------------
+
+// How a struck factor is marked.  Kelvane's strokes rise to the right from below the factor; Dorrith's
+// fall to the right from the factor's anchor.
+struct StrokeRule {
+    float pitch;  // units across per struck character
+    float rise;   // height of the stroke
+};
+constexpr StrokeRule kNumberStroke{27, 40};        // a coefficient on a line of normal-size text
+constexpr StrokeRule kWideNumberStroke{32, 46};    // a coefficient struck 32 a character, 46 high
+constexpr StrokeRule kDenominatorStroke{27, 28};   // a fraction's denominator, 27 a character
+constexpr StrokeRule kSmallDenominatorStroke{32, 28};  // a fraction's denominator, 32 a character
+constexpr StrokeRule kFactorStroke{32, 28};        // a factor inside a written-out fraction
+
+// How the value beside a stroke is drawn.
+enum class Drawer { Typeset, Plain };
+
+// Strikes a number on a line: a stroke in colour 3 rising from (at.x, at.y + rise) to (at.x + pitch * chars,
+// at.y), then `reduced` in colour 3 at (at.x, at.y - 30), above it (nothing when empty).  The cursor is
+// not moved.  Writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
+void strike_number(Program& g, Anchor at, int chars, const std::string& reduced, StrokeRule rule = kNumberStroke);
+// Strikes a denominator whose text's top left is `at` (the fraction's TBBOYAKX, TBBOYAKY): a stroke in
+// colour 3 rising from (at.x, at.y + 28) to (at.x + pitch * chars, at.y), then "1" in colour 3 at
+// (at.x, at.y + 28), below it, by the typesetter or the plain drawer.  Cursor untouched; writes CCC1, X, Y,
+// AA_s; clobbers what the drawer clobbers.
+void strike_denominator(Program& g, Anchor at, int chars, StrokeRule rule = kDenominatorStroke,
+                        Drawer drawer = Drawer::Typeset);
+// Strikes a factor of a written-out fraction from its anchor (numerator_strike or denominator_strike): a
+// stroke in colour 3 from `at` to (at.x + pitch * chars, at.y + rise).  Draws nothing else, writes nothing.
+void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule = kFactorStroke);
+// The reduced value over a struck numerator factor: `text` in colour 3 at (at.x, at.y - 38).  Cursor
+// untouched; writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
+void value_above(Program& g, Anchor at, const std::string& text);
+// The reduced value under a struck denominator factor: `text` in colour 3 at (at.x, at.y + 32).  As above.
+void value_below(Program& g, Anchor at, const std::string& text);
+
+}  // namespace cw::lesson

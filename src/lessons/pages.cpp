@@ -1,0 +1,187 @@
+#include "lessons/pages.h"
+
+#include "shell/shell.h"
+#include "typeset/typeset.h"
+
+namespace cw::lesson {
+
+// ---- rows ----------------------------------------------------------------------------------
+
+PageRow text(int stage, Pos at, float colour, const std::string& s, Keep keep) {
+    PageRow r;
+    r.stage = stage;
+    r.act = Act::Text;
+    r.pos = at;
+    r.colour = colour;
+    r.text = s;
+    r.keep = keep;
+    return r;
+}
+
+PageRow label(int stage, Pos at, float colour, const std::string& s) { return text(stage, at, colour, s, Keep::None); }
+
+PageRow sign_row(int stage, const std::string& signs) { return label(stage, indent(-25), 3, signs); }
+
+PageRow column_sum(int stage, Pos at, const std::string& upper, const std::string& lower, const std::string& op) {
+    PageRow r;
+    r.stage = stage;
+    r.act = Act::ColumnSum;
+    r.pos = at;
+    r.text = upper;
+    r.lower = lower;
+    r.op = op;
+    return r;
+}
+
+PageRow column(int stage, float xi0, float xi1, float yi1) {
+    PageRow r;
+    r.stage = stage;
+    r.act = Act::Cursor;
+    r.xi0 = xi0;
+    r.xi1 = xi1;
+    r.yi1 = yi1;
+    return r;
+}
+
+PageRow column(int stage, float xi1, float yi1) {
+    PageRow r = column(stage, 0, xi1, yi1);
+    r.set_xi0 = false;
+    return r;
+}
+
+namespace {
+
+float base_x(const Program& g, From from) {
+    switch (from) {
+        case From::Margin:
+            return g.XI0;
+        case From::Indent:
+            return g.XI1;
+        case From::Pen:
+            return g.XI2;
+        case From::Operand:
+            return g.XI3;
+        case From::Screen:
+            break;
+    }
+    return 0;
+}
+
+void play_row(Program& g, const PageRow& r) {
+    const float x = base_x(g, r.pos.from) + r.pos.dx;
+    const float y = (r.pos.from == From::Screen ? 0 : g.YI1) + r.pos.dy;
+    switch (r.act) {
+        case Act::Text:
+            put(g, x, y, r.colour, r.text, r.keep);
+            break;
+        case Act::ColumnSum:
+            g.CCC1 = 0;
+            g.A1_s = r.text;
+            g.A2_s = r.lower;
+            g.ENZAN_s = r.op;
+            g.X = x;
+            g.Y = y;
+            g.TAKASA = 50;
+            g.CCC2 = 0;
+            DRAW_COLUMN_OPERATION(g);
+            break;
+        case Act::Cursor:
+            if (r.set_xi0) g.XI0 = r.xi0;
+            g.XI1 = r.xi1;
+            g.YI1 = r.yi1;
+            break;
+    }
+}
+
+}  // namespace
+
+void play_rows(Program& g, const std::vector<PageRow>& rows) {
+    int keys = 0;
+    for (auto& r : rows) {
+        while (keys < r.stage) {
+            WAIT_ANY_KEY(g);
+            ++keys;
+        }
+        play_row(g, r);
+    }
+}
+
+// ---- answer pages --------------------------------------------------------------------------------
+
+void play_page(Program& g, const std::string& heading, const std::vector<Fragment>& frags,
+               const PageLayout& layout) {
+    clear_screen(g);
+    g.XI1 = layout.xi1;
+    g.YI1 = layout.yi1;
+    std::vector<PageRow> rows{text(0, indent(0), 3, heading)};
+    for (auto& f : frags) {
+        switch (f.place) {
+            case Place::FirstProblem:
+                rows.push_back(text(f.stage, indent(layout.first_dy, layout.label_dx), f.colour, f.text));
+                break;
+            case Place::NextProblem:
+                rows.push_back(text(f.stage, indent(layout.next_dy, layout.label_dx), f.colour, f.text));
+                break;
+            case Place::Working:
+                rows.push_back(text(f.stage, indent(layout.working_dy), f.colour, f.text));
+                break;
+            case Place::Continue:
+                rows.push_back(text(f.stage, pen(), f.colour, f.text));
+                break;
+            case Place::Column:
+                rows.push_back(column(f.stage, layout.column_xi1, layout.yi1));
+                break;
+            case Place::At:
+                rows.push_back(text(f.stage, screen(f.x, f.y), f.colour, f.text));
+                break;
+        }
+    }
+    play_rows(g, rows);
+}
+
+// ---- page turns and headings ---------------------------------------------------------------------
+
+void turn_page(Program& g, float w, float h) {
+    WAIT_ANY_KEY(g);
+    WAIT_ANY_KEY(g);
+    erase_by(g, 0, 0, w, h);
+    g.YI1 = 30;
+}
+
+namespace {
+
+void cell(Program& g, float x, float y, float w, const std::string& s, float border, float fill) {
+    g.X = x;
+    g.Y = y;
+    g.HABA = w;
+    g.TATE = 44;
+    g.A_s = s;
+    g.CCC1 = 13;
+    g.CCC2 = border;
+    g.CCC3 = fill;
+    DRAW_CELL(g);
+}
+
+}  // namespace
+
+void title_cell(Program& g, float x, float y, const std::string& title) { cell(g, x, y, 396, title, 5, 4); }
+
+void number_cell(Program& g, float x, float y, const std::string& number) { cell(g, x, y, 44, number, 4, 3); }
+
+// ---- table drills -------------------------------------------------------------------------------------
+
+void table_drill(Program& g, const TableDrill& d) {
+    drill(g, [&] {
+        for (auto& [first, texts] : d.tables) load_texts(g.T_sa, first, texts);
+        if (d.before) d.before();
+        if (d.order == Order::Random)
+            random_row(g, d.count);
+        else
+            next_row(g, d.count);
+        if (d.cursor) cursor(g, (*d.cursor)[0], (*d.cursor)[1], (*d.cursor)[2]);
+        erase(g, d.panel[0], d.panel[1], d.panel[2], d.panel[3]);
+        play_rows(g, d.rows_of_problem());
+    });
+}
+
+}  // namespace cw::lesson

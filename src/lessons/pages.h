@@ -1,0 +1,137 @@
+// Fixed pages as data: rows of text revealed one stage per key, answer pages,
+// page turns, the cells of answer-page headings, and drills over fixed tables.
+#pragma once
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lessons/toolkit.h"
+#include "state/program.h"
+
+namespace cw::lesson {
+
+// ---- rows of a page ----------------------------------------------------------------
+
+// Where a row's pen x is taken from.
+enum class From {
+    Margin,   // XI0
+    Indent,   // XI1
+    Pen,      // XI2
+    Operand,  // XI3 (left by a column sum)
+    Screen,   // 0: (dx, dy) is absolute
+};
+// A row's pen: X = base + dx; Y = YI1 + dy (From::Screen: X = dx, Y = dy).
+struct Pos {
+    From from = From::Indent;
+    float dx = 0, dy = 0;
+};
+inline Pos margin(float dy, float dx = 0) { return {From::Margin, dx, dy}; }
+inline Pos indent(float dy, float dx = 0) { return {From::Indent, dx, dy}; }
+inline Pos pen(float dx = 0, float dy = 0) { return {From::Pen, dx, dy}; }
+inline Pos operand(float dy, float dx = 0) { return {From::Operand, dx, dy}; }
+inline Pos screen(float x, float y) { return {From::Screen, x, y}; }
+
+// What a row does.
+enum class Act {
+    Text,       // draws text at pos in colour, then keeps the pen as `keep` says
+    ColumnSum,  // DRAW_COLUMN_OPERATION at pos: rows text over lower, operator op, TAKASA 50, colours 0
+    Cursor,     // draws nothing: moves the cursor to another column (see column())
+};
+struct PageRow {
+    int stage = 0;  // 0: drawn when the page opens; k: after the k-th key
+    Act act = Act::Text;
+    Pos pos;
+    float colour = 0;
+    std::string text;
+    Keep keep = Keep::Pen;
+    std::string lower, op;                   // Act::ColumnSum
+    float xi0 = 0, xi1 = 0, yi1 = 0;         // Act::Cursor
+    bool set_xi0 = true;                     // Act::Cursor: XI0 too
+};
+// A text row that keeps the pen: XI2 = X, YI1 = Y.
+PageRow text(int stage, Pos at, float colour, const std::string& s, Keep keep = Keep::Pen);
+// A label that does not move the cursor.
+PageRow label(int stage, Pos at, float colour, const std::string& s);
+// A row of changed signs in colour 3, 25 above the line at XI1, over the lower row of a column sum; the
+// cursor is not moved.
+PageRow sign_row(int stage, const std::string& signs);
+// A sum or difference in columns with the pen at `at`: CCC1 = 0, A1_s = upper, A2_s = lower, ENZAN_s = op,
+// TAKASA = 50, CCC2 = 0, DRAW_COLUMN_OPERATION (which leaves XI3 at the operand column, YI1 at the lower row).
+PageRow column_sum(int stage, Pos at, const std::string& upper, const std::string& lower, const std::string& op);
+// Moves to another column: XI0 = xi0, XI1 = xi1, YI1 = yi1; draws nothing.
+PageRow column(int stage, float xi0, float xi1, float yi1);
+// The same without XI0: XI1 = xi1, YI1 = yi1.
+PageRow column(int stage, float xi1, float yi1);
+
+// Plays rows in order, each after WAIT_ANY_KEYs until k keys were taken for a row of stage k (a stage
+// that skips numbers waits once for each).  Ends after the last row, without a wait.  Writes the cursor and CCC1, X, Y, AA_s
+// as each row says; clobbers what the typesetter and WAIT_ANY_KEY clobber.
+void play_rows(Program& g, const std::vector<PageRow>& rows);
+
+// ---- answer pages ------------------------------------------------------------------------
+
+// Where a fragment of an answer page goes (cursor values before the fragment).
+enum class Place {
+    FirstProblem,  // (XI1 + label_dx, YI1 + first_dy)
+    NextProblem,   // (XI1 + label_dx, YI1 + next_dy)
+    Working,       // (XI1, YI1 + working_dy)
+    Continue,      // (XI2, YI1)
+    Column,        // draws nothing: XI1 = column_xi1, YI1 = the page's top
+    At,            // (x, y) of the fragment
+};
+struct Fragment {
+    int stage;  // 0: drawn when the page opens; k: after the k-th key
+    Place place;
+    float colour;
+    std::string text;
+    float x = 0, y = 0;  // Place::At only
+};
+struct PageLayout {
+    float xi1 = 108, yi1 = 30;  // heading position and first column
+    float label_dx = -72, first_dy = 60, next_dy = 80, working_dy = 60;
+    float column_xi1 = 640;
+};
+// Plays an answer page: clears the screen, heading in colour 3 at (xi1, yi1), then the fragments, each stage
+// after its key; after every fragment XI2 = X, YI1 = Y.  Ends after the last fragment without a wait.
+void play_page(Program& g, const std::string& heading, const std::vector<Fragment>& frags,
+               const PageLayout& layout = {});
+
+// ---- page turns and answer-page headings ---------------------------------------------------
+
+// Turns a page: two WAIT_ANY_KEYs, then erases (0, 0) by (w, h) and starts the cursor at the top, YI1 = 30.
+void turn_page(Program& g, float w, float h);
+
+// The title cell of an answer page: DRAW_CELL at (x, y), HABA 396, TATE 44, the title in colour 13, border
+// 5, fill 4.  Leaves X = x + 396, Y = y; writes X, Y, HABA, TATE, A_s, CCC1, CCC2, CCC3; clobbers what DRAW_CELL
+// clobbers.
+void title_cell(Program& g, float x, float y, const std::string& title);
+// The number cell of an answer page: DRAW_CELL at (x, y), HABA 44, TATE 44, the number in colour 13, border 4,
+// fill 3.  As title_cell.
+void number_cell(Program& g, float x, float y, const std::string& number);
+
+// ---- drills over fixed tables ---------------------------------------------------------------
+
+// How a fixed-table drill picks its row NO.
+enum class Order {
+    Random,  // NO = INT(RND * count + 1)
+    Cycle,   // NO = 1 when NO = count, else NO + 1 (callers set NO = 0 before the drill)
+};
+// A drill over fixed tables: every problem writes the tables into T_sa (first slot, texts), runs `before`
+// when given, picks the row, sets the cursor when given, erases the panel and plays the rows that `rows`
+// builds for the row picked (stage k after the k-th key), then ASK_NEXT_STEP; until the pupil enters 1.
+struct TableDrill {
+    std::vector<std::pair<int, std::vector<std::string>>> tables;  // (first slot of T_sa, texts)
+    Order order = Order::Random;
+    float count = 1;                       // how many rows to pick from
+    std::function<void()> before;          // runs before the row is picked
+    std::optional<std::array<float, 3>> cursor;  // XI0, XI1, YI1 set after the row is picked
+    std::array<float, 4> panel{};          // erased (filled box in colour 15) before each problem
+    std::function<std::vector<PageRow>()> rows_of_problem;  // the rows, built once NO is picked
+};
+// Runs the drill: AINP = 3 and the loop above.  Writes T_sa, NO, AINP, the cursor and what the rows write;
+// clobbers what the typesetter, WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
+void table_drill(Program& g, const TableDrill& d);
+
+}  // namespace cw::lesson

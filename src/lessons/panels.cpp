@@ -1,0 +1,145 @@
+#include "lessons/panels.h"
+
+#include <algorithm>
+
+#include "shell/shell.h"
+#include "typeset/typeset.h"
+
+namespace cw::lesson {
+
+// ---- cursor ----------------------------------------------------------------------------
+
+void Cursor::set(float margin, float indent, float line_y) {
+    *margin_ = margin;
+    *indent_ = indent;
+    *line_y_ = line_y;
+}
+
+void Cursor::at(Program& g, float x, float y, float c, const std::string& code, Keep keep) {
+    g.CCC1 = c;
+    g.X = x;
+    g.Y = y;
+    g.AA_s = code;
+    DRAW_EXPRESSION_TEXT(g);
+    switch (keep) {
+        case Keep::Pen:
+            *pen_x_ = g.X;
+            *line_y_ = g.Y;
+            break;
+        case Keep::YOnly:
+            *line_y_ = g.Y;
+            break;
+        case Keep::Indent:
+            *indent_ = g.X;
+            *line_y_ = g.Y;
+            break;
+        case Keep::None:
+            break;
+    }
+}
+
+void Cursor::cont(Program& g, float c, const std::string& code, float gap, Keep keep) {
+    at(g, pen() + gap, line(), c, code, keep);
+}
+
+void Cursor::line(Program& g, float dy, float c, const std::string& code, float dx, Keep keep) {
+    at(g, indent() + dx, line() + dy, c, code, keep);
+}
+
+void Cursor::margin_line(Program& g, float dy, float c, const std::string& code, float dx, Keep keep) {
+    at(g, margin() + dx, line() + dy, c, code, keep);
+}
+
+void Cursor::label(Program& g, float x, float y, float c, const std::string& code) {
+    at(g, x, y, c, code, Keep::None);
+}
+
+// ---- drills --------------------------------------------------------------------------------
+
+void counted_drill(Program& g, const std::function<void()>& problem) {
+    g.AINP = 3;
+    g.NO = 0;
+    while (g.AINP != 1) {
+        problem();
+        ASK_NEXT_STEP(g);
+        g.NO = g.NO + 1;
+    }
+}
+
+float parity_colour(float no, float even, float odd) {
+    const long n = static_cast<long>(no);
+    return (n % 2 == 0) ? even : odd;
+}
+
+std::string assignment_text(const std::string& page, const std::string& question) {
+    return "教科書P" + page + " 問" + question + "　をしなさい。";
+}
+
+void assignment(Program& g, float x, float y, float c, const std::string& page, const std::string& question) {
+    put(g, x, y, c, assignment_text(page, question));
+}
+
+void erase_problem_head(Program& g, const ProblemArea& a) { erase_by(g, a.x, a.y, a.w, a.h); }
+
+void erase_solution(Program& g, const ProblemArea& a, float top, float height) {
+    erase_by(g, a.x, top, a.w, height);
+}
+
+// ---- two-panel steps ------------------------------------------------------------------------------
+
+void set_panel(Program& g, float x1, float y1, float x2, float y2) {
+    g.XKARA = x1;
+    g.YKARA = y1;
+    g.XMADE = x2;
+    g.YMADE = y2;
+}
+
+void erase_panel(Program& g, const Reach& keep) {
+    if (!keep.any() || keep.x_end <= g.XKARA) {
+        erase(g, g.XKARA, g.YKARA, g.XMADE, g.YMADE);
+        return;
+    }
+    // The border of a filled box is stroked with the current width, half of
+    // it outside the corners: leave that much room around the kept text.
+    const float m = static_cast<float>(std::max(1, g.pf.GETDRAWWIDTH()));
+    const float top = keep.y_top - m;
+    erase(g, g.XKARA, g.YKARA, g.XMADE, top);
+    erase(g, keep.x_end + m, top, g.XMADE, g.YMADE);
+}
+
+Reach method_lines(Program& g, const std::vector<MethodLine>& lines) {
+    Reach r;
+    for (auto& l : lines) {
+        below(g, g.XI1, l.dy, l.colour, l.text);
+        if (g.XI2 > g.MIGI) {
+            if (!r.any()) r.y_top = g.YI1;
+            r.x_end = std::max(r.x_end, g.XI2);
+        }
+    }
+    return r;
+}
+
+void two_panel_step(Program& g, const TwoPanels& at, const PanelDrill& drill, const std::vector<MethodLine>& lines,
+                    const std::function<void()>& after_right) {
+    clear_screen(g);
+    g.HIDARI = at.left;
+    g.MIGI = at.right;
+    g.UE = at.top;
+    g.SITA = at.bottom;
+    cursor(g, g.HIDARI, g.HIDARI + 54, g.UE);
+    if (at.width5) g.pf.SETDRAWWIDTH(5);
+
+    set_panel(g, g.HIDARI, g.UE, g.MIGI, at.bottom);
+    drill(g, Reach{});
+
+    g.XI1 = g.XI0;
+    const Reach reach = method_lines(g, lines);
+    WAIT_ANY_KEY(g);
+
+    set_panel(g, g.MIGI, g.UE, at.far, at.bottom);
+    drill(g, reach);
+
+    if (after_right) after_right();
+}
+
+}  // namespace cw::lesson

@@ -1,0 +1,129 @@
+// Screens split into panels, drill loops and their variants, and a layout
+// cursor that can stand for either of the lessons' cursors.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "lessons/toolkit.h"
+#include "state/program.h"
+
+namespace cw::lesson {
+
+// ---- a layout cursor bound to a program's variables ---------------------------------
+
+// The lessons' layout cursor: a margin, an indent, the pen after the last fragment and the line's y.  It
+// holds references to the program's own variables and owns nothing, so whatever it writes is what a script
+// spelled out statement by statement leaves behind: bind it to XI0, XI1, XI2, YI1 with Cursor::xi(g), or to
+// Dorrith's right-hand column XJ1, XJ2, YJ1 with Cursor(g.XJ1, g.XJ1, g.XJ2, g.YJ1) (margin and indent one).
+class Cursor {
+public:
+    Cursor(float& margin, float& indent, float& pen_x, float& line_y)
+        : margin_(&margin), indent_(&indent), pen_x_(&pen_x), line_y_(&line_y) {}
+    // Bound to XI0, XI1, XI2 and YI1.
+    static Cursor xi(Program& g) { return Cursor(g.XI0, g.XI1, g.XI2, g.YI1); }
+
+    float margin() const { return *margin_; }
+    float indent() const { return *indent_; }
+    float pen() const { return *pen_x_; }
+    float line() const { return *line_y_; }
+    // Sets margin, indent and line y (XI0, XI1, YI1 for the XI cursor).
+    void set(float margin, float indent, float line_y);
+
+    // Draws `code` in colour c at (x, y) with DRAW_EXPRESSION_TEXT, then keeps the pen as `keep` says
+    // (Pen: pen x and line y; YOnly: line y; Indent: indent and line y; None: nothing).  Writes CCC1, X, Y,
+    // AA_s and the bound variables; clobbers what DRAW_EXPRESSION_TEXT clobbers.
+    void at(Program& g, float x, float y, float c, const std::string& code, Keep keep = Keep::Pen);
+    // Continues the line: at (pen + gap, line).
+    void cont(Program& g, float c, const std::string& code, float gap = 0, Keep keep = Keep::Pen);
+    // A new line dy below at the indent (+ dx): at (indent + dx, line + dy).
+    void line(Program& g, float dy, float c, const std::string& code, float dx = 0, Keep keep = Keep::Pen);
+    // A new line dy below at the margin (+ dx): at (margin + dx, line + dy).
+    void margin_line(Program& g, float dy, float c, const std::string& code, float dx = 0, Keep keep = Keep::Pen);
+    // A label that does not move the cursor: at (x, y) with Keep::None.
+    void label(Program& g, float x, float y, float c, const std::string& code);
+
+private:
+    float* margin_;
+    float* indent_;
+    float* pen_x_;
+    float* line_y_;
+};
+
+// ---- drills -------------------------------------------------------------------------
+
+// The counted drill loop: AINP = 3, NO = 0; then problem(), ASK_NEXT_STEP and NO = NO + 1 until the pupil
+// enters exactly 1.  NO is the number of problems finished in this run.  Writes AINP, NO; clobbers what
+// ASK_NEXT_STEP clobbers (CCC1 is left 0 or 5).
+void counted_drill(Program& g, const std::function<void()>& problem);
+// The colour of problem number NO: `even` when NO is even, `odd` when it is odd.  Reads nothing else.
+float parity_colour(float no, float even, float odd);
+
+// The textbook assignment line "教科書P<page> 問<question>　をしなさい。" (one-byte digits, a one-byte blank
+// after the page, a full-width blank after the question).  `question` may name several ("10,問11").
+std::string assignment_text(const std::string& page, const std::string& question);
+// Draws the assignment line in colour c at (x, y) and keeps the pen (XI2, YI1).  Writes CCC1, X, Y, AA_s,
+// XI2, YI1; clobbers what DRAW_EXPRESSION_TEXT clobbers.
+void assignment(Program& g, float x, float y, float c, const std::string& page, const std::string& question);
+
+// The area of a drill that redraws only its head for a new problem: the head is erased before the new
+// problem, and the previous solution stays until the new problem's first key erases it.
+struct ProblemArea {
+    float x = 0, y = 0;   // top left of the head
+    float w = 0, h = 0;   // size of the head
+};
+// Erases the head: a filled box in colour 15 from (x, y) by (w, h).
+void erase_problem_head(Program& g, const ProblemArea& a);
+// Erases the previous solution: a filled box in colour 15 from (a.x, top) by (a.w, height).
+void erase_solution(Program& g, const ProblemArea& a, float top, float height = 1300);
+
+// ---- two-panel steps ------------------------------------------------------------------
+
+// The part of the left panel's text that reaches past the right panel's left edge: from x = MIGI to
+// x_end, from y_top down.  Empty when nothing reaches.
+struct Reach {
+    float x_end = 0;
+    float y_top = 0;
+    bool any() const { return x_end > 0; }
+};
+
+// A drill as a two-panel step runs it: it erases its panel box with erase_panel(g, keep) before each
+// problem, with the panel in XKARA, YKARA, XMADE, YMADE.
+using PanelDrill = std::function<void(Program&, const Reach&)>;
+
+// Sets the panel box XKARA, YKARA, XMADE, YMADE.
+void set_panel(Program& g, float x1, float y1, float x2, float y2);
+// Erases the panel box (XKARA, YKARA)-(XMADE, YMADE) in colour 15, leaving whole the left panel's text that
+// reaches into it (its border half-width of room around it).  Reads XKARA, YKARA, XMADE, YMADE and the draw
+// width.
+void erase_panel(Program& g, const Reach& keep = {});
+
+// One line of a step's method text: dy below the line before, colour, text.
+struct MethodLine {
+    float dy;
+    float colour;
+    std::string text;
+};
+// The method text at X = XI1, each line dy below the one before (from YI1); XI2 and YI1 follow the pen.
+// Returns how far the lines reach past MIGI.  Reads MIGI; writes XI2, YI1, CCC1, X, Y, AA_s.
+Reach method_lines(Program& g, const std::vector<MethodLine>& lines);
+
+// Where a two-panel step puts its panels.
+struct TwoPanels {
+    float left = 40;      // HIDARI
+    float right = 600;    // MIGI
+    float top = 30;       // UE
+    float bottom = 1800;  // SITA, and the bottom of both panel boxes
+    float far = 3200;     // right end of the right panel box
+    bool width5 = false;  // sets the draw width 5 before the first drill
+};
+// A two-panel step: erases the screen, sets HIDARI, MIGI, UE, SITA and the cursor (XI0 = HIDARI,
+// XI1 = HIDARI + 54, YI1 = UE), the draw width 5 when asked; runs the drill in the left panel
+// (HIDARI, UE)-(MIGI, bottom); writes the method text under it from XI1 = XI0; waits for a key; runs the drill
+// in the right panel (MIGI, UE)-(far, bottom), keeping what the method text reaches into it; then runs
+// `after_right` when given (key wait and assignment line).  Writes the panel variables and what the drills
+// and method_lines write.
+void two_panel_step(Program& g, const TwoPanels& at, const PanelDrill& drill, const std::vector<MethodLine>& lines,
+                    const std::function<void()>& after_right = {});
+
+}  // namespace cw::lesson

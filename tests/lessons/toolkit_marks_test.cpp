@@ -1,0 +1,231 @@
+// Marks over typeset lines: fraction anchors, measuring and laying out
+// without drawing, distribution arcs and cancellation strokes.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "lessons/kelvane_l12_support.h"
+#include "lessons/marks.h"
+
+namespace cw::test {
+namespace {
+
+using namespace cw::lesson;
+
+std::vector<DrawOp> lines(const LessonRun& r) { return r.h.of(Op::Line); }
+
+TEST(ToolkitMarks, AnchorsOfTheWorkedExamples) {
+    // A factor ½ after "=" at (600, 240): the denominator's top left is (632, 268), the bar at y 265.
+    {
+        LessonRun r("");
+        auto& g = r.h.g;
+        FractionAnchors a = put_fraction(g, 600, 240, 0, "=ﾀ1/2ﾀ*");
+        EXPECT_EQ(a.denominator, (Anchor{632, 268}));
+        EXPECT_EQ(a.numerator, (Anchor{632, 230}));
+        EXPECT_EQ(a.xt, 632);
+        EXPECT_EQ(a.bsen, 265);
+        EXPECT_EQ(a.naga, 32);
+        EXPECT_EQ(g.XI2, g.X);  // put()'s cursor rule holds
+    }
+    // 8xy over 4x written out after "=-" at (88, 290): the pen is 147 at the fraction, BSEN 315, and the
+    // strokes over 8, x / 4, x start at (147, 279), (211, 279) / (182, 319), (246, 319).
+    {
+        LessonRun r("");
+        auto& g = r.h.g;
+        put(g, 88, 290, 0, "=-");
+        FractionAnchors a = put_fraction(g, g.XI2, g.YI1, 0, "ﾀ8*x*y/4*xﾀ");
+        struct Case {
+            Anchor got, want;
+        } cases[] = {
+            {a.numerator_strike(0), {147, 279}},
+            {a.numerator_strike(64), {211, 279}},
+            {a.denominator_strike(0), {182, 319}},
+            {a.denominator_strike(64), {246, 319}},
+        };
+        for (auto& c : cases) {
+            EXPECT_EQ(c.got.x, c.want.x);
+            EXPECT_EQ(c.got.y, c.want.y);
+        }
+        EXPECT_EQ(a.bsen, 315);
+        EXPECT_EQ(a.xt, 147);
+    }
+}
+
+TEST(ToolkitMarks, AnchorsAreACopyLaterTextsDoNotMove) {
+    LessonRun r("");
+    auto& g = r.h.g;
+    FractionAnchors a = put_fraction(g, 600, 240, 0, "ﾀ1/2ﾀ");
+    put(g, 100, 400, 0, "ﾀ12/35ﾀ");
+    EXPECT_EQ(a.denominator, (Anchor{600, 268}));
+    EXPECT_NE(fraction_anchors(g), a);
+}
+
+TEST(ToolkitMarks, MeasuresInBothStyles) {
+    LessonRun r("");
+    auto& g = r.h.g;
+    struct Case {
+        const char* code;
+        bool small;
+        float width;
+    } cases[] = {
+        {"(-", false, 54}, {"", false, 0},       {"12", true, 64},      {"2", true, 32},
+        {"*a*b", true, 140}, {"12*a*b*b", true, 274}, {"", true, 0},
+    };
+    for (auto& c : cases) {
+        g.X = 11;
+        g.Y = 22;
+        float w = c.small ? measure_small(g, c.code) : measure(g, c.code);
+        EXPECT_EQ(w, c.width) << c.code;
+        EXPECT_EQ(g.LLT, c.width) << c.code;
+        EXPECT_EQ(g.BUN, 0) << c.code;
+        EXPECT_EQ(g.X, 11);
+        EXPECT_EQ(g.Y, 22);
+    }
+}
+
+TEST(ToolkitMarks, LayoutGivesWhatADrawGivesAndShowsNothing) {
+    struct Case {
+        float x, y;
+        const char* code;
+    } cases[] = {
+        {600, 240, "=ﾀ1/2ﾀ*"}, {88, 290, "=-ﾀ8*x*y/4*xﾀ"}, {40, 500, "3a+ﾀ12/5ﾀ-ﾀx/7ﾀ"},
+        {80, 230, "=-ﾀ15*a/6ﾀ"}, {700, 100, "ab+c"},        {0, 0, "ﾀ2/3ﾀx^2"},
+    };
+    for (auto& c : cases) {
+        LessonRun laid(""), drawn("");
+        TextLayout l = layout_text(laid.h.g, c.x, c.y, c.code);
+        for (auto& op : laid.h.drawn()) EXPECT_GE(op.y1, 1700) << c.code << ": drawn where it shows";
+        put(drawn.h.g, c.x, c.y, 0, c.code);
+        EXPECT_EQ(l.end_x, drawn.h.g.X) << c.code;
+        const bool fraction = std::string(c.code).find("ﾀ") != std::string::npos;
+        EXPECT_EQ(l.has_fraction, fraction) << c.code;
+        if (fraction) EXPECT_EQ(l.last, fraction_anchors(drawn.h.g)) << c.code;
+    }
+}
+
+TEST(ToolkitMarks, DistributionArcSetsEveryInputAndDrawsNoLabel) {
+    LessonRun r("");
+    auto& g = r.h.g;
+    // Leftovers a script could have left: none may reach the arc.
+    g.AAA_s = "9";
+    g.AAAX = 20;
+    g.AAAY = -10;
+    g.MU_DO = 1;
+    g.HABA = 10;
+    g.TAKASA = 0.5f;
+    g.HOUKOU = 1;
+    distribution_arc(g, {100, 500}, {300, 500}, 1, 3);
+    auto dots = r.h.of(Op::Circle);
+    ASSERT_EQ(dots.size(), 181u);
+    for (auto& d : dots) {
+        EXPECT_EQ(d.c, 3);
+        EXPECT_LE(d.y1, 500.01f);  // above the line
+    }
+    EXPECT_NEAR(dots.front().x1, 300, 0.01);
+    EXPECT_NEAR(dots.back().x1, 100, 0.01);
+    EXPECT_NEAR(dots[90].y1, 484, 0.01);
+    for (auto& t : r.texts()) EXPECT_EQ(t.s, "");  // the label step draws the empty label only
+    EXPECT_EQ(g.AAA_s, "");
+    EXPECT_EQ(g.AAAX, 0);
+    EXPECT_EQ(g.AAAY, 0);
+    EXPECT_EQ(g.MU_DO, 0);
+}
+
+TEST(ToolkitMarks, ArcsBySideStepAndLabel) {
+    struct Case {
+        float side, step, height;
+        size_t dots;
+        float apex_y;
+    } cases[] = {
+        {-1, 10, 1, 19, 484}, {1, 10, 1, 19, 516}, {-1, 18, 2, 11, 468}, {-1, 8, 2.5f, 23, 460}, {-1, 1, -10, 181, 490},
+    };
+    for (auto& c : cases) {
+        LessonRun r("");
+        auto& g = r.h.g;
+        Arc a;
+        a.from = {100, 500};
+        a.to = {300, 500};
+        a.height = c.height;
+        a.colour = 7;
+        a.side = c.side;
+        a.step = c.step;
+        a.label = "3m";
+        a.label_colour = 5;
+        draw_arc(g, a);
+        auto dots = r.h.of(Op::Circle);
+        EXPECT_EQ(dots.size(), c.dots) << c.side << " " << c.step;
+        float extreme = 500;
+        for (auto& d : dots) extreme = c.side < 0 ? std::min(extreme, d.y1) : std::max(extreme, d.y1);
+        EXPECT_NEAR(extreme, c.apex_y, 0.05) << c.side << " " << c.step;
+        auto t = r.texts();
+        ASSERT_EQ(t.size(), 1u);
+        EXPECT_EQ(t[0].s, "3m");
+        EXPECT_EQ(t[0].c, 5);
+        EXPECT_EQ(g.AAA_s, "");
+    }
+}
+
+TEST(ToolkitMarks, KelvaneStrokesOfTheWorkedExample) {
+    // ½(6x+4): the 6 at (691, 240) reduced to 3, the first denominator at (632, 268).
+    LessonRun r("");
+    auto& g = r.h.g;
+    g.XI2 = 1;
+    g.YI1 = 2;
+    strike_number(g, {691, 240}, 1, "3");
+    strike_denominator(g, {632, 268}, 1);
+    strike_number(g, {831, 240}, 2, "", kWideNumberStroke);
+    strike_denominator(g, {772, 268}, 1, kSmallDenominatorStroke, Drawer::Plain);
+    struct Want {
+        float x1, y1, x2, y2;
+    } want[] = {{691, 280, 718, 240}, {632, 296, 659, 268}, {831, 286, 895, 240}, {772, 296, 804, 268}};
+    auto l = lines(r);
+    ASSERT_EQ(l.size(), 4u);
+    for (size_t i = 0; i < l.size(); ++i) {
+        EXPECT_EQ(l[i].x1, want[i].x1) << i;
+        EXPECT_EQ(l[i].y1, want[i].y1) << i;
+        EXPECT_EQ(l[i].x2, want[i].x2) << i;
+        EXPECT_EQ(l[i].y2, want[i].y2) << i;
+        EXPECT_EQ(l[i].c, 3) << i;
+    }
+    auto t = r.texts();
+    ASSERT_EQ(t.size(), 2u);  // the plain "1" is no typesetter text, and an empty value draws nothing
+    EXPECT_EQ(t[0].s, "3");
+    EXPECT_EQ(t[0].x1, 691);
+    EXPECT_EQ(t[0].y1, 210);
+    EXPECT_EQ(t[1].s, "1");
+    EXPECT_EQ(t[1].x1, 632);
+    EXPECT_EQ(t[1].y1, 296);
+    bool plain_one = false;
+    for (auto& op : r.h.of(Op::Text))
+        if (op.s == "1" && op.c == 3 && op.x1 == 772) plain_one = true;
+    EXPECT_TRUE(plain_one);
+    EXPECT_EQ(g.XI2, 1);
+    EXPECT_EQ(g.YI1, 2);
+}
+
+TEST(ToolkitMarks, DorrithStrokesAndValues) {
+    LessonRun r("");
+    auto& g = r.h.g;
+    g.XI2 = 1;
+    g.YI1 = 2;
+    strike_factor(g, {147, 279}, 1);
+    value_above(g, {147, 279}, "2");
+    strike_factor(g, {182, 319}, 1);
+    value_below(g, {182, 319}, "1");
+    strike_factor(g, {455, 279}, 2);
+    auto l = lines(r);
+    ASSERT_EQ(l.size(), 3u);
+    EXPECT_EQ((std::vector<float>{l[0].x1, l[0].y1, l[0].x2, l[0].y2}), (std::vector<float>{147, 279, 179, 307}));
+    EXPECT_EQ((std::vector<float>{l[1].x1, l[1].y1, l[1].x2, l[1].y2}), (std::vector<float>{182, 319, 214, 347}));
+    EXPECT_EQ((std::vector<float>{l[2].x1, l[2].y1, l[2].x2, l[2].y2}), (std::vector<float>{455, 279, 519, 307}));
+    auto t = r.texts();
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_EQ((std::vector<float>{t[0].x1, t[0].y1}), (std::vector<float>{147, 241}));
+    EXPECT_EQ((std::vector<float>{t[1].x1, t[1].y1}), (std::vector<float>{182, 351}));
+    EXPECT_EQ(t[0].c, 3);
+    EXPECT_EQ(g.XI2, 1);
+    EXPECT_EQ(g.YI1, 2);
+}
+
+}  // namespace
+}  // namespace cw::test

@@ -1,0 +1,215 @@
+// Pages as data: rows and their stages, answer pages, page turns, the cells
+// of answer-page headings and drills over fixed tables.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "lessons/kelvane_l12_support.h"
+#include "lessons/pages.h"
+
+namespace cw::test {
+namespace {
+
+using namespace cw::lesson;
+
+TEST(ToolkitPages, AnswerPagePlacesAndStages) {
+    std::vector<Fragment> page = {
+        {0, Place::FirstProblem, 0, "p1"}, {1, Place::Continue, 0, "w"},   {1, Place::Continue, 5, "r"},
+        {3, Place::NextProblem, 0, "p2"},  {4, Place::Working, 5, "=r"},   {5, Place::Column, 0, ""},
+        {5, Place::FirstProblem, 0, "p3"}, {6, Place::At, 3, "at", 10, 20},
+    };
+    for (int given = 5; given <= 6; ++given) {
+        LessonRun r(keys(given));
+        bool done = r.run([&](Program& g) { play_page(g, "H", page); });
+        EXPECT_EQ(done, given == 6);
+        if (!done) continue;
+        auto t = r.texts();
+        ASSERT_EQ(t.size(), 8u);
+        struct Want {
+            float x, y;
+            int c;
+        } want[] = {{108, 30, 3}, {36, 90, 0}, {-1, 90, 0}, {-1, 90, 5},
+                    {36, 170, 0}, {108, 230, 5}, {568, 90, 0}, {10, 20, 3}};
+        for (size_t i = 0; i < t.size(); ++i) {
+            if (want[i].x >= 0) {
+                EXPECT_EQ(t[i].x1, want[i].x) << i;
+            }
+            EXPECT_EQ(t[i].y1, want[i].y) << i;
+            EXPECT_EQ(t[i].c, want[i].c) << i;
+        }
+        EXPECT_EQ(t[2].x1, t[1].x1 + 27 * 2);  // "p1" is two one-byte characters
+        EXPECT_EQ(r.erases(0, 0, 1760, 1800), 1);
+    }
+}
+
+TEST(ToolkitPages, RowsFromEachBaseAndKeep) {
+    LessonRun r("");
+    auto& g = r.h.g;
+    ASSERT_TRUE(r.run([&](Program& g) {
+        cursor(g, 40, 94, 30);
+        g.XI3 = 500;
+        play_rows(g, {
+                         text(0, indent(0), 3, "H"),            // (94, 30), pen kept: XI2 121
+                         text(0, margin(50), 3, "(1)"),         // (40, 80): XI2 121
+                         text(0, pen(10), 0, "ab"),             // (131, 80): XI2 185
+                         label(0, screen(7, 9), 5, "lab"),      // (7, 9), cursor untouched
+                         text(0, indent(60, 5), 0, "c"),        // (99, 140)
+                         sign_row(0, "+-"),                     // (94, 115), untouched
+                         text(0, operand(50), 5, "d"),          // (500, 190)
+                         text(0, indent(10), 0, "e", Keep::YOnly),  // (94, 200): XI2 stays
+                         column(0, 680, 734, 30),
+                         text(0, margin(50), 3, "f"),           // (680, 80)
+                         column(0, 900, 40),
+                         text(0, indent(0), 3, "g"),            // (900, 40)
+                     });
+    }));
+    struct Want {
+        float x, y;
+        const char* s;
+        int c;
+    } want[] = {{94, 30, "H", 3},  {40, 80, "(1)", 3}, {131, 80, "ab", 0}, {7, 9, "lab", 5},
+                {99, 140, "c", 0}, {94, 115, "+-", 3}, {500, 190, "d", 5}, {94, 200, "e", 0},
+                {680, 80, "f", 3}, {900, 40, "g", 3}};
+    auto t = r.texts();
+    ASSERT_EQ(t.size(), std::size(want));
+    for (size_t i = 0; i < t.size(); ++i) {
+        EXPECT_EQ(t[i].x1, want[i].x) << i;
+        EXPECT_EQ(t[i].y1, want[i].y) << i;
+        EXPECT_EQ(t[i].s, want[i].s) << i;
+        EXPECT_EQ(t[i].c, want[i].c) << i;
+    }
+    EXPECT_EQ(g.XI0, 680);  // the second column change leaves the margin
+    EXPECT_EQ(g.XI1, 900);
+}
+
+TEST(ToolkitPages, StagesWaitOnceForEachKey) {
+    std::vector<PageRow> rows = {text(0, screen(0, 0), 0, "a"), text(1, screen(0, 0), 0, "b"),
+                                 text(1, screen(0, 0), 0, "c"), text(3, screen(0, 0), 0, "d")};
+    struct Case {
+        int keys;
+        bool done;
+        size_t drawn;
+    } cases[] = {{0, false, 1}, {1, false, 3}, {2, false, 3}, {3, true, 4}};
+    for (auto& c : cases) {
+        LessonRun r(keys(c.keys));
+        EXPECT_EQ(r.run([&](Program& g) { play_rows(g, rows); }), c.done) << c.keys;
+        EXPECT_EQ(r.texts().size(), c.drawn) << c.keys;
+    }
+}
+
+TEST(ToolkitPages, ColumnSumAtThePen) {
+    LessonRun r("");
+    auto& g = r.h.g;
+    ASSERT_TRUE(r.run([&](Program& g) {
+        cursor(g, 680, 734, 80);
+        play_rows(g, {column_sum(0, indent(50), "a+2b+7", "a-3b+2", "-"), sign_row(0, "+- +  -"),
+                      text(0, operand(50), 5, "  5b+5")});
+    }));
+    // Upper row at (788, 130), lower row at (788, 180), the signs 25 above it, the answer on the rule's line.
+    EXPECT_EQ(r.at(788, 130).size(), 1u);
+    EXPECT_EQ(r.at(788, 180).size(), 1u);
+    ASSERT_EQ(r.at(734, 155).size(), 1u);
+    EXPECT_EQ(r.at(734, 155)[0].s, "+- +  -");
+    ASSERT_EQ(r.at(788, 230).size(), 1u);
+    EXPECT_EQ(r.at(788, 230)[0].c, 5);
+    bool rule = false;
+    for (auto& l : r.h.of(Op::Line))
+        if (l.x1 == 761 && l.y1 == 230 && l.x2 == 761 + 192 && l.c == 0) rule = true;
+    EXPECT_TRUE(rule);
+    EXPECT_EQ(g.XI3, 788);
+    EXPECT_EQ(g.YI1, 230);
+}
+
+TEST(ToolkitPages, PageTurnTakesTwoKeys) {
+    struct Case {
+        int keys;
+        bool done;
+    } cases[] = {{1, false}, {2, true}};
+    for (auto& c : cases) {
+        LessonRun r(keys(c.keys));
+        r.h.g.YI1 = 500;
+        EXPECT_EQ(r.run([&](Program& g) { turn_page(g, 1600, 1800); }), c.done);
+        EXPECT_EQ(r.erases(0, 0, 1600, 1800), c.done ? 1 : 0);
+        EXPECT_EQ(r.h.g.YI1, c.done ? 30 : 500);
+    }
+}
+
+TEST(ToolkitPages, HeadingCells) {
+    LessonRun r("");
+    auto& g = r.h.g;
+    title_cell(g, 108, 30, "P32 章の問題A");
+    EXPECT_EQ(g.X, 504);
+    number_cell(g, g.X + 44, 30, "4");
+    EXPECT_EQ(g.X, 592);
+    auto fills = r.h.of(Op::Fill);
+    ASSERT_EQ(fills.size(), 2u);
+    struct Want {
+        float x1, y1, x2, y2;
+        int c, f;
+    } want[] = {{108, 30, 504, 74, 5, 4}, {548, 30, 592, 74, 4, 3}};
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ((std::vector<float>{fills[i].x1, fills[i].y1, fills[i].x2, fills[i].y2}),
+                  (std::vector<float>{want[i].x1, want[i].y1, want[i].x2, want[i].y2}));
+        EXPECT_EQ(fills[i].c, want[i].c);
+        EXPECT_EQ(fills[i].f, want[i].f);
+    }
+    auto t = r.texts();
+    ASSERT_EQ(t.size(), 2u);
+    EXPECT_EQ(t[0].s, "P32 章の問題A");
+    EXPECT_EQ(t[0].c, 13);
+    EXPECT_EQ(t[0].y1, 30);
+    EXPECT_EQ(t[1].s, "4");
+    EXPECT_EQ(t[1].c, 13);
+}
+
+TableDrill letters(Order order, float count, Program& g) {
+    return {.tables = {{1, {"a", "b", "c", "d"}}, {11, {"A", "B", "C", "D"}}},
+            .order = order,
+            .count = count,
+            .cursor = {{40, 94, 30}},
+            .panel = {0, 30, 680, 230},
+            .rows_of_problem = [&g]() -> std::vector<PageRow> {
+                return {text(0, margin(0), 3, "H", Keep::YOnly), text(0, indent(60), 0, g.T_sa(g.NO)),
+                        text(1, pen(10), 5, g.T_sa(g.NO + 10))};
+            }};
+}
+
+TEST(ToolkitPages, TableDrillCyclesThroughTheRows) {
+    // Six problems: each a key, then 2 (go on) or, last, 1 (leave).
+    std::string script;
+    for (int i = 0; i < 5; ++i) script += keys(1) + enter("2");
+    script += keys(1) + enter("1");
+    LessonRun r(script);
+    ASSERT_TRUE(r.run([&](Program& g) {
+        g.NO = 0;
+        table_drill(g, letters(Order::Cycle, 4, g));
+    }));
+    std::vector<std::string> shown, answers;
+    for (auto& t : r.texts()) {
+        if (t.x1 == 94 && t.y1 == 90) shown.push_back(t.s);
+        if (t.c == 5) answers.push_back(t.s);
+    }
+    EXPECT_EQ(shown, (std::vector<std::string>{"a", "b", "c", "d", "a", "b"}));
+    EXPECT_EQ(answers, (std::vector<std::string>{"A", "B", "C", "D", "A", "B"}));
+    EXPECT_EQ(r.erases(0, 30, 680, 230), 6);
+    EXPECT_EQ(r.keys_left(), 0u);
+}
+
+TEST(ToolkitPages, TableDrillRandomRowsStayInTheTable) {
+    std::set<std::string> seen;
+    for (int seed = 1; seed <= 60; ++seed) {
+        LessonRun r(keys(1) + enter("1"));
+        r.h.pf.RANDOMIZE(seed);
+        ASSERT_TRUE(r.run([&](Program& g) { table_drill(g, letters(Order::Random, 4, g)); }));
+        auto t = r.texts();
+        ASSERT_EQ(t.size(), 3u);
+        // The answer belongs to the problem shown.
+        ASSERT_EQ(t[2].s.size(), 1u);
+        EXPECT_EQ(t[2].s[0], t[1].s[0] - 'a' + 'A');
+        seen.insert(t[1].s);
+    }
+    EXPECT_EQ(seen, (std::set<std::string>{"a", "b", "c", "d"}));
+}
+
+}  // namespace
+}  // namespace cw::test
