@@ -93,12 +93,6 @@ void play(Program& g, const std::vector<Frag>& frags, AnswerCells* cells) {
     }
 }
 
-void turn_page(Program& g, float w, float h) {
-    WAIT_ANY_KEY(g);
-    WAIT_ANY_KEY(g);
-    erase_by(g, 0, 0, w, h);
-}
-
 void reveal_at_anchors(Program& g, const std::vector<AnchoredAnswer>& answers) {
     for (auto& a : answers) {
         WAIT_ANY_KEY(g);

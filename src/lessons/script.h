@@ -106,10 +106,6 @@ void fill_cells(Program& g, AnswerCells& cells, const std::vector<std::string>& 
 // passes where their positions go.
 void play(Program& g, const std::vector<Frag>& frags, AnswerCells* cells = nullptr);
 
-// The end of a page that another page follows: two WAIT_ANY_KEY in a row, so turning a page takes two key
-// presses; then the page is erased from (0, 0) by (w, h).
-void turn_page(Program& g, float w, float h);
-
 // An answer revealed at its question's anchor: `text` in colour 5 at X(k), Y(k); an equivalent second form,
 // when there is one, follows on the same key in colour 3, 30 units right of the answer's end.
 struct AnchoredAnswer {

@@ -1,6 +1,7 @@
 // Lesson 1, steps ① to ⑥: multiples, even and odd numbers, consecutive
 // numbers, natural numbers by their digits and the summary of the forms.
 // Each is a fixed page: nothing is typed and nothing is random.
+#include "lessons/pages.h"
 #include "lessons/sarnoth/lesson1.h"
 #include "lessons/script.h"
 #include "lessons/toolkit.h"
