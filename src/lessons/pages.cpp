@@ -1,5 +1,7 @@
 #include "lessons/pages.h"
 
+#include <stdexcept>
+
 #include "shell/shell.h"
 #include "typeset/typeset.h"
 
@@ -49,6 +51,26 @@ PageRow column(int stage, float xi1, float yi1) {
     return r;
 }
 
+PageRow cell(int stage, Pos at, float width, const std::string& number) {
+    PageRow r = text(stage, at, 3, number);
+    r.act = Act::Cell;
+    r.width = width;
+    return r;
+}
+
+PageRow call(int stage, std::function<void(Program&)> fn) {
+    PageRow r;
+    r.stage = stage;
+    r.act = Act::Call;
+    r.call = std::move(fn);
+    return r;
+}
+
+PageRow anchored(PageRow r, int k) {
+    r.anchor = k;
+    return r;
+}
+
 namespace {
 
 float base_x(const Program& g, From from) {
@@ -67,12 +89,25 @@ float base_x(const Program& g, From from) {
     return 0;
 }
 
-void play_row(Program& g, const PageRow& r) {
+void play_row(Program& g, const PageRow& r, AnswerCells* cells, int& next_cell) {
     const float x = base_x(g, r.pos.from) + r.pos.dx;
     const float y = (r.pos.from == From::Screen ? 0 : g.YI1) + r.pos.dy;
     switch (r.act) {
         case Act::Text:
             put(g, x, y, r.colour, r.text, r.keep);
+            if (r.anchor > 0) {
+                g.X_a(r.anchor) = g.X;
+                g.Y_a(r.anchor) = g.Y;
+            }
+            break;
+        case Act::Cell:
+            if (!cells) throw std::logic_error("a page with answer cells needs their places");
+            g.X = x;
+            g.Y = y;
+            blank_cell(g, *cells, next_cell++, r.width, r.text, cells->border, r.colour);
+            break;
+        case Act::Call:
+            r.call(g);
             break;
         case Act::ColumnSum:
             g.CCC1 = 0;
@@ -95,14 +130,14 @@ void play_row(Program& g, const PageRow& r) {
 
 }  // namespace
 
-void play_rows(Program& g, const std::vector<PageRow>& rows) {
-    int keys = 0;
+void play_rows(Program& g, const std::vector<PageRow>& rows, AnswerCells* cells) {
+    int keys = 0, next_cell = 1;
     for (auto& r : rows) {
         while (keys < r.stage) {
             WAIT_ANY_KEY(g);
             ++keys;
         }
-        play_row(g, r);
+        play_row(g, r, cells, next_cell);
     }
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "lessons/cells.h"
 #include "lessons/toolkit.h"
 #include "state/program.h"
 
@@ -38,6 +39,8 @@ enum class Act {
     Text,       // draws text at pos in colour, then keeps the pen as `keep` says
     ColumnSum,  // DRAW_COLUMN_OPERATION at pos: rows text over lower, operator op, TAKASA 50, colours 0
     Cursor,     // draws nothing: moves the cursor to another column (see column())
+    Cell,       // a blank answer cell `width` wide at pos holding `text` (its circled number), in colour
+    Call,       // runs `call` (a frame, highlighted cells, an erase)
 };
 struct PageRow {
     int stage = 0;  // 0: drawn when the page opens; k: after the k-th key
@@ -49,6 +52,9 @@ struct PageRow {
     std::string lower, op;                   // Act::ColumnSum
     float xi0 = 0, xi1 = 0, yi1 = 0;         // Act::Cursor
     bool set_xi0 = true;                     // Act::Cursor: XI0 too
+    float width = 0;                         // Act::Cell
+    int anchor = 0;                          // > 0: X(anchor), Y(anchor) take the pen after the text
+    std::function<void(Program&)> call;      // Act::Call
 };
 // A text row that keeps the pen: XI2 = X, YI1 = Y.
 PageRow text(int stage, Pos at, float colour, const std::string& s, Keep keep = Keep::Pen);
@@ -65,10 +71,19 @@ PageRow column(int stage, float xi0, float xi1, float yi1);
 // The same without XI0: XI1 = xi1, YI1 = yi1.
 PageRow column(int stage, float xi1, float yi1);
 
+// A blank answer cell at `at`, numbered `number` in colour 3 (see cells.h); the page's AnswerCells keep its
+// place, cell k being the k-th cell row of the page.
+PageRow cell(int stage, Pos at, float width, const std::string& number);
+// Runs fn in its place among the rows.
+PageRow call(int stage, std::function<void(Program&)> fn);
+// The row r, whose pen after it is kept as answer anchor k in X(k), Y(k).
+PageRow anchored(PageRow r, int k);
+
 // Plays rows in order, each after WAIT_ANY_KEYs until k keys were taken for a row of stage k (a stage
 // that skips numbers waits once for each).  Ends after the last row, without a wait.  Writes the cursor and CCC1, X, Y, AA_s
 // as each row says; clobbers what the typesetter and WAIT_ANY_KEY clobber.
-void play_rows(Program& g, const std::vector<PageRow>& rows);
+// Cell rows go to `cells`, which a page with cells must give.
+void play_rows(Program& g, const std::vector<PageRow>& rows, AnswerCells* cells = nullptr);
 
 // ---- answer pages ------------------------------------------------------------------------
 

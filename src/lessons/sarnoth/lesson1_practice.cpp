@@ -2,14 +2,17 @@
 // first; each key then shows the next answer where its question ended.
 #include "exprstr/exprstr.h"
 #include "lessons/sarnoth/lesson1.h"
-#include "lessons/script.h"
+#include "lessons/cells.h"
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
 namespace cw::sarnoth1 {
 
-using lesson::Frag;
-using namespace lesson::frag;
+using lesson::anchored;
+using lesson::pen;
+using lesson::screen;
+using lesson::text;
 
 namespace {
 
@@ -51,19 +54,29 @@ void make_writing_numbers_page(Program& g) {
     g.MIGI = 600;
 
     const std::string n = g.T_sa(1);
-    lesson::play(g, {
-        at(40, 30, 0, "1 "), cont(3, n), cont(0, "を整数とするとき、次の数を"), cont(3, n),
-        cont(0, "を用いた式で表しなさい。"),
-        at(67, 90, 0, "① " + g.T_sa(5) + "の倍数…").anchored(1),
-        at(600, 90, 0, "② 偶数…").anchored(2),
-        at(67, 150, 0, "③ 奇数…").anchored(3),
-        at(67, 210, 0, "④ "), cont(3, n), cont(0, "が一番小さい連続する3つの整数…").anchored(4),
-        at(67, 270, 0, "⑤ "), cont(3, n), cont(0, "がまん中の連続する3つの整数…").anchored(5),
-        at(67, 330, 0, "⑥ 連続する2つの偶数…").anchored(6),
-        at(67, 390, 0, "⑦ 連続する2つの奇数…").anchored(7),
-        at(40, 470, 0, "2 十の位の数を"), cont(3, g.F_sa(1)), cont(0, "、一の位の数を"), cont(3, g.F_sa(2)),
-        cont(0, "とするとき、"),
-        at(67, 520, 0, " 2けたの自然数…").anchored(8),
+    lesson::play_rows(g, {
+        text(0, screen(40, 30), 0, "1 "),
+        text(0, pen(), 3, n),
+        text(0, pen(), 0, "を整数とするとき、次の数を"),
+        text(0, pen(), 3, n),
+        text(0, pen(), 0, "を用いた式で表しなさい。"),
+        anchored(text(0, screen(67, 90), 0, "① " + g.T_sa(5) + "の倍数…"), 1),
+        anchored(text(0, screen(600, 90), 0, "② 偶数…"), 2),
+        anchored(text(0, screen(67, 150), 0, "③ 奇数…"), 3),
+        text(0, screen(67, 210), 0, "④ "),
+        text(0, pen(), 3, n),
+        anchored(text(0, pen(), 0, "が一番小さい連続する3つの整数…"), 4),
+        text(0, screen(67, 270), 0, "⑤ "),
+        text(0, pen(), 3, n),
+        anchored(text(0, pen(), 0, "がまん中の連続する3つの整数…"), 5),
+        anchored(text(0, screen(67, 330), 0, "⑥ 連続する2つの偶数…"), 6),
+        anchored(text(0, screen(67, 390), 0, "⑦ 連続する2つの奇数…"), 7),
+        text(0, screen(40, 470), 0, "2 十の位の数を"),
+        text(0, pen(), 3, g.F_sa(1)),
+        text(0, pen(), 0, "、一の位の数を"),
+        text(0, pen(), 3, g.F_sa(2)),
+        text(0, pen(), 0, "とするとき、"),
+        anchored(text(0, screen(67, 520), 0, " 2けたの自然数…"), 8),
     });
 }
 

@@ -2,12 +2,13 @@
 // with its digits swapped; guessed from examples (the pupil's own among
 // them), then explained with the digits x and y.
 #include "lessons/sarnoth/lesson2.h"
-#include "lessons/script.h"
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
+#include "shell/shell.h"
 
 namespace cw::sarnoth2 {
 
-using namespace lesson::frag;
+using namespace lesson;
 
 namespace {
 
@@ -45,29 +46,41 @@ void investigate_digit_swap(Program& g, const DigitSwap& s) {
     investigate(g, {{s.heading, s.question}, s.example1, s.result1, s.example2, s.result2},
                 [&] { ASK_TWO_DIGIT_NUMBER(g); }, [&] { return g.T_sa(1) + s.op + g.T_sa(2) + "="; },
                 [&] { return g.T_sa(s.result); });
-    lesson::play(g, {
-        line(40, 70, 7, "<予想>"), wait(),
-        line(67, 50, 0, "2けたの自然数と、その数の一の位の数字と十の位の数字を"),
-        line(67, 50, 0, s.conjecture), cont(3, s.multiple), wait(),
-        line(67, 50, 7, "文字を使って説明しよう。"), wait(), wait(),
+    play_rows(g, {
+        text(0, margin(70), 7, "<予想>"),
+        text(1, indent(50), 0, "2けたの自然数と、その数の一の位の数字と十の位の数字を"),
+        text(1, indent(50), 0, s.conjecture),
+        text(1, pen(), 3, s.multiple),
+        text(2, indent(50), 7, "文字を使って説明しよう。"),
     });
 
-    start_page(g, 1760, 54);
-    lesson::AnswerCells cells{g.T_a, g.F_a, s.border};
-    lesson::play(g, {
-        at(40, 30, 0, s.explained),
-        line(94, 50, 0, s.statement),
-        line(94, 60, 7, "＜説明＞"), wait(),
-        line(94, 60, 0, "2けたの自然数の十の位をx,一の位をyとすると、"), wait(),
-        line(94, 60, 0, "2けたの自然数は "), cell(180, "①"),
-        line(94, 60, 0, "入れかえた数は　"), cell(180, "②"), follow(0, s.then),
-        line(94, 60, 0, " "), cell(468, "③"),
-        line(94, 60, 0, "="), cell(216, "④"),
-        line(94, 60, 0, s.factor), cell(108, "⑤"), follow(0, ")"),
-        line(94, 60, 0, ""), cell(108, "⑥"), follow(0, s.because), wait(),
+    turn_page(g, 1760, 1800);
+    new_page(g, 54);
+    AnswerCells cells(g.T_a, g.F_a, s.border);
+    play_rows(g, {
+        text(0, margin(0), 0, s.explained),
+        text(0, indent(50), 0, s.statement),
+        text(0, indent(60), 7, "＜説明＞"),
+        text(1, indent(60), 0, "2けたの自然数の十の位をx,一の位をyとすると、"),
+        text(2, indent(60), 0, "2けたの自然数は "),
+        cell(2, pen(10), 180, "①"),
+        text(2, indent(60), 0, "入れかえた数は　"),
+        cell(2, pen(10), 180, "②"),
+        text(2, pen(10), 0, s.then),
+        text(2, indent(60), 0, " "),
+        cell(2, pen(10), 468, "③"),
+        text(2, indent(60), 0, "="),
+        cell(2, pen(10), 216, "④"),
+        text(2, indent(60), 0, s.factor),
+        cell(2, pen(10), 108, "⑤"),
+        text(2, pen(10), 0, ")"),
+        text(2, indent(60), 0, ""),
+        cell(2, pen(10), 108, "⑥"),
+        text(2, pen(10), 0, s.because),
     }, &cells);
-    lesson::fill_cells(g, cells, s.answers, s.wait_after_last);
-    if (*s.closing) lesson::put(g, 44, g.YI1 + 60, 3, s.closing);
+    WAIT_ANY_KEY(g);
+    fill_cells(g, cells, s.answers, s.wait_after_last);
+    if (*s.closing) put(g, 44, g.YI1 + 60, 3, s.closing);
 }
 
 }  // namespace

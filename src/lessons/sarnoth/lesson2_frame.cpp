@@ -1,7 +1,7 @@
 // Lesson 2: its entry, goal screen and sub-menu.
 #include "lessons/sarnoth/lesson2.h"
 #include "lessons/examples.h"
-#include "lessons/script.h"
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 
 namespace cw::sarnoth2 {
@@ -29,20 +29,24 @@ void SHOW_EXPLANATIONS_LESSON_MENU(Program& g) {
 
 void start_page(Program& g, float width, float indent) {
     lesson::erase_by(g, 0, 0, width, 1800);
+    new_page(g, indent);
+}
+
+void new_page(Program& g, float indent) {
     lesson::cursor(g, 40, 40 + indent, 30);
     g.pf.SETDRAWWIDTH(5);
 }
 
 void investigate(Program& g, const Investigation& page, const std::function<void()>& ask,
                  const std::function<std::string()>& worked, const std::function<std::string()>& result) {
-    using namespace lesson::frag;
+    using namespace lesson;
     start_page(g, 1600, 27);
-    std::vector<lesson::Frag> frags{at(40, 30, 3, page.question.front())};
-    for (size_t i = 1; i < page.question.size(); ++i) frags.push_back(line(67, 50, 3, page.question[i]));
-    for (auto f : {wait(), line(67, 60, 0, page.example1), wait(), cont(3, page.result1), wait(),
-                   line(67, 60, 0, page.example2), wait(), cont(3, page.result2)})
-        frags.push_back(f);
-    lesson::play(g, frags);
+    std::vector<PageRow> rows{text(0, margin(0), 3, page.question.front())};
+    for (size_t i = 1; i < page.question.size(); ++i) rows.push_back(text(0, indent(50), 3, page.question[i]));
+    for (auto& r : {text(1, indent(60), 0, page.example1), text(2, pen(), 3, page.result1),
+                    text(3, indent(60), 0, page.example2), text(4, pen(), 3, page.result2)})
+        rows.push_back(r);
+    play_rows(g, rows);
     lesson::example_loop(g, ask, worked, result);
 }
 

@@ -1,6 +1,4 @@
-#include "lessons/script.h"
-
-#include <stdexcept>
+#include "lessons/cells.h"
 
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
@@ -9,28 +7,6 @@
 namespace cw::lesson {
 
 namespace {
-
-// The pen a fragment starts at.
-void place(Program& g, const Frag& f) {
-    switch (f.go) {
-        case Go::At:
-            g.X = f.x;
-            g.Y = f.y;
-            break;
-        case Go::Line:
-            g.X = f.x;
-            g.Y = g.YI1 + f.y;
-            break;
-        case Go::Cont:
-            g.X = g.XI2;
-            g.Y = g.YI1;
-            break;
-        case Go::Follow:
-            g.X = g.XI2 + 10;
-            g.Y = g.YI1;
-            break;
-    }
-}
 
 void draw_cell(Program& g, float x, float y, float width, const std::string& text, float colour, float border) {
     g.X = x;
@@ -65,31 +41,6 @@ void fill_cells(Program& g, AnswerCells& cells, const std::vector<std::string>& 
     for (size_t i = 0; i < answers.size(); ++i) {
         fill_cell(g, cells, static_cast<int>(i) + 1, answers[i], cells.border);
         if (i + 1 < answers.size() || wait_after_last) WAIT_ANY_KEY(g);
-    }
-}
-
-void play(Program& g, const std::vector<Frag>& frags, AnswerCells* cells) {
-    int next_cell = 1;
-    for (auto& f : frags) {
-        if (f.kind == Frag::Wait) {
-            WAIT_ANY_KEY(g);
-            continue;
-        }
-        if (f.kind == Frag::Do) {
-            f.action(g);
-            continue;
-        }
-        place(g, f);
-        if (f.kind == Frag::Cell) {
-            if (!cells) throw std::logic_error("a page with answer cells needs their positions");
-            blank_cell(g, *cells, next_cell++, f.width, f.text, cells->border, f.colour);
-            continue;
-        }
-        put(g, g.X, g.Y, f.colour, f.text, f.kind == Frag::Label ? Keep::None : Keep::Pen);
-        if (f.anchor > 0) {
-            g.X_a(f.anchor) = g.X;
-            g.Y_a(f.anchor) = g.Y;
-        }
     }
 }
 

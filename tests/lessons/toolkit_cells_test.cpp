@@ -1,7 +1,8 @@
-// The toolkit's fragment pages, answer cells, anchors and signed terms.
+// The toolkit's answer cells, anchors, rows that run an action, and signed terms.
 #include <gtest/gtest.h>
 
-#include "lessons/script.h"
+#include "lessons/cells.h"
+#include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 #include "support/harness.h"
@@ -11,7 +12,6 @@ namespace cw::test {
 namespace {
 
 using namespace cw::lesson;
-using namespace cw::lesson::frag;
 
 struct Page {
     Harness h{bare_info(), std::string(20, 'k')};
@@ -26,54 +26,31 @@ struct Page {
     }
 };
 
-TEST(ToolkitScript, FragmentsGoWhereTheCursorSays) {
+TEST(ToolkitCells, AnchoredRowsKeepTheirPenAndCallsRunInTheirPlace) {
     Page p;
     Program& g = p.h.g;
     const float w = p.width("ab");
-    g.XI2 = 999;
-    g.YI1 = 100;
-    play(g, {
-        at(40, 30, 0, "ab"),          // (40, 30)
-        cont(3, "ab"),                // (40 + w, 30)
-        follow(5, "ab"),              // (40 + 2w + 10, 30)
-        label(500, 500, 7, "ab"),     // drawn; the cursor stays
-        line(60, 50, 0, "ab"),        // (60, 80)
-        line(60, 60, 0, "ab").anchored(3),
+    int keys_at_call = -1;
+    play_rows(g, {
+        text(0, screen(40, 30), 0, "ab"),
+        anchored(text(0, pen(10), 5, "ab"), 3),
+        call(2, [&](Program&) { keys_at_call = static_cast<int>(p.h.backend.keys_used()); }),
+        label(2, screen(500, 500), 7, "ab"),
     });
-    struct Want {
-        float x, y, c;
-    } want[] = {{40, 30, 0}, {40 + w, 30, 3}, {50 + 2 * w, 30, 5}, {500, 500, 7}, {60, 80, 0}, {60, 140, 0}};
-    auto ops = p.h.of(Op::Expr);
-    ASSERT_EQ(ops.size(), std::size(want));
-    for (size_t i = 0; i < ops.size(); ++i) {
-        EXPECT_FLOAT_EQ(ops[i].x1, want[i].x) << i;
-        EXPECT_FLOAT_EQ(ops[i].y1, want[i].y) << i;
-        EXPECT_EQ(ops[i].c, want[i].c) << i;
-    }
-    EXPECT_FLOAT_EQ(g.XI2, 60 + w);
-    EXPECT_FLOAT_EQ(g.YI1, 140);
-    EXPECT_FLOAT_EQ(g.X_a(3), 60 + w);
-    EXPECT_FLOAT_EQ(g.Y_a(3), 140);
-}
-
-TEST(ToolkitScript, WaitsAndActionsRunInTheirPlace) {
-    Page p;
-    Program& g = p.h.g;
-    int seen_keys = -1;
-    play(g, {wait(), wait(), act([&](Program& q) { seen_keys = static_cast<int>(p.h.backend.keys_used()); }), wait()});
-    EXPECT_EQ(seen_keys, 2);
-    EXPECT_EQ(p.h.backend.keys_used(), 3u);
-    (void)g;
+    EXPECT_FLOAT_EQ(g.X_a(3), 50 + 2 * w);
+    EXPECT_FLOAT_EQ(g.Y_a(3), 30);
+    EXPECT_EQ(keys_at_call, 2);
+    EXPECT_FLOAT_EQ(g.XI2, 50 + 2 * w);  // the label left the cursor
 }
 
 // A filled cell is drawn over its blank one: the same box, the answer centred in the same width.
-TEST(ToolkitScript, FilledCellsCoverBlankCells) {
+TEST(ToolkitCells, FilledCellsCoverBlankCells) {
     Page p;
     Program& g = p.h.g;
     AnswerCells cells(g.U_a, g.V_a, 9);
     g.XI2 = 100;
     g.YI1 = 200;
-    play(g, {cell(90, "①"), follow(0, "+"), cell(135, "②")}, &cells);
+    play_rows(g, {cell(0, pen(10), 90, "①"), text(0, pen(10), 0, "+"), cell(0, pen(10), 135, "②")}, &cells);
     EXPECT_FLOAT_EQ(g.U_a(1), 110);
     EXPECT_FLOAT_EQ(g.V_a(1), 200);
     auto blanks = p.h.of(Op::Fill);
@@ -102,7 +79,7 @@ TEST(ToolkitScript, FilledCellsCoverBlankCells) {
     EXPECT_EQ(p.h.backend.keys_used(), 1u);  // a wait between the two, none after the last
 }
 
-TEST(ToolkitScript, AnswersAtAnchorsWithTheirSecondForms) {
+TEST(ToolkitCells, AnswersAtAnchorsWithTheirSecondForms) {
     Page p;
     Program& g = p.h.g;
     g.X_a(1) = 300;
@@ -121,7 +98,7 @@ TEST(ToolkitScript, AnswersAtAnchorsWithTheirSecondForms) {
     EXPECT_EQ(p.h.backend.keys_used(), 2u);
 }
 
-TEST(ToolkitScript, SignedTermsFollowAnotherTerm) {
+TEST(ToolkitCells, SignedTermsFollowAnotherTerm) {
     NumArray n(6);
     StrArray s(6);
     const float vals[] = {-3, -2, -1, 0, 1, 12, 5};
