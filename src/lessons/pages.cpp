@@ -141,6 +141,13 @@ void play_rows(Program& g, const std::vector<PageRow>& rows, AnswerCells* cells)
     }
 }
 
+void play_fill_in(Program& g, const std::vector<PageRow>& rows, AnswerCells& cells,
+                  const std::vector<std::string>& answers, bool wait_after_last) {
+    play_rows(g, rows, &cells);
+    WAIT_ANY_KEY(g);
+    fill_cells(g, cells, answers, wait_after_last);
+}
+
 // ---- answer pages --------------------------------------------------------------------------------
 
 void play_page(Program& g, const std::string& heading, const std::vector<Fragment>& frags,

@@ -85,6 +85,11 @@ PageRow anchored(PageRow r, int k);
 // Cell rows go to `cells`, which a page with cells must give.
 void play_rows(Program& g, const std::vector<PageRow>& rows, AnswerCells* cells = nullptr);
 
+// A fill-in explanation: the rows with their blank cells, a WAIT_ANY_KEY, then the cells filled in one per
+// key (fill_cells).
+void play_fill_in(Program& g, const std::vector<PageRow>& rows, AnswerCells& cells,
+                  const std::vector<std::string>& answers, bool wait_after_last);
+
 // ---- answer pages ------------------------------------------------------------------------
 
 // Where a fragment of an answer page goes (cursor values before the fragment).

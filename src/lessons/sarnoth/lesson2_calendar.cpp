@@ -117,9 +117,7 @@ void explain_three_days(Program& g, const PageRow& mark, const std::vector<PageR
          })
         rows.push_back(r);
     AnswerCells cells(g.U_a, g.V_a, 9);
-    play_rows(g, rows, &cells);
-    WAIT_ANY_KEY(g);
-    fill_cells(g, cells, answers, false);
+    play_fill_in(g, rows, cells, answers, false);
 }
 
 }  // namespace
@@ -170,7 +168,7 @@ void TEST_CALENDAR_SQUARE(Program& g) {
     new_page(g, 54);
     calendar_at(g, 722, 70, false);
     AnswerCells cells(g.U_a, g.V_a, 9);
-    play_rows(g, {
+    play_fill_in(g, {
         square_c(0),
         text(0, margin(0), 0, "正方形で囲んだ4つの数の和は4の倍数になる。"),
         text(0, margin(50), 0, "最も小さい整数をnとして説明しなさい。"),
@@ -196,9 +194,7 @@ void TEST_CALENDAR_SQUARE(Program& g) {
         cell(1, pen(10), 180, "⑧"),
         cell(1, indent(60), 90, "⑨"),
         text(1, pen(10), 0, "は整数だから、4の倍数になる。"),
-    }, &cells);
-    WAIT_ANY_KEY(g);
-    fill_cells(g, cells, {"n+1", "n+7", "n+8", "(n+1)", "(n+7)", "(n+8)", "4n+16", "4(n+4)", "n+4"}, false);
+    }, cells, {"n+1", "n+7", "n+8", "(n+1)", "(n+7)", "(n+8)", "4n+16", "4(n+4)", "n+4"}, false);
 }
 
 }  // namespace cw::sarnoth2

@@ -57,7 +57,7 @@ void investigate_digit_swap(Program& g, const DigitSwap& s) {
     turn_page(g, 1760, 1800);
     new_page(g, 54);
     AnswerCells cells(g.T_a, g.F_a, s.border);
-    play_rows(g, {
+    play_fill_in(g, {
         text(0, margin(0), 0, s.explained),
         text(0, indent(50), 0, s.statement),
         text(0, indent(60), 7, "＜説明＞"),
@@ -77,9 +77,7 @@ void investigate_digit_swap(Program& g, const DigitSwap& s) {
         text(2, indent(60), 0, ""),
         cell(2, pen(10), 108, "⑥"),
         text(2, pen(10), 0, s.because),
-    }, &cells);
-    WAIT_ANY_KEY(g);
-    fill_cells(g, cells, s.answers, s.wait_after_last);
+    }, cells, s.answers, s.wait_after_last);
     if (*s.closing) put(g, 44, g.YI1 + 60, 3, s.closing);
 }
 

@@ -27,7 +27,7 @@ void INVESTIGATE_SUM_OF_FIVE(Program& g) {
     turn_page(g, 1760, 1800);
     new_page(g, 54);
     AnswerCells cells(g.U_a, g.V_a, 9);
-    play_rows(g, {
+    play_fill_in(g, {
         text(0, margin(0), 0, "Q4　5つの続いた整数の和は5の倍数になることを、"),
         text(0, indent(50), 0, "中央の整数をnとして説明しなさい。"),
         text(1, indent(60), 3, "＜説明＞"),
@@ -51,9 +51,7 @@ void INVESTIGATE_SUM_OF_FIVE(Program& g) {
         text(1, pen(10), 0, "="),
         cell(1, pen(10), 90, "⑨"),
         text(1, indent(60), 0, "よって、5の倍数になる。"),
-    }, &cells);
-    WAIT_ANY_KEY(g);
-    fill_cells(g, cells, {"n-2", "n-1", "n+1", "n+2", "n-2", "n-1", "n+1", "n+2", "5n"}, false);
+    }, cells, {"n-2", "n-1", "n+1", "n+2", "n-2", "n-1", "n+1", "n+2", "5n"}, false);
 }
 
 }  // namespace cw::sarnoth2

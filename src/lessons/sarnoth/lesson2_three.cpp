@@ -33,7 +33,7 @@ void INVESTIGATE_SUM_OF_THREE(Program& g) {
 void EXPLAIN_SUM_OF_THREE(Program& g) {
     start_page(g, 1760, 54);
     AnswerCells q1(g.U_a, g.V_a, 9);
-    play_rows(g, {
+    play_fill_in(g, {
         text(0, margin(0), 0, "Q1　3つの続いた整数の和は3の倍数になることを、"),
         text(0, indent(50), 0, "文字を使って説明しなさい。"),
         text(1, indent(60), 3, "＜説明＞"),
@@ -53,9 +53,7 @@ void EXPLAIN_SUM_OF_THREE(Program& g) {
         cell(1, pen(10), 165, "⑥"),
         cell(1, indent(60), 90, "⑦"),
         text(1, pen(10), 0, "は整数だから、3の倍数になる。"),
-    }, &q1);
-    WAIT_ANY_KEY(g);
-    fill_cells(g, q1, {"n+1", "n+2", "(n+1)", "(n+2)", "3n+3", "3(n+1)", "n+1"}, true);
+    }, q1, {"n+1", "n+2", "(n+1)", "(n+2)", "3n+3", "3(n+1)", "n+1"}, true);
 
     // Q2: one cell without a number, its border 7 until it is filled in.
     play_rows(g, {
@@ -72,7 +70,7 @@ void EXPLAIN_SUM_OF_THREE(Program& g) {
     turn_page(g, 1760, 1800);
     new_page(g, 54);
     AnswerCells q3(g.U_a, g.V_a, 9);
-    play_rows(g, {
+    play_fill_in(g, {
         text(0, margin(0), 0, "Q3　3つの続いた整数の和は3の倍数になることを、"),
         text(0, indent(50), 0, "中央の整数をnとして説明しなさい。"),
         text(1, indent(60), 3, "＜説明＞"),
@@ -87,9 +85,7 @@ void EXPLAIN_SUM_OF_THREE(Program& g) {
         text(1, pen(10), 0, "="),
         cell(1, pen(10), 120, "⑤"),
         text(1, indent(60), 0, "よって、3の倍数になる。"),
-    }, &q3);
-    WAIT_ANY_KEY(g);
-    fill_cells(g, q3, {"n-1", "n+1", "n-1", "n+1", "3n"}, false);
+    }, q3, {"n-1", "n+1", "n-1", "n+1", "3n"}, false);
 }
 
 }  // namespace cw::sarnoth2
