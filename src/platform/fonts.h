@@ -19,6 +19,10 @@ struct FaceChoice {
     double width_share = 1;
     // Height of the face's em as a share of the cell height.
     double height_share = 1;
+    // A face whose one-byte letters differ in width: each glyph keeps its own
+    // proportions, narrowed only when wider than its cell, and is centred in
+    // the cell, rather than stretched across it.
+    bool proportional = false;
 };
 
 // The faces the programs draw with.
@@ -37,14 +41,17 @@ const FaceChoice& map_face(const std::string& name);
 
 struct RequiredFont {
     std::string family;
-    std::string package;  // the Debian package that installs it
+    std::string package;    // the Debian package that installs it
+    std::string preferred;  // a family drawn with instead when installed ("" for none)
 };
 
-// The faces the renderer draws with.
+// The faces the renderer draws with.  The gothic face is drawn with Noto Sans
+// CJK JP (a plain zero, a true bold) where it is installed, else IPAGothic.
 std::vector<RequiredFont> required_fonts();
 // Whether fontconfig finds the family itself (rather than a substitute).
 bool family_installed(const std::string& family);
-// Those of required_fonts() that `installed` does not find.
+// Those of required_fonts() that `installed` finds neither in its family nor
+// in its preferred one.
 std::vector<RequiredFont> missing_fonts(bool (*installed)(const std::string&) = family_installed);
 
 }  // namespace cw

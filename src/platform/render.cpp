@@ -211,6 +211,11 @@ void draw_text(cairo_t* cr, const DrawOp& op) {
                 double share = face.width_share;
                 double sx = cell_w * share / adv;
                 double sy = op.q * face.height_share;
+                if (face.proportional) {
+                    // Its own width at the magnification, narrowed to fit.
+                    sx = std::min(sx, static_cast<double>(op.p));
+                    cairo_translate(cr, (cell_w - adv * sx) / 2, 0);
+                }
                 if (face.baseline > 0) cairo_translate(cr, 0, face.baseline * s * op.q - base * sy);
                 cairo_scale(cr, sx, sy);
                 cairo_move_to(cr, 0, 0);

@@ -7,7 +7,7 @@
 #include "shell/shell.h"
 #include "lessons/kelvane/lesson1.h"
 #include "lessons/kelvane/lesson2.h"
-#include "lessons/kelvane_l12_support.h"
+#include "support/lesson_fixture.h"
 
 namespace cw::test {
 namespace {
@@ -15,23 +15,6 @@ namespace {
 const std::string kMenu1 = "①項　②問1　③次数　④問2　⑤次式　⑥問3　⑦終了";
 const std::string kMenu2 = "①同類項　②計算　③問4　④終了";
 const std::string kMainTitle = "　メニュー＞";  // the heading's part after the program's name
-
-// A whole program run from the main menu; ends when the keys run out.
-struct ProgramRun : LessonRun {
-    explicit ProgramRun(const std::string& script) : LessonRun(script) {}
-    void start() {
-        try {
-            run_program(h.g);
-        } catch (const KeysExhausted&) {
-        }
-    }
-    int count(const std::string& s) const {
-        int n = 0;
-        for (auto& op : texts())
-            if (op.s == s) ++n;
-        return n;
-    }
-};
 
 TEST(KelvaneLessonFrames, GoalScreens) {
     struct Case {
@@ -42,8 +25,8 @@ TEST(KelvaneLessonFrames, GoalScreens) {
         {2, {{305, "同類項をまとめよう"}}},
     };
     for (auto& c : cases) {
-        LessonRun r("");
-        auto& g = r.h.g;
+        LessonFixture r("kelvane");
+        auto& g = r.g;
         g.XI0 = 99;
         r.run(c.lesson == 1 ? kelvane1::SHOW_LESSON_GOAL : kelvane2::SHOW_LESSON_GOAL);
         EXPECT_EQ(r.erases(0, 0, 1760, 1800), 1);
@@ -82,8 +65,8 @@ TEST(KelvaneLessonFrames, MainMenuOpensTheLessonAndItsLastItemReturns) {
         {enter("2") + enter("5") + enter("6") + enter("") + enter("4"), kMenu2, "同類項をまとめよう", 4},
     };
     for (auto& c : cases) {
-        ProgramRun r(c.keys);
-        r.start();
+        LessonFixture r("kelvane", c.keys);
+        EXPECT_EQ(r.run_program(), Ending::KeysOut);
         EXPECT_EQ(r.count(c.goal), 1);
         EXPECT_EQ(r.prompt_count(c.menu), c.asked);
         // The main menu was drawn before the lesson and again after it.
@@ -119,7 +102,7 @@ TEST(KelvaneLessonFrames, EachItemRunsItsStepAndComesBack) {
         {2, 3, "問4 解答"},
     };
     for (auto& c : cases) {
-        LessonRun r(enter(std::to_string(c.item)));
+        LessonFixture r("kelvane", enter(std::to_string(c.item)));
         r.run(c.lesson == 1 ? kelvane1::START_LESSON1 : kelvane2::START_LESSON2);
         auto t = r.texts();
         size_t goal_lines = c.lesson == 1 ? 3 : 2;
@@ -130,11 +113,11 @@ TEST(KelvaneLessonFrames, EachItemRunsItsStepAndComesBack) {
 
 TEST(KelvaneLessonFrames, AfterAStepTheMenuIsAskedAgainOverTheStepsScreen) {
     // Lesson 1, item 4: the 問2 answer page takes 5 keys, then the menu.
-    LessonRun r(enter("4") + keys(5) + enter("9") + enter("7"));
+    LessonFixture r("kelvane", enter("4") + keys(5) + enter("9") + enter("7"));
     ASSERT_TRUE(r.run(kelvane1::START_LESSON1));
     EXPECT_EQ(r.prompt_count(kMenu1), 3);
     // Nothing erased the page after its last answer.
-    auto all = r.h.pf.record();
+    auto all = r.pf.record();
     size_t last_answer = 0;
     for (size_t i = 0; i < all.size(); ++i)
         if (all[i].op == Op::Expr && all[i].s == "5") last_answer = i;
@@ -146,7 +129,7 @@ TEST(KelvaneLessonFrames, AfterAStepTheMenuIsAskedAgainOverTheStepsScreen) {
 }
 
 TEST(KelvaneLessonFrames, GoalScreenOnlyOnEntry) {
-    LessonRun r(enter("3") + keys(12) + enter("3") + keys(12) + enter("4"));
+    LessonFixture r("kelvane", enter("3") + keys(12) + enter("3") + keys(12) + enter("4"));
     ASSERT_TRUE(r.run(kelvane2::START_LESSON2));
     int goals = 0, pages = 0;
     for (auto& op : r.texts()) {

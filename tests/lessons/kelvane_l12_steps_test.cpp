@@ -8,7 +8,7 @@
 
 #include "lessons/kelvane/lesson1.h"
 #include "lessons/kelvane/lesson2.h"
-#include "lessons/kelvane_l12_support.h"
+#include "support/lesson_fixture.h"
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
 
@@ -33,9 +33,9 @@ TEST(KelvaneAnswerPages, KeyCountsAndFinalAnswers) {
     };
     for (auto& c : cases) {
         // One key short: the page is still waiting.
-        LessonRun short_run(keys(c.keys - 1));
+        LessonFixture short_run("kelvane", keys(c.keys - 1));
         EXPECT_FALSE(short_run.run(c.page)) << c.name;
-        LessonRun r(keys(c.keys));
+        LessonFixture r("kelvane", keys(c.keys));
         ASSERT_TRUE(r.run(c.page)) << c.name;
         auto t = r.texts();
         ASSERT_FALSE(t.empty());
@@ -51,7 +51,7 @@ TEST(KelvaneAnswerPages, KeyCountsAndFinalAnswers) {
         }
         EXPECT_EQ(r.erases(0, 0, 1760, 1800), 1) << c.name;
         // No wait after the page's last answer.
-        auto& all = r.h.pf.record();
+        auto& all = r.pf.record();
         size_t last = all.size();
         while (last > 0 && all[last - 1].op != Op::Expr) --last;
         ASSERT_GT(last, 0u);
@@ -79,7 +79,7 @@ TEST(KelvaneAnswerPages, WhatEachKeyShows) {
         {"Q4 changes column on key 7", kelvane2::SHOW_ANSWERS_Q4, 7, {"=2x^2-2x", "(3) 4ab-2a-ab+2a"}},
     };
     for (auto& c : cases) {
-        LessonRun r(keys(c.keys));
+        LessonFixture r("kelvane", keys(c.keys));
         EXPECT_FALSE(r.run(c.page));
         auto t = r.texts();
         ASSERT_GE(t.size(), c.last_two.size()) << c.name;
@@ -90,11 +90,11 @@ TEST(KelvaneAnswerPages, WhatEachKeyShows) {
 }
 
 TEST(KelvaneAnswerPages, LinePositions) {
-    LessonRun r1(keys(12));
+    LessonFixture r1("kelvane", keys(12));
     ASSERT_TRUE(r1.run(kelvane1::SHOW_ANSWERS_Q3));
     for (float y : {90.0f, 170.0f, 250.0f, 330.0f}) EXPECT_EQ(r1.at(36, y).size(), 1u) << y;
 
-    LessonRun r2(keys(12));
+    LessonFixture r2("kelvane", keys(12));
     ASSERT_TRUE(r2.run(kelvane2::SHOW_ANSWERS_Q4));
     for (float y : {90.0f, 270.0f}) {
         EXPECT_EQ(r2.at(36, y).size(), 1u) << y;
@@ -116,10 +116,10 @@ TEST(KelvaneLesson1, TermsStepRunsThrough) {
     // Stage A 7 keys, stage B 7, 問2 one problem, 問3 two problems, then the 項 definition.
     std::string script = keys(7) + keys(7) + keys(1) + enter("1") + keys(2) + enter("") + keys(2) + enter("1") +
                          keys(1);
-    LessonRun r(script);
+    LessonFixture r("kelvane", script);
     ASSERT_TRUE(r.run(kelvane1::TEACH_TERMS));
     EXPECT_EQ(r.keys_left(), 0u);
-    auto& g = r.h.g;
+    auto& g = r.g;
     // Stage B erased the question block, then the answers below the definitions.
     EXPECT_EQ(r.erases(0, 30, 1600, 430), 1);
     EXPECT_EQ(r.erases(0, 430, 1600, 1430), 1);
@@ -138,14 +138,14 @@ TEST(KelvaneLesson1, TermsStepRunsThrough) {
     EXPECT_EQ(answers[0].s[0], '=');
     ASSERT_EQ(r.at(734, 190).size(), 2u);
     EXPECT_EQ(r.at(734, 190)[0].s, "項…");
-    const DrawOp* def = r.find("項");
-    ASSERT_NE(def, nullptr);
+    auto def = r.find("項");
+    ASSERT_TRUE(def);
     EXPECT_EQ(def->x1, 680);
     EXPECT_EQ(def->y1, 250);
     EXPECT_EQ(def->c, 5);
     EXPECT_EQ(r.at(734, 300).size(), 1u);
-    const DrawOp* task = r.find("教科書P12 問1　をしなさい。");
-    ASSERT_NE(task, nullptr);
+    auto task = r.find("教科書P12 問1　をしなさい。");
+    ASSERT_TRUE(task);
     EXPECT_EQ(task->x1, 480);
     EXPECT_EQ(task->y1, 570);
     EXPECT_EQ(task->c, 7);
@@ -164,8 +164,8 @@ TEST(KelvaneLesson1, TermsDrillsPairProblemAndAnswer) {
     std::string script;
     for (int i = 0; i < 60; ++i) script += keys(2) + enter("2");
     script += keys(2) + enter("1");
-    LessonRun r(script);
-    r.h.g.XI0 = 0;
+    LessonFixture r("kelvane", script);
+    r.g.XI0 = 0;
     ASSERT_TRUE(r.run(kelvane1::DRILL_NAME_TERMS));
     auto shown = r.at(774, 90);
     ASSERT_EQ(shown.size(), 61u);
@@ -195,7 +195,7 @@ TEST(KelvaneLesson1, CoefficientRowsCycleFromRowOne) {
     std::string script;
     for (int i = 0; i < 7; ++i) script += keys(1) + enter(i == 6 ? "1" : "0");
     script += keys(1) + keys(1) + enter("1") + keys(1) + keys(1) + enter("1") + keys(1);
-    LessonRun r(script);
+    LessonFixture r("kelvane", script);
     ASSERT_TRUE(r.run(kelvane1::TEACH_COEFFICIENT_AND_DEGREE));
     EXPECT_EQ(r.keys_left(), 0u);
     auto headings = r.at(40, 30);
@@ -234,8 +234,8 @@ TEST(KelvaneLesson1, CoefficientRowsCycleFromRowOne) {
         {"教科書P12 問2　をしなさい。", 40, 600, 7},
     };
     for (auto& w : want) {
-        const DrawOp* op = r.find(w.s);
-        ASSERT_NE(op, nullptr) << w.s;
+        auto op = r.find(w.s);
+        ASSERT_TRUE(op) << w.s;
         EXPECT_EQ(op->x1, w.x) << w.s;
         EXPECT_EQ(op->y1, w.y) << w.s;
         EXPECT_EQ(op->c, w.c) << w.s;
@@ -254,7 +254,7 @@ TEST(KelvaneLesson1, DegreeAnswersMatchTheirProblems) {
     std::string script = keys(1) + enter("1") + keys(1);
     for (int i = 0; i < 40; ++i) script += keys(1) + enter("3");
     script += keys(1) + enter("1") + keys(1) + keys(1) + enter("1") + keys(1);
-    LessonRun r(script);
+    LessonFixture r("kelvane", script);
     ASSERT_TRUE(r.run(kelvane1::TEACH_COEFFICIENT_AND_DEGREE));
     auto t = r.texts();
     int n = 0;
@@ -278,7 +278,7 @@ TEST(KelvaneLesson1, DegreeNameStep) {
     std::string script;
     for (int i = 0; i < 30; ++i) script += keys(1) + enter(i == 29 ? "1" : "");
     script += keys(1);
-    LessonRun r(script);
+    LessonFixture r("kelvane", script);
     ASSERT_TRUE(r.run(kelvane1::TEACH_DEGREE_NAME));
     EXPECT_EQ(r.erases(0, 0, 1600, 1000), 1);
     EXPECT_EQ(r.erases(40, 30, 680, 240), 30);
@@ -292,13 +292,13 @@ TEST(KelvaneLesson1, DegreeNameStep) {
         EXPECT_EQ(answers[i].s, it->second);
         EXPECT_EQ(answers[i].c, 5);
     }
-    const DrawOp* def = r.find("何次式");
-    ASSERT_NE(def, nullptr);
+    auto def = r.find("何次式");
+    ASSERT_TRUE(def);
     EXPECT_EQ(def->x1, 40);
     EXPECT_EQ(def->y1, 220);
     EXPECT_EQ(r.at(94, 270).size(), 1u);
-    const DrawOp* task = r.find("教科書P13 問3　をしなさい。");
-    ASSERT_NE(task, nullptr);
+    auto task = r.find("教科書P13 問3　をしなさい。");
+    ASSERT_TRUE(task);
     EXPECT_EQ(task->x1, 44);
     EXPECT_EQ(task->y1, 570);
     EXPECT_EQ(task->c, 7);
@@ -310,8 +310,8 @@ TEST(KelvaneLesson1, FixedSeedReplaysTheSameProblems) {
     script += keys(1);
     std::vector<std::string> runs[2];
     for (auto& out : runs) {
-        LessonRun r(script);
-        r.h.pf.RANDOMIZE(42);
+        LessonFixture r("kelvane", script);
+        r.pf.RANDOMIZE(42);
         ASSERT_TRUE(r.run(kelvane1::TEACH_DEGREE_NAME));
         for (auto& op : r.at(134, 90)) out.push_back(op.s);
     }
@@ -328,15 +328,15 @@ TEST(KelvaneLesson2, LikeTermDrillsCycleThroughTheirTables) {
     for (int i = 0; i < 12; ++i) script += keys(1) + enter(i == 11 ? "1" : "5");
     script += keys(1);
     script += keys(1) + enter("1");
-    LessonRun r(script);
+    LessonFixture r("kelvane", script);
     ASSERT_TRUE(r.run(kelvane2::TEACH_LIKE_TERMS));
     EXPECT_EQ(r.erases(0, 0, 1760, 1560), 1);
     auto shown = r.at(136, 80);
     ASSERT_EQ(shown.size(), 12u);
     for (size_t i = 0; i < shown.size(); ++i) EXPECT_EQ(shown[i].s, task1[i % 10]) << i;
     EXPECT_EQ(r.at(136, 130).size(), 12u);
-    const DrawOp* def = r.find("同類項");
-    ASSERT_NE(def, nullptr);
+    auto def = r.find("同類項");
+    ASSERT_TRUE(def);
     EXPECT_EQ(def->x1, 40);
     EXPECT_EQ(def->y1, 190);
     EXPECT_EQ(r.erases(40, 270, 720, 520), 1);
@@ -346,7 +346,7 @@ TEST(KelvaneLesson2, LikeTermDrillsCycleThroughTheirTables) {
     EXPECT_EQ(t.back().s, "6aと-4a,-2bと3b");
     EXPECT_EQ(t.back().c, 5);
     EXPECT_EQ(t.back().y1, 370);
-    auto& g = r.h.g;
+    auto& g = r.g;
     EXPECT_EQ(g.XI0, 40);
     EXPECT_EQ(g.XI1, 136);
     EXPECT_EQ(g.YI1, 370);
@@ -415,8 +415,8 @@ TEST(KelvaneLesson2, CollectingDrillResultIsTheSumOfLikeTerms) {
     std::string script;
     for (int i = 0; i < problems; ++i) script += keys(2) + enter(i == problems - 1 ? "1" : "2");
     for (int seed : {1, 7, 123, 4096}) {
-        LessonRun r(script);
-        auto& g = r.h.g;
+        LessonFixture r("kelvane", script);
+        auto& g = r.g;
         g.pf.RANDOMIZE(seed);
         g.U_a(1) = 40;
         g.V_a(1) = 80;
@@ -459,8 +459,8 @@ TEST(KelvaneLesson2, CollectingDrillResultIsTheSumOfLikeTerms) {
 TEST(KelvaneLesson2, CollectProblemDrawsInOrderAndFollowsTheRules) {
     // The draws of one problem are T(1), T(2), T(3), T(4), then the letter.
     for (int seed = 0; seed < 300; ++seed) {
-        LessonRun r("");
-        auto& g = r.h.g;
+        LessonFixture r("kelvane");
+        auto& g = r.g;
         g.pf.RANDOMIZE(seed);
         float d[5];
         for (auto& v : d) v = g.pf.RND();
@@ -486,17 +486,17 @@ TEST(KelvaneLesson2, CollectingStepRunsThrough) {
     // Review drill 1 problem, rule, two 課3 panels of one problem each, assignment.
     std::string script = keys(2) + enter("1") + keys(1) + keys(2) + enter("1") + keys(1) + keys(2) + enter("1") +
                          keys(1);
-    LessonRun r(script);
+    LessonFixture r("kelvane", script);
     ASSERT_TRUE(r.run(kelvane2::TEACH_COLLECTING_LIKE_TERMS));
     EXPECT_EQ(r.keys_left(), 0u);
-    auto& g = r.h.g;
+    auto& g = r.g;
     EXPECT_EQ(r.erases(0, 0, 1320, 1300), 1);
     // U(2) lies 40 right of the end of the 13-character heading.
     EXPECT_EQ(r.erases(40, 80, 522, 260), 1);
     EXPECT_EQ(r.erases(522, 30, 1202, 270), 1);
     EXPECT_EQ(r.erases(522, 260, 1202, 500), 1);
-    const DrawOp* rule = r.find("同類項は1つの項にまとめる");
-    ASSERT_NE(rule, nullptr);
+    auto rule = r.find("同類項は1つの項にまとめる");
+    ASSERT_TRUE(rule);
     EXPECT_EQ(rule->x1, 40);
     EXPECT_EQ(rule->y1, 270);
     EXPECT_EQ(rule->c, 5);
@@ -529,8 +529,8 @@ TEST(KelvaneLesson2, SimplifyDrillCyclesAndReturnsTheRegroupedLine) {
                                               "=-2x^2+2x", "=2x-5y",    "=-2y^2-y",    "=-4xy-x",  "=4a^2-a"};
     std::string script;
     for (int i = 0; i < 11; ++i) script += keys(2) + enter(i == 10 ? "1" : "");
-    LessonRun r(script);
-    auto& g = r.h.g;
+    LessonFixture r("kelvane", script);
+    auto& g = r.g;
     g.U_a(1) = 100;
     g.V_a(1) = 200;
     g.U_a(2) = 700;
@@ -569,7 +569,7 @@ TEST(KelvaneLessons, NoFixedTermTextShowsASignFault) {
         {kelvane2::SHOW_ANSWERS_Q4, keys(12)},
     };
     for (auto& c : cases) {
-        LessonRun r(c.keys);
+        LessonFixture r("kelvane", c.keys);
         ASSERT_TRUE(r.run(c.step));
         for (auto& op : r.texts()) {
             // Split lists of terms ("6xと3x", "4aと7a,-6cと-8c") into single terms.

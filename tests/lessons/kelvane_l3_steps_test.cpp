@@ -11,7 +11,7 @@
 namespace cw {
 namespace {
 
-using test::Harness;
+using test::LessonFixture;
 
 struct Text {
     float x, y, c;
@@ -26,9 +26,9 @@ void PrintTo(const Text& t, std::ostream* os) {
 Text text_of(const DrawOp& op) { return {op.x1, op.y1, static_cast<float>(op.c), op.s}; }
 
 // Typesetter calls in the work area (the prompt band's texts left out).
-std::vector<Text> texts(const Harness& h) {
+std::vector<Text> texts(const LessonFixture& h) {
     std::vector<Text> out;
-    for (auto& op : h.of(Op::Expr))
+    for (auto& op : h.all().of(Op::Expr))
         if (op.y1 < 600) out.push_back(text_of(op));
     return out;
 }
@@ -36,19 +36,13 @@ std::vector<Text> texts(const Harness& h) {
 bool contains(const std::vector<Text>& all, const Text& t) { return std::find(all.begin(), all.end(), t) != all.end(); }
 
 // Runs `routine` with `keys`; true when it returned with every key used.
-bool run_exactly(Harness& h, void (*routine)(Program&)) {
+bool run_exactly(LessonFixture& h, void (*routine)(Program&)) {
     try {
         routine(h.g);
     } catch (const KeysExhausted&) {
         return false;
     }
     return h.backend.keys_left() == 0;
-}
-
-Harness& started(Harness& h) {
-    INITIALIZE_PROGRAM(h.g);
-    h.pf.clear_record();
-    return h;
 }
 
 // ---------------------------------------------------------------------------
@@ -124,8 +118,7 @@ class TwoPanelStep : public ::testing::TestWithParam<StepCase> {};
 
 TEST_P(TwoPanelStep, MethodTextBetweenThePanelsAndAssignmentAtTheEnd) {
     const StepCase& c = GetParam();
-    Harness h("kelvane", step_keys(c, 1));
-    started(h);
+    LessonFixture h("kelvane", step_keys(c, 1));
     h.pf.SETDRAWWIDTH(3);
     ASSERT_TRUE(run_exactly(h, c.step));
     auto all = texts(h);
@@ -146,7 +139,7 @@ TEST_P(TwoPanelStep, MethodTextBetweenThePanelsAndAssignmentAtTheEnd) {
     EXPECT_EQ(h.g.XI0, 600);
     // The column steps draw each panel's rule 480 long at the width they set.
     std::vector<float> rules;
-    for (auto& op : h.of(Op::Line)) {
+    for (auto& op : h.all().of(Op::Line)) {
         if (op.x2 - op.x1 != 480) continue;
         EXPECT_EQ(op.y1, 253);
         EXPECT_EQ(op.y2, 253);
@@ -162,8 +155,7 @@ TEST_P(TwoPanelStep, MethodTextBetweenThePanelsAndAssignmentAtTheEnd) {
 // the method text on the left, whose longest lines reach past x 600.
 TEST_P(TwoPanelStep, RightPanelEraseSparesTheMethodText) {
     const StepCase& c = GetParam();
-    Harness h("kelvane", step_keys(c, 2));
-    started(h);
+    LessonFixture h("kelvane", step_keys(c, 2));
     ASSERT_TRUE(run_exactly(h, c.step));
     const auto& rec = h.pf.record();
     // Where the method text ends, from the pen after each line.
@@ -271,16 +263,14 @@ class AnswerPage : public ::testing::TestWithParam<PageCase> {};
 
 TEST_P(AnswerPage, TakesItsKeysAndEndsOnTheFinalAnswer) {
     const PageCase& c = GetParam();
-    Harness h("kelvane", std::string(static_cast<size_t>(c.keys), 'x'));
-    started(h);
+    LessonFixture h("kelvane", std::string(static_cast<size_t>(c.keys), 'x'));
     ASSERT_TRUE(run_exactly(h, c.page));
     auto all = texts(h);
     ASSERT_FALSE(all.empty());
     EXPECT_EQ(all.back(), c.last);
     for (auto& t : c.shown) EXPECT_TRUE(contains(all, t)) << t.s;
     // Nothing but the final answer is in colour 5 after the last key.
-    Harness short_of_one("kelvane", std::string(static_cast<size_t>(c.keys - 1), 'x'));
-    started(short_of_one);
+    LessonFixture short_of_one("kelvane", std::string(static_cast<size_t>(c.keys - 1), 'x'));
     EXPECT_THROW(c.page(short_of_one.g), KeysExhausted);
     EXPECT_FALSE(contains(texts(short_of_one), c.last));
 }
@@ -300,12 +290,11 @@ TEST(AnswerPage, ColumnRules) {
         {kelvane3::SHOW_SUBTRACTION_ANSWERS, 12, {{761, 953, 230}, {761, 1007, 430}}},
     };
     for (auto& c : cases) {
-        Harness h("kelvane", std::string(static_cast<size_t>(c.keys), 'x'));
-        started(h);
+        LessonFixture h("kelvane", std::string(static_cast<size_t>(c.keys), 'x'));
         h.pf.SETDRAWWIDTH(5);
         ASSERT_TRUE(run_exactly(h, c.page));
         std::vector<std::array<float, 3>> got;
-        for (auto& op : h.of(Op::Line)) {
+        for (auto& op : h.all().of(Op::Line)) {
             if (op.x2 - op.x1 < 100) continue;  // the strokes of "+" and "-"
             EXPECT_EQ(op.w, 3);
             got.push_back({op.x1, op.x2, op.y1});
@@ -319,11 +308,10 @@ TEST(AnswerPage, ColumnRules) {
 // Summary, goal screen and sub-menu
 
 TEST(Summary, FrameAtWidth8ThenTextsAtWidth5AndAssignmentAfterTheKey) {
-    Harness h("kelvane", "");
-    started(h);
+    LessonFixture h("kelvane", "");
     h.pf.SETDRAWWIDTH(2);
     EXPECT_THROW(kelvane3::SHOW_ADD_SUBTRACT_SUMMARY(h.g), KeysExhausted);
-    auto fills = h.of(Op::Fill);
+    auto fills = h.all().of(Op::Fill);
     ASSERT_GE(fills.size(), 2u);
     EXPECT_EQ(fills[0].x1, 0);
     EXPECT_EQ(fills[0].y1, 0);
@@ -350,41 +338,23 @@ TEST(Summary, FrameAtWidth8ThenTextsAtWidth5AndAssignmentAfterTheKey) {
     };
     EXPECT_EQ(texts(h), lines);
 
-    Harness k("kelvane", "x");
-    started(k);
+    LessonFixture k("kelvane", "x");
     ASSERT_TRUE(run_exactly(k, kelvane3::SHOW_ADD_SUBTRACT_SUMMARY));
     auto all = texts(k);
     EXPECT_EQ(all.back(), (Text{44, 570, 0, "教科書P14 問7　をしなさい。"}));
     EXPECT_EQ(k.pf.GETDRAWWIDTH(), 5);
 }
 
-// Runs the program from start-up; returns the typesetter calls and prompts.
-void run_program(Harness& h) {
-    try {
-        run_program(h.g);
-        ADD_FAILURE() << "program ended";
-    } catch (const KeysExhausted&) {
-    }
-}
-
 const char* const kMenu = "①加法　②縦加法た2　③問5　④減法　⑤縦減法　⑥問6　⑦まとめ　⑧問7　⑨終了";
 
-int prompts_of(const Harness& h, const std::string& s) {
-    int n = 0;
-    for (auto& op : h.of(Op::Prompt)) n += op.s == s;
-    return n;
-}
-
 TEST(Lesson3Menu, GoalScreenThenMenuAskedAgainOutsideItsItemsAndLastItemLeaves) {
-    Harness h("kelvane", "3\r0\r10\r\r-1\r9\r");
-    run_program(h);
+    LessonFixture h("kelvane", "3\r0\r10\r\r-1\r9\r");
+    EXPECT_EQ(h.run_program(), test::Ending::KeysOut);
     auto all = texts(h);
     EXPECT_TRUE(contains(all, (Text{44, 240, 3, "<めあて>"})));
     EXPECT_TRUE(contains(all, (Text{44, 305, 0, "2つの多項式をたしたりひいたりできるようになろう。"})));
-    EXPECT_EQ(prompts_of(h, kMenu), 5);
-    int menus = 0;
-    for (auto& op : h.of(Op::Expr)) menus += op.s == "　メニュー＞";
-    EXPECT_EQ(menus, 2) << "back at the main menu after item 9";
+    EXPECT_EQ(h.prompt_count(kMenu), 5);
+    EXPECT_EQ(h.count("　メニュー＞"), 2) << "back at the main menu after item 9";
     EXPECT_EQ(h.g.SENTAKU, 9);
 }
 
@@ -401,9 +371,9 @@ TEST(Lesson3Menu, AllNineItemsRunAndReturnToTheMenu) {
     keys += "7\r ";
     keys += "8\r" + std::string(9, ' ');
     keys += "9\r";
-    Harness h("kelvane", keys);
-    run_program(h);
-    EXPECT_EQ(prompts_of(h, kMenu), 9);
+    LessonFixture h("kelvane", keys);
+    EXPECT_EQ(h.run_program(), test::Ending::KeysOut);
+    EXPECT_EQ(h.prompt_count(kMenu), 9);
     EXPECT_EQ(h.g.SENTAKU, 9);
     auto all = texts(h);
     for (const char* s :
@@ -411,9 +381,7 @@ TEST(Lesson3Menu, AllNineItemsRunAndReturnToTheMenu) {
           "教科書P14 問6　をしなさい。", "2x-2y+12", "教科書P14 問7　をしなさい。", "=-3a+6b"}) {
         EXPECT_TRUE(std::any_of(all.begin(), all.end(), [&](const Text& t) { return t.s == s; })) << s;
     }
-    int menus = 0;
-    for (auto& op : h.of(Op::Expr)) menus += op.s == "　メニュー＞";
-    EXPECT_EQ(menus, 2);
+    EXPECT_EQ(h.count("　メニュー＞"), 2);
 }
 
 }  // namespace

@@ -158,7 +158,10 @@ TEST(OracleExpand, Parts) {
     EXPECT_TRUE(expand("a-a").is_zero());
     EXPECT_EQ(expand("ab/a^3").coefficient({{"a", -2}, {"b", 1}}), q(1));
     EXPECT_EQ(p.at(at), value("3a^2-ﾀ1/2ﾀab+7", at));
-    EXPECT_EQ(p.str(), "3a^2-1/2ab+7");
+    EXPECT_EQ(p.str(), "3a^2-ﾀ1/2ﾀab+7");
+    EXPECT_EQ(expand("b^2+ab+a^2-b+a").str(), "a^2+ab+b^2+a-b");
+    EXPECT_EQ(expand("a-a").str(), "0");
+    EXPECT_EQ(expand("-x").str(), "-x");
     EXPECT_EQ(letters("2πr+ﾀa/3ﾀ"), (std::set<std::string>{"π", "r", "a"}));
     // Dividing by a sum has no polynomial form, though it has a value.
     EXPECT_THROW(expand("a/(a+b)"), OracleError);

@@ -2,7 +2,7 @@
 // loop, answer pages and term texts.
 #include <gtest/gtest.h>
 
-#include "lessons/kelvane_l12_support.h"
+#include "support/lesson_fixture.h"
 #include "lessons/toolkit.h"
 
 namespace cw::test {
@@ -60,8 +60,8 @@ TEST(Toolkit, RightJustifyCountsCharacters) {
 }
 
 TEST(Toolkit, CursorKeepModes) {
-    LessonRun r("");
-    auto& g = r.h.g;
+    LessonFixture r("kelvane");
+    auto& g = r.g;
     g.XI1 = 5;
     g.XI2 = 6;
     g.YI1 = 7;
@@ -89,8 +89,8 @@ TEST(Toolkit, CursorKeepModes) {
 }
 
 TEST(Toolkit, GoalScreenForm) {
-    LessonRun r("");
-    auto& g = r.h.g;
+    LessonFixture r("kelvane");
+    auto& g = r.g;
     goal_screen(g, {"one", "two", "three"}, 5);
     EXPECT_EQ(r.erases(0, 0, 1760, 1800), 1);
     auto t = r.texts();
@@ -125,7 +125,7 @@ TEST(Toolkit, ChooseItemAsksAgainOutsideTheRange) {
         {enter("7/1"), 7, 1},
     };
     for (auto& c : cases) {
-        LessonRun r(c.keys);
+        LessonFixture r("kelvane", c.keys);
         int item = 0;
         ASSERT_TRUE(r.run([&](Program& g) { item = choose_item(g, "①a　②b　③c　④d　⑤e　⑥f　⑦終了", 7); }))
             << c.keys;
@@ -138,14 +138,14 @@ TEST(Toolkit, ChooseItemAsksAgainOutsideTheRange) {
 }
 
 TEST(Toolkit, ChooseItemCanSetAinpTo10) {
-    LessonRun r(enter("2"));
+    LessonFixture r("kelvane", enter("2"));
     r.run([](Program& g) { choose_item(g, "①a　②終了", 2, true); });
-    EXPECT_EQ(r.h.g.SENTAKU, 2);
-    EXPECT_EQ(r.h.g.AINP, 10);
+    EXPECT_EQ(r.g.SENTAKU, 2);
+    EXPECT_EQ(r.g.AINP, 10);
 }
 
 TEST(Toolkit, SubMenuRunsStepsUntilTheLastItem) {
-    LessonRun r(enter("2") + enter("9") + enter("1") + enter("2") + enter("4") + enter("3"));
+    LessonFixture r("kelvane", enter("2") + enter("9") + enter("1") + enter("2") + enter("4") + enter("3"));
     std::vector<int> ran;
     auto step = [&](int k) { return [&ran, k](Program&) { ran.push_back(k); }; };
     ASSERT_TRUE(r.run([&](Program& g) { run_submenu(g, "menu", {step(1), step(2), step(3)}); }));
@@ -167,20 +167,20 @@ TEST(Toolkit, DrillEndsOnlyOnExactlyOne) {
         {enter("11") + enter("0.5") + enter("1"), 3},
     };
     for (auto& c : cases) {
-        LessonRun r(c.keys);
+        LessonFixture r("kelvane", c.keys);
         int problems = 0;
         ASSERT_TRUE(r.run([&](Program& g) {
             g.AINP = 1;  // a stale 1 must not skip the first problem
             drill(g, [&] { ++problems; });
         }));
         EXPECT_EQ(problems, c.problems) << c.keys;
-        EXPECT_EQ(r.h.g.AINP, 1);
+        EXPECT_EQ(r.g.AINP, 1);
     }
 }
 
 TEST(Toolkit, RowChoice) {
-    LessonRun r("");
-    auto& g = r.h.g;
+    LessonFixture r("kelvane");
+    auto& g = r.g;
     g.NO = 0;
     std::vector<float> seen;
     for (int i = 0; i < 8; ++i) {
@@ -200,10 +200,10 @@ TEST(Toolkit, RowChoice) {
 }
 
 TEST(Toolkit, RandomDrawsReplayForASeed) {
-    LessonRun a(""), b("");
-    a.h.pf.RANDOMIZE(17);
-    b.h.pf.RANDOMIZE(17);
-    for (int i = 0; i < 50; ++i) EXPECT_EQ(rnd_int(a.h.g, 9, 2), rnd_int(b.h.g, 9, 2));
+    LessonFixture a("kelvane"), b("kelvane");
+    a.pf.RANDOMIZE(17);
+    b.pf.RANDOMIZE(17);
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(rnd_int(a.g, 9, 2), rnd_int(b.g, 9, 2));
 }
 
 

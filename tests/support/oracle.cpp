@@ -194,20 +194,34 @@ Rational Poly::at(const Values& v) const {
     return sum;
 }
 
-std::string Poly::str() const {
-    if (t_.empty()) return "0";
-    std::string out;
-    // Higher degree first, as a textbook writes a polynomial.
-    std::vector<std::pair<Monomial, Rational>> order(t_.begin(), t_.end());
+namespace {
+
+// Textbook order: higher degree first; among equal degrees the higher power
+// of the earlier letter first (a^2, ab, b^2; a before b).
+bool before(const Monomial& x, const Monomial& y) {
     auto degree = [](const Monomial& m) {
         int d = 0;
         for (auto& [l, e] : m) d += e;
         return d;
     };
-    std::stable_sort(order.begin(), order.end(), [&](auto& x, auto& y) {
-        if (degree(x.first) != degree(y.first)) return degree(x.first) > degree(y.first);
-        return x.first > y.first;  // a^2 before ab before b^2
-    });
+    if (degree(x) != degree(y)) return degree(x) > degree(y);
+    std::set<std::string> all;
+    for (auto& [l, e] : x) all.insert(l);
+    for (auto& [l, e] : y) all.insert(l);
+    for (auto& l : all) {
+        int ex = x.count(l) ? x.at(l) : 0, ey = y.count(l) ? y.at(l) : 0;
+        if (ex != ey) return ex > ey;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string Poly::str() const {
+    if (t_.empty()) return "0";
+    std::vector<std::pair<Monomial, Rational>> order(t_.begin(), t_.end());
+    std::stable_sort(order.begin(), order.end(), [](auto& x, auto& y) { return before(x.first, y.first); });
+    std::string out;
     for (auto& [m, c] : order) {
         Rational k = c;
         if (k < Rational(0)) {
@@ -216,10 +230,15 @@ std::string Poly::str() const {
         } else if (!out.empty()) {
             out += "+";
         }
-        if (m.empty() || k != Rational(1)) out += k.str();
+        if (!k.is_integer())
+            out += "ﾀ" + std::to_string(k.num()) + "/" + std::to_string(k.den()) + "ﾀ";
+        else if (m.empty() || k != Rational(1))
+            out += k.str();
         for (auto& [l, e] : m) {
             out += l;
-            if (e != 1) out += "^" + std::to_string(e);
+            if (e < 0) out += "^" + std::to_string(e);
+            if (e > 1)
+                for (char d : std::to_string(e)) out += std::string("^") + d;  // one raised digit each
         }
     }
     return out;

@@ -84,7 +84,10 @@ public:
     Poly pow(int e) const;  // e < 0 only for a single term
     Rational at(const Values& v) const;
     friend bool operator==(const Poly&, const Poly&) = default;
-    // Readable form: "6a^2b-1/2x+3".
+    // As the textbook writes it, in the expression code: terms by degree,
+    // then letter order; no coefficient 1; fractions as "ﾀ1/2ﾀ" before the
+    // letters; "0" for the zero polynomial.  "3a^2-ﾀ1/2ﾀab+7".  A negative
+    // exponent is written "a^-1", which no lesson draws.
     std::string str() const;
 
 private:
