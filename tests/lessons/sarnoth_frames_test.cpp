@@ -12,29 +12,13 @@ const char* const kMenu2 =
     "①P21Q　②説明　③5連続数　④2けた和　⑤2けた差　⑥カレンダー　⑦縦　⑧斜め　⑨四角　⑩自由　⑪終了";
 
 // The whole program from start-up, ended by the main menu's item 8.
-struct ProgramRun {
-    test::Harness h;
-    bool ended = false;
-    explicit ProgramRun(const std::string& keys) : h("sarnoth", keys) {
-        try {
-            run_program(h.g);
-            ended = true;
-        } catch (const KeysExhausted&) {
-        }
+struct ProgramRun : SarnothRun {
+    bool ended;
+    explicit ProgramRun(const std::string& script) : SarnothRun(script) {
+        ended = run_program() == test::Ending::Returned;
     }
-    int prompts(const std::string& s) const {
-        int n = 0;
-        for (auto& op : h.of(Op::Prompt))
-            if (op.s == s) ++n;
-        return n;
-    }
-    const DrawOp* text(const std::string& s) const {
-        static std::vector<DrawOp> keep;
-        keep = h.of(Op::Expr);
-        for (auto& op : keep)
-            if (op.s == s) return &op;
-        return nullptr;
-    }
+    int prompts(const std::string& s) const { return prompt_count(s); }
+    std::optional<DrawOp> text(const std::string& s) const { return find(s); }
 };
 
 TEST(SarnothFrames, GoalScreensAndSubMenus) {
@@ -52,13 +36,13 @@ TEST(SarnothFrames, GoalScreensAndSubMenus) {
         EXPECT_TRUE(r.ended) << c.item;
         EXPECT_EQ(r.prompts(c.menu), 5) << c.item;
         EXPECT_EQ(r.prompts("番号を入力して下さい。"), 2) << c.item;
-        const DrawOp* heading = r.text("<めあて>");
-        ASSERT_NE(heading, nullptr);
+        const auto heading = r.text("<めあて>");
+        ASSERT_TRUE(heading);
         EXPECT_EQ(heading->x1, 44);
         EXPECT_EQ(heading->y1, 240);
         EXPECT_EQ(heading->c, c.heading_colour);
-        const DrawOp* goal = r.text(c.heading_goal);
-        ASSERT_NE(goal, nullptr);
+        const auto goal = r.text(c.heading_goal);
+        ASSERT_TRUE(goal);
         EXPECT_EQ(goal->x1, c.goal_x);
         EXPECT_EQ(goal->y1, 305);
     }

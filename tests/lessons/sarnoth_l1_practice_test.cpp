@@ -160,7 +160,7 @@ TEST(SarnothPractice, OneLeavesAndAnythingElseBringsAPage) {
         SarnothRun r(keys(n) + enter("0") + keys(n) + enter("") + keys(n) + enter("2/2"), 7);
         EXPECT_TRUE(r.run(step));
         EXPECT_EQ(r.keys_left(), 0u);
-        EXPECT_EQ(r.erases(0, 0, 1760, 1800).size(), 3u);
+        EXPECT_EQ(r.erased_after(0, 0, 1760, 1800).size(), 3u);
     }
 }
 

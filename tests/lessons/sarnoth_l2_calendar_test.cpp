@@ -135,7 +135,7 @@ TEST(SarnothCalendar, GroupsOfThreeAreThreeTimesTheirMiddle) {
     EXPECT_EQ(groups[1], (std::set<int>{3, 10, 17}));   // a column
     EXPECT_EQ(groups[2], (std::set<int>{8, 14, 20}));   // down to the left
     int said = 0;
-    for (auto& op : r.texts())
+    for (auto& op : r.page_texts())
         if (op.s == "3の倍数" || op.s == " (真ん中の数の3倍)") ++said;
     EXPECT_EQ(said, 6);
     for (auto& g : groups) {
@@ -158,7 +158,7 @@ TEST(SarnothCalendar, MarkedDaysAreTheProofsIntegers) {
         std::set<int> marked = c.framed ? cal.days_inside(r.h.of(Op::Box).at(0)) : cal.highlighted();
         ASSERT_EQ(marked.size(), 3u);
         std::vector<std::string> answers;
-        for (auto& op : r.texts())
+        for (auto& op : r.page_texts())
             if (op.c == 5) answers.push_back(op.s);
         ASSERT_EQ(answers.size(), 7u);
         const oracle::Values at{{"n", oracle::Rational(*marked.begin())}};
@@ -188,7 +188,7 @@ TEST(SarnothCalendar, SquaresHoldTheNumbersTheirSumsAdd) {
     }
     ASSERT_EQ(squares.size(), 4u);  // A, B, C, and C again on the second page
     EXPECT_EQ(squares[3], squares[2]);
-    auto texts = r.texts();
+    auto texts = r.page_texts();
     int checked = 0;
     for (size_t i = 0; i + 1 < texts.size(); ++i) {
         const std::string& s = texts[i].s;

@@ -34,7 +34,7 @@ struct Examples {
         : r(script(s, entries)) {
         EXPECT_TRUE(r.run(s.step)) << s.name;
         EXPECT_EQ(r.keys_left(), 0u) << s.name;
-        for (auto& op : r.texts()) {
+        for (auto& op : r.page_texts()) {
             if (op.s == "<予想>" || op.s.rfind("予想…", 0) == 0) break;  // the loop has ended
             if (op.y1 == s.row) band.push_back(op);
         }
@@ -163,7 +163,7 @@ TEST(SarnothExamples, ConjectureAfterAnyNumberOfExamples) {
         std::vector<std::string> entries(static_cast<size_t>(n), enter("5"));
         Examples ex(kThree, entries);
         bool found = false;
-        for (auto& op : ex.r.texts())
+        for (auto& op : ex.r.page_texts())
             if (op.s == "予想…3つの続いた整数の和は3の倍数になる。") {
                 found = true;
                 EXPECT_EQ(op.x1, 480);
@@ -172,7 +172,7 @@ TEST(SarnothExamples, ConjectureAfterAnyNumberOfExamples) {
             }
         EXPECT_TRUE(found);
         EXPECT_EQ(ex.rows.size(), static_cast<size_t>(n));
-        EXPECT_EQ(ex.r.erases(0, 210, 1600, 330).size(), static_cast<size_t>(n));
+        EXPECT_EQ(ex.r.erased_after(0, 210, 1600, 330).size(), static_cast<size_t>(n));
     }
 }
 

@@ -60,7 +60,7 @@ TEST(SarnothPages, PageTurnsFallAfterTwoKeysInARow) {
     for (auto& t : turns) {
         SarnothRun r(keys(t.keys));
         ASSERT_TRUE(r.run(t.step)) << t.name;
-        EXPECT_EQ(r.erases(0, 0, t.w, t.h), t.erased_after) << t.name;
+        EXPECT_EQ(r.erased_after(0, 0, t.w, t.h), t.erased_after) << t.name;
         for (int k : t.erased_after) {
             if (k == 0) continue;
             for (auto& s : r.seen({Op::Expr}))
@@ -124,7 +124,7 @@ TEST(SarnothPages, ThreeExplainedAnswersHold) {
     SarnothRun r(keys(18));
     ASSERT_TRUE(r.run(sarnoth2::EXPLAIN_SUM_OF_THREE));
     std::vector<std::string> answers;
-    for (auto& op : r.texts())
+    for (auto& op : r.page_texts())
         if (op.c == 5) answers.push_back(op.s);
     ASSERT_EQ(answers.size(), 13u);
     using oracle::expand;
