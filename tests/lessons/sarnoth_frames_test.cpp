@@ -2,6 +2,8 @@
 // every item running its step and coming back.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "lessons/sarnoth_support.h"
 
 namespace cw::sarnoth_test {
@@ -71,6 +73,25 @@ TEST(SarnothFrames, EveryItemRunsAndReturns) {
                      enter("8"));
         EXPECT_TRUE(r.ended) << "lesson " << it.lesson << " item " << it.choose;
         EXPECT_EQ(r.prompts(it.menu), 3) << "lesson " << it.lesson << " item " << it.choose;
+    }
+}
+
+// Random keys inside each lesson, mostly what a pupil types: no error screen, whatever is typed at the
+// example questions and the drills.
+TEST(SarnothFrames, RandomKeysInsideTheLessonsReachNoErrorScreen) {
+    static const std::string pool = "12345678910123456789\r\r\r\r\r\r\r0./-\bk +\x0c";
+    for (const char* lesson : {"1", "2"}) {
+        std::mt19937 rng(lesson[0]);
+        std::uniform_int_distribution<size_t> pick(0, pool.size() - 1);
+        for (int run = 0; run < 4; ++run) {
+            std::string script = enter(lesson);
+            for (int i = 0; i < 3000; ++i) script += pool[pick(rng)];
+            SarnothRun r(script);
+            r.pf.set_recording(false);
+            const test::Ending end = r.run_program();
+            EXPECT_NE(end, test::Ending::ErrorScreen)
+                << "lesson " << lesson << " run " << run << ": error " << r.error()->code << " at " << r.error()->site;
+        }
     }
 }
 
