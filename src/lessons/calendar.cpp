@@ -8,13 +8,9 @@ namespace cw::lesson {
 
 namespace {
 
+// A cell at the pen, which DRAW_CELL then moves on by 70.
 void calendar_cell(Program& g, const std::string& text) {
-    g.HABA = 70;
-    g.CCC1 = 0;
-    g.CCC2 = 13;
-    g.CCC3 = 13;
-    g.TATE = 50;
-    g.A_s = text;
+    cell_inputs(g, g.X, g.Y, 70, 50, text, 0, 13, 13);
     DRAW_CELL(g);
 }
 
@@ -49,14 +45,7 @@ float calendar_y(const Program& g, int row) { return g.Y_a(31) + 50.0f * static_
 const std::string& calendar_day(const Program& g, int col, int row) { return g.F_sa((row - 1) * 7 + col); }
 
 void highlight_day(Program& g, int col, int row, float border, float fill) {
-    g.X = calendar_x(g, col);
-    g.Y = calendar_y(g, row);
-    g.HABA = 70;
-    g.TATE = 50;
-    g.CCC1 = 0;
-    g.CCC2 = border;
-    g.CCC3 = fill;
-    g.A_s = calendar_day(g, col, row);
+    cell_inputs(g, calendar_x(g, col), calendar_y(g, row), 70, 50, calendar_day(g, col, row), 0, border, fill);
     DRAW_CELL(g);
 }
 

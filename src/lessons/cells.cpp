@@ -9,14 +9,7 @@ namespace cw::lesson {
 namespace {
 
 void draw_cell(Program& g, float x, float y, float width, const std::string& text, float colour, float border) {
-    g.X = x;
-    g.Y = y;
-    g.CCC1 = colour;
-    g.CCC2 = border;
-    g.CCC3 = 13;
-    g.HABA = width;
-    g.TATE = 50;
-    g.A_s = text;
+    cell_inputs(g, x, y, width, 50, text, colour, border, 13);
     DRAW_CELL_AROUND_TEXT(g);
     g.XI2 = g.X;
     g.YI1 = g.Y;

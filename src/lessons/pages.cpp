@@ -193,14 +193,7 @@ void turn_page(Program& g, float w, float h) {
 namespace {
 
 void cell(Program& g, float x, float y, float w, const std::string& s, float border, float fill) {
-    g.X = x;
-    g.Y = y;
-    g.HABA = w;
-    g.TATE = 44;
-    g.A_s = s;
-    g.CCC1 = 13;
-    g.CCC2 = border;
-    g.CCC3 = fill;
+    cell_inputs(g, x, y, w, 44, s, 13, border, fill);
     DRAW_CELL(g);
 }
 

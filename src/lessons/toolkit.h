@@ -43,6 +43,11 @@ void clear_screen(Program& g);
 // Filled box with corners (x1, y1), (x2, y2), border colour `border` at the current width, inside `fill`.
 void panel(Program& g, float x1, float y1, float x2, float y2, float border, float fill);
 
+// The inputs of DRAW_CELL and DRAW_CELL_AROUND_TEXT: the pen (x, y), HABA = w, TATE = h, A$ = text, CCC1 its
+// colour, CCC2 the border, CCC3 the fill.
+void cell_inputs(Program& g, float x, float y, float w, float h, const std::string& text, float colour,
+                 float border, float fill);
+
 // ---- drills -----------------------------------------------------------------
 
 // The drill loop: AINP = 3; then problem() and ASK_NEXT_STEP until the pupil enters exactly 1.
