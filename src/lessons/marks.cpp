@@ -64,6 +64,19 @@ TextLayout layout_text(Program& g, float x, float y, const std::string& code) {
     return out;
 }
 
+void draw_fraction_bar(Program& g, const FractionAnchors& f, float c) {
+    const int width = g.pf.GETDRAWWIDTH();
+    g.pf.SETDRAWWIDTH(4);
+    g.pf.LINE(f.xt, f.bsen, f.xt + f.naga, f.bsen, c);
+    g.pf.SETDRAWWIDTH(static_cast<float>(width));
+}
+
+void draw_fraction_part(Program& g, Anchor at, const std::string& code, float c) {
+    g.BUN = 1;
+    put(g, at.x, at.y, c, code, Keep::None);
+    g.BUN = 0;
+}
+
 void draw_arc(Program& g, const Arc& arc) {
     g.ZX0 = arc.from.x;
     g.ZY0 = arc.from.y;

@@ -71,6 +71,15 @@ PageRow anchored(PageRow r, int k) {
     return r;
 }
 
+PageRow new_page(int stage, float w, float h) {
+    PageRow r;
+    r.stage = stage;
+    r.act = Act::NewPage;
+    r.xi0 = w;
+    r.xi1 = h;
+    return r;
+}
+
 namespace {
 
 float base_x(const Program& g, From from) {
@@ -124,6 +133,10 @@ void play_row(Program& g, const PageRow& r, AnswerCells* cells, int& next_cell) 
             if (r.set_xi0) g.XI0 = r.xi0;
             g.XI1 = r.xi1;
             g.YI1 = r.yi1;
+            break;
+        case Act::NewPage:
+            erase_by(g, 0, 0, r.xi0, r.xi1);
+            g.YI1 = 30;
             break;
     }
 }

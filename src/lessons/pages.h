@@ -41,6 +41,7 @@ enum class Act {
     Cursor,     // draws nothing: moves the cursor to another column (see column())
     Cell,       // a blank answer cell `width` wide at pos holding `text` (its circled number), in colour
     Call,       // runs `call` (a frame, highlighted cells, an erase)
+    NewPage,    // erases (0, 0) by (w, h) = (xi0, xi1) and starts the cursor at the top: YI1 = 30
 };
 struct PageRow {
     int stage = 0;  // 0: drawn when the page opens; k: after the k-th key
@@ -50,7 +51,7 @@ struct PageRow {
     std::string text;
     Keep keep = Keep::Pen;
     std::string lower, op;                   // Act::ColumnSum
-    float xi0 = 0, xi1 = 0, yi1 = 0;         // Act::Cursor
+    float xi0 = 0, xi1 = 0, yi1 = 0;         // Act::Cursor; Act::NewPage: width, height
     bool set_xi0 = true;                     // Act::Cursor: XI0 too
     float width = 0;                         // Act::Cell
     int anchor = 0;                          // > 0: X(anchor), Y(anchor) take the pen after the text
@@ -78,6 +79,9 @@ PageRow cell(int stage, Pos at, float width, const std::string& number);
 PageRow call(int stage, std::function<void(Program&)> fn);
 // The row r, whose pen after it is kept as answer anchor k in X(k), Y(k).
 PageRow anchored(PageRow r, int k);
+// A new page: erases (0, 0) by (w, h) in colour 15, then YI1 = 30.  A page turn is two keys, so the row
+// after a page's last stage k stands at stage k + 2.
+PageRow new_page(int stage, float w, float h);
 
 // Plays rows in order, each after WAIT_ANY_KEYs until k keys were taken for a row of stage k (a stage
 // that skips numbers waits once for each).  Ends after the last row, without a wait.  Writes the cursor and CCC1, X, Y, AA_s

@@ -4,6 +4,12 @@
 // SENTAKU, NO; the tables T_a, T_sa, ...), so a script built from these
 // helpers leaves the same values behind as one written out statement by
 // statement.
+//
+// Beside this file: marks.h (fraction anchors, measuring, distribution arcs,
+// cancellation strokes), panels.h (a bound layout cursor, counted drills,
+// assignment lines, problem-area erases, two-panel steps), draws.h (random
+// draws in the scripts' order) and pages.h (page rows, answer pages, page
+// turns, heading cells, drills over fixed tables).
 #pragma once
 #include <functional>
 #include <string>

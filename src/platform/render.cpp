@@ -126,9 +126,12 @@ void draw_circle(cairo_t* cr, const DrawOp& op) {
     if (op.filled && whole && op.c == op.f) {
         // A disc in one colour (the entry cursor, drawn and erased on every
         // poll): its outline is the rim of a larger disc.
+        // Without antialiasing, so that the same disc in the background
+        // colour takes every pixel back and leaves no rim.
         cairo_new_path(cr);
         cairo_arc(cr, op.x1, op.y1, op.r + w / 2, 0, 2 * kPi);
         cairo_close_path(cr);
+        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
         fill_path(cr, op.f);
         return;
     }

@@ -1,7 +1,10 @@
-// What is on the screen, as the operations that drew it.  Operations that a
-// later whole-screen clear hides are dropped, and so is a repeated
-// draw/erase pair (the blinking entry cursor), so the list stays small
-// however long a program runs.
+// What is on the screen, as the operations that drew it.  An operation that
+// a later one paints over completely leaves the list: a whole-screen clear
+// drops everything, an opaque filled box drops what lies wholly inside it,
+// and the entry cursor's disc drawn again (in the background colour) drops
+// the disc under it.  So the list holds about what one screen shows, however
+// long a program runs, and still renders the picture the whole history
+// renders.
 #pragma once
 #include <vector>
 
@@ -9,31 +12,36 @@
 
 namespace cw {
 
+// A box in layout units.
+struct Bounds {
+    float l = 0, t = 0, r = 0, b = 0;
+    bool inside(const Bounds& o) const { return l >= o.l && t >= o.t && r <= o.r && b <= o.b; }
+};
+
+// Every pixel an operation may touch, antialiasing and the overhang of
+// glyphs beyond their cells included.
+Bounds ink_bounds(const DrawOp& op);
+
 class RetainedList {
 public:
-    void add(const DrawOp& op) {
-        if (covers_screen(op)) ops_.clear();
-        size_t n = ops_.size();
-        if (n >= 3 && ops_[n - 2] == op && ops_[n - 1] == ops_[n - 3]) {
-            // ... P Q P + Q leaves the screen as ... P Q did.
-            ops_.pop_back();
-            return;
-        }
-        ops_.push_back(op);
-    }
+    void add(const DrawOp& op);
     const std::vector<DrawOp>& ops() const { return ops_; }
-    void clear() { ops_.clear(); }
-
-    static bool covers_screen(const DrawOp& op) {
-        if (op.op == Op::Cls) return true;
-        if (op.op != Op::Fill || op.f != 15) return false;
-        float l = op.x1 < op.x2 ? op.x1 : op.x2, r = op.x1 < op.x2 ? op.x2 : op.x1;
-        float t = op.y1 < op.y2 ? op.y1 : op.y2, b = op.y1 < op.y2 ? op.y2 : op.y1;
-        return l <= 0 && t <= 0 && r >= LAYOUT_W && b >= LAYOUT_H && (op.c == 15);
+    void clear() {
+        ops_.clear();
+        bounds_.clear();
     }
+
+    static bool covers_screen(const DrawOp& op);
+    // The one-colour whole disc the entry cursor is drawn and erased with.
+    static bool is_cursor_disc(const DrawOp& op);
 
 private:
+    // Drops the operations for which `covered` holds.
+    template <class Pred>
+    void drop_if(Pred covered);
+
     std::vector<DrawOp> ops_;
+    std::vector<Bounds> bounds_;  // ink_bounds of each operation, kept with it
 };
 
 }  // namespace cw

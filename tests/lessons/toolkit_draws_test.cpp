@@ -7,7 +7,7 @@
 #include <set>
 
 #include "lessons/draws.h"
-#include "lessons/kelvane_l12_support.h"
+#include "support/lesson_fixture.h"
 
 namespace cw::test {
 namespace {
@@ -16,7 +16,7 @@ using namespace cw::lesson;
 
 // How many RNDs fn takes: a twin platform with the same seed is stepped until it agrees again.
 int rnds_taken(int seed, const std::function<void(Program&)>& fn) {
-    LessonRun a(""), b("");
+    LessonFixture a("kelvane"), b("kelvane");
     a.h.pf.RANDOMIZE(seed);
     b.h.pf.RANDOMIZE(seed);
     fn(a.h.g);
@@ -42,7 +42,7 @@ TEST(ToolkitDraws, RangesAndSignedDrawsOverManySeeds) {
     for (auto& c : cases) {
         std::set<float> seen;
         for (int seed = 1; seed <= 400; ++seed) {
-            LessonRun r("");
+            LessonFixture r("kelvane");
             auto& g = r.h.g;
             g.pf.RANDOMIZE(seed);
             float v = signed_draw(g, c.magnitude, c.coin);
@@ -82,7 +82,7 @@ TEST(ToolkitDraws, KelvaneNoRepeatRedrawsUntilItDiffers) {
         EXPECT_EQ(calls, c.calls);
     }
     // Over real draws: never the value before.
-    LessonRun r("");
+    LessonFixture r("kelvane");
     auto& g = r.h.g;
     g.pf.RANDOMIZE(3);
     float memory = 0, before = 0;
@@ -120,7 +120,7 @@ TEST(ToolkitDraws, PickAndRemoveTakesAmongTheFirstAndClosesUp) {
     for (auto& c : cases) {
         std::set<float> firsts;
         for (int seed = 1; seed <= 200; ++seed) {
-            LessonRun r("");
+            LessonFixture r("kelvane");
             auto& g = r.h.g;
             g.pf.RANDOMIZE(seed);
             load_list(g.X_a, c.list);

@@ -2,9 +2,10 @@
 // without drawing, distribution arcs and cancellation strokes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
-#include "lessons/kelvane_l12_support.h"
+#include "support/lesson_fixture.h"
 #include "lessons/marks.h"
 
 namespace cw::test {
@@ -12,12 +13,12 @@ namespace {
 
 using namespace cw::lesson;
 
-std::vector<DrawOp> lines(const LessonRun& r) { return r.h.of(Op::Line); }
+std::vector<DrawOp> lines(const LessonFixture& r) { return r.h.of(Op::Line); }
 
 TEST(ToolkitMarks, AnchorsOfTheWorkedExamples) {
     // A factor ½ after "=" at (600, 240): the denominator's top left is (632, 268), the bar at y 265.
     {
-        LessonRun r("");
+        LessonFixture r("kelvane");
         auto& g = r.h.g;
         FractionAnchors a = put_fraction(g, 600, 240, 0, "=ﾀ1/2ﾀ*");
         EXPECT_EQ(a.denominator, (Anchor{632, 268}));
@@ -30,7 +31,7 @@ TEST(ToolkitMarks, AnchorsOfTheWorkedExamples) {
     // 8xy over 4x written out after "=-" at (88, 290): the pen is 147 at the fraction, BSEN 315, and the
     // strokes over 8, x / 4, x start at (147, 279), (211, 279) / (182, 319), (246, 319).
     {
-        LessonRun r("");
+        LessonFixture r("kelvane");
         auto& g = r.h.g;
         put(g, 88, 290, 0, "=-");
         FractionAnchors a = put_fraction(g, g.XI2, g.YI1, 0, "ﾀ8*x*y/4*xﾀ");
@@ -52,7 +53,7 @@ TEST(ToolkitMarks, AnchorsOfTheWorkedExamples) {
 }
 
 TEST(ToolkitMarks, AnchorsAreACopyLaterTextsDoNotMove) {
-    LessonRun r("");
+    LessonFixture r("kelvane");
     auto& g = r.h.g;
     FractionAnchors a = put_fraction(g, 600, 240, 0, "ﾀ1/2ﾀ");
     put(g, 100, 400, 0, "ﾀ12/35ﾀ");
@@ -61,7 +62,7 @@ TEST(ToolkitMarks, AnchorsAreACopyLaterTextsDoNotMove) {
 }
 
 TEST(ToolkitMarks, MeasuresInBothStyles) {
-    LessonRun r("");
+    LessonFixture r("kelvane");
     auto& g = r.h.g;
     struct Case {
         const char* code;
@@ -92,7 +93,7 @@ TEST(ToolkitMarks, LayoutGivesWhatADrawGivesAndShowsNothing) {
         {80, 230, "=-ﾀ15*a/6ﾀ"}, {700, 100, "ab+c"},        {0, 0, "ﾀ2/3ﾀx^2"},
     };
     for (auto& c : cases) {
-        LessonRun laid(""), drawn("");
+        LessonFixture laid("kelvane"), drawn("kelvane");
         TextLayout l = layout_text(laid.h.g, c.x, c.y, c.code);
         for (auto& op : laid.h.drawn()) EXPECT_GE(op.y1, 1700) << c.code << ": drawn where it shows";
         put(drawn.h.g, c.x, c.y, 0, c.code);
@@ -103,8 +104,48 @@ TEST(ToolkitMarks, LayoutGivesWhatADrawGivesAndShowsNothing) {
     }
 }
 
+TEST(ToolkitMarks, AFractionRevealedPartByPartDrawsWhatTheTypesetterDraws) {
+    struct Case {
+        float x, y;
+        const char *lead, *num, *den;
+    } cases[] = {{80, 230, "=", "15*a", "6"}, {600, 80, "=-", "2", "35"}, {40, 300, "", "x", "y"}};
+    for (auto& c : cases) {
+        const std::string code = std::string(c.lead) + "ﾀ" + c.num + "/" + c.den + "ﾀ";
+        LessonFixture whole("kelvane"), parts("kelvane");
+        whole.h.g.pf.SETDRAWWIDTH(5);
+        parts.h.g.pf.SETDRAWWIDTH(5);
+        put(whole.h.g, c.x, c.y, 0, code);
+
+        auto& g = parts.h.g;
+        TextLayout l = layout_text(g, c.x, c.y, code);
+        parts.h.pf.clear_record();
+        put(g, c.x, c.y, 0, c.lead);
+        draw_fraction_bar(g, l.last, 0);
+        draw_fraction_part(g, l.last.denominator, c.den, 0);
+        draw_fraction_part(g, l.last.numerator, c.num, 0);
+        EXPECT_EQ(g.pf.GETDRAWWIDTH(), 5);
+        EXPECT_EQ(g.BUN, 0);
+
+        // The same visible strokes and glyphs, whatever their order.
+        auto shapes = [](const LessonFixture& r) {
+            std::vector<std::string> out;
+            for (auto& op : r.h.drawn()) {
+                if (op.op != Op::Line && op.op != Op::Text) continue;
+                if (op.y1 >= 1700) continue;  // the typesetter's own measuring, below the screen
+                out.push_back(std::to_string(static_cast<int>(op.op)) + " " + std::to_string(op.x1) + " " +
+                              std::to_string(op.y1) + " " + std::to_string(op.x2) + " " + std::to_string(op.y2) +
+                              " " + std::to_string(op.w) + " " + std::to_string(op.p) + " " + std::to_string(op.q) +
+                              " " + op.s);
+            }
+            std::sort(out.begin(), out.end());
+            return out;
+        };
+        EXPECT_EQ(shapes(parts), shapes(whole)) << code;
+    }
+}
+
 TEST(ToolkitMarks, DistributionArcSetsEveryInputAndDrawsNoLabel) {
-    LessonRun r("");
+    LessonFixture r("kelvane");
     auto& g = r.h.g;
     // Leftovers a script could have left: none may reach the arc.
     g.AAA_s = "9";
@@ -140,7 +181,7 @@ TEST(ToolkitMarks, ArcsBySideStepAndLabel) {
         {-1, 10, 1, 19, 484}, {1, 10, 1, 19, 516}, {-1, 18, 2, 11, 468}, {-1, 8, 2.5f, 23, 460}, {-1, 1, -10, 181, 490},
     };
     for (auto& c : cases) {
-        LessonRun r("");
+        LessonFixture r("kelvane");
         auto& g = r.h.g;
         Arc a;
         a.from = {100, 500};
@@ -167,7 +208,7 @@ TEST(ToolkitMarks, ArcsBySideStepAndLabel) {
 
 TEST(ToolkitMarks, KelvaneStrokesOfTheWorkedExample) {
     // ½(6x+4): the 6 at (691, 240) reduced to 3, the first denominator at (632, 268).
-    LessonRun r("");
+    LessonFixture r("kelvane");
     auto& g = r.h.g;
     g.XI2 = 1;
     g.YI1 = 2;
@@ -204,7 +245,7 @@ TEST(ToolkitMarks, KelvaneStrokesOfTheWorkedExample) {
 }
 
 TEST(ToolkitMarks, DorrithStrokesAndValues) {
-    LessonRun r("");
+    LessonFixture r("kelvane");
     auto& g = r.h.g;
     g.XI2 = 1;
     g.YI1 = 2;

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "lessons/kelvane_l12_support.h"
+#include "support/lesson_fixture.h"
 #include "lessons/pages.h"
 
 namespace cw::test {
@@ -19,7 +19,7 @@ TEST(ToolkitPages, AnswerPagePlacesAndStages) {
         {5, Place::FirstProblem, 0, "p3"}, {6, Place::At, 3, "at", 10, 20},
     };
     for (int given = 5; given <= 6; ++given) {
-        LessonRun r(keys(given));
+        LessonFixture r("kelvane", keys(given));
         bool done = r.run([&](Program& g) { play_page(g, "H", page); });
         EXPECT_EQ(done, given == 6);
         if (!done) continue;
@@ -43,7 +43,7 @@ TEST(ToolkitPages, AnswerPagePlacesAndStages) {
 }
 
 TEST(ToolkitPages, RowsFromEachBaseAndKeep) {
-    LessonRun r("");
+    LessonFixture r("kelvane");
     auto& g = r.h.g;
     ASSERT_TRUE(r.run([&](Program& g) {
         cursor(g, 40, 94, 30);
@@ -91,14 +91,14 @@ TEST(ToolkitPages, StagesWaitOnceForEachKey) {
         size_t drawn;
     } cases[] = {{0, false, 1}, {1, false, 3}, {2, false, 3}, {3, true, 4}};
     for (auto& c : cases) {
-        LessonRun r(keys(c.keys));
+        LessonFixture r("kelvane", keys(c.keys));
         EXPECT_EQ(r.run([&](Program& g) { play_rows(g, rows); }), c.done) << c.keys;
         EXPECT_EQ(r.texts().size(), c.drawn) << c.keys;
     }
 }
 
 TEST(ToolkitPages, ColumnSumAtThePen) {
-    LessonRun r("");
+    LessonFixture r("kelvane");
     auto& g = r.h.g;
     ASSERT_TRUE(r.run([&](Program& g) {
         cursor(g, 680, 734, 80);
@@ -126,7 +126,7 @@ TEST(ToolkitPages, PageTurnTakesTwoKeys) {
         bool done;
     } cases[] = {{1, false}, {2, true}};
     for (auto& c : cases) {
-        LessonRun r(keys(c.keys));
+        LessonFixture r("kelvane", keys(c.keys));
         r.h.g.YI1 = 500;
         EXPECT_EQ(r.run([&](Program& g) { turn_page(g, 1600, 1800); }), c.done);
         EXPECT_EQ(r.erases(0, 0, 1600, 1800), c.done ? 1 : 0);
@@ -134,8 +134,21 @@ TEST(ToolkitPages, PageTurnTakesTwoKeys) {
     }
 }
 
+TEST(ToolkitPages, RowsTurnToANewPage) {
+    LessonFixture r("kelvane", keys(3));
+    ASSERT_TRUE(r.run([&](Program& g) {
+        cursor(g, 40, 40, 30);
+        play_rows(g, {text(0, indent(0), 0, "one"), text(1, indent(60), 0, "two"), new_page(3, 1600, 1800),
+                      text(3, indent(0), 5, "three")});
+    }));
+    EXPECT_EQ(r.erases(0, 0, 1600, 1800), 1);
+    ASSERT_EQ(r.at(40, 30).size(), 2u);
+    EXPECT_EQ(r.at(40, 30)[1].s, "three");
+    EXPECT_EQ(r.keys_left(), 0u);
+}
+
 TEST(ToolkitPages, HeadingCells) {
-    LessonRun r("");
+    LessonFixture r("kelvane");
     auto& g = r.h.g;
     title_cell(g, 108, 30, "P32 章の問題A");
     EXPECT_EQ(g.X, 504);
@@ -179,7 +192,7 @@ TEST(ToolkitPages, TableDrillCyclesThroughTheRows) {
     std::string script;
     for (int i = 0; i < 5; ++i) script += keys(1) + enter("2");
     script += keys(1) + enter("1");
-    LessonRun r(script);
+    LessonFixture r("kelvane", script);
     ASSERT_TRUE(r.run([&](Program& g) {
         g.NO = 0;
         table_drill(g, letters(Order::Cycle, 4, g));
@@ -198,7 +211,7 @@ TEST(ToolkitPages, TableDrillCyclesThroughTheRows) {
 TEST(ToolkitPages, TableDrillRandomRowsStayInTheTable) {
     std::set<std::string> seen;
     for (int seed = 1; seed <= 60; ++seed) {
-        LessonRun r(keys(1) + enter("1"));
+        LessonFixture r("kelvane", keys(1) + enter("1"));
         r.h.pf.RANDOMIZE(seed);
         ASSERT_TRUE(r.run([&](Program& g) { table_drill(g, letters(Order::Random, 4, g)); }));
         auto t = r.texts();

@@ -2,7 +2,7 @@
 // assignment line, the problem-area erases and the two-panel step.
 #include <gtest/gtest.h>
 
-#include "lessons/kelvane_l12_support.h"
+#include "support/lesson_fixture.h"
 #include "lessons/panels.h"
 
 namespace cw::test {
@@ -11,7 +11,7 @@ namespace {
 using namespace cw::lesson;
 
 TEST(ToolkitPanels, CursorWritesOnlyTheVariablesItIsBoundTo) {
-    LessonRun r("");
+    LessonFixture r("kelvane");
     auto& g = r.h.g;
     cursor(g, 1, 2, 3);
     g.XI2 = 4;
@@ -58,7 +58,7 @@ TEST(ToolkitPanels, CountedDrillCountsFinishedProblems) {
         {enter("1/1"), {0}},
     };
     for (auto& c : cases) {
-        LessonRun r(c.keys);
+        LessonFixture r("kelvane", c.keys);
         std::vector<float> seen;
         ASSERT_TRUE(r.run([&](Program& g) {
             g.NO = 7;
@@ -87,7 +87,7 @@ TEST(ToolkitPanels, AssignmentLine) {
         {"16", "10,問11", "教科書P16 問10,問11　をしなさい。"},
     };
     for (auto& c : cases) EXPECT_EQ(assignment_text(c.page, c.q), c.want);
-    LessonRun r("");
+    LessonFixture r("kelvane");
     auto& g = r.h.g;
     assignment(g, 352, 570, 7, "28", "1");
     auto t = r.texts();
@@ -99,7 +99,7 @@ TEST(ToolkitPanels, AssignmentLine) {
 }
 
 TEST(ToolkitPanels, ProblemAreaErases) {
-    LessonRun r("");
+    LessonFixture r("kelvane");
     auto& g = r.h.g;
     ProblemArea head{40, 30, 600, 160};
     erase_problem_head(g, head);
@@ -120,7 +120,7 @@ TEST(ToolkitPanels, PanelEraseLeavesTheTextThatReachesIn) {
         {{700, 300}, {{600, 30, 3200, 295}, {705, 295, 3200, 1800}}},
     };
     for (auto& c : cases) {
-        LessonRun r("");
+        LessonFixture r("kelvane");
         auto& g = r.h.g;
         g.pf.SETDRAWWIDTH(5);
         set_panel(g, 600, 30, 3200, 1800);
@@ -135,7 +135,7 @@ TEST(ToolkitPanels, PanelEraseLeavesTheTextThatReachesIn) {
 
 TEST(ToolkitPanels, TwoPanelStepRunsTheDrillLeftThenRight) {
     for (bool width5 : {false, true}) {
-        LessonRun r(keys(1));
+        LessonFixture r("kelvane", keys(1));
         std::vector<std::array<float, 5>> panels;
         bool after = false;
         ASSERT_TRUE(r.run([&](Program& g) {

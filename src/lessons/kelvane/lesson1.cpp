@@ -107,7 +107,7 @@ void DRILL_MONOMIAL_OR_POLYNOMIAL(Program& g) {
                                  "単項式", "単項式", "単項式"}}},
                     .order = Order::Random,
                     .count = 10,
-                    .cursor = {{g.XI0, g.XI1, g.V_a(3)}},
+                    .cursor = {{g.XI0, g.XI1, g.V_a(3)}},  // YI1 = V(3); margin and indent stay
                     .panel = {g.U_a(3), g.V_a(3), g.U_a(4), g.V_a(4)},
                     .rows_of_problem = [&]() -> std::vector<PageRow> {
                         return {text(0, margin(0), 3, "問2　単項式、多項式のどちらですか。"),

@@ -3,12 +3,13 @@
 #include "lessons/kelvane/lesson3.h"
 #include "lessons/draws.h"
 #include "lessons/kelvane/lesson3_common.h"
+#include "lessons/panels.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
 
 namespace cw::kelvane3 {
 
-using detail::Reach;
+using lesson::Reach;
 using lesson::cont;
 using lesson::put;
 
@@ -84,7 +85,7 @@ static void drill_addition(Program& g, const Reach& keep) {
         g.XI0 = g.XKARA;
         g.XI1 = g.XI0 + 54;
         g.YI1 = g.UE;
-        detail::erase_panel(g, keep);
+        lesson::erase_panel(g, keep);
         put(g, g.XI0, g.YI1, 3, "例4　次の2つの式をたしなさい。");
         put(g, g.XI1 + 27, g.YI1 + 55, 0, p1 + "," + p2);
 
@@ -109,7 +110,7 @@ static void drill_addition(Program& g, const Reach& keep) {
 void DRILL_ADDITION(Program& g) { drill_addition(g, Reach{}); }
 
 void TEACH_ADDITION(Program& g) {
-    detail::two_panel_step(g, false, drill_addition,
+    lesson::two_panel_step(g, {}, drill_addition,
                            {{50, 7, "   <式の加法の計算>"},
                             {50, 0, "①　それぞれの式に（　）をつける。"},
                             {50, 0, "②　+ でつなぐ。"},
@@ -163,7 +164,7 @@ static void drill_subtraction(Program& g, const Reach& keep) {
         g.XI0 = g.XKARA;
         g.XI1 = g.XI0 + 54;
         g.YI1 = g.UE;
-        detail::erase_panel(g, keep);
+        lesson::erase_panel(g, keep);
         put(g, g.XI0, g.YI1, 3, "例5 左の式から右の式をひこう。");
         put(g, g.XI1 + 40, g.YI1 + 55, 0, m + "," + s);
 
@@ -196,7 +197,7 @@ static void drill_subtraction(Program& g, const Reach& keep) {
 void DRILL_SUBTRACTION(Program& g) { drill_subtraction(g, Reach{}); }
 
 void TEACH_SUBTRACTION(Program& g) {
-    detail::two_panel_step(g, false, drill_subtraction,
+    lesson::two_panel_step(g, {}, drill_subtraction,
                            {{50, 7, "   <式の減法の計算>"},
                             {50, 0, "①( )をつけ、- でつなぐ。"},
                             {50, 3, "②+( )にし、符号をすべて変える。"},

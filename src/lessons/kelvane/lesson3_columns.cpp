@@ -4,12 +4,13 @@
 #include "lessons/draws.h"
 #include "lessons/kelvane/lesson3.h"
 #include "lessons/kelvane/lesson3_common.h"
+#include "lessons/panels.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
 
 namespace cw::kelvane3 {
 
-using detail::Reach;
+using lesson::Reach;
 using lesson::Keep;
 using lesson::put;
 
@@ -60,7 +61,7 @@ void draw_column_rows(Program& g) {
 void draw_column_problem(Program& g, const Reach& keep, float heading_colour, Keep heading_keep,
                          const std::string& op) {
     lesson::cursor(g, g.XKARA, g.XKARA, g.UE);
-    detail::erase_panel(g, keep);
+    lesson::erase_panel(g, keep);
     detail::column_grid(g);
     auto& x = g.X_a;
     auto& y = g.Y_a;
@@ -102,7 +103,7 @@ static void drill_column_addition(Program& g, const Reach& keep) {
 void DRILL_COLUMN_ADDITION(Program& g) { drill_column_addition(g, Reach{}); }
 
 void TEACH_COLUMN_ADDITION(Program& g) {
-    detail::two_panel_step(g, true, drill_column_addition,
+    lesson::two_panel_step(g, {.width5 = true}, drill_column_addition,
                            {{60, 3, "   <縦書きの加法>"},
                             {60, 0, "①　同類項が上下にそろうように"},
                             {60, 0, " 　並べて書く。"},
@@ -164,7 +165,7 @@ static void drill_column_subtraction(Program& g, const Reach& keep) {
 void DRILL_COLUMN_SUBTRACTION(Program& g) { drill_column_subtraction(g, Reach{}); }
 
 void TEACH_COLUMN_SUBTRACTION(Program& g) {
-    detail::two_panel_step(g, true, drill_column_subtraction,
+    lesson::two_panel_step(g, {.width5 = true}, drill_column_subtraction,
                            {{50, 7, "   <縦書きの減法>"},
                             {50, 0, "①　同類項が上下にそろうように"},
                             {50, 0, " 　並べて書く。"},

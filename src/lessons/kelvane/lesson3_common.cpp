@@ -1,7 +1,5 @@
 #include "lessons/kelvane/lesson3_common.h"
 
-#include <algorithm>
-
 #include "platform/basic.h"
 #include "shell/shell.h"
 
@@ -9,13 +7,6 @@ namespace cw::kelvane3::detail {
 
 using lesson::Keep;
 using lesson::put;
-
-void two_panel_step(Program& g, bool columns, const PanelDrill& drill, const std::vector<MethodLine>& lines,
-                    const std::function<void()>& after_right) {
-    lesson::TwoPanels at;
-    at.width5 = columns;
-    lesson::two_panel_step(g, at, drill, lines, after_right);
-}
 
 void column_grid(Program& g) {
     g.X_a(31) = g.XKARA;

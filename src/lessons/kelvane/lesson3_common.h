@@ -1,23 +1,11 @@
-// Lesson 3's own layout pieces: its two-panel steps and the written-column grid.
+// Lesson 3's own layout pieces: the written-column grid and its answer row.
 #pragma once
-#include <functional>
 #include <string>
-#include <vector>
 
-#include "lessons/panels.h"
 #include "lessons/toolkit.h"
 #include "state/program.h"
 
 namespace cw::kelvane3::detail {
-
-using lesson::erase_panel;
-using lesson::MethodLine;
-using lesson::PanelDrill;
-using lesson::Reach;
-
-// Lesson 3's panels: HIDARI 40, MIGI 600, UE 30; the column steps draw 5 wide.
-void two_panel_step(Program& g, bool columns, const PanelDrill& drill, const std::vector<MethodLine>& lines,
-                    const std::function<void()>& after_right = {});
 
 // The written-column grid of one problem: X(31..34) and Y(31..35) from (XKARA, UE).
 void column_grid(Program& g);

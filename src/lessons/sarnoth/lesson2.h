@@ -33,10 +33,10 @@ void ASK_SMALLEST_OF_THREE(Program& g);
 void ASK_SMALLEST_OF_FIVE(Program& g);
 void ASK_TWO_DIGIT_NUMBER(Program& g);
 
-// Where a page of the lesson starts: erased from (0, 0) by `width` x 1800, then new_page.
+// Where a page of the lesson starts: erased from (0, 0) by `width` x 1800, then set_up_page.
 void start_page(Program& g, float width, float indent);
 // XI0 = 40, XI1 = 40 + indent, YI1 = 30, draw width 5.
-void new_page(Program& g, float indent);
+void set_up_page(Program& g, float indent);
 
 // The investigation page of steps ①, ③, ④ and ⑤: erased 1600 wide, the question (its first line at (40, 30),
 // the others 50 apart at x 67, all in colour 3) and a key; two worked examples at x 67, 60 apart, each

@@ -165,7 +165,7 @@ void TEST_CALENDAR_SQUARE(Program& g) {
     });
 
     turn_page(g, 1760, 1800);
-    new_page(g, 54);
+    set_up_page(g, 54);
     calendar_at(g, 722, 70, false);
     AnswerCells cells(g.U_a, g.V_a, 9);
     play_fill_in(g, {

@@ -55,7 +55,7 @@ void investigate_digit_swap(Program& g, const DigitSwap& s) {
     });
 
     turn_page(g, 1760, 1800);
-    new_page(g, 54);
+    set_up_page(g, 54);
     AnswerCells cells(g.T_a, g.F_a, s.border);
     play_fill_in(g, {
         text(0, margin(0), 0, s.explained),

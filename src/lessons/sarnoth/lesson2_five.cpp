@@ -25,7 +25,7 @@ void INVESTIGATE_SUM_OF_FIVE(Program& g) {
     });
 
     turn_page(g, 1760, 1800);
-    new_page(g, 54);
+    set_up_page(g, 54);
     AnswerCells cells(g.U_a, g.V_a, 9);
     play_fill_in(g, {
         text(0, margin(0), 0, "Q4　5つの続いた整数の和は5の倍数になることを、"),

@@ -29,10 +29,10 @@ void SHOW_EXPLANATIONS_LESSON_MENU(Program& g) {
 
 void start_page(Program& g, float width, float indent) {
     lesson::erase_by(g, 0, 0, width, 1800);
-    new_page(g, indent);
+    set_up_page(g, indent);
 }
 
-void new_page(Program& g, float indent) {
+void set_up_page(Program& g, float indent) {
     lesson::cursor(g, 40, 40 + indent, 30);
     g.pf.SETDRAWWIDTH(5);
 }

@@ -68,7 +68,7 @@ void EXPLAIN_SUM_OF_THREE(Program& g) {
     fill_cell(g, q1, 7, "真ん中の数の3倍", 9);
 
     turn_page(g, 1760, 1800);
-    new_page(g, 54);
+    set_up_page(g, 54);
     AnswerCells q3(g.U_a, g.V_a, 9);
     play_fill_in(g, {
         text(0, margin(0), 0, "Q3　3つの続いた整数の和は3の倍数になることを、"),
