@@ -16,7 +16,7 @@ namespace {
 using oracle::expand;
 using oracle::Poly;
 
-constexpr int kPages = 300;
+constexpr int kPages = 150;
 
 // One page of a drill, run alone from a seed: every question, then its answers one per key.
 struct DrillPage {
