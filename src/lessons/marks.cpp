@@ -6,6 +6,13 @@
 
 namespace cw::lesson {
 
+void keep_anchor(Program& g, int k, Anchor a) {
+    g.X_a(k) = a.x;
+    g.Y_a(k) = a.y;
+}
+
+Anchor kept_anchor(const Program& g, int k) { return {g.X_a(k), g.Y_a(k)}; }
+
 FractionAnchors fraction_anchors(const Program& g) {
     FractionAnchors a;
     a.xt = g.XT;

@@ -23,6 +23,12 @@ struct Anchor {
     bool operator==(const Anchor&) const = default;
 };
 
+// Anchors kept in the point tables, as the scripts keep a stroke's start between stages: X(k) = a.x,
+// Y(k) = a.y.  Writes X_a(k), Y_a(k).
+void keep_anchor(Program& g, int k, Anchor a);
+// The anchor kept in slot k: (X(k), Y(k)).  Reads X_a(k), Y_a(k).
+Anchor kept_anchor(const Program& g, int k);
+
 // ---- fraction anchors ------------------------------------------------------
 
 // The layout of one stacked fraction, as the typesetter left it.

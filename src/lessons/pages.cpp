@@ -51,18 +51,18 @@ PageRow column(int stage, float xi1, float yi1) {
     return r;
 }
 
+PageRow action(int stage, std::function<void(Program&)> fn) {
+    PageRow r;
+    r.stage = stage;
+    r.act = Act::Call;
+    r.run = std::move(fn);
+    return r;
+}
+
 PageRow cell(int stage, Pos at, float width, const std::string& number) {
     PageRow r = text(stage, at, 3, number);
     r.act = Act::Cell;
     r.width = width;
-    return r;
-}
-
-PageRow call(int stage, std::function<void(Program&)> fn) {
-    PageRow r;
-    r.stage = stage;
-    r.act = Act::Call;
-    r.call = std::move(fn);
     return r;
 }
 
@@ -115,9 +115,6 @@ void play_row(Program& g, const PageRow& r, AnswerCells* cells, int& next_cell) 
             g.Y = y;
             blank_cell(g, *cells, next_cell++, r.width, r.text, cells->border, r.colour);
             break;
-        case Act::Call:
-            r.call(g);
-            break;
         case Act::ColumnSum:
             g.CCC1 = 0;
             g.A1_s = r.text;
@@ -133,6 +130,9 @@ void play_row(Program& g, const PageRow& r, AnswerCells* cells, int& next_cell) 
             if (r.set_xi0) g.XI0 = r.xi0;
             g.XI1 = r.xi1;
             g.YI1 = r.yi1;
+            break;
+        case Act::Call:
+            r.run(g);
             break;
         case Act::NewPage:
             erase_by(g, 0, 0, r.xi0, r.xi1);
@@ -203,18 +203,14 @@ void turn_page(Program& g, float w, float h) {
     g.YI1 = 30;
 }
 
-namespace {
-
-void cell(Program& g, float x, float y, float w, const std::string& s, float border, float fill) {
-    cell_inputs(g, x, y, w, 44, s, 13, border, fill);
+void cell(Program& g, float x, float y, float w, float h, const std::string& s, float text, float border, float fill) {
+    cell_inputs(g, x, y, w, h, s, text, border, fill);
     DRAW_CELL(g);
 }
 
-}  // namespace
+void title_cell(Program& g, float x, float y, const std::string& title) { cell(g, x, y, 396, 44, title, 13, 5, 4); }
 
-void title_cell(Program& g, float x, float y, const std::string& title) { cell(g, x, y, 396, title, 5, 4); }
-
-void number_cell(Program& g, float x, float y, const std::string& number) { cell(g, x, y, 44, number, 4, 3); }
+void number_cell(Program& g, float x, float y, const std::string& number) { cell(g, x, y, 44, 44, number, 13, 4, 3); }
 
 // ---- table drills -------------------------------------------------------------------------------------
 

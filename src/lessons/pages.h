@@ -40,7 +40,7 @@ enum class Act {
     ColumnSum,  // DRAW_COLUMN_OPERATION at pos: rows text over lower, operator op, TAKASA 50, colours 0
     Cursor,     // draws nothing: moves the cursor to another column (see column())
     Cell,       // a blank answer cell `width` wide at pos holding `text` (its circled number), in colour
-    Call,       // runs `call` (a frame, highlighted cells, an erase)
+    Call,       // runs `run` on the program: an erase, strokes, anything a page does between its texts
     NewPage,    // erases (0, 0) by (w, h) = (xi0, xi1) and starts the cursor at the top: YI1 = 30
 };
 struct PageRow {
@@ -55,7 +55,7 @@ struct PageRow {
     bool set_xi0 = true;                     // Act::Cursor: XI0 too
     float width = 0;                         // Act::Cell
     int anchor = 0;                          // > 0: X(anchor), Y(anchor) take the pen after the text
-    std::function<void(Program&)> call;      // Act::Call
+    std::function<void(Program&)> run;       // Act::Call
 };
 // A text row that keeps the pen: XI2 = X, YI1 = Y.
 PageRow text(int stage, Pos at, float colour, const std::string& s, Keep keep = Keep::Pen);
@@ -71,12 +71,12 @@ PageRow column_sum(int stage, Pos at, const std::string& upper, const std::strin
 PageRow column(int stage, float xi0, float xi1, float yi1);
 // The same without XI0: XI1 = xi1, YI1 = yi1.
 PageRow column(int stage, float xi1, float yi1);
+// Runs fn(g) at its stage (what it reads and writes is fn's).
+PageRow action(int stage, std::function<void(Program&)> fn);
 
 // A blank answer cell at `at`, numbered `number` in colour 3 (see cells.h); the page's AnswerCells keep its
 // place, cell k being the k-th cell row of the page.
 PageRow cell(int stage, Pos at, float width, const std::string& number);
-// Runs fn in its place among the rows.
-PageRow call(int stage, std::function<void(Program&)> fn);
 // The row r, whose pen after it is kept as answer anchor k in X(k), Y(k).
 PageRow anchored(PageRow r, int k);
 // A new page: erases (0, 0) by (w, h) in colour 15, then YI1 = 30.  A page turn is two keys, so the row
@@ -127,6 +127,9 @@ void play_page(Program& g, const std::string& heading, const std::vector<Fragmen
 // Turns a page: two WAIT_ANY_KEYs, then erases (0, 0) by (w, h) and starts the cursor at the top, YI1 = 30.
 void turn_page(Program& g, float w, float h);
 
+// A cell: DRAW_CELL at (x, y), HABA w, TATE h, `s` in colour `text`, border `border`, fill `fill`.  Leaves
+// X = x + w, Y = y; writes X, Y, HABA, TATE, A_s, CCC1, CCC2, CCC3; clobbers what DRAW_CELL clobbers.
+void cell(Program& g, float x, float y, float w, float h, const std::string& s, float text, float border, float fill);
 // The title cell of an answer page: DRAW_CELL at (x, y), HABA 396, TATE 44, the title in colour 13, border
 // 5, fill 4.  Leaves X = x + 396, Y = y; writes X, Y, HABA, TATE, A_s, CCC1, CCC2, CCC3; clobbers what DRAW_CELL
 // clobbers.

@@ -166,6 +166,18 @@ void drop_zero_terms(const NumArray& nums, StrArray& texts, int first, int last)
         if (nums(i) == 0) texts(i) = "";
 }
 
+std::string letter_power(const std::string& letter, float e) {
+    if (e <= 0) return "";
+    if (e == 1) return letter;
+    return letter + "^" + num_text(e);
+}
+
+std::string letter_factors(const std::string& letter, float e) {
+    std::string s;
+    for (float k = 1; k <= e; k += 1) s += "*" + letter;
+    return s;
+}
+
 std::string rjust(const std::string& s, int width) {
     int n = KLEN(s);
     return n >= width ? s : std::string(static_cast<size_t>(width - n), ' ') + s;

@@ -96,6 +96,10 @@ void signed_terms(const NumArray& nums, StrArray& texts, int first, int last);
 void unit_coefficients(const NumArray& nums, StrArray& texts, int first, int last);
 // texts(i) = "" where nums(i) = 0, for i = first..last.
 void drop_zero_terms(const NumArray& nums, StrArray& texts, int first, int last);
+// A letter with exponent e written compactly: "" for e <= 0, the letter for 1, letter + "^" + e above 1.
+std::string letter_power(const std::string& letter, float e);
+// The same letter written out as factors, each after a "×": "" for e <= 0, "*a" for 1, "*a*a" for 2, ...
+std::string letter_factors(const std::string& letter, float e);
 // s with leading one-byte blanks up to `width` characters; longer texts unchanged.
 std::string rjust(const std::string& s, int width);
 

@@ -8,10 +8,11 @@ namespace cw {
 
 namespace {
 
-// How far inside a filled box an operation must lie to count as covered: the
-// box's edges are snapped to the nearest device pixel, which moves them by
-// up to half a pixel, a whole unit in a window at half the layout's size.
-constexpr float kSnapMargin = 1.0f;
+// How far inside a filled box's outline an operation must lie to count as
+// covered: the box's edges are snapped to the nearest device pixel, which
+// moves them by up to half a pixel; the half unit kept here is enough down to
+// a window a third of the layout's size.
+constexpr float kSnapMargin = 0.5f;
 
 Bounds box_of(float x1, float y1, float x2, float y2, float grow) {
     return {std::min(x1, x2) - grow, std::min(y1, y2) - grow, std::max(x1, x2) + grow, std::max(y1, y2) + grow};
@@ -37,14 +38,20 @@ Bounds ink_bounds(const DrawOp& op) {
         return {b.l - g, b.t - g, b.r + g, b.b + g};
     }
     case Op::Text: {
-        // Cells of size/2 * p (one byte) or size * p (two bytes) by size * q;
-        // serif letters sit lower and lean out of their cells, so a margin
-        // of most of a cell height is kept on every side.
+        // Cells of size/2 * p (one byte) or size * p (two bytes) by size * q.
+        // The gothic face is fitted into its cells, its ink (antialiased rim
+        // included) starting inside them; only its descenders ("(", "g")
+        // reach below, by less than a sixth of the cell.  The serif letters
+        // sit lower and lean out of their cells: a quarter of the cell height
+        // is kept on either side and above, half of it below.
         float w = 0;
         for (const std::string& ch : split_chars(op.s)) w += static_cast<float>(sj_width(ch)) * op.font.size / 2 * op.p;
         float h = op.font.size * op.q;
-        float g = h + aa;
-        return {op.x1 - g, op.y1 - g, op.x1 + w + g, op.y1 + h + g};
+        if (op.font.face == "Times New Roman" || op.font.face == "MT Extra") {
+            float g = h / 4 + aa;
+            return {op.x1 - g, op.y1 - g, op.x1 + w + g, op.y1 + h * 1.5f + aa};
+        }
+        return {op.x1, op.y1, op.x1 + w, op.y1 + h + h / 6 + aa};
     }
     case Op::Cls: return {-1e9f, -1e9f, 1e9f, 1e9f};
     default: return box_of(0, 0, 0, 0, 0);
@@ -84,9 +91,15 @@ void RetainedList::add(const DrawOp& op) {
     } else if (op.op == Op::Fill) {
         // Borders and inside are both opaque and snapped to whole pixels:
         // the box paints every pixel of its outline's outer edge.
+        // An earlier box is snapped by the same rule, which keeps order, so
+        // one whose outline lies within this one's covers no pixel it does not.
         float h = half_pen(op);
         Bounds cover = box_of(op.x1, op.y1, op.x2, op.y2, h - kSnapMargin);
-        drop_if([&](const DrawOp&, const Bounds& b) { return b.inside(cover); });
+        Bounds outline = box_of(op.x1, op.y1, op.x2, op.y2, h);
+        drop_if([&](const DrawOp& old, const Bounds& b) {
+            if (old.op == Op::Fill) return box_of(old.x1, old.y1, old.x2, old.y2, half_pen(old)).inside(outline);
+            return b.inside(cover);
+        });
     } else if (is_cursor_disc(op)) {
         // Drawn without antialiasing: the same disc, or a larger one about
         // the same centre, takes back every pixel of the one before.

@@ -34,7 +34,7 @@ TEST(ToolkitCells, AnchoredRowsKeepTheirPenAndCallsRunInTheirPlace) {
     play_rows(g, {
         text(0, screen(40, 30), 0, "ab"),
         anchored(text(0, pen(10), 5, "ab"), 3),
-        call(2, [&](Program&) { keys_at_call = static_cast<int>(p.h.backend.keys_used()); }),
+        action(2, [&](Program&) { keys_at_call = static_cast<int>(p.h.backend.keys_used()); }),
         label(2, screen(500, 500), 7, "ab"),
     });
     EXPECT_FLOAT_EQ(g.X_a(3), 50 + 2 * w);

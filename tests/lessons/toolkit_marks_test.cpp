@@ -268,5 +268,22 @@ TEST(ToolkitMarks, DorrithStrokesAndValues) {
     EXPECT_EQ(g.YI1, 2);
 }
 
+TEST(ToolkitMarks, AnchorsKeptInThePointTables) {
+    LessonFixture r("kelvane");
+    auto& g = r.h.g;
+    struct Case {
+        int k;
+        Anchor a;
+    } cases[] = {{0, {147, 0}}, {1, {147, 279}}, {11, {182, 319}}, {40, {-5, 1.5f}}};
+    for (auto& c : cases) keep_anchor(g, c.k, c.a);
+    for (auto& c : cases) {
+        EXPECT_EQ(kept_anchor(g, c.k), c.a) << c.k;
+        EXPECT_EQ(g.X_a(c.k), c.a.x);
+        EXPECT_EQ(g.Y_a(c.k), c.a.y);
+    }
+    // The tables' bounds hold: a slot past them is a run-time error, not a write elsewhere.
+    EXPECT_THROW(keep_anchor(g, 41, {1, 1}), RuntimeError);
+}
+
 }  // namespace
 }  // namespace cw::test

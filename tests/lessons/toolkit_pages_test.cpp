@@ -97,6 +97,33 @@ TEST(ToolkitPages, StagesWaitOnceForEachKey) {
     }
 }
 
+TEST(ToolkitPages, ActionsRunAtTheirStageBetweenTexts) {
+    // An action sees the cursor the text before it left, and the text after it sees what it did.
+    std::vector<float> seen;
+    std::vector<PageRow> rows = {
+        text(0, screen(100, 50), 0, "ab"),
+        action(1, [&](Program& g) { seen.push_back(g.XI2); g.XI2 = 400; }),
+        text(1, pen(), 0, "c"),
+        action(2, [&](Program& g) { seen.push_back(g.XI2); }),
+    };
+    struct Case {
+        int keys;
+        size_t runs;
+    } cases[] = {{0, 0}, {1, 1}, {2, 2}};
+    for (auto& c : cases) {
+        seen.clear();
+        LessonFixture r("kelvane", keys(c.keys));
+        r.run([&](Program& g) { play_rows(g, rows); });
+        ASSERT_EQ(seen.size(), c.runs) << c.keys;
+        if (c.runs >= 1) {
+            EXPECT_EQ(seen[0], 100 + 27 * 2);
+        }
+        if (c.runs == 2) {
+            EXPECT_EQ(seen[1], 400 + 27);
+        }
+    }
+}
+
 TEST(ToolkitPages, ColumnSumAtThePen) {
     LessonFixture r("kelvane");
     auto& g = r.h.g;
@@ -173,6 +200,38 @@ TEST(ToolkitPages, HeadingCells) {
     EXPECT_EQ(t[0].y1, 30);
     EXPECT_EQ(t[1].s, "4");
     EXPECT_EQ(t[1].c, 13);
+}
+
+TEST(ToolkitPages, CellsOfAnySize) {
+    struct Case {
+        float x, y, w, h;
+        std::string s;
+        float text, border, fill;
+        float text_y;  // a line sits in the middle; a fraction's bar does
+    } cases[] = {
+        {40, 520, 180, 50, "3人がけx", 0, 3, 13, 523},
+        {220, 570, 60, 50, "ﾀ1/2ﾀ", 5, 3, 11, 570},
+        {108, 30, 44, 44, "4", 13, 4, 3, 30},
+    };
+    for (auto& c : cases) {
+        LessonFixture r("kelvane");
+        auto& g = r.h.g;
+        cell(g, c.x, c.y, c.w, c.h, c.s, c.text, c.border, c.fill);
+        EXPECT_EQ(g.X, c.x + c.w) << c.s;
+        EXPECT_EQ(g.Y, c.y) << c.s;
+        auto fills = r.h.of(Op::Fill);
+        ASSERT_EQ(fills.size(), 1u);
+        EXPECT_EQ((std::vector<float>{fills[0].x1, fills[0].y1, fills[0].x2, fills[0].y2}),
+                  (std::vector<float>{c.x, c.y, c.x + c.w, c.y + c.h}))
+            << c.s;
+        EXPECT_EQ(fills[0].c, c.border);
+        EXPECT_EQ(fills[0].f, c.fill);
+        auto t = r.texts();
+        ASSERT_EQ(t.size(), 1u);
+        EXPECT_EQ(t[0].s, c.s);
+        EXPECT_EQ(t[0].c, c.text);
+        EXPECT_EQ(t[0].y1, c.text_y) << c.s;
+    }
 }
 
 TableDrill letters(Order order, float count, Program& g) {

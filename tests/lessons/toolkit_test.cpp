@@ -27,6 +27,22 @@ TEST(Toolkit, TermTextFollowsTheSignAndCoefficientRules) {
         EXPECT_EQ(term_text(c.n, c.letter, c.leading), c.want) << c.n << " " << c.letter << " " << c.leading;
 }
 
+TEST(Toolkit, LetterTextsCompactAndWrittenOut) {
+    struct Case {
+        float e;
+        const char* compact;
+        const char* factors;
+    } cases[] = {
+        {-2, "", ""}, {-1, "", ""}, {0, "", ""}, {1, "a", "*a"}, {2, "a^2", "*a*a"}, {3, "a^3", "*a*a*a"},
+    };
+    for (auto& c : cases) {
+        EXPECT_EQ(letter_power("a", c.e), c.compact) << c.e;
+        EXPECT_EQ(letter_factors("a", c.e), c.factors) << c.e;
+    }
+    EXPECT_EQ(letter_power("b", 2), "b^2");
+    EXPECT_EQ(letter_factors("b", 1), "*b");
+}
+
 TEST(Toolkit, SlotRulesRewriteOnlyTheSlotsGiven) {
     NumArray n(8);
     StrArray s(8);

@@ -1,5 +1,9 @@
 #include "lessons/dorrith/dorrith.h"
 
+#include "lessons/dorrith/lesson1.h"
+#include "lessons/dorrith/lesson2.h"
+#include "lessons/dorrith/lesson3.h"
+
 namespace cw {
 
 namespace {
@@ -19,6 +23,15 @@ Dorrith::Dorrith(Platform& pf) : Program(pf, dorrith_info()) {}
 
 void Dorrith::run_lesson(int n) {
     switch (n) {
+        case 1:
+            dorrith1::START_LESSON1(*this);
+            break;
+        case 2:
+            dorrith2::LESSON_2_MENU(*this);
+            break;
+        case 3:
+            dorrith3::LESSON_3_MENU(*this);
+            break;
         default:
             break;  // lessons not yet here go straight back to the menu
     }

@@ -27,18 +27,18 @@ const Column kMultiples[] = {
 // A column of the table is kept in T$(1..9) and drawn from there: rows first..last, the first after key
 // `stage` and each further one `per_row` keys later.
 void add_column(std::vector<PageRow>& rows, const Column& c, int stage, int first, int last, int per_row) {
-    rows.push_back(call(stage, [&c](Program& g) {
+    rows.push_back(action(stage, [&c](Program& g) {
         for (int k = 1; k <= 9; ++k) g.T_sa(k) = c.rows[k - 1];
     }));
     for (int k = first; k <= last; ++k)
-        rows.push_back(call(stage + per_row * (k - first), [&c, k](Program& g) {
+        rows.push_back(action(stage + per_row * (k - first), [&c, k](Program& g) {
             put(g, c.x, 130.0f + 50.0f * static_cast<float>(k), c.colour, g.T_sa(k));
         }));
 }
 
 // Replaces the line drawn at (44, y) by `text`: erased from (44, y - 4) by 1320 x 55.
 PageRow replace_line(int stage, float y, float c, const char* s) {
-    return call(stage, [=](Program& g) {
+    return action(stage, [=](Program& g) {
         erase_by(g, 44, y - 4, 1320, 55);
         put(g, 44, y, c, s);
     });

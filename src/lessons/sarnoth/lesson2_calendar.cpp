@@ -23,11 +23,11 @@ void calendar_at(Program& g, float x, float y, bool fill_tables = true) {
 
 // The calendar's own frames and highlighted days, placed from its origin (x0, y0).
 PageRow frame_at(int stage, float dx, float dy, float w, float h, float c) {
-    return call(stage, [=](Program& g) { frame(g, g.X_a(31) + dx, g.Y_a(31) + dy, w, h, c); });
+    return action(stage, [=](Program& g) { frame(g, g.X_a(31) + dx, g.Y_a(31) + dy, w, h, c); });
 }
 // The days 8, 14 and 20, running down to the left, drawn again with border 3 on fill 11.
 PageRow diagonal_8_14_20(int stage) {
-    return call(stage, [](Program& g) {
+    return action(stage, [](Program& g) {
         highlight_day(g, 5, 2, 3, 11);
         highlight_day(g, 4, 3, 3, 11);
         highlight_day(g, 3, 4, 3, 11);
@@ -35,7 +35,7 @@ PageRow diagonal_8_14_20(int stage) {
 }
 // A label beside a group on the calendar; the cursor stays where it was.
 PageRow calendar_label(int stage, float dx, float dy, float c, const char* s) {
-    return call(stage, [=](Program& g) { put(g, g.X_a(31) + dx, g.Y_a(31) + dy, c, s, Keep::None); });
+    return action(stage, [=](Program& g) { put(g, g.X_a(31) + dx, g.Y_a(31) + dy, c, s, Keep::None); });
 }
 
 // The 2 x 2 squares of step ⑨: 135 x 100, from the corner given.

@@ -2,6 +2,8 @@
 
 #include "lessons/sarnoth/lesson1.h"
 #include "lessons/sarnoth/lesson2.h"
+#include "lessons/sarnoth/lesson3.h"
+#include "lessons/sarnoth/problem_sets.h"
 
 namespace cw {
 
@@ -26,6 +28,21 @@ void Sarnoth::run_lesson(int n) {
             break;
         case 2:
             sarnoth2::START_EXPLANATIONS_LESSON(*this);
+            break;
+        case 3:
+            sarnoth3::START_EQUATIONS_LESSON(*this);
+            break;
+        case 4:
+            sarnoth4::START_FUNDAMENTAL_PROBLEMS_LESSON(*this);
+            break;
+        case 5:
+            sarnoth5::START_CHAPTER_PROBLEMS_A_LESSON(*this);
+            break;
+        case 6:
+            sarnoth6::START_CHAPTER_PROBLEMS_B_LESSON(*this);
+            break;
+        case 7:
+            sarnoth::RETURN_TO_MAIN_MENU(*this);
             break;
         default:
             break;  // lessons not yet here go straight back to the menu

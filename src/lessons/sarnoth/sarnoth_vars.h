@@ -9,6 +9,10 @@
 namespace cw {
 
 struct SarnothVars {
+    // Lessons 3 to 6: the letters of the lesson 3 drills, the radii and arc
+    // ends of the sector figures, the ends of a figure's lines.
+    std::string B1_s, C1_s;
+    float R1 = 0, R2 = 0, H1 = 0, H2 = 0, M = 0, N2 = 0;
 };
 
 }  // namespace cw

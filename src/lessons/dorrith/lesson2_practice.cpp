@@ -1,0 +1,82 @@
+// Lesson 2, step ⑤: random divisions of a monomial by a monomial in a and b,
+// solved on the screen by striking out the common factors.
+#include "lessons/dorrith/division.h"
+#include "lessons/dorrith/lesson2.h"
+#include "lessons/draws.h"
+#include "lessons/panels.h"
+#include "platform/basic.h"
+#include "shell/shell.h"
+
+namespace cw::dorrith2 {
+
+using namespace dorrith;
+using lesson::put;
+
+// Reads FMAESU; writes T(1..5), T(11), F(1..4), F(11..14), their texts, B1$, B2$, X(1..4), P, II, FMAESU;
+// clobbers what FORMAT_NUMBER_TABLES clobbers.
+void make_division_problem(Dorrith& g) {
+    lesson::load_list(g.X_a, {2, 3, 5, 7});
+    g.T_a(4) = lesson::pick_and_remove(g, g.X_a, 3, 3);
+    g.P = lesson::draw(g, {3, 1, true});
+    g.T_a(3) = g.X_a(g.P);
+    g.T_a(5) = lesson::draw(g, {4, 2, true});
+    g.T_a(1) = g.T_a(5) * g.T_a(3);
+    g.T_a(2) = g.T_a(5) * g.T_a(4);
+    draw_sign(g);
+    draw_exponents(g);
+
+    problem_texts(g);
+}
+
+// Reads FMAESU; writes the screen, the problem's tables, X(0..13), Y(1..13), B1, B2, KESU, NO, AINP,
+// XI1, XI2, YI1, FMAESU; leaves width 5.
+void RUN_DIVISION_PRACTICE(Dorrith& g) {
+    const lesson::ProblemArea area{0, 0, 1320, 180};
+    lesson::erase_by(g, 0, 0, 1320, 1300);
+    lesson::counted_drill(g, [&] {
+        make_division_problem(g);
+        auto& t = g.T_sa;
+        auto& f = g.F_sa;
+        g.XI1 = 44;
+        g.YI1 = 18;
+        g.pf.SETDRAWWIDTH(5);
+        lesson::erase_problem_head(g, area);
+        put(g, g.XI1 + 44, g.YI1, 0, "練習　次の計算をしなさい。");
+        put(g, g.XI1 + 176, g.YI1 + 80, lesson::parity_colour(g.NO, 3, 7),
+            t(11) + t(1) + f(1) + f(2) + "/" + t(2) + f(11) + f(12));
+
+        WAIT_ANY_KEY(g);
+        lesson::erase_solution(g, area, g.YI1 + 110);
+        put(g, g.XI1 + 132, g.YI1 + 120, 0,
+            "=" + t(11) + "ﾀ" + t(1) + f(1) + f(2) + "/" + t(2) + f(11) + f(12) + "ﾀ");
+
+        WAIT_ANY_KEY(g);
+        put(g, g.XI1 + 132, g.YI1 + 120, 0, "=" + t(11));
+        written_out(g, "ﾀ" + t(1) + f(5) + f(6) + "/" + t(2) + f(15) + f(16) + "ﾀ");
+        g.B1 = static_cast<float>(KLEN(t(1)));
+        g.B2 = static_cast<float>(KLEN(t(2)));
+        anchor_after(g, 1, 32 * g.B1);
+        anchor_after(g, 2, 70 * g.F_a(1));
+        anchor_after(g, 11, 32 * g.B2);
+        anchor_after(g, 12, 70 * g.F_a(11));
+
+        WAIT_ANY_KEY(g);
+        strike(g, 1, g.B1);
+        strike(g, 11, g.B2);
+        value_over(g, 1, t(3));
+        value_under(g, 11, t(4));
+
+        WAIT_ANY_KEY(g);
+        strike_common_letter(g, 2, g.F_a(1), g.F_a(11));
+        strike_common_letter(g, 3, g.F_a(2), g.F_a(12));
+        strike_common_letter(g, 12, g.F_a(11), g.F_a(1));
+        strike_common_letter(g, 13, g.F_a(12), g.F_a(2));
+
+        WAIT_ANY_KEY(g);
+        put(g, g.XI1 + 132, g.YI1 + 120, 5,
+            "=" + t(11) + "ﾀ" + t(3) + f(3) + f(4) + "/" + t(4) + f(13) + f(14) + "ﾀ");
+    });
+    SHOW_DIVISION_RULES(g);
+}
+
+}  // namespace cw::dorrith2

@@ -1,0 +1,8 @@
+// Main-menu item 7, whose label is blank.
+#include "lessons/sarnoth/problem_sets.h"
+
+namespace cw::sarnoth {
+
+void RETURN_TO_MAIN_MENU(Program& g) {}
+
+}  // namespace cw::sarnoth

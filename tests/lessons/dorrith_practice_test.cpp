@@ -1,0 +1,288 @@
+// The practice drills of Dorrith lessons 2 and 3 over many seeded problems,
+// read from the display list as a pupil sees them and checked against the
+// exact-rational oracle: the result is the quotient of the two monomials, the
+// strokes start on the glyphs they strike and cross the common factors, the
+// values beside them are the reduced numbers, the primes come from the sets
+// the drills draw from, and the sign memory keeps its rule across both drills.
+#include <map>
+#include <set>
+
+#include "dorrith_support.h"
+#include "lessons/dorrith/lesson2.h"
+#include "lessons/dorrith/lesson3.h"
+
+namespace cw::dtest {
+namespace {
+
+using oracle::expand;
+using oracle::Rational;
+using test::as;
+using test::drill_keys;
+using test::enter;
+using test::LessonFixture;
+
+// Where a drill puts its lines.
+struct DrillLayout {
+    const char* item;     // the lesson's sub-menu item
+    const char* lesson;   // the main-menu item
+    int waits;            // key presses per problem
+    int after;            // key presses after the last problem
+    float px, py;         // the problem
+    float wx, wy;         // "=" and the sign before the written-out fraction
+    float ry;             // the result (at x = wx)
+    std::vector<std::pair<float, float>> forms;  // the rewritten lines between problem and written-out form
+};
+const DrillLayout L2{"5", "2", 5, 0, 220, 98, 176, 338, 458, {{176, 218}}};
+const DrillLayout L3{"4", "3", 7, 2, 120, 110, 80, 450, 570, {{80, 220}, {80, 330}}};
+
+// One problem of a drill as drawn.
+struct Problem {
+    std::string problem, result, written;
+    std::vector<std::string> forms;
+    std::vector<Cell> cells;        // of the written-out fraction
+    std::vector<DrawOp> strokes;    // in the order drawn
+    std::vector<std::optional<Struck>> struck;
+    Span span;
+};
+
+std::string only_text(const Span& s, float x, float y) {
+    auto at = s.at(x, y);
+    EXPECT_FALSE(at.empty()) << "nothing at " << x << "," << y;
+    return at.empty() ? "" : at.back().s;
+}
+
+Problem read_problem(const Span& s, const DrillLayout& L) {
+    Problem p;
+    p.span = s;
+    p.problem = only_text(s, L.px, L.py);
+    p.result = only_text(s, L.wx, L.ry);
+    for (auto& [x, y] : L.forms) p.forms.push_back(only_text(s, x, y));
+    auto texts = s.texts();
+    for (size_t i = 0; i + 1 < texts.size(); ++i) {
+        if (texts[i].x1 == L.wx && texts[i].y1 == L.wy && texts[i].s.rfind("=", 0) == 0) {
+            p.written = texts[i].s + texts[i + 1].s;
+            p.cells = cells_of(s.drawn_by(i + 1));
+        }
+    }
+    p.strokes = strokes(s);
+    for (auto& st : p.strokes) p.struck.push_back(struck_by(st, p.cells));
+    return p;
+}
+
+// A whole visit of a drill from the main menu: `count` problems.
+std::vector<Problem> run_drill(const DrillLayout& L, int count, int seed) {
+    LessonFixture f("dorrith", enter(L.lesson) + enter(L.item) + drill_keys(L.waits, count) + test::keys(L.after));
+    f.run_program(seed);
+    std::vector<Problem> out;
+    for (auto& pass : f.passes()) out.push_back(read_problem(pass, L));
+    EXPECT_EQ(out.size(), static_cast<size_t>(count));
+    return out;
+}
+
+int64_t number(const std::string& digits) { return std::stoll(digits); }
+
+bool all_digits(const std::string& s) {
+    if (s.empty()) return false;
+    for (char ch : s)
+        if (ch < '0' || ch > '9') return false;
+    return true;
+}
+
+// Checks shared by both drills; returns the coefficients of dividend and divisor.
+void check_common(const Problem& p, Rational& c1, Rational& c2, std::vector<size_t>& number_strokes) {
+    SCOPED_TRACE(p.problem);
+    auto [dividend, divisor] = split_division(p.problem);
+    ASSERT_FALSE(divisor.empty());
+    auto [m1, k1] = term_of(dividend);
+    auto [m2, k2] = term_of(divisor);
+    c1 = k1;
+    c2 = k2;
+    EXPECT_GT(c2, Rational(0)) << "the divisor is positive";
+
+    // Every line after the problem has the problem's value; the result is the exact quotient.
+    const oracle::Poly quotient = expand(p.problem);
+    EXPECT_EQ(expand(p.result), quotient) << p.result;
+    EXPECT_EQ(expand(p.written), quotient) << p.written;
+    for (auto& form : p.forms) EXPECT_EQ(expand(form), quotient) << form;
+    EXPECT_TRUE(oracle::form_faults(p.result).empty()) << p.result;
+
+    // Every stroke starts on a glyph of the written-out fraction and crosses
+    // a whole number or one letter.
+    int letter_strokes = 0;
+    for (size_t i = 0; i < p.strokes.size(); ++i) {
+        ASSERT_TRUE(p.struck[i]) << "stroke " << i << " starts on no glyph";
+        const std::string& t = p.struck[i]->text;
+        if (all_digits(t)) {
+            number_strokes.push_back(i);
+        } else {
+            EXPECT_TRUE(t == "a" || t == "b") << "stroke over '" << t << "'";
+            ++letter_strokes;
+        }
+    }
+    EXPECT_EQ(letter_strokes, 2 * common_letter_factors(m1, m2)) << "one stroke on each side per pair";
+    // Each struck number stands whole under its stroke: the cell after it is no digit.
+    for (size_t i : number_strokes) {
+        for (auto& c : p.cells) {
+            if (c.x == p.strokes[i].x2 && (c.top - 1 == p.strokes[i].y1 || c.top + 1 == p.strokes[i].y1)) {
+                EXPECT_FALSE(digit(c.ch)) << "a digit left beside " << p.struck[i]->text;
+            }
+        }
+    }
+}
+
+// The value beside a number stroke, checked to be that number over its
+// common divisor with the number struck with it.
+void check_pair(const Problem& p, size_t num, size_t den) {
+    ASSERT_TRUE(p.struck[num]->numerator);
+    ASSERT_FALSE(p.struck[den]->numerator);
+    const int64_t a = number(p.struck[num]->text), b = number(p.struck[den]->text);
+    const int64_t g = gcd64(a, b);
+    EXPECT_EQ(value_beside(p.span, p.strokes[num], true), std::to_string(a / g));
+    EXPECT_EQ(value_beside(p.span, p.strokes[den], false), std::to_string(b / g));
+}
+
+TEST(DorrithPractice, Lesson2ResultsStrokesAndPrimes) {
+    std::set<std::pair<int64_t, int64_t>> reduced_pairs;
+    std::set<int64_t> common;
+    int negative = 0, letters_struck = 0;
+    for (int seed = 1; seed <= 40; ++seed) {
+        for (auto& p : run_drill(L2, 5, seed)) {
+            Rational c1, c2;
+            std::vector<size_t> nums;
+            check_common(p, c1, c2, nums);
+            ASSERT_EQ(nums.size(), 2u) << p.problem;
+            check_pair(p, nums[0], nums[1]);
+            // Reduced coefficients are distinct primes, the divisor's never 7.
+            const int64_t a = c1.num() < 0 ? -c1.num() : c1.num(), b = c2.num();
+            ASSERT_TRUE(c1.is_integer() && c2.is_integer());
+            const int64_t g = gcd64(a, b);
+            EXPECT_TRUE(std::set<int64_t>({2, 3, 5, 7}).count(a / g)) << p.problem;
+            EXPECT_TRUE(std::set<int64_t>({2, 3, 5}).count(b / g)) << p.problem;
+            EXPECT_NE(a / g, b / g);
+            EXPECT_GE(g, 2);
+            EXPECT_LE(g, 5);
+            reduced_pairs.insert({a / g, b / g});
+            common.insert(g);
+            if (c1 < Rational(0)) ++negative;
+            letters_struck += static_cast<int>(p.strokes.size()) - 2;
+        }
+    }
+    // Every pair of distinct primes the draws allow turns up, and every common factor.
+    EXPECT_EQ(reduced_pairs.size(), 9u);
+    EXPECT_EQ(common, (std::set<int64_t>{2, 3, 4, 5}));
+    EXPECT_GT(negative, 0);
+    EXPECT_GT(letters_struck, 0);
+}
+
+TEST(DorrithPractice, Lesson3ResultsStrokesAndPrimes) {
+    std::set<std::vector<int64_t>> prime_sets;
+    for (int seed = 1; seed <= 40; ++seed) {
+        for (auto& p : run_drill(L3, 5, seed)) {
+            Rational c1, c2;
+            std::vector<size_t> nums;
+            check_common(p, c1, c2, nums);
+            ASSERT_EQ(nums.size(), 4u) << p.problem;
+            // The prime of both numerators first (1 over and under), then the
+            // two products that share the denominators' prime.
+            EXPECT_EQ(p.struck[nums[0]]->text, p.struck[nums[1]]->text);
+            check_pair(p, nums[0], nums[1]);
+            check_pair(p, nums[2], nums[3]);
+
+            // Coefficients p/(q r) and p/(s r) of four distinct primes; the result s/q or q/s is never 7.
+            const int64_t p7 = c2.num();
+            EXPECT_EQ(c1.num() < 0 ? -c1.num() : c1.num(), p7);
+            const int64_t r = gcd64(c1.den(), c2.den());
+            const int64_t q = c1.den() / r, s = c2.den() / r;
+            std::set<int64_t> primes{p7, q, r, s};
+            EXPECT_EQ(primes, (std::set<int64_t>{2, 3, 5, 7})) << p.problem;
+            EXPECT_NE(q, 7);
+            EXPECT_NE(s, 7);
+            prime_sets.insert({s, q, p7, r});
+        }
+    }
+    EXPECT_EQ(prime_sets.size(), 12u);
+}
+
+TEST(DorrithPractice, ProblemColoursAlternateAndOnlyTheHeadIsErasedAtFirst) {
+    for (const DrillLayout* L : {&L2, &L3}) {
+        SCOPED_TRACE(L->lesson);
+        LessonFixture f("dorrith", enter(L->lesson) + enter(L->item) + drill_keys(L->waits, 4) + test::keys(L->after));
+        f.run_program(11);
+        auto passes = f.passes();
+        ASSERT_EQ(passes.size(), 4u);
+        const float solution_top = L->py + (L == &L2 ? 110 : 100);
+        for (size_t k = 0; k < passes.size(); ++k) {
+            auto problem = passes[k].at(L->px, L->py);
+            ASSERT_FALSE(problem.empty());
+            EXPECT_EQ(problem.back().c, k % 2 == 0 ? 3 : 7) << k;
+            // The head is erased before the problem, the solution only after its first key.
+            EXPECT_EQ(passes[k].erases(0, 0, 1320, 180), 1) << k;
+            EXPECT_EQ(passes[k].erases(0, solution_top, 1320, solution_top + 1300), 1) << k;
+            auto ops = passes[k].ops();
+            size_t head = 0, solution = 0, first_key = 0;
+            for (size_t i = 0; i < ops.size(); ++i) {
+                auto& op = ops[i];
+                if (op.op == Op::Fill && op.c == 15 && op.x2 == 1320 && op.y2 == 180) head = i;
+                if (op.op == Op::Fill && op.c == 15 && op.y1 == solution_top) solution = i;
+                if (op.op == Op::Key && !first_key && i > head && head) first_key = i;
+            }
+            EXPECT_LT(head, first_key);
+            EXPECT_LT(first_key, solution);
+        }
+    }
+}
+
+TEST(DorrithPractice, AFixedClockReplaysTheSameProblems) {
+    for (const DrillLayout* L : {&L2, &L3}) {
+        SCOPED_TRACE(L->lesson);
+        auto problems = [&](const char* time) {
+            LessonFixture f("dorrith", enter(L->lesson) + enter(L->item) + drill_keys(L->waits, 6), time);
+            f.run_program();
+            std::vector<std::string> out;
+            for (auto& pass : f.passes()) out.push_back(only_text(pass, L->px, L->py));
+            return out;
+        };
+        EXPECT_EQ(problems("10:11:12"), problems("10:11:12"));
+        EXPECT_NE(problems("10:11:12"), problems("01:02:03"));
+    }
+}
+
+// The sign a drawn problem shows: that of its dividend's coefficient.
+float shown_sign(const Span& s, const DrillLayout& L) {
+    auto [dividend, divisor] = split_division(only_text(s, L.px, L.py));
+    return term_of(dividend).second < Rational(0) ? -1.0f : 1.0f;
+}
+
+TEST(DorrithPractice, SignMemoryNegatesARepeatAndCarriesAcrossBothDrills) {
+    LessonFixture f("dorrith", "", "03:04:05");
+    auto& d = as<Dorrith>(f);
+    EXPECT_EQ(d.FMAESU, 0);
+    int kept = 0, followed = 0;
+    for (int k = 0; k < 120; ++k) {
+        const DrillLayout& L = k % 3 == 2 ? L3 : L2;
+        f.backend.push_keys(drill_keys(L.waits, 1) + test::keys(L.after));
+        f.clear();
+        const float before = d.FMAESU;
+        ASSERT_TRUE(f.run([&](Program&) {
+            if (&L == &L2)
+                dorrith2::RUN_DIVISION_PRACTICE(d);
+            else
+                dorrith3::RUN_FRACTION_DIVISION_PRACTICE(d);
+        }));
+        const float sign = shown_sign(f.all(), L);
+        if (before == 0) {
+            // The first problem after start-up keeps its sign, which is stored.
+            EXPECT_EQ(d.FMAESU, sign);
+            continue;
+        }
+        EXPECT_EQ(sign, -before) << "problem " << k;
+        EXPECT_TRUE(d.FMAESU == before || d.FMAESU == sign);
+        (d.FMAESU == before ? kept : followed)++;
+    }
+    // Both branches of the rule are met: a repeat negated with the memory kept, and a new sign stored.
+    EXPECT_GT(kept, 10);
+    EXPECT_GT(followed, 10);
+}
+
+}  // namespace
+}  // namespace cw::dtest
