@@ -49,6 +49,25 @@ void cursor(Program& g, float xi0, float xi1, float yi1) {
     g.YI1 = yi1;
 }
 
+void anchored(Program& g, int k, float dx, float c, const std::string& code) {
+    g.X_a(k) = g.XI2 + dx;
+    g.Y_a(k) = g.YI1;
+    cont(g, c, code);
+}
+
+void reveal(Program& g, const std::vector<std::function<void()>>& stages) {
+    for (size_t i = 0; i < stages.size(); ++i) {
+        if (i > 0) WAIT_ANY_KEY(g);
+        stages[i]();
+    }
+}
+
+void through_a(Program& g, std::string& text, void (*routine)(Program&)) {
+    g.A_s = text;
+    routine(g);
+    text = g.A_s;
+}
+
 void erase(Program& g, float x1, float y1, float x2, float y2) { g.pf.FILL(x1, y1, x2, y2, 15, 15); }
 
 void erase_by(Program& g, float x, float y, float w, float h) { erase(g, x, y, x + w, y + h); }

@@ -37,6 +37,9 @@ void cont(Program& g, float c, const std::string& code, Keep keep = Keep::Pen);
 void below(Program& g, float x, float dy, float c, const std::string& code, Keep keep = Keep::Pen);
 // Sets the layout cursor: XI0, XI1 and YI1.
 void cursor(Program& g, float xi0, float xi1, float yi1);
+// Continues the line with `code` in colour c after keeping the anchor of the fragment dx into it:
+// X(k) = XI2 + dx, Y(k) = YI1.  Writes X(k), Y(k) and what cont() writes.
+void anchored(Program& g, int k, float dx, float c, const std::string& code);
 
 // ---- erases and panels ----------------------------------------------------
 
@@ -53,6 +56,12 @@ void panel(Program& g, float x1, float y1, float x2, float y2, float border, flo
 // colour, CCC2 the border, CCC3 the fill.
 void cell_inputs(Program& g, float x, float y, float w, float h, const std::string& text, float colour,
                  float border, float fill);
+
+// ---- staged reveal -------------------------------------------------------------
+
+// Runs the first stage at once and every later stage after its own WAIT_ANY_KEY (stages that compute as
+// well as draw; fixed rows of text are pages.h's play_rows).  Clobbers what WAIT_ANY_KEY clobbers.
+void reveal(Program& g, const std::vector<std::function<void()>>& stages);
 
 // ---- drills -----------------------------------------------------------------
 
@@ -102,5 +111,8 @@ std::string letter_power(const std::string& letter, float e);
 std::string letter_factors(const std::string& letter, float e);
 // s with leading one-byte blanks up to `width` characters; longer texts unchanged.
 std::string rjust(const std::string& s, int width);
+// Runs a string routine of A$ (STRIP_LEADING_PLUS, PARENTHESIZE_IF_NEGATIVE, ...) on `text`: A_s = text,
+// routine, text = A_s.  Writes A_s and `text`; clobbers what the routine clobbers.
+void through_a(Program& g, std::string& text, void (*routine)(Program&));
 
 }  // namespace cw::lesson

@@ -102,6 +102,7 @@ TEST(LessonFixture, WhatOneCallDrewLeavesOutTheMeasuring) {
     ASSERT_TRUE(f.run([](Program& g) {
         lesson::put(g, 100, 200, 0, "3a+ﾀ15/6ﾀ");
         lesson::put(g, 100, 300, 15, "ﾀ1/2ﾀ");  // only for its anchors
+        lesson::put(g, 100, 400, 0, "");         // an empty cell's text
     }));
     Span all = f.all();
     auto drawn = all.drawn_by(0);
@@ -113,9 +114,10 @@ TEST(LessonFixture, WhatOneCallDrewLeavesOutTheMeasuring) {
     }
     EXPECT_EQ(glyphs, 5);  // 3, a, 6, 1, 5 ("+" is drawn with strokes)
     EXPECT_EQ(bars, 1);
-    EXPECT_EQ(all.texts().size(), 2u);
-    EXPECT_EQ(all.visible_texts().size(), 1u) << "colour 15 shows nothing";
+    EXPECT_EQ(all.texts().size(), 3u);
+    EXPECT_EQ(all.visible_texts().size(), 1u) << "colour 15 and an empty text show nothing";
     EXPECT_EQ(all.drawn_by(2).size(), 0u);
+    EXPECT_EQ(all.drawn_by(3).size(), 0u);
 }
 
 }  // namespace

@@ -35,7 +35,7 @@ std::vector<DrawOp> Span::of(Op kind) const {
 std::vector<DrawOp> Span::visible_texts() const {
     std::vector<DrawOp> out;
     for (auto& op : ops_)
-        if (op.op == Op::Expr && op.c != 15 && on_screen(op)) out.push_back(op);
+        if (op.op == Op::Expr && op.c != 15 && !op.s.empty() && on_screen(op)) out.push_back(op);
     return out;
 }
 

@@ -44,7 +44,7 @@ public:
 
     // Every typesetter call (Expr note), in order.
     std::vector<DrawOp> texts() const { return of(Op::Expr); }
-    // The calls a pupil sees: not in colour 15, top on the screen.
+    // The calls a pupil sees: not empty (an empty cell's text), not in colour 15, top on the screen.
     std::vector<DrawOp> visible_texts() const;
     // Visible calls in colour c (5: the answers; 3: headings ...).
     std::vector<DrawOp> texts_in(int c) const;
