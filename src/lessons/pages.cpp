@@ -1,5 +1,7 @@
 #include "lessons/pages.h"
 
+#include <stdexcept>
+
 #include "shell/shell.h"
 #include "typeset/typeset.h"
 
@@ -57,6 +59,18 @@ PageRow action(int stage, std::function<void(Program&)> fn) {
     return r;
 }
 
+PageRow cell(int stage, Pos at, float width, const std::string& number) {
+    PageRow r = text(stage, at, 3, number);
+    r.act = Act::Cell;
+    r.width = width;
+    return r;
+}
+
+PageRow anchored(PageRow r, int k) {
+    r.anchor = k;
+    return r;
+}
+
 PageRow new_page(int stage, float w, float h) {
     PageRow r;
     r.stage = stage;
@@ -84,12 +98,22 @@ float base_x(const Program& g, From from) {
     return 0;
 }
 
-void play_row(Program& g, const PageRow& r) {
+void play_row(Program& g, const PageRow& r, AnswerCells* cells, int& next_cell) {
     const float x = base_x(g, r.pos.from) + r.pos.dx;
     const float y = (r.pos.from == From::Screen ? 0 : g.YI1) + r.pos.dy;
     switch (r.act) {
         case Act::Text:
             put(g, x, y, r.colour, r.text, r.keep);
+            if (r.anchor > 0) {
+                g.X_a(r.anchor) = g.X;
+                g.Y_a(r.anchor) = g.Y;
+            }
+            break;
+        case Act::Cell:
+            if (!cells) throw std::logic_error("a page with answer cells needs their places");
+            g.X = x;
+            g.Y = y;
+            blank_cell(g, *cells, next_cell++, r.width, r.text, cells->border, r.colour);
             break;
         case Act::ColumnSum:
             g.CCC1 = 0;
@@ -119,15 +143,22 @@ void play_row(Program& g, const PageRow& r) {
 
 }  // namespace
 
-void play_rows(Program& g, const std::vector<PageRow>& rows) {
-    int keys = 0;
+void play_rows(Program& g, const std::vector<PageRow>& rows, AnswerCells* cells) {
+    int keys = 0, next_cell = 1;
     for (auto& r : rows) {
         while (keys < r.stage) {
             WAIT_ANY_KEY(g);
             ++keys;
         }
-        play_row(g, r);
+        play_row(g, r, cells, next_cell);
     }
+}
+
+void play_fill_in(Program& g, const std::vector<PageRow>& rows, AnswerCells& cells,
+                  const std::vector<std::string>& answers, bool wait_after_last) {
+    play_rows(g, rows, &cells);
+    WAIT_ANY_KEY(g);
+    fill_cells(g, cells, answers, wait_after_last);
 }
 
 // ---- answer pages --------------------------------------------------------------------------------
@@ -173,14 +204,7 @@ void turn_page(Program& g, float w, float h) {
 }
 
 void cell(Program& g, float x, float y, float w, float h, const std::string& s, float text, float border, float fill) {
-    g.X = x;
-    g.Y = y;
-    g.HABA = w;
-    g.TATE = h;
-    g.A_s = s;
-    g.CCC1 = text;
-    g.CCC2 = border;
-    g.CCC3 = fill;
+    cell_inputs(g, x, y, w, h, s, text, border, fill);
     DRAW_CELL(g);
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "lessons/cells.h"
 #include "lessons/toolkit.h"
 #include "state/program.h"
 
@@ -38,6 +39,7 @@ enum class Act {
     Text,       // draws text at pos in colour, then keeps the pen as `keep` says
     ColumnSum,  // DRAW_COLUMN_OPERATION at pos: rows text over lower, operator op, TAKASA 50, colours 0
     Cursor,     // draws nothing: moves the cursor to another column (see column())
+    Cell,       // a blank answer cell `width` wide at pos holding `text` (its circled number), in colour
     Call,       // runs `run` on the program: an erase, strokes, anything a page does between its texts
     NewPage,    // erases (0, 0) by (w, h) = (xi0, xi1) and starts the cursor at the top: YI1 = 30
 };
@@ -51,6 +53,8 @@ struct PageRow {
     std::string lower, op;                   // Act::ColumnSum
     float xi0 = 0, xi1 = 0, yi1 = 0;         // Act::Cursor; Act::NewPage: width, height
     bool set_xi0 = true;                     // Act::Cursor: XI0 too
+    float width = 0;                         // Act::Cell
+    int anchor = 0;                          // > 0: X(anchor), Y(anchor) take the pen after the text
     std::function<void(Program&)> run;       // Act::Call
 };
 // A text row that keeps the pen: XI2 = X, YI1 = Y.
@@ -70,6 +74,11 @@ PageRow column(int stage, float xi1, float yi1);
 // Runs fn(g) at its stage (what it reads and writes is fn's).
 PageRow action(int stage, std::function<void(Program&)> fn);
 
+// A blank answer cell at `at`, numbered `number` in colour 3 (see cells.h); the page's AnswerCells keep its
+// place, cell k being the k-th cell row of the page.
+PageRow cell(int stage, Pos at, float width, const std::string& number);
+// The row r, whose pen after it is kept as answer anchor k in X(k), Y(k).
+PageRow anchored(PageRow r, int k);
 // A new page: erases (0, 0) by (w, h) in colour 15, then YI1 = 30.  A page turn is two keys, so the row
 // after a page's last stage k stands at stage k + 2.
 PageRow new_page(int stage, float w, float h);
@@ -77,7 +86,13 @@ PageRow new_page(int stage, float w, float h);
 // Plays rows in order, each after WAIT_ANY_KEYs until k keys were taken for a row of stage k (a stage
 // that skips numbers waits once for each).  Ends after the last row, without a wait.  Writes the cursor and CCC1, X, Y, AA_s
 // as each row says; clobbers what the typesetter and WAIT_ANY_KEY clobber.
-void play_rows(Program& g, const std::vector<PageRow>& rows);
+// Cell rows go to `cells`, which a page with cells must give.
+void play_rows(Program& g, const std::vector<PageRow>& rows, AnswerCells* cells = nullptr);
+
+// A fill-in explanation: the rows with their blank cells, a WAIT_ANY_KEY, then the cells filled in one per
+// key (fill_cells).
+void play_fill_in(Program& g, const std::vector<PageRow>& rows, AnswerCells& cells,
+                  const std::vector<std::string>& answers, bool wait_after_last);
 
 // ---- answer pages ------------------------------------------------------------------------
 

@@ -78,6 +78,18 @@ void panel(Program& g, float x1, float y1, float x2, float y2, float border, flo
     g.pf.FILL(x1, y1, x2, y2, border, fill);
 }
 
+void cell_inputs(Program& g, float x, float y, float w, float h, const std::string& text, float colour,
+                 float border, float fill) {
+    g.X = x;
+    g.Y = y;
+    g.HABA = w;
+    g.TATE = h;
+    g.A_s = text;
+    g.CCC1 = colour;
+    g.CCC2 = border;
+    g.CCC3 = fill;
+}
+
 void drill(Program& g, const std::function<void()>& problem) {
     g.AINP = 3;
     while (g.AINP != 1) {
@@ -153,6 +165,10 @@ std::string term_text(float n, const std::string& letter, bool leading) {
 void add_plus_signs(const NumArray& nums, StrArray& texts, int first, int last) {
     for (int i = first; i <= last; ++i)
         if (nums(i) > 0) texts(i) = "+" + texts(i);
+}
+
+void signed_terms(const NumArray& nums, StrArray& texts, int first, int last) {
+    for (int i = first; i <= last; ++i) texts(i) = nums(i) < 0 ? "+(" + texts(i) + ")" : "+" + texts(i);
 }
 
 void unit_coefficients(const NumArray& nums, StrArray& texts, int first, int last) {

@@ -52,6 +52,11 @@ void clear_screen(Program& g);
 // Filled box with corners (x1, y1), (x2, y2), border colour `border` at the current width, inside `fill`.
 void panel(Program& g, float x1, float y1, float x2, float y2, float border, float fill);
 
+// The inputs of DRAW_CELL and DRAW_CELL_AROUND_TEXT: the pen (x, y), HABA = w, TATE = h, A$ = text, CCC1 its
+// colour, CCC2 the border, CCC3 the fill.
+void cell_inputs(Program& g, float x, float y, float w, float h, const std::string& text, float colour,
+                 float border, float fill);
+
 // ---- staged reveal -------------------------------------------------------------
 
 // Runs the first stage at once and every later stage after its own WAIT_ANY_KEY (stages that compute as
@@ -93,6 +98,9 @@ std::string num_text(float n);
 std::string term_text(float n, const std::string& letter, bool leading);
 // texts(i) = "+" + texts(i) where nums(i) > 0, for i = first..last.
 void add_plus_signs(const NumArray& nums, StrArray& texts, int first, int last);
+// Signed terms that follow another term in a written-out sum: texts(i) = "+(" + texts(i) + ")" where
+// nums(i) < 0, else "+" + texts(i), for i = first..last.
+void signed_terms(const NumArray& nums, StrArray& texts, int first, int last);
 // texts(i) = "" where nums(i) = 1 and "-" where nums(i) = -1, for i = first..last.
 void unit_coefficients(const NumArray& nums, StrArray& texts, int first, int last);
 // texts(i) = "" where nums(i) = 0, for i = first..last.

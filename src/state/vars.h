@@ -75,6 +75,9 @@ struct CoreVars {
     std::string X8_s, X9_s;
     float KB8 = 0, IB8 = 0;
 
+    // Cancellation marks: lengths of the walked and the searched letter strings.
+    float LEM1 = 0, LEM2 = 0;
+
     // Arrays, dimensioned by start-up.
     // sfu: signs (fugou); tani: units (tan'i); kkai: answers (kai); rab,
     // rabm, r1b: root and divisor texts.

@@ -3,6 +3,9 @@
 #include "lessons/dorrith/lesson1.h"
 #include "lessons/dorrith/lesson2.h"
 #include "lessons/dorrith/lesson3.h"
+#include "lessons/dorrith/lesson4.h"
+#include "lessons/dorrith/lesson5.h"
+#include "lessons/dorrith/lesson6.h"
 
 namespace cw {
 
@@ -32,6 +35,17 @@ void Dorrith::run_lesson(int n) {
         case 3:
             dorrith3::LESSON_3_MENU(*this);
             break;
+        case 4:
+            dorrith4::RUN_LESSON4(*this);
+            break;
+        case 5:
+            dorrith5::RUN_LESSON_5(*this);
+            break;
+        case 6:
+            dorrith6::RUN_LESSON_6(*this);
+            break;
+        case 7:
+            break;  // the blank item: straight back to the main menu
         default:
             break;  // lessons not yet here go straight back to the menu
     }

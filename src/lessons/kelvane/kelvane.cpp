@@ -4,6 +4,9 @@
 #include "lessons/kelvane/lesson2.h"
 #include "lessons/kelvane/lesson3.h"
 #include "lessons/kelvane/lesson4.h"
+#include "lessons/kelvane/lesson5.h"
+#include "lessons/kelvane/lesson6.h"
+#include "lessons/kelvane/lesson7.h"
 
 namespace cw {
 
@@ -25,6 +28,15 @@ void Kelvane::run_lesson(int n) {
             break;
         case 4:
             kelvane4::START_LESSON4(*this);
+            break;
+        case 5:
+            kelvane5::KELVANE_LESSON_5(*this);
+            break;
+        case 6:
+            kelvane6::KELVANE_LESSON_6(*this);
+            break;
+        case 7:
+            kelvane7::KELVANE_LESSON_7(*this);
             break;
         default:
             break;  // lessons not yet here go straight back to the menu

@@ -17,6 +17,11 @@ struct KelvaneVars {
     float XHAJIME = 0, YHAJIME = 0, NAKA1 = 0, NAKA2 = 0, NAKA3 = 0;
     float FMAESU = 0;
     float LEU = 0, LES = 0;
+
+    // Lessons 5 and 6 share FMAESU, XHAJIME, YHAJIME, NAKA1 and YI3 with
+    // lesson 4's drills.
+    // Lesson 7: the radii of the track's bends.
+    float R1 = 0, R2 = 0;
 };
 
 }  // namespace cw

@@ -1,5 +1,7 @@
 #include "lessons/sarnoth/sarnoth.h"
 
+#include "lessons/sarnoth/lesson1.h"
+#include "lessons/sarnoth/lesson2.h"
 #include "lessons/sarnoth/lesson3.h"
 #include "lessons/sarnoth/problem_sets.h"
 
@@ -21,6 +23,12 @@ Sarnoth::Sarnoth(Platform& pf) : Program(pf, sarnoth_info()) {}
 
 void Sarnoth::run_lesson(int n) {
     switch (n) {
+        case 1:
+            sarnoth1::START_NUMBERS_LESSON(*this);
+            break;
+        case 2:
+            sarnoth2::START_EXPLANATIONS_LESSON(*this);
+            break;
         case 3:
             sarnoth3::START_EQUATIONS_LESSON(*this);
             break;

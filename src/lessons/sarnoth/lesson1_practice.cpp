@@ -1,0 +1,165 @@
+// Lesson 1, steps ⑦ and ⑧: two random drills.  Every question is drawn
+// first; each key then shows the next answer where its question ended.
+#include "exprstr/exprstr.h"
+#include "lessons/sarnoth/lesson1.h"
+#include "lessons/cells.h"
+#include "lessons/pages.h"
+#include "lessons/toolkit.h"
+#include "shell/shell.h"
+
+namespace cw::sarnoth1 {
+
+using lesson::anchored;
+using lesson::pen;
+using lesson::screen;
+using lesson::text;
+
+namespace {
+
+// Row `draw` of a table: the draw is tested against 1, 2, ... in order and the last row is taken when none
+// matches.
+template <size_t N, class Row>
+const Row& table_row(const Row (&rows)[N], float draw) {
+    for (size_t i = 0; i + 1 < N; ++i)
+        if (draw == static_cast<float>(i + 1)) return rows[i];
+    return rows[N - 1];
+}
+
+// Practice 1: the letter of exercise 1 and the letter pair of exercise 2.
+const char* const kLetters[] = {"a", "b", "k", "p", "m", "n"};
+struct Pair {
+    const char *first, *second;
+};
+const Pair kDigitLetters[] = {{"a", "b"}, {"x", "y"}, {"m", "n"}};
+
+// Practice 2: the two letters of the items.
+const Pair kItemLetters[] = {{"i", "m"}, {"a", "k"}, {"k", "n"}, {"b", "m"}, {"m", "n"}, {"n", "p"}};
+
+}  // namespace
+
+// Reads RND; writes T(1), T(5), F(1), T$(), F$(), XI0, XI1, YI1, MIGI, the anchors X(1..8), Y(1..8);
+// clobbers XI2, CCC1, X, Y, AA$, I, A$.
+void make_writing_numbers_page(Program& g) {
+    lesson::clear_screen(g);
+    g.T_a(1) = lesson::rnd_int(g, 6, 1);
+    g.T_a(5) = lesson::rnd_int(g, 9, 3);
+    g.F_a(1) = lesson::rnd_int(g, 3, 1);
+    FORMAT_NUMBER_TABLES(g);
+    g.T_sa(1) = table_row(kLetters, g.T_a(1));
+    g.F_sa(1) = table_row(kDigitLetters, g.F_a(1)).first;
+    g.F_sa(2) = table_row(kDigitLetters, g.F_a(1)).second;
+    g.XI0 = 40;
+    g.XI1 = g.XI0 + 27;
+    g.YI1 = 30;
+    g.MIGI = 600;
+
+    const std::string n = g.T_sa(1);
+    lesson::play_rows(g, {
+        text(0, screen(40, 30), 0, "1 "),
+        text(0, pen(), 3, n),
+        text(0, pen(), 0, "を整数とするとき、次の数を"),
+        text(0, pen(), 3, n),
+        text(0, pen(), 0, "を用いた式で表しなさい。"),
+        anchored(text(0, screen(67, 90), 0, "① " + g.T_sa(5) + "の倍数…"), 1),
+        anchored(text(0, screen(600, 90), 0, "② 偶数…"), 2),
+        anchored(text(0, screen(67, 150), 0, "③ 奇数…"), 3),
+        text(0, screen(67, 210), 0, "④ "),
+        text(0, pen(), 3, n),
+        anchored(text(0, pen(), 0, "が一番小さい連続する3つの整数…"), 4),
+        text(0, screen(67, 270), 0, "⑤ "),
+        text(0, pen(), 3, n),
+        anchored(text(0, pen(), 0, "がまん中の連続する3つの整数…"), 5),
+        anchored(text(0, screen(67, 330), 0, "⑥ 連続する2つの偶数…"), 6),
+        anchored(text(0, screen(67, 390), 0, "⑦ 連続する2つの奇数…"), 7),
+        text(0, screen(40, 470), 0, "2 十の位の数を"),
+        text(0, pen(), 3, g.F_sa(1)),
+        text(0, pen(), 0, "、一の位の数を"),
+        text(0, pen(), 3, g.F_sa(2)),
+        text(0, pen(), 0, "とするとき、"),
+        anchored(text(0, screen(67, 520), 0, " 2けたの自然数…"), 8),
+    });
+}
+
+// Step ⑦.  Reads RND; writes AINP (the loop), the page's tables and anchors; clobbers the pen and cursor.
+void PRACTICE_WRITING_NUMBERS(Program& g) {
+    lesson::drill(g, [&] {
+        make_writing_numbers_page(g);
+        const std::string n = g.T_sa(1);
+        lesson::reveal_at_anchors(g, {
+            {1, g.T_sa(5) + n},
+            {2, "2" + n},
+            {3, "2" + n + "+1", "(2" + n + "-1)"},
+            {4, n + "," + n + "+1," + n + "+2"},
+            {5, n + "-1," + n + "," + n + "+1"},
+            {6, "2" + n + "と2" + n + "+2", "(2" + n + "-2と2" + n + ")"},
+            {7, "2" + n + "+1と2" + n + "+3", "(2" + n + "-1と2" + n + "+1)"},
+            {8, "10" + g.F_sa(1) + "+" + g.F_sa(2)},
+        });
+    });
+}
+
+// Reads RND; writes T(1), T(5), F(1), F(2), T$(), F$(), XI0, XI1, YI1, the anchors X(1..10), Y(1..10);
+// clobbers XI2, CCC1, X, Y, AA$, I, A$.
+void make_multiples_page(Program& g) {
+    lesson::clear_screen(g);
+    g.T_a(1) = lesson::rnd_int(g, 6, 1);
+    g.T_a(5) = lesson::rnd_int(g, 9, 3);
+    g.F_a(1) = lesson::rnd_int(g, g.T_a(5) - 1, 1);
+    g.F_a(2) = lesson::rnd_int(g, g.T_a(5) - 1, 1);
+    FORMAT_NUMBER_TABLES(g);
+    g.T_sa(1) = table_row(kItemLetters, g.T_a(1)).first;
+    g.T_sa(2) = table_row(kItemLetters, g.T_a(1)).second;
+
+    g.XI0 = 40;
+    g.XI1 = g.XI0 + 27;
+    g.YI1 = 30;
+    lesson::put(g, g.XI0, g.YI1, 0, "  ");
+    lesson::cont(g, 3, g.T_sa(1) + "," + g.T_sa(2));
+    lesson::put(g, g.XI2 + 8, g.YI1, 0, "を整数とするとき、次の数は");
+    lesson::put(g, g.XI2 + 8, g.YI1, 3, g.T_sa(5));
+    lesson::put(g, g.XI2 + 8, g.YI1, 0, "の倍数ですか。");
+
+    const std::string k = g.T_sa(5), a = g.T_sa(1), b = g.T_sa(2), c1 = g.F_sa(1), c2 = g.F_sa(2);
+    struct Item {
+        const char* label;
+        std::string code;
+        float colour;
+    };
+    const Item items[] = {
+        {"① ", k + "(" + a + "+" + c1 + ")", 3},
+        {"② ", k + "(" + a + "-" + c2 + ")", 7},
+        {"③ ", k + "(" + a + "+" + b + ")", 3},
+        {"④ ", k + "(" + a + "-" + b + ")", 7},
+        {"⑤ ", k + "(" + a + "+" + b + "+" + c2 + ")", 3},
+        {"⑥ ", k + "(" + a + "-" + b + "-" + c1 + ")", 7},
+        {"⑦ ", k + a + b, 7},
+        {"⑧ ", k + "(" + a + b + "-" + c2 + ")", 3},
+        {"⑨ ", k + "*ﾀ" + a + "/" + b + "ﾀ", 7},
+        {"⑩ ", k + "(ﾀ" + a + "/" + b + "ﾀ+" + c1 + ")", 3},
+    };
+    for (int i = 1; i <= 10; ++i) {
+        if (i == 7) {  // the second column
+            g.XI0 = 600;
+            g.XI1 = g.XI0 + 27;
+            g.YI1 = 30;
+        }
+        const Item& item = items[i - 1];
+        lesson::put(g, g.XI1, g.YI1 + (i >= 9 ? 90.0f : 80.0f), 0, item.label);
+        lesson::cont(g, item.colour, item.code);
+        lesson::cont(g, 0, "…");
+        g.X_a(i) = g.X;
+        g.Y_a(i) = g.Y;
+    }
+}
+
+// Step ⑧.  Reads RND; writes AINP (the loop), the page's tables and anchors; clobbers the pen and cursor.
+void PRACTICE_MULTIPLES(Program& g) {
+    lesson::drill(g, [&] {
+        make_multiples_page(g);
+        std::vector<lesson::AnchoredAnswer> answers;
+        for (int i = 1; i <= 10; ++i) answers.push_back({i, i <= 8 ? "倍数" : "倍数ではない"});
+        lesson::reveal_at_anchors(g, answers);
+    });
+}
+
+}  // namespace cw::sarnoth1

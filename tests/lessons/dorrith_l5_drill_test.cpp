@@ -1,0 +1,285 @@
+// Dorrith lesson 5, the value drill: over many seeded problems, what the
+// pupil reads agrees with the problem as the oracle evaluates it.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+
+#include "lessons/dorrith/dorrith.h"
+#include "lessons/dorrith/lesson5.h"
+#include "support/lesson_fixture.h"
+#include "support/oracle.h"
+
+namespace cw {
+namespace {
+
+using oracle::Rational;
+using oracle::Values;
+using test::LessonFixture;
+using test::Span;
+
+// Every problem gets 15 plain keys and then "2" (or "1" for the last): the
+// number entry ignores the plain keys a 12-key problem leaves over.
+std::string drill_keys(int problems) {
+    std::string k = test::keys(1);  // the key after the summary
+    for (int i = 0; i < problems; ++i) k += test::keys(15) + test::enter(i + 1 < problems ? "2" : "1");
+    return k + test::keys(1);  // the key before the assignment line
+}
+
+// Texts of one pass, joined row by row (the rows of the solution share a y).
+std::map<float, std::string> rows(const Span& pass) {
+    std::map<float, std::string> out;
+    for (auto& op : pass.visible_texts())
+        if (op.x1 < 660 && op.y1 < 639) out[op.y1] += op.s;
+    return out;
+}
+
+struct Heading {
+    int x = 0, y = 0;
+};
+Heading read_heading(const std::string& s) {
+    static const std::regex re(" x=(-?\\d+),y=(-?\\d+)のとき、");
+    std::smatch m;
+    EXPECT_TRUE(std::regex_match(s, m, re)) << s;
+    if (m.size() < 3) return {};
+    return {std::stoi(m[1]), std::stoi(m[2])};
+}
+
+struct Pass {
+    std::string problem;
+    int colour = 0;
+    Heading at;
+    std::map<float, std::string> rows;
+    std::vector<DrawOp> answers;
+    int waits = 0;
+};
+
+std::vector<Pass> read_passes(const LessonFixture& f) {
+    std::vector<Pass> out;
+    for (auto& span : f.passes()) {
+        // The head of this pass: the last "練習" and what follows it.
+        auto texts = span.visible_texts();
+        size_t head = texts.size();
+        for (size_t i = 0; i < texts.size(); ++i)
+            if (texts[i].s == "練習") head = i;
+        if (head + 3 >= texts.size()) {
+            ADD_FAILURE() << "a pass without its problem page";
+            continue;
+        }
+        Pass p;
+        p.at = read_heading(texts[head + 1].s);
+        EXPECT_EQ(texts[head + 3].x1, 72);
+        EXPECT_EQ(texts[head + 3].y1, 140);
+        p.problem = texts[head + 3].s;
+        p.colour = texts[head + 3].c;
+        std::vector<DrawOp> after(texts.begin() + static_cast<long>(head), texts.end());
+        p.rows = rows(Span(after));
+        for (auto& op : after)
+            if (op.c == 5 && op.y1 < 639) p.answers.push_back(op);
+        // The waits from the problem page on (the first pass also holds the opening's).
+        bool on_page = false;
+        for (auto& op : span.ops()) {
+            if (op.op == Op::Expr && op.s == "練習") on_page = true;
+            if (on_page && op.op == Op::Prompt && op.s == test::kAnyKey) ++p.waits;
+        }
+        out.push_back(p);
+    }
+    return out;
+}
+
+// The value drill run from `seed` for `problems` problems.
+struct DrillRun {
+    LessonFixture f;
+    std::vector<Pass> passes;
+    DrillRun(int seed, int problems) : f("dorrith", drill_keys(problems)) {
+        f.seed(seed);
+        EXPECT_TRUE(f.run(dorrith5::START_VALUE_DRILL));
+        passes = read_passes(f);
+    }
+};
+
+Rational at_xy(const std::string& code, const Heading& h) {
+    return oracle::value(code, {{"x", Rational(h.x)}, {"y", Rational(h.y)}});
+}
+
+TEST(ValueDrill, EveryLineHasTheProblemsValue) {
+    int both_products = 0, one_product = 0, pass_count = 0;
+    for (int seed : {1, 17, 99, 1234, 31337, 900001}) {
+        DrillRun run(seed, 50);
+        ASSERT_EQ(run.passes.size(), 50u);
+        EXPECT_EQ(run.f.keys_left(), 0u);
+        int no = 0;
+        for (auto& p : run.passes) {
+            SCOPED_TRACE(p.problem + " at x=" + std::to_string(p.at.x) + ", y=" + std::to_string(p.at.y));
+            ++pass_count;
+            EXPECT_NE(p.at.x, p.at.y);
+            EXPECT_EQ(p.colour, no++ % 2 == 0 ? 3 : 7);
+            const oracle::Poly problem = oracle::expand(p.problem);
+            const Rational value = at_xy(p.problem, p.at);
+
+            // The expanded, gathered and collected lines are the problem's polynomial.
+            for (float y : {200.0f, 260.0f, 320.0f}) {
+                ASSERT_TRUE(p.rows.count(y)) << "row " << y;
+                EXPECT_EQ(oracle::expand(p.rows[y]), problem) << p.rows[y];
+                EXPECT_TRUE(oracle::form_faults(p.rows[y]).empty()) << p.rows[y];
+            }
+            // The substitution and the sum: every side has the value.
+            for (float y : {430.0f, 490.0f}) {
+                if (!p.rows.count(y)) continue;
+                for (auto& side : oracle::split_line(p.rows[y]).sides)
+                    EXPECT_EQ(oracle::value(side, {}), value) << p.rows[y];
+            }
+            for (auto& [y, row] : p.rows) EXPECT_EQ(row.find("=="), std::string::npos) << row;
+
+            // The value, last and in colour 5.
+            ASSERT_EQ(p.answers.size(), 1u);
+            EXPECT_EQ(p.answers[0].s, "=" + value.str());
+
+            // Fifteen keys with both products, twelve when one is 0.
+            const int64_t px = problem.coefficient({{"x", 1}}).num() * p.at.x;
+            const int64_t py = problem.coefficient({{"y", 1}}).num() * p.at.y;
+            const bool sum_line = px != 0 && py != 0;
+            EXPECT_EQ(p.waits, sum_line ? 15 : 12);
+            EXPECT_EQ(p.rows.count(490), sum_line ? 1u : 0u);
+            (sum_line ? both_products : one_product)++;
+        }
+    }
+    EXPECT_EQ(pass_count, 300);
+    EXPECT_GT(one_product, 0);
+    EXPECT_GT(both_products, 0);
+}
+
+TEST(ValueDrill, TheSummaryStaysAndTheAssignmentCloses) {
+    DrillRun run(7, 3);
+    auto all = run.f.all();
+    // The opening erase, the summary once, and no erase of the drill's own right of x 640 (those of the
+    // prompt band and the number entry aside).
+    EXPECT_EQ(all.erases(0, 0, 1320, 1300), 1);
+    EXPECT_EQ(all.count("<式の値の求め方>"), 1);
+    int problem_erases = 0;
+    for (auto& e : all.erases()) {
+        if ((e.x1 == 0 && e.y1 == 0) || e.y1 >= 600) continue;
+        EXPECT_EQ(e.x1, 40);
+        EXPECT_EQ(e.x2, 640);
+        ++problem_erases;
+    }
+    EXPECT_EQ(problem_erases, 6) << "the head and the solution of each of the three problems";
+    auto closing = all.find("教科書P19 問7　をしなさい。");
+    ASSERT_TRUE(closing);
+    EXPECT_EQ(closing->x1, 352);
+    EXPECT_EQ(closing->y1, 570);
+    EXPECT_EQ(closing->c, 7);
+    // One wait after "1", before the assignment line.
+    EXPECT_EQ(run.f.waits(), 1 + run.passes[0].waits + run.passes[1].waits + run.passes[2].waits + 1);
+}
+
+using Wanted = std::function<bool(const Program&)>;
+
+// For each test, the first seed whose first problem, made as the drill makes it, it accepts (-1 for none):
+// one pass over the seeds for all of them.
+std::vector<int> find_seeds(const std::vector<Wanted>& wanted) {
+    static LessonFixture probe("dorrith");
+    probe.pf.set_recording(false);
+    std::vector<int> seeds(wanted.size(), -1);
+    size_t left = wanted.size();
+    for (int s = 1; s < 200000 && left > 0; ++s) {
+        probe.seed(s);
+        dorrith5::make_value_problem(probe.g);
+        for (size_t i = 0; i < wanted.size(); ++i)
+            if (seeds[i] < 0 && wanted[i](probe.g)) {
+                seeds[i] = s;
+                --left;
+            }
+    }
+    return seeds;
+}
+
+int find_seed(const Wanted& wanted) { return find_seeds({wanted})[0]; }
+
+struct RareCase {
+    const char* name;
+    Wanted wanted;
+    int waits;
+    float value_y;  // the row the value stands on
+};
+
+TEST(ValueDrill, RareCasesAsThePupilSeesThem) {
+    const RareCase cases[] = {
+        {"x collects to 0", [](const Program& g) { return g.T_a(11) == 0 && g.T_a(12) != 0 && g.F_a(6) != 0; }, 12,
+         430},
+        {"y collects to 0", [](const Program& g) { return g.T_a(12) == 0 && g.T_a(11) != 0; }, 12, 430},
+        {"y is 0", [](const Program& g) { return g.F_a(6) == 0 && g.T_a(12) != 0 && g.T_a(11) != 0; }, 12, 430},
+        {"x tie moved up to 6", [](const Program& g) { return g.F_a(6) == 6; }, -1, 0},
+        {"collected 1 and -1", [](const Program& g) { return g.T_a(11) == 1 && g.T_a(12) == -1; }, 15, 490},
+        {"collected -1 and 1", [](const Program& g) { return g.T_a(11) == -1 && g.T_a(12) == 1; }, -1, 0},
+    };
+    std::vector<Wanted> wanted;
+    for (auto& c : cases) wanted.push_back(c.wanted);
+    const auto seeds = find_seeds(wanted);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        auto& c = cases[i];
+        SCOPED_TRACE(c.name);
+        int seed = seeds[i];
+        ASSERT_GT(seed, 0);
+        DrillRun run(seed, 1);
+        ASSERT_EQ(run.passes.size(), 1u);
+        auto& p = run.passes[0];
+        const Rational value = at_xy(p.problem, p.at);
+        ASSERT_EQ(p.answers.size(), 1u);
+        EXPECT_EQ(p.answers[0].s, "=" + value.str());
+        if (c.waits > 0) {
+            EXPECT_EQ(p.waits, c.waits);
+            EXPECT_EQ(p.answers[0].y1, c.value_y);
+        }
+        for (auto& [y, row] : p.rows) {
+            EXPECT_EQ(row.find("=="), std::string::npos) << row;
+            if (y < 430) continue;
+            for (auto& side : oracle::split_line(row).sides) EXPECT_EQ(oracle::value(side, {}), value) << row;
+        }
+        EXPECT_TRUE(oracle::form_faults(p.rows[320]).empty()) << p.rows[320];
+    }
+}
+
+// When the two brackets cancel, the collected line reads "=0", the value "=0"
+// stands on the substitution row in colour 5 without a second "=", and the
+// problem still takes its twelve keys.
+TEST(ValueDrill, BracketsThatCancelShowZero) {
+    int seed = find_seed([](const Program& g) { return g.T_a(11) == 0 && g.T_a(12) == 0; });
+    ASSERT_GT(seed, 0);
+    DrillRun run(seed, 1);
+    ASSERT_EQ(run.passes.size(), 1u);
+    auto& p = run.passes[0];
+    EXPECT_TRUE(oracle::expand(p.problem).is_zero()) << p.problem;
+    EXPECT_EQ(p.rows[320], "=0");
+    EXPECT_EQ(p.rows[430], "=0");
+    ASSERT_EQ(p.answers.size(), 1u);
+    EXPECT_EQ(p.answers[0].s, "=0");
+    EXPECT_EQ(p.answers[0].x1, 40);
+    EXPECT_EQ(p.answers[0].y1, 430);
+    EXPECT_EQ(p.waits, 12);
+    EXPECT_EQ(p.rows.count(490), 0u);
+}
+
+TEST(ValueDrill, CoefficientsComeFromTheirSets) {
+    LessonFixture f("dorrith");
+    f.seed(3);
+    std::map<int, int> f1;
+    for (int i = 0; i < 3000; ++i) {
+        dorrith5::make_value_problem(f.g);
+        auto& t = f.g.T_a;
+        auto& fa = f.g.F_a;
+        ++f1[static_cast<int>(fa(1))];
+        EXPECT_NE(fa(1), 1);
+        for (float k : {fa(1), fa(4), t(2), t(5), fa(5)}) EXPECT_TRUE(k != 0 && std::abs(k) <= 7);
+        for (float k : {t(3), t(6)}) EXPECT_TRUE(std::abs(k) >= 2 && std::abs(k) <= 6) << k;
+        for (float k : {fa(1), fa(4), fa(5)}) EXPECT_LE(std::abs(k), 5);
+        EXPECT_TRUE(fa(6) >= -5 && fa(6) <= 6 && fa(6) != fa(5));
+    }
+    EXPECT_EQ(f1.size(), 9u);
+    // -1 comes about twice as often as any other single value.
+    EXPECT_GT(f1[-1], f1[-2] * 3 / 2);
+    EXPECT_GT(f1[-1], f1[3] * 3 / 2);
+}
+
+}  // namespace
+}  // namespace cw
