@@ -44,8 +44,8 @@ Bounds ink_bounds(const DrawOp& op) {
         // reach below, by less than a sixth of the cell.  The serif letters
         // sit lower and lean out of their cells: a quarter of the cell height
         // is kept on either side and above, half of it below.
-        float w = 0;
-        for (const std::string& ch : split_chars(op.s)) w += static_cast<float>(sj_width(ch)) * op.font.size / 2 * op.p;
+        // LEN counts the Shift-JIS bytes: one a half-width cell.
+        float w = static_cast<float>(LEN(op.s)) * op.font.size / 2 * op.p;
         float h = op.font.size * op.q;
         if (op.font.face == "Times New Roman" || op.font.face == "MT Extra") {
             float g = h / 4 + aa;
