@@ -42,17 +42,11 @@ void SHOW_VALUE_RULES(Program& g) {
 namespace {
 
 // One leading "+" off entry `slot` of a text table.
-void strip_plus(Program& g, StrArray& table, int slot) {
-    g.A_s = table(slot);
-    STRIP_LEADING_PLUS(g);
-    table(slot) = g.A_s;
-}
+void strip_plus(Program& g, StrArray& table, int slot) { lesson::through_a(g, table(slot), STRIP_LEADING_PLUS); }
 
 // Entry `slot` of a text table in parentheses when it holds a "-".
 void parenthesize(Program& g, StrArray& table, int slot) {
-    g.A_s = table(slot);
-    PARENTHESIZE_IF_NEGATIVE(g);
-    table(slot) = g.A_s;
+    lesson::through_a(g, table(slot), PARENTHESIZE_IF_NEGATIVE);
 }
 
 // A product of the substitution line: the collected coefficient's text, "*" and the value of the letter;

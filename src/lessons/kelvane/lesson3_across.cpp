@@ -15,12 +15,8 @@ using lesson::put;
 
 namespace {
 
-// One leading "+" off a term text, through A$ as the string routines take it.
-void strip_plus(Program& g, StrArray& table, int slot) {
-    g.A_s = table(slot);
-    STRIP_LEADING_PLUS(g);
-    table(slot) = g.A_s;
-}
+// One leading "+" off entry `slot` of a text table.
+void strip_plus(Program& g, StrArray& table, int slot) { lesson::through_a(g, table(slot), STRIP_LEADING_PLUS); }
 
 // The answer's terms T$(15) (a) and T$(16) (b) from the sums T(5) and T(6):
 // a zero term is left out, and the b-term leads when the a-term is gone.
