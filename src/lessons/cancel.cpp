@@ -64,8 +64,8 @@ void LAYOUT_FACTOR_POSITIONS(Program& g) {
 }
 
 void STRIKE_NUMBERS_SHOW_REDUCED(Program& g) {
-    g.U_sa(11) = num_text(g.U_a(11));
-    g.V_sa(11) = num_text(g.V_a(11));
+    g.U_sa(11) = number_text(g.U_a(11));
+    g.V_sa(11) = number_text(g.V_a(11));
     g.U_a(12) = measure_small(g, g.X_sa(1));
     g.U_a(13) = measure_small(g, g.X_sa(2));
     strike_factor(g, {g.X1, g.Y1}, 1, {g.U_a(12), 28});

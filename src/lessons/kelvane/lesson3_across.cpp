@@ -25,9 +25,9 @@ void set_answer_texts(Program& g) {
     if (g.T_a(6) == 0) {
         g.T_sa(16) = "";
     } else if (g.T_a(5) == 0) {
-        g.A_s = g.T_sa(6);
-        STRIP_LEADING_PLUS(g);
-        g.T_sa(16) = g.A_s + "b";
+        std::string b = g.T_sa(6);
+        lesson::through_a(g, b, STRIP_LEADING_PLUS);
+        g.T_sa(16) = b + "b";
     } else {
         g.T_sa(16) = g.T_sa(6) + "b";
     }

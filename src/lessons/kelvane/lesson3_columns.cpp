@@ -39,11 +39,7 @@ void column_texts(Program& g) {
         if (g.T_a(g.II) != 0) g.T_sa(g.II) = g.T_sa(g.II) + CHR_s(98 - MOD(g.II, 2));
     for (int i = 1; i <= 3; ++i)
         if (g.F_a(i) > 0) g.F_sa(i) = "+" + g.F_sa(i);
-    for (int i : {1, 3, 5}) {
-        g.A_s = g.T_sa(i);
-        STRIP_LEADING_PLUS(g);
-        g.T_sa(i) = g.A_s;
-    }
+    for (int i : {1, 3, 5}) lesson::through_a(g, g.T_sa(i), STRIP_LEADING_PLUS);
     if (g.F_a(3) == 0) g.F_sa(3) = "";
     for (int i = 1; i <= 6; ++i) g.T_sa(i) = lesson::rjust(g.T_sa(i), 4);
     for (int i = 1; i <= 3; ++i) g.F_sa(i) = lesson::rjust(g.F_sa(i), 3);

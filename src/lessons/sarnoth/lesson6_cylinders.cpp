@@ -133,10 +133,7 @@ void SHOW_CYLINDERS_FROM_RECTANGLE(Sarnoth& g) {
         g.X_a(p.point) = (p.from == 0 ? 0 : g.X_a(p.from)) + p.dx;
         g.Y_a(p.point) = (p.from == 0 ? 0 : g.Y_a(p.from)) + p.dy;
     }
-    for (g.II = 0; g.II <= 30; g.II += 1) {
-        g.X_a(g.II) = g.GX0 + g.SIZE * g.X_a(g.II);
-        g.Y_a(g.II) = g.GY0 - g.SIZE * g.Y_a(g.II);
-    }
+    for (g.II = 0; g.II <= 30; g.II += 1) grid_point(g, g.II, g.X_a(g.II), g.Y_a(g.II));
     g.pf.SETDRAWWIDTH(5);
 
     // Rectangle ABCD: only B and D through the polygon's labels.
