@@ -74,13 +74,6 @@ void STRIKE_NUMBERS_SHOW_REDUCED(Program& g) {
     value_below(g, {g.X2, g.Y2}, g.V_sa(11));
 }
 
-void TAKE_FIRST_CHAR(Program& g) {
-    g.LEM1 = static_cast<float>(KLEN(g.X_sa(1)));
-    if (g.LEM1 == 0) return;
-    g.A1_s = KLEFT_s(g.X_sa(1), 1);
-    g.X_sa(1) = KRIGHT_s(g.X_sa(1), g.LEM1 - 1);
-}
-
 void STRIKE_COMMON_LETTERS(Program& g) {
     const LetterPairing plan = pair_letters(g.X_sa(1), g.X1, g.X_sa(2), g.X2);
     for (auto& pair : plan.pairs) {

@@ -8,8 +8,12 @@
 // Beside this file: marks.h (fraction anchors, measuring, distribution arcs,
 // cancellation strokes), panels.h (a bound layout cursor, counted drills,
 // assignment lines, problem-area erases, two-panel steps), draws.h (random
-// draws in the scripts' order) and pages.h (page rows, answer pages, page
-// turns, heading cells, drills over fixed tables).
+// draws in the scripts' order), pages.h (page rows, answer pages, page
+// turns, heading cells, drills over fixed tables), cancel.h (cancelling over
+// a fraction written out factor by factor), cells.h (blank answer cells
+// filled in one per key, answers shown where their question ended),
+// examples.h (example numbers the pupil types, checked and asked again) and
+// calendar.h (the month calendar, its frames and highlighted days).
 #pragma once
 #include <functional>
 #include <string>

@@ -21,8 +21,6 @@ void run_until_keys_end(Harness& h) {
     }
 }
 
-std::vector<DrawOp> notes(const Harness& h, Op kind) { return h.of(kind); }
-
 TEST(StartUp, SeedsFromTheClockAndSetsTheConstants) {
     struct Case { const char* time; float seed; };
     for (auto c : {Case{"00:00:00", 0}, Case{"23:59:59", 141}, Case{"10:20:30", 60}}) {

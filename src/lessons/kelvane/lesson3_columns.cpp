@@ -146,8 +146,6 @@ static void show_column_subtraction(Program& g, const Reach& keep) {
     ASK_NEXT_STEP(g);
 }
 
-void SHOW_COLUMN_SUBTRACTION(Program& g) { show_column_subtraction(g, Reach{}); }
-
 static void drill_column_subtraction(Program& g, const Reach& keep) {
     // The display half ends with the next-step question itself.
     g.AINP = 3;
