@@ -1,3 +1,4 @@
+// Square grids (drawn or frame only) and polygons with their vertex labels.
 #include <cmath>
 
 #include "figures/figure_fixture.h"
