@@ -45,6 +45,7 @@ void table_cell(Program& g, float x, float y, float w, const std::string& text, 
 
 }  // namespace
 
+// Reads nothing; writes XI0, XI1, XI2, YI1, U(1), V(1), X(0..12), Y(1..2), II, draw width 5; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
 void SHOW_BENCH_SEATING_TABLE(Program& g) {
     lesson::erase_by(g, 0, 0, 1600, 1800);
     lesson::cursor(g, 40, 94, 30);

@@ -126,6 +126,7 @@ void draw_parts(Sarnoth& g, const Part* parts, size_t n) {
 
 }  // namespace
 
+// Reads X(0..30), Y(0..30) (converted, not drawn); writes X(0..30), Y(0..30), G(1..4,1..2), X$(1..4), N1, N2, II, XI1, XI2, YI1, draw width 5; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE, PI, the grid frame and the polygon and arc inputs.
 void SHOW_CYLINDERS_FROM_RECTANGLE(Sarnoth& g) {
     // The heading, then the figure's frame: no grid line is drawn.
     sarnoth::figure_page(g, 72, "5", 720, 60, 17, 19, 30);

@@ -30,6 +30,7 @@ const std::vector<lesson::PageRow> kDerivation = {
 
 }  // namespace
 
+// Reads nothing; writes X(10..14), Y(10..14), R1, R2, R(1..2), H1, H2, XI1, XI2, YI1, draw width 5; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE, PI, the grid frame and the arc and angle-mark inputs.
 void SHOW_SECTOR_AREA(Sarnoth& g) {
     // The heading, then the figure's frame: no grid line is drawn.
     sarnoth::figure_page(g, 72, "4", 800, 70, 8, 4, 60);

@@ -92,6 +92,7 @@ void put_placed(Program& g, const Placed& p, float colour) {
 
 }  // namespace
 
+// Reads nothing; writes X(0..6), Y(0..6), X(31..34), Y(31..34), U(1..6), V(1..6), R1, A, B, M, N, II, XI1, XI2, YI1, draw width 5; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE, PI, the grid frame and the arc inputs.
 void SHOW_NUMBERS_IN_SECTORS(Sarnoth& g) {
     // The heading, then the figure's frame: no grid line is drawn.
     sarnoth::figure_page(g, 108, "3", 720, 100, 8, 8, 50);
