@@ -96,8 +96,13 @@ static void drill_column_addition(Program& g, const Reach& keep) {
     });
 }
 
+// Reads the panel (XKARA..YMADE) and UE; writes NO = 0, AINP, X(31..34), Y(31..35), the layout cursor and what
+// make_column_addition_problem writes; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
 void DRILL_COLUMN_ADDITION(Program& g) { drill_column_addition(g, Reach{}); }
 
+// Reads nothing; writes HIDARI, MIGI, UE, SITA, the panel, the layout cursor, the draw width 5 and what
+// DRILL_COLUMN_ADDITION writes; clobbers what the drill, the method text, WAIT_ANY_KEY and the assignment line
+// clobber.
 void TEACH_COLUMN_ADDITION(Program& g) {
     lesson::two_panel_step(g, {.width5 = true}, drill_column_addition,
                            {{60, 3, "   <縦書きの加法>"},
@@ -156,8 +161,14 @@ static void drill_column_subtraction(Program& g, const Reach& keep) {
     }
 }
 
+// Reads the panel (XKARA..YMADE) and UE; writes NO = 0, AINP, X(31..34), Y(31..35), X$(1..3), the layout cursor and
+// what make_column_subtraction_numbers and build_column_subtraction_texts write; clobbers CCC1, X, Y, AA$ and
+// what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
 void DRILL_COLUMN_SUBTRACTION(Program& g) { drill_column_subtraction(g, Reach{}); }
 
+// Reads nothing; writes HIDARI, MIGI, UE, SITA, the panel, the layout cursor, the draw width 5 and what
+// DRILL_COLUMN_SUBTRACTION writes; clobbers what the drill, the method text, WAIT_ANY_KEY and the assignment
+// line clobber.
 void TEACH_COLUMN_SUBTRACTION(Program& g) {
     lesson::two_panel_step(g, {.width5 = true}, drill_column_subtraction,
                            {{50, 7, "   <縦書きの減法>"},
