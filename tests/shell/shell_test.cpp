@@ -331,7 +331,7 @@ TEST(NextStep, AsksInItsOwnBoxAndRestoresTheWidth) {
         EXPECT_EQ(h.g.DR, 5);
         auto fills = h.of(Op::Fill);
         EXPECT_EQ(fills.front().x1, 96);
-        EXPECT_EQ(fills.front().y1, 639);
+        EXPECT_EQ(fills.front().y1, test::kPromptBandTop);
         EXPECT_EQ(fills.front().x2, 400);
         EXPECT_EQ(fills.front().y2, 675);
         EXPECT_EQ(fills.front().c, 13);
@@ -344,7 +344,7 @@ TEST(NextStep, AsksInItsOwnBoxAndRestoresTheWidth) {
         EXPECT_EQ(fills.back().w, 2);
         auto erase = fills[fills.size() - 2];
         EXPECT_EQ(erase.x1, 1008);
-        EXPECT_EQ(erase.y1, 639);
+        EXPECT_EQ(erase.y1, test::kPromptBandTop);
         EXPECT_EQ(erase.x2, 1168);
         EXPECT_EQ(erase.y2, 666);
         auto prompt = h.of(Op::Prompt).at(0);
