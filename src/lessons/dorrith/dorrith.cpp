@@ -37,9 +37,6 @@ const std::array<void (*)(Dorrith&), 7> kLessons = {
 
 Dorrith::Dorrith(Platform& pf) : Program(pf, dorrith_info()) {}
 
-void Dorrith::run_lesson(int n) {
-    if (n < 1 || n > static_cast<int>(kLessons.size()) || !kLessons[n - 1]) return;
-    kLessons[n - 1](*this);
-}
+void Dorrith::run_lesson(int n) { run_lesson_entry(*this, kLessons, n); }
 
 }  // namespace cw

@@ -32,9 +32,6 @@ Kelvane::Kelvane(Platform& pf)
                    {"1　単項式と多項式", "2　同類項", "3　多項式の加法・減法", "4　多項式×数、÷数",
                     "5　かっこのある式の計算", "6　分数をふくむ式の計算", "7　P10 導入"}}) {}
 
-void Kelvane::run_lesson(int n) {
-    if (n < 1 || n > static_cast<int>(kLessons.size()) || !kLessons[n - 1]) return;
-    kLessons[n - 1](*this);
-}
+void Kelvane::run_lesson(int n) { run_lesson_entry(*this, kLessons, n); }
 
 }  // namespace cw

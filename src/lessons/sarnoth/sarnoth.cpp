@@ -34,9 +34,6 @@ const std::array<void (*)(Sarnoth&), 7> kLessons = {
 
 Sarnoth::Sarnoth(Platform& pf) : Program(pf, sarnoth_info()) {}
 
-void Sarnoth::run_lesson(int n) {
-    if (n < 1 || n > static_cast<int>(kLessons.size()) || !kLessons[n - 1]) return;
-    kLessons[n - 1](*this);
-}
+void Sarnoth::run_lesson(int n) { run_lesson_entry(*this, kLessons, n); }
 
 }  // namespace cw
