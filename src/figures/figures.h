@@ -38,6 +38,10 @@ void COMPUTE_ELLIPSE_ARC_POINT(Program& g);
 void DRAW_GRID(Program& g);
 // Reads G(), KAKU, SIZE1, CCC2, AAA$, X$(), NAGASA, CCC1; writes NAGASA1, the vertices; resets AAA$ and the label inputs; the draw width as on entry.
 void DRAW_POLYGON(Program& g);
+// Reads G(), KAKU, NAGASA1, AAA$; draws one label a vertex; resets the label inputs; clobbers ZX0..ZY2, X, Y, AA$, A$, KJ1..KJ3, TII.
+void LABEL_VERTICES_BY_LETTER(Program& g);
+// Reads G(), KAKU, NAGASA1, X$(); draws one label a vertex; resets the label inputs; clobbers ZX0..ZY2, X, Y, AA$, A$, KJ1..KJ3, TII.
+void LABEL_VERTICES_FROM_LIST(Program& g);
 
 // Figures laid out in a grid's units.
 // A grid's frame with no line drawn: GGX = ggx, GGY = ggy, YOKO = yoko, TATE = tate, SIZE = size, CCC2 = 15, then
@@ -50,10 +54,6 @@ void grid_point(Program& g, float i, float x, float y);
 // Point i at direction t (radians) and distance d from point `centre`: X(i) = X(centre) + d cos t,
 // Y(i) = Y(centre) - d sin t.  Reads X(centre), Y(centre); writes X(i), Y(i).
 void polar_point(Program& g, float i, float centre, float t, float d);
-// Reads G(), KAKU, NAGASA1, AAA$; draws one label a vertex; resets the label inputs; clobbers ZX0..ZY2, X, Y, AA$, A$, KJ1..KJ3, TII.
-void LABEL_VERTICES_BY_LETTER(Program& g);
-// Reads G(), KAKU, NAGASA1, X$(); draws one label a vertex; resets the label inputs; clobbers ZX0..ZY2, X, Y, AA$, A$, KJ1..KJ3, TII.
-void LABEL_VERTICES_FROM_LIST(Program& g);
 
 // Segment marks.
 // Reads AX, AY, BX, BY, A, B, NAGASA, HONSU, CCC2; clobbers CX, CY, D, DX, DY, EX, EY, BX1, BY1, AX1..AY2, II, and HONSU when out of range.
