@@ -124,9 +124,8 @@ TEST(Lesson4Menu, EveryItemInTurnComesBackAndEightLeavesTheProgramAtItsEnd) {
 }
 
 TEST(Lesson4Menu, RandomKeysInTheLessonNeverReachTheErrorScreen) {
-    // Digits, Enter, Backspace and other keys; no "/" (a typed division by
-    // zero is the error screen by design).
-    static const std::string pool = "1234567812345678\r\r\r\r0.-\bkx ";
+    // Digits, Enter, Backspace, "/" (a typed zero divisor is asked again) and other keys.
+    static const std::string pool = "1234567812345678\r\r\r\r0./-\bkx ";
     for (unsigned seed : {1u, 2u, 3u}) {
         std::mt19937 rng(seed);
         std::uniform_int_distribution<size_t> pick(0, pool.size() - 1);
