@@ -46,7 +46,8 @@ TEST(SarnothPages, EachTakesItsKeysAndReturnsWithoutAnother) {
         EXPECT_EQ(exact.waits(), p.keys) << p.name;
         bool after_last_key = p.keys == 0, drawn_after = false;
         int keys_seen = 0;
-        for (auto& op : exact.all().ops()) {
+        const auto all = exact.all();
+        for (auto& op : all.ops()) {
             if (op.op == Op::Key && ++keys_seen == p.keys) after_last_key = true;
             if (!after_last_key) continue;
             if (op.op == Op::Prompt) EXPECT_NE(op.s, test::kAnyKey) << p.name << ": a wait after the last stage";
