@@ -50,7 +50,9 @@ TEST(SarnothPages, EachTakesItsKeysAndReturnsWithoutAnother) {
         for (auto& op : all.ops()) {
             if (op.op == Op::Key && ++keys_seen == p.keys) after_last_key = true;
             if (!after_last_key) continue;
-            if (op.op == Op::Prompt) EXPECT_NE(op.s, test::kAnyKey) << p.name << ": a wait after the last stage";
+            if (op.op == Op::Prompt) {
+                EXPECT_NE(op.s, test::kAnyKey) << p.name << ": a wait after the last stage";
+            }
             drawn_after |= op.op == Op::Expr && op.y1 < 640 && !op.s.empty();
         }
         EXPECT_TRUE(drawn_after) << p.name << ": nothing drawn after the last key";
