@@ -138,13 +138,13 @@ bool LessonFixture::run(const std::function<void(Program&)>& fn) {
     }
 }
 
-Ending LessonFixture::run_program(std::optional<int> seed) {
+Ending LessonFixture::run_program(std::optional<Draws> seed) {
     pf.clear_record();
     error_.reset();
     bool seeded = false;
     if (seed)
-        backend.on_wait = [this, &seeded, s = *seed] {
-            if (!seeded) pf.RANDOMIZE(s);
+        backend.on_wait = [this, &seeded, d = *seed] {
+            if (!seeded) this->seed(d);
             seeded = true;
         };
     Ending end = Ending::Returned;
