@@ -205,12 +205,12 @@ TEST(Lesson4Reviews, ReviewTwoDrawsAThenCThenBThenTheLetter) {
         HeadlessBackend b("", "00:00:00");
         Platform p(b);
         p.RANDOMIZE(seed);
-        float a = INT(p.RND() * 9 + 1), c = INT(p.RND() * 8 + 2);
+        float a = INT(p.RND() * 9) + 1, c = INT(p.RND() * 8) + 2;
         if (INT(p.RND() * 2) == 1) c = -c;
-        float bb = INT(p.RND() * 8 + 2);
+        float bb = INT(p.RND() * 8) + 2;
         if (INT(p.RND() * 2) == 1) bb = -bb;
         const char* letters[] = {"x", "y", "a", "b"};
-        std::string letter = letters[static_cast<int>(INT(p.RND() * 4 + 2)) - 2];
+        std::string letter = letters[static_cast<int>(INT(p.RND() * 4) + 2) - 2];
         auto& g = r.k();
         EXPECT_EQ(g.T_a(2), a);
         EXPECT_EQ(g.T_a(1), c);

@@ -24,7 +24,8 @@ using test::kNextStep;
 
 // A started Kelvane with scripted keys and a fixed random seed.
 struct LessonRun : test::LessonFixture {
-    explicit LessonRun(const std::string& script, int seed_value = 1) : LessonFixture("kelvane", script) {
+    explicit LessonRun(const std::string& script, const test::Draws& seed_value = 1)
+        : LessonFixture("kelvane", script) {
         seed(seed_value);
     }
     Kelvane& k() { return test::as<Kelvane>(*this); }

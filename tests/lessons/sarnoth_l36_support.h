@@ -17,7 +17,7 @@
 namespace cw::test {
 
 struct StepRun : LessonFixture {
-    explicit StepRun(const std::string& script, int seed = 1) : LessonFixture("sarnoth", script) {
+    explicit StepRun(const std::string& script, const Draws& seed = 1) : LessonFixture("sarnoth", script) {
         this->seed(seed);
         clear();
     }

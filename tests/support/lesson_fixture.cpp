@@ -10,6 +10,14 @@ std::string drill_keys(int waits, int count) {
     return k;
 }
 
+std::vector<Draws> seeds_and_extremes(int seeds) {
+    std::vector<Draws> out;
+    for (int s = 1; s <= seeds; ++s) out.push_back(s);
+    out.push_back(kLowestRnd);
+    out.push_back(kHighestRnd);
+    return out;
+}
+
 // ---- Span ---------------------------------------------------------------------------
 
 namespace {

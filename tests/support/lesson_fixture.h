@@ -11,6 +11,7 @@
 #pragma once
 #include <cmath>
 #include <functional>
+#include <iomanip>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -100,8 +101,10 @@ struct Draws {
 // The generator's smallest value and its largest, the last float below 1.
 inline const Draws kLowestRnd = Draws::pinned(0.0f);
 inline const Draws kHighestRnd = Draws::pinned(std::nextafter(1.0f, 0.0f));
+// Seeds 1 to `seeds`, then the two extremes.
+std::vector<Draws> seeds_and_extremes(int seeds);
 inline std::ostream& operator<<(std::ostream& os, const Draws& d) {
-    if (d.pin) return os << "RND pinned at " << *d.pin;
+    if (d.pin) return os << "RND pinned at " << std::setprecision(9) << *d.pin;
     return os << "seed " << d.seed;
 }
 
