@@ -142,7 +142,7 @@ void number_cell(Program& g, float x, float y, const std::string& number);
 
 // How a fixed-table drill picks its row NO.
 enum class Order {
-    Random,  // NO = INT(RND * count + 1)
+    Random,  // NO = INT(RND * count) + 1
     Cycle,   // NO = 1 when NO = count, else NO + 1 (callers set NO = 0 before the drill)
 };
 // A drill over fixed tables: every problem writes the tables into T_sa (first slot, texts), runs `before`

@@ -1,5 +1,6 @@
 #include "lessons/toolkit.h"
 
+#include "lessons/draws.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
 #include "typeset/typeset.h"
@@ -89,8 +90,6 @@ void drill(Program& g, const std::function<void()>& problem) {
         ASK_NEXT_STEP(g);
     }
 }
-
-float rnd_int(Program& g, float n, float k) { return INT(g.pf.RND() * n + k); }
 
 void random_row(Program& g, float n) { g.NO = rnd_int(g, n, 1); }
 

@@ -73,9 +73,7 @@ void reveal(Program& g, const std::vector<std::function<void()>>& stages);
 
 // The drill loop: AINP = 3; then problem() and ASK_NEXT_STEP until the pupil enters exactly 1.
 void drill(Program& g, const std::function<void()>& problem);
-// A whole random number INT(RND * n + k); one RND draw.
-float rnd_int(Program& g, float n, float k);
-// Random table row: NO = INT(RND * n + 1), 1..n.
+// Random table row: NO = INT(RND * n) + 1, 1..n (draws.h's rnd_int).
 void random_row(Program& g, float n);
 // Cycling table row: NO = 1 when NO = n, else NO + 1 (from NO = 0 the first row is 1).
 void next_row(Program& g, float n);

@@ -97,15 +97,23 @@ float small_width(const std::string& s) {
     return w;
 }
 
-TEST(DorrithLesson4, PartialPracticeAnswersMakeUpTheProblem) {
-    const int per_drill = 60;
-    LessonFixture f("dorrith", drill_keys(1, per_drill) + drill_keys(1, per_drill) + drill_keys(1, per_drill));
-    f.seed(7);
+// The numbers of a problem line, exponents left out.
+std::vector<int> coefficients(const std::string& problem) {
+    std::vector<int> out;
+    static const std::regex number("(^|[^\\^0-9])([0-9]+)");
+    for (std::sregex_iterator it(problem.begin(), problem.end(), number), end; it != end; ++it)
+        out.push_back(std::stoi((*it)[2]));
+    return out;
+}
+
+// The three drills of the partial practice, `per_drill` problems each: every problem is the fraction its
+// sign, numerator and denominator make up.  Counts the problems that divide twice and those with a "+".
+void check_partial_practice(LessonFixture& f, int per_drill, int& both_divide, int& plus) {
+    f.backend.push_keys(drill_keys(1, per_drill) + drill_keys(1, per_drill) + drill_keys(1, per_drill));
     ASSERT_TRUE(f.run(dorrith4::RUN_PARTIAL_PRACTICE));
     EXPECT_EQ(f.keys_left(), 0u);
     auto passes = f.passes();
     ASSERT_EQ(passes.size(), static_cast<size_t>(3 * per_drill));
-    int both_divide = 0, plus = 0;
     for (size_t i = 0; i < passes.size(); ++i) {
         const int drill = static_cast<int>(i) / per_drill;
         auto t = passes[i].visible_texts();
@@ -147,14 +155,28 @@ TEST(DorrithLesson4, PartialPracticeAnswersMakeUpTheProblem) {
         both_divide += std::count(problem.begin(), problem.end(), '/') == 2;
         // The third factor is always negative, in parentheses, at the end.
         EXPECT_EQ(problem.back(), ')') << problem;
+        // The coefficients b·c, b (2 to 7) and c (7 to 12).
+        auto k = coefficients(problem);
+        ASSERT_EQ(k.size(), 3u) << problem;
+        EXPECT_TRUE(k[1] >= 2 && k[1] <= 7 && k[2] >= 7 && k[2] <= 12) << problem;
+        EXPECT_EQ(k[0], k[1] * k[2]) << problem;
         // Every coefficient reduces to a whole number.
         const Poly value = expand(problem);
         for (auto& [m, c] : value.terms()) EXPECT_TRUE(c.is_integer()) << problem;
     }
+}
+
+TEST(DorrithLesson4, PartialPracticeAnswersMakeUpTheProblem) {
+    const int per_drill = 60;
+    LessonFixture f("dorrith");
+    f.seed(7);
+    int both_divide = 0, plus = 0;
+    check_partial_practice(f, per_drill, both_divide, plus);
+    const size_t problems = 3 * per_drill;
     for (auto& op : f.texts()) EXPECT_NE(op.c, 15) << "laid out by measuring: " << op.s;
     EXPECT_GT(both_divide, 0);
     EXPECT_GT(plus, 0);
-    EXPECT_LT(plus, static_cast<int>(passes.size()));
+    EXPECT_LT(plus, static_cast<int>(problems));
     // The summary under the denominator drill's last problem.
     auto heading = f.find("<乗除の混じった式の計算>");
     ASSERT_TRUE(heading);
@@ -162,6 +184,16 @@ TEST(DorrithLesson4, PartialPracticeAnswersMakeUpTheProblem) {
     auto last = f.all().texts().back();
     EXPECT_EQ(last.s, "(文字も約分する）");
     EXPECT_EQ(last.c, 5);
+}
+
+TEST(DorrithLesson4, PartialPracticeAtTheGeneratorsExtremes) {
+    for (const test::Draws& d : {test::kLowestRnd, test::kHighestRnd}) {
+        SCOPED_TRACE(::testing::PrintToString(d));
+        LessonFixture f("dorrith");
+        f.seed(d);
+        int both_divide = 0, plus = 0;
+        check_partial_practice(f, 2, both_divide, plus);
+    }
 }
 
 // ---- the practice problems --------------------------------------------------------------
@@ -238,19 +270,10 @@ std::map<char, int> letters_of(const Poly& p) {
     return out;
 }
 
-// The numbers of a problem line, exponents left out.
-std::vector<int> coefficients(const std::string& problem) {
-    std::vector<int> out;
-    static const std::regex number("(^|[^\\^0-9])([0-9]+)");
-    for (std::sregex_iterator it(problem.begin(), problem.end(), number), end; it != end; ++it)
-        out.push_back(std::stoi((*it)[2]));
-    return out;
-}
-
 struct PracticeRun {
     FixtureOf<Dorrith> f;
     std::vector<Span> block1, block2;
-    PracticeRun(int n1, int n2, int seed) : f("dorrith", drill_keys(8, n1) + drill_keys(8, n2)) {
+    PracticeRun(int n1, int n2, const test::Draws& seed) : f("dorrith", drill_keys(8, n1) + drill_keys(8, n2)) {
         f.seed(seed);
         EXPECT_TRUE(f.run(dorrith4::run_practice));
         EXPECT_EQ(f.keys_left(), 0u);
@@ -364,6 +387,13 @@ TEST(DorrithLesson4, PracticeProblemsAgreeWithTheOracle) {
             EXPECT_GT(first_pair[b], 0) << "seed " << seed;
             EXPECT_LT(first_pair[b], 150) << "seed " << seed;
         }
+    }
+    for (const test::Draws& d : {test::kLowestRnd, test::kHighestRnd}) {
+        SCOPED_TRACE(::testing::PrintToString(d));
+        PracticeRun run(2, 2, d);
+        int first_pair[2] = {0, 0};
+        for (size_t i = 0; i < run.block1.size(); ++i) check_problem(run.block1[i], 1, static_cast<int>(i), first_pair[0]);
+        for (size_t i = 0; i < run.block2.size(); ++i) check_problem(run.block2[i], 2, static_cast<int>(i), first_pair[1]);
     }
 }
 

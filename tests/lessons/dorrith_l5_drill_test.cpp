@@ -94,7 +94,7 @@ std::vector<Pass> read_passes(const LessonFixture& f) {
 struct DrillRun {
     LessonFixture f;
     std::vector<Pass> passes;
-    DrillRun(int seed, int problems) : f("dorrith", drill_keys(problems)) {
+    DrillRun(const test::Draws& seed, int problems) : f("dorrith", drill_keys(problems)) {
         f.seed(seed);
         EXPECT_TRUE(f.run(dorrith5::START_VALUE_DRILL));
         passes = read_passes(f);
@@ -110,7 +110,8 @@ Rational at_xy(const std::string& code, const Heading& h) {
 
 TEST(ValueDrill, EveryLineHasTheProblemsValue) {
     int both_products = 0, one_product = 0, pass_count = 0;
-    for (int seed : {1, 17, 99, 1234, 31337, 900001}) {
+    for (const test::Draws& seed :
+         {test::Draws(1), {17}, {99}, {1234}, {31337}, {900001}, test::kLowestRnd, test::kHighestRnd}) {
         DrillRun run(seed, 50);
         ASSERT_EQ(run.passes.size(), 50u);
         EXPECT_EQ(run.f.keys_left(), 0u);
@@ -161,7 +162,7 @@ TEST(ValueDrill, EveryLineHasTheProblemsValue) {
             (sum_line ? both_products : one_product)++;
         }
     }
-    EXPECT_EQ(pass_count, 300);
+    EXPECT_EQ(pass_count, 400);
     EXPECT_GT(one_product, 0);
     EXPECT_GT(both_products, 0);
 }

@@ -70,7 +70,7 @@ Problem read_problem(const Span& s, const DrillLayout& L) {
 }
 
 // A whole visit of a drill from the main menu: `count` problems.
-std::vector<Problem> run_drill(const DrillLayout& L, int count, int seed) {
+std::vector<Problem> run_drill(const DrillLayout& L, int count, const test::Draws& seed) {
     LessonFixture f("dorrith", enter(L.lesson) + enter(L.item) + drill_keys(L.waits, count) + test::keys(L.after));
     f.run_program(seed);
     std::vector<Problem> out;
@@ -145,7 +145,7 @@ TEST(DorrithPractice, Lesson2ResultsStrokesAndPrimes) {
     std::set<std::pair<int64_t, int64_t>> reduced_pairs;
     std::set<int64_t> common;
     int negative = 0, letters_struck = 0;
-    for (int seed = 1; seed <= 40; ++seed) {
+    for (const test::Draws& seed : test::seeds_and_extremes(40)) {
         for (auto& p : run_drill(L2, 5, seed)) {
             Rational c1, c2;
             std::vector<size_t> nums;
@@ -176,7 +176,7 @@ TEST(DorrithPractice, Lesson2ResultsStrokesAndPrimes) {
 
 TEST(DorrithPractice, Lesson3ResultsStrokesAndPrimes) {
     std::set<std::vector<int64_t>> prime_sets;
-    for (int seed = 1; seed <= 40; ++seed) {
+    for (const test::Draws& seed : test::seeds_and_extremes(40)) {
         for (auto& p : run_drill(L3, 5, seed)) {
             Rational c1, c2;
             std::vector<size_t> nums;

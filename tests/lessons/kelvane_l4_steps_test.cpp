@@ -205,7 +205,7 @@ struct Draws {
     HeadlessBackend b{"", "00:00:00"};
     Platform p{b};
     explicit Draws(int seed) { p.RANDOMIZE(seed); }
-    float operator()(float n, float base) { return INT(p.RND() * n + base); }  // INT(RND·n + base)
+    float operator()(float n, float base) { return INT(p.RND() * n) + base; }  // INT(RND·n) + base
     bool coin(float when) { return INT(p.RND() * 2) == when; }                  // INT(RND·2) = when
     // One of the list's first three entries, taken out of it.
     float take(std::vector<float>& list) {

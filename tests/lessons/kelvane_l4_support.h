@@ -25,7 +25,7 @@ using test::kNextStep;
 
 // A started Kelvane with scripted keys and a fixed random seed.
 struct LessonRun : test::FixtureOf<Kelvane> {
-    explicit LessonRun(const std::string& script, int seed_value = 1) : FixtureOf("kelvane", script) {
+    explicit LessonRun(const std::string& script, const test::Draws& seed_value = 1) : FixtureOf("kelvane", script) {
         seed(seed_value);
     }
     const std::vector<DrawOp>& record() const { return pf.record(); }

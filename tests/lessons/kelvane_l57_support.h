@@ -38,8 +38,8 @@ struct PupilRun {
     bool returned = false;
 
     // Leaves the drill at the `problems`-th question.
-    explicit PupilRun(int problems, int seed = 1) : PupilRun(std::vector<int>{problems}, seed) {}
-    PupilRun(std::vector<int> leave, int seed) : leave_at(std::move(leave)) {
+    explicit PupilRun(int problems, const test::Draws& seed = 1) : PupilRun(std::vector<int>{problems}, seed) {}
+    PupilRun(std::vector<int> leave, const test::Draws& seed) : leave_at(std::move(leave)) {
         f.seed(seed);
         h.backend.on_wait = [this] {
             if (before_key) before_key();

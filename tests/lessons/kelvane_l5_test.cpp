@@ -36,15 +36,16 @@ bool within(const oracle::Rational& v, int lo, int hi) {
 
 struct PanelCase {
     float x0, y0;
-    int seed;
+    test::Draws seed;
 };
-void PrintTo(const PanelCase& c, std::ostream* os) { *os << "origin (" << c.x0 << "," << c.y0 << "), seed " << c.seed; }
+void PrintTo(const PanelCase& c, std::ostream* os) { *os << "origin (" << c.x0 << "," << c.y0 << "), " << c.seed; }
 
 class Example8Drill : public ::testing::TestWithParam<PanelCase> {};
 
 TEST_P(Example8Drill, EveryProblemIsWorkedOutToItsValue) {
     const auto [x0, y0, seed] = GetParam();
-    const int count = 150;
+    const bool pinned = seed.pin.has_value();  // a pinned generator draws the same problem each time
+    const int count = pinned ? 3 : 150;
     PupilRun r(count, seed);
     r.g.XKARA = x0 - 40;
     r.g.YKARA = y0;
@@ -76,7 +77,9 @@ TEST_P(Example8Drill, EveryProblemIsWorkedOutToItsValue) {
         const Numbers n = numbers_of(t);
         EXPECT_TRUE(within(n.a, 2, 6) && within(n.d, 2, 6)) << problem;
         EXPECT_TRUE(within(n.b, 1, 5) && within(n.c, 1, 5) && within(n.e, 1, 5) && within(n.f, 1, 5)) << problem;
-        EXPECT_NE(n.a, last_a) << "the first multiplier repeats: " << problem;
+        if (!pinned) {
+            EXPECT_NE(n.a, last_a) << "the first multiplier repeats: " << problem;
+        }
         last_a = n.a;
         EXPECT_TRUE(form_faults(problem).empty()) << problem;
 
@@ -136,9 +139,11 @@ TEST_P(Example8Drill, EveryProblemIsWorkedOutToItsValue) {
     EXPECT_EQ(seen, count);
     for (size_t i = 0; i + 1 < r.waits.size(); ++i) ASSERT_EQ(r.waits[i], 10) << "problem " << i;
     EXPECT_EQ(r.waits.back(), 0) << "the drill returns at once after 1";
-    EXPECT_GT(x_cancelled, 0);
-    EXPECT_GT(y_cancelled, 0);
-    EXPECT_GT(unit_result, 0);
+    if (!pinned) {
+        EXPECT_GT(x_cancelled, 0);
+        EXPECT_GT(y_cancelled, 0);
+        EXPECT_GT(unit_result, 0);
+    }
     // What the rules screen relies on.
     EXPECT_EQ(r.g.AINP, 1);
     EXPECT_EQ(r.g.XI1, x0);
@@ -148,7 +153,8 @@ TEST_P(Example8Drill, EveryProblemIsWorkedOutToItsValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Panels, Example8Drill,
-                         ::testing::Values(PanelCase{40, 80, 7}, PanelCase{640, 80, 2024}, PanelCase{100, 0, 99}));
+                         ::testing::Values(PanelCase{40, 80, 7}, PanelCase{640, 80, 2024}, PanelCase{100, 0, 99},
+                                           PanelCase{40, 80, test::kLowestRnd}, PanelCase{640, 80, test::kHighestRnd}));
 
 
 TEST(RulesScreen, DrillsInBothPanelsRulesBetweenAndTheAssignment) {

@@ -39,16 +39,17 @@ int64_t whole(const Rational& r) {
 
 struct PanelCase {
     float xkara, ykara, xmade, x0, y0;
-    int seed;
+    test::Draws seed;
 };
-void PrintTo(const PanelCase& c, std::ostream* os) { *os << "origin (" << c.x0 << "," << c.y0 << "), seed " << c.seed; }
+void PrintTo(const PanelCase& c, std::ostream* os) { *os << "origin (" << c.x0 << "," << c.y0 << "), " << c.seed; }
 
 class Example9Drill : public ::testing::TestWithParam<PanelCase> {};
 
 TEST_P(Example9Drill, TheLastRowIsTheDifferenceInLowestTerms) {
     const auto c = GetParam();
     const float x0 = c.x0, y0 = c.y0, row = y0 + 100;
-    const int count = 200;
+    const bool pinned = c.seed.pin.has_value();  // a pinned generator draws the same problem each time
+    const int count = pinned ? 3 : 200;
     PupilRun r(count, c.seed);
     r.g.XKARA = c.xkara;
     r.g.YKARA = c.ykara;
@@ -149,16 +150,20 @@ TEST_P(Example9Drill, TheLastRowIsTheDifferenceInLowestTerms) {
     // Seven keys when the collected row is the answer, eight when it is reduced.
     for (size_t i = 0; i < rows_of.size(); ++i) EXPECT_EQ(r.waits[i], rows_of[i] == 10 ? 8 : 7) << "problem " << i;
     EXPECT_EQ(r.waits.back(), 0);
-    EXPECT_GT(reduced, 0);
-    EXPECT_GT(whole_result, 0);
-    EXPECT_GT(no_factor, 0);
+    if (!pinned) {
+        EXPECT_GT(reduced, 0);
+        EXPECT_GT(whole_result, 0);
+        EXPECT_GT(no_factor, 0);
+    }
     EXPECT_EQ(r.g.BUN, 0);
     EXPECT_EQ(r.g.AINP, 1);
     EXPECT_EQ(r.g.pf.GETDRAWWIDTH(), 5);
 }
 
 INSTANTIATE_TEST_SUITE_P(Panels, Example9Drill,
-                         ::testing::Values(PanelCase{0, 80, 640, 40, 80, 11}, PanelCase{640, 30, 3200, 640, 30, 4242}));
+                         ::testing::Values(PanelCase{0, 80, 640, 40, 80, 11}, PanelCase{640, 30, 3200, 640, 30, 4242},
+                                           PanelCase{0, 80, 640, 40, 80, test::kLowestRnd},
+                                           PanelCase{640, 30, 3200, 640, 30, test::kHighestRnd}));
 
 TEST(Example9Problem, TheFirstCoefficientRepeatsOnlyAfterARejectedDraw) {
     // FMAESU takes each draw's x-coefficient before the zero test, so a value

@@ -23,7 +23,8 @@ struct DrillPage {
     SarnothRun r;
     std::vector<DrawOp> before, answers;  // texts drawn before the first key, and after
 
-    DrillPage(void (*step)(Program&), int answer_keys, int seed) : r(keys(answer_keys) + enter("1"), seed) {
+    DrillPage(void (*step)(Program&), int answer_keys, const test::Draws& seed)
+        : r(keys(answer_keys) + enter("1"), seed) {
         EXPECT_TRUE(r.run(step));
         for (auto& s : r.seen({Op::Expr})) {
             if (s.op.y1 >= test::kPromptBandTop) continue;
@@ -45,7 +46,7 @@ struct DrillPage {
 TEST(SarnothPractice1, AnswersAreTheFormsOfTheirQuestionsAtTheQuestionsEnds) {
     std::set<std::string> letters, pairs;
     std::set<int> multipliers;
-    for (int seed = 1; seed <= kPages; ++seed) {
+    for (const test::Draws& seed : test::seeds_and_extremes(kPages)) {
         DrillPage p(sarnoth1::PRACTICE_WRITING_NUMBERS, 8, seed);
         ASSERT_GE(p.before.size(), 20u);
         // The letter of exercise 1 is the colour-3 text after "1 "; the multiplier leads question ①.
@@ -113,7 +114,7 @@ TEST(SarnothPractice1, AnswersAreTheFormsOfTheirQuestionsAtTheQuestionsEnds) {
 TEST(SarnothPractice2, ItemsAreMultiplesExactlyWhereThePageSaysSo) {
     std::map<int, std::set<int>> constants;  // multiplier -> constants seen
     std::set<std::string> letter_pairs;
-    for (int seed = 1; seed <= kPages; ++seed) {
+    for (const test::Draws& seed : test::seeds_and_extremes(kPages)) {
         DrillPage p(sarnoth1::PRACTICE_MULTIPLES, 10, seed);
         // The question line: "  ", the letters, the words, the multiplier, the words.
         ASSERT_GE(p.before.size(), 5u);

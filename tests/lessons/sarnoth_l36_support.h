@@ -17,7 +17,7 @@
 namespace cw::test {
 
 struct StepRun : FixtureOf<Sarnoth> {
-    explicit StepRun(const std::string& script, int seed = 1) : FixtureOf("sarnoth", script) {
+    explicit StepRun(const std::string& script, const Draws& seed = 1) : FixtureOf("sarnoth", script) {
         this->seed(seed);
         clear();
     }

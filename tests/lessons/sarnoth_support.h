@@ -24,8 +24,9 @@ struct Seen {
 };
 
 struct SarnothRun : test::LessonFixture {
-    explicit SarnothRun(const std::string& script, int random_seed = 0) : LessonFixture("sarnoth", script) {
-        if (random_seed) seed(random_seed);
+    explicit SarnothRun(const std::string& script, std::optional<test::Draws> random_seed = std::nullopt)
+        : LessonFixture("sarnoth", script) {
+        if (random_seed) seed(*random_seed);
     }
     // Every operation of the kinds asked for, with the keys pressed before it.
     std::vector<Seen> seen(std::initializer_list<Op> kinds) const {

@@ -269,9 +269,9 @@ TEST(ToolkitPages, TableDrillCyclesThroughTheRows) {
 
 TEST(ToolkitPages, TableDrillRandomRowsStayInTheTable) {
     std::set<std::string> seen;
-    for (int seed = 1; seed <= 60; ++seed) {
+    for (const Draws& seed : seeds_and_extremes(60)) {
         LessonFixture r("kelvane", keys(1) + enter("1"));
-        r.h.pf.RANDOMIZE(seed);
+        r.seed(seed);
         ASSERT_TRUE(r.run([&](Program& g) { table_drill(g, letters(Order::Random, 4, g)); }));
         auto t = r.texts();
         ASSERT_EQ(t.size(), 3u);

@@ -212,13 +212,6 @@ TEST(Toolkit, RowChoice) {
     for (int k = 1; k <= 10; ++k) EXPECT_GT(hits[static_cast<size_t>(k)], 100) << k;
 }
 
-TEST(Toolkit, RandomDrawsReplayForASeed) {
-    LessonFixture a("kelvane"), b("kelvane");
-    a.pf.RANDOMIZE(17);
-    b.pf.RANDOMIZE(17);
-    for (int i = 0; i < 50; ++i) EXPECT_EQ(rnd_int(a.g, 9, 2), rnd_int(b.g, 9, 2));
-}
-
 
 }  // namespace
 }  // namespace cw::test

@@ -10,6 +10,14 @@ std::string drill_keys(int waits, int count) {
     return k;
 }
 
+std::vector<Draws> seeds_and_extremes(int seeds) {
+    std::vector<Draws> out;
+    for (int s = 1; s <= seeds; ++s) out.push_back(s);
+    out.push_back(kLowestRnd);
+    out.push_back(kHighestRnd);
+    return out;
+}
+
 // ---- Span ---------------------------------------------------------------------------
 
 namespace {
@@ -138,13 +146,13 @@ bool LessonFixture::run(const std::function<void(Program&)>& fn) {
     }
 }
 
-Ending LessonFixture::run_program(std::optional<int> seed) {
+Ending LessonFixture::run_program(std::optional<Draws> seed) {
     pf.clear_record();
     error_.reset();
     bool seeded = false;
     if (seed)
-        backend.on_wait = [this, &seeded, s = *seed] {
-            if (!seeded) pf.RANDOMIZE(s);
+        backend.on_wait = [this, &seeded, d = *seed] {
+            if (!seeded) this->seed(d);
             seeded = true;
         };
     Ending end = Ending::Returned;

@@ -43,17 +43,17 @@ void cancel_pair(Program& g, int den, const std::string& den_value, int num, con
 }
 
 void draw_sign(Dorrith& g) {
-    g.T_a(11) = lesson::draw(g, {2, 1, true});
+    g.T_a(11) = lesson::rnd_int(g, 2, 1);
     if (g.T_a(11) == 2) g.T_a(11) = -1;
     g.T_a(11) = lesson::apply_sign_memory(g.T_a(11), g.FMAESU);
 }
 
 void draw_exponents(Program& g) {
-    g.F_a(1) = lesson::draw(g, {3, 0});
-    g.F_a(2) = lesson::draw(g, {3, 0});
+    g.F_a(1) = lesson::rnd_int(g, 3, 0);
+    g.F_a(2) = lesson::rnd_int(g, 3, 0);
     if (g.F_a(1) == 0 && g.F_a(2) == 0) g.F_a(1) = 1;
-    g.F_a(11) = lesson::draw(g, {3, 0});
-    g.F_a(12) = lesson::draw(g, {3, 0});
+    g.F_a(11) = lesson::rnd_int(g, 3, 0);
+    g.F_a(12) = lesson::rnd_int(g, 3, 0);
     if (g.F_a(11) == 0 && g.F_a(12) == 0) g.F_a(11) = 1;
     g.F_a(3) = g.F_a(1) - g.F_a(11);
     g.F_a(13) = g.F_a(11) - g.F_a(1);

@@ -17,9 +17,9 @@ using lesson::put;
 void make_division_problem(Dorrith& g) {
     lesson::load_list(g.X_a, {2, 3, 5, 7});
     g.T_a(4) = lesson::pick_and_remove(g, g.X_a, 3, 3);
-    g.P = lesson::draw(g, {3, 1, true});
+    g.P = lesson::rnd_int(g, 3, 1);
     g.T_a(3) = g.X_a(g.P);
-    g.T_a(5) = lesson::draw(g, {4, 2, true});
+    g.T_a(5) = lesson::rnd_int(g, 4, 2);
     g.T_a(1) = g.T_a(5) * g.T_a(3);
     g.T_a(2) = g.T_a(5) * g.T_a(4);
     draw_sign(g);

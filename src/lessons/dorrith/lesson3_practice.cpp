@@ -20,7 +20,7 @@ void make_fraction_division_problem(Dorrith& g) {
     lesson::load_list(g.X_a, {2, 3, 5, 7});
     g.T_a(6) = lesson::pick_and_remove(g, g.X_a, 3, 3);
     g.T_a(5) = lesson::pick_and_remove(g, g.X_a, 2, 2);
-    g.P = lesson::draw(g, {2, 1, true});
+    g.P = lesson::rnd_int(g, 2, 1);
     g.T_a(7) = g.P == 1 ? g.X_a(1) : g.X_a(2);
     g.T_a(8) = g.P == 1 ? g.X_a(2) : g.X_a(1);
     g.T_a(1) = g.T_a(5) * g.T_a(8);

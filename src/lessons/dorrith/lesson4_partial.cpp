@@ -4,6 +4,7 @@
 // the method's summary.
 #include "exprstr/exprstr.h"
 #include "lessons/dorrith/lesson4.h"
+#include "lessons/draws.h"
 #include "lessons/marks.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
@@ -16,16 +17,6 @@ using lesson::cont;
 using lesson::Keep;
 using lesson::put;
 using lesson::rnd_int;
-
-namespace {
-
-// +1 or -1 from INT(RND * 2), a 0 becoming -1.
-float coin(Program& g) {
-    const float v = rnd_int(g, 2, 0);
-    return v == 0 ? -1.0f : v;
-}
-
-}  // namespace
 
 // Reads nothing; writes T(1..3), F(1..4), X(2), X(3), P, A1$, A2$, T$(), F$(), X$(1..3), X$(11), X$(12);
 // clobbers what FORMAT_NUMBER_TABLES clobbers.  Ten RNDs.
@@ -40,12 +31,17 @@ void GEN_MIXED_PROBLEM(Program& g) {
     T(2) = rnd_int(g, 6, 2);
     T(3) = rnd_int(g, 6, 7);
     T(1) = T(2) * T(3);
-    F(1) = coin(g);
-    F(2) = coin(g);
+    // The signs: each INT(RND * 2), a 0 becoming -1.
+    F(1) = rnd_int(g, 2, 0);
+    if (F(1) == 0) F(1) = -1;
+    F(2) = rnd_int(g, 2, 0);
+    if (F(2) == 0) F(2) = -1;
     F(3) = -1;
     F(4) = F(1) * F(2) * F(3);
-    X(2) = coin(g);
-    X(3) = coin(g);
+    X(2) = rnd_int(g, 2, 0);
+    if (X(2) == 0) X(2) = -1;
+    X(3) = rnd_int(g, 2, 0);
+    if (X(3) == 0) X(3) = -1;
     if (X(2) == 1 && X(3) == 1) X(3) = -1;
     FORMAT_NUMBER_TABLES(g);
 

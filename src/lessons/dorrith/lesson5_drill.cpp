@@ -70,8 +70,8 @@ void make_value_problem(Program& g) {
     if (f(1) == 1) f(1) = -1;
     t(2) = signed_draw(g, {7, 1}, kCoinNegOn0);
     t(3) = signed_draw(g, {5, 2}, kCoinNegOn0);
-    f(4) = lesson::draw(g, {5, 1});
-    g.P = lesson::draw(g, {3, 0});
+    f(4) = lesson::rnd_int(g, 5, 1);
+    g.P = lesson::rnd_int(g, 3, 0);
     if (g.P == 0 || g.P == 1) f(4) = -f(4);
     t(5) = signed_draw(g, {7, 1}, kCoinNegOn0);
     t(6) = signed_draw(g, {5, 2}, kCoinNegOn0);

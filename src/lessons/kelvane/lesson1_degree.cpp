@@ -1,5 +1,6 @@
 // Kelvane lesson 1, steps ③ (coefficient and degree) and ⑤ (naming a
 // polynomial by its degree).
+#include "lessons/draws.h"
 #include "lessons/kelvane/lesson1.h"
 #include "lessons/pages.h"
 #include "lessons/panels.h"

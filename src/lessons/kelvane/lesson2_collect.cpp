@@ -1,6 +1,7 @@
 // Kelvane lesson 2, step ②: collecting like terms, with the random review
 // drill and the 課3 drill on fixed expressions.
 #include "exprstr/exprstr.h"
+#include "lessons/draws.h"
 #include "lessons/kelvane/lesson2.h"
 #include "lessons/pages.h"
 #include "lessons/panels.h"

@@ -123,10 +123,10 @@ void TEACH_ADDITION(Program& g) {
 
 void make_subtraction_problem(Program& g) {
     g.YI = 0;
-    for (g.II = 1; g.II <= 2; g.II += 1) g.T_a(g.II) = lesson::signed_draw(g, {8, 2, true}, lesson::kCoin12After);
-    g.T_a(3) = lesson::draw(g, {8, 2, true});
-    g.T_a(4) = lesson::draw(g, {8, 2, true});
-    g.P = lesson::draw(g, {2, 1, true});
+    for (g.II = 1; g.II <= 2; g.II += 1) g.T_a(g.II) = lesson::signed_draw(g, {8, 2}, lesson::kCoin12);
+    g.T_a(3) = lesson::rnd_int(g, 8, 2);
+    g.T_a(4) = lesson::rnd_int(g, 8, 2);
+    g.P = lesson::rnd_int(g, 2, 1);
     if (g.P == 2)
         g.T_a(3) = -g.T_a(3);
     else

@@ -25,7 +25,7 @@ float draw_numbers(Kelvane& g) {
     auto& t = g.T_a;
     do {
         for (int i = 1; i <= 6; ++i) {
-            t(i) = lesson::draw(g, {10, 1}) - 5;
+            t(i) = lesson::rnd_int(g, 10, 1) - 5;
             if (t(i) == 0) t(i) = -5;
         }
         if (ABS(t(1)) == 1) t(1) = 6 * t(1);

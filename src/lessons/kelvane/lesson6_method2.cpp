@@ -32,9 +32,9 @@ void method_list(Kelvane& g) {
 float draw_numbers(Kelvane& g) {
     lesson::load_list(g.X_a, {2, 3, 6, 5, 4});
     g.F_a(1) = lesson::pick_and_remove(g, g.X_a, 3, 4);
-    g.P = lesson::draw(g, {4, 1});
+    g.P = lesson::rnd_int(g, 4, 1);
     g.F_a(2) = g.X_a(g.P);
-    for (g.II = 1; g.II <= 4; g.II += 1) g.T_a(g.II) = lesson::draw(g, {5, 1});
+    for (g.II = 1; g.II <= 4; g.II += 1) g.T_a(g.II) = lesson::rnd_int(g, 5, 1);
     return g.T_a(1);
 }
 

@@ -1,6 +1,7 @@
 // Lesson 1, steps ⑦ and ⑧: two random drills.  Every question is drawn
 // first; each key then shows the next answer where its question ended.
 #include "exprstr/exprstr.h"
+#include "lessons/draws.h"
 #include "lessons/sarnoth/lesson1.h"
 #include "lessons/cells.h"
 #include "lessons/pages.h"

@@ -46,7 +46,7 @@ void clear_working(Program& g, float dy) { lesson::erase_solution(g, head(g, 0),
 void pick_two_primes(Program& g, int first, int second) {
     lesson::load_list(g.X_a, {2, 3, 5, 7, 11});
     g.T_a(first) = lesson::pick_and_remove(g, g.X_a, 4, 4);
-    g.P = lesson::draw(g, {4, 1});
+    g.P = lesson::rnd_int(g, 4, 1);
     g.T_a(second) = g.X_a(g.P);
 }
 
@@ -57,12 +57,12 @@ void pick_two_primes(Program& g, int first, int second) {
 
 // Reads RND; writes T(4..6), T$(), P, X$(1..2); clobbers I, A$.
 void make_first_letter_problem(Program& g) {
-    g.T_a(4) = lesson::draw(g, {8, 2});
-    g.T_a(6) = lesson::draw(g, {2, 2});
+    g.T_a(4) = lesson::rnd_int(g, 8, 2);
+    g.T_a(6) = lesson::rnd_int(g, 2, 2);
     g.T_a(5) = g.T_a(4) * g.T_a(6);
     FORMAT_NUMBER_TABLES(g);
     static const char* const letters[3][2] = {{"a", "b"}, {"m", "n"}, {"x", "y"}};
-    g.P = lesson::draw(g, {3, 1});
+    g.P = lesson::rnd_int(g, 3, 1);
     lesson::load_texts(g.X_sa, 1, {letters[to_int(g.P) - 1][0], letters[to_int(g.P) - 1][1]});
 }
 
@@ -103,7 +103,7 @@ void make_fraction_formula_problem(Sarnoth& g) {
     FORMAT_NUMBER_TABLES(g);
     static const char* const sets[6][3] = {{"a", "b", "k"}, {"b", "a", "k"}, {"x", "y", "Z"},
                                            {"y", "x", "Z"}, {"m", "n", "r"}, {"n", "m", "r"}};
-    g.P = lesson::draw(g, {6, 1});
+    g.P = lesson::rnd_int(g, 6, 1);
     const auto& set = sets[to_int(g.P) - 1];
     g.A1_s = set[0];
     g.B1_s = set[1];
@@ -142,10 +142,10 @@ void DRILL_SOLVE_FRACTION_FORMULA(Sarnoth& g) {
 // Reads RND; writes X(1..5), P, II, T(1) = q, T(3) = p, T(2) = c, T$(), A1$, B1$; clobbers I, A$.
 void make_parentheses_formula_problem(Sarnoth& g) {
     pick_two_primes(g, 1, 3);
-    g.T_a(2) = lesson::draw(g, {4, 2});
+    g.T_a(2) = lesson::rnd_int(g, 4, 2);
     FORMAT_NUMBER_TABLES(g);
     static const char* const sets[3][2] = {{"a", "b"}, {"x", "y"}, {"m", "n"}};
-    g.P = lesson::draw(g, {3, 1});
+    g.P = lesson::rnd_int(g, 3, 1);
     g.A1_s = sets[to_int(g.P) - 1][0];
     g.B1_s = sets[to_int(g.P) - 1][1];
 }
