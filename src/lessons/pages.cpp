@@ -222,7 +222,7 @@ void table_drill(Program& g, const TableDrill& d) {
             random_row(g, d.count);
         else
             next_row(g, d.count);
-        if (d.cursor) cursor(g, (*d.cursor)[0], (*d.cursor)[1], (*d.cursor)[2]);
+        if (d.cursor) set_cursor(g, (*d.cursor)[0], (*d.cursor)[1], (*d.cursor)[2]);
         erase(g, d.panel[0], d.panel[1], d.panel[2], d.panel[3]);
         play_rows(g, d.rows_of_problem());
     });

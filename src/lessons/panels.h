@@ -10,46 +10,6 @@
 
 namespace cw::lesson {
 
-// ---- a layout cursor bound to a program's variables ---------------------------------
-
-// The lessons' layout cursor: a margin, an indent, the pen after the last fragment and the line's y.  It
-// holds references to the program's own variables and owns nothing, so whatever it writes is what a script
-// spelled out statement by statement leaves behind: bind it to XI0, XI1, XI2, YI1 with Cursor::xi(g), or to
-// Dorrith's right-hand column XJ1, XJ2, YJ1 with Cursor(g.XJ1, g.XJ1, g.XJ2, g.YJ1) (margin and indent one).
-class Cursor {
-public:
-    Cursor(float& margin, float& indent, float& pen_x, float& line_y)
-        : margin_(&margin), indent_(&indent), pen_x_(&pen_x), line_y_(&line_y) {}
-    // Bound to XI0, XI1, XI2 and YI1.
-    static Cursor xi(Program& g) { return Cursor(g.XI0, g.XI1, g.XI2, g.YI1); }
-
-    float margin() const { return *margin_; }
-    float indent() const { return *indent_; }
-    float pen() const { return *pen_x_; }
-    float line() const { return *line_y_; }
-    // Sets margin, indent and line y (XI0, XI1, YI1 for the XI cursor).
-    void set(float margin, float indent, float line_y);
-
-    // Draws `code` in colour c at (x, y) with DRAW_EXPRESSION_TEXT, then keeps the pen as `keep` says
-    // (Pen: pen x and line y; YOnly: line y; Indent: indent and line y; None: nothing).  Writes CCC1, X, Y,
-    // AA_s and the bound variables; clobbers what DRAW_EXPRESSION_TEXT clobbers.
-    void at(Program& g, float x, float y, float c, const std::string& code, Keep keep = Keep::Pen);
-    // Continues the line: at (pen + gap, line).
-    void cont(Program& g, float c, const std::string& code, float gap = 0, Keep keep = Keep::Pen);
-    // A new line dy below at the indent (+ dx): at (indent + dx, line + dy).
-    void line(Program& g, float dy, float c, const std::string& code, float dx = 0, Keep keep = Keep::Pen);
-    // A new line dy below at the margin (+ dx): at (margin + dx, line + dy).
-    void margin_line(Program& g, float dy, float c, const std::string& code, float dx = 0, Keep keep = Keep::Pen);
-    // A label that does not move the cursor: at (x, y) with Keep::None.
-    void label(Program& g, float x, float y, float c, const std::string& code);
-
-private:
-    float* margin_;
-    float* indent_;
-    float* pen_x_;
-    float* line_y_;
-};
-
 // ---- drills -------------------------------------------------------------------------
 
 // The plain drill loop is lesson::drill (toolkit.h).  The counted drill loop: AINP = 3, NO = 0; then problem(), ASK_NEXT_STEP and NO = NO + 1 until the pupil

@@ -19,24 +19,60 @@
 
 namespace cw::lesson {
 
-// ---- text at a pen or at the layout cursor ------------------------------
+// ---- the layout cursor ----------------------------------------------------------
 
 // What a drawn text leaves in the layout cursor afterwards.
 enum class Keep {
-    Pen,     // XI2 = X, YI1 = Y (the usual "then XI2, YI1")
-    YOnly,   // YI1 = Y; XI2 untouched (drill headings)
-    Indent,  // XI1 = X, YI1 = Y (column layouts)
+    Pen,     // pen x and line y (XI2 = X, YI1 = Y: the usual "then XI2, YI1")
+    YOnly,   // line y; the pen x untouched (drill headings)
+    Indent,  // indent and line y (XI1 = X, YI1 = Y: column layouts)
     None,    // cursor untouched
 };
 
-// Draws expression code `code` in colour c at (x, y) with DRAW_EXPRESSION_TEXT.
+// The lessons' layout cursor: a margin, an indent, the pen after the last text and the line's y.  It holds
+// references to the program's own variables and owns nothing, so whatever it writes is what a script
+// spelled out statement by statement leaves behind: XI0, XI1, XI2, YI1 with Cursor::xi(g), or Dorrith's
+// right-hand column XJ1, XJ2, YJ1 with Cursor(g, g.XJ1, g.XJ1, g.XJ2, g.YJ1) (margin and indent one).
+// Every drawing call writes CCC1, X, Y, AA_s and the bound variables `keep` names, and clobbers what
+// DRAW_EXPRESSION_TEXT clobbers.
+class Cursor {
+public:
+    Cursor(Program& g, float& margin, float& indent, float& pen_x, float& line_y)
+        : g_(&g), margin_(&margin), indent_(&indent), pen_x_(&pen_x), line_y_(&line_y) {}
+    // Bound to XI0, XI1, XI2 and YI1.
+    static Cursor xi(Program& g) { return Cursor(g, g.XI0, g.XI1, g.XI2, g.YI1); }
+
+    float margin() const { return *margin_; }
+    float indent() const { return *indent_; }
+    float pen() const { return *pen_x_; }
+    float line() const { return *line_y_; }
+    // Sets margin, indent and line y (XI0, XI1, YI1 for the XI cursor).
+    void set(float margin, float indent, float line_y);
+
+    // Draws expression code `code` in colour c at (x, y) with DRAW_EXPRESSION_TEXT, then keeps the pen as
+    // `keep` says.
+    void put(float x, float y, float c, const std::string& code, Keep keep = Keep::Pen);
+    // Continues the line: at (pen, line).
+    void cont(float c, const std::string& code, Keep keep = Keep::Pen);
+    // Starts a line dy below the current one: at (x, line + dy).
+    void below(float x, float dy, float c, const std::string& code, Keep keep = Keep::Pen);
+    // A new line dy below at the indent (+ dx): at (indent + dx, line + dy).
+    void line(float dy, float c, const std::string& code, float dx = 0, Keep keep = Keep::Pen);
+
+private:
+    Program* g_;
+    float* margin_;
+    float* indent_;
+    float* pen_x_;
+    float* line_y_;
+};
+
+// The same on the lessons' own cursor, Cursor::xi(g): put(g, ...) is Cursor::xi(g).put(...), and so on.
 void put(Program& g, float x, float y, float c, const std::string& code, Keep keep = Keep::Pen);
-// Continues the line: draws at (XI2, YI1).
 void cont(Program& g, float c, const std::string& code, Keep keep = Keep::Pen);
-// Starts a line dy below the current one: draws at (x, YI1 + dy).
 void below(Program& g, float x, float dy, float c, const std::string& code, Keep keep = Keep::Pen);
-// Sets the layout cursor: XI0, XI1 and YI1.
-void cursor(Program& g, float xi0, float xi1, float yi1);
+// Sets XI0, XI1 and YI1.
+void set_cursor(Program& g, float xi0, float xi1, float yi1);
 // Continues the line with `code` in colour c after keeping the anchor of the fragment dx into it:
 // X(k) = XI2 + dx, Y(k) = YI1.  Writes X(k), Y(k) and what cont() writes.
 void anchored(Program& g, int k, float dx, float c, const std::string& code);

@@ -46,7 +46,7 @@ TEST(ToolkitPages, RowsFromEachBaseAndKeep) {
     LessonFixture r("kelvane");
     auto& g = r.h.g;
     ASSERT_TRUE(r.run([&](Program& g) {
-        cursor(g, 40, 94, 30);
+        set_cursor(g, 40, 94, 30);
         g.XI3 = 500;
         play_rows(g, {
                          text(0, indent(0), 3, "H"),            // (94, 30), pen kept: XI2 121
@@ -128,7 +128,7 @@ TEST(ToolkitPages, ColumnSumAtThePen) {
     LessonFixture r("kelvane");
     auto& g = r.h.g;
     ASSERT_TRUE(r.run([&](Program& g) {
-        cursor(g, 680, 734, 80);
+        set_cursor(g, 680, 734, 80);
         play_rows(g, {column_sum(0, indent(50), "a+2b+7", "a-3b+2", "-"), sign_row(0, "+- +  -"),
                       text(0, operand(50), 5, "  5b+5")});
     }));
@@ -164,7 +164,7 @@ TEST(ToolkitPages, PageTurnTakesTwoKeys) {
 TEST(ToolkitPages, RowsTurnToANewPage) {
     LessonFixture r("kelvane", keys(3));
     ASSERT_TRUE(r.run([&](Program& g) {
-        cursor(g, 40, 40, 30);
+        set_cursor(g, 40, 40, 30);
         play_rows(g, {text(0, indent(0), 0, "one"), text(1, indent(60), 0, "two"), new_page(3, 1600, 1800),
                       text(3, indent(0), 5, "three")});
     }));

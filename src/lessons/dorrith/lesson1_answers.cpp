@@ -52,7 +52,7 @@ void SHOW_POWER_EXAMPLES(Program& g) {
         lesson::load_texts(g.T_sa, 21,
                            {"25x^2", "25y^2", "49a^2", "-16x^2", "-64a^2", "3x^3", "3a^3", "36a^2b"});
         lesson::next_row(g, 8);
-        lesson::cursor(g, 40, 80, 30);
+        lesson::set_cursor(g, 40, 80, 30);
         lesson::erase_by(g, 0, 0, 1320, 1300);
         put(g, g.XI0, g.YI1, 3, "例2　次の計算をしなさい。");
         put(g, g.XI1 + 40, g.YI1 + 60, 0, g.T_sa(g.NO));

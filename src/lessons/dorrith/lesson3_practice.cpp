@@ -53,7 +53,7 @@ void RUN_FRACTION_DIVISION_PRACTICE(Dorrith& g) {
         auto& t = g.T_sa;
         auto& f = g.F_sa;
         auto& x = g.X_sa;
-        lesson::cursor(g, 40, 80, 30);
+        lesson::set_cursor(g, 40, 80, 30);
         g.pf.SETDRAWWIDTH(5);
         lesson::erase_problem_head(g, area);
         put(g, g.XI0, g.YI1, 0, "練習　次の計算をしなさい。");

@@ -104,9 +104,9 @@ void SHOW_FRACTION_COEFFICIENT_TASK(Dorrith& g) {
                }),
         action(5,
                [&g](Program&) {
-                   lesson::Cursor note(g.XJ2, g.XJ2, g.XJ2, g.YJ1);
-                   note.at(g, 528, 420, 3, "②　約分する。");
-                   note.cont(g, 5, "(文字も約分する）", 0, lesson::Keep::None);
+                   lesson::Cursor note(g, g.XJ2, g.XJ2, g.XJ2, g.YJ1);
+                   note.put(528, 420, 3, "②　約分する。");
+                   note.cont(5, "(文字も約分する）", lesson::Keep::None);
                    lesson::load_texts(g.T_sa, 1, {"2", "1", "1"});
                    lesson::load_texts(g.T_sa, 11, {"1", "1", "1"});
                }),

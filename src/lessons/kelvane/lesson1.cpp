@@ -32,7 +32,7 @@ namespace {
 // 問１: five quantities, then their answers one per key.
 void show_quantities(Program& g) {
     clear_screen(g);
-    cursor(g, 40, 40 + 81, 30);
+    set_cursor(g, 40, 40 + 81, 30);
     g.U_a(1) = 0;
     g.V_a(1) = 30;
     put(g, g.XI0, g.YI1, 3, "問１　次の数量を表す式を書きなさい。");
@@ -70,7 +70,7 @@ void show_quantities(Program& g) {
 
 // The definitions of 単項式 and 多項式, over the five answer lines.
 void define_monomial_and_polynomial(Program& g) {
-    cursor(g, 40, 40 + 54, 30);
+    set_cursor(g, 40, 40 + 54, 30);
     g.U_a(1) = 0;
     g.V_a(1) = 30;
     erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));

@@ -35,7 +35,7 @@ void DRILL_COLLECT_LIKE_TERMS(Program& g) {
         make_collect_problem(g);
         auto& t = g.T_sa;
         auto& x = g.X_sa;
-        cursor(g, g.U_a(1), g.U_a(1) + 60, g.V_a(1));
+        set_cursor(g, g.U_a(1), g.U_a(1) + 60, g.V_a(1));
         erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
         put(g, g.XI1 + 27, g.YI1, 0, t(1) + x(1) + t(2) + t(3) + x(1) + t(4));
         WAIT_ANY_KEY(g);

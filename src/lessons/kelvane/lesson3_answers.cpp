@@ -10,7 +10,7 @@ using namespace lesson;
 
 void SHOW_ANSWERS_Q5(Program& g) {
     clear_screen(g);
-    cursor(g, 40, 40 + 54, 30);
+    set_cursor(g, 40, 40 + 54, 30);
     play_rows(g, {
                      text(0, indent(0), 3, "問5 解答"),
                      text(0, margin(50), 3, "(1)"),
@@ -35,7 +35,7 @@ void SHOW_ANSWERS_Q5(Program& g) {
 
 void SHOW_SUBTRACTION_ANSWERS(Program& g) {
     clear_screen(g);
-    cursor(g, 40, 40 + 54, 30);
+    set_cursor(g, 40, 40 + 54, 30);
     play_rows(g, {
                      text(0, indent(0), 3, "問6 解答"),
                      text(0, margin(50), 3, "(1)"),

@@ -60,7 +60,7 @@ void draw_column_rows(Program& g) {
 // operator before the lower one, and the rule.
 void draw_column_problem(Program& g, const Reach& keep, float heading_colour, Keep heading_keep,
                          const std::string& op) {
-    lesson::cursor(g, g.XKARA, g.XKARA, g.UE);
+    lesson::set_cursor(g, g.XKARA, g.XKARA, g.UE);
     lesson::erase_panel(g, keep);
     detail::column_grid(g);
     auto& x = g.X_a;

@@ -118,7 +118,7 @@ void DRILL_FRACTION_TIMES_POLY(Kelvane& g) {
 // Reads what the drills leave in YI1; writes HIDARI, MIGI, UE, SITA, NAKA1..3, the panel, the layout cursor, AINP = 1, the draw width 5; clobbers what the drills clobber.
 void STEP_MULTIPLICATION(Kelvane& g) {
     kelvane::panel_step(g, 600);
-    lesson::cursor(g, g.HIDARI, g.HIDARI + 40, g.UE);
+    lesson::set_cursor(g, g.HIDARI, g.HIDARI + 40, g.UE);
     put(g, g.XI1, g.YI1, 0, "例6　分配法則を使って、");
     put(g, g.XI1 + 64, g.YI1 + 50, 0, "次の計算をしなさい。");
     g.NAKA1 = g.YI1 + 50;

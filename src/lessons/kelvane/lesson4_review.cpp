@@ -72,7 +72,7 @@ void STEP_REVIEW_DISTRIBUTION(Kelvane& g) {
     put(g, 40, 30, 0, "復1 次の計算をしなさい。");
     lesson::drill(g, [&] {
         make_review1_problem(g);
-        lesson::cursor(g, 40, 100, 130);
+        lesson::set_cursor(g, 40, 100, 130);
         lesson::erase_by(g, 0, 80, 2000, 1800);
         g.X_a(1) = g.XI1 + 27 + 10;
         g.Y_a(1) = g.YI1;
@@ -110,7 +110,7 @@ void RUN_DISTRIBUTIVE_REVIEW_2(Kelvane& g) {
     g.NO = 1;
     lesson::drill(g, [&] {
         make_review2_problem(g);
-        lesson::cursor(g, g.U_a(1), g.U_a(1) + 60, g.V_a(1) + 100);
+        lesson::set_cursor(g, g.U_a(1), g.U_a(1) + 60, g.V_a(1) + 100);
         g.X_a(31) = 0;
         g.Y_a(31) = g.V_a(1) + 50;
         lesson::erase(g, g.X_a(31), g.Y_a(31), g.X_a(31) + 2000, g.Y_a(31) + 1800);

@@ -161,14 +161,14 @@ void RUN_EXAMPLE9_DRILL(Kelvane& g) {
 // Reads FMAESU; writes HIDARI, MIGI, UE, SITA, NAKA1, the drill panel, the layout cursor, FMAESU, draw width 5; clobbers what RUN_EXAMPLE9_DRILL clobbers.
 void SHOW_METHOD2_SCREEN(Kelvane& g) {
     kelvane::panel_step(g, 640);
-    lesson::cursor(g, g.HIDARI, g.HIDARI, g.UE);
+    lesson::set_cursor(g, g.HIDARI, g.HIDARI, g.UE);
     put(g, g.XI1, g.YI1, 3, "例9 次の計算をしなさい。");
     g.NAKA1 = g.YI1 + 50;
     const kelvane::Panel left{0, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1};
     kelvane::set_panel(g, left);
     RUN_EXAMPLE9_DRILL(g);
 
-    lesson::cursor(g, g.MIGI, g.MIGI, g.NAKA1 + 50);
+    lesson::set_cursor(g, g.MIGI, g.MIGI, g.NAKA1 + 50);
     method_list(g);
     WAIT_ANY_KEY(g);
 
@@ -177,7 +177,7 @@ void SHOW_METHOD2_SCREEN(Kelvane& g) {
 
     kelvane::set_panel(g, left);
     lesson::erase(g, g.XKARA, g.YKARA, g.XMADE, g.YMADE);
-    lesson::cursor(g, g.HIDARI, g.HIDARI, g.NAKA1 + 90);
+    lesson::set_cursor(g, g.HIDARI, g.HIDARI, g.NAKA1 + 90);
     method_list(g);
     WAIT_ANY_KEY(g);
     lesson::assignment(g, g.XI1, g.YI1 + 100, 0, "16", "12");

@@ -50,7 +50,7 @@ PageRow square_c(int stage) { return frame_at(stage, 285, 50, 135, 100, 5); }
 void SHOW_CALENDAR_FRAMES(Program& g) {
     erase_by(g, 0, 0, 1600, 1800);
     FILL_CALENDAR_TABLES(g);
-    cursor(g, 40, 94, 30);
+    set_cursor(g, 40, 94, 30);
     g.pf.SETDRAWWIDTH(5);
     put(g, 40, 30, 3, "囲んだカレンダーの数の和の性質は？");
     calendar_at(g, 722, 70, false);
@@ -79,7 +79,7 @@ void SHOW_CALENDAR_FRAMES(Program& g) {
 void SHOW_CALENDAR_FREE(Program& g) {
     erase_by(g, 0, 0, 1600, 1800);
     calendar_at(g, 722, 70);
-    cursor(g, 40, 94, 30);
+    set_cursor(g, 40, 94, 30);
     g.pf.SETDRAWWIDTH(5);
     put(g, 40, 30, 3, "囲んだカレンダーの数の和の性質を見つけよう。");
 }
@@ -90,7 +90,7 @@ namespace {
 void explain_three_days(Program& g, const PageRow& mark, const std::vector<PageRow>& fact,
                         const std::vector<std::string>& answers) {
     erase_by(g, 0, 0, 1600, 1800);
-    cursor(g, 40, 40, 30);
+    set_cursor(g, 40, 40, 30);
     g.pf.SETDRAWWIDTH(5);
     calendar_at(g, 722, 50);
     std::vector<PageRow> rows{mark};
@@ -142,7 +142,7 @@ void EXPLAIN_CALENDAR_DIAGONAL(Program& g) {
 void TEST_CALENDAR_SQUARE(Program& g) {
     erase_by(g, 0, 0, 1600, 1800);
     calendar_at(g, 722, 70);  // in the width the previous step left
-    cursor(g, 40, 94, 30);
+    set_cursor(g, 40, 94, 30);
     g.pf.SETDRAWWIDTH(5);
     play_rows(g, {
         text(0, margin(0), 0, "次の予想は正しいでしょうか？"),

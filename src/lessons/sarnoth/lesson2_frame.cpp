@@ -33,7 +33,7 @@ void start_page(Program& g, float width, float indent) {
 }
 
 void set_up_page(Program& g, float indent) {
-    lesson::cursor(g, 40, 40 + indent, 30);
+    lesson::set_cursor(g, 40, 40 + indent, 30);
     g.pf.SETDRAWWIDTH(5);
 }
 

@@ -47,7 +47,7 @@ void table_cell(Program& g, float x, float y, float w, const std::string& text, 
 
 void SHOW_BENCH_SEATING_TABLE(Program& g) {
     lesson::erase_by(g, 0, 0, 1600, 1800);
-    lesson::cursor(g, 40, 94, 30);
+    lesson::set_cursor(g, 40, 94, 30);
     g.pf.SETDRAWWIDTH(5);
     lesson::play_rows(g, kBenchRows);
     g.U_a(1) = g.X + 20;
