@@ -9,16 +9,6 @@ namespace cw::lesson {
 
 // ---- drills --------------------------------------------------------------------------------
 
-void counted_drill(Program& g, const std::function<void()>& problem) {
-    g.AINP = 3;
-    g.NO = 0;
-    while (g.AINP != 1) {
-        problem();
-        ASK_NEXT_STEP(g);
-        g.NO = g.NO + 1;
-    }
-}
-
 float parity_colour(float no, float even, float odd) {
     const long n = static_cast<long>(no);
     return (n % 2 == 0) ? even : odd;

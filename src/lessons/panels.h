@@ -12,10 +12,6 @@ namespace cw::lesson {
 
 // ---- drills -------------------------------------------------------------------------
 
-// The plain drill loop is lesson::drill (toolkit.h).  The counted drill loop: AINP = 3, NO = 0; then problem(), ASK_NEXT_STEP and NO = NO + 1 until the pupil
-// enters exactly 1.  NO is the number of problems finished in this run.  Writes AINP, NO; clobbers what
-// ASK_NEXT_STEP clobbers (CCC1 is left 0 or 5).
-void counted_drill(Program& g, const std::function<void()>& problem);
 // The colour of problem number NO: `even` when NO is even, `odd` when it is odd.  Reads nothing else.
 float parity_colour(float no, float even, float odd);
 

@@ -99,13 +99,17 @@ void cell_inputs(Program& g, float x, float y, float w, float h, const std::stri
     g.CCC3 = fill;
 }
 
-void drill(Program& g, const std::function<void()>& problem) {
+void drill(Program& g, Count count, const std::function<void()>& problem) {
     g.AINP = 3;
+    if (count == Count::Finished) g.NO = 0;
     while (g.AINP != 1) {
         problem();
         ASK_NEXT_STEP(g);
+        if (count == Count::Finished) g.NO = g.NO + 1;
     }
 }
+
+void drill(Program& g, const std::function<void()>& problem) { drill(g, Count::None, problem); }
 
 float rnd_int(Program& g, float n, float k) { return INT(g.pf.RND() * n + k); }
 

@@ -101,7 +101,16 @@ void reveal(Program& g, const std::vector<std::function<void()>>& stages);
 
 // ---- drills -----------------------------------------------------------------
 
-// The drill loop: AINP = 3; then problem() and ASK_NEXT_STEP until the pupil enters exactly 1.
+// Whether the drill loop counts its problems in NO.
+enum class Count {
+    None,      // NO untouched
+    Finished,  // NO = 0 before the first problem, NO + 1 after each ASK_NEXT_STEP: the problems finished
+};
+// The drill loop, every drill's: AINP = 3 (and NO = 0 when counting); then problem() and ASK_NEXT_STEP (then
+// NO = NO + 1 when counting) until the pupil enters exactly 1.  Writes AINP (and NO); clobbers what
+// ASK_NEXT_STEP clobbers (CCC1 is left 0 or 5).
+void drill(Program& g, Count count, const std::function<void()>& problem);
+// The same without counting: drill(g, Count::None, problem).
 void drill(Program& g, const std::function<void()>& problem);
 // A whole random number INT(RND * n + k); one RND draw.
 float rnd_int(Program& g, float n, float k);

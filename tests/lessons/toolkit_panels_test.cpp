@@ -62,7 +62,7 @@ TEST(ToolkitPanels, CountedDrillCountsFinishedProblems) {
         std::vector<float> seen;
         ASSERT_TRUE(r.run([&](Program& g) {
             g.NO = 7;
-            counted_drill(g, [&] { seen.push_back(g.NO); });
+            drill(g, Count::Finished, [&] { seen.push_back(g.NO); });
         }));
         EXPECT_EQ(seen, c.seen);
         EXPECT_EQ(r.h.g.NO, static_cast<float>(c.seen.size()));

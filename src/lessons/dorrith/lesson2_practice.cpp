@@ -33,7 +33,7 @@ void make_division_problem(Dorrith& g) {
 void RUN_DIVISION_PRACTICE(Dorrith& g) {
     const lesson::ProblemArea area{0, 0, 1320, 180};
     lesson::erase_by(g, 0, 0, 1320, 1300);
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_division_problem(g);
         auto& t = g.T_sa;
         auto& f = g.F_sa;

@@ -300,11 +300,11 @@ void show_problem(Program& g, int block, const Texts& t) {
 void run_practice(Dorrith& g) {
     lesson::erase_by(g, 0, 0, 1760, 1300);
     g.pf.SETDRAWWIDTH(5);
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_block1_problem(g);
         show_problem(g, 1, block1_texts(g));
     });
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_block2_problem(g);
         show_problem(g, 2, block2_texts(g));
     });

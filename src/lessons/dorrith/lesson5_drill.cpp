@@ -212,7 +212,7 @@ void START_VALUE_DRILL(Program& g) {
     g.XI0 = 40;
     g.U_a(31) = g.XI0;
     g.V_a(31) = 30;
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_value_problem(g);
         show_problem(g);
         reveal_solution(g);

@@ -147,19 +147,19 @@ static void show_column_subtraction(Program& g, const Reach& keep) {
     WAIT_ANY_KEY(g);
     put(g, x(34) + 22, y(33) - 15, 3, g.X_sa(3), Keep::Indent);
     detail::reveal_column_answer(g);
+}
+
+void SHOW_COLUMN_SUBTRACTION(Program& g) {
+    show_column_subtraction(g, Reach{});
     ASK_NEXT_STEP(g);
 }
 
-void SHOW_COLUMN_SUBTRACTION(Program& g) { show_column_subtraction(g, Reach{}); }
-
 static void drill_column_subtraction(Program& g, const Reach& keep) {
-    // The display half ends with the next-step question itself.
-    g.AINP = 3;
     g.NO = 0;
-    while (g.AINP != 1) {
+    lesson::drill(g, [&] {
         make_column_subtraction_numbers(g);
         show_column_subtraction(g, keep);
-    }
+    });
 }
 
 void DRILL_COLUMN_SUBTRACTION(Program& g) { drill_column_subtraction(g, Reach{}); }

@@ -1,7 +1,7 @@
 // Lesson 2, steps ⑥ to ⑩: the calendar investigations.  Numbers framed on a
 // month calendar, the property of their sum, and its explanation with n.
 // A row's first number is the key after which it is drawn.
-#include "lessons/calendar.h"
+#include "lessons/sarnoth/calendar.h"
 #include "lessons/sarnoth/lesson2.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
@@ -10,6 +10,7 @@
 namespace cw::sarnoth2 {
 
 using namespace lesson;
+using namespace sarnoth;
 
 namespace {
 

@@ -1,11 +1,14 @@
-#include "lessons/calendar.h"
+#include "lessons/sarnoth/calendar.h"
 
 #include "exprstr/exprstr.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "typeset/typeset.h"
 
-namespace cw::lesson {
+namespace cw::sarnoth {
+
+using lesson::cell;
+using lesson::load_texts;
 
 namespace {
 
@@ -48,4 +51,4 @@ void highlight_day(Program& g, int col, int row, float border, float fill) {
 
 void frame(Program& g, float x, float y, float w, float h, float c) { g.pf.BOX(x, y, x + w, y + h, c); }
 
-}  // namespace cw::lesson
+}  // namespace cw::sarnoth
