@@ -1,5 +1,6 @@
 // Lesson 2, step ⑤: random divisions of a monomial by a monomial in a and b,
 // solved on the screen by striking out the common factors.
+#include "lessons/dorrith/cancel.h"
 #include "lessons/dorrith/division.h"
 #include "lessons/dorrith/lesson2.h"
 #include "lessons/draws.h"
@@ -10,6 +11,9 @@
 namespace cw::dorrith2 {
 
 using namespace dorrith;
+using lesson::strike_factor;
+using lesson::value_above;
+using lesson::value_below;
 using lesson::put;
 
 // Reads FMAESU; writes T(1..5), T(11), F(1..4), F(11..14), their texts, B1$, B2$, X(1..4), P, II, FMAESU;
@@ -61,16 +65,16 @@ void RUN_DIVISION_PRACTICE(Dorrith& g) {
         anchor_after(g, 12, 70 * g.F_a(11));
 
         WAIT_ANY_KEY(g);
-        strike(g, 1, g.B1);
-        strike(g, 11, g.B2);
-        value_over(g, 1, t(3));
-        value_under(g, 11, t(4));
+        strike_factor(g, 1, g.B1);
+        strike_factor(g, 11, g.B2);
+        value_above(g, 1, t(3));
+        value_below(g, 11, t(4));
 
         WAIT_ANY_KEY(g);
-        strike_common_letter(g, 2, g.F_a(1), g.F_a(11));
-        strike_common_letter(g, 3, g.F_a(2), g.F_a(12));
-        strike_common_letter(g, 12, g.F_a(11), g.F_a(1));
-        strike_common_letter(g, 13, g.F_a(12), g.F_a(2));
+        strike_letter_factors(g, 2, g.F_a(1), g.F_a(11));
+        strike_letter_factors(g, 3, g.F_a(2), g.F_a(12));
+        strike_letter_factors(g, 12, g.F_a(11), g.F_a(1));
+        strike_letter_factors(g, 13, g.F_a(12), g.F_a(2));
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1 + 132, g.YI1 + 120, 5,

@@ -7,6 +7,10 @@
 namespace cw::dorrith2 {
 
 using namespace dorrith;
+using lesson::cancel_pair;
+using lesson::strike_factor;
+using lesson::value_above;
+using lesson::value_below;
 using lesson::action;
 using lesson::label;
 using lesson::PageRow;
@@ -43,8 +47,8 @@ void SHOW_NUMBER_DIVISION_REVIEW(Program& g) {
         label(3, screen(528, 210), 3, "②　分数の形にする。"),
         crossed(4, "ﾀ15/6ﾀ"),
         label(5, screen(528, 330), 3, "③　約分する。"),
-        act(6, [](Program& g) { strike(g, 11); value_under(g, 11, "2"); }),
-        act(7, [](Program& g) { strike(g, 1, 2); value_over(g, 1, "5"); }),
+        act(6, [](Program& g) { strike_factor(g, 11); value_below(g, 11, "2"); }),
+        act(7, [](Program& g) { strike_factor(g, 1, 2); value_above(g, 1, "5"); }),
         text(8, screen(88, 350), 5, "=-ﾀ5/2ﾀ"),
     };
     lesson::play_rows(g, rows);
@@ -63,8 +67,8 @@ void SHOW_LETTER_DIVISION_TASK(Program& g) {
         text(5, screen(528, 290), 3, "③　約分する。"),
         text(6, screen(88, 290), 0, "=-"),
         crossed(6, "ﾀx*y/xﾀ"),
-        act(7, [](Program& g) { strike(g, 11); value_under(g, 11, "1"); }),
-        act(8, [](Program& g) { strike(g, 1); value_over(g, 1, "1"); }),
+        act(7, [](Program& g) { strike_factor(g, 11); value_below(g, 11, "1"); }),
+        act(8, [](Program& g) { strike_factor(g, 1); value_above(g, 1, "1"); }),
         text(9, screen(88, 430), 5, "=-y"),
     };
     lesson::play_rows(g, rows);
@@ -100,10 +104,10 @@ void SHOW_POWER_TASK(Program& g) {
         text(1, screen(88, 210), 0, "=ﾀ6a^2/2aﾀ"),
         text(2, screen(88, 330), 0, "="),
         crossed(2, "ﾀ6*a*a/2*aﾀ", true),
-        act(3, [](Program& g) { strike(g, 1); strike(g, 11); }),
-        act(4, [](Program& g) { value_over(g, 1, "3"); value_under(g, 11, "1"); }),
-        act(5, [](Program& g) { strike(g, 2); strike(g, 12); }),
-        act(6, [](Program& g) { value_over(g, 2, "1"); value_under(g, 12, "1"); }),
+        act(3, [](Program& g) { strike_factor(g, 1); strike_factor(g, 11); }),
+        act(4, [](Program& g) { value_above(g, 1, "3"); value_below(g, 11, "1"); }),
+        act(5, [](Program& g) { strike_factor(g, 2); strike_factor(g, 12); }),
+        act(6, [](Program& g) { value_above(g, 2, "1"); value_below(g, 12, "1"); }),
         text(7, screen(88, 470), 5, "=3a"),
         act(8, SHOW_DIVISION_RULES),
     };

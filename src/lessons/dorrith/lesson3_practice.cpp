@@ -2,6 +2,7 @@
 // fractions of four primes, solved on the screen through the reciprocal.
 #include "exprstr/exprstr.h"
 #include "lessons/dorrith/lesson3.h"
+#include "lessons/dorrith/cancel.h"
 #include "lessons/dorrith/division.h"
 #include "lessons/draws.h"
 #include "lessons/panels.h"
@@ -11,6 +12,9 @@
 namespace cw::dorrith3 {
 
 using namespace dorrith;
+using lesson::strike_factor;
+using lesson::value_above;
+using lesson::value_below;
 using lesson::cont;
 using lesson::put;
 
@@ -83,22 +87,22 @@ void RUN_FRACTION_DIVISION_PRACTICE(Dorrith& g) {
         anchor_after(g, 13, 70 * g.F_a(11));
 
         WAIT_ANY_KEY(g);
-        strike(g, 1, g.B1);
-        strike(g, 12, g.B3);
-        value_over(g, 1, "1");
-        value_under(g, 12, "1");
+        strike_factor(g, 1, g.B1);
+        strike_factor(g, 12, g.B3);
+        value_above(g, 1, "1");
+        value_below(g, 12, "1");
 
         WAIT_ANY_KEY(g);
-        strike(g, 4, g.B4);
-        strike(g, 11, g.B2);
-        value_over(g, 4, t(6));
-        value_under(g, 11, t(5));
+        strike_factor(g, 4, g.B4);
+        strike_factor(g, 11, g.B2);
+        value_above(g, 4, t(6));
+        value_below(g, 11, t(5));
 
         WAIT_ANY_KEY(g);
-        strike_common_letter(g, 2, g.F_a(1), g.F_a(11));
-        strike_common_letter(g, 3, g.F_a(2), g.F_a(12));
-        strike_common_letter(g, 13, g.F_a(11), g.F_a(1));
-        strike_common_letter(g, 14, g.F_a(12), g.F_a(2));
+        strike_letter_factors(g, 2, g.F_a(1), g.F_a(11));
+        strike_letter_factors(g, 3, g.F_a(2), g.F_a(12));
+        strike_letter_factors(g, 13, g.F_a(11), g.F_a(1));
+        strike_letter_factors(g, 14, g.F_a(12), g.F_a(2));
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 120, 5,

@@ -9,6 +9,7 @@
 namespace cw::dorrith3 {
 
 using namespace dorrith;
+using lesson::cancel_pair;
 using lesson::action;
 using lesson::cont;
 using lesson::label;

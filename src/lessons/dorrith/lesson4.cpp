@@ -2,7 +2,7 @@
 // worked example -4xy×6x÷(-3y) = 8x^2 with its cancellation strokes.
 #include "lessons/dorrith/lesson4.h"
 
-#include "lessons/marks.h"
+#include "lessons/strokes.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 

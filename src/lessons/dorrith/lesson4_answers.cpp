@@ -2,7 +2,7 @@
 // 問5 page in three columns, one stage per key, items (1) and (2) with their
 // struck factors; then the 問6 page, drawn whole.
 #include "lessons/dorrith/lesson4.h"
-#include "lessons/marks.h"
+#include "lessons/strokes.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"

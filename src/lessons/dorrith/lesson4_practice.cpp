@@ -4,7 +4,7 @@
 // Each problem is revealed stage by stage: the fraction form, the expanded
 // form, the struck coefficients and letters, the result.
 #include "exprstr/exprstr.h"
-#include "lessons/cancel.h"
+#include "lessons/dorrith/cancel.h"
 #include "lessons/dorrith/lesson4.h"
 #include "lessons/draws.h"
 #include "lessons/marks.h"
@@ -215,7 +215,7 @@ void set_strike(Program& g, int upper, const std::string& searched, int lower) {
 void strike_numbers(Program& g, bool reduced, int upper, int lower) {
     if (!reduced) return;
     set_strike(g, upper, g.Y_sa(lower), lower);
-    lesson::STRIKE_NUMBERS_SHOW_REDUCED(g);
+    dorrith::STRIKE_NUMBERS_SHOW_REDUCED(g);
     WAIT_ANY_KEY(g);
 }
 
@@ -223,10 +223,10 @@ void strike_numbers(Program& g, bool reduced, int upper, int lower) {
 // what the first pass left of the searched letters (kept in X$(5)).
 void strike_letters(Program& g, int walked, int searched) {
     set_strike(g, walked, g.Y_sa(searched), searched);
-    lesson::STRIKE_COMMON_LETTERS(g);
+    dorrith::STRIKE_COMMON_LETTERS(g);
     g.X_sa(5) = g.X_sa(2);
     set_strike(g, 6, g.X_sa(5), searched);
-    lesson::STRIKE_COMMON_LETTERS(g);
+    dorrith::STRIKE_COMMON_LETTERS(g);
 }
 
 // One problem of a block, drawn from its texts (the numbers and texts are made already).
@@ -277,7 +277,7 @@ void show_problem(Program& g, int block, const Texts& t) {
     g.V_a(3) = written.denominator.y;
 
     set_factors(g, block);
-    lesson::LAYOUT_FACTOR_POSITIONS(g);
+    dorrith::LAYOUT_FACTOR_POSITIONS(g);
     if (block == 1) {
         strike_numbers(g, reduce_pair(g, g.T_a(5), g.T_a(2)), 1, 3);
         strike_numbers(g, reduce_pair(g, g.T_a(3), g.V_a(11)), 5, 3);

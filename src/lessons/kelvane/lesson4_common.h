@@ -8,6 +8,7 @@
 #include "lessons/kelvane/drill_panel.h"
 #include "lessons/kelvane/kelvane.h"
 #include "lessons/marks.h"
+#include "lessons/strokes.h"
 #include "lessons/toolkit.h"
 
 namespace cw::kelvane4::detail {
