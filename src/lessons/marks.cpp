@@ -71,16 +71,16 @@ TextLayout layout_text(Program& g, float x, float y, const std::string& code) {
     return out;
 }
 
-void draw_fraction_bar(Program& g, const FractionAnchors& f, float c) {
+void draw_fraction_bar(Program& g, float x, float bar_y, float length, float c) {
     const int width = g.pf.GETDRAWWIDTH();
     g.pf.SETDRAWWIDTH(4);
-    g.pf.LINE(f.xt, f.bsen, f.xt + f.naga, f.bsen, c);
+    g.pf.LINE(x, bar_y, x + length, bar_y, c);
     g.pf.SETDRAWWIDTH(static_cast<float>(width));
 }
 
-void draw_fraction_part(Program& g, Anchor at, const std::string& code, float c) {
+void draw_fraction_part(Program& g, Anchor at, const std::string& code, float c, Keep keep) {
     g.BUN = 1;
-    put(g, at.x, at.y, c, code, Keep::None);
+    put(g, at.x, at.y, c, code, keep);
     g.BUN = 0;
 }
 

@@ -77,13 +77,14 @@ struct TextLayout {
 // variables.  X, Y, CCC1 are as before.
 TextLayout layout_text(Program& g, float x, float y, const std::string& code);
 
-// Draws the bar of a laid-out fraction where the typesetter would: draw width 4, a line in colour c from
-// (xt, bsen) to (xt + naga, bsen), then the width that was in force.  Writes nothing.
-void draw_fraction_bar(Program& g, const FractionAnchors& f, float c);
-// Draws one part of a laid-out fraction (its text's top left `at`, numerator or denominator) in the
-// fraction-part style: BUN = 1, DRAW_EXPRESSION_TEXT in colour c, BUN = 0.  Cursor untouched; writes CCC1, X,
-// Y, AA_s, BUN; clobbers what DRAW_EXPRESSION_TEXT clobbers.
-void draw_fraction_part(Program& g, Anchor at, const std::string& code, float c);
+// Draws a fraction's bar where the typesetter would: draw width 4, a line in colour c from (x, bar_y) to
+// (x + length, bar_y) (for a laid-out fraction: xt, bsen, naga), then the width that was in force.  Writes
+// nothing.
+void draw_fraction_bar(Program& g, float x, float bar_y, float length, float c);
+// Draws one part of a fraction (its text's top left `at`, numerator or denominator) in the fraction-part
+// style: BUN = 1, DRAW_EXPRESSION_TEXT in colour c keeping the cursor as `keep` says, BUN = 0.  Writes CCC1,
+// X, Y, AA_s, BUN and what `keep` names; clobbers what DRAW_EXPRESSION_TEXT clobbers.
+void draw_fraction_part(Program& g, Anchor at, const std::string& code, float c, Keep keep = Keep::None);
 
 // ---- distribution and dimension arcs ---------------------------------------------
 

@@ -120,7 +120,7 @@ TEST(ToolkitMarks, AFractionRevealedPartByPartDrawsWhatTheTypesetterDraws) {
         TextLayout l = layout_text(g, c.x, c.y, code);
         parts.h.pf.clear_record();
         put(g, c.x, c.y, 0, c.lead);
-        draw_fraction_bar(g, l.last, 0);
+        draw_fraction_bar(g, l.last.xt, l.last.bsen, l.last.naga, 0);
         draw_fraction_part(g, l.last.denominator, c.den, 0);
         draw_fraction_part(g, l.last.numerator, c.num, 0);
         EXPECT_EQ(g.pf.GETDRAWWIDTH(), 5);

@@ -92,20 +92,6 @@ void answer_box(Program& g, float x, float y, float w, float h, const std::strin
     lesson::cell(g, x, y, w, h, text, 5, 3, 13);
 }
 
-// A numerator or denominator alone, in the fraction-part style.
-void put_part(Program& g, float x, float y, float c, const std::string& code, Keep keep) {
-    g.BUN = 1;
-    put(g, x, y, c, code, keep);
-    g.BUN = 0;
-}
-
-// The fraction bar, width 4, from (x, y), `length` long; the width goes back to 5.
-void bar(Program& g, float x, float y, float length) {
-    g.pf.SETDRAWWIDTH(4);
-    g.pf.LINE(x, y, x + length, y, 0);
-    g.pf.SETDRAWWIDTH(5);
-}
-
 // A new problem in the panel with corners (U(a), V(a)) and (U(b), V(b)): GEN_MIXED_PROBLEM, the cursor at the
 // panel's top left (XI1 = XI0 + indent), the panel erased.
 void new_problem(Program& g, int a, int b, float indent) {
@@ -147,17 +133,17 @@ void part_problem(Program& g, const std::string& heading, bool ask_numerator, fl
     g.Y_a(1) = l.last.bsen + y_num;
     g.X_a(11) = g.X_a(0) + l.last.tbbo1;
     g.Y_a(11) = l.last.bsen + y_den;
-    bar(g, g.X_a(0), l.last.bsen, l.last.naga);
+    lesson::draw_fraction_bar(g, g.X_a(0), l.last.bsen, l.last.naga, 0);
     if (ask_numerator) {
-        put_part(g, g.X_a(11), g.Y_a(11), 0, g.X_sa(12), Keep::None);
+        lesson::draw_fraction_part(g, {g.X_a(11), g.Y_a(11)}, g.X_sa(12), 0, Keep::None);
         answer_box(g, g.X_a(1), g.Y_a(1) - 4, tbsi + 10, 44, "");
         WAIT_ANY_KEY(g);
-        put_part(g, g.X_a(1) + 5, g.Y_a(1), 5, g.X_sa(11), Keep::Pen);
+        lesson::draw_fraction_part(g, {g.X_a(1) + 5, g.Y_a(1)}, g.X_sa(11), 5, Keep::Pen);
     } else {
-        put_part(g, g.X_a(1), g.Y_a(1), 0, g.X_sa(11), Keep::None);
+        lesson::draw_fraction_part(g, {g.X_a(1), g.Y_a(1)}, g.X_sa(11), 0, Keep::None);
         answer_box(g, g.X_a(11), g.Y_a(11) - 4, tbbo + 10, 44, "");
         WAIT_ANY_KEY(g);
-        put_part(g, g.X_a(11) + 5, g.Y_a(11), 5, g.X_sa(12), Keep::Pen);
+        lesson::draw_fraction_part(g, {g.X_a(11) + 5, g.Y_a(11)}, g.X_sa(12), 5, Keep::Pen);
     }
 }
 

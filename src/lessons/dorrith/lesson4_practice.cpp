@@ -20,18 +20,6 @@ using lesson::rnd_int;
 
 namespace {
 
-// A power e of `letter` in the problem: "", the letter, or the letter squared.
-std::string problem_power(float e, const std::string& letter) {
-    return e == 0 ? "" : e == 1 ? letter : letter + "^2";
-}
-// A power e of `letter` in the answer: nothing where e <= 0 (the letter stands in the other part, or nowhere).
-std::string answer_power(float e, const std::string& letter) {
-    return e <= 0 ? "" : e == 1 ? letter : letter + "^2";
-}
-// A power e of `letter` written out as a product: "", "*a" or "*a*a".
-std::string expanded_power(float e, const std::string& letter) {
-    return e == 0 ? "" : e == 1 ? "*" + letter : "*" + letter + "*" + letter;
-}
 std::string sign_text(float s) { return s == 1 ? "" : "-"; }
 
 // The three primes of a problem: the first from 2, 3, 5; the second from the two left of them; the third
@@ -49,12 +37,12 @@ void power_texts(Program& g, int f, const std::string& l, const std::string& m) 
     auto& F = g.F_a;
     auto& F_s = g.F_sa;
     for (int base : {f, f + 10}) {
-        F_s(base + 1) = problem_power(F(base + 1), l);
-        F_s(base + 2) = problem_power(F(base + 2), m);
-        F_s(base + 3) = answer_power(F(base + 3), l);
-        F_s(base + 4) = answer_power(F(base + 4), m);
-        F_s(base + 5) = expanded_power(F(base + 1), l);
-        F_s(base + 6) = expanded_power(F(base + 2), m);
+        F_s(base + 1) = lesson::letter_power(l, F(base + 1));
+        F_s(base + 2) = lesson::letter_power(m, F(base + 2));
+        F_s(base + 3) = lesson::letter_power(l, F(base + 3));
+        F_s(base + 4) = lesson::letter_power(m, F(base + 4));
+        F_s(base + 5) = lesson::letter_factors(l, F(base + 1));
+        F_s(base + 6) = lesson::letter_factors(m, F(base + 2));
     }
 }
 
@@ -254,18 +242,13 @@ void show_problem(Program& g, int block, const Texts& t) {
     WAIT_ANY_KEY(g);
 
     put(g, g.XI2, g.YI1, 0, t.sign);
-    const int width = g.pf.GETDRAWWIDTH();
-    g.pf.SETDRAWWIDTH(4);
     g.BSEN = g.YI1 + 25;
-    g.pf.LINE(g.X, g.BSEN, g.X + g.NAGA, g.BSEN, 0);
-    g.pf.SETDRAWWIDTH(static_cast<float>(width));
+    lesson::draw_fraction_bar(g, g.X, g.BSEN, g.NAGA, 0);
     WAIT_ANY_KEY(g);
 
-    g.BUN = 1;
-    put(g, g.U_a(2), g.V_a(2), 0, t.denominator);
+    lesson::draw_fraction_part(g, {g.U_a(2), g.V_a(2)}, t.denominator, 0, Keep::Pen);
     WAIT_ANY_KEY(g);
-    put(g, g.U_a(1), g.V_a(1), 0, t.numerator);
-    g.BUN = 0;
+    lesson::draw_fraction_part(g, {g.U_a(1), g.V_a(1)}, t.numerator, 0, Keep::Pen);
     WAIT_ANY_KEY(g);
 
     const lesson::FractionAnchors written =

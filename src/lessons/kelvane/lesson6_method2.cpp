@@ -72,22 +72,16 @@ void show_problem(Kelvane& g) {
     g.U_a(2) = g.TBBOYAKX;
     g.V_a(2) = g.TBBOYAKY;
     put(g, x0, row, 0, "=");
-    g.pf.SETDRAWWIDTH(4);
     g.BSEN = g.YT + 25;
-    g.pf.LINE(g.XT, g.BSEN, g.XT + g.NAGA, g.BSEN, g.CCC1);
-    g.pf.SETDRAWWIDTH(5);
+    lesson::draw_fraction_bar(g, g.XT, g.BSEN, g.NAGA, g.CCC1);
 
     WAIT_ANY_KEY(g);
-    g.BUN = 1;
-    put(g, g.U_a(2), g.V_a(2), 3, f(3));
+    lesson::draw_fraction_part(g, {g.U_a(2), g.V_a(2)}, f(3), 3, lesson::Keep::Pen);
     WAIT_ANY_KEY(g);
-    g.BUN = 1;
-    put(g, g.U_a(1), g.V_a(1), 3, first);
+    lesson::draw_fraction_part(g, {g.U_a(1), g.V_a(1)}, first, 3, lesson::Keep::Pen);
     WAIT_ANY_KEY(g);
-    g.BUN = 1;
-    put(g, g.XI2, g.V_a(1), 3, second);
+    lesson::draw_fraction_part(g, {g.XI2, g.V_a(1)}, second, 3, lesson::Keep::Pen);
     g.YI1 = g.V_a(1);
-    g.BUN = 0;
 
     WAIT_ANY_KEY(g);
     lesson::below(g, x0, 80, 0, "=ﾀ" + t(5) + "x" + t(26) + "y" + t(27) + "x" + t(28) + "y/" + f(3) + "ﾀ");
