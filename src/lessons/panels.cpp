@@ -62,16 +62,19 @@ Reach method_lines(Program& g, const std::vector<MethodLine>& lines) {
     return r;
 }
 
-void two_panel_step(Program& g, const TwoPanels& at, const PanelDrill& drill, const std::vector<MethodLine>& lines,
-                    const std::function<void()>& after_right) {
-    clear_screen(g);
+void open_two_panels(Program& g, const TwoPanels& at) {
+    erase_by(g, 0, 0, at.erase_w, at.erase_h);
     g.HIDARI = at.left;
     g.MIGI = at.right;
     g.UE = at.top;
     g.SITA = at.bottom;
-    set_cursor(g, g.HIDARI, g.HIDARI + 54, g.UE);
+    set_cursor(g, g.HIDARI, g.HIDARI + at.indent, g.UE);
     if (at.width5) g.pf.SETDRAWWIDTH(5);
+}
 
+void two_panel_step(Program& g, const TwoPanels& at, const PanelDrill& drill, const std::vector<MethodLine>& lines,
+                    const std::function<void()>& after_right) {
+    open_two_panels(g, at);
     set_panel(g, g.HIDARI, g.UE, g.MIGI, at.bottom);
     drill(g, Reach{});
 

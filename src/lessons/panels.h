@@ -64,21 +64,24 @@ struct MethodLine {
 // Returns how far the lines reach past MIGI.  Reads MIGI; writes XI2, YI1, CCC1, X, Y, AA_s.
 Reach method_lines(Program& g, const std::vector<MethodLine>& lines);
 
-// Where a two-panel step puts its panels.
+// Where a screen of two panels puts them.
 struct TwoPanels {
     float left = 40;      // HIDARI
     float right = 600;    // MIGI
     float top = 30;       // UE
     float bottom = 1800;  // SITA, and the bottom of both panel boxes
     float far = 3200;     // right end of the right panel box
-    bool width5 = false;  // sets the draw width 5 before the first drill
+    bool width5 = false;  // sets the draw width 5
+    float indent = 54;    // XI1 - XI0 of the cursor at the start
+    float erase_w = 1760, erase_h = 1800;  // the area (0, 0) by (w, h) erased first: the whole screen
 };
-// A two-panel step: erases the screen, sets HIDARI, MIGI, UE, SITA and the cursor (XI0 = HIDARI,
-// XI1 = HIDARI + 54, YI1 = UE), the draw width 5 when asked; runs the drill in the left panel
-// (HIDARI, UE)-(MIGI, bottom); writes the method text under it from XI1 = XI0; waits for a key; runs the drill
-// in the right panel (MIGI, UE)-(far, bottom), keeping what the method text reaches into it; then runs
-// `after_right` when given (key wait and assignment line).  Writes the panel variables and what the drills
-// and method_lines write.
+// Opens a screen of two panels: erases (0, 0) by (erase_w, erase_h), sets HIDARI, MIGI, UE, SITA, the cursor
+// XI0 = HIDARI, XI1 = HIDARI + indent, YI1 = UE, and the draw width 5 when asked.
+void open_two_panels(Program& g, const TwoPanels& at);
+// A two-panel step: open_two_panels; runs the drill in the left panel (HIDARI, UE)-(MIGI, bottom); writes the
+// method text under it from XI1 = XI0; waits for a key; runs the drill in the right panel (MIGI, UE)-(far,
+// bottom), keeping what the method text reaches into it; then runs `after_right` when given (key wait and
+// assignment line).  Writes the panel variables and what the drills and method_lines write.
 void two_panel_step(Program& g, const TwoPanels& at, const PanelDrill& drill, const std::vector<MethodLine>& lines,
                     const std::function<void()>& after_right = {});
 

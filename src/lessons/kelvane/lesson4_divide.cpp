@@ -130,8 +130,7 @@ void DRILL_POLY_DIVIDED_BY_FRACTION(Kelvane& g) {
 
 // Reads what the drills leave in XI1, YI1; writes HIDARI, MIGI, UE, SITA, NAKA1, the panel, the layout cursor, AINP = 1, the draw width 5; clobbers what the drills clobber.
 void SHOW_DIVISION_STEP(Kelvane& g) {
-    kelvane::panel_step(g, 640);
-    lesson::set_cursor(g, g.HIDARI, g.HIDARI, g.UE);
+    lesson::open_two_panels(g, kelvane::drill_panels(640, 0));
     put(g, g.XI1, g.YI1, 0, "例7 次の計算をしなさい。");
     g.NAKA1 = g.YI1 + 50;
 

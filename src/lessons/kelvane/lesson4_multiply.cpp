@@ -117,8 +117,7 @@ void DRILL_FRACTION_TIMES_POLY(Kelvane& g) {
 
 // Reads what the drills leave in YI1; writes HIDARI, MIGI, UE, SITA, NAKA1..3, the panel, the layout cursor, AINP = 1, the draw width 5; clobbers what the drills clobber.
 void STEP_MULTIPLICATION(Kelvane& g) {
-    kelvane::panel_step(g, 600);
-    lesson::set_cursor(g, g.HIDARI, g.HIDARI + 40, g.UE);
+    lesson::open_two_panels(g, kelvane::drill_panels(600, 40));
     put(g, g.XI1, g.YI1, 0, "例6　分配法則を使って、");
     put(g, g.XI1 + 64, g.YI1 + 50, 0, "次の計算をしなさい。");
     g.NAKA1 = g.YI1 + 50;

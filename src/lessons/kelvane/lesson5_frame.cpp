@@ -29,8 +29,7 @@ void SHOW_LESSON5_MENU(Kelvane& g) {
 
 // Reads FMAESU; writes HIDARI, MIGI, UE, SITA, NAKA1, the drill panel, the layout cursor, FMAESU, draw width 5; clobbers what RUN_EXAMPLE8_DRILL and DRAW_DIMENSION_ARC clobber.
 void SHOW_RULES_SCREEN(Kelvane& g) {
-    kelvane::panel_step(g, 640);
-    lesson::set_cursor(g, g.HIDARI, g.HIDARI, g.UE);
+    lesson::open_two_panels(g, kelvane::drill_panels(640, 0));
     put(g, g.XI1, g.YI1, 3, "例8 次の計算をしなさい。");
     g.NAKA1 = g.YI1 + 50;
 

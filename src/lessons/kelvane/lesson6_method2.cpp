@@ -154,8 +154,7 @@ void RUN_EXAMPLE9_DRILL(Kelvane& g) {
 
 // Reads FMAESU; writes HIDARI, MIGI, UE, SITA, NAKA1, the drill panel, the layout cursor, FMAESU, draw width 5; clobbers what RUN_EXAMPLE9_DRILL clobbers.
 void SHOW_METHOD2_SCREEN(Kelvane& g) {
-    kelvane::panel_step(g, 640);
-    lesson::set_cursor(g, g.HIDARI, g.HIDARI, g.UE);
+    lesson::open_two_panels(g, kelvane::drill_panels(640, 0));
     put(g, g.XI1, g.YI1, 3, "例9 次の計算をしなさい。");
     g.NAKA1 = g.YI1 + 50;
     const kelvane::Panel left{0, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1};
