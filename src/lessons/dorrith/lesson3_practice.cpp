@@ -54,31 +54,31 @@ void RUN_FRACTION_DIVISION_PRACTICE(Dorrith& g) {
     lesson::erase_by(g, 0, 0, 1320, 1300);
     lesson::drill(g, lesson::Count::Finished, [&] {
         make_fraction_division_problem(g);
-        auto& t = g.T_sa;
-        auto& f = g.F_sa;
-        auto& x = g.X_sa;
+        auto& T_sa = g.T_sa;
+        auto& F_sa = g.F_sa;
+        auto& X_sa = g.X_sa;
         lesson::set_cursor(g, 40, 80, 30);
         g.pf.SETDRAWWIDTH(5);
         lesson::erase_problem_head(g, area);
         put(g, g.XI0, g.YI1, 0, "練習　次の計算をしなさい。");
         put(g, g.XI1 + 40, g.YI1 + 80, lesson::parity_colour(g.NO, 3, 7),
-            x(1) + f(1) + f(2) + "/" + x(3) + f(11) + f(12));
+            X_sa(1) + F_sa(1) + F_sa(2) + "/" + X_sa(3) + F_sa(11) + F_sa(12));
 
         WAIT_ANY_KEY(g);
         lesson::erase_solution(g, area, g.YI1 + 100);
-        put(g, g.XI1, g.YI1 + 110, 0, "=" + x(1) + f(1) + f(2) + "*ﾀ" + t(4) + "/" + t(3) + f(11) + f(12) + "ﾀ");
+        put(g, g.XI1, g.YI1 + 110, 0, "=" + X_sa(1) + F_sa(1) + F_sa(2) + "*ﾀ" + T_sa(4) + "/" + T_sa(3) + F_sa(11) + F_sa(12) + "ﾀ");
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 110, 0,
-            "=" + t(11) + "ﾀ" + t(2) + f(1) + f(2) + "*" + t(4) + "/" + t(1) + "*" + t(3) + f(11) + f(12) + "ﾀ");
+            "=" + T_sa(11) + "ﾀ" + T_sa(2) + F_sa(1) + F_sa(2) + "*" + T_sa(4) + "/" + T_sa(1) + "*" + T_sa(3) + F_sa(11) + F_sa(12) + "ﾀ");
 
         WAIT_ANY_KEY(g);
-        put(g, g.XI1, g.YI1 + 120, 0, "=" + t(11));
-        written_out(g, "ﾀ" + t(2) + f(5) + f(6) + "*" + t(4) + "/" + t(1) + "*" + t(3) + f(15) + f(16) + "ﾀ");
-        g.B1 = static_cast<float>(KLEN(t(2)));
-        g.B2 = static_cast<float>(KLEN(t(1)));
-        g.B3 = static_cast<float>(KLEN(t(3)));
-        g.B4 = static_cast<float>(KLEN(t(4)));
+        put(g, g.XI1, g.YI1 + 120, 0, "=" + T_sa(11));
+        written_out(g, "ﾀ" + T_sa(2) + F_sa(5) + F_sa(6) + "*" + T_sa(4) + "/" + T_sa(1) + "*" + T_sa(3) + F_sa(15) + F_sa(16) + "ﾀ");
+        g.B1 = static_cast<float>(KLEN(T_sa(2)));
+        g.B2 = static_cast<float>(KLEN(T_sa(1)));
+        g.B3 = static_cast<float>(KLEN(T_sa(3)));
+        g.B4 = static_cast<float>(KLEN(T_sa(4)));
         anchor_after(g, 1, 32 * g.B1);
         anchor_after(g, 2, 70 * g.F_a(1));
         anchor_after(g, 3, 38 + 70 * g.F_a(2));
@@ -95,8 +95,8 @@ void RUN_FRACTION_DIVISION_PRACTICE(Dorrith& g) {
         WAIT_ANY_KEY(g);
         strike_factor(g, 4, g.B4);
         strike_factor(g, 11, g.B2);
-        value_above(g, 4, t(6));
-        value_below(g, 11, t(5));
+        value_above(g, 4, T_sa(6));
+        value_below(g, 11, T_sa(5));
 
         WAIT_ANY_KEY(g);
         strike_letter_factors(g, 2, g.F_a(1), g.F_a(11));
@@ -106,7 +106,7 @@ void RUN_FRACTION_DIVISION_PRACTICE(Dorrith& g) {
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 120, 5,
-            "=" + t(11) + "ﾀ" + t(6) + f(3) + f(4) + "/" + t(5) + f(13) + f(14) + "ﾀ");
+            "=" + T_sa(11) + "ﾀ" + T_sa(6) + F_sa(3) + F_sa(4) + "/" + T_sa(5) + F_sa(13) + F_sa(14) + "ﾀ");
     });
 
     WAIT_ANY_KEY(g);
