@@ -66,7 +66,7 @@ PageRow cell(int stage, Pos at, float width, const std::string& number) {
     return r;
 }
 
-PageRow anchored(PageRow r, int k) {
+PageRow keeping_end(PageRow r, int k) {
     r.anchor = k;
     return r;
 }

@@ -78,7 +78,7 @@ PageRow action(int stage, std::function<void(Program&)> fn);
 // place, cell k being the k-th cell row of the page.
 PageRow cell(int stage, Pos at, float width, const std::string& number);
 // The row r, whose pen after it is kept as answer anchor k in X(k), Y(k).
-PageRow anchored(PageRow r, int k);
+PageRow keeping_end(PageRow r, int k);
 // A new page: erases (0, 0) by (w, h) in colour 15, then YI1 = 30.  A page turn is two keys, so the row
 // after a page's last stage k stands at stage k + 2.
 PageRow new_page(int stage, float w, float h);

@@ -58,7 +58,7 @@ void below(Program& g, float x, float dy, float c, const std::string& code, Keep
 
 void set_cursor(Program& g, float xi0, float xi1, float yi1) { Cursor::xi(g).set(xi0, xi1, yi1); }
 
-void anchored(Program& g, int k, float dx, float c, const std::string& code) {
+void cont_keeping_start(Program& g, int k, float dx, float c, const std::string& code) {
     g.X_a(k) = g.XI2 + dx;
     g.Y_a(k) = g.YI1;
     cont(g, c, code);
@@ -83,7 +83,7 @@ void erase_by(Program& g, float x, float y, float w, float h) { erase(g, x, y, x
 
 void clear_screen(Program& g) { erase_by(g, 0, 0, 1760, 1800); }
 
-void panel(Program& g, float x1, float y1, float x2, float y2, float border, float fill) {
+void filled_box(Program& g, float x1, float y1, float x2, float y2, float border, float fill) {
     g.pf.FILL(x1, y1, x2, y2, border, fill);
 }
 

@@ -75,9 +75,9 @@ void below(Program& g, float x, float dy, float c, const std::string& code, Keep
 void set_cursor(Program& g, float xi0, float xi1, float yi1);
 // Continues the line with `code` in colour c after keeping the anchor of the fragment dx into it:
 // X(k) = XI2 + dx, Y(k) = YI1.  Writes X(k), Y(k) and what cont() writes.
-void anchored(Program& g, int k, float dx, float c, const std::string& code);
+void cont_keeping_start(Program& g, int k, float dx, float c, const std::string& code);
 
-// ---- erases and panels ----------------------------------------------------
+// ---- erases and boxes ----------------------------------------------------
 
 // Filled box in colour 15 with corners (x1, y1) and (x2, y2).
 void erase(Program& g, float x1, float y1, float x2, float y2);
@@ -86,7 +86,7 @@ void erase_by(Program& g, float x, float y, float w, float h);
 // Erases the whole screen: from (0, 0) by (1760, 1800).
 void clear_screen(Program& g);
 // Filled box with corners (x1, y1), (x2, y2), border colour `border` at the current width, inside `fill`.
-void panel(Program& g, float x1, float y1, float x2, float y2, float border, float fill);
+void filled_box(Program& g, float x1, float y1, float x2, float y2, float border, float fill);
 
 // The inputs of DRAW_CELL and DRAW_CELL_AROUND_TEXT: the pen (x, y), HABA = w, TATE = h, A$ = text, CCC1 its
 // colour, CCC2 the border, CCC3 the fill.

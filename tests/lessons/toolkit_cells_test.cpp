@@ -33,7 +33,7 @@ TEST(ToolkitCells, AnchoredRowsKeepTheirPenAndCallsRunInTheirPlace) {
     int keys_at_call = -1;
     play_rows(g, {
         text(0, screen(40, 30), 0, "ab"),
-        anchored(text(0, pen(10), 5, "ab"), 3),
+        keeping_end(text(0, pen(10), 5, "ab"), 3),
         action(2, [&](Program&) { keys_at_call = static_cast<int>(p.h.backend.keys_used()); }),
         label(2, screen(500, 500), 7, "ab"),
     });

@@ -8,7 +8,7 @@ lesson::TwoPanels drill_panels(float migi, float indent) {
     return {.right = migi, .width5 = true, .indent = indent, .erase_w = 1320, .erase_h = 1300};
 }
 
-void set_panel(Kelvane& g, const Panel& p) {
+void set_drill_panel(Kelvane& g, const DrillPanel& p) {
     lesson::set_panel(g, p.xkara, p.ykara, p.xmade, p.ymade);
     g.XHAJIME = p.xhajime;
     g.YHAJIME = p.yhajime;

@@ -13,8 +13,8 @@
 
 namespace cw::kelvane4::detail {
 
-using kelvane::Panel;
-using kelvane::set_panel;
+using kelvane::DrillPanel;
+using kelvane::set_drill_panel;
 using kelvane::start_problem;
 
 // A distribution arc: its two anchors, its height (TAKASA), its dot colour

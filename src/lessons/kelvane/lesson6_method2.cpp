@@ -157,18 +157,18 @@ void SHOW_METHOD2_SCREEN(Kelvane& g) {
     lesson::open_two_panels(g, kelvane::drill_panels(640, 0));
     put(g, g.XI1, g.YI1, 3, "例9 次の計算をしなさい。");
     g.NAKA1 = g.YI1 + 50;
-    const kelvane::Panel left{0, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1};
-    kelvane::set_panel(g, left);
+    const kelvane::DrillPanel left{0, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1};
+    kelvane::set_drill_panel(g, left);
     RUN_EXAMPLE9_DRILL(g);
 
     lesson::set_cursor(g, g.MIGI, g.MIGI, g.NAKA1 + 50);
     method_list(g);
     WAIT_ANY_KEY(g);
 
-    kelvane::set_panel(g, {g.MIGI, g.UE, 3200, g.SITA, g.MIGI, g.UE});
+    kelvane::set_drill_panel(g, {g.MIGI, g.UE, 3200, g.SITA, g.MIGI, g.UE});
     RUN_EXAMPLE9_DRILL(g);
 
-    kelvane::set_panel(g, left);
+    kelvane::set_drill_panel(g, left);
     lesson::erase(g, g.XKARA, g.YKARA, g.XMADE, g.YMADE);
     lesson::set_cursor(g, g.HIDARI, g.HIDARI, g.NAKA1 + 90);
     method_list(g);

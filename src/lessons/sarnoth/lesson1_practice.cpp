@@ -9,7 +9,7 @@
 
 namespace cw::sarnoth1 {
 
-using lesson::anchored;
+using lesson::keeping_end;
 using lesson::pen;
 using lesson::screen;
 using lesson::text;
@@ -60,23 +60,23 @@ void make_writing_numbers_page(Program& g) {
         text(0, pen(), 0, "を整数とするとき、次の数を"),
         text(0, pen(), 3, n),
         text(0, pen(), 0, "を用いた式で表しなさい。"),
-        anchored(text(0, screen(67, 90), 0, "① " + g.T_sa(5) + "の倍数…"), 1),
-        anchored(text(0, screen(600, 90), 0, "② 偶数…"), 2),
-        anchored(text(0, screen(67, 150), 0, "③ 奇数…"), 3),
+        keeping_end(text(0, screen(67, 90), 0, "① " + g.T_sa(5) + "の倍数…"), 1),
+        keeping_end(text(0, screen(600, 90), 0, "② 偶数…"), 2),
+        keeping_end(text(0, screen(67, 150), 0, "③ 奇数…"), 3),
         text(0, screen(67, 210), 0, "④ "),
         text(0, pen(), 3, n),
-        anchored(text(0, pen(), 0, "が一番小さい連続する3つの整数…"), 4),
+        keeping_end(text(0, pen(), 0, "が一番小さい連続する3つの整数…"), 4),
         text(0, screen(67, 270), 0, "⑤ "),
         text(0, pen(), 3, n),
-        anchored(text(0, pen(), 0, "がまん中の連続する3つの整数…"), 5),
-        anchored(text(0, screen(67, 330), 0, "⑥ 連続する2つの偶数…"), 6),
-        anchored(text(0, screen(67, 390), 0, "⑦ 連続する2つの奇数…"), 7),
+        keeping_end(text(0, pen(), 0, "がまん中の連続する3つの整数…"), 5),
+        keeping_end(text(0, screen(67, 330), 0, "⑥ 連続する2つの偶数…"), 6),
+        keeping_end(text(0, screen(67, 390), 0, "⑦ 連続する2つの奇数…"), 7),
         text(0, screen(40, 470), 0, "2 十の位の数を"),
         text(0, pen(), 3, g.F_sa(1)),
         text(0, pen(), 0, "、一の位の数を"),
         text(0, pen(), 3, g.F_sa(2)),
         text(0, pen(), 0, "とするとき、"),
-        anchored(text(0, screen(67, 520), 0, " 2けたの自然数…"), 8),
+        keeping_end(text(0, screen(67, 520), 0, " 2けたの自然数…"), 8),
     });
 }
 
