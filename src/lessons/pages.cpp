@@ -163,35 +163,33 @@ void play_fill_in(Program& g, const std::vector<PageRow>& rows, AnswerCells& cel
 
 // ---- answer pages --------------------------------------------------------------------------------
 
-void play_page(Program& g, const std::string& heading, const std::vector<Fragment>& frags,
-               const PageLayout& layout) {
+PageRow AnswerPage::first_problem(int stage, float colour, const std::string& s) const {
+    return text(stage, indent(first_dy, label_dx), colour, s);
+}
+
+PageRow AnswerPage::next_problem(int stage, float colour, const std::string& s) const {
+    return text(stage, indent(next_dy, label_dx), colour, s);
+}
+
+PageRow AnswerPage::working(int stage, float colour, const std::string& s) const {
+    return text(stage, indent(working_dy), colour, s);
+}
+
+PageRow AnswerPage::cont(int stage, float colour, const std::string& s) const { return text(stage, pen(), colour, s); }
+
+PageRow AnswerPage::next_column(int stage) const { return column(stage, column_xi1, yi1); }
+
+PageRow AnswerPage::at(int stage, float x, float y, float colour, const std::string& s) const {
+    return text(stage, screen(x, y), colour, s);
+}
+
+void AnswerPage::play(Program& g, const std::string& heading, const std::vector<PageRow>& rows) const {
     clear_screen(g);
-    g.XI1 = layout.xi1;
-    g.YI1 = layout.yi1;
-    std::vector<PageRow> rows{text(0, indent(0), 3, heading)};
-    for (auto& f : frags) {
-        switch (f.place) {
-            case Place::FirstProblem:
-                rows.push_back(text(f.stage, indent(layout.first_dy, layout.label_dx), f.colour, f.text));
-                break;
-            case Place::NextProblem:
-                rows.push_back(text(f.stage, indent(layout.next_dy, layout.label_dx), f.colour, f.text));
-                break;
-            case Place::Working:
-                rows.push_back(text(f.stage, indent(layout.working_dy), f.colour, f.text));
-                break;
-            case Place::Continue:
-                rows.push_back(text(f.stage, pen(), f.colour, f.text));
-                break;
-            case Place::Column:
-                rows.push_back(column(f.stage, layout.column_xi1, layout.yi1));
-                break;
-            case Place::At:
-                rows.push_back(text(f.stage, screen(f.x, f.y), f.colour, f.text));
-                break;
-        }
-    }
-    play_rows(g, rows);
+    g.XI1 = xi1;
+    g.YI1 = yi1;
+    std::vector<PageRow> page{text(0, indent(0), 3, heading)};
+    page.insert(page.end(), rows.begin(), rows.end());
+    play_rows(g, page);
 }
 
 // ---- page turns and headings ---------------------------------------------------------------------

@@ -96,31 +96,29 @@ void play_fill_in(Program& g, const std::vector<PageRow>& rows, AnswerCells& cel
 
 // ---- answer pages ------------------------------------------------------------------------
 
-// Where a fragment of an answer page goes (cursor values before the fragment).
-enum class Place {
-    FirstProblem,  // (XI1 + label_dx, YI1 + first_dy)
-    NextProblem,   // (XI1 + label_dx, YI1 + next_dy)
-    Working,       // (XI1, YI1 + working_dy)
-    Continue,      // (XI2, YI1)
-    Column,        // draws nothing: XI1 = column_xi1, YI1 = the page's top
-    At,            // (x, y) of the fragment
-};
-struct Fragment {
-    int stage;  // 0: drawn when the page opens; k: after the k-th key
-    Place place;
-    float colour;
-    std::string text;
-    float x = 0, y = 0;  // Place::At only
-};
-struct PageLayout {
+// An answer page and the builders of its rows: its heading in colour 3 at (xi1, yi1) on a cleared screen,
+// then rows placed by the page's layout, each from the cursor the row before left.
+struct AnswerPage {
     float xi1 = 108, yi1 = 30;  // heading position and first column
     float label_dx = -72, first_dy = 60, next_dy = 80, working_dy = 60;
-    float column_xi1 = 640;
+    float column_xi1 = 640;     // XI1 of the second column
+
+    // A problem that opens the page or a column: at (XI1 + label_dx, YI1 + first_dy).
+    PageRow first_problem(int stage, float colour, const std::string& s) const;
+    // A problem after another: at (XI1 + label_dx, YI1 + next_dy).
+    PageRow next_problem(int stage, float colour, const std::string& s) const;
+    // A line of working: at (XI1, YI1 + working_dy).
+    PageRow working(int stage, float colour, const std::string& s) const;
+    // The rest of the line: at (XI2, YI1).
+    PageRow cont(int stage, float colour, const std::string& s) const;
+    // The second column: XI1 = column_xi1, YI1 = yi1; draws nothing.
+    PageRow next_column(int stage) const;
+    // A fixed place: at (x, y).
+    PageRow at(int stage, float x, float y, float colour, const std::string& s) const;
+    // Plays the page: clears the screen, XI1 = xi1, YI1 = yi1, the heading, then the rows, each stage after its
+    // key (play_rows; every text keeps the pen, XI2 = X, YI1 = Y).  Ends after the last row without a wait.
+    void play(Program& g, const std::string& heading, const std::vector<PageRow>& rows) const;
 };
-// Plays an answer page: clears the screen, heading in colour 3 at (xi1, yi1), then the fragments, each stage
-// after its key; after every fragment XI2 = X, YI1 = Y.  Ends after the last fragment without a wait.
-void play_page(Program& g, const std::string& heading, const std::vector<Fragment>& frags,
-               const PageLayout& layout = {});
 
 // ---- page turns and answer-page headings ---------------------------------------------------
 

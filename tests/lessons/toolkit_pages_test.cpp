@@ -13,14 +13,15 @@ namespace {
 using namespace cw::lesson;
 
 TEST(ToolkitPages, AnswerPagePlacesAndStages) {
-    std::vector<Fragment> page = {
-        {0, Place::FirstProblem, 0, "p1"}, {1, Place::Continue, 0, "w"},   {1, Place::Continue, 5, "r"},
-        {3, Place::NextProblem, 0, "p2"},  {4, Place::Working, 5, "=r"},   {5, Place::Column, 0, ""},
-        {5, Place::FirstProblem, 0, "p3"}, {6, Place::At, 3, "at", 10, 20},
+    const AnswerPage page;
+    const std::vector<PageRow> rows = {
+        page.first_problem(0, 0, "p1"), page.cont(1, 0, "w"),     page.cont(1, 5, "r"),
+        page.next_problem(3, 0, "p2"),  page.working(4, 5, "=r"), page.next_column(5),
+        page.first_problem(5, 0, "p3"), page.at(6, 10, 20, 3, "at"),
     };
     for (int given = 5; given <= 6; ++given) {
         LessonFixture r("kelvane", keys(given));
-        bool done = r.run([&](Program& g) { play_page(g, "H", page); });
+        bool done = r.run([&](Program& g) { page.play(g, "H", rows); });
         EXPECT_EQ(done, given == 6);
         if (!done) continue;
         auto t = r.texts();
