@@ -53,7 +53,7 @@ TEST(ToolkitPages, RowsFromEachBaseAndKeep) {
                          text(0, indent(0), 3, "H"),            // (94, 30), pen kept: XI2 121
                          text(0, margin(50), 3, "(1)"),         // (40, 80): XI2 121
                          text(0, pen(10), 0, "ab"),             // (131, 80): XI2 185
-                         label(0, screen(7, 9), 5, "lab"),      // (7, 9), cursor untouched
+                         aside(0, screen(7, 9), 5, "lab"),      // (7, 9), cursor untouched
                          text(0, indent(60, 5), 0, "c"),        // (99, 140)
                          sign_row(0, "+-"),                     // (94, 115), untouched
                          text(0, operand(50), 5, "d"),          // (500, 190)
@@ -217,7 +217,7 @@ TEST(ToolkitPages, CellsOfAnySize) {
     for (auto& c : cases) {
         LessonFixture r("kelvane");
         auto& g = r.h.g;
-        cell(g, c.x, c.y, c.w, c.h, c.s, c.text, c.border, c.fill);
+        draw_cell(g, c.x, c.y, c.w, c.h, c.s, c.text, c.border, c.fill);
         EXPECT_EQ(g.X, c.x + c.w) << c.s;
         EXPECT_EQ(g.Y, c.y) << c.s;
         auto fills = r.h.of(Op::Fill);

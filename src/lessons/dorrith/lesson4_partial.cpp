@@ -89,7 +89,7 @@ std::string fraction_form(Program& g) { return "ﾀ" + g.X_sa(11) + "/" + g.X_sa
 
 // An answer box: border 3, fill 13, its text in colour 5.
 void answer_box(Program& g, float x, float y, float w, float h, const std::string& text) {
-    lesson::cell(g, x, y, w, h, text, 5, 3, 13);
+    lesson::draw_cell(g, x, y, w, h, text, 5, 3, 13);
 }
 
 // A new problem in the panel with corners (U(a), V(a)) and (U(b), V(b)): GEN_MIXED_PROBLEM, the cursor at the

@@ -40,7 +40,7 @@ const std::vector<lesson::PageRow> kBenchRows = {
 
 // A table cell 50 high with border colour 3 at (x, y).
 void table_cell(Program& g, float x, float y, float w, const std::string& text, float text_colour, float fill) {
-    lesson::cell(g, x, y, w, 50, text, text_colour, 3, fill);
+    lesson::draw_cell(g, x, y, w, 50, text, text_colour, 3, fill);
 }
 
 }  // namespace
