@@ -225,11 +225,11 @@ std::vector<int> coefficients(const std::string& problem) {
 }
 
 struct PracticeRun {
-    LessonFixture f;
+    FixtureOf<Dorrith> f;
     std::vector<Span> block1, block2;
     PracticeRun(int n1, int n2, int seed) : f("dorrith", drill_keys(8, n1) + drill_keys(8, n2)) {
         f.seed(seed);
-        EXPECT_TRUE(f.run([](Program& g) { dorrith4::run_practice(dynamic_cast<Dorrith&>(g)); }));
+        EXPECT_TRUE(f.run(dorrith4::run_practice));
         EXPECT_EQ(f.keys_left(), 0u) << "eight waits and the next-step entry per problem";
         auto passes = f.passes();
         EXPECT_EQ(passes.size(), static_cast<size_t>(n1 + n2));
@@ -327,7 +327,7 @@ TEST(DorrithLesson4, BlockTwoKeepsRightOf640AndTheClosingLine) {
         for (auto& op : pass.ops()) {
             if (!op.drawn() || op.op == Op::Cls) continue;
             const float top = op.op == Op::Polyline ? op.pts.front().second : op.y1;
-            if (top >= 639 || top >= 900) continue;  // the prompt band, the measuring area
+            if (top >= kPromptBandTop || top >= 900) continue;  // the prompt band, the measuring area
             const float left = op.op == Op::Polyline ? op.pts.front().first : std::min(op.x1, op.op == Op::Line ? op.x2 : op.x1);
             EXPECT_GE(left, 640) << "op " << static_cast<int>(op.op) << " at " << op.x1 << "," << op.y1 << " " << op.s;
         }

@@ -30,7 +30,7 @@ std::string drill_keys(int problems) {
 std::map<float, std::string> rows(const Span& pass) {
     std::map<float, std::string> out;
     for (auto& op : pass.visible_texts())
-        if (op.x1 < 660 && op.y1 < 639) out[op.y1] += op.s;
+        if (op.x1 < 660 && op.y1 < test::kPromptBandTop) out[op.y1] += op.s;
     return out;
 }
 
@@ -75,7 +75,7 @@ std::vector<Pass> read_passes(const LessonFixture& f) {
         std::vector<DrawOp> after(texts.begin() + static_cast<long>(head), texts.end());
         p.rows = rows(Span(after));
         for (auto& op : after)
-            if (op.c == 5 && op.y1 < 639) p.answers.push_back(op);
+            if (op.c == 5 && op.y1 < test::kPromptBandTop) p.answers.push_back(op);
         // The waits from the problem page on (the first pass also holds the opening's).
         bool on_page = false;
         for (auto& op : span.ops()) {

@@ -18,6 +18,7 @@ using l56test::read_items;
 using oracle::Rational;
 using test::enter;
 using test::keys;
+using test::FixtureOf;
 using test::LessonFixture;
 
 const std::string kMenu = "①復習　②Q　③練習　④問7　⑤終了";
@@ -54,8 +55,8 @@ TEST(Lesson5Frame, RefusedEntriesLeaveTheScreen) {
         const auto all = f.all();
         for (auto& op : all.ops()) {
             if (op.op == Op::Prompt && op.s == kMenu) ++seen;
-            if (seen == 1 && op.op == Op::Expr) EXPECT_GE(op.y1, 639) << op.s;
-            if (seen == 1 && op.op == Op::Fill) EXPECT_GE(op.y1, 639);
+            if (seen == 1 && op.op == Op::Expr) EXPECT_GE(op.y1, test::kPromptBandTop) << op.s;
+            if (seen == 1 && op.op == Op::Fill) EXPECT_GE(op.y1, test::kPromptBandTop);
         }
     }
 }
@@ -86,10 +87,8 @@ TEST(Lesson5Frame, EveryItemRunsAndReturns) {
 // ---- step ①: the reviews ------------------------------------------------------------------
 
 struct ReviewRun {
-    LessonFixture f;
-    ReviewRun() : f("dorrith", keys(22)) { EXPECT_TRUE(f.run([](Program& g) {
-        dorrith5::SHOW_SUBSTITUTION_REVIEWS(dynamic_cast<Dorrith&>(g));
-    })); }
+    FixtureOf<Dorrith> f;
+    ReviewRun() : f("dorrith", keys(22)) { EXPECT_TRUE(f.run(dorrith5::SHOW_SUBSTITUTION_REVIEWS)); }
 };
 
 TEST(SubstitutionReviews, WorkingLinesHaveTheValue) {
@@ -143,7 +142,7 @@ TEST(SubstitutionReviews, WrongFormsAreCorrectedInPlace) {
 
 TEST(SubstitutionReviews, RightColumnBuildsUpBesideTheReviews) {
     ReviewRun run;
-    auto& d = dynamic_cast<Dorrith&>(run.f.g);
+    auto& d = run.f.prog();
     const std::pair<std::string, std::pair<float, float>> right[] = {
         {"式の値", {600, 30}},
         {"代入", {600, 90}},
@@ -164,7 +163,7 @@ TEST(SubstitutionReviews, RightColumnBuildsUpBesideTheReviews) {
     }
     // Nothing of the right-hand column is ever erased (the later erases stop at x 560).
     for (auto& e : run.f.all().erases())
-        if (e.y1 < 639 && !(e.x1 == 0 && e.x2 == 1320)) {
+        if (e.y1 < test::kPromptBandTop && !(e.x1 == 0 && e.x2 == 1320)) {
             EXPECT_LE(e.x2, 560);
         }
     EXPECT_EQ(d.XJ1, 600);
@@ -172,12 +171,12 @@ TEST(SubstitutionReviews, RightColumnBuildsUpBesideTheReviews) {
 }
 
 TEST(SubstitutionReviews, VocabularyLeavesTheLeftCursor) {
-    LessonFixture f("dorrith", keys(2));
+    FixtureOf<Dorrith> f("dorrith", keys(2));
     f.g.XI1 = 48;
     f.g.XI2 = 123;
     f.g.YI1 = 137;
-    ASSERT_TRUE(f.run([](Program& g) { dorrith5::SHOW_VALUE_VOCABULARY(dynamic_cast<Dorrith&>(g)); }));
-    auto& d = dynamic_cast<Dorrith&>(f.g);
+    ASSERT_TRUE(f.run(dorrith5::SHOW_VALUE_VOCABULARY));
+    auto& d = f.prog();
     EXPECT_EQ(f.g.XI1, 48);
     EXPECT_EQ(f.g.XI2, 123);
     EXPECT_EQ(f.g.YI1, 137);
@@ -200,7 +199,7 @@ TEST(WorkedQuestion, BothSolutionsGiveSeventy) {
     EXPECT_EQ(f.keys_left(), 0u);
     std::map<float, std::string> left, right;
     for (auto& op : f.all().visible_texts()) {
-        if (op.y1 < 150 || op.y1 >= 639) continue;
+        if (op.y1 < 150 || op.y1 >= test::kPromptBandTop) continue;
         (op.x1 < 640 ? left : right)[op.y1] += op.s;
     }
     const std::string problem = "2(3a-4b)-4(a+3b)";

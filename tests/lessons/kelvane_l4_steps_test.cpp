@@ -201,7 +201,7 @@ TEST(Lesson4Reviews, ReviewTwoDrawsAThenCThenBThenTheLetter) {
     // random numbers read in that order.
     for (int seed = 1; seed <= 40; ++seed) {
         LessonRun r("", seed);
-        kelvane4::make_review2_problem(r.k());
+        kelvane4::make_review2_problem(r.prog());
         HeadlessBackend b("", "00:00:00");
         Platform p(b);
         p.RANDOMIZE(seed);
@@ -211,7 +211,7 @@ TEST(Lesson4Reviews, ReviewTwoDrawsAThenCThenBThenTheLetter) {
         if (INT(p.RND() * 2) == 1) bb = -bb;
         const char* letters[] = {"x", "y", "a", "b"};
         std::string letter = letters[static_cast<int>(INT(p.RND() * 4 + 2)) - 2];
-        auto& g = r.k();
+        auto& g = r.prog();
         EXPECT_EQ(g.T_a(2), a);
         EXPECT_EQ(g.T_a(1), c);
         EXPECT_EQ(g.T_a(3), bb);
@@ -221,7 +221,7 @@ TEST(Lesson4Reviews, ReviewTwoDrawsAThenCThenBThenTheLetter) {
 
 TEST(Lesson4Reviews, NoStaleLabelOverADistributionArc) {
     LessonRun r(drill_keys(4, 1));
-    auto& g = r.k();
+    auto& g = r.prog();
     g.AAA_s = "ZZ";
     g.AAAX = 7;
     g.AAAY = 7;
@@ -287,7 +287,7 @@ float multiplier(const std::string& line) {
 TEST(Lesson4Multiplication, MultiplierNeverRepeatsAcrossPanelsAndVisits) {
     for (int seed : {5, 77}) {
         LessonRun r(multiplication_keys(12) + multiplication_keys(12), seed);
-        r.k().FMAESU = 4;  // left over by an earlier visit
+        r.prog().FMAESU = 4;  // left over by an earlier visit
         ASSERT_TRUE(r.run([](Kelvane& g) {
             kelvane4::STEP_MULTIPLICATION(g);
             kelvane4::STEP_MULTIPLICATION(g);
@@ -305,14 +305,14 @@ TEST(Lesson4Multiplication, MultiplierNeverRepeatsAcrossPanelsAndVisits) {
             EXPECT_GE(std::abs(seen[k]), 2);
             EXPECT_LE(std::abs(seen[k]), 6);
         }
-        EXPECT_EQ(r.k().FMAESU, seen.back());
+        EXPECT_EQ(r.prog().FMAESU, seen.back());
     }
 }
 
 TEST(Lesson4Multiplication, ScreenRowsSummaryAndAssignment) {
     LessonRun r(multiplication_keys(2));
     ASSERT_TRUE(r.run(kelvane4::STEP_MULTIPLICATION));
-    auto& g = r.k();
+    auto& g = r.prog();
     const auto& ops = r.record();
     EXPECT_EQ(g.NAKA1, 130);
     EXPECT_EQ(g.NAKA2, 340);
@@ -367,7 +367,7 @@ TEST(Lesson4Division, RuleSummaryAndAssignmentWhateverTheProblemCount) {
 
 TEST(Lesson4Division, TheSecondDenominatorOneIsThePlainDrawers) {
     LessonRun r(drill_keys(6, 1));
-    auto& g = r.k();
+    auto& g = r.prog();
     g.XKARA = 640, g.YKARA = 0, g.XMADE = 3200, g.YMADE = 1800, g.XHAJIME = 640, g.YHAJIME = 30;
     ASSERT_TRUE(r.run(kelvane4::DRILL_POLY_DIVIDED_BY_FRACTION));
     std::vector<DrawOp> ones;
@@ -439,7 +439,7 @@ TEST(KelvaneDrillPanel, ANewProblemErasesItsBoxAndStartsAtTheOrigin) {
     };
     for (auto& p : panels) {
         LessonRun r("");
-        auto& g = r.k();
+        auto& g = r.prog();
         kelvane::set_drill_panel(g, p);
         kelvane::start_problem(g);
         EXPECT_EQ(r.erases(p.xkara, p.ykara, p.xmade, p.ymade), 1);

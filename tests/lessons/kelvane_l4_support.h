@@ -23,14 +23,9 @@ using test::keys;
 using test::kNextStep;
 
 // A started Kelvane with scripted keys and a fixed random seed.
-struct LessonRun : test::LessonFixture {
-    explicit LessonRun(const std::string& script, int seed_value = 1) : LessonFixture("kelvane", script) {
+struct LessonRun : test::FixtureOf<Kelvane> {
+    explicit LessonRun(const std::string& script, int seed_value = 1) : FixtureOf("kelvane", script) {
         seed(seed_value);
-    }
-    Kelvane& k() { return test::as<Kelvane>(*this); }
-    // Runs fn; true when it came back, false when the keys ran out first.
-    bool run(const std::function<void(Kelvane&)>& fn) {
-        return LessonFixture::run([&](Program&) { fn(k()); });
     }
     const std::vector<DrawOp>& record() const { return pf.record(); }
 };
@@ -55,7 +50,7 @@ inline std::vector<std::vector<DrawOp>> passes(const std::vector<DrawOp>& record
 inline std::vector<DrawOp> exprs(const std::vector<DrawOp>& ops, int c) {
     std::vector<DrawOp> out;
     for (auto& op : ops)
-        if (op.op == Op::Expr && op.c == c && op.y1 < 600) out.push_back(op);
+        if (op.op == Op::Expr && op.c == c && op.y1 < test::kPromptBandTop) out.push_back(op);
     return out;
 }
 // The texts of colour c on line y joined in drawing order.

@@ -27,9 +27,9 @@ using test::kNextStep;
 // on_problem set, each problem's operations (the glyphs left out) are handed
 // over at its next-step question and the record starts afresh.
 struct PupilRun {
-    test::LessonFixture f{"kelvane"};
+    test::FixtureOf<Kelvane> f{"kelvane"};
     test::Harness& h = f.h;
-    Kelvane& g = test::as<Kelvane>(f);
+    Kelvane& g = f.prog();
     std::vector<int> leave_at;
     std::vector<int> waits{0};  // any-key waits before each next-step question, and after the last
     std::function<void(const std::vector<DrawOp>&)> on_problem;
@@ -68,20 +68,20 @@ struct PupilRun {
     }
 
     void run(const std::function<void(Kelvane&)>& routine) {
-        returned = f.run([&](Program&) { routine(g); });
+        returned = f.run(routine);
     }
 };
 
 // A started Kelvane (the shared lesson fixture) with a fixed key script.
 struct ScriptRun {
-    test::LessonFixture f;
+    test::FixtureOf<Kelvane> f;
     test::Harness& h = f.h;
-    Kelvane& g = test::as<Kelvane>(f);
+    Kelvane& g = f.prog();
     bool returned = false;
 
     explicit ScriptRun(const std::string& keys) : f("kelvane", keys) {}
     void run(const std::function<void(Kelvane&)>& routine) {
-        returned = f.run([&](Program&) { routine(g); });
+        returned = f.run(routine);
     }
 };
 

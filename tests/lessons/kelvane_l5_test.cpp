@@ -231,7 +231,7 @@ TEST(RulesScreen, TheMultiplierMemoryOutlivesTheScreen) {
     for (auto& op : texts(r.h.pf.record()))
         if (op.y1 == 130 && (op.x1 == 80 || op.x1 == 680)) firsts.push_back(op.s);
     ASSERT_EQ(firsts.size(), 4u);
-    EXPECT_EQ(firsts[1], lesson::num_text(left_by_first));
+    EXPECT_EQ(firsts[1], number_text(left_by_first));
     EXPECT_NE(firsts[2], firsts[1]);
 }
 

@@ -26,7 +26,7 @@ struct DrillPage {
     DrillPage(void (*step)(Program&), int answer_keys, int seed) : r(keys(answer_keys) + enter("1"), seed) {
         EXPECT_TRUE(r.run(step));
         for (auto& s : r.seen({Op::Expr})) {
-            if (s.op.y1 >= 640) continue;
+            if (s.op.y1 >= test::kPromptBandTop) continue;
             (s.keys == 0 ? before : answers).push_back(s.op);
         }
     }

@@ -87,7 +87,7 @@ TEST(SarnothLessonFrames, AStepsLastScreenStaysUnderTheSubMenu) {
     ASSERT_GT(last_text, 0u);
     EXPECT_GT(last_prompt, last_text);
     for (size_t i = last_text; i < rec.size(); ++i)
-        if (rec[i].op == Op::Fill && rec[i].f == 15) EXPECT_GE(rec[i].y1, 639) << "only the prompt band is erased";
+        if (rec[i].op == Op::Fill && rec[i].f == 15) EXPECT_GE(rec[i].y1, kPromptBandTop) << "only the prompt band is erased";
 }
 
 // Lesson 6's first two pages set no draw width: their cell borders take the
@@ -131,7 +131,7 @@ TEST(SarnothLessonFrames, Problem6ValuesAreTheOnlyAnswersInColour5) {
 TEST(SarnothBenchTable, EveryCellSatisfiesTheEquation) {
     StepRun r(keys(31));
     ASSERT_TRUE(r.run([](Sarnoth& g) { sarnoth3::SHOW_BENCH_SEATING_TABLE(g); }));
-    auto& g = r.s();
+    auto& g = r.prog();
 
     // Each table cell: its filled box, then its text.
     std::map<float, std::string> x_row, y_row;

@@ -64,7 +64,7 @@ TEST(SarnothPages, PageTurnsFallAfterTwoKeysInARow) {
         for (int k : t.erased_after) {
             if (k == 0) continue;
             for (auto& s : r.seen({Op::Expr}))
-                EXPECT_FALSE(s.keys == k - 1 && s.op.y1 < 640)
+                EXPECT_FALSE(s.keys == k - 1 && s.op.y1 < test::kPromptBandTop)
                     << t.name << ": \"" << s.op.s << "\" drawn between the two keys of a turn";
         }
     }
@@ -79,7 +79,7 @@ TEST(SarnothPages, ConsecutiveNumbersOpenEachPageWithTheQuestionAlone) {
         if (s.op.s != "問4　次の数を 整数 m,n を使って表しなさい。") continue;
         ++questions;
         for (auto& t : r.seen({Op::Expr}))
-            if (t.keys == s.keys && t.op.y1 < 640 && t.op.s != s.op.s)
+            if (t.keys == s.keys && t.op.y1 < test::kPromptBandTop && t.op.s != s.op.s)
                 ADD_FAILURE() << "\"" << t.op.s << "\" drawn with the question";
     }
     EXPECT_EQ(questions, 3);

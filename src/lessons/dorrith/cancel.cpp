@@ -1,5 +1,6 @@
 #include "lessons/dorrith/cancel.h"
 
+#include "exprstr/exprstr.h"
 #include "platform/basic.h"
 
 namespace cw::dorrith {
@@ -8,7 +9,6 @@ using lesson::FactorPositions;
 using lesson::FactorWidths;
 using lesson::LetterPairing;
 using lesson::measure_small;
-using lesson::num_text;
 using lesson::strike_factor;
 
 void LAYOUT_FACTOR_POSITIONS(Program& g) {
@@ -28,8 +28,8 @@ void LAYOUT_FACTOR_POSITIONS(Program& g) {
 }
 
 void STRIKE_NUMBERS_SHOW_REDUCED(Program& g) {
-    g.U_sa(11) = num_text(g.U_a(11));
-    g.V_sa(11) = num_text(g.V_a(11));
+    g.U_sa(11) = number_text(g.U_a(11));
+    g.V_sa(11) = number_text(g.V_a(11));
     g.U_a(12) = measure_small(g, g.X_sa(1));
     g.U_a(13) = measure_small(g, g.X_sa(2));
     strike_factor(g, {g.X1, g.Y1}, 1, {g.U_a(12), 28});
@@ -44,13 +44,6 @@ void strike_letter_factors(Dorrith& g, int k, float here, float there) {
     g.KESU = static_cast<float>(struck);
     for (g.II = 1; g.II <= g.KESU; g.II += 1)
         strike_factor(g, lesson::letter_factor_anchor(lesson::kept_anchor(g, k), g.II), 1);
-}
-
-void TAKE_FIRST_CHAR(Program& g) {
-    g.LEM1 = static_cast<float>(KLEN(g.X_sa(1)));
-    if (g.LEM1 == 0) return;
-    g.A1_s = KLEFT_s(g.X_sa(1), 1);
-    g.X_sa(1) = KRIGHT_s(g.X_sa(1), g.LEM1 - 1);
 }
 
 void STRIKE_COMMON_LETTERS(Program& g) {

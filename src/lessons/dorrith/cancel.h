@@ -35,7 +35,5 @@ void STRIKE_COMMON_LETTERS(Program& g);
 // Writes KESU, II.
 void strike_letter_factors(Dorrith& g, int k, float here, float there);
 
-// Reads X$(1); writes LEM1 = its length and, when not 0, A1$ = its first character and X$(1) = the rest.
-void TAKE_FIRST_CHAR(Program& g);
 
 }  // namespace cw::dorrith

@@ -84,11 +84,7 @@ void show_problem(Kelvane& g) {
     WAIT_ANY_KEY(g);
     put(g, x0, g.YI3 + 60, 0, "=" + T_sa(7) + T_sa(9) + T_sa(8) + T_sa(10));
     WAIT_ANY_KEY(g);
-    if (T_sa(11).empty() && g.T_a(12) > 0) {
-        g.A_s = T_sa(12);
-        STRIP_LEADING_PLUS(g);
-        T_sa(12) = g.A_s;
-    }
+    if (T_sa(11).empty() && g.T_a(12) > 0) lesson::through_a(g, T_sa(12), STRIP_LEADING_PLUS);
     put(g, x0, g.YI1 + 60, 5, "=" + T_sa(11) + T_sa(12));
 }
 
