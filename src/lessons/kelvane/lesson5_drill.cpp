@@ -59,11 +59,7 @@ void show_problem(Kelvane& g) {
     kelvane::start_problem(g);
     put(g, x0, y0 + 50, 3, "　");
     g.XI2 = x0 + 40;
-    for (int i = 1; i <= 6; ++i) {
-        g.X_a(i) = g.XI2 + kAnchorDx[i];
-        g.Y_a(i) = g.YI1;
-        lesson::cont(g, 0, T_sa(i));
-    }
+    for (int i = 1; i <= 6; ++i) lesson::cont_keeping_start(g, i, kAnchorDx[i], 0, T_sa(i));
 
     WAIT_ANY_KEY(g);
     arc(g, 1, 2, 1, 9);
