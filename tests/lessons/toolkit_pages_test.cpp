@@ -43,6 +43,28 @@ TEST(ToolkitPages, AnswerPagePlacesAndStages) {
     }
 }
 
+TEST(ToolkitPages, AnswerPageLayoutFieldsPlaceEachBuilder) {
+    // Every field away from its default: each builder's row lands where its own field says.
+    const AnswerPage page{.xi1 = 200, .yi1 = 50, .label_dx = -50, .first_dy = 70, .next_dy = 90, .working_dy = 40,
+                          .column_xi1 = 900};
+    LessonFixture r("kelvane");
+    ASSERT_TRUE(r.run([&](Program& g) {
+        page.play(g, "H", {page.first_problem(0, 3, "p"), page.working(0, 0, "w"), page.next_problem(0, 3, "q"),
+                           page.next_column(0), page.first_problem(0, 3, "r"), page.at(0, 11, 22, 5, "a")});
+    }));
+    struct Want {
+        const char* s;
+        float x, y;
+    } want[] = {{"H", 200, 50}, {"p", 150, 120}, {"w", 200, 160}, {"q", 150, 250}, {"r", 850, 120}, {"a", 11, 22}};
+    auto t = r.texts();
+    ASSERT_EQ(t.size(), std::size(want));
+    for (size_t i = 0; i < t.size(); ++i) {
+        EXPECT_EQ(t[i].s, want[i].s) << i;
+        EXPECT_EQ(t[i].x1, want[i].x) << want[i].s;
+        EXPECT_EQ(t[i].y1, want[i].y) << want[i].s;
+    }
+}
+
 TEST(ToolkitPages, RowsFromEachBaseAndKeep) {
     LessonFixture r("kelvane");
     auto& g = r.h.g;
