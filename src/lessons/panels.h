@@ -1,5 +1,6 @@
-// Screens split into panels, drill loops and their variants, and a layout
-// cursor that can stand for either of the lessons' cursors.
+// Screens split into panels and what drills draw around their problems:
+// parity colours, assignment lines, problem-area erases, the panel a drill
+// works in, screens of two panels and two-panel steps.
 #pragma once
 #include <functional>
 #include <string>
@@ -10,7 +11,7 @@
 
 namespace cw::lesson {
 
-// ---- drills -------------------------------------------------------------------------
+// ---- around a drill's problems -------------------------------------------------------
 
 // The colour of problem number NO: `even` when NO is even, `odd` when it is odd.  Reads nothing else.
 float parity_colour(float no, float even, float odd);
