@@ -32,7 +32,7 @@ void COMPUTE_GCD_LCM(Program& g) {
 }
 
 void FORMAT_REDUCED_FRACTION(Program& g) {
-    const bool dorrith = g.info.fraction_rules == FractionRules::Dorrith;
+    const bool mark_whole_and_zero = g.info.fraction_rules == FractionRules::MarkWholeAndZero;
 
     g.DB1 = g.DB;
     g.DS1 = g.DS;
@@ -45,8 +45,8 @@ void FORMAT_REDUCED_FRACTION(Program& g) {
     } else if (g.DB == 1) {
         g.E1 = g.DS;
         g.E2 = g.DB;
-        g.YAK = dorrith ? 4.0f : 1.0f;
-    } else if (dorrith && g.DS == 0) {
+        g.YAK = mark_whole_and_zero ? 4.0f : 1.0f;
+    } else if (mark_whole_and_zero && g.DS == 0) {
         g.E1 = 0;
         g.E2 = g.DB;
         g.YAK = 5;

@@ -7,12 +7,14 @@ namespace cw {
 // Marks a typesetter routine as running, so that the calls it makes itself
 // (measuring, fraction parts) are told apart from the calls of lessons.
 struct TypesetScope {
-    explicit TypesetScope(Program& g) : g(g) { ++g.typeset_depth; }
-    ~TypesetScope() { --g.typeset_depth; }
+    explicit TypesetScope(Program& g) : g(g) { ++g.typesetter.depth; }
+    ~TypesetScope() { --g.typesetter.depth; }
     TypesetScope(const TypesetScope&) = delete;
     TypesetScope& operator=(const TypesetScope&) = delete;
     Program& g;
 };
+// True while a typesetter routine runs: what is drawn now is the typesetter's own work, not a lesson's call.
+inline bool inside_typesetter(const Program& g) { return g.typesetter.depth > 0; }
 
 // Expression code strings.
 // Reads AA$, X, Y, CCC1, BUN, JYOU, JYOUK, HROOT, TXM; writes X (the pen after the text), the fraction anchors; clobbers AA$ (empty), A$, B$, DR, the typesetter state, the font (gothic 16).

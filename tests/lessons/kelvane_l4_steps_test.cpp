@@ -612,7 +612,7 @@ TEST(Lesson4Answers, KeyCountsStagesAndLastLines) {
 // The drills' panel
 
 TEST(KelvaneDrillPanel, ANewProblemErasesItsBoxAndStartsAtTheOrigin) {
-    const kelvane::Panel panels[] = {
+    const kelvane::DrillPanel panels[] = {
         {0, 130, 600, 1800, 40, 130},     // a left panel: the box from x 0, the lines from 40
         {600, 0, 3200, 1800, 600, 30},    // a right panel from the top: the box from y 0, the lines from 30
         {40, 80, 640, 1800, 40, 100},     // the origin 20 below the box's top
@@ -620,7 +620,7 @@ TEST(KelvaneDrillPanel, ANewProblemErasesItsBoxAndStartsAtTheOrigin) {
     for (auto& p : panels) {
         LessonRun r("");
         auto& g = r.prog();
-        kelvane::set_panel(g, p);
+        kelvane::set_drill_panel(g, p);
         kelvane::start_problem(g);
         EXPECT_EQ(r.erases(p.xkara, p.ykara, p.xmade, p.ymade), 1);
         EXPECT_EQ(g.XI1, p.xhajime);

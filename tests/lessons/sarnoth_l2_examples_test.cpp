@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <random>
 
-#include "lessons/examples.h"
+#include "lessons/sarnoth/examples.h"
 #include "lessons/sarnoth/lesson2.h"
 #include "lessons/sarnoth_support.h"
 #include "platform/retained.h"
@@ -157,7 +157,7 @@ TEST(SarnothExamples, WholeEntryTable) {
     for (auto& c : cases) {
         r.h.g.AINP_s = c.typed;
         PARSE_ANSWER(r.h.g);
-        EXPECT_EQ(lesson::whole_entry(r.h.g, c.lo, c.hi), c.ok) << c.typed;
+        EXPECT_EQ(sarnoth::whole_entry(r.h.g, c.lo, c.hi), c.ok) << c.typed;
     }
 }
 

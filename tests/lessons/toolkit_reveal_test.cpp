@@ -42,7 +42,7 @@ TEST(ToolkitReveal, AnchoredFragmentsKeepTheirAnchorAndContinueTheLine) {
     g.XI2 = 100;
     g.YI1 = 130;
     for (auto& fr : frags) {
-        lesson::anchored(g, fr.k, fr.dx, 0, fr.code);
+        lesson::cont_keeping_start(g, fr.k, fr.dx, 0, fr.code);
         EXPECT_EQ(g.X_a(fr.k), fr.want_x + fr.dx);
         EXPECT_EQ(g.Y_a(fr.k), 130);
         EXPECT_EQ(f.texts().back().x1, fr.want_x);

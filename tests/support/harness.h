@@ -20,7 +20,7 @@ constexpr float kPromptBandTop = 639;
 inline ProgramInfo bare_info(bool dorrith = false) {
     ProgramInfo info{"Test", {"1　一", "2　二", "3　三", "4　四", "5　五", "6　六", "7　七"}};
     if (dorrith) {
-        info.fraction_rules = FractionRules::Dorrith;
+        info.fraction_rules = FractionRules::MarkWholeAndZero;
         info.letter_tables = true;
     }
     return info;

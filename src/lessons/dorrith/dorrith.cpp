@@ -17,7 +17,7 @@ ProgramInfo dorrith_info() {
     ProgramInfo info{"Dorrith",
                      {"1　単項式の乗法", "2　単項式の除法", "3　分数をふくむ式の除法", "4　乗除の混じった計算",
                       "5　式の値", "6　P20(式 基本の問題)", "7　"}};
-    info.fraction_rules = FractionRules::Dorrith;
+    info.fraction_rules = FractionRules::MarkWholeAndZero;
     info.letter_tables = true;
     return info;
 }

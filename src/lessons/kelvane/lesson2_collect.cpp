@@ -36,15 +36,15 @@ void make_collect_problem(Program& g) {
 void DRILL_COLLECT_LIKE_TERMS(Program& g) {
     drill(g, [&] {
         make_collect_problem(g);
-        auto& t = g.T_sa;
-        auto& x = g.X_sa;
-        cursor(g, g.U_a(1), g.U_a(1) + 60, g.V_a(1));
+        auto& T_sa = g.T_sa;
+        auto& X_sa = g.X_sa;
+        set_cursor(g, g.U_a(1), g.U_a(1) + 60, g.V_a(1));
         erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
-        put(g, g.XI1 + 27, g.YI1, 0, t(1) + x(1) + t(2) + t(3) + x(1) + t(4));
+        put(g, g.XI1 + 27, g.YI1, 0, T_sa(1) + X_sa(1) + T_sa(2) + T_sa(3) + X_sa(1) + T_sa(4));
         WAIT_ANY_KEY(g);
-        below(g, g.XI1, 55, 0, "=" + t(1) + x(1) + t(3) + x(1) + t(2) + t(4));
+        below(g, g.XI1, 55, 0, "=" + T_sa(1) + X_sa(1) + T_sa(3) + X_sa(1) + T_sa(2) + T_sa(4));
         WAIT_ANY_KEY(g);
-        below(g, g.XI1, 55, 5, "=" + t(5) + x(2) + t(6));
+        below(g, g.XI1, 55, 5, "=" + T_sa(5) + X_sa(2) + T_sa(6));
     });
 }
 
@@ -87,11 +87,11 @@ void TEACH_COLLECTING_LIKE_TERMS(Program& g) {
 
     DRILL_COLLECT_LIKE_TERMS(g);
 
-    auto& t = g.T_sa;
-    auto& x = g.X_sa;
+    auto& T_sa = g.T_sa;
+    auto& X_sa = g.X_sa;
     below(g, g.XI0, 80, 5, "同類項は1つの項にまとめる");
-    below(g, g.XI1, 50, 0, t(1) + x(1) + t(3) + x(1) + "=");
-    cont(g, 3, t(5) + x(2));
+    below(g, g.XI1, 50, 0, T_sa(1) + X_sa(1) + T_sa(3) + X_sa(1) + "=");
+    cont(g, 3, T_sa(5) + X_sa(2));
     WAIT_ANY_KEY(g);
 
     g.U_a(1) = g.U_a(2);

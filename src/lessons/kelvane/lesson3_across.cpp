@@ -74,9 +74,9 @@ static void drill_addition(Program& g, const Reach& keep) {
     g.NO = 0;
     lesson::drill(g, [&] {
         make_addition_problem(g);
-        auto& t = g.T_sa;
-        const std::string p1 = t(1) + "a" + t(2) + "b";
-        const std::string p2 = t(3) + "a" + t(4) + "b";
+        auto& T_sa = g.T_sa;
+        const std::string p1 = T_sa(1) + "a" + T_sa(2) + "b";
+        const std::string p2 = T_sa(3) + "a" + T_sa(4) + "b";
 
         g.XI0 = g.XKARA;
         g.XI1 = g.XI0 + 54;
@@ -93,10 +93,10 @@ static void drill_addition(Program& g, const Reach& keep) {
         cont(g, 3, ")");
 
         WAIT_ANY_KEY(g);
-        put(g, g.XI1, g.YI1 + 65, 0, "=" + p1 + t(13) + "a" + t(4) + "b");
+        put(g, g.XI1, g.YI1 + 65, 0, "=" + p1 + T_sa(13) + "a" + T_sa(4) + "b");
 
         WAIT_ANY_KEY(g);
-        put(g, g.XI1, g.YI1 + 65, 0, "=" + t(1) + "a" + t(13) + "a" + t(2) + "b" + t(4) + "b");
+        put(g, g.XI1, g.YI1 + 65, 0, "=" + T_sa(1) + "a" + T_sa(13) + "a" + T_sa(2) + "b" + T_sa(4) + "b");
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 65, 5, "=" + answer_terms(g));
@@ -155,11 +155,11 @@ static void drill_subtraction(Program& g, const Reach& keep) {
     g.NO = 0;
     lesson::drill(g, [&] {
         make_subtraction_problem(g);
-        auto& t = g.T_sa;
-        auto& f = g.F_sa;
-        const std::string m = f(1) + "a" + f(2) + "b";
-        const std::string s = f(3) + "a" + f(4) + "b";
-        const std::string c = t(13) + "a" + t(4) + "b";
+        auto& T_sa = g.T_sa;
+        auto& F_sa = g.F_sa;
+        const std::string m = F_sa(1) + "a" + F_sa(2) + "b";
+        const std::string s = F_sa(3) + "a" + F_sa(4) + "b";
+        const std::string c = T_sa(13) + "a" + T_sa(4) + "b";
 
         g.XI0 = g.XKARA;
         g.XI1 = g.XI0 + 54;
@@ -177,17 +177,17 @@ static void drill_subtraction(Program& g, const Reach& keep) {
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 55, 0, "=(");
-        cont(g, 0, f(1) + "a" + f(2) + "b)");
+        cont(g, 0, F_sa(1) + "a" + F_sa(2) + "b)");
         cont(g, 3, "+");
         cont(g, 0, "(");
         cont(g, 3, c);
         cont(g, 0, ")");
 
         WAIT_ANY_KEY(g);
-        put(g, g.XI1, g.YI1 + 55, 0, "=" + t(1) + "a" + t(2) + "b" + t(3) + "a" + t(4) + "b");
+        put(g, g.XI1, g.YI1 + 55, 0, "=" + T_sa(1) + "a" + T_sa(2) + "b" + T_sa(3) + "a" + T_sa(4) + "b");
 
         WAIT_ANY_KEY(g);
-        put(g, g.XI1, g.YI1 + 55, 0, "=" + t(1) + "a" + t(3) + "a" + t(2) + "b" + t(4) + "b");
+        put(g, g.XI1, g.YI1 + 55, 0, "=" + T_sa(1) + "a" + T_sa(3) + "a" + T_sa(2) + "b" + T_sa(4) + "b");
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 55, 5, "=" + answer_terms(g));

@@ -29,7 +29,7 @@ void SHOW_LESSON3_MENU(Program& g) {
 void SHOW_ADD_SUBTRACT_SUMMARY(Program& g) {
     lesson::erase_by(g, 0, 0, 1760, 1500);
     g.pf.SETDRAWWIDTH(8);
-    lesson::panel(g, 16, 9, 16 + 896, 9 + 498, 9, 15);
+    lesson::filled_box(g, 16, 9, 16 + 896, 9 + 498, 9, 15);
     g.pf.SETDRAWWIDTH(5);
     struct Line {
         float colour, x;

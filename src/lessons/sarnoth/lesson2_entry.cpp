@@ -1,7 +1,7 @@
 // Lesson 2: the example numbers the pupil types, turned into the term table
 // that the steps write out as sums and differences.
 #include "exprstr/exprstr.h"
-#include "lessons/examples.h"
+#include "lessons/sarnoth/examples.h"
 #include "lessons/sarnoth/lesson2.h"
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
@@ -14,7 +14,7 @@ namespace {
 // it is whole and from `lowest` to 99999, so that the sum stays exact in single precision and the example row
 // stays inside the layout's 1440 units.
 void ask_smallest(Program& g, float lowest) {
-    lesson::ask_whole_number(g, "最も小さい整数を入力して下さい。", lowest, 99999);
+    sarnoth::ask_whole_number(g, "最も小さい整数を入力して下さい。", lowest, 99999);
 }
 
 }  // namespace
@@ -46,7 +46,7 @@ void ASK_SMALLEST_OF_FIVE(Program& g) {
 
 // Reads the typed number; writes F(1), T(1..6), T$(), F$(), AINP, AINP$; clobbers AA$, X, Y, CCC1, I, A$.
 void ASK_TWO_DIGIT_NUMBER(Program& g) {
-    lesson::ask_whole_number(g, "2けたの自然数を入力して下さい。", 10, 99);
+    sarnoth::ask_whole_number(g, "2けたの自然数を入力して下さい。", 10, 99);
     g.F_a(1) = g.AINP;
     g.T_a(1) = g.F_a(1);
     g.T_a(3) = INT(g.F_a(1) / 10);

@@ -97,7 +97,7 @@ const std::vector<lesson::PageRow> kQ4 = {
 // A page: the screen erased, the layout cursor set, the rows.
 void answer_page(Program& g, float xi0, float xi1, const std::vector<lesson::PageRow>& rows) {
     lesson::erase_by(g, 0, 0, 1320, 1300);
-    lesson::cursor(g, xi0, xi1, 30);
+    lesson::set_cursor(g, xi0, xi1, 30);
     lesson::play_rows(g, rows);
 }
 

@@ -40,7 +40,7 @@ const std::vector<lesson::PageRow> kBenchRows = {
 
 // A table cell 50 high with border colour 3 at (x, y).
 void table_cell(Program& g, float x, float y, float w, const std::string& text, float text_colour, float fill) {
-    lesson::cell(g, x, y, w, 50, text, text_colour, 3, fill);
+    lesson::draw_cell(g, x, y, w, 50, text, text_colour, 3, fill);
 }
 
 }  // namespace
@@ -48,7 +48,7 @@ void table_cell(Program& g, float x, float y, float w, const std::string& text, 
 // Reads nothing; writes XI0, XI1, XI2, YI1, U(1), V(1), X(0..12), Y(1..2), II, draw width 5; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
 void SHOW_BENCH_SEATING_TABLE(Program& g) {
     lesson::erase_by(g, 0, 0, 1600, 1800);
-    lesson::cursor(g, 40, 94, 30);
+    lesson::set_cursor(g, 40, 94, 30);
     g.pf.SETDRAWWIDTH(5);
     lesson::play_rows(g, kBenchRows);
     g.U_a(1) = g.X + 20;

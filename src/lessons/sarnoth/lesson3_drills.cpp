@@ -69,7 +69,7 @@ void make_first_letter_problem(Program& g) {
 // Reads RND; writes U(31), V(31), XI0, XI1, XI2, YI1, NO, AINP and what make_first_letter_problem writes; clobbers X, Y, CCC1, AA$.
 void DRILL_SOLVE_FOR_FIRST_LETTER(Program& g) {
     start_drill(g);
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_first_letter_problem(g);
         const std::string a = g.X_sa(1), b = g.X_sa(2);
         const std::string n = g.T_sa(4), nk = g.T_sa(5), k = g.T_sa(6);
@@ -113,7 +113,7 @@ void make_fraction_formula_problem(Sarnoth& g) {
 // Reads RND; writes U(31), V(31), XI0, XI1, XI2, YI1, NO, AINP and what make_fraction_formula_problem writes; clobbers X, Y, CCC1, AA$.
 void DRILL_SOLVE_FRACTION_FORMULA(Sarnoth& g) {
     start_drill(g);
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_fraction_formula_problem(g);
         const std::string q = g.T_sa(1), p = g.T_sa(2), a = g.A1_s, b = g.B1_s, c = g.C1_s;
         drill_head(g, 130, " 次の等式を【 】内の文字について解きなさい。");
@@ -153,7 +153,7 @@ void make_parentheses_formula_problem(Sarnoth& g) {
 // Reads RND; writes U(31), V(31), XI0, XI1, XI2, YI1, NO, AINP and what make_parentheses_formula_problem writes; clobbers X, Y, CCC1, AA$.
 void DRILL_SOLVE_FORMULA_WITH_PARENTHESES(Sarnoth& g) {
     start_drill(g);
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_parentheses_formula_problem(g);
         const std::string q = g.T_sa(1), c = g.T_sa(2), p = g.T_sa(3), a = g.A1_s, b = g.B1_s;
         drill_head(g, 110, " 次の等式を【 】内の文字について解きなさい。");
