@@ -74,7 +74,7 @@ TextLayout layout_text(Program& g, float x, float y, const std::string& code) {
 void draw_fraction_bar(Program& g, const FractionAnchors& f, float c) {
     const int width = g.pf.GETDRAWWIDTH();
     g.pf.SETDRAWWIDTH(4);
-    g.pf.LINE(f.xt, f.bsen, f.xt + f.naga, f.bsen, c);
+    draw_inset_bar(g, f.xt, f.bsen, f.naga, c);
     g.pf.SETDRAWWIDTH(static_cast<float>(width));
 }
 

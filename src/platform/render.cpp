@@ -188,8 +188,10 @@ bool drawable_char(const std::string& ch) {
 }
 
 // Room left between a glyph's ink and the border of the cell it is written
-// in, or a fraction bar beside it, in layout units.
+// in, and between a glyph's ink and a fraction bar above or below it, in
+// layout units.
 constexpr double kClearance = 1.0;
+constexpr double kBarClearance = 1.5;
 
 // Where a glyph is drawn: its layout's origin and scale in user space.
 struct Placement {
@@ -204,6 +206,34 @@ Bounds ink_box(const PangoRectangle& ink, const Placement& at) {
             static_cast<float>(at.tx + at.sx * r), static_cast<float>(at.ty + at.sy * b)};
 }
 
+// The box the glyph's outline covers where it is placed (exact, where the
+// layout's own ink extents are only as fine as the font's size).
+Bounds path_ink(cairo_t* cr, PangoLayout* layout, const Placement& at) {
+    cairo_save(cr);
+    cairo_new_path(cr);
+    cairo_translate(cr, at.tx, at.ty);
+    cairo_scale(cr, at.sx, at.sy);
+    cairo_move_to(cr, 0, 0);
+    pango_cairo_update_layout(cr, layout);
+    pango_cairo_layout_path(cr, layout);
+    cairo_restore(cr);  // the path stays, in the user space of the layout
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    cairo_fill_extents(cr, &x0, &y0, &x1, &y1);
+    cairo_new_path(cr);
+    return {static_cast<float>(x0), static_cast<float>(y0), static_cast<float>(x1), static_cast<float>(y1)};
+}
+
+// Scales a placed glyph by k about (ax, ay), then moves it by (dx, dy).
+void rescale(Placement& at, double k, double ax, double ay, double dx, double dy) {
+    at.tx = ax + dx + k * (at.tx - ax);
+    at.ty = ay + dy + k * (at.ty - ay);
+    at.sx *= k;
+    at.sy *= k;
+}
+
+// How far [lo, hi] must move to lie within [min, max] (as far as it can).
+double nudge(double lo, double hi, double min, double max) { return lo < min ? min - lo : (hi > max ? max - hi : 0); }
+
 // Shrinks a glyph (about the middle of its ink) and moves it, as little as
 // it can, so that its ink lies within the limits; a glyph that would have to
 // shrink to less than a third is left alone.
@@ -213,13 +243,8 @@ void fit(Placement& at, const Bounds& ink, double l, double t, double r, double 
     double k = std::min({1.0, (r - l) / w, (b - t) / h});
     if (!(k > 1.0 / 3)) return;
     double ax = (ink.l + ink.r) / 2.0, ay = (ink.t + ink.b) / 2.0;
-    double nl = ax - k * w / 2, nr = ax + k * w / 2, nt = ay - k * h / 2, nb = ay + k * h / 2;
-    double dx = nl < l ? l - nl : (nr > r ? r - nr : 0);
-    double dy = nt < t ? t - nt : (nb > b ? b - nb : 0);
-    at.tx = ax + dx + k * (at.tx - ax);
-    at.ty = ay + dy + k * (at.ty - ay);
-    at.sx *= k;
-    at.sy *= k;
+    double dx = nudge(ax - k * w / 2, ax + k * w / 2, l, r), dy = nudge(ay - k * h / 2, ay + k * h / 2, t, b);
+    rescale(at, k, ax, ay, dx, dy);
 }
 
 }  // namespace
@@ -243,6 +268,17 @@ void Painter::text(const DrawOp& op) {
     PangoLayout* layout = pango_cairo_create_layout(cr_);
     pango_cairo_context_set_font_options(pango_layout_get_context(layout), fo);
     pango_layout_set_font_description(layout, desc);
+
+    // Text written in a cell is scaled alike, character by character, by
+    // how a full-height character ("漢") of its face fits the cell.
+    double ref_top = 0, ref_bottom = 0;
+    if (face.gothic) {
+        pango_layout_set_text(layout, "漢", -1);
+        pango_cairo_update_layout(cr_, layout);
+        PangoRectangle ink;
+        pango_layout_get_extents(layout, &ink, nullptr);
+        ref_top = ink.y / double(PANGO_SCALE), ref_bottom = (ink.y + ink.height) / double(PANGO_SCALE);
+    }
 
     constexpr double inf = std::numeric_limits<double>::infinity();
     for (const CharCell& c : char_cells(op)) {
@@ -269,23 +305,44 @@ void Painter::text(const DrawOp& op) {
         // Inside the filled box it is written in, clear of the fraction bars
         // above and below it.
         if (ink.width > 0 && ink.height > 0) {
-            Bounds box = ink_box(ink, at);
             double l = -inf, t = -inf, r = inf, b = inf;
             if (auto inside = backdrop_.cell_at(c.cx(), c.cy())) {
                 l = inside->l + kClearance, t = inside->t + kClearance;
                 r = inside->r - kClearance, b = inside->b - kClearance;
-            }
-            Bounds near{box.l, static_cast<float>(box.t - kClearance), box.r, static_cast<float>(box.b + kClearance)};
-            for (const Bounds& bar : backdrop_.bars_across(near)) {
-                if (bar.t + bar.b > box.t + box.b) {  // below the glyph: its top stays
-                    b = std::min(b, bar.t - kClearance);
-                    t = std::max(t, static_cast<double>(box.t));
-                } else {
-                    t = std::max(t, bar.b + kClearance);
-                    b = std::min(b, static_cast<double>(box.b));
+                if (ref_bottom > ref_top) {
+                    double nt = at.ty + at.sy * ref_top, nb = at.ty + at.sy * ref_bottom;
+                    double k = std::min(1.0, (b - t) / (nb - nt)), ay = (nt + nb) / 2;
+                    if (k > 1.0 / 3) rescale(at, k, c.cx(), ay, 0, nudge(ay - k * (ay - nt), ay + k * (nb - ay), t, b));
                 }
             }
-            fit(at, box, l, t, r, b);
+            // Bars reaching into the glyph's columns, in the top or bottom
+            // third of its cell (a line through its middle is no bar of it).
+            Bounds box = ink_box(ink, at);
+            const float third = (c.cell.b - c.cell.t) / 3;
+            std::vector<std::pair<bool, double>> bars;  // below the glyph?, the bar's near edge
+            Bounds near{c.cell.l, static_cast<float>(box.t - 2 * kBarClearance), c.cell.r,
+                        static_cast<float>(box.b + 2 * kBarClearance)};
+            for (const Bounds& bar : backdrop_.bars_across(near)) {
+                float mid = (bar.t + bar.b) / 2;
+                if (mid >= c.cell.b - third) bars.push_back({true, bar.t});
+                if (mid <= c.cell.t + third) bars.push_back({false, bar.b});
+            }
+            // The layout's ink box is only as fine as the font's size: where
+            // it comes near a limit, the outline is measured.
+            const double m = 2;
+            if (!bars.empty() || box.l < l + m || box.t < t + m || box.r > r - m || box.b > b - m) {
+                box = path_ink(cr_, layout, at);
+                for (auto [below, edge] : bars) {
+                    if (below) {  // the glyph's top stays
+                        b = std::min(b, edge - kBarClearance);
+                        t = std::max(t, static_cast<double>(box.t));
+                    } else {
+                        t = std::max(t, edge + kBarClearance);
+                        b = std::min(b, static_cast<double>(box.b));
+                    }
+                }
+                fit(at, box, l, t, r, b);
+            }
         }
 
         set_rgb(cr_, ink_rgb(op.c, backdrop_.colour_at(c.cx(), c.cy())));

@@ -102,7 +102,7 @@ void put_part(Program& g, float x, float y, float c, const std::string& code, Ke
 // The fraction bar, width 4, from (x, y), `length` long; the width goes back to 5.
 void bar(Program& g, float x, float y, float length) {
     g.pf.SETDRAWWIDTH(4);
-    g.pf.LINE(x, y, x + length, y, 0);
+    draw_inset_bar(g, x, y, length, 0);
     g.pf.SETDRAWWIDTH(5);
 }
 

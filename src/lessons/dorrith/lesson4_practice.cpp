@@ -11,6 +11,7 @@
 #include "lessons/panels.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
+#include "typeset/typeset.h"
 
 namespace cw::dorrith4 {
 
@@ -257,7 +258,7 @@ void show_problem(Program& g, int block, const Texts& t) {
     const int width = g.pf.GETDRAWWIDTH();
     g.pf.SETDRAWWIDTH(4);
     g.BSEN = g.YI1 + 25;
-    g.pf.LINE(g.X, g.BSEN, g.X + g.NAGA, g.BSEN, 0);
+    draw_inset_bar(g, g.X, g.BSEN, g.NAGA, 0);
     g.pf.SETDRAWWIDTH(static_cast<float>(width));
     WAIT_ANY_KEY(g);
 

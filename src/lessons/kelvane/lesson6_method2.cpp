@@ -10,6 +10,7 @@
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
+#include "typeset/typeset.h"
 
 namespace cw::kelvane6 {
 
@@ -74,7 +75,7 @@ void show_problem(Kelvane& g) {
     put(g, x0, row, 0, "=");
     g.pf.SETDRAWWIDTH(4);
     g.BSEN = g.YT + 25;
-    g.pf.LINE(g.XT, g.BSEN, g.XT + g.NAGA, g.BSEN, g.CCC1);
+    draw_inset_bar(g, g.XT, g.BSEN, g.NAGA, g.CCC1);
     g.pf.SETDRAWWIDTH(5);
 
     WAIT_ANY_KEY(g);
