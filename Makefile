@@ -1,5 +1,6 @@
 # make run [PROGRAM=kelvane|dorrith|sarnoth]   build and start a program
 # make test                                    build and run every test
+# make snapshots                               write the page snapshots anew (tests/snapshots/)
 PROGRAM ?= kelvane
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -7,7 +8,7 @@ PACKAGES := build-essential cmake pkg-config libsdl2-dev libcairo2-dev libpango1
 	libfontconfig-dev fonts-noto-cjk fonts-ipafont-gothic fonts-liberation2 libgtest-dev googletest \
 	xvfb xdotool x11-utils imagemagick
 
-.PHONY: run test deps build build-asan bench clean
+.PHONY: run test deps build build-asan bench snapshots clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
@@ -30,6 +31,9 @@ run: build
 test: build build-asan
 	cd build && ctest --output-on-failure -j $(JOBS)
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS) -E '^script_'
+
+snapshots: build
+	CW_UPDATE_SNAPSHOTS=1 ./build/test_lessons --gtest_filter='PageSnapshots.*'
 
 bench: build
 	bash bench/run.sh build

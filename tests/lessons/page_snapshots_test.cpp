@@ -1,0 +1,318 @@
+// Page snapshots: what a pupil sees on every step of every lesson, checked in
+// under tests/snapshots/ and compared operation by operation.
+//
+// Each step is walked from the main menu (support/tour.h) at two clocks, and
+// what it drew is written one operation a line: every text as the lesson
+// wrote it (the whole expression string with its pen, colour and the glyph
+// styles the typesetter gave it), every text, line, box, fill, circle and
+// polyline drawn outside the typesetter, and every key the step waited for.
+// Measuring (drawing inside the typesetter below the screen) is left out.
+//
+// A change to a page is a diff of these files.  To write them anew after a
+// change that is meant:
+//
+//     make snapshots
+//
+// (which runs this test with CW_UPDATE_SNAPSHOTS=1).
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "support/tour.h"
+
+namespace cw::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kDir = fs::path(CW_SOURCE_DIR) / "tests" / "snapshots";
+const char* const kClocks[] = {"00:00:00", "12:34:56"};
+
+std::string num(float v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g", static_cast<double>(v));
+    return buf;
+}
+
+std::string quoted(const std::string& s) {
+    std::string out = "\"";
+    for (char ch : s) {
+        auto u = static_cast<unsigned char>(ch);
+        if (ch == '"' || ch == '\\') {
+            out += '\\';
+            out += ch;
+        } else if (u < 0x20 || u == 0x7F) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\x%02x", u);
+            out += buf;
+        } else {
+            out += ch;
+        }
+    }
+    return out + "\"";
+}
+
+std::string face_code(const std::string& face) {
+    if (face == "ゴシック") return "G";
+    if (face == "ｺﾞｼｯｸ") return "g";
+    if (face == "Times New Roman") return "T";
+    if (face == "MT Extra") return "M";
+    return quoted(face);
+}
+
+std::string style(const DrawOp& op) {
+    std::string s = std::to_string(op.p) + "/" + std::to_string(op.q) + " " + face_code(op.font.face) + " " +
+                    num(op.font.size);
+    if (op.font.bold) s += " b";
+    if (op.font.italic) s += " i";
+    return s;
+}
+
+// Whether an operation's ink may reach the screen (the measuring area lies below it).
+bool on_screen(const DrawOp& op) {
+    switch (op.op) {
+    case Op::Polyline:
+        for (auto& p : op.pts)
+            if (p.first < LAYOUT_W && p.second < LAYOUT_H) return true;
+        return op.pts.empty();
+    case Op::Circle:
+        return op.x1 - op.r < LAYOUT_W && op.y1 - op.r < LAYOUT_H;
+    default:
+        return op.x1 < LAYOUT_W && op.y1 < LAYOUT_H;
+    }
+}
+
+// The visible draw log of a stretch of a program, one operation a line.
+class PageLog {
+public:
+    void add(const DrawOp& op, bool in_typesetter) {
+        if (op.op == Op::Key) {
+            flush();
+            out_ << "K " << quoted(op.s) << '\n';
+            return;
+        }
+        if (!on_screen(op)) return;
+        if (in_typesetter) {
+            if (!call_) return;  // drawn by a typesetter routine called from inside another
+            if (op.op == Op::Text) {
+                std::string st = style(op);
+                if (call_styles_.insert(st).second) call_style_list_.push_back(st);
+            } else {
+                ++call_marks_;
+            }
+            return;
+        }
+        flush();
+        switch (op.op) {
+        case Op::Expr:
+        case Op::Prompt:
+            call_ = true;
+            call_line_ = std::string(op.op == Op::Expr ? "E " : "P ") + num(op.x1) + " " + num(op.y1) + " c" +
+                         std::to_string(op.c) + " " + quoted(op.s);
+            return;
+        case Op::Text:
+            out_ << "T " << num(op.x1) << ' ' << num(op.y1) << " c" << op.c << " [" << style(op) << "] "
+                 << quoted(op.s) << '\n';
+            return;
+        case Op::Line:
+            out_ << "L " << num(op.x1) << ' ' << num(op.y1) << ' ' << num(op.x2) << ' ' << num(op.y2) << " c" << op.c
+                 << " w" << op.w << '\n';
+            return;
+        case Op::Box:
+            out_ << "B " << num(op.x1) << ' ' << num(op.y1) << ' ' << num(op.x2) << ' ' << num(op.y2) << " c" << op.c
+                 << " w" << op.w << '\n';
+            return;
+        case Op::Fill:
+            out_ << "F " << num(op.x1) << ' ' << num(op.y1) << ' ' << num(op.x2) << ' ' << num(op.y2) << " c" << op.c
+                 << " f" << op.f << " w" << op.w << '\n';
+            return;
+        case Op::Circle:
+            out_ << "C " << num(op.x1) << ' ' << num(op.y1) << " r" << num(op.r) << ' ' << num(op.start) << ' '
+                 << num(op.end) << " c" << op.c;
+            if (op.filled) out_ << " f" << op.f;
+            out_ << " w" << op.w << '\n';
+            return;
+        case Op::Polyline:
+            out_ << "Y c" << op.c << " w" << op.w;
+            for (auto& p : op.pts) out_ << ' ' << num(p.first) << ',' << num(p.second);
+            out_ << '\n';
+            return;
+        case Op::Cls:
+            out_ << "CLS\n";
+            return;
+        case Op::Key:
+            return;
+        }
+    }
+
+    std::string text() {
+        flush();
+        return out_.str();
+    }
+
+private:
+    // Writes the pending typesetter call with the glyph styles it used and
+    // the number of marks (bars, strokes) it drew.
+    void flush() {
+        if (!call_) return;
+        out_ << call_line_;
+        if (!call_style_list_.empty()) {
+            out_ << " [";
+            for (size_t i = 0; i < call_style_list_.size(); ++i) out_ << (i ? "; " : "") << call_style_list_[i];
+            out_ << ']';
+        }
+        if (call_marks_) out_ << " +" << call_marks_;
+        out_ << '\n';
+        call_ = false;
+        call_styles_.clear();
+        call_style_list_.clear();
+        call_marks_ = 0;
+    }
+
+    std::ostringstream out_;
+    bool call_ = false;
+    std::string call_line_;
+    std::set<std::string> call_styles_;
+    std::vector<std::string> call_style_list_;
+    int call_marks_ = 0;
+};
+
+struct StepLog {
+    std::string text;
+    std::string stuck;
+};
+
+StepLog log_step(const Step& step, const std::string& clock) {
+    PageLog log;
+    WalkOptions options;
+    options.time = clock;
+    options.on_op = [&](const DrawOp& op, const Program& g) { log.add(op, g.typeset_depth > 0); };
+    WalkResult r = walk(step, options);
+    return {log.text(), r.back_at_menu ? "" : r.stuck};
+}
+
+// The file of a step: one section per clock; a clock that drew what the
+// first drew says so instead of repeating it.
+std::string snapshot_of(const Step& step, std::string& stuck) {
+    std::string out;
+    std::string first;
+    for (const char* clock : kClocks) {
+        StepLog l = log_step(step, clock);
+        if (!l.stuck.empty() && stuck.empty()) stuck = std::string("at ") + clock + ": " + l.stuck;
+        out += "# " + step.name() + " at " + clock + "\n";
+        if (clock == kClocks[0]) {
+            first = l.text;
+            out += l.text;
+        } else if (l.text == first) {
+            out += "# as at " + std::string(kClocks[0]) + "\n";
+        } else {
+            out += l.text;
+        }
+    }
+    return out;
+}
+
+fs::path file_of(const Step& step) {
+    return kDir / step.program / (std::to_string(step.lesson) + "-" + std::to_string(step.item) + ".txt");
+}
+
+std::vector<std::string> lines_of(const std::string& s) {
+    std::vector<std::string> out;
+    std::istringstream in(s);
+    for (std::string line; std::getline(in, line);) out.push_back(line);
+    return out;
+}
+
+// The first difference and a few lines after it, for the failure message.
+std::string first_difference(const std::string& expected, const std::string& actual) {
+    auto e = lines_of(expected), a = lines_of(actual);
+    size_t i = 0;
+    while (i < e.size() && i < a.size() && e[i] == a[i]) ++i;
+    std::ostringstream msg;
+    msg << "first difference at line " << i + 1 << "\n";
+    // The section the line belongs to.
+    for (size_t k = std::min(i, a.size()); k-- > 0;)
+        if (a[k].rfind("# ", 0) == 0) {
+            msg << "  in " << a[k] << "\n";
+            break;
+        }
+    for (size_t k = i; k < i + 6; ++k) {
+        if (k < e.size()) msg << "  expected: " << e[k] << "\n";
+        if (k < a.size()) msg << "  actual:   " << a[k] << "\n";
+    }
+    return msg.str();
+}
+
+bool updating() {
+    const char* v = std::getenv("CW_UPDATE_SNAPSHOTS");
+    return v && *v && std::string(v) != "0";
+}
+
+const std::vector<Step>& steps() {
+    static const std::vector<Step> s = all_steps();
+    return s;
+}
+
+std::string read_file(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+TEST(PageSnapshots, EveryStepDrawsWhatItsFileHolds) {
+    ASSERT_FALSE(steps().empty());
+    std::set<fs::path> expected_files;
+    for (const Step& step : steps()) {
+        SCOPED_TRACE(step.name());
+        std::string stuck;
+        std::string actual = snapshot_of(step, stuck);
+        EXPECT_EQ(stuck, "") << step.name() << ": the walk did not come back to the lesson's menu";
+        fs::path file = file_of(step);
+        expected_files.insert(file);
+        if (updating()) {
+            fs::create_directories(file.parent_path());
+            std::ofstream(file, std::ios::binary) << actual;
+            continue;
+        }
+        ASSERT_TRUE(fs::exists(file)) << step.name() << ": no snapshot " << file << " (make snapshots writes it)";
+        std::string expected = read_file(file);
+        if (expected != actual)
+            ADD_FAILURE() << step.name() << " draws what " << file.filename() << " does not hold\n"
+                          << first_difference(expected, actual);
+    }
+    // Every file belongs to a step the menus still offer.
+    for (auto& entry : fs::recursive_directory_iterator(kDir)) {
+        if (!entry.is_regular_file() || entry.path().extension() != ".txt") continue;
+        if (expected_files.count(entry.path())) continue;
+        if (updating())
+            fs::remove(entry.path());
+        else
+            ADD_FAILURE() << entry.path() << " is the snapshot of no step";
+    }
+}
+
+// Every program offers its lessons' steps, so the snapshots cover them all.
+TEST(PageSnapshots, TheMenusOfferEveryLessonsSteps) {
+    struct Case {
+        const char* program;
+        std::vector<int> items;  // steps of lessons 1..7 (0: no lesson)
+    } cases[] = {
+        {"kelvane", {6, 3, 8, 7, 3, 4, 2}},
+        {"dorrith", {4, 5, 5, 4, 4, 6, 0}},
+        {"sarnoth", {8, 10, 10, 2, 6, 5, 0}},
+    };
+    for (auto& c : cases) {
+        std::vector<int> found(7, 0);
+        for (const Step& s : program_steps(c.program)) found[static_cast<size_t>(s.lesson - 1)] = s.item;
+        EXPECT_EQ(found, c.items) << c.program;
+    }
+}
+
+}  // namespace
+}  // namespace cw::test

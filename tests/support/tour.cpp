@@ -1,0 +1,147 @@
+#include "support/tour.h"
+
+#include <map>
+
+#include "shell/shell.h"
+
+namespace cw::test {
+
+namespace {
+
+const std::string kMainMenuQuestion = "番号を入力して下さい。";
+const std::string kEntryLabel = "入力";
+const std::string kAnyKeyText = "何かキーを押して下さい。";
+const std::string kNextStepText = "次のステップは１を入力。";
+
+// More keys than any step takes: a walk past it is stuck in a loop.
+constexpr int kMaxWaits = 5000;
+
+// Items of a menu line: its circled numbers ① to ⑳ (U+2460..U+2473).
+int circled_numbers(const std::string& line) {
+    int n = 0;
+    for (size_t i = 0; i + 2 < line.size(); ++i) {
+        auto b0 = static_cast<unsigned char>(line[i]);
+        auto b1 = static_cast<unsigned char>(line[i + 1]);
+        auto b2 = static_cast<unsigned char>(line[i + 2]);
+        unsigned cp = ((b0 & 0x0Fu) << 12) | ((b1 & 0x3Fu) << 6) | (b2 & 0x3Fu);
+        if ((b0 & 0xF0u) == 0xE0u && cp >= 0x2460 && cp <= 0x2473) ++n;
+    }
+    return n;
+}
+
+enum class Phase { MainMenu, LessonMenu, InStep, Done };
+
+}  // namespace
+
+std::string Step::name() const { return program + "-" + std::to_string(lesson) + "-" + std::to_string(item); }
+
+const std::string* example_answer(const std::string& question) {
+    static const std::map<std::string, std::string> answers = {
+        {"最も小さい整数を入力して下さい。", "5"},
+        {"2けたの自然数を入力して下さい。", "47"},
+    };
+    auto it = answers.find(question);
+    return it == answers.end() ? nullptr : &it->second;
+}
+
+WalkResult walk(const Step& step, const WalkOptions& options) {
+    Harness h(step.program, "", options.time);
+    h.pf.set_recording(false);
+    WalkResult result;
+    Phase phase = Phase::MainMenu;
+    std::string question;  // the last prompt shown, but the entry's label
+    int problems = 0;
+
+    h.pf.observer = [&](const DrawOp& op) {
+        if (op.op == Op::Prompt && op.s != kEntryLabel) question = op.s;
+        if (phase == Phase::InStep && options.on_op) options.on_op(op, h.g);
+    };
+    auto stop = [&](std::string why) {
+        result.stuck = std::move(why);
+        phase = Phase::Done;
+    };
+    h.backend.on_wait = [&] {
+        if (h.backend.keys_left() > 0 || phase == Phase::Done) return;
+        switch (phase) {
+        case Phase::MainMenu:
+            if (question != kMainMenuQuestion) return stop("the main menu did not ask: " + question);
+            h.backend.push_keys(std::to_string(step.lesson) + "\r");
+            phase = Phase::LessonMenu;
+            return;
+        case Phase::LessonMenu:
+            if (question == kAnyKeyText) return h.backend.push_keys("k");
+            if (question != step.menu) return stop("the lesson's menu did not ask: " + question);
+            h.backend.push_keys(std::to_string(step.item) + "\r");
+            question.clear();  // a step that waits before asking anything gets stuck
+            phase = Phase::InStep;
+            return;
+        case Phase::InStep: {
+            if (question == step.menu) {
+                result.back_at_menu = true;
+                phase = Phase::Done;
+                return;
+            }
+            if (++result.waits > kMaxWaits) return stop("more than " + std::to_string(kMaxWaits) + " keys");
+            if (options.on_wait) options.on_wait(h);
+            if (question == kAnyKeyText) return h.backend.push_keys("k");
+            if (question == kNextStepText) {
+                ++problems;
+                return h.backend.push_keys(problems < options.problems ? "2\r" : "1\r");
+            }
+            if (const std::string* answer = example_answer(question)) return h.backend.push_keys(*answer + "\r");
+            return stop("an unknown question: " + question);
+        }
+        case Phase::Done:
+            return;
+        }
+    };
+    try {
+        run_program(h.g);
+        if (phase != Phase::Done) stop("the program ended");
+    } catch (const KeysExhausted&) {
+        // The walk stopped feeding keys.
+    } catch (const ErrorScreenReached& e) {
+        stop("the error screen (" + std::to_string(e.code) + " at " + std::to_string(e.site) + ")");
+    }
+    h.pf.observer = nullptr;
+    h.backend.on_wait = nullptr;
+    return result;
+}
+
+std::vector<Step> program_steps(const std::string& program) {
+    std::vector<Step> steps;
+    for (int lesson = 1; lesson <= 7; ++lesson) {
+        Harness h(program, std::to_string(lesson) + "\r");
+        h.pf.set_recording(false);
+        std::string question;
+        h.pf.observer = [&](const DrawOp& op) {
+            if (op.op == Op::Prompt && op.s != kEntryLabel) question = op.s;
+        };
+        // Any key until the first question after the lesson was chosen.
+        h.backend.on_wait = [&] {
+            if (h.backend.keys_left() > 0) return;
+            if (question == kAnyKeyText) h.backend.push_keys("k");
+        };
+        try {
+            run_program(h.g);
+        } catch (const KeysExhausted&) {
+        }
+        h.pf.observer = nullptr;
+        h.backend.on_wait = nullptr;
+        if (question == kMainMenuQuestion) continue;  // an item with no lesson
+        int items = circled_numbers(question);
+        for (int item = 1; item < items; ++item) steps.push_back({program, lesson, item, question});
+    }
+    return steps;
+}
+
+std::vector<Step> all_steps() {
+    std::vector<Step> steps;
+    for (const char* p : {"kelvane", "dorrith", "sarnoth"}) {
+        auto s = program_steps(p);
+        steps.insert(steps.end(), s.begin(), s.end());
+    }
+    return steps;
+}
+
+}  // namespace cw::test

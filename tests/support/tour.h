@@ -1,0 +1,57 @@
+// A pupil walking through the lessons: every step of every lesson of the
+// three programs, opened from the main menu and the lesson's menu, with the
+// keys a pupil types at each question, until the lesson's menu comes back.
+//
+// The pupil answers what the screen asks: any key at "何かキーを押して下さい。",
+// "2" and Enter at "次のステップは１を入力。" until the drill has shown its
+// problems and then "1", and a fixed example number at each question that
+// asks for one.  Nothing is scripted per step, so a step that starts asking
+// something new shows up as a walk that got stuck.
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/harness.h"
+
+namespace cw::test {
+
+// One item of a lesson's menu.
+struct Step {
+    std::string program;  // "kelvane", "dorrith", "sarnoth"
+    int lesson = 0;       // main-menu item
+    int item = 0;         // lesson-menu item
+    std::string menu;     // the lesson's menu line
+    // "kelvane-3-2": program, lesson, item.
+    std::string name() const;
+};
+
+// Every step of a program, read from its menus: lessons 1 to 7 of the main
+// menu, and of each lesson's menu every item but the last (which goes back).
+std::vector<Step> program_steps(const std::string& program);
+// The steps of the three programs.
+std::vector<Step> all_steps();
+
+struct WalkOptions {
+    std::string time = "00:00:00";  // the clock, and so the random problems
+    int problems = 2;               // problems of each drill before leaving it
+    // Each operation made from the key that chose the step until the
+    // lesson's menu asks again, with the program as it was when it was made.
+    std::function<void(const DrawOp&, const Program&)> on_op;
+    // At each key the step waits for (before the key is taken).
+    std::function<void(Harness&)> on_wait;
+};
+
+struct WalkResult {
+    bool back_at_menu = false;  // the step ended and its lesson's menu asked again
+    std::string stuck;          // otherwise why the walk stopped
+    int waits = 0;              // keys the step took
+};
+
+// Starts the step's program, walks to the step and through it.
+WalkResult walk(const Step& step, const WalkOptions& options = {});
+
+// The example numbers the pupil types, by question.
+const std::string* example_answer(const std::string& question);
+
+}  // namespace cw::test
