@@ -1,0 +1,108 @@
+// Whether a pupil can read every screen: a tour through every step of every
+// lesson of the three programs, looking at the screen at each key it waits
+// for as the renderer paints it.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <sstream>
+#include <tuple>
+
+#include "platform/backdrop.h"
+#include "platform/basic.h"
+#include "platform/palette.h"
+#include "shell/shell.h"
+#include "support/picture.h"
+#include "support/tour.h"
+
+namespace cw::test {
+namespace {
+
+bool on_screen(const Bounds& b) { return b.l < LAYOUT_W && b.t < LAYOUT_H && b.r > 0 && b.b > 0; }
+
+bool visible_char(const std::string& ch) {
+    if (ch.empty()) return false;
+    char32_t cp = first_codepoint(ch);
+    return cp > 0x20 && cp != 0x7F && cp != 0x3000;  // not a blank
+}
+
+// One kind of thing drawn: text or a mark, in a colour, over a fill.
+struct Pair {
+    bool text;
+    int colour, under;
+    bool operator<(const Pair& o) const { return std::tie(text, colour, under) < std::tie(o.text, o.colour, o.under); }
+};
+
+// What a screen shows, walked in the order it was drawn: every text
+// character and every mark with the fill under it.
+void each_pair(const std::vector<DrawOp>& screen, const std::function<void(const Pair&, const DrawOp&)>& fn) {
+    Backdrop under;
+    for (const DrawOp& op : screen) {
+        switch (op.op) {
+        case Op::Text:
+            for (const CharCell& c : char_cells(op))
+                if (visible_char(c.ch) && on_screen(c.cell)) fn({true, op.c, under.colour_at(c.cx(), c.cy())}, op);
+            break;
+        case Op::Line:
+        case Op::Box:
+        case Op::Fill:  // its border
+        case Op::Circle:
+        case Op::Polyline:
+            if (on_screen(ink_bounds(op))) fn({false, op.c, under.under_mark(op)}, op);
+            break;
+        default: break;
+        }
+        under.add(op);
+    }
+}
+
+// The contrast the renderer gives a pair.
+double contrast(const Pair& p) { return contrast_ratio(ink_rgb(p.colour, p.under), fill_rgb(p.under)); }
+
+// Text in the background colour on the background is an erase, not text.
+bool an_erase(const Pair& p) { return p.colour == BACKGROUND && p.under == BACKGROUND; }
+
+// The main menu of each program and every step of every lesson, at each
+// key a pupil presses, with the pairs that screen shows.
+void tour_screens(const std::function<void(const std::string& where, const std::vector<DrawOp>&)>& fn) {
+    for (const char* program : {"kelvane", "dorrith", "sarnoth"}) {
+        Harness h(program);
+        try {
+            run_program(h.g);
+        } catch (const KeysExhausted&) {
+        }
+        fn(std::string(program) + " main menu", h.backend.screen().ops());
+    }
+    for (const Step& step : all_steps()) {
+        WalkOptions options;
+        int wait = 0;
+        options.on_wait = [&](Harness& h) { fn(step.name() + " key " + std::to_string(++wait), h.backend.screen().ops()); };
+        WalkResult r = walk(step, options);
+        ASSERT_TRUE(r.back_at_menu) << step.name() << ": " << r.stuck;
+    }
+}
+
+// Every text a pupil sees reaches 4.5:1 against the fill under it and every
+// mark (stroke, frame, cell border, arc, dot) 3:1, in the colours the
+// renderer paints them: the pairs the lessons really draw, found by walking
+// them.
+TEST(Legibility, EveryTextAndMarkReadsOnWhatLiesUnderIt) {
+    std::map<Pair, std::string> first_seen;
+    tour_screens([&](const std::string& where, const std::vector<DrawOp>& screen) {
+        each_pair(screen, [&](const Pair& p, const DrawOp&) {
+            if (!an_erase(p)) first_seen.emplace(p, where);
+        });
+    });
+    ASSERT_GT(first_seen.size(), 10u);
+    for (auto& [p, where] : first_seen) {
+        double need = p.text ? 4.5 : 3.0;
+        EXPECT_GE(contrast(p), need) << (p.text ? "text" : "mark") << " in " << p.colour << " on fill " << p.under
+                                     << ", first at " << where;
+    }
+    // The pairs the old palette let down are among those checked.
+    for (Pair p : {Pair{true, 5, 11}, Pair{true, 5, 13}, Pair{true, 13, 3}, Pair{true, 13, 10}, Pair{true, 13, 4},
+                   Pair{true, 0, 11}, Pair{true, 3, 13}})
+        EXPECT_TRUE(first_seen.count(p)) << "text in " << p.colour << " on fill " << p.under << " was not seen";
+}
+
+}  // namespace
+}  // namespace cw::test
