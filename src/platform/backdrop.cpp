@@ -47,7 +47,7 @@ Bounds Backdrop::Bar::ink() const {
 }
 
 bool Backdrop::Area::holds(float x, float y) const {
-    if (box) return x >= inner.l && x <= inner.r && y >= inner.t && y <= inner.b;
+    if (box) return x >= tinted.l && x <= tinted.r && y >= tinted.t && y <= tinted.b;
     float dx = x - cx, dy = y - cy;
     if (dx * dx + dy * dy > r * r) return false;
     if (start == end) return true;
@@ -82,6 +82,7 @@ void Backdrop::add(const DrawOp& op) {
         float h = half_pen(op);
         a.outer = box_of(op.x1, op.y1, op.x2, op.y2, h);
         a.inner = box_of(op.x1, op.y1, op.x2, op.y2, -h);
+        a.tinted = op.c == op.f ? a.outer : a.inner;
         // What the box paints over whole is gone.
         areas_.erase(std::remove_if(areas_.begin(), areas_.end(),
                                     [&](const Area& old) { return old.outer.inside(a.outer); }),

@@ -64,6 +64,7 @@ private:
         bool box = true;
         Bounds outer;  // everything the fill paints, its border included
         Bounds inner;  // a box's inside
+        Bounds tinted;  // where a box shows its fill colour: its inside, or all of a box in one colour
         float cx = 0, cy = 0, r = 0, start = 0, end = 0;  // a sector
         int colour = 15;
         bool holds(float x, float y) const;

@@ -108,7 +108,8 @@ void draw_box(cairo_t* cr, const DrawOp& op, bool filled, const Colours& k) {
     double w = pen_width(cr, op.w), h = w / 2;
     double l = std::min(op.x1, op.x2), r = std::max(op.x1, op.x2);
     double t = std::min(op.y1, op.y2), b = std::max(op.y1, op.y2);
-    if (filled && op.c == op.f && k.fill_erases) {
+    if (filled && op.c == op.f) {
+        // A box in one colour (an erase, a highlighted cell) is all fill.
         set_rgb(cr, k.fill);
         fill_snapped(cr, l - h, t - h, r + h, b + h);
         return;
@@ -156,8 +157,10 @@ void draw_circle(cairo_t* cr, const DrawOp& op, const Colours& k) {
         if (!whole) cairo_move_to(cr, op.x1, op.y1);
         cairo_arc(cr, op.x1, op.y1, op.r, a0, a1);
         cairo_close_path(cr);
-        set_rgb(cr, k.ink);
-        stroke_path(cr, w, k.ink_erases);
+        // A sector in one colour is all fill, its rim too.
+        bool one_colour = op.c == op.f;
+        set_rgb(cr, one_colour ? k.fill : k.ink);
+        stroke_path(cr, w, one_colour ? k.fill_erases : k.ink_erases);
         return;
     }
     cairo_new_path(cr);

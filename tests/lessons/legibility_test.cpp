@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <sstream>
+#include <optional>
 #include <tuple>
 
 #include "platform/backdrop.h"
@@ -42,10 +42,15 @@ void each_pair(const std::vector<DrawOp>& screen, const std::function<void(const
             for (const CharCell& c : char_cells(op))
                 if (visible_char(c.ch) && on_screen(c.cell)) fn({true, op.c, under.colour_at(c.cx(), c.cy())}, op);
             break;
+        case Op::Fill:  // its border, where it has one of its own
+            if (op.c != op.f && on_screen(ink_bounds(op))) fn({false, op.c, under.under_mark(op)}, op);
+            break;
+        case Op::Circle:  // its outline, or a dot
+            if (!(op.filled && op.start != op.end && op.c == op.f) && on_screen(ink_bounds(op)))
+                fn({false, op.c, under.under_mark(op)}, op);
+            break;
         case Op::Line:
         case Op::Box:
-        case Op::Fill:  // its border
-        case Op::Circle:
         case Op::Polyline:
             if (on_screen(ink_bounds(op))) fn({false, op.c, under.under_mark(op)}, op);
             break;
@@ -102,6 +107,67 @@ TEST(Legibility, EveryTextAndMarkReadsOnWhatLiesUnderIt) {
     for (Pair p : {Pair{true, 5, 11}, Pair{true, 5, 13}, Pair{true, 13, 3}, Pair{true, 13, 10}, Pair{true, 13, 4},
                    Pair{true, 0, 11}, Pair{true, 3, 13}})
         EXPECT_TRUE(first_seen.count(p)) << "text in " << p.colour << " on fill " << p.under << " was not seen";
+}
+
+// The texts of a screen written in filled cells, and those cells' insides.
+struct CellTexts {
+    std::vector<DrawOp> others;  // the screen without those texts
+    std::vector<Bounds> cells;
+    size_t texts = 0;
+};
+
+CellTexts texts_in_cells(const std::vector<DrawOp>& screen) {
+    CellTexts out;
+    Backdrop under;
+    for (const DrawOp& op : screen) {
+        std::optional<Bounds> cell;
+        if (op.op == Op::Text)
+            for (const CharCell& c : char_cells(op))
+                if (!cell && visible_char(c.ch)) cell = under.cell_at(c.cx(), c.cy());
+        if (cell) {
+            out.cells.push_back(*cell);
+            ++out.texts;
+        } else {
+            out.others.push_back(op);
+        }
+        under.add(op);
+    }
+    return out;
+}
+
+// Every text written in a cell keeps its ink inside the cell's border: the
+// titles of Dorrith lesson 6's pages in their 44-high cells, the numbers and
+// parentheses of Sarnoth lesson 2's cells.  The screen is drawn with and
+// without those texts; every pixel they change lies inside a cell.
+TEST(Legibility, TextInACellKeepsItsInkInside) {
+    size_t checked = 0;
+    for (const Step& step : all_steps()) {
+        if (!((step.program == "dorrith" && step.lesson == 6) || (step.program == "sarnoth" && step.lesson == 2)))
+            continue;
+        std::vector<DrawOp> last;
+        WalkOptions options;
+        int wait = 0;
+        options.on_wait = [&](Harness& h) {
+            ++wait;
+            const std::vector<DrawOp>& screen = h.backend.screen().ops();
+            CellTexts c = texts_in_cells(screen);
+            if (c.texts == 0 || screen == last) return;
+            last = screen;
+            checked += c.texts;
+            Picture with(screen), without(c.others);
+            for (int y = 0; y < with.height(); ++y)
+                for (int x = 0; x < with.width(); ++x) {
+                    if (with.pixel(x, y) == without.pixel(x, y)) continue;
+                    float cx = static_cast<float>(x) + 0.5f, cy = static_cast<float>(y) + 0.5f;
+                    bool inside = false;
+                    for (const Bounds& b : c.cells) inside |= cx > b.l && cx < b.r && cy > b.t && cy < b.b;
+                    ASSERT_TRUE(inside) << step.name() << " key " << wait << ": text ink outside its cell at (" << x
+                                        << ", " << y << ")";
+                }
+        };
+        walk(step, options);
+    }
+    EXPECT_GT(checked, 100u);
 }
 
 }  // namespace
