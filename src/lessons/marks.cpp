@@ -112,9 +112,23 @@ void distribution_arc(Program& g, Anchor from, Anchor to, float height, float co
     draw_arc(g, a);
 }
 
+namespace {
+
+// A reduced value written over a struck number, in colour 3 at (x, y): in
+// the fraction parts' digits, a third less tall than ordinary ones, whose
+// ink ends above the struck number's top where ordinary digits reach into it.
+void small_value(Program& g, float x, float y, const std::string& text) {
+    const float style = g.BUN;
+    g.BUN = 1;
+    put(g, x, y, 3, text, Keep::None);
+    g.BUN = style;
+}
+
+}  // namespace
+
 void strike_number(Program& g, Anchor at, int chars, const std::string& reduced, StrokeRule rule) {
     g.pf.LINE(at.x, at.y + rule.rise, at.x + rule.pitch * static_cast<float>(chars), at.y, 3);
-    if (!reduced.empty()) put(g, at.x, at.y - 30, 3, reduced, Keep::None);
+    if (!reduced.empty()) small_value(g, at.x, at.y - 30, reduced);
 }
 
 void strike_denominator(Program& g, Anchor at, int chars, StrokeRule rule, Drawer drawer) {
@@ -134,7 +148,7 @@ void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule) {
     g.pf.LINE(at.x, at.y, at.x + rule.pitch * static_cast<float>(chars), at.y + rule.rise, 3);
 }
 
-void value_above(Program& g, Anchor at, const std::string& text) { put(g, at.x, at.y - 38, 3, text, Keep::None); }
+void value_above(Program& g, Anchor at, const std::string& text) { small_value(g, at.x, at.y - 38, text); }
 
 void value_below(Program& g, Anchor at, const std::string& text) { put(g, at.x, at.y + 32, 3, text, Keep::None); }
 

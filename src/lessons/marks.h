@@ -125,8 +125,9 @@ constexpr StrokeRule kFactorStroke{32, 28};        // a factor inside a written-
 enum class Drawer { Typeset, Plain };
 
 // Strikes a number on a line: a stroke in colour 3 rising from (at.x, at.y + rise) to (at.x + pitch * chars,
-// at.y), then `reduced` in colour 3 at (at.x, at.y - 30), above it (nothing when empty).  The cursor is
-// not moved.  Writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
+// at.y), then `reduced` in colour 3 at (at.x, at.y - 30), above it (nothing when empty), in the fraction
+// parts' smaller digits so that it clears the struck number.  The cursor is not moved.  Writes CCC1, X, Y,
+// AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
 void strike_number(Program& g, Anchor at, int chars, const std::string& reduced, StrokeRule rule = kNumberStroke);
 // Strikes a denominator whose text's top left is `at` (the fraction's TBBOYAKX, TBBOYAKY): a stroke in
 // colour 3 rising from (at.x, at.y + 28) to (at.x + pitch * chars, at.y), then "1" in colour 3 at
@@ -137,8 +138,9 @@ void strike_denominator(Program& g, Anchor at, int chars, StrokeRule rule = kDen
 // Strikes a factor of a written-out fraction from its anchor (numerator_strike or denominator_strike): a
 // stroke in colour 3 from `at` to (at.x + pitch * chars, at.y + rise).  Draws nothing else, writes nothing.
 void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule = kFactorStroke);
-// The reduced value over a struck numerator factor: `text` in colour 3 at (at.x, at.y - 38).  Cursor
-// untouched; writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
+// The reduced value over a struck numerator factor: `text` in colour 3 at (at.x, at.y - 38), in the
+// fraction parts' smaller digits so that it clears the factor.  Cursor untouched; writes CCC1, X, Y, AA_s;
+// clobbers what DRAW_EXPRESSION_TEXT clobbers.
 void value_above(Program& g, Anchor at, const std::string& text);
 // The reduced value under a struck denominator factor: `text` in colour 3 at (at.x, at.y + 32).  As above.
 void value_below(Program& g, Anchor at, const std::string& text);

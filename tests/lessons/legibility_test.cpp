@@ -3,6 +3,7 @@
 // for as the renderer paints it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -168,6 +169,74 @@ TEST(Legibility, TextInACellKeepsItsInkInside) {
         walk(step, options);
     }
     EXPECT_GT(checked, 100u);
+}
+
+// A reduced value written over a struck number, and the texts it stands
+// over: those the stroke crosses.
+struct Reduced {
+    std::vector<DrawOp> value, struck;
+};
+
+// The reduced values of a screen: the texts in colour 3 whose pen lies 30
+// (a struck number on a line) or 38 (a struck factor of a fraction) above
+// the top of a stroke in colour 3, at its left end or up to three
+// characters further.
+std::vector<Reduced> reduced_values(const std::vector<DrawOp>& screen) {
+    std::vector<Reduced> out;
+    for (const DrawOp& l : screen) {
+        if (l.op != Op::Line || l.c != 3 || l.x1 == l.x2 || l.y1 == l.y2) continue;
+        const Bounds stroke{std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2), std::max(l.y1, l.y2)};
+        Reduced r;
+        for (const DrawOp& t : screen) {
+            if (t.op != Op::Text || t.c == BACKGROUND) continue;
+            const float rise = stroke.t - t.y1;
+            if (t.c == 3 && (rise == 30 || rise == 38) && t.x1 >= stroke.l && t.x1 < stroke.l + 96) {
+                r.value.push_back(t);
+                continue;
+            }
+            for (const CharCell& c : char_cells(t))
+                if (c.cell.l < stroke.r && stroke.l < c.cell.r && c.cell.t < stroke.b && stroke.t < c.cell.b) {
+                    r.struck.push_back(t);
+                    break;
+                }
+        }
+        if (!r.value.empty() && !r.struck.empty()) out.push_back(r);
+    }
+    return out;
+}
+
+// The value left by a cancellation, written over the struck number, keeps
+// its ink off that number: Kelvane lesson 4's struck coefficients, the
+// struck factors of Dorrith's fractions.
+TEST(Legibility, ReducedValuesClearTheNumbersTheyStandOver) {
+    size_t checked = 0;
+    for (const Step& step : all_steps()) {
+        std::vector<std::vector<DrawOp>> seen;  // each value once, as long as it stays
+        WalkOptions options;
+        int wait = 0;
+        options.on_wait = [&](Harness& h) {
+            ++wait;
+            for (const Reduced& r : reduced_values(h.backend.screen().ops())) {
+                if (std::find(seen.begin(), seen.end(), r.value) != seen.end()) continue;
+                seen.push_back(r.value);
+                ++checked;
+                Picture value(r.value, 2), struck(r.struck, 2);
+                Bounds near = ink_bounds(r.value[0]);
+                for (const DrawOp& v : r.value) {
+                    Bounds b = ink_bounds(v);
+                    near = {std::min(near.l, b.l), std::min(near.t, b.t), std::max(near.r, b.r), std::max(near.b, b.b)};
+                }
+                for (int y = value.px(near.t); y < value.px(near.b); ++y)
+                    for (int x = value.px(near.l); x < value.px(near.r); ++x)
+                        ASSERT_FALSE(value.ink(x, y) && struck.ink(x, y))
+                            << step.name() << " key " << wait << ": \"" << r.value[0].s << "\" at (" << r.value[0].x1
+                            << ", " << r.value[0].y1 << ") overlaps the number it stands over at (" << x / 2.0 << ", "
+                            << y / 2.0 << ")";
+            }
+        };
+        walk(step, options);
+    }
+    EXPECT_GT(checked, 20u);
 }
 
 }  // namespace
