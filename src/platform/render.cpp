@@ -226,6 +226,11 @@ Bounds path_ink(cairo_t* cr, PangoLayout* layout, const Placement& at) {
     return {static_cast<float>(x0), static_cast<float>(y0), static_cast<float>(x1), static_cast<float>(y1)};
 }
 
+Bounds grown(const Bounds& b, double by) {
+    float d = static_cast<float>(by);
+    return {b.l - d, b.t - d, b.r + d, b.b + d};
+}
+
 // Scales a placed glyph by k about (ax, ay), then moves it by (dx, dy).
 void rescale(Placement& at, double k, double ax, double ay, double dx, double dy) {
     at.tx = ax + dx + k * (at.tx - ax);
@@ -255,7 +260,7 @@ void fit(Placement& at, const Bounds& ink, double l, double t, double r, double 
 void Painter::text(const DrawOp& op) {
     double s = op.font.size;
     if (s <= 0 || op.p <= 0 || op.q <= 0 || op.s.empty()) return;
-    const FaceChoice& face = map_face(op.font.face);
+    const FaceChoice& face = map_face(op.font.face, op.p, op.q);
 
     PangoFontDescription* desc = pango_font_description_new();
     pango_font_description_set_family(desc, face.family.c_str());
@@ -305,8 +310,24 @@ void Painter::text(const DrawOp& op) {
         }
         if (face.baseline > 0) at.ty += face.baseline * s * op.q - base * at.sy;
 
+        // A sign or brace drawn heavier is drawn a little smaller, so that
+        // its ink, outline and all, covers what it would have covered and
+        // comes no nearer its neighbours.
+        const double heavier = extra_weight(face, c.ch, op.font.bold) * s;
+        if (heavier > 0 && face.gothic && ink.width > 0 && ink.height > 0) {
+            Bounds box = path_ink(cr_, layout, at);
+            double w = box.r - box.l, h = box.b - box.t, weight = heavier * std::sqrt(at.sx * at.sy);
+            if (w > 0 && h > 0)
+                rescale(at, std::min(w / (w + weight), h / (h + weight)), (box.l + box.r) / 2.0,
+                        (box.t + box.b) / 2.0, 0, 0);
+        }
+
+        // A letter drawn heavier keeps its foot on the line.
+        if (heavier > 0 && !face.gothic) at.ty -= heavier * std::sqrt(at.sx * at.sy) / 2;
+
         // Inside the filled box it is written in, clear of the fraction bars
-        // above and below it.
+        // above and below it (the extra weight's outline counted in).
+        const double grow = heavier * std::sqrt(at.sx * at.sy) / 2;
         if (ink.width > 0 && ink.height > 0) {
             double l = -inf, t = -inf, r = inf, b = inf;
             if (auto inside = backdrop_.cell_at(c.cx(), c.cy())) {
@@ -320,7 +341,7 @@ void Painter::text(const DrawOp& op) {
             }
             // Bars reaching into the glyph's columns, in the top or bottom
             // third of its cell (a line through its middle is no bar of it).
-            Bounds box = ink_box(ink, at);
+            Bounds box = grown(ink_box(ink, at), grow);
             const float third = (c.cell.b - c.cell.t) / 3;
             std::vector<std::pair<bool, double>> bars;  // below the glyph?, the bar's near edge
             Bounds near{c.cell.l, static_cast<float>(box.t - 2 * kBarClearance), c.cell.r,
@@ -334,7 +355,7 @@ void Painter::text(const DrawOp& op) {
             // it comes near a limit, the outline is measured.
             const double m = 2;
             if (!bars.empty() || box.l < l + m || box.t < t + m || box.r > r - m || box.b > b - m) {
-                box = path_ink(cr_, layout, at);
+                box = grown(path_ink(cr_, layout, at), grow);
                 for (auto [below, edge] : bars) {
                     if (below) {  // the glyph's top stays
                         b = std::min(b, edge - kBarClearance);
@@ -354,8 +375,20 @@ void Painter::text(const DrawOp& op) {
         cairo_scale(cr_, at.sx, at.sy);
         cairo_move_to(cr_, 0, 0);
         pango_cairo_update_layout(cr_, layout);
-        pango_cairo_show_layout(cr_, layout);
-        cairo_restore(cr_);
+        const double weight = heavier * std::sqrt(at.sx * at.sy);
+        if (weight > 0) {
+            // Heavier: the outline filled and laid round with a pen as wide
+            // as the extra weight, even in every direction.
+            pango_cairo_layout_path(cr_, layout);
+            cairo_restore(cr_);
+            cairo_set_line_width(cr_, weight);
+            cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
+            cairo_fill_preserve(cr_);
+            cairo_stroke(cr_);
+        } else {
+            pango_cairo_show_layout(cr_, layout);
+            cairo_restore(cr_);
+        }
     }
     g_object_unref(layout);
     cairo_font_options_destroy(fo);

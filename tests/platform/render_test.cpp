@@ -447,3 +447,71 @@ TEST(WritePng, ReportsAnUnwritablePath) {
 
 }  // namespace
 }  // namespace cw
+
+namespace cw {
+namespace {
+
+// The mean width of a glyph's strokes, from its ink at twice the
+// layout's scale: twice its area over its outline's length (for a stroke
+// of width w and length L, about 2wL / 2L).
+double stroke_width(const DrawOp& glyph) {
+    const double scale = 2;
+    Screen s(scale);
+    s.draw({glyph});
+    auto dark = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= s.width() || y >= s.height()) return false;
+        uint32_t v = s.pixel(x, y);
+        return ((v >> 16 & 0xFF) + (v >> 8 & 0xFF) + (v & 0xFF)) < 3 * 128;
+    };
+    auto e = s.ink_extent();
+    double area = 0, edges = 0;
+    for (int y = int(e.t * scale) - 1; y <= int(e.b * scale) + 1; ++y)
+        for (int x = int(e.l * scale) - 1; x <= int(e.r * scale) + 1; ++x) {
+            if (!dark(x, y)) continue;
+            ++area;
+            edges += !dark(x + 1, y) + !dark(x - 1, y) + !dark(x, y + 1) + !dark(x, y - 1);
+        }
+    return edges > 0 ? 2 * area / edges / scale : 0;
+}
+
+// The times sign, the braces and the italic letters are drawn about as
+// heavy as the bold digits beside them, in both styles.
+TEST(Render, SignsBracesAndLettersAreAsHeavyAsTheDigits) {
+    struct Case {
+        const char* style;
+        DrawOp digit;
+        std::vector<DrawOp> others;
+    } cases[] = {
+        {"normal", text(100, 100, "1", 3, 3, 0, "ゴシック", 16, true),
+         {text(100, 100, "×", 2, 3, 0, "ゴシック", 16, true), text(100, 100, "{", 3, 3, 0, "ゴシック", 16, true),
+          text(100, 100, "}", 3, 3, 0, "ゴシック", 16, true), text(100, 100, "x", 10, 7, 0, "Times New Roman", 8, true, true),
+          text(100, 100, "a", 10, 7, 0, "Times New Roman", 8, true, true)}},
+        {"fraction", text(100, 100, "1", 4, 2, 0, "ゴシック", 16, true),
+         {text(100, 100, "×", 3, 3, 0, "ゴシック", 11, true), text(100, 100, "x", 12, 5, 0, "Times New Roman", 8, true, true)}},
+    };
+    for (auto& c : cases) {
+        double stem = stroke_width(c.digit);
+        for (const DrawOp& op : c.others) {
+            double w = stroke_width(op);
+            EXPECT_GT(w, 0.85 * stem) << c.style << " " << op.s;
+            EXPECT_LT(w, 1.2 * stem) << c.style << " " << op.s;
+        }
+    }
+}
+
+// A numerator's italic letter is about as tall as the digits beside it and
+// not much wider than tall.
+TEST(Render, ANumeratorsLetterIsNotFlat) {
+    Screen s(2);
+    DrawOp digit = text(100, 100, "2", 4, 2, 0, "ゴシック", 16, true);
+    DrawOp letter = text(136, 84, "x", 12, 5, 0, "Times New Roman", 8, true, true);  // "2x" as a numerator
+    s.draw({digit, letter});
+    auto d = s.ink_in(90, 50, 133, 200), x = s.ink_in(134, 50, 200, 200);
+    ASSERT_FALSE(x.empty());
+    EXPECT_GT(x.b - x.t, 0.65 * (d.b - d.t));
+    EXPECT_LT(x.r - x.l, 1.3 * (x.b - x.t));
+    EXPECT_NEAR(x.b, d.b, 1.5);  // on the digits' line
+}
+
+}  // namespace
+}  // namespace cw

@@ -69,6 +69,8 @@ TEST_F(FractionPicture, SignsBesideAFractionStayApartFromItsBar) {
     } cases[] = {
         {"ﾀ3x+2y/2ﾀ-ﾀ2x-y/3ﾀ", {{false, true}, {true, false}}},
         {"6ab/ﾀ2/3ﾀa", {{true, true}}},
+        {"ﾀ3/4ﾀ/ﾀ1/2ﾀ", {{false, true}, {true, false}}},
+        {"ﾀ1/2ﾀ*3", {{false, true}}},
         {"=-ﾀ1/2ﾀx", {{true, true}}},
         {"3x*ﾀ1/5ﾀ-5*ﾀ1/5ﾀ", {{true, true}, {true, false}}},
         {"ﾀ1/2ﾀ+ﾀ1/3ﾀ=ﾀ5/6ﾀ", {{false, true}, {true, true}, {true, false}}},
