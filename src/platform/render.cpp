@@ -255,6 +255,95 @@ void fit(Placement& at, const Bounds& ink, double l, double t, double r, double 
     rescale(at, k, ax, ay, dx, dy);
 }
 
+// The ink of a full-height character of a face, from the top of its
+// layout (none for faces without one).
+struct Reference {
+    double top = 0, bottom = 0;
+};
+
+// A sign or brace drawn heavier is drawn a little smaller, so that its ink,
+// outline and all, covers what it would have covered and comes no nearer
+// its neighbours; a letter drawn heavier keeps its foot on the line.
+void make_room_for_weight(cairo_t* cr, PangoLayout* layout, const FaceChoice& face, double heavier, Placement& at) {
+    const double weight = heavier * std::sqrt(at.sx * at.sy);
+    if (!face.gothic) {
+        at.ty -= weight / 2;
+        return;
+    }
+    Bounds box = path_ink(cr, layout, at);
+    double w = box.r - box.l, h = box.b - box.t;
+    if (w > 0 && h > 0)
+        rescale(at, std::min(w / (w + weight), h / (h + weight)), (box.l + box.r) / 2.0, (box.t + box.b) / 2.0, 0,
+                0);
+}
+
+// Fits a placed glyph (its layout's ink estimate `ink`, grown by `grow` for
+// an extra weight) to what lies under and around its cell: in a filled box,
+// text is first scaled alike by how the reference character fits the box,
+// then each glyph is kept inside the box; and a glyph is kept clear of the
+// fraction bars in the top or bottom third of its cell (a line through its
+// middle is no bar of it), its far side staying where it is.
+void fit_to_surroundings(cairo_t* cr, PangoLayout* layout, const PangoRectangle& ink, double grow, const CharCell& c,
+                         const Backdrop& under, const Reference& reference, Placement& at) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    double l = -inf, t = -inf, r = inf, b = inf;
+    if (auto inside = under.cell_at(c.cx(), c.cy())) {
+        l = inside->l + kClearance, t = inside->t + kClearance;
+        r = inside->r - kClearance, b = inside->b - kClearance;
+        if (reference.bottom > reference.top) {
+            double nt = at.ty + at.sy * reference.top, nb = at.ty + at.sy * reference.bottom;
+            double k = std::min(1.0, (b - t) / (nb - nt)), ay = (nt + nb) / 2;
+            if (k > 1.0 / 3) rescale(at, k, c.cx(), ay, 0, nudge(ay - k * (ay - nt), ay + k * (nb - ay), t, b));
+        }
+    }
+    Bounds box = grown(ink_box(ink, at), grow);
+    const float third = (c.cell.b - c.cell.t) / 3;
+    std::vector<std::pair<bool, double>> bars;  // below the glyph?, the bar's near edge
+    Bounds near{c.cell.l, static_cast<float>(box.t - 2 * kBarClearance), c.cell.r,
+                static_cast<float>(box.b + 2 * kBarClearance)};
+    for (const Bounds& bar : under.bars_across(near)) {
+        float mid = (bar.t + bar.b) / 2;
+        if (mid >= c.cell.b - third) bars.push_back({true, bar.t});
+        if (mid <= c.cell.t + third) bars.push_back({false, bar.b});
+    }
+    // The layout's ink box is only as fine as the font's size: where it
+    // comes near a limit, the outline is measured.
+    const double m = 2;
+    if (bars.empty() && box.l >= l + m && box.t >= t + m && box.r <= r - m && box.b <= b - m) return;
+    box = grown(path_ink(cr, layout, at), grow);
+    for (auto [below, edge] : bars) {
+        if (below) {
+            b = std::min(b, edge - kBarClearance);
+            t = std::max(t, static_cast<double>(box.t));
+        } else {
+            t = std::max(t, edge + kBarClearance);
+            b = std::min(b, static_cast<double>(box.b));
+        }
+    }
+    fit(at, box, l, t, r, b);
+}
+
+// Draws a placed glyph in the source colour; with a weight, its outline is
+// filled and laid round with a pen that wide, even in every direction.
+void show_glyph(cairo_t* cr, PangoLayout* layout, const Placement& at, double weight) {
+    cairo_save(cr);
+    cairo_translate(cr, at.tx, at.ty);
+    cairo_scale(cr, at.sx, at.sy);
+    cairo_move_to(cr, 0, 0);
+    pango_cairo_update_layout(cr, layout);
+    if (weight > 0) {
+        pango_cairo_layout_path(cr, layout);
+        cairo_restore(cr);
+        cairo_set_line_width(cr, weight);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        cairo_fill_preserve(cr);
+        cairo_stroke(cr);
+    } else {
+        pango_cairo_show_layout(cr, layout);
+        cairo_restore(cr);
+    }
+}
+
 }  // namespace
 
 void Painter::text(const DrawOp& op) {
@@ -279,16 +368,15 @@ void Painter::text(const DrawOp& op) {
 
     // Text written in a cell is scaled alike, character by character, by
     // how a full-height character ("漢") of its face fits the cell.
-    double ref_top = 0, ref_bottom = 0;
+    Reference reference;
     if (face.gothic) {
         pango_layout_set_text(layout, "漢", -1);
         pango_cairo_update_layout(cr_, layout);
         PangoRectangle ink;
         pango_layout_get_extents(layout, &ink, nullptr);
-        ref_top = ink.y / double(PANGO_SCALE), ref_bottom = (ink.y + ink.height) / double(PANGO_SCALE);
+        reference = {ink.y / double(PANGO_SCALE), (ink.y + ink.height) / double(PANGO_SCALE)};
     }
 
-    constexpr double inf = std::numeric_limits<double>::infinity();
     for (const CharCell& c : char_cells(op)) {
         if (!drawable_char(c.ch)) continue;
         const double cell_w = c.cell.r - c.cell.l;
@@ -310,85 +398,13 @@ void Painter::text(const DrawOp& op) {
         }
         if (face.baseline > 0) at.ty += face.baseline * s * op.q - base * at.sy;
 
-        // A sign or brace drawn heavier is drawn a little smaller, so that
-        // its ink, outline and all, covers what it would have covered and
-        // comes no nearer its neighbours.
         const double heavier = extra_weight(face, c.ch, op.font.bold) * s;
-        if (heavier > 0 && face.gothic && ink.width > 0 && ink.height > 0) {
-            Bounds box = path_ink(cr_, layout, at);
-            double w = box.r - box.l, h = box.b - box.t, weight = heavier * std::sqrt(at.sx * at.sy);
-            if (w > 0 && h > 0)
-                rescale(at, std::min(w / (w + weight), h / (h + weight)), (box.l + box.r) / 2.0,
-                        (box.t + box.b) / 2.0, 0, 0);
-        }
-
-        // A letter drawn heavier keeps its foot on the line.
-        if (heavier > 0 && !face.gothic) at.ty -= heavier * std::sqrt(at.sx * at.sy) / 2;
-
-        // Inside the filled box it is written in, clear of the fraction bars
-        // above and below it (the extra weight's outline counted in).
+        if (heavier > 0) make_room_for_weight(cr_, layout, face, heavier, at);
         const double grow = heavier * std::sqrt(at.sx * at.sy) / 2;
-        if (ink.width > 0 && ink.height > 0) {
-            double l = -inf, t = -inf, r = inf, b = inf;
-            if (auto inside = backdrop_.cell_at(c.cx(), c.cy())) {
-                l = inside->l + kClearance, t = inside->t + kClearance;
-                r = inside->r - kClearance, b = inside->b - kClearance;
-                if (ref_bottom > ref_top) {
-                    double nt = at.ty + at.sy * ref_top, nb = at.ty + at.sy * ref_bottom;
-                    double k = std::min(1.0, (b - t) / (nb - nt)), ay = (nt + nb) / 2;
-                    if (k > 1.0 / 3) rescale(at, k, c.cx(), ay, 0, nudge(ay - k * (ay - nt), ay + k * (nb - ay), t, b));
-                }
-            }
-            // Bars reaching into the glyph's columns, in the top or bottom
-            // third of its cell (a line through its middle is no bar of it).
-            Bounds box = grown(ink_box(ink, at), grow);
-            const float third = (c.cell.b - c.cell.t) / 3;
-            std::vector<std::pair<bool, double>> bars;  // below the glyph?, the bar's near edge
-            Bounds near{c.cell.l, static_cast<float>(box.t - 2 * kBarClearance), c.cell.r,
-                        static_cast<float>(box.b + 2 * kBarClearance)};
-            for (const Bounds& bar : backdrop_.bars_across(near)) {
-                float mid = (bar.t + bar.b) / 2;
-                if (mid >= c.cell.b - third) bars.push_back({true, bar.t});
-                if (mid <= c.cell.t + third) bars.push_back({false, bar.b});
-            }
-            // The layout's ink box is only as fine as the font's size: where
-            // it comes near a limit, the outline is measured.
-            const double m = 2;
-            if (!bars.empty() || box.l < l + m || box.t < t + m || box.r > r - m || box.b > b - m) {
-                box = grown(path_ink(cr_, layout, at), grow);
-                for (auto [below, edge] : bars) {
-                    if (below) {  // the glyph's top stays
-                        b = std::min(b, edge - kBarClearance);
-                        t = std::max(t, static_cast<double>(box.t));
-                    } else {
-                        t = std::max(t, edge + kBarClearance);
-                        b = std::min(b, static_cast<double>(box.b));
-                    }
-                }
-                fit(at, box, l, t, r, b);
-            }
-        }
+        if (ink.width > 0 && ink.height > 0) fit_to_surroundings(cr_, layout, ink, grow, c, backdrop_, reference, at);
 
         set_rgb(cr_, ink_rgb(op.c, backdrop_.colour_at(c.cx(), c.cy())));
-        cairo_save(cr_);
-        cairo_translate(cr_, at.tx, at.ty);
-        cairo_scale(cr_, at.sx, at.sy);
-        cairo_move_to(cr_, 0, 0);
-        pango_cairo_update_layout(cr_, layout);
-        const double weight = heavier * std::sqrt(at.sx * at.sy);
-        if (weight > 0) {
-            // Heavier: the outline filled and laid round with a pen as wide
-            // as the extra weight, even in every direction.
-            pango_cairo_layout_path(cr_, layout);
-            cairo_restore(cr_);
-            cairo_set_line_width(cr_, weight);
-            cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
-            cairo_fill_preserve(cr_);
-            cairo_stroke(cr_);
-        } else {
-            pango_cairo_show_layout(cr_, layout);
-            cairo_restore(cr_);
-        }
+        show_glyph(cr_, layout, at, heavier * std::sqrt(at.sx * at.sy));
     }
     g_object_unref(layout);
     cairo_font_options_destroy(fo);
