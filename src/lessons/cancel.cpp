@@ -64,21 +64,14 @@ void LAYOUT_FACTOR_POSITIONS(Program& g) {
 }
 
 void STRIKE_NUMBERS_SHOW_REDUCED(Program& g) {
-    g.U_sa(11) = num_text(g.U_a(11));
-    g.V_sa(11) = num_text(g.V_a(11));
+    g.U_sa(11) = number_text(g.U_a(11));
+    g.V_sa(11) = number_text(g.V_a(11));
     g.U_a(12) = measure_small(g, g.X_sa(1));
     g.U_a(13) = measure_small(g, g.X_sa(2));
     strike_factor(g, {g.X1, g.Y1}, 1, {g.U_a(12), 28});
     strike_factor(g, {g.X2, g.Y2}, 1, {g.U_a(13), 28});
     value_above(g, {g.X1, g.Y1}, g.U_sa(11));
     value_below(g, {g.X2, g.Y2}, g.V_sa(11));
-}
-
-void TAKE_FIRST_CHAR(Program& g) {
-    g.LEM1 = static_cast<float>(KLEN(g.X_sa(1)));
-    if (g.LEM1 == 0) return;
-    g.A1_s = KLEFT_s(g.X_sa(1), 1);
-    g.X_sa(1) = KRIGHT_s(g.X_sa(1), g.LEM1 - 1);
 }
 
 void STRIKE_COMMON_LETTERS(Program& g) {

@@ -65,7 +65,5 @@ void STRIKE_NUMBERS_SHOW_REDUCED(Program& g);
 // X$(1) = "" and X1 past the walked characters (all three untouched when either string is empty), and the
 // scratch A1$ (the last character walked), LEM, LEM1, LEM2.  Draws the strokes.
 void STRIKE_COMMON_LETTERS(Program& g);
-// Reads X$(1); writes LEM1 = its length and, when not 0, A1$ = its first character and X$(1) = the rest.
-void TAKE_FIRST_CHAR(Program& g);
 
 }  // namespace cw::lesson

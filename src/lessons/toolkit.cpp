@@ -62,17 +62,9 @@ void reveal(Program& g, const std::vector<std::function<void()>>& stages) {
     }
 }
 
-void through_a(Program& g, std::string& text, void (*routine)(Program&)) {
-    g.A_s = text;
-    routine(g);
-    text = g.A_s;
-}
-
 void erase(Program& g, float x1, float y1, float x2, float y2) { g.pf.FILL(x1, y1, x2, y2, 15, 15); }
 
 void erase_by(Program& g, float x, float y, float w, float h) { erase(g, x, y, x + w, y + h); }
-
-void clear_screen(Program& g) { erase_by(g, 0, 0, 1760, 1800); }
 
 void panel(Program& g, float x1, float y1, float x2, float y2, float border, float fill) {
     g.pf.FILL(x1, y1, x2, y2, border, fill);
@@ -142,13 +134,6 @@ void run_submenu(Program& g, const std::string& menu, const std::vector<std::fun
     }
 }
 
-std::string num_text(float n) {
-    std::string s = STR_s(n), out;
-    for (char ch : s)
-        if (ch != ' ') out += ch;
-    return out;
-}
-
 std::string term_text(float n, const std::string& letter, bool leading) {
     if (n == 0) return "";
     std::string t;
@@ -157,7 +142,7 @@ std::string term_text(float n, const std::string& letter, bool leading) {
     else if (!letter.empty() && n == -1)
         t = "-";
     else
-        t = num_text(n);
+        t = number_text(n);
     if (n > 0 && !leading) t = "+" + t;
     return t + letter;
 }
@@ -188,7 +173,7 @@ void drop_zero_terms(const NumArray& nums, StrArray& texts, int first, int last)
 std::string letter_power(const std::string& letter, float e) {
     if (e <= 0) return "";
     if (e == 1) return letter;
-    return letter + "^" + num_text(e);
+    return letter + "^" + number_text(e);
 }
 
 std::string letter_factors(const std::string& letter, float e) {

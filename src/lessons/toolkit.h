@@ -8,13 +8,19 @@
 // Beside this file: marks.h (fraction anchors, measuring, distribution arcs,
 // cancellation strokes), panels.h (a bound layout cursor, counted drills,
 // assignment lines, problem-area erases, two-panel steps), draws.h (random
-// draws in the scripts' order) and pages.h (page rows, answer pages, page
-// turns, heading cells, drills over fixed tables).
+// draws in the scripts' order), pages.h (page rows, answer pages, page
+// turns, heading cells, drills over fixed tables), cancel.h (cancelling over
+// a fraction written out factor by factor), cells.h (blank answer cells
+// filled in one per key, answers shown where their question ended),
+// examples.h (example numbers the pupil types, checked and asked again) and
+// calendar.h (the month calendar, its frames and highlighted days).
 #pragma once
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "exprstr/exprstr.h"
+#include "shell/shell.h"
 #include "state/program.h"
 
 namespace cw::lesson {
@@ -47,8 +53,8 @@ void anchored(Program& g, int k, float dx, float c, const std::string& code);
 void erase(Program& g, float x1, float y1, float x2, float y2);
 // Filled box in colour 15 from (x, y) by (w, h).
 void erase_by(Program& g, float x, float y, float w, float h);
-// Erases the whole screen: from (0, 0) by (1760, 1800).
-void clear_screen(Program& g);
+// The whole-window erase is the shell's (shell.h).
+using cw::clear_screen;
 // Filled box with corners (x1, y1), (x2, y2), border colour `border` at the current width, inside `fill`.
 void panel(Program& g, float x1, float y1, float x2, float y2, float border, float fill);
 
@@ -91,8 +97,6 @@ void run_submenu(Program& g, const std::string& menu, const std::vector<std::fun
 
 // ---- term texts -----------------------------------------------------------------
 
-// Decimal text of a number without blanks: "7", "-7", "0".
-std::string num_text(float n);
 // Term text of whole coefficient n before `letter`: 0 gives "" (no term), 1 gives the letter alone, -1 "-" and
 // the letter; a positive term gets "+" unless it leads its line.  With an empty letter: the signed constant.
 std::string term_text(float n, const std::string& letter, bool leading);
@@ -111,8 +115,7 @@ std::string letter_power(const std::string& letter, float e);
 std::string letter_factors(const std::string& letter, float e);
 // s with leading one-byte blanks up to `width` characters; longer texts unchanged.
 std::string rjust(const std::string& s, int width);
-// Runs a string routine of A$ (STRIP_LEADING_PLUS, PARENTHESIZE_IF_NEGATIVE, ...) on `text`: A_s = text,
-// routine, text = A_s.  Writes A_s and `text`; clobbers what the routine clobbers.
-void through_a(Program& g, std::string& text, void (*routine)(Program&));
+// A string routine of A$ run on a text is exprstr's, beside number_text (exprstr.h).
+using cw::through_a;
 
 }  // namespace cw::lesson

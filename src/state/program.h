@@ -48,4 +48,12 @@ public:
     int typeset_depth = 0;
 };
 
+// A program's lessons as a table: entries[n - 1] runs the lesson behind main-menu item n.  An empty entry, or
+// an item past the table, goes straight back to the main menu.
+template <class P, size_t N>
+void run_lesson_entry(P& g, const std::array<void (*)(P&), N>& entries, int n) {
+    if (n < 1 || n > static_cast<int>(N) || !entries[static_cast<size_t>(n - 1)]) return;
+    entries[static_cast<size_t>(n - 1)](g);
+}
+
 }  // namespace cw

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
+#include <numeric>
+#include <tuple>
 #include <random>
 #include <regex>
 
@@ -197,6 +200,26 @@ WrittenOut written_out(const DrawOp& call) {
     return w;
 }
 
+// The whole numbers of a written-out row, where they start and how wide they are.
+struct Coefficient {
+    int value;
+    float x, width;
+};
+std::vector<Coefficient> coefficient_cells(const std::vector<Cell>& row) {
+    std::vector<Coefficient> out;
+    bool in_number = false;
+    for (auto& c : row) {
+        const bool digit = std::isdigit(static_cast<unsigned char>(c.ch));
+        if (digit && !in_number) out.push_back({0, c.x, 0});
+        if (digit) {
+            out.back().value = out.back().value * 10 + (c.ch - '0');
+            out.back().width += 32;
+        }
+        in_number = digit;
+    }
+    return out;
+}
+
 // The letters of one row not struck: a letter is struck when a stroke starts at its cell.
 std::map<char, int> unstruck(const std::vector<Cell>& row, float y, const std::vector<Seg>& strokes) {
     std::map<char, int> left;
@@ -225,14 +248,17 @@ std::vector<int> coefficients(const std::string& problem) {
 }
 
 struct PracticeRun {
-    LessonFixture f;
+    FixtureOf<Dorrith> f;
     std::vector<Span> block1, block2;
     PracticeRun(int n1, int n2, int seed) : f("dorrith", drill_keys(8, n1) + drill_keys(8, n2)) {
         f.seed(seed);
-        EXPECT_TRUE(f.run([](Program& g) { dorrith4::run_practice(dynamic_cast<Dorrith&>(g)); }));
-        EXPECT_EQ(f.keys_left(), 0u) << "eight waits and the next-step entry per problem";
+        EXPECT_TRUE(f.run(dorrith4::run_practice));
+        EXPECT_EQ(f.keys_left(), 0u);
         auto passes = f.passes();
         EXPECT_EQ(passes.size(), static_cast<size_t>(n1 + n2));
+        // Counted, not inferred from the keys: the number entry would take a spare key unseen.
+        for (size_t i = 0; i < passes.size(); ++i)
+            EXPECT_EQ(passes[i].prompt_count(kAnyKey), 8) << "problem " << i << " of the run";
         for (size_t i = 0; i < passes.size(); ++i) (static_cast<int>(i) < n1 ? block1 : block2).push_back(passes[i]);
         // The fraction forms are laid out by measuring, not by a draw in the background colour.
         for (auto& op : f.texts()) EXPECT_NE(op.c, 15) << op.s;
@@ -285,18 +311,38 @@ void check_problem(const Span& pass, int block, int index, int& pair_one_first) 
     EXPECT_TRUE(first != second && second != third && first != third) << problem;
     EXPECT_TRUE(product == first * second || product == first * third || product == second * third) << problem;
 
-    // Exactly one pair of number strikes: two values in colour 3 whose ratio is the struck pair's.
-    auto values = pass.texts_in(3);
-    values.erase(std::remove_if(values.begin(), values.end(), [](const DrawOp& op) { return op.y1 <= 110; }),
-                 values.end());
-    ASSERT_EQ(values.size(), 2u) << problem;
-    // Which pair it was: block 1 strikes the numerator's first or third coefficient over the denominator's;
-    // block 2 the numerator's over the denominator's first or second.
+    // Exactly one pair of number strikes: the numerator's coefficient and the denominator's that share a
+    // prime, each struck across its digits, with its reduced value over (numerator) or under (denominator) it.
     const WrittenOut at = written_out(*written);
-    pair_one_first += block == 1 ? values[0].x1 == at.num[0].x : values[1].x1 == at.den[0].x;
+    const auto num_coefs = coefficient_cells(at.num), den_coefs = coefficient_cells(at.den);
+    std::vector<std::pair<Coefficient, Coefficient>> sharing;
+    for (auto& n : num_coefs)
+        for (auto& d : den_coefs)
+            if (std::gcd(n.value, d.value) > 1) sharing.emplace_back(n, d);
+    ASSERT_EQ(sharing.size(), 1u) << problem;
+    const auto& [n, d] = sharing[0];
+    const int common = std::gcd(n.value, d.value);
+    std::vector<std::tuple<std::string, float, float>> values, expected_values = {
+        {std::to_string(n.value / common), n.x, at.num_y - 38}, {std::to_string(d.value / common), d.x, at.den_y + 32}};
+    for (auto& op : pass.texts_in(3))
+        if (op.y1 > 110) values.emplace_back(op.s, op.x1, op.y1);
+    EXPECT_EQ(values, expected_values) << problem;
+    std::vector<Seg> number_strokes;  // strokes starting on a digit's cell
+    for (auto& s : segs(pass.lines(), 3))
+        for (auto* row : {&at.num, &at.den})
+            for (auto& c : *row)
+                if (std::isdigit(static_cast<unsigned char>(c.ch)) && s.x1 == c.x && s.y2 - s.y1 == 28 &&
+                    s.y1 == (row == &at.num ? at.num_y : at.den_y))
+                    number_strokes.push_back(s);
+    EXPECT_EQ(number_strokes, (std::vector<Seg>{{n.x, at.num_y, n.x + n.width, at.num_y + 28},
+                                                {d.x, at.den_y, d.x + d.width, at.den_y + 28}}))
+        << problem;
+    // Which pair it was: block 1 strikes the numerator's first or second coefficient over the denominator's;
+    // block 2 the numerator's over the denominator's first or second.
+    pair_one_first += block == 1 ? n.x == num_coefs[0].x : d.x == den_coefs[0].x;
 
     // The letters left unstruck are the result's.
-    const WrittenOut w = written_out(*written);
+    const WrittenOut& w = at;
     std::vector<Seg> strokes;  // the cancellation strokes, not the strokes of a "-" in colour 3
     for (auto& s : segs(pass.lines(), 3))
         if (s.y2 - s.y1 == 28) strokes.push_back(s);
@@ -327,7 +373,7 @@ TEST(DorrithLesson4, BlockTwoKeepsRightOf640AndTheClosingLine) {
         for (auto& op : pass.ops()) {
             if (!op.drawn() || op.op == Op::Cls) continue;
             const float top = op.op == Op::Polyline ? op.pts.front().second : op.y1;
-            if (top >= 639 || top >= 900) continue;  // the prompt band, the measuring area
+            if (top >= kPromptBandTop || top >= 900) continue;  // the prompt band, the measuring area
             const float left = op.op == Op::Polyline ? op.pts.front().first : std::min(op.x1, op.op == Op::Line ? op.x2 : op.x1);
             EXPECT_GE(left, 640) << "op " << static_cast<int>(op.op) << " at " << op.x1 << "," << op.y1 << " " << op.s;
         }

@@ -476,8 +476,8 @@ TEST(KelvaneLesson2, CollectProblemDrawsInOrderAndFollowsTheRules) {
         EXPECT_EQ(g.T_a(6), b + e);
         EXPECT_EQ(g.P, INT(d[4] * 4 + 2));
         EXPECT_EQ(g.X_sa(1), g.X_sa(2));
-        EXPECT_EQ(g.T_sa(6), "+" + lesson::num_text(b + e));
-        std::string want5 = a - c == 1 ? "" : a - c == -1 ? "-" : lesson::num_text(a - c);
+        EXPECT_EQ(g.T_sa(6), "+" + number_text(b + e));
+        std::string want5 = a - c == 1 ? "" : a - c == -1 ? "-" : number_text(a - c);
         EXPECT_EQ(g.T_sa(5), want5) << seed;
     }
 }

@@ -66,7 +66,7 @@ struct DrillRun : test::LessonFixture {
         pf.SETDRAWWIDTH(5);
         run(drill);
         for (auto& op : texts()) {
-            if (op.y1 >= 600) continue;  // the prompt band's texts
+            if (op.y1 >= test::kPromptBandTop) continue;  // the prompt band's texts
             if (op.s == heading) problems.emplace_back();
             if (!problems.empty()) problems.back().push_back(op);
         }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <set>
 
 #include "lessons/kelvane/lesson6.h"
 #include "lessons/kelvane_l57_support.h"
@@ -175,6 +176,39 @@ TEST(Example9Problem, TheFirstCoefficientRepeatsOnlyAfterARejectedDraw) {
     }
     // Without the rule one draw in five would repeat it.
     EXPECT_LT(repeats, n / 20);
+}
+
+TEST(MethodTwoScreen, TheFirstCoefficientsMemoryHoldsAcrossProblemsPanelsAndVisits) {
+    // Before every problem the random numbers are set so that, were the memory lost (in the generator,
+    // the drill, the screen or between visits), the problem would begin with the x-coefficient of the one
+    // before.
+    MemoryTrap trap(kelvane6::make_example9_problem);
+    PupilRun r({3, 6, 9, 12}, 8);
+    r.before_key = [&] { trap.set(r.g); };
+    std::vector<int64_t> firsts;
+    r.on_problem = [&](const std::vector<DrawOp>& ops) {
+        // The problem in colour 7: its numerators are ax-by; the drawn a of the first draw's T(1).
+        auto t = texts(ops);
+        auto problem = std::find_if(t.rbegin(), t.rend(), [](const DrawOp& op) { return op.c == 7; });
+        ASSERT_NE(problem, t.rend());
+        const std::string& p = problem->s;
+        std::set<int64_t> xs;
+        for (auto& part : {p.substr(0, p.find(kBar + "-" + kBar) + kBar.size()), p.substr(p.find(kBar + "-" + kBar) + kBar.size() + 1)}) {
+            std::string num, den;
+            ASSERT_TRUE(split_fraction(part, num, den)) << p;
+            xs.insert(whole(coefficient(expand(num), "x")));
+        }
+        EXPECT_EQ(xs.count(static_cast<int64_t>(r.g.T_a(1))), 1u) << p << ": T(1) is one of its x-coefficients";
+        firsts.push_back(static_cast<int64_t>(r.g.T_a(1)));
+    };
+    r.run(kelvane6::SHOW_METHOD2_SCREEN);
+    r.run(kelvane6::SHOW_METHOD2_SCREEN);
+    ASSERT_TRUE(r.returned);
+    ASSERT_EQ(firsts.size(), 12u);
+    int repeats = 0;
+    for (size_t i = 1; i < firsts.size(); ++i) repeats += firsts[i] == firsts[i - 1];
+    EXPECT_EQ(repeats, 0);
+    EXPECT_GE(trap.times_set(), 11);
 }
 
 TEST(MethodTwoScreen, PanelsListsAndAssignment) {

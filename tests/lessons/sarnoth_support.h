@@ -42,7 +42,7 @@ struct SarnothRun : test::LessonFixture {
     std::vector<DrawOp> page_texts() const {
         std::vector<DrawOp> out;
         for (auto& op : texts())
-            if (op.y1 < 640) out.push_back(op);
+            if (op.y1 < test::kPromptBandTop) out.push_back(op);
         return out;
     }
     // Keys pressed before each filled box in colour 15 with these corners.

@@ -138,19 +138,5 @@ TEST(ToolkitCancel, CommonLettersStruckInPairsAcrossTwoWalks) {
     EXPECT_EQ(g.X1, 5);
 }
 
-TEST(ToolkitCancel, TakeFirstChar) {
-    LessonFixture f("dorrith");
-    auto& g = f.g;
-    g.X_sa(1) = "*ab";
-    TAKE_FIRST_CHAR(g);
-    EXPECT_EQ(g.A1_s, "*");
-    EXPECT_EQ(g.X_sa(1), "ab");
-    EXPECT_EQ(g.LEM1, 3);
-    g.X_sa(1) = "";
-    TAKE_FIRST_CHAR(g);
-    EXPECT_EQ(g.A1_s, "*");
-    EXPECT_EQ(g.LEM1, 0);
-}
-
 }  // namespace
 }  // namespace cw::test

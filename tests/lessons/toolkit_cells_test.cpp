@@ -104,7 +104,7 @@ TEST(ToolkitCells, SignedTermsFollowAnotherTerm) {
     const float vals[] = {-3, -2, -1, 0, 1, 12, 5};
     for (int i = 0; i <= 6; ++i) {
         n(i) = vals[i];
-        s(i) = num_text(vals[i]);
+        s(i) = number_text(vals[i]);
     }
     signed_terms(n, s, 1, 5);
     const char* want[] = {"-3", "+(-2)", "+(-1)", "+0", "+1", "+12", "5"};

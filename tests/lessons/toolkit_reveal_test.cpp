@@ -52,24 +52,5 @@ TEST(ToolkitReveal, AnchoredFragmentsKeepTheirAnchorAndContinueTheLine) {
     EXPECT_EQ(g.YI1, 130);
 }
 
-TEST(ToolkitReveal, EditsGoThroughA) {
-    struct Case {
-        std::string in;
-        void (*routine)(Program&);
-        std::string out;
-    } cases[] = {
-        {"+3", STRIP_LEADING_PLUS, "3"},     {"-3", STRIP_LEADING_PLUS, "-3"},
-        {"-3", STRIP_LEADING_SIGN, "3"},     {"-6x", PARENTHESIZE_IF_NEGATIVE, "(-6x)"},
-        {"4", PARENTHESIZE_IF_NEGATIVE, "4"}, {"", STRIP_LEADING_SIGN, ""},
-    };
-    for (auto& c : cases) {
-        LessonFixture f("kelvane");
-        std::string t = c.in;
-        lesson::through_a(f.g, t, c.routine);
-        EXPECT_EQ(t, c.out) << c.in;
-        EXPECT_EQ(f.g.A_s, c.out);
-    }
-}
-
 }  // namespace
 }  // namespace cw::test

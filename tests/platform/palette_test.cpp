@@ -1,3 +1,4 @@
+// The palette: readable text colours on white and on the fills.
 #include <gtest/gtest.h>
 
 #include <algorithm>

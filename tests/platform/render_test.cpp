@@ -1,3 +1,4 @@
+// Drawing operations rendered to pixels.
 #include <gtest/gtest.h>
 
 #include <cmath>

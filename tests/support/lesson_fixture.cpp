@@ -49,7 +49,7 @@ std::vector<DrawOp> Span::texts_in(int c) const {
 std::vector<DrawOp> Span::answers() const {
     std::vector<DrawOp> out;
     for (auto& op : texts_in(5))
-        if (op.y1 < 639) out.push_back(op);  // the prompt band starts at 639
+        if (op.y1 < kPromptBandTop) out.push_back(op);
     return out;
 }
 

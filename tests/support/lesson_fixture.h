@@ -154,4 +154,19 @@ P& as(LessonFixture& f) {
     return dynamic_cast<P&>(f.g);
 }
 
+// The fixture on a program as its own class P (Kelvane, Dorrith, Sarnoth): run() takes a routine of P, or
+// one of any program, and prog() is the program with its lessons' variables.
+template <class P>
+class FixtureOf : public LessonFixture {
+public:
+    explicit FixtureOf(const std::string& program, const std::string& keys = "",
+                       const std::string& time = "00:00:00")
+        : LessonFixture(program, keys, time) {}
+    P& prog() { return as<P>(*this); }
+    // Calls fn on the program; true when it came back, false when the keys ran out first.
+    bool run(const std::function<void(P&)>& fn) {
+        return LessonFixture::run([&](Program&) { fn(prog()); });
+    }
+};
+
 }  // namespace cw::test

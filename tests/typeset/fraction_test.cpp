@@ -1,3 +1,4 @@
+// Stacked fractions: widths, anchors, the bar and what follows it.
 #include <gtest/gtest.h>
 
 #include "typeset_fixture.h"

@@ -166,7 +166,7 @@ void SHOW_BASIC_PROBLEMS_PAGE(Program& g, int n) {
     g.YI1 = 30;
     lesson::title_cell(g, 72, 30, "P20(式 基本の問題)");
     g.XI2 = g.X;
-    lesson::number_cell(g, g.XI2 + 44, 30, lesson::num_text(static_cast<float>(n)));
+    lesson::number_cell(g, g.XI2 + 44, 30, number_text(static_cast<float>(n)));
     g.XI2 = g.X;
     lesson::play_rows(g, pages.at(static_cast<size_t>(n - 1))());
 }

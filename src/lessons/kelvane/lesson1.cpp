@@ -10,15 +10,18 @@ namespace cw::kelvane1 {
 
 using namespace cw::lesson;
 
+// Reads nothing; writes what SHOW_LESSON_GOAL and SHOW_LESSON1_MENU write; returns on item ⑦.
 void START_LESSON1(Program& g) {
     SHOW_LESSON_GOAL(g);
     SHOW_LESSON1_MENU(g);
 }
 
+// Reads nothing; writes XI1 = 44, XI2, YI1 = 355, CCC1 = 0; clobbers X, Y, AA$.
 void SHOW_LESSON_GOAL(Program& g) {
     goal_screen(g, {"文字を使った式を、", "項の数やかけられている文字の個数に着目して調べよう。"});
 }
 
+// Reads AINP; writes SENTAKU (AINP is left as entered); clobbers what the steps clobber.
 void SHOW_LESSON1_MENU(Program& g) {
     run_submenu(g, "①項　②問1　③次数　④問2　⑤次式　⑥問3　⑦終了",
                 {TEACH_TERMS, SHOW_ANSWERS_Q1, TEACH_COEFFICIENT_AND_DEGREE, SHOW_ANSWERS_Q2, TEACH_DEGREE_NAME,
@@ -96,6 +99,8 @@ void define_monomial_and_polynomial(Program& g) {
 
 }  // namespace
 
+// Reads XI0, XI1, V(3); writes U(4) = 1600, V(4) = V(3) + 200, NO, T$(1..20), AINP, XI2, YI1;
+// clobbers what table_drill clobbers.  Erases U(3), V(3)-U(4), V(4) first and before each problem.
 void DRILL_MONOMIAL_OR_POLYNOMIAL(Program& g) {
     g.U_a(4) = 1600;
     g.V_a(4) = g.V_a(3) + 200;
@@ -116,6 +121,8 @@ void DRILL_MONOMIAL_OR_POLYNOMIAL(Program& g) {
                     }});
 }
 
+// Reads nothing; writes U(1..2), V(1..2), NO, T$(1..30), AINP, XI0, XI1, XI2, YI1; clobbers what table_drill
+// clobbers.
 void DRILL_NAME_TERMS(Program& g) {
     g.NO = 0;
     g.U_a(1) = 680;
@@ -142,6 +149,8 @@ void DRILL_NAME_TERMS(Program& g) {
                     }});
 }
 
+// Reads nothing; writes U(1..4), V(1..4), NO, T$(1..30), AINP, XI0, XI1, XI2, YI1; clobbers CCC1, X, Y, AA$ and
+// what the drills and WAIT_ANY_KEY clobber.
 void TEACH_TERMS(Program& g) {
     show_quantities(g);
     define_monomial_and_polynomial(g);
@@ -155,6 +164,7 @@ void TEACH_TERMS(Program& g) {
 
 // ---- answer pages -----------------------------------------------------------------
 
+// Reads nothing; writes XI1 = 108, XI2, YI1; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY clobbers.
 void SHOW_ANSWERS_Q1(Program& g) {
     play_page(g, "問1 解答",
               {{0, Place::FirstProblem, 0, "(1) 6x^2-7x+3"},
@@ -168,6 +178,7 @@ void SHOW_ANSWERS_Q1(Program& g) {
                {7, Place::Continue, 5, "-2x,y,-3"}});
 }
 
+// Reads nothing; writes XI1 = 108, XI2, YI1; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY clobbers.
 void SHOW_ANSWERS_Q2(Program& g) {
     play_page(g, "問2 解答",
               {{0, Place::FirstProblem, 0, "(1) -3y^2"},
@@ -178,6 +189,7 @@ void SHOW_ANSWERS_Q2(Program& g) {
                {5, Place::Continue, 5, "5"}});
 }
 
+// Reads nothing; writes XI1 = 108, XI2, YI1; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY clobbers.
 void SHOW_ANSWERS_Q3(Program& g) {
     play_page(g, "問3 解答",
               {{1, Place::FirstProblem, 0, "(1) 2x^2-3x+5"},

@@ -9,13 +9,16 @@ namespace cw::kelvane2 {
 
 using namespace cw::lesson;
 
+// Reads nothing; writes what SHOW_LESSON_GOAL and SHOW_LESSON2_MENU write; returns on item ④.
 void START_LESSON2(Program& g) {
     SHOW_LESSON_GOAL(g);
     SHOW_LESSON2_MENU(g);
 }
 
+// Reads nothing; writes XI1 = 44, XI2, YI1 = 305, CCC1 = 0; clobbers X, Y, AA$.
 void SHOW_LESSON_GOAL(Program& g) { goal_screen(g, {"同類項をまとめよう"}); }
 
+// Reads AINP; writes SENTAKU (AINP is left as entered); clobbers what the steps clobber.
 void SHOW_LESSON2_MENU(Program& g) {
     run_submenu(g, "①同類項　②計算　③問4　④終了",
                 {TEACH_LIKE_TERMS, TEACH_COLLECTING_LIKE_TERMS, SHOW_ANSWERS_Q4});
@@ -57,6 +60,8 @@ void name_like_terms(Program& g, int k, const std::string& heading, const std::v
 
 }  // namespace
 
+// Reads nothing; writes U(1..4), V(1..4), NO, T$(1..10), T$(21..30), AINP, XI0, XI1, XI2, YI1; clobbers CCC1,
+// X, Y, AA$ and what table_drill and WAIT_ANY_KEY clobber.
 void TEACH_LIKE_TERMS(Program& g) {
     erase_by(g, 0, 0, 1760, 1560);
 
@@ -79,6 +84,8 @@ void TEACH_LIKE_TERMS(Program& g) {
 
 // ---- answer page -------------------------------------------------------------------
 
+// Reads nothing; writes XI1 (640 after the column break), XI2, YI1; clobbers CCC1, X, Y, AA$ and what
+// WAIT_ANY_KEY clobbers.
 void SHOW_ANSWERS_Q4(Program& g) {
     PageLayout layout;
     layout.next_dy = 60;

@@ -30,6 +30,8 @@ void make_collect_problem(Program& g) {
     g.X_sa(2) = g.X_sa(1);
 }
 
+// Reads U(1..2), V(1..2); writes T(1..6), T$(), F$(), X$(1..5), P (five RND draws a problem), AINP, XI0,
+// XI1, XI2, YI1; clobbers I, A$, CCC1, X, Y, AA$ and what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
 void DRILL_COLLECT_LIKE_TERMS(Program& g) {
     drill(g, [&] {
         make_collect_problem(g);
@@ -53,6 +55,7 @@ const std::vector<std::string> kTask3 = {
     "2a+b",        "3x^2-x+1",         "11a+5b-14c",     "x^2-x+2",        "5x-2y",
     "-2x^2+2x",    "2x-5y",            "-2y^2-y",        "-4xy-x",         "4a^2-a"};
 
+// Reads U(1..2), V(1..2); writes NO, T$(1..30), AINP, XI0, XI1, XI2, YI1; clobbers what table_drill clobbers.
 void DRILL_SIMPLIFY_EXPRESSIONS(Program& g) {
     g.NO = 0;
     table_drill(g, {.tables = {{1, kTask3}},
@@ -68,6 +71,8 @@ void DRILL_SIMPLIFY_EXPRESSIONS(Program& g) {
                     }});
 }
 
+// Reads nothing; writes AINP, U(1..2), V(1..2), NO, T(1..6), T$(), F$(), X$(1..5), P, XI0, XI1, XI2, YI1;
+// clobbers CCC1, X, Y, AA$ and what the drills and WAIT_ANY_KEY clobber.
 void TEACH_COLLECTING_LIKE_TERMS(Program& g) {
     erase_by(g, 0, 0, 1320, 1300);
     g.XI0 = 40;

@@ -25,9 +25,9 @@ void set_answer_texts(Program& g) {
     if (g.T_a(6) == 0) {
         g.T_sa(16) = "";
     } else if (g.T_a(5) == 0) {
-        g.A_s = g.T_sa(6);
-        STRIP_LEADING_PLUS(g);
-        g.T_sa(16) = g.A_s + "b";
+        std::string b = g.T_sa(6);
+        lesson::through_a(g, b, STRIP_LEADING_PLUS);
+        g.T_sa(16) = b + "b";
     } else {
         g.T_sa(16) = g.T_sa(6) + "b";
     }
@@ -103,8 +103,12 @@ static void drill_addition(Program& g, const Reach& keep) {
     });
 }
 
+// Reads the panel (XKARA..YMADE) and UE; writes NO = 0, AINP, XI0 = XKARA, XI1, XI2, YI1 and what
+// make_addition_problem writes; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
 void DRILL_ADDITION(Program& g) { drill_addition(g, Reach{}); }
 
+// Reads nothing; writes HIDARI, MIGI, UE, SITA, the panel, the layout cursor and what DRILL_ADDITION writes;
+// clobbers what the drill, the method text and WAIT_ANY_KEY clobber.
 void TEACH_ADDITION(Program& g) {
     lesson::two_panel_step(g, {}, drill_addition,
                            {{50, 7, "   <式の加法の計算>"},
@@ -190,8 +194,12 @@ static void drill_subtraction(Program& g, const Reach& keep) {
     });
 }
 
+// Reads the panel (XKARA..YMADE) and UE; writes NO = 0, AINP, XI0 = XKARA, XI1, XI2, YI1 and what
+// make_subtraction_problem writes; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
 void DRILL_SUBTRACTION(Program& g) { drill_subtraction(g, Reach{}); }
 
+// Reads nothing; writes HIDARI, MIGI, UE, SITA, the panel, the layout cursor and what DRILL_SUBTRACTION
+// writes; clobbers what the drill, the method text and WAIT_ANY_KEY clobber.
 void TEACH_SUBTRACTION(Program& g) {
     lesson::two_panel_step(g, {}, drill_subtraction,
                            {{50, 7, "   <式の減法の計算>"},

@@ -8,6 +8,7 @@ namespace cw::kelvane3 {
 
 using namespace lesson;
 
+// Reads nothing; writes XI0, XI1, XI2, YI1; clobbers CCC1, X, Y, AA$ and what the column sums and WAIT_ANY_KEY clobber.
 void SHOW_ANSWERS_Q5(Program& g) {
     clear_screen(g);
     cursor(g, 40, 40 + 54, 30);
@@ -33,6 +34,7 @@ void SHOW_ANSWERS_Q5(Program& g) {
                  });
 }
 
+// Reads nothing; writes XI0, XI1, XI2, YI1; clobbers CCC1, X, Y, AA$ and what the column sums and WAIT_ANY_KEY clobber.
 void SHOW_SUBTRACTION_ANSWERS(Program& g) {
     clear_screen(g);
     cursor(g, 40, 40 + 54, 30);
@@ -62,6 +64,7 @@ void SHOW_SUBTRACTION_ANSWERS(Program& g) {
                  });
 }
 
+// Reads nothing; writes XI1 = 108, XI2, YI1; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY clobbers.
 void SHOW_SUM_AND_DIFFERENCE_ANSWERS(Program& g) {
     PageLayout layout;
     layout.xi1 = 108;

@@ -39,11 +39,7 @@ void column_texts(Program& g) {
         if (g.T_a(g.II) != 0) g.T_sa(g.II) = g.T_sa(g.II) + CHR_s(98 - MOD(g.II, 2));
     for (int i = 1; i <= 3; ++i)
         if (g.F_a(i) > 0) g.F_sa(i) = "+" + g.F_sa(i);
-    for (int i : {1, 3, 5}) {
-        g.A_s = g.T_sa(i);
-        STRIP_LEADING_PLUS(g);
-        g.T_sa(i) = g.A_s;
-    }
+    for (int i : {1, 3, 5}) lesson::through_a(g, g.T_sa(i), STRIP_LEADING_PLUS);
     if (g.F_a(3) == 0) g.F_sa(3) = "";
     for (int i = 1; i <= 6; ++i) g.T_sa(i) = lesson::rjust(g.T_sa(i), 4);
     for (int i = 1; i <= 3; ++i) g.F_sa(i) = lesson::rjust(g.F_sa(i), 3);
@@ -100,8 +96,13 @@ static void drill_column_addition(Program& g, const Reach& keep) {
     });
 }
 
+// Reads the panel (XKARA..YMADE) and UE; writes NO = 0, AINP, X(31..34), Y(31..35), the layout cursor and what
+// make_column_addition_problem writes; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
 void DRILL_COLUMN_ADDITION(Program& g) { drill_column_addition(g, Reach{}); }
 
+// Reads nothing; writes HIDARI, MIGI, UE, SITA, the panel, the layout cursor, the draw width 5 and what
+// DRILL_COLUMN_ADDITION writes; clobbers what the drill, the method text, WAIT_ANY_KEY and the assignment line
+// clobber.
 void TEACH_COLUMN_ADDITION(Program& g) {
     lesson::two_panel_step(g, {.width5 = true}, drill_column_addition,
                            {{60, 3, "   <縦書きの加法>"},
@@ -150,8 +151,6 @@ static void show_column_subtraction(Program& g, const Reach& keep) {
     ASK_NEXT_STEP(g);
 }
 
-void SHOW_COLUMN_SUBTRACTION(Program& g) { show_column_subtraction(g, Reach{}); }
-
 static void drill_column_subtraction(Program& g, const Reach& keep) {
     // The display half ends with the next-step question itself.
     g.AINP = 3;
@@ -162,8 +161,14 @@ static void drill_column_subtraction(Program& g, const Reach& keep) {
     }
 }
 
+// Reads the panel (XKARA..YMADE) and UE; writes NO = 0, AINP, X(31..34), Y(31..35), X$(1..3), the layout cursor and
+// what make_column_subtraction_numbers and build_column_subtraction_texts write; clobbers CCC1, X, Y, AA$ and
+// what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
 void DRILL_COLUMN_SUBTRACTION(Program& g) { drill_column_subtraction(g, Reach{}); }
 
+// Reads nothing; writes HIDARI, MIGI, UE, SITA, the panel, the layout cursor, the draw width 5 and what
+// DRILL_COLUMN_SUBTRACTION writes; clobbers what the drill, the method text, WAIT_ANY_KEY and the assignment
+// line clobber.
 void TEACH_COLUMN_SUBTRACTION(Program& g) {
     lesson::two_panel_step(g, {.width5 = true}, drill_column_subtraction,
                            {{50, 7, "   <縦書きの減法>"},

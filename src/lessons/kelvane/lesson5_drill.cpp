@@ -84,11 +84,7 @@ void show_problem(Kelvane& g) {
     WAIT_ANY_KEY(g);
     put(g, x0, g.YI3 + 60, 0, "=" + t(7) + t(9) + t(8) + t(10));
     WAIT_ANY_KEY(g);
-    if (t(11).empty() && g.T_a(12) > 0) {
-        g.A_s = t(12);
-        STRIP_LEADING_PLUS(g);
-        t(12) = g.A_s;
-    }
+    if (t(11).empty() && g.T_a(12) > 0) lesson::through_a(g, t(12), STRIP_LEADING_PLUS);
     put(g, x0, g.YI1 + 60, 5, "=" + t(11) + t(12));
 }
 

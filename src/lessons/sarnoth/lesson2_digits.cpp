@@ -87,7 +87,9 @@ void investigate_digit_swap(Program& g, const DigitSwap& s) {
 // the draw width (5); clobbers HABA, TATE, CCC1..3, A$, X, Y, AA$.  Ends with the closing line.
 void INVESTIGATE_DIGIT_SWAP_SUM(Program& g) { investigate_digit_swap(g, kSum); }
 
-// Step ⑤, as step ④ for the difference; ends as cell ⑥ is filled in, with no closing line.
+// Step ⑤, as step ④ for the difference; ends as cell ⑥ is filled in, with no closing line.  Reads the typed
+// numbers; writes F(1), T(), T$(), F(1..6), V(1), AINP, the cursor, the draw width (5); clobbers HABA, TATE,
+// CCC1..3, A$, X, Y, AA$.
 void INVESTIGATE_DIGIT_SWAP_DIFFERENCE(Program& g) { investigate_digit_swap(g, kDifference); }
 
 }  // namespace cw::sarnoth2

@@ -66,6 +66,7 @@ void make_first_letter_problem(Program& g) {
     lesson::load_texts(g.X_sa, 1, {letters[to_int(g.P) - 1][0], letters[to_int(g.P) - 1][1]});
 }
 
+// Reads RND; writes U(31), V(31), XI0, XI1, XI2, YI1, NO, AINP and what make_first_letter_problem writes; clobbers X, Y, CCC1, AA$.
 void DRILL_SOLVE_FOR_FIRST_LETTER(Program& g) {
     start_drill(g);
     lesson::counted_drill(g, [&] {
@@ -109,6 +110,7 @@ void make_fraction_formula_problem(Sarnoth& g) {
     g.C1_s = set[2];
 }
 
+// Reads RND; writes U(31), V(31), XI0, XI1, XI2, YI1, NO, AINP and what make_fraction_formula_problem writes; clobbers X, Y, CCC1, AA$.
 void DRILL_SOLVE_FRACTION_FORMULA(Sarnoth& g) {
     start_drill(g);
     lesson::counted_drill(g, [&] {
@@ -148,6 +150,7 @@ void make_parentheses_formula_problem(Sarnoth& g) {
     g.B1_s = sets[to_int(g.P) - 1][1];
 }
 
+// Reads RND; writes U(31), V(31), XI0, XI1, XI2, YI1, NO, AINP and what make_parentheses_formula_problem writes; clobbers X, Y, CCC1, AA$.
 void DRILL_SOLVE_FORMULA_WITH_PARENTHESES(Sarnoth& g) {
     start_drill(g);
     lesson::counted_drill(g, [&] {
