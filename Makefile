@@ -5,7 +5,7 @@ PROGRAM ?= kelvane
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := build-essential cmake pkg-config libsdl2-dev libcairo2-dev libpango1.0-dev \
-	libfontconfig-dev fonts-noto-cjk fonts-ipafont-gothic fonts-liberation2 libgtest-dev googletest \
+	libfontconfig-dev libx11-dev fonts-noto-cjk fonts-ipafont-gothic fonts-liberation2 libgtest-dev googletest \
 	xvfb xdotool x11-utils imagemagick
 
 .PHONY: run test deps build build-asan bench snapshots clean

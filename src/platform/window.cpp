@@ -7,6 +7,7 @@
 #include "platform/render.h"
 #include "platform/retained.h"
 #include "platform/window_keys.h"
+#include "platform/window_x11.h"
 
 #include <SDL.h>
 #include <cairo.h>
@@ -396,6 +397,7 @@ int run_in_window(const WindowBody& body, const std::string& window_title) {
     // one message.
     if (!asked && !has_env("WAYLAND_DISPLAY")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
     if (!asked && !has_env("DISPLAY")) SDL_SetHint(SDL_HINT_VIDEODRIVER, "wayland");
+    guard_late_window_requests();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         const char* where = has_env("DISPLAY") ? std::getenv("DISPLAY") : std::getenv("WAYLAND_DISPLAY");
         std::fprintf(stderr, "%s: cannot open a window: display %s cannot be reached (%s)\n", name,

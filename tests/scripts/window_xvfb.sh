@@ -160,7 +160,7 @@ close_and_check() {  # WHAT
     else
         PROG_PID=
         [ "$status" -eq 0 ] && pass "$1: closing the window ends the program with status 0" \
-            || fail "$1: closing the window ended the program with status $status: $(cat "$WORK"/*.err 2>/dev/null | tail -3)"
+            || fail "$1: closing the window ended the program with status $status: $(tail -n 12 "$WORK"/*.err 2>/dev/null)"
     fi
 }
 

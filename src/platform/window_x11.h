@@ -1,0 +1,16 @@
+// What the window needs of X11 beyond what SDL does for it.
+#pragma once
+
+namespace cw {
+
+// Keeps a late request to a window that is already gone from ending the
+// program.  SDL wakes its event wait by sending an event to the window over
+// a second connection; when the window closes, the server may see that
+// request after the window was destroyed, and Xlib's default handler would
+// then end the program with status 1 while SDL shuts down.  Such an error
+// (BadWindow on SendEvent) is dropped; every other error goes to the handler
+// there was before.  Call it before SDL starts its video, so that SDL keeps
+// this handler as the one it restores at the end.
+void guard_late_window_requests();
+
+}  // namespace cw
