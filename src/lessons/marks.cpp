@@ -74,7 +74,7 @@ TextLayout layout_text(Program& g, float x, float y, const std::string& code) {
 void draw_fraction_bar(Program& g, float x, float bar_y, float length, float c) {
     const int width = g.pf.GETDRAWWIDTH();
     g.pf.SETDRAWWIDTH(4);
-    g.pf.LINE(x, bar_y, x + length, bar_y, c);
+    draw_inset_bar(g, x, bar_y, length, c);
     g.pf.SETDRAWWIDTH(static_cast<float>(width));
 }
 

@@ -39,8 +39,8 @@ enum class Drawer { Typeset, Plain };
 // ---- rising strokes: numbers on a line and denominators ---------------------------------------
 
 // Strikes a number on a line: a stroke in colour 3 rising from (at.x, at.y + rise) to (at.x + pitch * chars,
-// at.y), then `reduced` in colour 3 at (at.x, at.y - 30), above it (nothing when empty).  The cursor is
-// not moved.  Writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
+// at.y), then `reduced` in colour 3 at (at.x, at.y - 30), above it (nothing when empty), in the fraction
+// parts' smaller digits so that it clears the struck number.  The cursor is not moved.  Writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
 void strike_number(Program& g, Anchor at, int chars, const std::string& reduced, StrokeRule rule = kNumberStroke);
 // Strikes a denominator whose text's top left is `at` (the fraction's TBBOYAKX, TBBOYAKY): a stroke in
 // colour 3 rising from (at.x, at.y + 28) to (at.x + pitch * chars, at.y), then "1" in colour 3 at
@@ -72,7 +72,8 @@ void cancel_product(Program& g, const ProductCancel& c);
 void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule = kFactorStroke);
 // The same from the anchor kept in slot k, (X(k), Y(k)), across `chars` characters (a whole number).
 void strike_factor(Program& g, int k, float chars = 1);
-// The reduced value over a struck numerator factor: `text` in colour 3 at (at.x, at.y - 38).  Cursor
+// The reduced value over a struck numerator factor: `text` in colour 3 at (at.x, at.y - 38), in the
+// fraction parts' smaller digits so that it clears the factor.  Cursor
 // untouched; writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
 void value_above(Program& g, Anchor at, const std::string& text);
 void value_above(Program& g, int k, const std::string& text);

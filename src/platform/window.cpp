@@ -18,6 +18,7 @@
 #include <ctime>
 #include <deque>
 #include <exception>
+#include <optional>
 #include <vector>
 
 namespace cw {
@@ -81,7 +82,7 @@ public:
     void draw(const DrawOp& op) override {
         if (!op.drawn()) return;
         retained_.add(op);
-        render_op(cr_, op);
+        painter_->draw(op);
         if (RetainedList::covers_screen(op)) {
             damage_all();
         } else {
@@ -182,6 +183,7 @@ private:
     }
 
     void release() {
+        painter_.reset();
         if (cr_) cairo_destroy(cr_);
         if (wrap_) SDL_FreeSurface(wrap_);
         if (surface_) cairo_surface_destroy(surface_);
@@ -228,7 +230,7 @@ private:
         }
         w = w_, h = h_;
         cr_ = cairo_create(surface_);
-        Rgb bg = palette_rgb(BACKGROUND);
+        Rgb bg = fill_rgb(BACKGROUND);
         cairo_set_source_rgb(cr_, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
         cairo_paint(cr_);  // the margins
         scale_ = std::min(w / static_cast<double>(LAYOUT_W), h / static_cast<double>(LAYOUT_H));
@@ -242,7 +244,8 @@ private:
         cairo_translate(cr_, clip_.l, clip_.t);
         cairo_scale(cr_, scale_, scale_);
         Uint64 t0 = SDL_GetPerformanceCounter();
-        render_ops(cr_, retained_.ops());
+        painter_.emplace(cr_);
+        for (const DrawOp& op : retained_.ops()) painter_->draw(op);
         cairo_surface_flush(surface_);
         if (report_repaint_) {
             double ms = 1000.0 * static_cast<double>(SDL_GetPerformanceCounter() - t0) /
@@ -343,6 +346,7 @@ private:
     SDL_Window* window_;
     cairo_surface_t* surface_ = nullptr;
     cairo_t* cr_ = nullptr;
+    std::optional<Painter> painter_;  // draws onto cr_, knowing what lies under each operation
     SDL_Surface* wrap_ = nullptr;
     SDL_Surface* target_ = nullptr;
     bool direct_ = false;  // cairo draws into target_'s pixels

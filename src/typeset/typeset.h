@@ -24,6 +24,13 @@ void DRAW_GLYPH_RUN(Program& g);
 // Reads the fraction code at the entry's scan, X, Y, CCC1, DR; writes X, XT, YT, TBSI, TBBO, NAGA, TBSI1, TBBO1, BSEN, TB*YAK*; clobbers BUN, A$, B$.
 void DRAW_FRACTION(Program& g);
 
+// The bar of a stacked fraction over [x, x + length] at y, in colour c at
+// the current draw width.  It stops short of both ends by a few units, so
+// that a sign just before or after the fraction stays apart from it; the
+// anchors and advances keep the whole length.
+// Reads nothing; writes one line.
+void draw_inset_bar(Program& g, float x, float y, float length, float c);
+
 // Measuring, cells and the column layout.
 // Reads A$, BUN, CCC1; writes LLT (the width); clobbers AA$ (empty), the fraction anchors (near y 1800), the typesetter state; X, Y, A$ as on entry.
 void MEASURE_EXPRESSION_TEXT(Program& g);

@@ -11,6 +11,7 @@
 #include "lessons/panels.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
+#include "typeset/typeset.h"
 
 namespace cw::dorrith4 {
 

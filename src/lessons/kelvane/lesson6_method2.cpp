@@ -10,6 +10,7 @@
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
+#include "typeset/typeset.h"
 
 namespace cw::kelvane6 {
 
