@@ -85,6 +85,9 @@ void fraction_product(Program& g, int k, const std::string& term) {
 }  // namespace
 
 void fraction_solution(Program& g, const std::string& letter) {
+    WAIT_ANY_KEY(g);
+    lesson::distribution_arc(g, {g.X_a(1), g.Y_a(1) - 20}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1);
+    WAIT_ANY_KEY(g);
     reveal(g, {
         [&] {
             g.A_s = g.T_sa(2) + "x";
