@@ -15,6 +15,15 @@ void fill_rel(Program& g, float x, float y, float w, float h, float c, float f) 
     g.pf.FILL(x, y, x + w, y + h, c, f);
 }
 
+// A prompt text: CCC1 = c, X = x, Y = y, AA$ = text, then PRINT_PROMPT_TEXT.
+void prompt_text(Program& g, float x, float y, float c, const std::string& text) {
+    g.CCC1 = c;
+    g.X = x;
+    g.Y = y;
+    g.AA_s = text;
+    PRINT_PROMPT_TEXT(g);
+}
+
 // A message box of the prompt band: DR = the draw width in force, the width `width`, a box from (96, top)
 // to (400, top + 36) bordered in colour 13 and filled with `fill`, and `message` in colour 9 at
 // (128, top + 9).  Writes DR, CCC1 = 9, X, Y, AA$; clobbers what PRINT_PROMPT_TEXT clobbers.
@@ -22,11 +31,7 @@ void open_message_box(Program& g, float width, float top, float fill, const std:
     g.DR = static_cast<float>(g.pf.GETDRAWWIDTH());
     g.pf.SETDRAWWIDTH(width);
     g.pf.FILL(96, top, 400, top + 36, 13, fill);
-    g.CCC1 = 9;
-    g.X = 128;
-    g.Y = top + 9;
-    g.AA_s = message;
-    PRINT_PROMPT_TEXT(g);
+    prompt_text(g, 128, top + 9, 9, message);
 }
 
 // A program's name is a name, not maths: its letters are drawn as written,
@@ -140,11 +145,7 @@ void SHOW_MAIN_MENU(Program& g) {
 }
 
 void INPUT_MENU_NUMBER(Program& g) {
-    g.CCC1 = 0;
-    g.X = g.KAIX - 240;
-    g.Y = g.KAIY;
-    g.AA_s = "番号を入力して下さい。";
-    PRINT_PROMPT_TEXT(g);
+    prompt_text(g, g.KAIX - 240, g.KAIY, 0, "番号を入力して下さい。");
     INPUT_NUMBER(g);
     PARSE_ANSWER(g);
 }
@@ -175,11 +176,7 @@ void INPUT_NUMBER(Program& g) {
     g.XX = g.KAIX;
     g.YY = g.KAIY;
     g.AINP_s.clear();
-    g.CCC1 = 0;
-    g.X = g.XX - 48;
-    g.Y = g.YY;
-    g.AA_s = "入力";
-    PRINT_PROMPT_TEXT(g);
+    prompt_text(g, g.XX - 48, g.YY, 0, "入力");
     READ_ENTRY_KEYS(g);
     fill_rel(g, g.KAIX - 48, g.KAIY - 8, 240, 30, 15, 15);
 }
