@@ -9,6 +9,24 @@ namespace {
 // Slope that marks a vertical line in the slope variables.
 constexpr float VERTICAL = 1000.0f;
 
+// The line through (x1, y1) and (x2, y2) as slope and intercept: horizontal first (two equal points count as
+// horizontal): slope 0, intercept y1; then vertical: slope VERTICAL, the intercept untouched, and true; else
+// the slope and the intercept.
+bool line_form(float x1, float y1, float x2, float y2, float& slope, float& intercept) {
+    if (y2 == y1) {
+        slope = 0;
+        intercept = y1;
+        return false;
+    }
+    if (x2 == x1) {
+        slope = VERTICAL;
+        return true;
+    }
+    slope = DIV(y2 - y1, x2 - x1);
+    intercept = CHECK(y1 - slope * x1);
+    return false;
+}
+
 }  // namespace
 
 void DRAW_PERPENDICULAR_FOOT(Program& g) {
@@ -34,27 +52,8 @@ void INTERSECT_LINES(Program& g) {
     // then vertical, else slope and intercept.  Verticality is kept apart
     // from the slope, so a steep line whose slope is exactly the marker
     // value is not taken for a vertical one.
-    bool vertical1 = false, vertical2 = false;
-    if (g.BY == g.AY) {
-        g.A1 = 0;
-        g.B1 = g.AY;
-    } else if (g.BX == g.AX) {
-        g.A1 = VERTICAL;
-        vertical1 = true;
-    } else {
-        g.A1 = DIV(g.BY - g.AY, g.BX - g.AX);
-        g.B1 = CHECK(g.AY - g.A1 * g.AX);
-    }
-    if (g.CY == g.DY) {
-        g.A2 = 0;
-        g.B2 = g.CY;
-    } else if (g.CX == g.DX) {
-        g.A2 = VERTICAL;
-        vertical2 = true;
-    } else {
-        g.A2 = DIV(g.DY - g.CY, g.DX - g.CX);
-        g.B2 = CHECK(g.CY - g.A2 * g.CX);
-    }
+    const bool vertical1 = line_form(g.AX, g.AY, g.BX, g.BY, g.A1, g.B1);
+    const bool vertical2 = line_form(g.CX, g.CY, g.DX, g.DY, g.A2, g.B2);
 
     if (vertical1 && vertical2) {
         g.AX2 = g.AY2 = NO_INTERSECTION;

@@ -19,6 +19,19 @@ bool segment_direction(Program& g) {
     return true;
 }
 
+// The two ends of a stroke across the segment's direction (DX, DY), NAGASA long, centred NAGASA back from
+// (x, y): EX, EY = (x, y) - NAGASA (DX, DY), the ends (EX, EY) -/+ NAGASA / 2 (DY, -DX).  Writes EX, EY and
+// the ends.
+void cross_stroke(Program& g, float x, float y, float& x1, float& y1, float& x2, float& y2) {
+    g.EX = x - g.NAGASA * g.DX;
+    g.EY = y - g.NAGASA * g.DY;
+    float half = g.NAGASA / 2.0f;
+    x1 = g.EX - half * g.DY;
+    y1 = g.EY + half * g.DX;
+    x2 = g.EX + half * g.DY;
+    y2 = g.EY - half * g.DX;
+}
+
 }  // namespace
 
 void DRAW_PARALLEL_MARKS(Program& g) {
@@ -27,13 +40,7 @@ void DRAW_PARALLEL_MARKS(Program& g) {
     float w = DIV(g.A, g.A + g.B);
     g.BX1 = g.AX + g.CX * w;
     g.BY1 = g.AY + g.CY * w;
-    g.EX = g.BX1 - g.NAGASA * g.DX;
-    g.EY = g.BY1 - g.NAGASA * g.DY;
-    float half = g.NAGASA / 2.0f;
-    g.AX1 = g.EX - half * g.DY;
-    g.AY1 = g.EY + half * g.DX;
-    g.AX2 = g.EX + half * g.DY;
-    g.AY2 = g.EY - half * g.DX;
+    cross_stroke(g, g.BX1, g.BY1, g.AX1, g.AY1, g.AX2, g.AY2);
     if (g.HONSU <= 0 || g.HONSU > 6) g.HONSU = 1;
 
     int n = fig::loop_passes(1, g.HONSU);
@@ -93,13 +100,7 @@ void DRAW_ARROW(Program& g) {
         g.pf.LINE(g.ZX0, g.ZY0, g.ZX, g.ZY, g.CCC2);
         g.DX = g.CX / g.D;
         g.DY = g.CY / g.D;
-        g.EX = g.ZX - g.NAGASA * g.DX;
-        g.EY = g.ZY - g.NAGASA * g.DY;
-        float half = g.NAGASA / 2.0f;
-        g.ZX1 = g.EX - half * g.DY;
-        g.ZY1 = g.EY + half * g.DX;
-        g.ZX2 = g.EX + half * g.DY;
-        g.ZY2 = g.EY - half * g.DX;
+        cross_stroke(g, g.ZX, g.ZY, g.ZX1, g.ZY1, g.ZX2, g.ZY2);
         g.pf.LINE(g.ZX1, g.ZY1, g.ZX, g.ZY, g.CCC2);
         g.pf.LINE(g.ZX2, g.ZY2, g.ZX, g.ZY, g.CCC2);
     }

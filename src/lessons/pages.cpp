@@ -69,6 +69,19 @@ PageRow keeping_end(PageRow r, int k) {
     return r;
 }
 
+PageRow keeping_end_in(PageRow r, int k, NumArray Program::*xs, NumArray Program::*ys) {
+    r.anchor = k;
+    r.anchor_xs = xs;
+    r.anchor_ys = ys;
+    return r;
+}
+
+PageRow keeping_start_x(PageRow r, int k, float dx) {
+    r.start = k;
+    r.start_dx = dx;
+    return r;
+}
+
 PageRow new_page(int stage, float w, float h) {
     PageRow r;
     r.stage = stage;
@@ -91,20 +104,28 @@ float base_x(const Program& g, From from) {
         case From::Operand:
             return g.XI3;
         case From::Screen:
+        case From::Point:
             break;
     }
     return 0;
 }
 
 void play_row(Program& g, const PageRow& r) {
-    const float x = base_x(g, r.pos.from) + r.pos.dx;
-    const float y = (r.pos.from == From::Screen ? 0 : g.YI1) + r.pos.dy;
+    float x, y;
+    if (r.pos.from == From::Point) {
+        x = g.X_a(r.pos.point) + r.pos.dx * g.SIZE;
+        y = g.Y_a(r.pos.point) + r.pos.dy * g.SIZE;
+    } else {
+        x = base_x(g, r.pos.from) + r.pos.dx;
+        y = (r.pos.from == From::Screen ? 0 : g.YI1) + r.pos.dy;
+    }
     switch (r.act) {
         case Act::Text:
+            if (r.start > 0) g.X_a(r.start) = x + r.start_dx;
             put(g, x, y, r.colour, r.text, r.keep);
             if (r.anchor > 0) {
-                g.X_a(r.anchor) = g.X;
-                g.Y_a(r.anchor) = g.Y;
+                (g.*r.anchor_xs)(r.anchor) = g.X;
+                (g.*r.anchor_ys)(r.anchor) = g.Y;
             }
             break;
         case Act::ColumnSum:

@@ -21,17 +21,22 @@ enum class From {
     Pen,      // XI2
     Operand,  // XI3 (left by a column sum)
     Screen,   // 0: (dx, dy) is absolute
+    Point,    // a figure's point: X(point), Y(point), (dx, dy) in SIZE units
 };
-// A row's pen: X = base + dx; Y = YI1 + dy (From::Screen: X = dx, Y = dy).
+// A row's pen: X = base + dx; Y = YI1 + dy (From::Screen: X = dx, Y = dy; From::Point: X = X(point) + dx SIZE,
+// Y = Y(point) + dy SIZE).
 struct Pos {
     From from = From::Indent;
     float dx = 0, dy = 0;
+    int point = 0;  // From::Point
 };
 inline Pos margin(float dy, float dx = 0) { return {From::Margin, dx, dy}; }
 inline Pos indent(float dy, float dx = 0) { return {From::Indent, dx, dy}; }
 inline Pos pen(float dx = 0, float dy = 0) { return {From::Pen, dx, dy}; }
 inline Pos operand(float dy, float dx = 0) { return {From::Operand, dx, dy}; }
 inline Pos screen(float x, float y) { return {From::Screen, x, y}; }
+// Beside point k of a figure, (dx, dy) in the figure's SIZE units (read when the row plays).
+inline Pos beside(int k, float dx, float dy) { return {From::Point, dx, dy, k}; }
 
 // What a row does.
 enum class Act {
@@ -48,7 +53,10 @@ struct PageRow {
     float colour = 0;                    // Text
     std::string text;                    // Text; ColumnSum: the upper row
     Keep keep = Keep::Pen;               // Text
-    int anchor = 0;                      // Text: > 0: X(anchor), Y(anchor) take the pen after the text
+    int anchor = 0;                      // Text: > 0: xs(anchor), ys(anchor) take the pen after the text
+    NumArray Program::*anchor_xs = &Program::X_a, Program::*anchor_ys = &Program::Y_a;  // Text: X(), Y()
+    int start = 0;                       // Text: > 0: X(start) = the row's x + start_dx before the text
+    float start_dx = 0;
     std::string lower, op;               // ColumnSum
     float xi0 = 0, xi1 = 0, yi1 = 0;     // Column
     bool set_xi0 = true;                 // Column: XI0 too
@@ -77,6 +85,11 @@ PageRow action_at(int stage, Pos at, std::function<void(Program&)> fn);
 
 // The row r, whose pen after it is kept as answer anchor k in X(k), Y(k).
 PageRow keeping_end(PageRow r, int k);
+// The same kept in another pair of tables: xs(k), ys(k) (U(k), V(k) with &Program::U_a, &Program::V_a).
+PageRow keeping_end_in(PageRow r, int k, NumArray Program::*xs, NumArray Program::*ys);
+// The row r, which first keeps where it starts, dx into its text, as X(k) alone: X(k) = the row's x + dx
+// (Y(k) untouched).
+PageRow keeping_start_x(PageRow r, int k, float dx);
 // A new page: erases (0, 0) by (w, h) in colour 15, then YI1 = 30.  A page turn is two keys, so the row
 // after a page's last stage k stands at stage k + 2.
 PageRow new_page(int stage, float w, float h);

@@ -42,6 +42,11 @@ void strike_denominator(Program& g, Anchor at, int chars, StrokeRule rule, Drawe
     }
 }
 
+void cancel_product(Program& g, const ProductCancel& c) {
+    strike_number(g, c.number, c.number_chars, c.reduced, c.number_rule);
+    strike_denominator(g, c.denominator, c.denominator_chars, c.denominator_rule, c.denominator_drawer);
+}
+
 // ---- falling strokes ----------------------------------------------------------------------------
 
 void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule) {

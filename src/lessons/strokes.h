@@ -49,6 +49,22 @@ void strike_number(Program& g, Anchor at, int chars, const std::string& reduced,
 void strike_denominator(Program& g, Anchor at, int chars, StrokeRule rule = kDenominatorStroke,
                         Drawer drawer = Drawer::Typeset);
 
+// A product's cancellation: a number on the line struck with its reduced value over it, then the
+// fraction's denominator struck with "1" under it.
+struct ProductCancel {
+    Anchor number;                                // the number's start on the line
+    int number_chars = 0;                         // characters struck
+    std::string reduced;                          // written over the number ("" for nothing)
+    StrokeRule number_rule = kNumberStroke;
+    Anchor denominator;                           // the denominator text's top left (TBBOYAKX, TBBOYAKY)
+    int denominator_chars = 0;                    // characters struck
+    StrokeRule denominator_rule = kDenominatorStroke;
+    Drawer denominator_drawer = Drawer::Typeset;  // how its "1" is drawn
+};
+// strike_number, then strike_denominator, as `c` says.  Cursor untouched; writes CCC1, X, Y, AA_s; clobbers
+// what the drawers clobber.
+void cancel_product(Program& g, const ProductCancel& c);
+
 // ---- falling strokes: the factors of a written-out fraction ------------------------------------
 
 // Strikes a factor from its anchor: a stroke in colour 3 from `at` to (at.x + pitch * chars, at.y + rise).

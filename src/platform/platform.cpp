@@ -25,31 +25,31 @@ void Platform::emit(DrawOp op) {
     backend_.service();
 }
 
-void Platform::LINE(float x1, float y1, float x2, float y2, float c) {
+namespace {
+
+// An operation between two corners in colour c at width w.
+DrawOp between(Op kind, float x1, float y1, float x2, float y2, int c, int w) {
     DrawOp op;
-    op.op = Op::Line;
+    op.op = kind;
     op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
-    op.c = colour(c);
-    op.w = width_;
-    emit(std::move(op));
+    op.c = c;
+    op.w = w;
+    return op;
+}
+
+}  // namespace
+
+void Platform::LINE(float x1, float y1, float x2, float y2, float c) {
+    emit(between(Op::Line, x1, y1, x2, y2, colour(c), width_));
 }
 
 void Platform::BOX(float x1, float y1, float x2, float y2, float c) {
-    DrawOp op;
-    op.op = Op::Box;
-    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
-    op.c = colour(c);
-    op.w = width_;
-    emit(std::move(op));
+    emit(between(Op::Box, x1, y1, x2, y2, colour(c), width_));
 }
 
 void Platform::FILL(float x1, float y1, float x2, float y2, float c, float f) {
-    DrawOp op;
-    op.op = Op::Fill;
-    op.x1 = x1, op.y1 = y1, op.x2 = x2, op.y2 = y2;
-    op.c = colour(c);
+    DrawOp op = between(Op::Fill, x1, y1, x2, y2, colour(c), width_);
     op.f = colour(f);
-    op.w = width_;
     emit(std::move(op));
 }
 

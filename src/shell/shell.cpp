@@ -15,6 +15,25 @@ void fill_rel(Program& g, float x, float y, float w, float h, float c, float f) 
     g.pf.FILL(x, y, x + w, y + h, c, f);
 }
 
+// A prompt text: CCC1 = c, X = x, Y = y, AA$ = text, then PRINT_PROMPT_TEXT.
+void prompt_text(Program& g, float x, float y, float c, const std::string& text) {
+    g.CCC1 = c;
+    g.X = x;
+    g.Y = y;
+    g.AA_s = text;
+    PRINT_PROMPT_TEXT(g);
+}
+
+// A message box of the prompt band: DR = the draw width in force, the width `width`, a box from (96, top)
+// to (400, top + 36) bordered in colour 13 and filled with `fill`, and `message` in colour 9 at
+// (128, top + 9).  Writes DR, CCC1 = 9, X, Y, AA$; clobbers what PRINT_PROMPT_TEXT clobbers.
+void open_message_box(Program& g, float width, float top, float fill, const std::string& message) {
+    g.DR = static_cast<float>(g.pf.GETDRAWWIDTH());
+    g.pf.SETDRAWWIDTH(width);
+    g.pf.FILL(96, top, 400, top + 36, 13, fill);
+    prompt_text(g, 128, top + 9, 9, message);
+}
+
 // A program's name is a name, not maths: its letters are drawn as written,
 // upright in the heading's gothic face, at the typesetter's cell advances
 // (27 for a one-byte character, 34 for a full-width one).  Moves X.
@@ -126,11 +145,7 @@ void SHOW_MAIN_MENU(Program& g) {
 }
 
 void INPUT_MENU_NUMBER(Program& g) {
-    g.CCC1 = 0;
-    g.X = g.KAIX - 240;
-    g.Y = g.KAIY;
-    g.AA_s = "番号を入力して下さい。";
-    PRINT_PROMPT_TEXT(g);
+    prompt_text(g, g.KAIX - 240, g.KAIY, 0, "番号を入力して下さい。");
     INPUT_NUMBER(g);
     PARSE_ANSWER(g);
 }
@@ -149,14 +164,7 @@ void PROMPT_FOR_NUMBER(Program& g) {
 void CLEAR_PROMPT_LINE(Program& g) { g.pf.FILL(0, 657, 992, 720, 15, 15); }
 
 void ASK_NEXT_STEP(Program& g) {
-    g.DR = static_cast<float>(g.pf.GETDRAWWIDTH());
-    g.pf.SETDRAWWIDTH(2);
-    g.pf.FILL(96, 639, 400, 675, 13, 12);
-    g.CCC1 = 9;
-    g.X = 128;
-    g.Y = 648;
-    g.AA_s = "次のステップは１を入力。";
-    PRINT_PROMPT_TEXT(g);
+    open_message_box(g, 2, 639, 12, "次のステップは１を入力。");
     INPUT_NUMBER(g);
     PARSE_ANSWER(g);
     fill_rel(g, g.KAIX - 48, g.KAIY - 9, 160, 27, 15, 15);
@@ -168,11 +176,7 @@ void INPUT_NUMBER(Program& g) {
     g.XX = g.KAIX;
     g.YY = g.KAIY;
     g.AINP_s.clear();
-    g.CCC1 = 0;
-    g.X = g.XX - 48;
-    g.Y = g.YY;
-    g.AA_s = "入力";
-    PRINT_PROMPT_TEXT(g);
+    prompt_text(g, g.XX - 48, g.YY, 0, "入力");
     READ_ENTRY_KEYS(g);
     fill_rel(g, g.KAIX - 48, g.KAIY - 8, 240, 30, 15, 15);
 }
@@ -229,14 +233,7 @@ void PARSE_ANSWER(Program& g) {
 
 void WAIT_ANY_KEY(Program& g) {
     g.CCC0 = g.CCC1;
-    g.DR = static_cast<float>(g.pf.GETDRAWWIDTH());
-    g.pf.SETDRAWWIDTH(3);
-    g.pf.FILL(96, 657, 400, 693, 13, 4);
-    g.CCC1 = 9;
-    g.X = 128;
-    g.Y = 666;
-    g.AA_s = "何かキーを押して下さい。";
-    PRINT_PROMPT_TEXT(g);
+    open_message_box(g, 3, 657, 4, "何かキーを押して下さい。");
     do {
         g.I_s = g.pf.INKEY();
     } while (g.I_s.empty());

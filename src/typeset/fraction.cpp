@@ -18,6 +18,17 @@ namespace {
 // its line: stopping 4 short leaves at least two units of background.
 constexpr float kBarInset = 4;
 
+// A part's width in the fraction parts' style, measured from the fraction's pen: X, Y = XT, YT, A$ = part,
+// BUN = 1, MEASURE_EXPRESSION_TEXT; returns LLT.
+float part_width(Program& g, const std::string& part) {
+    g.X = g.XT;
+    g.Y = g.YT;
+    g.A_s = part;
+    g.BUN = 1;
+    MEASURE_EXPRESSION_TEXT(g);
+    return g.LLT;
+}
+
 }  // namespace
 
 void draw_inset_bar(Program& g, float x, float y, float length, float c) {
@@ -47,19 +58,8 @@ void DRAW_FRACTION(Program& g) {
 
     // Both parts are measured before anything is drawn, so what follows sees
     // the typesetter state the measuring left.
-    g.X = g.XT;
-    g.Y = g.YT;
-    g.A_s = g.RTASKAI1_s;
-    g.BUN = 1;
-    MEASURE_EXPRESSION_TEXT(g);
-    g.TBSI = g.LLT;
-
-    g.X = g.XT;
-    g.Y = g.YT;
-    g.A_s = g.RTASKAI2_s;
-    g.BUN = 1;
-    MEASURE_EXPRESSION_TEXT(g);
-    g.TBBO = g.LLT;
+    g.TBSI = part_width(g, g.RTASKAI1_s);
+    g.TBBO = part_width(g, g.RTASKAI2_s);
     g.BUN = 0;
 
     g.NAGA = g.TBSI >= g.TBBO ? g.TBSI : g.TBBO;

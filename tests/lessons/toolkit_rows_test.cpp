@@ -42,6 +42,53 @@ TEST(ToolkitRows, AnchoredRowsKeepTheirPenAndCallsRunInTheirPlace) {
     EXPECT_FLOAT_EQ(g.XI2, 50 + 2 * w);  // the aside left the cursor
 }
 
+TEST(ToolkitRows, RowsBesideAFiguresPointKeepTheirEndInTheTablesNamed) {
+    // Point 0 at (100, 200), point 3 at (300, 50); SIZE 40.
+    struct Case {
+        Pos at;
+        float x, y;
+    } cases[] = {
+        {beside(0, -0.5f, 1.5f), 80, 260},
+        {beside(3, 1, 0), 340, 50},
+        {beside(3, 0, -0.25f), 300, 40},
+    };
+    for (auto& c : cases) {
+        Page p;
+        Program& g = p.h.g;
+        const float w = p.width("ab");
+        g.SIZE = 40;
+        g.X_a(0) = 100;
+        g.Y_a(0) = 200;
+        g.X_a(3) = 300;
+        g.Y_a(3) = 50;
+        g.XI2 = 7;
+        play_rows(g, {keeping_end_in(aside(0, c.at, 5, "ab"), 2, &Program::U_a, &Program::V_a)});
+        EXPECT_FLOAT_EQ(g.U_a(2), c.x + w) << c.x;
+        EXPECT_FLOAT_EQ(g.V_a(2), c.y) << c.x;
+        EXPECT_FLOAT_EQ(g.X_a(2), 0) << c.x;  // X(), Y() untouched
+        EXPECT_FLOAT_EQ(g.XI2, 7) << c.x;
+    }
+}
+
+TEST(ToolkitRows, ARowKeepsWhereItStartsInXAlone) {
+    Page p;
+    Program& g = p.h.g;
+    const float w = p.width("ab");
+    g.XI2 = 40;
+    g.YI1 = 30;
+    g.Y_a(1) = -1;
+    g.Y_a(2) = -2;
+    play_rows(g, {
+        keeping_start_x(text(0, pen(), 0, "ab"), 1, 10),
+        keeping_start_x(text(0, pen(), 0, "ab"), 2, 0),
+    });
+    EXPECT_FLOAT_EQ(g.X_a(1), 50);
+    EXPECT_FLOAT_EQ(g.X_a(2), 40 + w);
+    EXPECT_FLOAT_EQ(g.Y_a(1), -1);  // Y() untouched
+    EXPECT_FLOAT_EQ(g.Y_a(2), -2);
+    EXPECT_FLOAT_EQ(g.XI2, 40 + 2 * w);
+}
+
 TEST(ToolkitRows, SignedTermsFollowAnotherTerm) {
     NumArray n(6);
     StrArray s(6);

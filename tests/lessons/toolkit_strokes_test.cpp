@@ -12,16 +12,21 @@ using namespace cw::lesson;
 
 std::vector<DrawOp> lines(const LessonFixture& r) { return r.h.of(Op::Line); }
 
-TEST(ToolkitStrokes, KelvaneStrokesOfTheWorkedExample) {
+TEST(ToolkitStrokes, KelvaneProductCancellationsOfTheWorkedExample) {
     // ½(6x+4): the 6 at (691, 240) reduced to 3, the first denominator at (632, 268).
     LessonFixture r("kelvane");
     auto& g = r.h.g;
     g.XI2 = 1;
     g.YI1 = 2;
-    strike_number(g, {691, 240}, 1, "3");
-    strike_denominator(g, {632, 268}, 1);
-    strike_number(g, {831, 240}, 2, "", kWideNumberStroke);
-    strike_denominator(g, {772, 268}, 1, kSmallDenominatorStroke, Drawer::Plain);
+    cancel_product(g, {.number = {691, 240}, .number_chars = 1, .reduced = "3", .denominator = {632, 268},
+                       .denominator_chars = 1});
+    cancel_product(g, {.number = {831, 240},
+                       .number_chars = 2,
+                       .number_rule = kWideNumberStroke,
+                       .denominator = {772, 268},
+                       .denominator_chars = 1,
+                       .denominator_rule = kSmallDenominatorStroke,
+                       .denominator_drawer = Drawer::Plain});
     struct Want {
         float x1, y1, x2, y2;
     } want[] = {{691, 280, 718, 240}, {632, 296, 659, 268}, {831, 286, 895, 240}, {772, 296, 804, 268}};

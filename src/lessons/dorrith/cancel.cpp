@@ -46,6 +46,21 @@ void strike_letter_factors(Dorrith& g, int k, float here, float there) {
         strike_factor(g, lesson::letter_factor_anchor(lesson::kept_anchor(g, k), g.II), 1);
 }
 
+void strike_letters_both_sides(Dorrith& g, int numerator, int denominator) {
+    strike_letter_factors(g, numerator, g.F_a(1), g.F_a(11));
+    strike_letter_factors(g, numerator + 1, g.F_a(2), g.F_a(12));
+    strike_letter_factors(g, denominator, g.F_a(11), g.F_a(1));
+    strike_letter_factors(g, denominator + 1, g.F_a(12), g.F_a(2));
+}
+
+void strike_coefficients(Dorrith& g, int numerator, float numerator_chars, const std::string& above,
+                         int denominator, float denominator_chars, const std::string& below) {
+    lesson::strike_factor(g, numerator, numerator_chars);
+    lesson::strike_factor(g, denominator, denominator_chars);
+    lesson::value_above(g, numerator, above);
+    lesson::value_below(g, denominator, below);
+}
+
 void STRIKE_COMMON_LETTERS(Program& g) {
     const LetterPairing plan = lesson::pair_letters(g.X_sa(1), g.X1, g.X_sa(2), g.X2);
     for (auto& pair : plan.pairs) {

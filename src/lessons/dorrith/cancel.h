@@ -34,6 +34,15 @@ void STRIKE_COMMON_LETTERS(Program& g);
 // and that many are struck, leftmost first (lesson::struck_factor_count, lesson::letter_factor_anchor).
 // Writes KESU, II.
 void strike_letter_factors(Dorrith& g, int k, float here, float there);
+// The practice drills' letters struck on both sides: a and b over the numerator from anchors `numerator`,
+// `numerator` + 1 (exponents F(1), F(2)), then under the denominator from anchors `denominator`,
+// `denominator` + 1 (F(11), F(12)), each by strike_letter_factors.  Writes KESU, II.
+void strike_letters_both_sides(Dorrith& g, int numerator, int denominator);
+// A coefficient struck over the numerator at anchor `numerator` (`numerator_chars` wide) and one under the
+// denominator at anchor `denominator`, both strokes first, then `above` over the first and `below` under the
+// second.  Cursor untouched; writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
+void strike_coefficients(Dorrith& g, int numerator, float numerator_chars, const std::string& above,
+                         int denominator, float denominator_chars, const std::string& below);
 
 
 }  // namespace cw::dorrith

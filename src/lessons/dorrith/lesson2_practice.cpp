@@ -11,9 +11,6 @@
 namespace cw::dorrith2 {
 
 using namespace dorrith;
-using lesson::strike_factor;
-using lesson::value_above;
-using lesson::value_below;
 using lesson::put;
 
 // Reads FMAESU; writes T(1..5), T(11), F(1..4), F(11..14), their texts, B1$, B2$, X(1..4), P, II, FMAESU;
@@ -65,16 +62,10 @@ void RUN_DIVISION_PRACTICE(Dorrith& g) {
         anchor_after(g, 12, 70 * g.F_a(11));
 
         WAIT_ANY_KEY(g);
-        strike_factor(g, 1, g.B1);
-        strike_factor(g, 11, g.B2);
-        value_above(g, 1, T_sa(3));
-        value_below(g, 11, T_sa(4));
+        strike_coefficients(g, 1, g.B1, T_sa(3), 11, g.B2, T_sa(4));
 
         WAIT_ANY_KEY(g);
-        strike_letter_factors(g, 2, g.F_a(1), g.F_a(11));
-        strike_letter_factors(g, 3, g.F_a(2), g.F_a(12));
-        strike_letter_factors(g, 12, g.F_a(11), g.F_a(1));
-        strike_letter_factors(g, 13, g.F_a(12), g.F_a(2));
+        strike_letters_both_sides(g, 2, 12);
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1 + 132, g.YI1 + 120, 5,

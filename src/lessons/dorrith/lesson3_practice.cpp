@@ -12,9 +12,6 @@
 namespace cw::dorrith3 {
 
 using namespace dorrith;
-using lesson::strike_factor;
-using lesson::value_above;
-using lesson::value_below;
 using lesson::cont;
 using lesson::put;
 
@@ -87,22 +84,13 @@ void RUN_FRACTION_DIVISION_PRACTICE(Dorrith& g) {
         anchor_after(g, 13, 70 * g.F_a(11));
 
         WAIT_ANY_KEY(g);
-        strike_factor(g, 1, g.B1);
-        strike_factor(g, 12, g.B3);
-        value_above(g, 1, "1");
-        value_below(g, 12, "1");
+        strike_coefficients(g, 1, g.B1, "1", 12, g.B3, "1");
 
         WAIT_ANY_KEY(g);
-        strike_factor(g, 4, g.B4);
-        strike_factor(g, 11, g.B2);
-        value_above(g, 4, T_sa(6));
-        value_below(g, 11, T_sa(5));
+        strike_coefficients(g, 4, g.B4, T_sa(6), 11, g.B2, T_sa(5));
 
         WAIT_ANY_KEY(g);
-        strike_letter_factors(g, 2, g.F_a(1), g.F_a(11));
-        strike_letter_factors(g, 3, g.F_a(2), g.F_a(12));
-        strike_letter_factors(g, 13, g.F_a(11), g.F_a(1));
-        strike_letter_factors(g, 14, g.F_a(12), g.F_a(2));
+        strike_letters_both_sides(g, 2, 13);
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 120, 5,

@@ -8,11 +8,21 @@ namespace cw::kelvane3 {
 
 using namespace lesson;
 
-// Reads nothing; writes XI0, XI1, XI2, YI1; clobbers CCC1, X, Y, AA$ and what the column sums and WAIT_ANY_KEY clobber.
-void SHOW_ANSWERS_Q5(Program& g) {
+namespace {
+
+// An answer page of two columns of working: the window cleared, the cursor at XI0 = 40, XI1 = 94, YI1 = 30,
+// then the rows.
+void play_column_page(Program& g, const std::vector<PageRow>& rows) {
     clear_screen(g);
     set_cursor(g, 40, 40 + 54, 30);
-    play_rows(g, {
+    play_rows(g, rows);
+}
+
+}  // namespace
+
+// Reads nothing; writes XI0, XI1, XI2, YI1; clobbers CCC1, X, Y, AA$ and what the column sums and WAIT_ANY_KEY clobber.
+void SHOW_ANSWERS_Q5(Program& g) {
+    play_column_page(g, {
                      text(0, indent(0), 3, "問5 解答"),
                      text(0, margin(50), 3, "(1)"),
                      text(0, indent(0), 0, " (x+y)+(3x+2y)"),
@@ -36,9 +46,7 @@ void SHOW_ANSWERS_Q5(Program& g) {
 
 // Reads nothing; writes XI0, XI1, XI2, YI1; clobbers CCC1, X, Y, AA$ and what the column sums and WAIT_ANY_KEY clobber.
 void SHOW_SUBTRACTION_ANSWERS(Program& g) {
-    clear_screen(g);
-    set_cursor(g, 40, 40 + 54, 30);
-    play_rows(g, {
+    play_column_page(g, {
                      text(0, indent(0), 3, "問6 解答"),
                      text(0, margin(50), 3, "(1)"),
                      text(0, indent(0), 0, " (3x+2y)-(x-5y)"),

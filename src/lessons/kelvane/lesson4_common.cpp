@@ -33,12 +33,16 @@ namespace {
 // The k-th product's cancellation (k = 1, 2): its coefficient T$(k + 1),
 // from (U(2k - 1), V(2k - 1)) moved `shift` right, struck with T$(k + 11)
 // above it; its denominator, from (U(2k), V(2k)), struck with "1" below it.
-void cancel_product(Program& g, int k, float shift) {
+void cancel_kth_product(Program& g, int k, float shift) {
     g.U_a(2 * k - 1) += shift;
     g.LE = static_cast<float>(KLEN(g.T_sa(k + 1)));
-    lesson::strike_number(g, {g.U_a(2 * k - 1), g.V_a(2 * k - 1)}, to_int(g.LE), g.T_sa(k + 11));
+    const int coefficient_chars = to_int(g.LE);
     g.LE = static_cast<float>(KLEN(g.F_sa(1)));
-    lesson::strike_denominator(g, {g.U_a(2 * k), g.V_a(2 * k)}, to_int(g.LE));
+    lesson::cancel_product(g, {.number = {g.U_a(2 * k - 1), g.V_a(2 * k - 1)},
+                               .number_chars = coefficient_chars,
+                               .reduced = g.T_sa(k + 11),
+                               .denominator = {g.U_a(2 * k), g.V_a(2 * k)},
+                               .denominator_chars = to_int(g.LE)});
 }
 
 // The end of a worked distribution, one stage a key from the first: the
@@ -52,14 +56,14 @@ void cancel_and_solve(Program& g, const std::string& letter, bool bracketed) {
         [&] {
             for (int slot : {12, 13, 2, 3}) lesson::through_a(g, g.T_sa(slot), STRIP_LEADING_SIGN);
             if (bracketed) lesson::measure(g, "(-");
-            cancel_product(g, 1, g.T_a(2) < 0 ? (bracketed ? g.LLT : 27) : 0);
+            cancel_kth_product(g, 1, g.T_a(2) < 0 ? (bracketed ? g.LLT : 27) : 0);
         },
         [&] {
             lesson::through_a(g, g.T_sa(4), STRIP_LEADING_PLUS);
             put(g, g.XI1, g.YI1 + 100, 5, "=" + g.T_sa(4) + "x");
         },
         [&] {
-            cancel_product(g, 2, bracketed ? (g.T_a(3) < 0 ? g.LLT : 0) : 27);
+            cancel_kth_product(g, 2, bracketed ? (g.T_a(3) < 0 ? g.LLT : 0) : 27);
             g.BUN = 0;
         },
         [&] { cont(g, 5, g.T_sa(5) + letter); },
@@ -81,6 +85,9 @@ void fraction_product(Program& g, int k, const std::string& term) {
 }  // namespace
 
 void fraction_solution(Program& g, const std::string& letter) {
+    WAIT_ANY_KEY(g);
+    lesson::distribution_arc(g, {g.X_a(1), g.Y_a(1) - 20}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1);
+    WAIT_ANY_KEY(g);
     reveal(g, {
         [&] {
             g.A_s = g.T_sa(2) + "x";

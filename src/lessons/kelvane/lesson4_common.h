@@ -31,8 +31,9 @@ void reveal_products(Kelvane& g, const std::vector<ArcTo>& arcs, const std::vect
                      float x, float y);
 
 // The worked solution of a fraction times a binomial whose problem line is
-// at YI1, with its anchors X(1) (the fraction), X(3) (the second term), after
-// the first arc: one stage per key, the first product on the line 90 below,
+// at YI1, with its anchors X(1), Y(1) (the fraction), X(2) (the first term)
+// and X(3) (the second term): one stage per key after the line, the arc from
+// the fraction to the first term, the first product on the line 90 below,
 // the second arc, the second product, the cancellation of the denominator
 // in the first product, the result's first term 100 below the products, the
 // second cancellation and the result's second term, which ends in `letter`.

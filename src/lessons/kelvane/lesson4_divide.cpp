@@ -72,6 +72,25 @@ void make_example7_fraction_problem(Program& g) {
     }
 }
 
+namespace {
+
+// The cancellation of the product that starts at anchor k (k = 1, 3): its
+// coefficient LEU characters wide, struck 32 a character with `reduced` over
+// it; the reciprocal's denominator at anchor k + 1, LES characters wide,
+// struck with "1" under it by `drawer`.
+void cancel_quotient(Kelvane& g, int k, const std::string& reduced, lesson::Drawer drawer) {
+    lesson::cancel_product(g, {.number = {g.U_a(k), g.V_a(k)},
+                               .number_chars = to_int(g.LEU),
+                               .reduced = reduced,
+                               .number_rule = lesson::kWideNumberStroke,
+                               .denominator = {g.U_a(k + 1), g.V_a(k + 1)},
+                               .denominator_chars = to_int(g.LES),
+                               .denominator_rule = lesson::kSmallDenominatorStroke,
+                               .denominator_drawer = drawer});
+}
+
+}  // namespace
+
 // Reads XKARA..YMADE, XHAJIME, YHAJIME; writes T(), T$(), F(), F$(11), RAB$(1), X$(1..2), A2$, A3$, X(1..4), U(1..4), V(1..4), LEU, LES, AINP, XI1, XI2, YI1 = YHAJIME + 260; clobbers P, II, A$, DS, DB.
 void DRILL_POLY_DIVIDED_BY_FRACTION(Kelvane& g) {
     lesson::drill(g, [&] {
@@ -104,9 +123,8 @@ void DRILL_POLY_DIVIDED_BY_FRACTION(Kelvane& g) {
                     g.U_a(1) += 27;
                     g.LEU -= 1;
                 }
-                lesson::strike_number(g, {g.U_a(1), g.V_a(1)}, to_int(g.LEU), g.T_sa(12), lesson::kWideNumberStroke);
                 g.LES = static_cast<float>(KLEN(g.F_sa(1))) - (g.F_a(1) < 0 ? 1 : 0);
-                lesson::strike_denominator(g, {g.U_a(2), g.V_a(2)}, to_int(g.LES), lesson::kSmallDenominatorStroke);
+                cancel_quotient(g, 1, g.T_sa(12), lesson::Drawer::Typeset);
             },
             [&] {
                 lesson::through_a(g, g.T_sa(4), STRIP_LEADING_PLUS);
@@ -115,10 +133,8 @@ void DRILL_POLY_DIVIDED_BY_FRACTION(Kelvane& g) {
             [&] {
                 g.LEU = static_cast<float>(KLEN(g.T_sa(3))) - 1;
                 g.U_a(3) += 27;
-                lesson::strike_number(g, {g.U_a(3), g.V_a(3)}, to_int(g.LEU), g.T_sa(13), lesson::kWideNumberStroke);
                 g.LES = static_cast<float>(KLEN(g.F_sa(1))) - (g.F_a(1) < 0 ? 1 : 0);
-                lesson::strike_denominator(g, {g.U_a(4), g.V_a(4)}, to_int(g.LES), lesson::kSmallDenominatorStroke,
-                                           lesson::Drawer::Plain);
+                cancel_quotient(g, 3, g.T_sa(13), lesson::Drawer::Plain);
             },
             [&] { cont(g, 5, g.T_sa(5) + g.A3_s); },
         });

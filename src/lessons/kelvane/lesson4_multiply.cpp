@@ -105,9 +105,6 @@ void DRILL_FRACTION_TIMES_POLY(Kelvane& g) {
         lesson::cont_keeping_start(g, 1, 27, 0, g.RAB_sa(1) + "(");
         lesson::cont_keeping_start(g, 2, 27, 0, g.T_sa(2) + "x");
         lesson::cont_keeping_start(g, 3, 27, 0, g.T_sa(3) + "y)");
-        WAIT_ANY_KEY(g);
-        lesson::distribution_arc(g, {g.X_a(1), g.Y_a(1) - 20}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1);
-        WAIT_ANY_KEY(g);
         detail::fraction_solution(g, "y");
     });
 }

@@ -156,9 +156,6 @@ void RUN_DISTRIBUTIVE_REVIEW_3(Kelvane& g) {
         g.YI2 = g.YI1;
         lesson::cont_keeping_start(g, 2, 27, 0, g.T_sa(2) + "x");
         lesson::cont_keeping_start(g, 3, 27, 0, g.T_sa(3) + ")");
-        WAIT_ANY_KEY(g);
-        lesson::distribution_arc(g, {g.X_a(1), g.Y_a(1) - 20}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1);
-        WAIT_ANY_KEY(g);
         detail::fraction_solution(g, "");
     });
     put(g, g.XI0, g.YI1 + 60, 5, "分配法則で（　）をはずし、約分する。");

@@ -30,16 +30,19 @@ void SHOW_LESSON6_MENU(Kelvane& g) {
 
 namespace {
 
-// The problem line's six fragments and the anchor each records where it
-// begins: X(i) = pen x + anchor_dx.  The coefficients' anchors 1 and 4 take
-// Y(1), 12 above the line; the terms' anchors take Y(2), the line.
-struct ProblemFragment {
-    const char* text;
-    float anchor_dx;
-};
-const ProblemFragment kProblem[] = {
-    {"ﾀ1/3ﾀ(2", 10}, {"x+", 0}, {"y)-", 10}, {"ﾀ1/6ﾀ(", 0}, {"x-5", 10}, {"y)", 0},
-};
+// The problem line's six fragments, each keeping where it begins as X(i) =
+// pen x + dx.  The coefficients' anchors 1 and 4 take Y(1), 12 above the
+// line; the terms' anchors take Y(2), the line.
+std::vector<lesson::PageRow> problem_line() {
+    using lesson::keeping_start_x;
+    using lesson::pen;
+    using lesson::text;
+    return {
+        keeping_start_x(text(0, pen(), 0, "ﾀ1/3ﾀ(2"), 1, 10), keeping_start_x(text(0, pen(), 0, "x+"), 2, 0),
+        keeping_start_x(text(0, pen(), 0, "y)-"), 3, 10),     keeping_start_x(text(0, pen(), 0, "ﾀ1/6ﾀ("), 4, 0),
+        keeping_start_x(text(0, pen(), 0, "x-5"), 5, 10),     keeping_start_x(text(0, pen(), 0, "y)"), 6, 0),
+    };
+}
 
 // The arc from a coefficient's anchor to a term's anchor, above the line.
 void arc(Kelvane& g, int coefficient, int term, float height) {
@@ -64,11 +67,7 @@ void SHOW_WORKED_EXAMPLE1(Kelvane& g) {
     g.YI1 = top + 85;
     g.Y_a(1) = top + 85 - 12;
     g.Y_a(2) = top + 85;
-    for (int i = 1; i <= 6; ++i) {
-        const ProblemFragment& f = kProblem[i - 1];
-        g.X_a(i) = g.XI2 + f.anchor_dx;
-        lesson::cont(g, 0, f.text);
-    }
+    lesson::play_rows(g, problem_line());
 
     WAIT_ANY_KEY(g);
     stage_label(g, top + 85, "①かっこをはずす");

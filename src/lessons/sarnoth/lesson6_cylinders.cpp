@@ -1,8 +1,9 @@
 // Lesson 6, step ⑤: rectangle ABCD (AB = x cm, AD = y cm) turned about DC
 // into cylinder P and about BC into cylinder Q; their lateral areas agree.
 #include "figures/figures.h"
-#include "lessons/sarnoth/problem_sets.h"
 #include "lessons/sarnoth/answer_pages.h"
+#include "lessons/sarnoth/figure_parts.h"
+#include "lessons/sarnoth/problem_sets.h"
 #include "lessons/marks.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
@@ -17,6 +18,9 @@ using lesson::text;
 
 namespace {
 
+using sarnoth::FigurePart;
+using sarnoth::Piece;
+
 // The points in grid units, each from an earlier one: {point, from (0: the origin), dx, dy}.
 const struct {
     int point, from;
@@ -28,49 +32,45 @@ const struct {
     {26, 21, 4, -5},
 };
 
-// One item of a cylinder, drawn in order.
-enum class Item { Line, Arc, Text };
-struct Part {
-    Item item;
-    int from, to;  // points; a text stands at point `from` moved by (dx, dy)
-    float colour;  // line, dot or text colour
-    float houkou = 0, takasa = 0, haba = 0;
-    const char* text = "";
-    float dx = 0, dy = 0;
+// The sides x and y of rectangle ABCD.
+const FigurePart kSides[] = {
+    {Piece::Arc, 11, 12, 3, 1, 20, 6, "xcm", 0, 0, 3},
+    {Piece::Arc, 11, 14, 3, -1, 20, 6, "ycm", 0, 0, 3},
 };
 
-const Part kCylinderP[] = {
-    {Item::Line, 1, 6, 7},
-    {Item::Arc, 6, 5, 7, -1, 0, 9},
-    {Item::Arc, 2, 5, 7, -1, 0, 9},
-    {Item::Text, 1, 0, 7, 0, 0, 0, "A", -38, -40},
-    {Item::Text, 2, 0, 7, 0, 0, 0, "B", -38, 8},
-    {Item::Text, 5, 0, 7, 0, 0, 0, "C", 4, -8},
-    {Item::Text, 6, 0, 7, 0, 0, 0, "D", 4, -40},
-    {Item::Line, 1, 2, 0},
-    {Item::Line, 3, 4, 0},
-    {Item::Arc, 1, 4, 0, 1, 20, 2},
-    {Item::Arc, 1, 4, 0, -1, 1, 2},
-    {Item::Arc, 2, 3, 0, 1, 20, 2},
-    {Item::Arc, 2, 3, 0, -1, 1, 5},
-    {Item::Text, 6, 0, 5, 0, 0, 0, "円柱P", -57, -95},
+// The cylinders: the rectangle turned (grey), its letters, then the solid.
+const FigurePart kCylinderP[] = {
+    {Piece::Line, 1, 6, 7},
+    {Piece::Arc, 6, 5, 7, -1, 0, 9},
+    {Piece::Arc, 2, 5, 7, -1, 0, 9},
+    {Piece::Label, 1, 0, 7, 0, 0, 0, "A", -38, -40},
+    {Piece::Label, 2, 0, 7, 0, 0, 0, "B", -38, 8},
+    {Piece::Label, 5, 0, 7, 0, 0, 0, "C", 4, -8},
+    {Piece::Label, 6, 0, 7, 0, 0, 0, "D", 4, -40},
+    {Piece::Line, 1, 2, 0},
+    {Piece::Line, 3, 4, 0},
+    {Piece::Arc, 1, 4, 0, 1, 20, 2},
+    {Piece::Arc, 1, 4, 0, -1, 1, 2},
+    {Piece::Arc, 2, 3, 0, 1, 20, 2},
+    {Piece::Arc, 2, 3, 0, -1, 1, 5},
+    {Piece::Label, 6, 0, 5, 0, 0, 0, "円柱P", -57, -95},
 };
 
-const Part kCylinderQ[] = {
-    {Item::Line, 21, 25, 7},
-    {Item::Arc, 25, 26, 7, -1, 0, 9},
-    {Item::Arc, 26, 24, 7, -1, 0, 9},
-    {Item::Text, 21, 0, 7, 0, 0, 0, "A", -38, -40},
-    {Item::Text, 25, 0, 7, 0, 0, 0, "B", -38, 8},
-    {Item::Text, 26, 0, 7, 0, 0, 0, "C", 4, -8},
-    {Item::Text, 24, 0, 7, 0, 0, 0, "D", 4, -40},
-    {Item::Line, 21, 24, 0},
-    {Item::Line, 22, 23, 0},
-    {Item::Arc, 21, 22, 0, 1, 20, 1},
-    {Item::Arc, 21, 22, 0, -1, 1, 1},
-    {Item::Arc, 23, 24, 0, 1, 20, 1},
-    {Item::Arc, 23, 24, 0, -1, 1, 5},
-    {Item::Text, 21, 0, 5, 0, 0, 0, "円柱Q", 38, -95},
+const FigurePart kCylinderQ[] = {
+    {Piece::Line, 21, 25, 7},
+    {Piece::Arc, 25, 26, 7, -1, 0, 9},
+    {Piece::Arc, 26, 24, 7, -1, 0, 9},
+    {Piece::Label, 21, 0, 7, 0, 0, 0, "A", -38, -40},
+    {Piece::Label, 25, 0, 7, 0, 0, 0, "B", -38, 8},
+    {Piece::Label, 26, 0, 7, 0, 0, 0, "C", 4, -8},
+    {Piece::Label, 24, 0, 7, 0, 0, 0, "D", 4, -40},
+    {Piece::Line, 21, 24, 0},
+    {Piece::Line, 22, 23, 0},
+    {Piece::Arc, 21, 22, 0, 1, 20, 1},
+    {Piece::Arc, 21, 22, 0, -1, 1, 1},
+    {Piece::Arc, 23, 24, 0, 1, 20, 1},
+    {Piece::Arc, 23, 24, 0, -1, 1, 5},
+    {Piece::Label, 21, 0, 5, 0, 0, 0, "円柱Q", 38, -95},
 };
 
 // Stages 2 to 10: the two lateral areas.
@@ -89,40 +89,6 @@ const std::vector<lesson::PageRow> kLateralAreas = {
     text(7, pen(), 3, "2πxy (cm^2)"),
     text(8, screen(72, 500), 5, "したがって、等しい。"),
 };
-
-// DRAW_DIMENSION_ARC from point N1 to point N2.
-void dimension_arc(Sarnoth& g, float side, float height, float step, float dots, float label_colour,
-                   const std::string& label) {
-    lesson::Arc a;
-    a.from = {g.X_a(g.N1), g.Y_a(g.N1)};
-    a.to = {g.X_a(g.N2), g.Y_a(g.N2)};
-    a.side = side;
-    a.height = height;
-    a.step = step;
-    a.colour = dots;
-    a.label_colour = label_colour;
-    a.label = label;
-    lesson::draw_arc(g, a);
-}
-
-void draw_parts(Sarnoth& g, const Part* parts, size_t n) {
-    for (size_t i = 0; i < n; ++i) {
-        const Part& p = parts[i];
-        g.N1 = static_cast<float>(p.from);
-        g.N2 = static_cast<float>(p.to);
-        switch (p.item) {
-            case Item::Line:
-                g.pf.LINE(g.X_a(g.N1), g.Y_a(g.N1), g.X_a(g.N2), g.Y_a(g.N2), p.colour);
-                break;
-            case Item::Arc:
-                dimension_arc(g, p.houkou, p.takasa, p.haba, p.colour, 0, "");
-                break;
-            case Item::Text:
-                lesson::put(g, g.X_a(g.N1) + p.dx, g.Y_a(g.N1) + p.dy, p.colour, p.text, lesson::Keep::None);
-                break;
-        }
-    }
-}
 
 }  // namespace
 
@@ -152,15 +118,10 @@ void SHOW_CYLINDERS_FROM_RECTANGLE(Sarnoth& g) {
     DRAW_POLYGON(g);
     lesson::put(g, g.X_a(11) - 38, g.Y_a(11) - 40, 0, "A", lesson::Keep::None);
     lesson::put(g, g.X_a(13) + 4, g.Y_a(13) - 8, 0, "C", lesson::Keep::None);
-    g.N1 = 11;
-    g.N2 = 12;
-    dimension_arc(g, 1, 20, 6, 3, 3, "xcm");
-    g.N1 = 11;
-    g.N2 = 14;
-    dimension_arc(g, -1, 20, 6, 3, 3, "ycm");
+    sarnoth::draw_parts(g, kSides, g.N1, g.N2);
 
-    draw_parts(g, kCylinderP, std::size(kCylinderP));
-    draw_parts(g, kCylinderQ, std::size(kCylinderQ));
+    sarnoth::draw_parts(g, kCylinderP, g.N1, g.N2);
+    sarnoth::draw_parts(g, kCylinderQ, g.N1, g.N2);
     WAIT_ANY_KEY(g);
 
     lesson::play_rows(g, kLateralAreas);
