@@ -6,7 +6,7 @@
 #include "lessons/sarnoth/cells.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
-#include "support/harness.h"
+#include "support/lesson_fixture.h"
 #include "typeset/typeset.h"
 
 namespace cw::test {
@@ -15,18 +15,7 @@ namespace {
 using namespace cw::lesson;
 using namespace cw::sarnoth;
 
-struct Page {
-    Harness h{bare_info(), std::string(20, 'k')};
-    Page() {
-        INITIALIZE_PROGRAM(h.g);
-        h.pf.clear_record();
-    }
-    float width(const std::string& s) {
-        h.g.A_s = s;
-        MEASURE_EXPRESSION_TEXT(h.g);
-        return h.g.LLT;
-    }
-};
+using Page = BarePage;
 
 // A filled cell is drawn over its blank one: the same box, the answer centred in the same width.
 TEST(SarnothCells, FilledCellsCoverBlankCells) {

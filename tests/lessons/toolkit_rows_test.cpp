@@ -4,7 +4,7 @@
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
-#include "support/harness.h"
+#include "support/lesson_fixture.h"
 #include "typeset/typeset.h"
 
 namespace cw::test {
@@ -12,18 +12,7 @@ namespace {
 
 using namespace cw::lesson;
 
-struct Page {
-    Harness h{bare_info(), std::string(20, 'k')};
-    Page() {
-        INITIALIZE_PROGRAM(h.g);
-        h.pf.clear_record();
-    }
-    float width(const std::string& s) {
-        h.g.A_s = s;
-        MEASURE_EXPRESSION_TEXT(h.g);
-        return h.g.LLT;
-    }
-};
+using Page = BarePage;
 
 TEST(ToolkitRows, AnchoredRowsKeepTheirPenAndCallsRunInTheirPlace) {
     Page p;

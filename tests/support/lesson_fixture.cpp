@@ -1,6 +1,7 @@
 #include "support/lesson_fixture.h"
 
 #include "shell/shell.h"
+#include "typeset/typeset.h"
 
 namespace cw::test {
 
@@ -16,6 +17,19 @@ std::vector<Draws> seeds_and_extremes(int seeds) {
     out.push_back(kLowestRnd);
     out.push_back(kHighestRnd);
     return out;
+}
+
+// ---- BarePage -------------------------------------------------------------------------
+
+BarePage::BarePage() {
+    INITIALIZE_PROGRAM(h.g);
+    h.pf.clear_record();
+}
+
+float BarePage::width(const std::string& code) {
+    h.g.A_s = code;
+    MEASURE_EXPRESSION_TEXT(h.g);
+    return h.g.LLT;
 }
 
 // ---- Span ---------------------------------------------------------------------------

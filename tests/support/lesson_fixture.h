@@ -36,6 +36,17 @@ std::string drill_keys(int waits, int count);
 inline const std::string kAnyKey = "何かキーを押して下さい。";
 inline const std::string kNextStep = "次のステップは１を入力。";
 
+// ---- a bare page ------------------------------------------------------------------------
+
+// A bare program started (no lessons), with keys for its waits, for tests of
+// toolkit rows laid out on it; width() measures a code string as the
+// typesetter would draw it.
+struct BarePage {
+    BarePage();
+    float width(const std::string& code);
+    Harness h{bare_info(), std::string(20, 'k')};
+};
+
 // ---- a stretch of the record ------------------------------------------------------
 
 class Span {
