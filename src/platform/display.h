@@ -41,6 +41,9 @@ struct DrawOp {
     std::vector<std::pair<float, float>> pts;
     std::string s;
     FontState font;
+    // How many times the operation is drawn over itself: the screen's list
+    // keeps one copy for several drawn one over another.
+    int times = 1;
 
     bool drawn() const { return op <= Op::Cls; }
     bool operator==(const DrawOp&) const = default;

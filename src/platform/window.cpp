@@ -34,35 +34,6 @@ struct Box {
     double l, t, r, b;
 };
 
-// Where an operation may leave ink, in layout units (generous for text,
-// whose glyphs may reach out of their cells).
-Box op_bounds(const DrawOp& op) {
-    double h = std::max(op.w, 1) / 2.0 + 1;
-    switch (op.op) {
-    case Op::Line:
-    case Op::Box:
-    case Op::Fill:
-        return {std::min(op.x1, op.x2) - h, std::min(op.y1, op.y2) - h, std::max(op.x1, op.x2) + h,
-                std::max(op.y1, op.y2) + h};
-    case Op::Circle: return {op.x1 - op.r - h, op.y1 - op.r - h, op.x1 + op.r + h, op.y1 + op.r + h};
-    case Op::Polyline: {
-        Box b{1e30, 1e30, -1e30, -1e30};
-        for (auto& [x, y] : op.pts) {
-            b.l = std::min<double>(b.l, x), b.r = std::max<double>(b.r, x);
-            b.t = std::min<double>(b.t, y), b.b = std::max<double>(b.b, y);
-        }
-        return {b.l - h, b.t - h, b.r + h, b.b + h};
-    }
-    case Op::Text: {
-        double s = std::max(op.font.size, 0.0f), p = std::max(op.p, 0), q = std::max(op.q, 0);
-        double width = 0;
-        for (auto& ch : split_chars(op.s)) width += sj_width(ch) * s / 2 * p;
-        return {op.x1 - s * p, op.y1 - s * q, op.x1 + width + s * p, op.y1 + 2 * s * q};
-    }
-    default: return {-1e6, -1e6, 1e6, 1e6};
-    }
-}
-
 class WindowBackend : public Backend {
 public:
     explicit WindowBackend(SDL_Window* window) : window_(window) {
@@ -80,12 +51,12 @@ public:
 
     void draw(const DrawOp& op) override {
         if (!op.drawn()) return;
-        retained_.add(op);
+        Bounds ink = retained_.add(op);
         render_op(cr_, op);
-        if (RetainedList::covers_screen(op)) {
+        if (clears_screen(op)) {
             damage_all();
-        } else {
-            damage(op_bounds(op));
+        } else if (!ink.empty()) {
+            damage(ink);
         }
     }
 
@@ -242,12 +213,13 @@ private:
         cairo_translate(cr_, clip_.l, clip_.t);
         cairo_scale(cr_, scale_, scale_);
         Uint64 t0 = SDL_GetPerformanceCounter();
-        render_ops(cr_, retained_.ops());
+        const std::vector<DrawOp> kept = retained_.ops();
+        render_ops(cr_, kept);
         cairo_surface_flush(surface_);
         if (report_repaint_) {
             double ms = 1000.0 * static_cast<double>(SDL_GetPerformanceCounter() - t0) /
                         static_cast<double>(SDL_GetPerformanceFrequency());
-            std::fprintf(stderr, "repaint %dx%d: %zu operations in %.1f ms\n", w_, h_, retained_.ops().size(), ms);
+            std::fprintf(stderr, "repaint %dx%d: %zu operations in %.1f ms\n", w_, h_, kept.size(), ms);
         }
         damage_all();
     }
@@ -258,7 +230,7 @@ private:
         whole_ = true;
     }
 
-    void damage(const Box& b) {
+    void damage(const Bounds& b) {
         if (whole_) return;
         double l = std::max(clip_.l, std::floor(clip_.l + b.l * scale_) - 2);
         double t = std::max(clip_.t, std::floor(clip_.t + b.t * scale_) - 2);
