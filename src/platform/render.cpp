@@ -227,14 +227,26 @@ GlyphFit fit_glyph(PangoLayout* layout, const FaceChoice& face, const DrawOp& op
     return fit;
 }
 
+// A layout for one glyph at a time.  Glyphs are laid out in the layout's
+// own units, whatever the window's size: with hinting off the outlines and
+// advances scale exactly, so the faces Pango finds for a style serve every
+// size and stretch it is drawn at (finding them takes milliseconds, once).
+PangoLayout* new_glyph_layout() {
+    PangoContext* context = pango_font_map_create_context(pango_cairo_font_map_get_default());
+    cairo_font_options_t* fo = glyph_options();
+    pango_cairo_context_set_font_options(context, fo);
+    cairo_font_options_destroy(fo);
+    PangoLayout* layout = pango_layout_new(context);
+    g_object_unref(context);
+    return layout;
+}
+
 // Draws the text with its first cell's top left at (x0, y0).
 void draw_text_at(cairo_t* cr, const DrawOp& op, double x0, double y0) {
     if (!text_drawn(op)) return;
     const FaceChoice& face = map_face(op.font.face);
     PangoFontDescription* desc = font_of(op, face);
-    cairo_font_options_t* fo = glyph_options();
-    PangoLayout* layout = pango_cairo_create_layout(cr);
-    pango_cairo_context_set_font_options(pango_layout_get_context(layout), fo);
+    PangoLayout* layout = new_glyph_layout();
     pango_layout_set_font_description(layout, desc);
     set_colour(cr, op.c);
 
@@ -243,24 +255,20 @@ void draw_text_at(cairo_t* cr, const DrawOp& op, double x0, double y0) {
         double cell_w = cell_width(op, raw);
         if (drawable_char(raw)) {
             std::string ch = glyph_text(face, raw);
-            cairo_save(cr);
-            cairo_translate(cr, x, y0);
             pango_layout_set_text(layout, ch.c_str(), static_cast<int>(ch.size()));
-            pango_cairo_update_layout(cr, layout);
             GlyphFit fit = fit_glyph(layout, face, op, cell_w);
             if (fit.shown) {
-                cairo_translate(cr, fit.dx, fit.dy);
+                cairo_save(cr);
+                cairo_translate(cr, x + fit.dx, y0 + fit.dy);
                 cairo_scale(cr, fit.sx, fit.sy);
                 cairo_move_to(cr, 0, 0);
-                pango_cairo_update_layout(cr, layout);
                 for (int k = 0; k < std::max(op.times, 1); ++k) pango_cairo_show_layout(cr, layout);
+                cairo_restore(cr);
             }
-            cairo_restore(cr);
         }
         x += cell_w;
     }
     g_object_unref(layout);
-    cairo_font_options_destroy(fo);
     pango_font_description_free(desc);
 }
 

@@ -1,5 +1,7 @@
 #include "platform/retained.h"
 
+#include "platform/palette.h"
+
 #include <algorithm>
 #include <functional>
 #include <optional>
@@ -263,6 +265,18 @@ Bounds RetainedList::add(const DrawOp& op) {
     }
     if (entries_.size() - live_ > std::max(kCompactAfter, live_)) compact();
     return ink;
+}
+
+std::vector<Bounds> RetainedList::ink_within(const Bounds& area) {
+    std::vector<Bounds> out;
+    each_near(area, [&](uint32_t i) {
+        const Entry& e = entries_[i];
+        if (!e.ink.overlaps(area)) return;
+        // An erase leaves the background, as what it erased does not.
+        const bool erase = repaints_itself(e.op) && e.op.c == BACKGROUND && (e.op.op != Op::Fill || e.op.f == BACKGROUND);
+        if (!erase) out.push_back(e.ink);
+    });
+    return out;
 }
 
 std::vector<DrawOp> RetainedList::ops() const {

@@ -38,6 +38,11 @@ public:
     std::vector<DrawOp> ops() const;
     // How many operations are kept.
     size_t size() const { return live_; }
+    // Where the operation leaves its ink (InkBounds).
+    Bounds ink(const DrawOp& op) { return inks_(op); }
+    // Where kept operations left ink other than the background colour within
+    // area: everywhere else in it the screen shows the background.
+    std::vector<Bounds> ink_within(const Bounds& area);
     void clear();
 
 private:
