@@ -160,8 +160,8 @@ private:
             double r = std::max(op.x1, op.x2) + h, b = std::max(op.y1, op.y2) + h;
             cairo_user_to_device(cr_, &l, &t);
             cairo_user_to_device(cr_, &r, &b);
-            box = {std::max(clip_.l, std::round(l)), std::max(clip_.t, std::round(t)), std::min(clip_.r, std::round(r)),
-                   std::min(clip_.b, std::round(b))};
+            l = std::round(l), t = std::round(t), r = std::max(std::round(r), l + 1), b = std::max(std::round(b), t + 1);
+            box = {std::max(clip_.l, l), std::max(clip_.t, t), std::min(clip_.r, r), std::min(clip_.b, b)};
         }
         if (under.size() > kMaxErasePieces) {
             Bounds all = under[0];
@@ -174,8 +174,9 @@ private:
         cairo_identity_matrix(cr_);
         cairo_set_source_rgb(cr_, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
         for (const Bounds& u : under) {
-            // In a window of another size, the ink lies within about a pixel.
-            Box d = device_box(u.grown(1));
+            // In a window of another size the ink lies within about a pixel;
+            // wiping a little more of what the erase covers changes nothing.
+            Box d = device_box(u.grown(2));
             d = {std::max(d.l, box.l), std::max(d.t, box.t), std::min(d.r, box.r), std::min(d.b, box.b)};
             if (d.r <= d.l || d.b <= d.t) continue;
             cairo_rectangle(cr_, d.l, d.t, d.r - d.l, d.b - d.t);

@@ -34,7 +34,8 @@ const char* const kDrills[] = {
 };
 
 // Problems of each drill.  The sanitizer build runs every drill too, for
-// fewer problems: time and memory, not the sanitizer, find growth.
+// fewer problems (growth shows in the normal build; the sanitizers look at
+// the same code paths over the first problems).
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int kProblems = 150;
 #else
@@ -43,8 +44,9 @@ constexpr int kProblems = 2000;
 // Over the first problems the whole history is drawn as well, and the list's
 // picture compared with it.
 constexpr int kComparedProblems = 40;
-// More than any one screen of the drills holds (the busiest, Kelvane lesson
-// 4's step 4, about 2,300 at its fullest).
+// More than the fullest screen of any drill holds (Kelvane lesson 5's dotted
+// arcs keep about 800 operations; before the list forgot what later ones
+// cover, the longest drills kept tens of thousands).
 constexpr size_t kOneScreen = 3000;
 
 // Sarnoth lesson 3's step 6 leaves a gap of ten units between its two erase
