@@ -1,5 +1,7 @@
 // Expression strings: building the texts the typesetter draws.
 #pragma once
+#include <string>
+
 #include "state/program.h"
 
 namespace cw {
@@ -29,6 +31,18 @@ void STRIP_LEADING_PLUS(Program& g);
 void STRIP_LEADING_SIGN(Program& g);
 // Reads A$; writes A$ in parentheses when it starts with "-"; clobbers X8$, X9$.
 void PARENTHESIZE_IF_NEGATIVE(Program& g);
+
+// Runs a string routine of A$ (STRIP_SPACES, STRIP_LEADING_PLUS, PARENTHESIZE_IF_NEGATIVE, ...) on `text`:
+// A$ = text, routine, text = A$.  Writes A$ and `text`; clobbers what the routine clobbers.
+void through_a(Program& g, std::string& text, void (*routine)(Program&));
+
+// Number texts.
+// A number's text without blanks ("7", "-7", "0.5"): STR$ without the blank it puts before a value >= 0.
+// Reads and writes nothing.
+std::string number_text(float v);
+// The same text made as the scripts make it, through A$: A$ = STR$(v), STRIP_SPACES.  Writes A$ (the text,
+// also returned); clobbers what STRIP_SPACES clobbers.
+std::string number_text_in_a(Program& g, float v);
 
 // Number-to-text tables.
 // Reads T(1..80), F(1..40); writes T$(1..80), F$(1..40); clobbers I (41), A$ and the blank stripper's scratch.

@@ -31,19 +31,8 @@ void COMPUTE_GCD_LCM(Program& g) {
     g.X4 = DIV(g.LB8, g.X3);
 }
 
-namespace {
-
-// A number's text without the blank that STR$ puts before a value >= 0.
-std::string number_text(Program& g, float v) {
-    g.A_s = STR_s(v);
-    STRIP_SPACES(g);
-    return g.A_s;
-}
-
-}  // namespace
-
 void FORMAT_REDUCED_FRACTION(Program& g) {
-    const bool dorrith = g.info.fraction_rules == FractionRules::Dorrith;
+    const bool mark_whole_and_zero = g.info.fraction_rules == FractionRules::MarkWholeAndZero;
 
     g.DB1 = g.DB;
     g.DS1 = g.DS;
@@ -56,8 +45,8 @@ void FORMAT_REDUCED_FRACTION(Program& g) {
     } else if (g.DB == 1) {
         g.E1 = g.DS;
         g.E2 = g.DB;
-        g.YAK = dorrith ? 4.0f : 1.0f;
-    } else if (dorrith && g.DS == 0) {
+        g.YAK = mark_whole_and_zero ? 4.0f : 1.0f;
+    } else if (mark_whole_and_zero && g.DS == 0) {
         g.E1 = 0;
         g.E2 = g.DB;
         g.YAK = 5;
@@ -77,10 +66,10 @@ void FORMAT_REDUCED_FRACTION(Program& g) {
     g.DS = g.E1;
     g.DB = g.E2;
 
-    g.DS1_s = number_text(g, g.DS1);
-    g.DA1_s = number_text(g, g.DB1);
-    g.DB_s = number_text(g, g.DB);
-    g.DS_s = number_text(g, g.DS);
+    g.DS1_s = number_text_in_a(g, g.DS1);
+    g.DA1_s = number_text_in_a(g, g.DB1);
+    g.DB_s = number_text_in_a(g, g.DB);
+    g.DS_s = number_text_in_a(g, g.DS);
     g.A1_s = "ﾀ" + g.DS1_s + "/" + g.DA1_s + "ﾀ";
 
     // From here on DS$ holds the magnitude only.

@@ -11,9 +11,7 @@ void FORMAT_NUMBER_TABLES(Program& g) {
     auto format = [&g](const NumArray& nums, StrArray& texts, float last) {
         g.I = 1;
         do {
-            g.A_s = STR_s(nums(g.I));
-            STRIP_SPACES(g);
-            texts(g.I) = g.A_s;
+            texts(g.I) = number_text_in_a(g, nums(g.I));
             g.I += 1;
         } while (g.I <= last);
     };

@@ -1,5 +1,8 @@
-// Edits of the string register A$: blanks, layout marks and term signs.
+// Edits of the string register A$: blanks, layout marks and term signs; a
+// number's text without blanks.
 #include "exprstr/exprstr.h"
+
+#include "platform/basic.h"
 
 namespace cw {
 
@@ -58,6 +61,25 @@ void STRIP_LEADING_SIGN(Program& g) {
 void PARENTHESIZE_IF_NEGATIVE(Program& g) {
     g.TA1 = static_cast<float>(INSTR(g.A_s, "-"));
     if (g.TA1 != 0) g.A_s = "(" + g.A_s + ")";
+}
+
+void through_a(Program& g, std::string& text, void (*routine)(Program&)) {
+    g.A_s = text;
+    routine(g);
+    text = g.A_s;
+}
+
+std::string number_text(float v) {
+    std::string out;
+    for (char ch : STR_s(v))
+        if (ch != ' ') out += ch;
+    return out;
+}
+
+std::string number_text_in_a(Program& g, float v) {
+    g.A_s = STR_s(v);
+    STRIP_SPACES(g);
+    return g.A_s;
 }
 
 }  // namespace cw

@@ -36,10 +36,7 @@ void MEASURE_ANGLE_DEGREES(Program& g) {
     if (g.HH3 > g.HH4) g.HH4 = g.HH4 + 2.0f * g.PI;
     g.HH5 = g.HH4 - g.HH3;
     g.HH = g.HH5 * 180.0f / g.PI;
-    g.KAKUDO_s = STR_s(CINT(g.HH * 10.0f) / 10.0f);
-    g.A_s = g.KAKUDO_s;
-    STRIP_SPACES(g);
-    g.KAKUDO_s = g.A_s;
+    g.KAKUDO_s = number_text_in_a(g, CINT(g.HH * 10.0f) / 10.0f);
 }
 
 }  // namespace cw

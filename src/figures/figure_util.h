@@ -41,14 +41,6 @@ inline void consume_label_inputs(Program& g) {
     g.MU_DO = 0;
 }
 
-// The platform's number-to-text of v with its blanks removed, passed through
-// A$ as the scripts do.  A$ keeps the text.
-inline std::string stripped_number(Program& g, float v) {
-    g.A_s = STR_s(v);
-    STRIP_SPACES(g);
-    return g.A_s;
-}
-
 // Direction of (px, py) seen from (vx, vy), radians counter-clockwise as seen.
 inline float direction(float vx, float vy, float px, float py) {
     if (py > vy) return 3.0f * FIG_PI / 2.0f + ATN((px - vx) / (py - vy));

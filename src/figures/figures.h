@@ -43,6 +43,18 @@ void LABEL_VERTICES_BY_LETTER(Program& g);
 // Reads G(), KAKU, NAGASA1, X$(); draws one label a vertex; resets the label inputs; clobbers ZX0..ZY2, X, Y, AA$, A$, KJ1..KJ3, TII.
 void LABEL_VERTICES_FROM_LIST(Program& g);
 
+// Figures laid out in a grid's units.
+// A grid's frame with no line drawn: GGX = ggx, GGY = ggy, YOKO = yoko, TATE = tate, SIZE = size, CCC2 = 15, then
+// DRAW_GRID.  Writes those and what DRAW_GRID writes (GX0..GY2, PI; the origin GX0, GY0 at the bottom left);
+// clobbers DR.
+void grid_frame(Program& g, float ggx, float ggy, float yoko, float tate, float size);
+// Point i at (x, y) in grid units (x to the right, y upwards): X(i) = GX0 + SIZE * x, Y(i) = GY0 - SIZE * y.
+// Reads GX0, GY0, SIZE; writes X(i), Y(i).
+void grid_point(Program& g, float i, float x, float y);
+// Point i at direction t (radians) and distance d from point `centre`: X(i) = X(centre) + d cos t,
+// Y(i) = Y(centre) - d sin t.  Reads X(centre), Y(centre); writes X(i), Y(i).
+void polar_point(Program& g, float i, float centre, float t, float d);
+
 // Segment marks.
 // Reads AX, AY, BX, BY, A, B, NAGASA, HONSU, CCC2; clobbers CX, CY, D, DX, DY, EX, EY, BX1, BY1, AX1..AY2, II, and HONSU when out of range.
 void DRAW_PARALLEL_MARKS(Program& g);

@@ -43,6 +43,26 @@ void DRAW_GRID(Program& g) {
     g.pf.SETDRAWWIDTH(g.DR);
 }
 
+void grid_frame(Program& g, float ggx, float ggy, float yoko, float tate, float size) {
+    g.GGX = ggx;
+    g.GGY = ggy;
+    g.YOKO = yoko;
+    g.TATE = tate;
+    g.SIZE = size;
+    g.CCC2 = 15;
+    DRAW_GRID(g);
+}
+
+void grid_point(Program& g, float i, float x, float y) {
+    g.X_a(i) = g.GX0 + g.SIZE * x;
+    g.Y_a(i) = g.GY0 - g.SIZE * y;
+}
+
+void polar_point(Program& g, float i, float centre, float t, float d) {
+    g.X_a(i) = g.X_a(centre) + d * COS(t);
+    g.Y_a(i) = g.Y_a(centre) - d * SIN(t);
+}
+
 namespace {
 
 // Hands vertex i, its next vertex and the one after that to PLACE_LABEL,

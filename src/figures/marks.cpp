@@ -123,10 +123,10 @@ void DRAW_SLOPE_TRIANGLE(Program& g) {
     g.MUKI = 1, g.CCC2 = 3, g.NAGASA = 16;
     DRAW_ARROW(g);
 
-    g.X_s = fig::stripped_number(g, DIV(g.GX4 - g.GX3, g.SIZE));
+    g.X_s = number_text_in_a(g, DIV(g.GX4 - g.GX3, g.SIZE));
     // The number-to-text conversion writes the zero before a decimal point
     // itself ("0.5"), so the rise's text needs no prefix.
-    g.Y_s = fig::stripped_number(g, DIV(g.GY3 - g.GY4, g.SIZE));
+    g.Y_s = number_text_in_a(g, DIV(g.GY3 - g.GY4, g.SIZE));
 
     if (MID_s(g.HYOUJI_s, 1, 1) == "y") LABEL_SLOPE_RUN(g);
     if (MID_s(g.HYOUJI_s, 2, 1) == "y") LABEL_SLOPE_RISE(g);

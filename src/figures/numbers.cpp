@@ -12,12 +12,6 @@ namespace {
 // always ends (0 itself, and inputs that are not whole numbers).
 bool divides(float v, float d) { return std::nearbyint(v) != 0 && MOD(v, d) == 0; }
 
-void strip_in_place(Program& g, std::string& s) {
-    g.A_s = s;
-    STRIP_SPACES(g);
-    s = g.A_s;
-}
-
 }  // namespace
 
 void SIMPLIFY_RADICAL(Program& g) {
@@ -42,10 +36,10 @@ void SIMPLIFY_RADICAL(Program& g) {
     g.RAB_s = g.R1A_s + g.R1A1_s + "ﾝ";
     g.RABM_s = g.R1B == g.R1B1 ? "" : "!" + STR_s(g.R1B1) + "ﾝ=";
     g.R1B_s = g.R1A1_s + "ﾝ";
-    strip_in_place(g, g.R1A_s);
-    strip_in_place(g, g.RAB_s);
-    strip_in_place(g, g.RABM_s);
-    strip_in_place(g, g.R1B_s);
+    through_a(g, g.R1A_s, STRIP_SPACES);
+    through_a(g, g.RAB_s, STRIP_SPACES);
+    through_a(g, g.RABM_s, STRIP_SPACES);
+    through_a(g, g.R1B_s, STRIP_SPACES);
 }
 
 void FACTORIZE_PRIMES(Program& g) {

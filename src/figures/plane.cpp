@@ -15,7 +15,7 @@ void draw_number(Program& g, float x, float y, const std::string& text) {
 
 // The cell number of a major line: "" at the origin and when numbers are off.
 std::string cell_number(Program& g, float i) {
-    std::string t = fig::stripped_number(g, i);
+    std::string t = number_text_in_a(g, i);
     if (i == 0 || g.NASI == -1) t.clear();
     return t;
 }
@@ -164,9 +164,9 @@ void split_axis_value(Program& g, float v) {
     }
     g.P1 = static_cast<float>(negative ? -whole : whole);
     g.P2 = static_cast<float>(tenth);
-    g.P1_s = fig::stripped_number(g, g.P1);
+    g.P1_s = number_text_in_a(g, g.P1);
     if (negative && whole == 0 && tenth != 0) g.P1_s = "-0";
-    g.P2_s = fig::stripped_number(g, g.P2);
+    g.P2_s = number_text_in_a(g, g.P2);
 }
 
 }  // namespace

@@ -4,14 +4,11 @@
 
 namespace cw::lesson {
 
-float draw(Program& g, Range r) {
-    if (r.k_after) return INT(g.pf.RND() * r.n) + r.k;
-    return INT(g.pf.RND() * r.n + r.k);
-}
+float rnd_int(Program& g, float n, float k) { return INT(g.pf.RND() * n) + k; }
 
 float signed_draw(Program& g, Range magnitude, Coin coin) {
-    float v = draw(g, magnitude);
-    g.P = draw(g, coin.r);
+    float v = rnd_int(g, magnitude.n, magnitude.k);
+    g.P = rnd_int(g, coin.r.n, coin.r.k);
     if (g.P == coin.negate_on) v = -v;
     return v;
 }
@@ -34,7 +31,7 @@ void load_list(NumArray& list, const std::vector<float>& values) {
 }
 
 float pick_and_remove(Program& g, NumArray& list, float choices, float last) {
-    g.P = INT(g.pf.RND() * choices + 1);
+    g.P = rnd_int(g, choices, 1);
     const float v = list(to_int(g.P));
     for (g.II = g.P; g.II <= last; g.II += 1) list(to_int(g.II)) = list(to_int(g.II + 1));
     return v;

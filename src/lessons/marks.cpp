@@ -71,16 +71,16 @@ TextLayout layout_text(Program& g, float x, float y, const std::string& code) {
     return out;
 }
 
-void draw_fraction_bar(Program& g, const FractionAnchors& f, float c) {
+void draw_fraction_bar(Program& g, float x, float bar_y, float length, float c) {
     const int width = g.pf.GETDRAWWIDTH();
     g.pf.SETDRAWWIDTH(4);
-    g.pf.LINE(f.xt, f.bsen, f.xt + f.naga, f.bsen, c);
+    draw_inset_bar(g, x, bar_y, length, c);
     g.pf.SETDRAWWIDTH(static_cast<float>(width));
 }
 
-void draw_fraction_part(Program& g, Anchor at, const std::string& code, float c) {
+void draw_fraction_part(Program& g, Anchor at, const std::string& code, float c, Keep keep) {
     g.BUN = 1;
-    put(g, at.x, at.y, c, code, Keep::None);
+    put(g, at.x, at.y, c, code, keep);
     g.BUN = 0;
 }
 
@@ -111,31 +111,5 @@ void distribution_arc(Program& g, Anchor from, Anchor to, float height, float co
     a.step = 1;
     draw_arc(g, a);
 }
-
-void strike_number(Program& g, Anchor at, int chars, const std::string& reduced, StrokeRule rule) {
-    g.pf.LINE(at.x, at.y + rule.rise, at.x + rule.pitch * static_cast<float>(chars), at.y, 3);
-    if (!reduced.empty()) put(g, at.x, at.y - 30, 3, reduced, Keep::None);
-}
-
-void strike_denominator(Program& g, Anchor at, int chars, StrokeRule rule, Drawer drawer) {
-    g.pf.LINE(at.x, at.y + rule.rise, at.x + rule.pitch * static_cast<float>(chars), at.y, 3);
-    if (drawer == Drawer::Typeset) {
-        put(g, at.x, at.y + 28, 3, "1", Keep::None);
-    } else {
-        g.CCC1 = 3;
-        g.X = at.x;
-        g.Y = at.y + 28;
-        g.AA_s = "1";
-        DRAW_PLAIN_TEXT(g);
-    }
-}
-
-void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule) {
-    g.pf.LINE(at.x, at.y, at.x + rule.pitch * static_cast<float>(chars), at.y + rule.rise, 3);
-}
-
-void value_above(Program& g, Anchor at, const std::string& text) { put(g, at.x, at.y - 38, 3, text, Keep::None); }
-
-void value_below(Program& g, Anchor at, const std::string& text) { put(g, at.x, at.y + 32, 3, text, Keep::None); }
 
 }  // namespace cw::lesson

@@ -1,6 +1,6 @@
 // Marks over typeset lines: where a drawn fraction lies, measuring without
-// drawing, dotted distribution arcs from a factor to its terms, and the
-// cancellation strokes with the reduced values beside them.
+// drawing, and dotted distribution arcs from a factor to its terms (the
+// cancellation strokes are strokes.h).
 //
 // The anchors come from what the typesetter leaves for the last fraction it
 // drew (XT, YT, NAGA, TBSI1, TBBO1, BSEN, TBSIYAKX/Y, TBBOYAKX/Y); every later
@@ -77,13 +77,14 @@ struct TextLayout {
 // variables.  X, Y, CCC1 are as before.
 TextLayout layout_text(Program& g, float x, float y, const std::string& code);
 
-// Draws the bar of a laid-out fraction where the typesetter would: draw width 4, a line in colour c from
-// (xt, bsen) to (xt + naga, bsen), then the width that was in force.  Writes nothing.
-void draw_fraction_bar(Program& g, const FractionAnchors& f, float c);
-// Draws one part of a laid-out fraction (its text's top left `at`, numerator or denominator) in the
-// fraction-part style: BUN = 1, DRAW_EXPRESSION_TEXT in colour c, BUN = 0.  Cursor untouched; writes CCC1, X,
-// Y, AA_s, BUN; clobbers what DRAW_EXPRESSION_TEXT clobbers.
-void draw_fraction_part(Program& g, Anchor at, const std::string& code, float c);
+// Draws a fraction's bar where the typesetter would: draw width 4, a line in colour c from (x, bar_y) to
+// (x + length, bar_y) (for a laid-out fraction: xt, bsen, naga), then the width that was in force.  Writes
+// nothing.
+void draw_fraction_bar(Program& g, float x, float bar_y, float length, float c);
+// Draws one part of a fraction (its text's top left `at`, numerator or denominator) in the fraction-part
+// style: BUN = 1, DRAW_EXPRESSION_TEXT in colour c keeping the cursor as `keep` says, BUN = 0.  Writes CCC1,
+// X, Y, AA_s, BUN and what `keep` names; clobbers what DRAW_EXPRESSION_TEXT clobbers.
+void draw_fraction_part(Program& g, Anchor at, const std::string& code, float c, Keep keep = Keep::None);
 
 // ---- distribution and dimension arcs ---------------------------------------------
 
@@ -106,41 +107,5 @@ void draw_arc(Program& g, const Arc& arc);
 // The lessons' distribution arc, dotted a degree apart with no label: draw_arc with side -1 (above a
 // left-to-right line) and step 1.  Same reads, writes and clobbers as draw_arc.
 void distribution_arc(Program& g, Anchor from, Anchor to, float height, float colour, float side = -1);
-
-// ---- cancellation strokes ---------------------------------------------------------
-
-// How a struck factor is marked.  Kelvane's strokes rise to the right from below the factor; Dorrith's
-// fall to the right from the factor's anchor.
-struct StrokeRule {
-    float pitch;  // units across per struck character
-    float rise;   // height of the stroke
-};
-constexpr StrokeRule kNumberStroke{27, 40};        // a coefficient on a line of normal-size text
-constexpr StrokeRule kWideNumberStroke{32, 46};    // a coefficient struck 32 a character, 46 high
-constexpr StrokeRule kDenominatorStroke{27, 28};   // a fraction's denominator, 27 a character
-constexpr StrokeRule kSmallDenominatorStroke{32, 28};  // a fraction's denominator, 32 a character
-constexpr StrokeRule kFactorStroke{32, 28};        // a factor inside a written-out fraction
-
-// How the value beside a stroke is drawn.
-enum class Drawer { Typeset, Plain };
-
-// Strikes a number on a line: a stroke in colour 3 rising from (at.x, at.y + rise) to (at.x + pitch * chars,
-// at.y), then `reduced` in colour 3 at (at.x, at.y - 30), above it (nothing when empty).  The cursor is
-// not moved.  Writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
-void strike_number(Program& g, Anchor at, int chars, const std::string& reduced, StrokeRule rule = kNumberStroke);
-// Strikes a denominator whose text's top left is `at` (the fraction's TBBOYAKX, TBBOYAKY): a stroke in
-// colour 3 rising from (at.x, at.y + 28) to (at.x + pitch * chars, at.y), then "1" in colour 3 at
-// (at.x, at.y + 28), below it, by the typesetter or the plain drawer.  Cursor untouched; writes CCC1, X, Y,
-// AA_s; clobbers what the drawer clobbers.
-void strike_denominator(Program& g, Anchor at, int chars, StrokeRule rule = kDenominatorStroke,
-                        Drawer drawer = Drawer::Typeset);
-// Strikes a factor of a written-out fraction from its anchor (numerator_strike or denominator_strike): a
-// stroke in colour 3 from `at` to (at.x + pitch * chars, at.y + rise).  Draws nothing else, writes nothing.
-void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule = kFactorStroke);
-// The reduced value over a struck numerator factor: `text` in colour 3 at (at.x, at.y - 38).  Cursor
-// untouched; writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
-void value_above(Program& g, Anchor at, const std::string& text);
-// The reduced value under a struck denominator factor: `text` in colour 3 at (at.x, at.y + 32).  As above.
-void value_below(Program& g, Anchor at, const std::string& text);
 
 }  // namespace cw::lesson

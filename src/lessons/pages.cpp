@@ -1,7 +1,5 @@
 #include "lessons/pages.h"
 
-#include <stdexcept>
-
 #include "shell/shell.h"
 #include "typeset/typeset.h"
 
@@ -20,9 +18,9 @@ PageRow text(int stage, Pos at, float colour, const std::string& s, Keep keep) {
     return r;
 }
 
-PageRow label(int stage, Pos at, float colour, const std::string& s) { return text(stage, at, colour, s, Keep::None); }
+PageRow aside(int stage, Pos at, float colour, const std::string& s) { return text(stage, at, colour, s, Keep::None); }
 
-PageRow sign_row(int stage, const std::string& signs) { return label(stage, indent(-25), 3, signs); }
+PageRow sign_row(int stage, const std::string& signs) { return aside(stage, indent(-25), 3, signs); }
 
 PageRow column_sum(int stage, Pos at, const std::string& upper, const std::string& lower, const std::string& op) {
     PageRow r;
@@ -38,7 +36,7 @@ PageRow column_sum(int stage, Pos at, const std::string& upper, const std::strin
 PageRow column(int stage, float xi0, float xi1, float yi1) {
     PageRow r;
     r.stage = stage;
-    r.act = Act::Cursor;
+    r.act = Act::Column;
     r.xi0 = xi0;
     r.xi1 = xi1;
     r.yi1 = yi1;
@@ -59,14 +57,14 @@ PageRow action(int stage, std::function<void(Program&)> fn) {
     return r;
 }
 
-PageRow cell(int stage, Pos at, float width, const std::string& number) {
-    PageRow r = text(stage, at, 3, number);
-    r.act = Act::Cell;
-    r.width = width;
+PageRow action_at(int stage, Pos at, std::function<void(Program&)> fn) {
+    PageRow r = action(stage, std::move(fn));
+    r.pos = at;
+    r.at_pen = true;
     return r;
 }
 
-PageRow anchored(PageRow r, int k) {
+PageRow keeping_end(PageRow r, int k) {
     r.anchor = k;
     return r;
 }
@@ -75,8 +73,8 @@ PageRow new_page(int stage, float w, float h) {
     PageRow r;
     r.stage = stage;
     r.act = Act::NewPage;
-    r.xi0 = w;
-    r.xi1 = h;
+    r.w = w;
+    r.h = h;
     return r;
 }
 
@@ -98,7 +96,7 @@ float base_x(const Program& g, From from) {
     return 0;
 }
 
-void play_row(Program& g, const PageRow& r, AnswerCells* cells, int& next_cell) {
+void play_row(Program& g, const PageRow& r) {
     const float x = base_x(g, r.pos.from) + r.pos.dx;
     const float y = (r.pos.from == From::Screen ? 0 : g.YI1) + r.pos.dy;
     switch (r.act) {
@@ -108,12 +106,6 @@ void play_row(Program& g, const PageRow& r, AnswerCells* cells, int& next_cell) 
                 g.X_a(r.anchor) = g.X;
                 g.Y_a(r.anchor) = g.Y;
             }
-            break;
-        case Act::Cell:
-            if (!cells) throw std::logic_error("a page with answer cells needs their places");
-            g.X = x;
-            g.Y = y;
-            blank_cell(g, *cells, next_cell++, r.width, r.text, cells->border, r.colour);
             break;
         case Act::ColumnSum:
             g.CCC1 = 0;
@@ -126,16 +118,20 @@ void play_row(Program& g, const PageRow& r, AnswerCells* cells, int& next_cell) 
             g.CCC2 = 0;
             DRAW_COLUMN_OPERATION(g);
             break;
-        case Act::Cursor:
+        case Act::Column:
             if (r.set_xi0) g.XI0 = r.xi0;
             g.XI1 = r.xi1;
             g.YI1 = r.yi1;
             break;
         case Act::Call:
+            if (r.at_pen) {
+                g.X = x;
+                g.Y = y;
+            }
             r.run(g);
             break;
         case Act::NewPage:
-            erase_by(g, 0, 0, r.xi0, r.xi1);
+            erase_by(g, 0, 0, r.w, r.h);
             g.YI1 = 30;
             break;
     }
@@ -143,55 +139,46 @@ void play_row(Program& g, const PageRow& r, AnswerCells* cells, int& next_cell) 
 
 }  // namespace
 
-void play_rows(Program& g, const std::vector<PageRow>& rows, AnswerCells* cells) {
-    int keys = 0, next_cell = 1;
+void play_rows(Program& g, const std::vector<PageRow>& rows) {
+    int keys = 0;
     for (auto& r : rows) {
         while (keys < r.stage) {
             WAIT_ANY_KEY(g);
             ++keys;
         }
-        play_row(g, r, cells, next_cell);
+        play_row(g, r);
     }
-}
-
-void play_fill_in(Program& g, const std::vector<PageRow>& rows, AnswerCells& cells,
-                  const std::vector<std::string>& answers, bool wait_after_last) {
-    play_rows(g, rows, &cells);
-    WAIT_ANY_KEY(g);
-    fill_cells(g, cells, answers, wait_after_last);
 }
 
 // ---- answer pages --------------------------------------------------------------------------------
 
-void play_page(Program& g, const std::string& heading, const std::vector<Fragment>& frags,
-               const PageLayout& layout) {
+PageRow AnswerPage::first_problem(int stage, float colour, const std::string& s) const {
+    return text(stage, indent(first_dy, label_dx), colour, s);
+}
+
+PageRow AnswerPage::next_problem(int stage, float colour, const std::string& s) const {
+    return text(stage, indent(next_dy, label_dx), colour, s);
+}
+
+PageRow AnswerPage::working(int stage, float colour, const std::string& s) const {
+    return text(stage, indent(working_dy), colour, s);
+}
+
+PageRow AnswerPage::cont(int stage, float colour, const std::string& s) const { return text(stage, pen(), colour, s); }
+
+PageRow AnswerPage::next_column(int stage) const { return column(stage, column_xi1, yi1); }
+
+PageRow AnswerPage::at(int stage, float x, float y, float colour, const std::string& s) const {
+    return text(stage, screen(x, y), colour, s);
+}
+
+void AnswerPage::play(Program& g, const std::string& heading, const std::vector<PageRow>& rows) const {
     clear_screen(g);
-    g.XI1 = layout.xi1;
-    g.YI1 = layout.yi1;
-    std::vector<PageRow> rows{text(0, indent(0), 3, heading)};
-    for (auto& f : frags) {
-        switch (f.place) {
-            case Place::FirstProblem:
-                rows.push_back(text(f.stage, indent(layout.first_dy, layout.label_dx), f.colour, f.text));
-                break;
-            case Place::NextProblem:
-                rows.push_back(text(f.stage, indent(layout.next_dy, layout.label_dx), f.colour, f.text));
-                break;
-            case Place::Working:
-                rows.push_back(text(f.stage, indent(layout.working_dy), f.colour, f.text));
-                break;
-            case Place::Continue:
-                rows.push_back(text(f.stage, pen(), f.colour, f.text));
-                break;
-            case Place::Column:
-                rows.push_back(column(f.stage, layout.column_xi1, layout.yi1));
-                break;
-            case Place::At:
-                rows.push_back(text(f.stage, screen(f.x, f.y), f.colour, f.text));
-                break;
-        }
-    }
-    play_rows(g, rows);
+    g.XI1 = xi1;
+    g.YI1 = yi1;
+    std::vector<PageRow> page{text(0, indent(0), 3, heading)};
+    page.insert(page.end(), rows.begin(), rows.end());
+    play_rows(g, page);
 }
 
 // ---- page turns and headings ---------------------------------------------------------------------
@@ -203,14 +190,14 @@ void turn_page(Program& g, float w, float h) {
     g.YI1 = 30;
 }
 
-void cell(Program& g, float x, float y, float w, float h, const std::string& s, float text, float border, float fill) {
+void draw_cell(Program& g, float x, float y, float w, float h, const std::string& s, float text, float border, float fill) {
     cell_inputs(g, x, y, w, h, s, text, border, fill);
     DRAW_CELL(g);
 }
 
-void title_cell(Program& g, float x, float y, const std::string& title) { cell(g, x, y, 396, 44, title, 13, 5, 4); }
+void title_cell(Program& g, float x, float y, const std::string& title) { draw_cell(g, x, y, 396, 44, title, 13, 5, 4); }
 
-void number_cell(Program& g, float x, float y, const std::string& number) { cell(g, x, y, 44, 44, number, 13, 4, 3); }
+void number_cell(Program& g, float x, float y, const std::string& number) { draw_cell(g, x, y, 44, 44, number, 13, 4, 3); }
 
 // ---- table drills -------------------------------------------------------------------------------------
 
@@ -222,7 +209,7 @@ void table_drill(Program& g, const TableDrill& d) {
             random_row(g, d.count);
         else
             next_row(g, d.count);
-        if (d.cursor) cursor(g, (*d.cursor)[0], (*d.cursor)[1], (*d.cursor)[2]);
+        if (d.cursor) set_cursor(g, (*d.cursor)[0], (*d.cursor)[1], (*d.cursor)[2]);
         erase(g, d.panel[0], d.panel[1], d.panel[2], d.panel[3]);
         play_rows(g, d.rows_of_problem());
     });

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "lessons/cells.h"
 #include "lessons/toolkit.h"
 #include "state/program.h"
 
@@ -38,29 +37,29 @@ inline Pos screen(float x, float y) { return {From::Screen, x, y}; }
 enum class Act {
     Text,       // draws text at pos in colour, then keeps the pen as `keep` says
     ColumnSum,  // DRAW_COLUMN_OPERATION at pos: rows text over lower, operator op, TAKASA 50, colours 0
-    Cursor,     // draws nothing: moves the cursor to another column (see column())
-    Cell,       // a blank answer cell `width` wide at pos holding `text` (its circled number), in colour
+    Column,     // draws nothing: moves the cursor to another column (see column())
     Call,       // runs `run` on the program: an erase, strokes, anything a page does between its texts
-    NewPage,    // erases (0, 0) by (w, h) = (xi0, xi1) and starts the cursor at the top: YI1 = 30
+    NewPage,    // erases (0, 0) by (w, h) and starts the cursor at the top: YI1 = 30
 };
 struct PageRow {
     int stage = 0;  // 0: drawn when the page opens; k: after the k-th key
     Act act = Act::Text;
-    Pos pos;
-    float colour = 0;
-    std::string text;
-    Keep keep = Keep::Pen;
-    std::string lower, op;                   // Act::ColumnSum
-    float xi0 = 0, xi1 = 0, yi1 = 0;         // Act::Cursor; Act::NewPage: width, height
-    bool set_xi0 = true;                     // Act::Cursor: XI0 too
-    float width = 0;                         // Act::Cell
-    int anchor = 0;                          // > 0: X(anchor), Y(anchor) take the pen after the text
-    std::function<void(Program&)> run;       // Act::Call
+    Pos pos;                             // Text, ColumnSum; Call with at_pen
+    float colour = 0;                    // Text
+    std::string text;                    // Text; ColumnSum: the upper row
+    Keep keep = Keep::Pen;               // Text
+    int anchor = 0;                      // Text: > 0: X(anchor), Y(anchor) take the pen after the text
+    std::string lower, op;               // ColumnSum
+    float xi0 = 0, xi1 = 0, yi1 = 0;     // Column
+    bool set_xi0 = true;                 // Column: XI0 too
+    float w = 0, h = 0;                  // NewPage: the area erased
+    bool at_pen = false;                 // Call: X, Y = the row's place before `run`
+    std::function<void(Program&)> run;   // Call
 };
 // A text row that keeps the pen: XI2 = X, YI1 = Y.
 PageRow text(int stage, Pos at, float colour, const std::string& s, Keep keep = Keep::Pen);
-// A label that does not move the cursor.
-PageRow label(int stage, Pos at, float colour, const std::string& s);
+// A text aside that does not move the cursor.
+PageRow aside(int stage, Pos at, float colour, const std::string& s);
 // A row of changed signs in colour 3, 25 above the line at XI1, over the lower row of a column sum; the
 // cursor is not moved.
 PageRow sign_row(int stage, const std::string& signs);
@@ -73,63 +72,54 @@ PageRow column(int stage, float xi0, float xi1, float yi1);
 PageRow column(int stage, float xi1, float yi1);
 // Runs fn(g) at its stage (what it reads and writes is fn's).
 PageRow action(int stage, std::function<void(Program&)> fn);
+// The same with the pen at the row's place first: X, Y = `at`, then fn(g).
+PageRow action_at(int stage, Pos at, std::function<void(Program&)> fn);
 
-// A blank answer cell at `at`, numbered `number` in colour 3 (see cells.h); the page's AnswerCells keep its
-// place, cell k being the k-th cell row of the page.
-PageRow cell(int stage, Pos at, float width, const std::string& number);
 // The row r, whose pen after it is kept as answer anchor k in X(k), Y(k).
-PageRow anchored(PageRow r, int k);
+PageRow keeping_end(PageRow r, int k);
 // A new page: erases (0, 0) by (w, h) in colour 15, then YI1 = 30.  A page turn is two keys, so the row
 // after a page's last stage k stands at stage k + 2.
 PageRow new_page(int stage, float w, float h);
 
 // Plays rows in order, each after WAIT_ANY_KEYs until k keys were taken for a row of stage k (a stage
-// that skips numbers waits once for each).  Ends after the last row, without a wait.  Writes the cursor and CCC1, X, Y, AA_s
-// as each row says; clobbers what the typesetter and WAIT_ANY_KEY clobber.
-// Cell rows go to `cells`, which a page with cells must give.
-void play_rows(Program& g, const std::vector<PageRow>& rows, AnswerCells* cells = nullptr);
-
-// A fill-in explanation: the rows with their blank cells, a WAIT_ANY_KEY, then the cells filled in one per
-// key (fill_cells).
-void play_fill_in(Program& g, const std::vector<PageRow>& rows, AnswerCells& cells,
-                  const std::vector<std::string>& answers, bool wait_after_last);
+// that skips numbers waits once for each).  Ends after the last row, without a wait.  Writes the cursor and
+// CCC1, X, Y, AA_s as each row says; clobbers what the typesetter and WAIT_ANY_KEY clobber.
+void play_rows(Program& g, const std::vector<PageRow>& rows);
 
 // ---- answer pages ------------------------------------------------------------------------
 
-// Where a fragment of an answer page goes (cursor values before the fragment).
-enum class Place {
-    FirstProblem,  // (XI1 + label_dx, YI1 + first_dy)
-    NextProblem,   // (XI1 + label_dx, YI1 + next_dy)
-    Working,       // (XI1, YI1 + working_dy)
-    Continue,      // (XI2, YI1)
-    Column,        // draws nothing: XI1 = column_xi1, YI1 = the page's top
-    At,            // (x, y) of the fragment
-};
-struct Fragment {
-    int stage;  // 0: drawn when the page opens; k: after the k-th key
-    Place place;
-    float colour;
-    std::string text;
-    float x = 0, y = 0;  // Place::At only
-};
-struct PageLayout {
+// An answer page and the builders of its rows: its heading in colour 3 at (xi1, yi1) on a cleared screen,
+// then rows placed by the page's layout, each from the cursor the row before left.
+struct AnswerPage {
     float xi1 = 108, yi1 = 30;  // heading position and first column
     float label_dx = -72, first_dy = 60, next_dy = 80, working_dy = 60;
-    float column_xi1 = 640;
+    float column_xi1 = 640;     // XI1 of the second column
+
+    // A problem that opens the page or a column: at (XI1 + label_dx, YI1 + first_dy).
+    PageRow first_problem(int stage, float colour, const std::string& s) const;
+    // A problem after another: at (XI1 + label_dx, YI1 + next_dy).
+    PageRow next_problem(int stage, float colour, const std::string& s) const;
+    // A line of working: at (XI1, YI1 + working_dy).
+    PageRow working(int stage, float colour, const std::string& s) const;
+    // The rest of the line: at (XI2, YI1).
+    PageRow cont(int stage, float colour, const std::string& s) const;
+    // The second column: XI1 = column_xi1, YI1 = yi1; draws nothing.
+    PageRow next_column(int stage) const;
+    // A fixed place: at (x, y).
+    PageRow at(int stage, float x, float y, float colour, const std::string& s) const;
+    // Plays the page: clears the screen, XI1 = xi1, YI1 = yi1, the heading, then the rows, each stage after its
+    // key (play_rows; every text keeps the pen, XI2 = X, YI1 = Y).  Ends after the last row without a wait.
+    void play(Program& g, const std::string& heading, const std::vector<PageRow>& rows) const;
 };
-// Plays an answer page: clears the screen, heading in colour 3 at (xi1, yi1), then the fragments, each stage
-// after its key; after every fragment XI2 = X, YI1 = Y.  Ends after the last fragment without a wait.
-void play_page(Program& g, const std::string& heading, const std::vector<Fragment>& frags,
-               const PageLayout& layout = {});
 
 // ---- page turns and answer-page headings ---------------------------------------------------
 
 // Turns a page: two WAIT_ANY_KEYs, then erases (0, 0) by (w, h) and starts the cursor at the top, YI1 = 30.
 void turn_page(Program& g, float w, float h);
 
-// A cell: DRAW_CELL at (x, y), HABA w, TATE h, `s` in colour `text`, border `border`, fill `fill`.  Leaves
+// A drawn cell: DRAW_CELL at (x, y), HABA w, TATE h, `s` in colour `text`, border `border`, fill `fill`.  Leaves
 // X = x + w, Y = y; writes X, Y, HABA, TATE, A_s, CCC1, CCC2, CCC3; clobbers what DRAW_CELL clobbers.
-void cell(Program& g, float x, float y, float w, float h, const std::string& s, float text, float border, float fill);
+void draw_cell(Program& g, float x, float y, float w, float h, const std::string& s, float text, float border, float fill);
 // The title cell of an answer page: DRAW_CELL at (x, y), HABA 396, TATE 44, the title in colour 13, border
 // 5, fill 4.  Leaves X = x + 396, Y = y; writes X, Y, HABA, TATE, A_s, CCC1, CCC2, CCC3; clobbers what DRAW_CELL
 // clobbers.
@@ -142,7 +132,7 @@ void number_cell(Program& g, float x, float y, const std::string& number);
 
 // How a fixed-table drill picks its row NO.
 enum class Order {
-    Random,  // NO = INT(RND * count + 1)
+    Random,  // NO = INT(RND * count) + 1
     Cycle,   // NO = 1 when NO = count, else NO + 1 (callers set NO = 0 before the drill)
 };
 // A drill over fixed tables: every problem writes the tables into T_sa (first slot, texts), runs `before`

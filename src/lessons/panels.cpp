@@ -7,64 +7,7 @@
 
 namespace cw::lesson {
 
-// ---- cursor ----------------------------------------------------------------------------
-
-void Cursor::set(float margin, float indent, float line_y) {
-    *margin_ = margin;
-    *indent_ = indent;
-    *line_y_ = line_y;
-}
-
-void Cursor::at(Program& g, float x, float y, float c, const std::string& code, Keep keep) {
-    g.CCC1 = c;
-    g.X = x;
-    g.Y = y;
-    g.AA_s = code;
-    DRAW_EXPRESSION_TEXT(g);
-    switch (keep) {
-        case Keep::Pen:
-            *pen_x_ = g.X;
-            *line_y_ = g.Y;
-            break;
-        case Keep::YOnly:
-            *line_y_ = g.Y;
-            break;
-        case Keep::Indent:
-            *indent_ = g.X;
-            *line_y_ = g.Y;
-            break;
-        case Keep::None:
-            break;
-    }
-}
-
-void Cursor::cont(Program& g, float c, const std::string& code, float gap, Keep keep) {
-    at(g, pen() + gap, line(), c, code, keep);
-}
-
-void Cursor::line(Program& g, float dy, float c, const std::string& code, float dx, Keep keep) {
-    at(g, indent() + dx, line() + dy, c, code, keep);
-}
-
-void Cursor::margin_line(Program& g, float dy, float c, const std::string& code, float dx, Keep keep) {
-    at(g, margin() + dx, line() + dy, c, code, keep);
-}
-
-void Cursor::label(Program& g, float x, float y, float c, const std::string& code) {
-    at(g, x, y, c, code, Keep::None);
-}
-
 // ---- drills --------------------------------------------------------------------------------
-
-void counted_drill(Program& g, const std::function<void()>& problem) {
-    g.AINP = 3;
-    g.NO = 0;
-    while (g.AINP != 1) {
-        problem();
-        ASK_NEXT_STEP(g);
-        g.NO = g.NO + 1;
-    }
-}
 
 float parity_colour(float no, float even, float odd) {
     const long n = static_cast<long>(no);
@@ -119,16 +62,19 @@ Reach method_lines(Program& g, const std::vector<MethodLine>& lines) {
     return r;
 }
 
-void two_panel_step(Program& g, const TwoPanels& at, const PanelDrill& drill, const std::vector<MethodLine>& lines,
-                    const std::function<void()>& after_right) {
-    clear_screen(g);
+void open_two_panels(Program& g, const TwoPanels& at) {
+    erase_by(g, 0, 0, at.erase_w, at.erase_h);
     g.HIDARI = at.left;
     g.MIGI = at.right;
     g.UE = at.top;
     g.SITA = at.bottom;
-    cursor(g, g.HIDARI, g.HIDARI + 54, g.UE);
+    set_cursor(g, g.HIDARI, g.HIDARI + at.indent, g.UE);
     if (at.width5) g.pf.SETDRAWWIDTH(5);
+}
 
+void two_panel_step(Program& g, const TwoPanels& at, const PanelDrill& drill, const std::vector<MethodLine>& lines,
+                    const std::function<void()>& after_right) {
+    open_two_panels(g, at);
     set_panel(g, g.HIDARI, g.UE, g.MIGI, at.bottom);
     drill(g, Reach{});
 

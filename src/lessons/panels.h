@@ -1,5 +1,6 @@
-// Screens split into panels, drill loops and their variants, and a layout
-// cursor that can stand for either of the lessons' cursors.
+// Screens split into panels and what drills draw around their problems:
+// parity colours, assignment lines, problem-area erases, the panel a drill
+// works in, screens of two panels and two-panel steps.
 #pragma once
 #include <functional>
 #include <string>
@@ -10,52 +11,8 @@
 
 namespace cw::lesson {
 
-// ---- a layout cursor bound to a program's variables ---------------------------------
+// ---- around a drill's problems -------------------------------------------------------
 
-// The lessons' layout cursor: a margin, an indent, the pen after the last fragment and the line's y.  It
-// holds references to the program's own variables and owns nothing, so whatever it writes is what a script
-// spelled out statement by statement leaves behind: bind it to XI0, XI1, XI2, YI1 with Cursor::xi(g), or to
-// Dorrith's right-hand column XJ1, XJ2, YJ1 with Cursor(g.XJ1, g.XJ1, g.XJ2, g.YJ1) (margin and indent one).
-class Cursor {
-public:
-    Cursor(float& margin, float& indent, float& pen_x, float& line_y)
-        : margin_(&margin), indent_(&indent), pen_x_(&pen_x), line_y_(&line_y) {}
-    // Bound to XI0, XI1, XI2 and YI1.
-    static Cursor xi(Program& g) { return Cursor(g.XI0, g.XI1, g.XI2, g.YI1); }
-
-    float margin() const { return *margin_; }
-    float indent() const { return *indent_; }
-    float pen() const { return *pen_x_; }
-    float line() const { return *line_y_; }
-    // Sets margin, indent and line y (XI0, XI1, YI1 for the XI cursor).
-    void set(float margin, float indent, float line_y);
-
-    // Draws `code` in colour c at (x, y) with DRAW_EXPRESSION_TEXT, then keeps the pen as `keep` says
-    // (Pen: pen x and line y; YOnly: line y; Indent: indent and line y; None: nothing).  Writes CCC1, X, Y,
-    // AA_s and the bound variables; clobbers what DRAW_EXPRESSION_TEXT clobbers.
-    void at(Program& g, float x, float y, float c, const std::string& code, Keep keep = Keep::Pen);
-    // Continues the line: at (pen + gap, line).
-    void cont(Program& g, float c, const std::string& code, float gap = 0, Keep keep = Keep::Pen);
-    // A new line dy below at the indent (+ dx): at (indent + dx, line + dy).
-    void line(Program& g, float dy, float c, const std::string& code, float dx = 0, Keep keep = Keep::Pen);
-    // A new line dy below at the margin (+ dx): at (margin + dx, line + dy).
-    void margin_line(Program& g, float dy, float c, const std::string& code, float dx = 0, Keep keep = Keep::Pen);
-    // A label that does not move the cursor: at (x, y) with Keep::None.
-    void label(Program& g, float x, float y, float c, const std::string& code);
-
-private:
-    float* margin_;
-    float* indent_;
-    float* pen_x_;
-    float* line_y_;
-};
-
-// ---- drills -------------------------------------------------------------------------
-
-// The plain drill loop is lesson::drill (toolkit.h).  The counted drill loop: AINP = 3, NO = 0; then problem(), ASK_NEXT_STEP and NO = NO + 1 until the pupil
-// enters exactly 1.  NO is the number of problems finished in this run.  Writes AINP, NO; clobbers what
-// ASK_NEXT_STEP clobbers (CCC1 is left 0 or 5).
-void counted_drill(Program& g, const std::function<void()>& problem);
 // The colour of problem number NO: `even` when NO is even, `odd` when it is odd.  Reads nothing else.
 float parity_colour(float no, float even, float odd);
 
@@ -108,21 +65,24 @@ struct MethodLine {
 // Returns how far the lines reach past MIGI.  Reads MIGI; writes XI2, YI1, CCC1, X, Y, AA_s.
 Reach method_lines(Program& g, const std::vector<MethodLine>& lines);
 
-// Where a two-panel step puts its panels.
+// Where a screen of two panels puts them.
 struct TwoPanels {
     float left = 40;      // HIDARI
     float right = 600;    // MIGI
     float top = 30;       // UE
     float bottom = 1800;  // SITA, and the bottom of both panel boxes
     float far = 3200;     // right end of the right panel box
-    bool width5 = false;  // sets the draw width 5 before the first drill
+    bool width5 = false;  // sets the draw width 5
+    float indent = 54;    // XI1 - XI0 of the cursor at the start
+    float erase_w = 1760, erase_h = 1800;  // the area (0, 0) by (w, h) erased first: the whole screen
 };
-// A two-panel step: erases the screen, sets HIDARI, MIGI, UE, SITA and the cursor (XI0 = HIDARI,
-// XI1 = HIDARI + 54, YI1 = UE), the draw width 5 when asked; runs the drill in the left panel
-// (HIDARI, UE)-(MIGI, bottom); writes the method text under it from XI1 = XI0; waits for a key; runs the drill
-// in the right panel (MIGI, UE)-(far, bottom), keeping what the method text reaches into it; then runs
-// `after_right` when given (key wait and assignment line).  Writes the panel variables and what the drills
-// and method_lines write.
+// Opens a screen of two panels: erases (0, 0) by (erase_w, erase_h), sets HIDARI, MIGI, UE, SITA, the cursor
+// XI0 = HIDARI, XI1 = HIDARI + indent, YI1 = UE, and the draw width 5 when asked.
+void open_two_panels(Program& g, const TwoPanels& at);
+// A two-panel step: open_two_panels; runs the drill in the left panel (HIDARI, UE)-(MIGI, bottom); writes the
+// method text under it from XI1 = XI0; waits for a key; runs the drill in the right panel (MIGI, UE)-(far,
+// bottom), keeping what the method text reaches into it; then runs `after_right` when given (key wait and
+// assignment line).  Writes the panel variables and what the drills and method_lines write.
 void two_panel_step(Program& g, const TwoPanels& at, const PanelDrill& drill, const std::vector<MethodLine>& lines,
                     const std::function<void()>& after_right = {});
 

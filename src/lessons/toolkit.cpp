@@ -1,55 +1,65 @@
 #include "lessons/toolkit.h"
 
+#include "lessons/draws.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
 #include "typeset/typeset.h"
 
 namespace cw::lesson {
 
-namespace {
+void Cursor::set(float margin, float indent, float line_y) {
+    *margin_ = margin;
+    *indent_ = indent;
+    *line_y_ = line_y;
+}
 
-void keep_cursor(Program& g, Keep keep) {
+void Cursor::put(float x, float y, float c, const std::string& code, Keep keep) {
+    Program& g = *g_;
+    g.CCC1 = c;
+    g.X = x;
+    g.Y = y;
+    g.AA_s = code;
+    DRAW_EXPRESSION_TEXT(g);
     switch (keep) {
         case Keep::Pen:
-            g.XI2 = g.X;
-            g.YI1 = g.Y;
+            *pen_x_ = g.X;
+            *line_y_ = g.Y;
             break;
         case Keep::YOnly:
-            g.YI1 = g.Y;
+            *line_y_ = g.Y;
             break;
         case Keep::Indent:
-            g.XI1 = g.X;
-            g.YI1 = g.Y;
+            *indent_ = g.X;
+            *line_y_ = g.Y;
             break;
         case Keep::None:
             break;
     }
 }
 
-}  // namespace
+void Cursor::cont(float c, const std::string& code, Keep keep) { put(pen(), line(), c, code, keep); }
+
+void Cursor::below(float x, float dy, float c, const std::string& code, Keep keep) {
+    put(x, line() + dy, c, code, keep);
+}
+
+void Cursor::line(float dy, float c, const std::string& code, float dx, Keep keep) {
+    below(indent() + dx, dy, c, code, keep);
+}
 
 void put(Program& g, float x, float y, float c, const std::string& code, Keep keep) {
-    g.CCC1 = c;
-    g.X = x;
-    g.Y = y;
-    g.AA_s = code;
-    DRAW_EXPRESSION_TEXT(g);
-    keep_cursor(g, keep);
+    Cursor::xi(g).put(x, y, c, code, keep);
 }
 
-void cont(Program& g, float c, const std::string& code, Keep keep) { put(g, g.XI2, g.YI1, c, code, keep); }
+void cont(Program& g, float c, const std::string& code, Keep keep) { Cursor::xi(g).cont(c, code, keep); }
 
 void below(Program& g, float x, float dy, float c, const std::string& code, Keep keep) {
-    put(g, x, g.YI1 + dy, c, code, keep);
+    Cursor::xi(g).below(x, dy, c, code, keep);
 }
 
-void cursor(Program& g, float xi0, float xi1, float yi1) {
-    g.XI0 = xi0;
-    g.XI1 = xi1;
-    g.YI1 = yi1;
-}
+void set_cursor(Program& g, float xi0, float xi1, float yi1) { Cursor::xi(g).set(xi0, xi1, yi1); }
 
-void anchored(Program& g, int k, float dx, float c, const std::string& code) {
+void cont_keeping_start(Program& g, int k, float dx, float c, const std::string& code) {
     g.X_a(k) = g.XI2 + dx;
     g.Y_a(k) = g.YI1;
     cont(g, c, code);
@@ -62,19 +72,11 @@ void reveal(Program& g, const std::vector<std::function<void()>>& stages) {
     }
 }
 
-void through_a(Program& g, std::string& text, void (*routine)(Program&)) {
-    g.A_s = text;
-    routine(g);
-    text = g.A_s;
-}
-
 void erase(Program& g, float x1, float y1, float x2, float y2) { g.pf.FILL(x1, y1, x2, y2, 15, 15); }
 
 void erase_by(Program& g, float x, float y, float w, float h) { erase(g, x, y, x + w, y + h); }
 
-void clear_screen(Program& g) { erase_by(g, 0, 0, 1760, 1800); }
-
-void panel(Program& g, float x1, float y1, float x2, float y2, float border, float fill) {
+void filled_box(Program& g, float x1, float y1, float x2, float y2, float border, float fill) {
     g.pf.FILL(x1, y1, x2, y2, border, fill);
 }
 
@@ -90,15 +92,17 @@ void cell_inputs(Program& g, float x, float y, float w, float h, const std::stri
     g.CCC3 = fill;
 }
 
-void drill(Program& g, const std::function<void()>& problem) {
+void drill(Program& g, Count count, const std::function<void()>& problem) {
     g.AINP = 3;
+    if (count == Count::Finished) g.NO = 0;
     while (g.AINP != 1) {
         problem();
         ASK_NEXT_STEP(g);
+        if (count == Count::Finished) g.NO = g.NO + 1;
     }
 }
 
-float rnd_int(Program& g, float n, float k) { return INT(g.pf.RND() * n + k); }
+void drill(Program& g, const std::function<void()>& problem) { drill(g, Count::None, problem); }
 
 void random_row(Program& g, float n) { g.NO = rnd_int(g, n, 1); }
 
@@ -142,13 +146,6 @@ void run_submenu(Program& g, const std::string& menu, const std::vector<std::fun
     }
 }
 
-std::string num_text(float n) {
-    std::string s = STR_s(n), out;
-    for (char ch : s)
-        if (ch != ' ') out += ch;
-    return out;
-}
-
 std::string term_text(float n, const std::string& letter, bool leading) {
     if (n == 0) return "";
     std::string t;
@@ -157,7 +154,7 @@ std::string term_text(float n, const std::string& letter, bool leading) {
     else if (!letter.empty() && n == -1)
         t = "-";
     else
-        t = num_text(n);
+        t = number_text(n);
     if (n > 0 && !leading) t = "+" + t;
     return t + letter;
 }
@@ -188,7 +185,7 @@ void drop_zero_terms(const NumArray& nums, StrArray& texts, int first, int last)
 std::string letter_power(const std::string& letter, float e) {
     if (e <= 0) return "";
     if (e == 1) return letter;
-    return letter + "^" + num_text(e);
+    return letter + "^" + number_text(e);
 }
 
 std::string letter_factors(const std::string& letter, float e) {

@@ -23,6 +23,10 @@ struct FaceChoice {
     // proportions, narrowed only when wider than its cell, and is centred in
     // the cell, rather than stretched across it.
     bool proportional = false;
+    // How much heavier than the face's bold its glyphs are drawn (an outline
+    // this wide, as a share of the em, laid round each), so that they match
+    // the gothic bold digits beside them.
+    double extra_weight = 0;
 };
 
 // The faces the programs draw with.
@@ -38,6 +42,14 @@ Face face_named(const std::string& name);
 const FaceChoice& face_choice(Face face);
 // face_choice(face_named(name)).
 const FaceChoice& map_face(const std::string& name);
+// How a glyph of a face is drawn at the magnification (p, q): the serif
+// letters of the fraction parts' style, in cells more than twice as wide as
+// high, are drawn less stretched and taller than the others.
+const FaceChoice& map_face(const std::string& name, int p, int q);
+// How much heavier than its face a bold character is drawn, as a share of
+// the em: the times sign and the braces, which the gothic face draws
+// lighter than its digits; otherwise the face's own extra weight.
+double extra_weight(const FaceChoice& face, const std::string& ch, bool bold);
 
 struct RequiredFont {
     std::string family;

@@ -8,28 +8,70 @@ namespace cw {
 
 namespace {
 
-// Chosen so that every colour a lesson writes text in reaches 4.5:1 on the
-// background 15 (a classroom projector washes out anything paler), menu
-// items 13 and 15 reach 3:1 on the dark panel 10, and prompt text 9 stays
-// readable on the any-key fill 4 and the next-step fill 12.
-constexpr std::array<Rgb, PALETTE_SIZE> kPalette = {{
-    {0, 0, 0},        // 0  body text
-    {0, 0, 170},      // 1  blue
-    {190, 0, 0},      // 2  red
-    {120, 0, 140},    // 3  headings: purple
-    {176, 232, 176},  // 4  any-key fill: pale green
-    {200, 0, 40},     // 5  answers and typed input: crimson
-    {130, 90, 0},     // 6  brown
-    {117, 117, 117},  // 7  grey: homework lines and method headings
-    {90, 90, 90},     // 8  dark grey
-    {0, 0, 150},      // 9  prompt text: deep blue
-    {0, 42, 70},      // 10 menu panel: dark navy
-    {0, 128, 138},    // 11 teal
-    {255, 222, 170},  // 12 next-step fill: pale orange
-    {214, 40, 150},   // 13 borders, odd menu items, error text: magenta
-    {140, 112, 0},    // 14 ochre
+using Table = std::array<Rgb, PALETTE_SIZE>;
+
+// Fills: light tints, so that every deep tone below reaches 4.5:1 on every
+// one of them; the number cells (3) and the menu panel (10) stay dark.
+constexpr Table kFill = {{
+    {224, 224, 224},  // 0  grey
+    {214, 226, 255},  // 1  sky blue
+    {255, 218, 212},  // 2  rose
+    {90, 0, 120},     // 3  purple: the number cells, dark
+    {200, 244, 200},  // 4  pale green: the any-key box, title cells
+    {255, 226, 226},  // 5  blush
+    {242, 230, 206},  // 6  sand
+    {240, 240, 240},  // 7  light grey
+    {212, 212, 212},  // 8  silver
+    {228, 222, 255},  // 9  lavender
+    {0, 42, 70},      // 10 navy: the menu panel, dark
+    {204, 242, 244},  // 11 pale teal
+    {255, 230, 188},  // 12 pale orange: the next-step box
+    {252, 220, 244},  // 13 pale pink
+    {236, 240, 168},  // 14 pale olive
     {255, 255, 255},  // 15 background
 }};
+
+// Text and marks on white and on the light tints.
+constexpr Table kInk = {{
+    {0, 0, 0},        // 0  body text
+    {0, 60, 200},     // 1  blue
+    {170, 20, 0},     // 2  red
+    {110, 0, 150},    // 3  headings: purple
+    {0, 100, 20},     // 4  green
+    {180, 0, 50},     // 5  answers and typed input: crimson
+    {115, 75, 0},     // 6  brown
+    {88, 88, 88},     // 7  grey: homework lines and method headings
+    {56, 56, 56},     // 8  dark grey
+    {20, 0, 140},     // 9  prompt text: deep blue
+    {0, 42, 70},      // 10 navy
+    {0, 95, 105},     // 11 teal
+    {150, 65, 0},     // 12 orange
+    {170, 0, 110},    // 13 borders, odd menu items, error text: magenta
+    {95, 88, 0},      // 14 ochre
+    {255, 255, 255},  // 15 background
+}};
+
+// Text and marks on a dark fill: the same hues, lifted.
+constexpr Table kLifted = {{
+    {220, 220, 220},  // 0
+    {170, 190, 255},  // 1
+    {255, 170, 150},  // 2
+    {225, 180, 255},  // 3
+    {176, 232, 176},  // 4
+    {255, 160, 180},  // 5
+    {240, 200, 140},  // 6
+    {200, 200, 200},  // 7
+    {180, 180, 180},  // 8
+    {200, 180, 255},  // 9
+    {150, 200, 230},  // 10
+    {120, 220, 230},  // 11
+    {255, 210, 150},  // 12
+    {255, 150, 210},  // 13 odd menu items, page numbers on purple
+    {235, 215, 120},  // 14
+    {255, 255, 255},  // 15 heading and even menu items on the panel
+}};
+
+size_t slot(int index) { return static_cast<size_t>(index < 0 || index >= PALETTE_SIZE ? BACKGROUND : index); }
 
 double channel(uint8_t v) {
     double c = v / 255.0;
@@ -38,17 +80,19 @@ double channel(uint8_t v) {
 
 }  // namespace
 
-Rgb palette_rgb(int index) {
-    if (index < 0 || index >= PALETTE_SIZE) index = BACKGROUND;
-    return kPalette[static_cast<size_t>(index)];
-}
+Rgb fill_rgb(int index) { return kFill[slot(index)]; }
+
+// Below this luminance black text would read worse than white.
+bool dark_fill(int index) { return relative_luminance(fill_rgb(index)) < 0.18; }
+
+Rgb ink_rgb(int index, int beneath) { return (dark_fill(beneath) ? kLifted : kInk)[slot(index)]; }
 
 double relative_luminance(Rgb c) {
     return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b);
 }
 
-double contrast_ratio(int a, int b) {
-    double la = relative_luminance(palette_rgb(a)), lb = relative_luminance(palette_rgb(b));
+double contrast_ratio(Rgb a, Rgb b) {
+    double la = relative_luminance(a), lb = relative_luminance(b);
     if (la < lb) std::swap(la, lb);
     return (la + 0.05) / (lb + 0.05);
 }

@@ -1,6 +1,7 @@
 #include "platform/platform.h"
 
 #include <cmath>
+#include <stdexcept>
 
 #include "platform/basic.h"
 
@@ -114,7 +115,13 @@ void Platform::RANDOMIZE(int seed) {
     RND();
 }
 
+void Platform::pin_rnd(std::optional<float> value) {
+    if (value && !(*value >= 0.0f && *value < 1.0f)) throw std::invalid_argument("pinned RND outside [0, 1)");
+    pinned_rnd_ = value;
+}
+
 float Platform::RND() {
+    if (pinned_rnd_) return *pinned_rnd_;
     uint64_t old = rng_;
     rng_ = old * 6364136223846793005ULL + 1442695040888963407ULL;
     uint32_t xorshifted = static_cast<uint32_t>(((old >> 18u) ^ old) >> 27u);

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -70,6 +71,9 @@ public:
     std::string TIME_s() { return backend_.time_of_day(); }
     void RANDOMIZE(int seed);
     float RND();  // in [0, 1), single precision
+    // For tests of the draws at the generator's extremes: while a value is pinned, RND gives it (it must lie
+    // in [0, 1)) and the sequence does not move; nullopt goes back to the sequence where it was left.
+    void pin_rnd(std::optional<float> value);
     [[noreturn]] void END() { throw ProgramEnd{}; }
     [[noreturn]] void IDLE_FOREVER(int code, int site) { backend_.idle_forever(code, site); }
 
@@ -111,6 +115,7 @@ private:
     int measuring_ = 0;
     std::vector<DrawOp> record_;
     uint64_t rng_ = 0x853c49e6748fea9bULL;
+    std::optional<float> pinned_rnd_;
 };
 
 }  // namespace cw

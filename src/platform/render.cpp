@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <limits>
 #include <unordered_map>
 
 namespace cw {
@@ -18,10 +20,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-void set_colour(cairo_t* cr, int index) {
-    Rgb c = palette_rgb(index);
-    cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0);
-}
+void set_rgb(cairo_t* cr, Rgb c) { cairo_set_source_rgb(cr, c.r / 255.0, c.g / 255.0, c.b / 255.0); }
 
 // Size of one device pixel in user units.
 double device_pixel(cairo_t* cr) {
@@ -52,12 +51,12 @@ void fill_snapped(cairo_t* cr, double l, double t, double r, double b) {
     cairo_restore(cr);
 }
 
-// Strokes the current path.  What is painted in the background colour is an
-// erase: it covers whole pixels and reaches a pixel further, so that it also
-// takes away the anti-aliased fringe of the same shape drawn before.
-void stroke_path(cairo_t* cr, double width, int colour) {
-    set_colour(cr, colour);
-    if (colour == BACKGROUND) {
+// Strokes the current path in the source colour.  What is painted in the
+// background colour is an erase: it covers whole pixels and reaches a pixel
+// further, so that it also takes away the anti-aliased fringe of the same
+// shape drawn before.
+void stroke_path(cairo_t* cr, double width, bool erase) {
+    if (erase) {
         cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
         width += 2 * device_pixel(cr);
     }
@@ -66,9 +65,8 @@ void stroke_path(cairo_t* cr, double width, int colour) {
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
 }
 
-void fill_path(cairo_t* cr, int colour) {
-    set_colour(cr, colour);
-    if (colour == BACKGROUND) {
+void fill_path(cairo_t* cr, bool erase) {
+    if (erase) {
         cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
         cairo_fill_preserve(cr);
         cairo_set_line_width(cr, 2 * device_pixel(cr));
@@ -79,9 +77,20 @@ void fill_path(cairo_t* cr, int colour) {
     }
 }
 
-void draw_line(cairo_t* cr, const DrawOp& op) {
+// The colours of one operation: its marks (and text) over what lies under
+// it, and the inside of a fill.
+struct Colours {
+    Rgb ink, fill;
+    bool ink_erases, fill_erases;  // painted in the background colour
+};
+
+Colours colours_of(const DrawOp& op, int under) {
+    return {ink_rgb(op.c, under), fill_rgb(op.f), op.c == BACKGROUND, op.f == BACKGROUND};
+}
+
+void draw_line(cairo_t* cr, const DrawOp& op, const Colours& k) {
     double w = pen_width(cr, op.w);
-    set_colour(cr, op.c);
+    set_rgb(cr, k.ink);
     if (op.x1 == op.x2 || op.y1 == op.y2) {
         // Upright and level lines are pixel-aligned boxes (square ends).
         double h = w / 2;
@@ -92,30 +101,32 @@ void draw_line(cairo_t* cr, const DrawOp& op) {
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_move_to(cr, op.x1, op.y1);
     cairo_line_to(cr, op.x2, op.y2);
-    stroke_path(cr, w, op.c);
+    stroke_path(cr, w, k.ink_erases);
 }
 
 // Box outline or filled box: the border is centred on the edges.
-void draw_box(cairo_t* cr, const DrawOp& op, bool filled) {
+void draw_box(cairo_t* cr, const DrawOp& op, bool filled, const Colours& k) {
     double w = pen_width(cr, op.w), h = w / 2;
     double l = std::min(op.x1, op.x2), r = std::max(op.x1, op.x2);
     double t = std::min(op.y1, op.y2), b = std::max(op.y1, op.y2);
-    set_colour(cr, op.c);
     if (filled && op.c == op.f) {
+        // A box in one colour (an erase, a highlighted cell) is all fill.
+        set_rgb(cr, k.fill);
         fill_snapped(cr, l - h, t - h, r + h, b + h);
         return;
     }
+    set_rgb(cr, k.ink);
     fill_snapped(cr, l - h, t - h, r + h, t + h);  // top
     fill_snapped(cr, l - h, b - h, r + h, b + h);  // bottom
     fill_snapped(cr, l - h, t - h, l + h, b + h);  // left
     fill_snapped(cr, r - h, t - h, r + h, b + h);  // right
     if (filled && r - l > w && b - t > w) {
-        set_colour(cr, op.f);
+        set_rgb(cr, k.fill);
         fill_snapped(cr, l + h, t + h, r - h, b - h);
     }
 }
 
-void draw_circle(cairo_t* cr, const DrawOp& op) {
+void draw_circle(cairo_t* cr, const DrawOp& op, const Colours& k) {
     if (op.r <= 0) return;
     double w = pen_width(cr, op.w);
     bool whole = op.start == op.end;
@@ -124,15 +135,16 @@ void draw_circle(cairo_t* cr, const DrawOp& op) {
     double a0 = 2 * kPi * op.start, a1 = 2 * kPi * op.end;
     if (whole) a0 = 0, a1 = 2 * kPi;
     if (op.filled && whole && op.c == op.f) {
-        // A disc in one colour (the entry cursor, drawn and erased on every
-        // poll): its outline is the rim of a larger disc.
+        // A disc in one colour (a dot; the entry cursor, drawn and erased on
+        // every poll) is a mark: its outline is the rim of a larger disc.
         // Without antialiasing, so that the same disc in the background
         // colour takes every pixel back and leaves no rim.
         cairo_new_path(cr);
         cairo_arc(cr, op.x1, op.y1, op.r + w / 2, 0, 2 * kPi);
         cairo_close_path(cr);
         cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-        fill_path(cr, op.f);
+        set_rgb(cr, k.ink);
+        fill_path(cr, k.ink_erases);
         return;
     }
     if (op.filled) {
@@ -140,22 +152,27 @@ void draw_circle(cairo_t* cr, const DrawOp& op) {
         if (!whole) cairo_move_to(cr, op.x1, op.y1);
         cairo_arc(cr, op.x1, op.y1, op.r, a0, a1);
         cairo_close_path(cr);
-        fill_path(cr, op.f);
+        set_rgb(cr, k.fill);
+        fill_path(cr, k.fill_erases);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         if (!whole) cairo_move_to(cr, op.x1, op.y1);
         cairo_arc(cr, op.x1, op.y1, op.r, a0, a1);
         cairo_close_path(cr);
-        stroke_path(cr, w, op.c);
+        // A sector in one colour is all fill, its rim too.
+        bool one_colour = op.c == op.f;
+        set_rgb(cr, one_colour ? k.fill : k.ink);
+        stroke_path(cr, w, one_colour ? k.fill_erases : k.ink_erases);
         return;
     }
     cairo_new_path(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_arc(cr, op.x1, op.y1, op.r, a0, a1);
     if (whole) cairo_close_path(cr);
-    stroke_path(cr, w, op.c);
+    set_rgb(cr, k.ink);
+    stroke_path(cr, w, k.ink_erases);
 }
 
-void draw_polyline(cairo_t* cr, const DrawOp& op) {
+void draw_polyline(cairo_t* cr, const DrawOp& op, const Colours& k) {
     if (op.pts.empty()) return;
     cairo_new_path(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -163,7 +180,8 @@ void draw_polyline(cairo_t* cr, const DrawOp& op) {
     cairo_move_to(cr, op.pts[0].first, op.pts[0].second);
     for (size_t i = 1; i < op.pts.size(); ++i) cairo_line_to(cr, op.pts[i].first, op.pts[i].second);
     if (op.pts.size() == 1) cairo_line_to(cr, op.pts[0].first, op.pts[0].second);  // a dot
-    stroke_path(cr, pen_width(cr, op.w), op.c);
+    set_rgb(cr, k.ink);
+    stroke_path(cr, pen_width(cr, op.w), k.ink_erases);
 }
 
 bool drawable_char(const std::string& ch) {
@@ -173,67 +191,170 @@ bool drawable_char(const std::string& ch) {
     return cp >= 0x20 && cp != 0x7F;
 }
 
-PangoFontDescription* font_of(const DrawOp& op, const FaceChoice& face) {
-    PangoFontDescription* desc = pango_font_description_new();
-    pango_font_description_set_family(desc, face.family.c_str());
-    pango_font_description_set_weight(desc, op.font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-    pango_font_description_set_style(desc, op.font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
-    pango_font_description_set_absolute_size(desc, op.font.size * PANGO_SCALE);
-    return desc;
+// Room left between a glyph's ink and the border of the cell it is written
+// in, and between a glyph's ink and a fraction bar above or below it, in
+// layout units.
+constexpr double kClearance = 1.0;
+constexpr double kBarClearance = 1.5;
+
+// Where a glyph is drawn: its layout's origin and scale in user space.
+struct Placement {
+    double tx, ty, sx, sy;
+};
+
+// The box a glyph's ink covers, placed.
+Bounds ink_box(const PangoRectangle& ink, const Placement& at) {
+    double l = ink.x / double(PANGO_SCALE), t = ink.y / double(PANGO_SCALE);
+    double r = l + ink.width / double(PANGO_SCALE), b = t + ink.height / double(PANGO_SCALE);
+    return {static_cast<float>(at.tx + at.sx * l), static_cast<float>(at.ty + at.sy * t),
+            static_cast<float>(at.tx + at.sx * r), static_cast<float>(at.ty + at.sy * b)};
 }
 
-cairo_font_options_t* glyph_options() {
+// The box the glyph's outline covers where it is placed (exact, where the
+// layout's own ink extents are only as fine as the font's size).
+Bounds path_ink(cairo_t* cr, PangoLayout* layout, const Placement& at) {
+    cairo_save(cr);
+    cairo_new_path(cr);
+    cairo_translate(cr, at.tx, at.ty);
+    cairo_scale(cr, at.sx, at.sy);
+    cairo_move_to(cr, 0, 0);
+    pango_cairo_layout_path(cr, layout);
+    cairo_restore(cr);  // the path stays, in the user space of the layout
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    cairo_fill_extents(cr, &x0, &y0, &x1, &y1);
+    cairo_new_path(cr);
+    return {static_cast<float>(x0), static_cast<float>(y0), static_cast<float>(x1), static_cast<float>(y1)};
+}
+
+Bounds grown(const Bounds& b, double by) {
+    float d = static_cast<float>(by);
+    return {b.l - d, b.t - d, b.r + d, b.b + d};
+}
+
+// Scales a placed glyph by k about (ax, ay), then moves it by (dx, dy).
+void rescale(Placement& at, double k, double ax, double ay, double dx, double dy) {
+    at.tx = ax + dx + k * (at.tx - ax);
+    at.ty = ay + dy + k * (at.ty - ay);
+    at.sx *= k;
+    at.sy *= k;
+}
+
+// How far [lo, hi] must move to lie within [min, max] (as far as it can).
+double nudge(double lo, double hi, double min, double max) { return lo < min ? min - lo : (hi > max ? max - hi : 0); }
+
+// Shrinks a glyph (about the middle of its ink) and moves it, as little as
+// it can, so that its ink lies within the limits; a glyph that would have to
+// shrink to less than a third is left alone.
+void fit(Placement& at, const Bounds& ink, double l, double t, double r, double b) {
+    double w = ink.r - ink.l, h = ink.b - ink.t;
+    if (w <= 0 || h <= 0) return;
+    double k = std::min({1.0, (r - l) / w, (b - t) / h});
+    if (!(k > 1.0 / 3)) return;
+    double ax = (ink.l + ink.r) / 2.0, ay = (ink.t + ink.b) / 2.0;
+    double dx = nudge(ax - k * w / 2, ax + k * w / 2, l, r), dy = nudge(ay - k * h / 2, ay + k * h / 2, t, b);
+    rescale(at, k, ax, ay, dx, dy);
+}
+
+// The ink of a full-height character of a face, from the top of its
+// layout (none for faces without one).
+struct Reference {
+    double top = 0, bottom = 0;
+};
+
+// A sign or brace drawn heavier is drawn a little smaller, so that its ink,
+// outline and all, covers what it would have covered and comes no nearer
+// its neighbours; a letter drawn heavier keeps its foot on the line.
+void make_room_for_weight(cairo_t* cr, PangoLayout* layout, const FaceChoice& face, double heavier, Placement& at) {
+    const double weight = heavier * std::sqrt(at.sx * at.sy);
+    if (!face.gothic) {
+        at.ty -= weight / 2;
+        return;
+    }
+    Bounds box = path_ink(cr, layout, at);
+    double w = box.r - box.l, h = box.b - box.t;
+    if (w > 0 && h > 0)
+        rescale(at, std::min(w / (w + weight), h / (h + weight)), (box.l + box.r) / 2.0, (box.t + box.b) / 2.0, 0,
+                0);
+}
+
+// Fits a placed glyph (its layout's ink estimate `ink`, grown by `grow` for
+// an extra weight) to what lies under and around its cell: in a filled box,
+// text is first scaled alike by how the reference character fits the box,
+// then each glyph is kept inside the box; and a glyph is kept clear of the
+// fraction bars in the top or bottom third of its cell (a line through its
+// middle is no bar of it), its far side staying where it is.
+void fit_to_surroundings(cairo_t* cr, PangoLayout* layout, const PangoRectangle& ink, double grow, const CharCell& c,
+                         const Beneath::Char& under, const Reference& reference, Placement& at) {
+    constexpr double inf = std::numeric_limits<double>::infinity();
+    double l = -inf, t = -inf, r = inf, b = inf;
+    if (const auto& inside = under.cell) {
+        l = inside->l + kClearance, t = inside->t + kClearance;
+        r = inside->r - kClearance, b = inside->b - kClearance;
+        if (reference.bottom > reference.top) {
+            double nt = at.ty + at.sy * reference.top, nb = at.ty + at.sy * reference.bottom;
+            double k = std::min(1.0, (b - t) / (nb - nt)), ay = (nt + nb) / 2;
+            if (k > 1.0 / 3) rescale(at, k, c.cx(), ay, 0, nudge(ay - k * (ay - nt), ay + k * (nb - ay), t, b));
+        }
+    }
+    Bounds box = grown(ink_box(ink, at), grow);
+    const float third = (c.cell.b - c.cell.t) / 3;
+    std::vector<std::pair<bool, double>> bars;  // below the glyph?, the bar's near edge
+    Bounds near{c.cell.l, static_cast<float>(box.t - 2 * kBarClearance), c.cell.r,
+                static_cast<float>(box.b + 2 * kBarClearance)};
+    for (const Bounds& bar : under.bars) {
+        if (!bar.overlaps(near)) continue;
+        float mid = (bar.t + bar.b) / 2;
+        if (mid >= c.cell.b - third) bars.push_back({true, bar.t});
+        if (mid <= c.cell.t + third) bars.push_back({false, bar.b});
+    }
+    // The layout's ink box is only as fine as the font's size: where it
+    // comes near a limit, the outline is measured.
+    const double m = 2;
+    if (bars.empty() && box.l >= l + m && box.t >= t + m && box.r <= r - m && box.b <= b - m) return;
+    box = grown(path_ink(cr, layout, at), grow);
+    for (auto [below, edge] : bars) {
+        if (below) {
+            b = std::min(b, edge - kBarClearance);
+            t = std::max(t, static_cast<double>(box.t));
+        } else {
+            t = std::max(t, edge + kBarClearance);
+            b = std::min(b, static_cast<double>(box.b));
+        }
+    }
+    fit(at, box, l, t, r, b);
+}
+
+// Draws a placed glyph in the source colour; with a weight, its outline is
+// filled and laid round with a pen that wide, even in every direction.
+void show_glyph(cairo_t* cr, PangoLayout* layout, const Placement& at, double weight) {
+    cairo_save(cr);
+    cairo_translate(cr, at.tx, at.ty);
+    cairo_scale(cr, at.sx, at.sy);
+    cairo_move_to(cr, 0, 0);
+    if (weight > 0) {
+        pango_cairo_layout_path(cr, layout);
+        cairo_restore(cr);
+        cairo_set_line_width(cr, weight);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        cairo_fill_preserve(cr);
+        cairo_stroke(cr);
+    } else {
+        pango_cairo_show_layout(cr, layout);
+        cairo_restore(cr);
+    }
+}
+
+// A layout for one glyph at a time.  Glyphs are laid out in the layout's
+// own units, whatever the window's size or a glyph's stretch: with hinting
+// off, outlines and advances scale exactly, so the faces Pango finds for a
+// style serve every size and stretch it is drawn at (finding them takes
+// milliseconds, once a style rather than once a stretch).
+PangoLayout* new_glyph_layout() {
+    PangoContext* context = pango_font_map_create_context(pango_cairo_font_map_get_default());
     cairo_font_options_t* fo = cairo_font_options_create();
     cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
     cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
     cairo_font_options_set_antialias(fo, CAIRO_ANTIALIAS_GRAY);
-    return fo;
-}
-
-// The text a character's glyph is drawn from.
-std::string glyph_text(const FaceChoice& face, const std::string& raw) {
-    return (face.script_ell && raw == "l") ? "\u2113" : raw;
-}
-
-// Text: every character is stretched into its own cell, size/2 * p wide for a
-// one-byte character and size * p for a two-byte one, size * q high, laid
-// side by side from the top left corner.
-double cell_width(const DrawOp& op, const std::string& ch) { return sj_width(ch) * (op.font.size / 2.0) * op.p; }
-bool text_drawn(const DrawOp& op) { return op.font.size > 0 && op.p > 0 && op.q > 0 && !op.s.empty(); }
-
-// Where the glyph laid out in `layout` goes in its cell: its layout's origin
-// at (dx, dy) from the cell's top left, scaled by (sx, sy).
-struct GlyphFit {
-    bool shown = false;  // a glyph with no advance is not drawn
-    double dx = 0, dy = 0, sx = 1, sy = 1;
-};
-
-GlyphFit fit_glyph(PangoLayout* layout, const FaceChoice& face, const DrawOp& op, double cell_w) {
-    PangoRectangle logical;
-    pango_layout_get_extents(layout, nullptr, &logical);
-    double adv = static_cast<double>(logical.width) / PANGO_SCALE;
-    double base = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
-    GlyphFit fit;
-    if (adv <= 0) return fit;
-    fit.shown = true;
-    fit.sx = cell_w * face.width_share / adv;
-    fit.sy = op.q * face.height_share;
-    if (face.proportional) {
-        // Its own width at the magnification, narrowed to fit.
-        fit.sx = std::min(fit.sx, static_cast<double>(op.p));
-        fit.dx = (cell_w - adv * fit.sx) / 2;
-    }
-    if (face.baseline > 0) fit.dy = face.baseline * op.font.size * op.q - base * fit.sy;
-    return fit;
-}
-
-// A layout for one glyph at a time.  Glyphs are laid out in the layout's
-// own units, whatever the window's size: with hinting off the outlines and
-// advances scale exactly, so the faces Pango finds for a style serve every
-// size and stretch it is drawn at (finding them takes milliseconds, once).
-PangoLayout* new_glyph_layout() {
-    PangoContext* context = pango_font_map_create_context(pango_cairo_font_map_get_default());
-    cairo_font_options_t* fo = glyph_options();
     pango_cairo_context_set_font_options(context, fo);
     cairo_font_options_destroy(fo);
     PangoLayout* layout = pango_layout_new(context);
@@ -241,76 +362,104 @@ PangoLayout* new_glyph_layout() {
     return layout;
 }
 
-// Draws the text with its first cell's top left at (x0, y0).
-void draw_text_at(cairo_t* cr, const DrawOp& op, double x0, double y0) {
-    if (!text_drawn(op)) return;
-    const FaceChoice& face = map_face(op.font.face);
-    PangoFontDescription* desc = font_of(op, face);
+}  // namespace
+
+void Painter::text(const DrawOp& op, const Beneath& under) {
+    double s = op.font.size;
+    if (s <= 0 || op.p <= 0 || op.q <= 0 || op.s.empty()) return;
+    const FaceChoice& face = map_face(op.font.face, op.p, op.q);
+
+    PangoFontDescription* desc = pango_font_description_new();
+    pango_font_description_set_family(desc, face.family.c_str());
+    pango_font_description_set_weight(desc, op.font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+    pango_font_description_set_style(desc, op.font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
+    pango_font_description_set_absolute_size(desc, s * PANGO_SCALE);
+
     PangoLayout* layout = new_glyph_layout();
     pango_layout_set_font_description(layout, desc);
-    set_colour(cr, op.c);
 
-    double x = x0;
-    for (const std::string& raw : split_chars(op.s)) {
-        double cell_w = cell_width(op, raw);
-        if (drawable_char(raw)) {
-            std::string ch = glyph_text(face, raw);
-            pango_layout_set_text(layout, ch.c_str(), static_cast<int>(ch.size()));
-            GlyphFit fit = fit_glyph(layout, face, op, cell_w);
-            if (fit.shown) {
-                cairo_save(cr);
-                cairo_translate(cr, x + fit.dx, y0 + fit.dy);
-                cairo_scale(cr, fit.sx, fit.sy);
-                cairo_move_to(cr, 0, 0);
-                for (int k = 0; k < std::max(op.times, 1); ++k) pango_cairo_show_layout(cr, layout);
-                cairo_restore(cr);
-            }
+    // Text written in a cell is scaled alike, character by character, by
+    // how a full-height character ("漢") of its face fits the cell.
+    Reference reference;
+    if (face.gothic) {
+        pango_layout_set_text(layout, "漢", -1);
+        PangoRectangle ink;
+        pango_layout_get_extents(layout, &ink, nullptr);
+        reference = {ink.y / double(PANGO_SCALE), (ink.y + ink.height) / double(PANGO_SCALE)};
+    }
+
+    const std::vector<CharCell> cells = char_cells(op);
+    for (size_t i = 0; i < cells.size(); ++i) {
+        const CharCell& c = cells[i];
+        if (!drawable_char(c.ch)) continue;
+        const Beneath::Char here = i < under.chars.size() ? under.chars[i] : Beneath::Char{};
+        const double cell_w = c.cell.r - c.cell.l;
+        std::string ch = (face.script_ell && c.ch == "l") ? "\u2113" : c.ch;
+        pango_layout_set_text(layout, ch.c_str(), static_cast<int>(ch.size()));
+        PangoRectangle ink, logical;
+        pango_layout_get_extents(layout, &ink, &logical);
+        double adv = static_cast<double>(logical.width) / PANGO_SCALE;
+        if (!(adv > 0)) continue;
+        double base = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
+
+        // Stretched into its share of the cell.
+        Placement at{c.cell.l, op.y1, cell_w * face.width_share / adv, op.q * face.height_share};
+        if (face.proportional) {
+            // Its own width at the magnification, narrowed to fit.
+            at.sx = std::min(at.sx, static_cast<double>(op.p));
+            at.tx += (cell_w - adv * at.sx) / 2;
         }
-        x += cell_w;
+        if (face.baseline > 0) at.ty += face.baseline * s * op.q - base * at.sy;
+
+        const double heavier = extra_weight(face, c.ch, op.font.bold) * s;
+        if (heavier > 0) make_room_for_weight(cr_, layout, face, heavier, at);
+        const double grow = heavier * std::sqrt(at.sx * at.sy) / 2;
+        if (ink.width > 0 && ink.height > 0) fit_to_surroundings(cr_, layout, ink, grow, c, here, reference, at);
+
+        set_rgb(cr_, ink_rgb(op.c, here.colour));
+        for (int k = 0; k < std::max(op.times, 1); ++k) show_glyph(cr_, layout, at, heavier * std::sqrt(at.sx * at.sy));
     }
     g_object_unref(layout);
     pango_font_description_free(desc);
 }
 
-void draw_text(cairo_t* cr, const DrawOp& op) { draw_text_at(cr, op, op.x1, op.y1); }
-
-Bounds box_around(double l, double t, double r, double b, double grow) {
-    return {static_cast<float>(std::min(l, r) - grow), static_cast<float>(std::min(t, b) - grow),
-            static_cast<float>(std::max(l, r) + grow), static_cast<float>(std::max(t, b) + grow)};
+void Painter::draw(const DrawOp& op) {
+    if (!op.drawn()) return;
+    if (op.beneath)
+        draw(op, *op.beneath);
+    else
+        draw(op, backdrop_.beneath(op));
 }
 
-void render_shape(cairo_t* cr, const DrawOp& op) {
-    cairo_save(cr);
-    cairo_new_path(cr);
-    switch (op.op) {
-    case Op::Line: draw_line(cr, op); break;
-    case Op::Box: draw_box(cr, op, false); break;
-    case Op::Fill: draw_box(cr, op, true); break;
-    case Op::Circle: draw_circle(cr, op); break;
-    case Op::Polyline: draw_polyline(cr, op); break;
-    case Op::Cls:
-        set_colour(cr, BACKGROUND);
-        cairo_paint(cr);
-        break;
-    default: break;  // text is drawn by draw_text; notes are never drawn
+void Painter::draw(const DrawOp& op, const Beneath& under) {
+    if (!op.drawn()) return;
+    const Colours k = colours_of(op, under.mark);
+    // Text draws each glyph op.times times itself.
+    const int times = op.op == Op::Text ? 1 : std::max(op.times, 1);
+    for (int n = 0; n < times; ++n) {
+        cairo_save(cr_);
+        cairo_new_path(cr_);
+        switch (op.op) {
+        case Op::Line: draw_line(cr_, op, k); break;
+        case Op::Box: draw_box(cr_, op, false, k); break;
+        case Op::Fill: draw_box(cr_, op, true, k); break;
+        case Op::Circle: draw_circle(cr_, op, k); break;
+        case Op::Polyline: draw_polyline(cr_, op, k); break;
+        case Op::Text: text(op, under); break;
+        case Op::Cls:
+            set_rgb(cr_, fill_rgb(BACKGROUND));
+            cairo_paint(cr_);
+            break;
+        default: break;
+        }
+        cairo_restore(cr_);
     }
-    cairo_restore(cr);
-}
-
-}  // namespace
-
-void render_op(cairo_t* cr, const DrawOp& op) {
-    if (op.op == Op::Text) {
-        cairo_save(cr);
-        draw_text(cr, op);  // each glyph op.times times
-        cairo_restore(cr);
-        return;
-    }
-    for (int k = 0; k < std::max(op.times, 1); ++k) render_shape(cr, op);
+    backdrop_.add(op);
 }
 
 void render_ops(cairo_t* cr, const std::vector<DrawOp>& ops) {
-    for (const DrawOp& op : ops) render_op(cr, op);
+    Painter painter(cr);
+    for (const DrawOp& op : ops) painter.draw(op);
 }
 
 bool write_png(const std::vector<DrawOp>& ops, const std::string& path, double scale) {
@@ -319,26 +468,20 @@ bool write_png(const std::vector<DrawOp>& ops, const std::string& path, double s
     if (w <= 0 || h <= 0) return false;
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
     cairo_t* cr = cairo_create(surface);
-    set_colour(cr, BACKGROUND);
+    set_rgb(cr, fill_rgb(BACKGROUND));
     cairo_paint(cr);
     cairo_scale(cr, scale, scale);
     // Only what the last whole-screen clear left matters.
     size_t from = 0;
     for (size_t i = 0; i < ops.size(); ++i)
         if (clears_screen(ops[i])) from = i;
-    for (size_t i = from; i < ops.size(); ++i) render_op(cr, ops[i]);
+    Painter painter(cr);
+    for (size_t i = from; i < ops.size(); ++i) painter.draw(ops[i]);
     cairo_destroy(cr);
     cairo_surface_flush(surface);
     bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
     return ok;
-}
-
-bool clears_screen(const DrawOp& op) {
-    if (op.op == Op::Cls) return true;
-    if (op.op != Op::Fill || op.f != BACKGROUND || op.c != BACKGROUND) return false;
-    return std::min(op.x1, op.x2) <= 0 && std::min(op.y1, op.y2) <= 0 && std::max(op.x1, op.x2) >= LAYOUT_W &&
-           std::max(op.y1, op.y2) >= LAYOUT_H;
 }
 
 bool repaints_itself(const DrawOp& op) {
@@ -359,6 +502,11 @@ bool repaints_itself(const DrawOp& op) {
 
 namespace {
 
+Bounds box_around(double l, double t, double r, double b, double grow) {
+    return {static_cast<float>(std::min(l, r) - grow), static_cast<float>(std::min(t, b) - grow),
+            static_cast<float>(std::max(l, r) + grow), static_cast<float>(std::max(t, b) + grow)};
+}
+
 // The whole pixels at the layout's size that a shape within [l, r] x [t, b]
 // may touch; a little is added for curves drawn as short straight pieces.
 Bounds pixels_around(double l, double t, double r, double b, double grow) {
@@ -376,51 +524,59 @@ Bounds snapped_pixels(double l, double t, double r, double b) {
     return {static_cast<float>(dl), static_cast<float>(dt), static_cast<float>(dr), static_cast<float>(db)};
 }
 
-Bounds joined(const Bounds& a, const Bounds& b) {
-    if (a.empty()) return b;
-    if (b.empty()) return a;
-    return {std::min(a.l, b.l), std::min(a.t, b.t), std::max(a.r, b.r), std::max(a.b, b.b)};
-}
-
 // A pen at the layout's size: width 0 is one pixel.
 double pen_at_layout(int w) { return w > 0 ? static_cast<double>(w) : 1.0; }
 
+void put(std::string& key, double v) { key.append(reinterpret_cast<const char*>(&v), sizeof v); }
+void put(std::string& key, const Bounds& b, double dx, double dy) {
+    put(key, b.l - dx), put(key, b.t - dy), put(key, b.r - dx), put(key, b.b - dy);
+}
+
 }  // namespace
 
-// What each glyph touches, drawn once in a small picture of its own.
-struct InkBounds::Glyphs {
-    // The pixels one character's glyph touches, from the whole pixel its
-    // cell starts in; (fx, fy) is where in that pixel the cell starts.
-    Bounds in_cell(const DrawOp& op, const std::string& raw, double fx, double fy) {
+// What texts touch, each drawn once in a small picture of its own.
+struct InkBounds::Texts {
+    // The pixels a text touches, from the whole pixel its first cell starts
+    // in.  What the text is drawn over enters as far as it moves a glyph:
+    // the boxes and bars, in the same place from that pixel.
+    Bounds of(const DrawOp& op, const Beneath& under, double px, double py) {
         std::string key;
-        key.reserve(40 + raw.size());
+        key.reserve(64 + op.s.size());
         key += static_cast<char>('0' + static_cast<int>(face_named(op.font.face)));
         key += op.font.bold ? 'b' : '-';
         key += op.font.italic ? 'i' : '-';
-        for (double v : {static_cast<double>(op.font.size), static_cast<double>(op.p), static_cast<double>(op.q), fx, fy})
-            key.append(reinterpret_cast<const char*>(&v), sizeof v);
-        key += raw;
-        auto it = cells.find(key);
-        if (it != cells.end()) return it->second;
-        Bounds b = draw_once(op, raw, fx, fy);
-        cells.emplace(std::move(key), b);
+        for (double v : {static_cast<double>(op.font.size), static_cast<double>(op.p), static_cast<double>(op.q),
+                         op.x1 - px, op.y1 - py})
+            put(key, v);
+        for (const Beneath::Char& c : under.chars) {
+            key += c.cell ? 'c' : '-';
+            if (c.cell) put(key, *c.cell, px, py);
+            key += static_cast<char>('0' + c.bars.size());
+            for (const Bounds& bar : c.bars) put(key, bar, px, py);
+        }
+        key += op.s;
+        auto it = seen.find(key);
+        if (it != seen.end()) return it->second;
+        Bounds b = draw_once(op, under, px, py);
+        seen.emplace(std::move(key), b);
         return b;
     }
 
-    static Bounds draw_once(const DrawOp& op, const std::string& raw, double fx, double fy) {
-        if (!drawable_char(raw)) return {};
+    static Bounds draw_once(const DrawOp& op, const Beneath& under, double px, double py) {
         DrawOp one = op;
-        one.s = raw;
         one.times = 1;
         one.c = 0;
-        // A glyph stays near its cell: leaning serif letters and descenders
-        // within a cell's height around it.
-        const double cell_w = cell_width(op, raw), cell_h = static_cast<double>(op.font.size) * op.q;
-        const int pad = static_cast<int>(std::ceil(std::max(cell_w, cell_h))) + 4;
-        const int w = static_cast<int>(std::ceil(cell_w)) + 2 * pad, h = static_cast<int>(std::ceil(cell_h)) + 2 * pad;
+        one.beneath.reset();
+        // Glyphs stay near their cells: leaning serif letters and
+        // descenders within a cell's height around them.
+        double width = 0, height = static_cast<double>(op.font.size) * op.q;
+        for (const CharCell& c : char_cells(op)) width += c.cell.r - c.cell.l;
+        const int pad = static_cast<int>(std::ceil(std::max(height, width / std::max<size_t>(1, op.s.size())))) + 8;
+        const int w = static_cast<int>(std::ceil(width)) + 2 * pad, h = static_cast<int>(std::ceil(height)) + 2 * pad;
         cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
         cairo_t* cr = cairo_create(surface);
-        draw_text_at(cr, one, pad + fx, pad + fy);
+        cairo_translate(cr, pad - px, pad - py);  // whole pixels: the glyphs land as they do on the screen
+        Painter(cr).draw(one, under);
         cairo_destroy(cr);
         cairo_surface_flush(surface);
         const unsigned char* data = cairo_image_surface_get_data(surface);
@@ -442,13 +598,18 @@ struct InkBounds::Glyphs {
                 static_cast<float>(b + 1 - pad)};
     }
 
-    std::unordered_map<std::string, Bounds> cells;
+    std::unordered_map<std::string, Bounds> seen;
 };
 
 InkBounds::InkBounds() = default;
 InkBounds::~InkBounds() = default;
 
 Bounds InkBounds::operator()(const DrawOp& op) {
+    if (op.beneath) return (*this)(op, *op.beneath);
+    return (*this)(op, Beneath{});
+}
+
+Bounds InkBounds::operator()(const DrawOp& op, const Beneath& under) {
     switch (op.op) {
     case Op::Box:
     case Op::Fill: {
@@ -478,20 +639,13 @@ Bounds InkBounds::operator()(const DrawOp& op) {
         return pixels_around(l, t, r, b, pen_at_layout(op.w) / 2 + (op.c == BACKGROUND ? 1 : 0));
     }
     case Op::Text: {
-        if (!text_drawn(op)) return {};
-        if (!glyphs_) glyphs_ = std::make_unique<Glyphs>();
-        Bounds all;
-        const double y = op.y1, py = std::floor(y);
-        double x = op.x1;  // as draw_text steps from cell to cell
-        for (const std::string& raw : split_chars(op.s)) {
-            const double px = std::floor(x);
-            Bounds g = glyphs_->in_cell(op, raw, x - px, y - py);
-            if (!g.empty())
-                all = joined(all, {static_cast<float>(g.l + px), static_cast<float>(g.t + py), static_cast<float>(g.r + px),
-                                   static_cast<float>(g.b + py)});
-            x += cell_width(op, raw);
-        }
-        return all;
+        if (op.font.size <= 0 || op.p <= 0 || op.q <= 0 || op.s.empty()) return {};
+        if (!texts_) texts_ = std::make_unique<Texts>();
+        const double px = std::floor(op.x1), py = std::floor(op.y1);
+        Bounds b = texts_->of(op, under, px, py);
+        if (b.empty()) return b;
+        return {static_cast<float>(b.l + px), static_cast<float>(b.t + py), static_cast<float>(b.r + px),
+                static_cast<float>(b.b + py)};
     }
     case Op::Cls: return {-1e9f, -1e9f, 1e9f, 1e9f};
     default: return {};  // notes draw nothing

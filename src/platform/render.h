@@ -5,48 +5,57 @@
 #include <string>
 #include <vector>
 
+#include "platform/backdrop.h"
 #include "platform/display.h"
 
 typedef struct _cairo cairo_t;
 
 namespace cw {
 
-// Draws ops onto cr, whose user space must already map the 1440 x 900 layout
-// to the target.  Drawing outside the layout is clipped by the caller.  An
+// Draws operations one after another onto a Cairo context whose user space
+// maps the 1440 x 900 layout to the target (drawing outside the layout is
+// clipped by the caller).  Each colour index is painted by its use (see
+// palette.h), over what the operations before it left; text keeps its ink
+// inside the filled box it is written in and clear of fraction bars.  An
 // operation is drawn op.times times over itself.
+class Painter {
+public:
+    explicit Painter(cairo_t* cr) : cr_(cr) {}
+    // Draws an operation over what it lies on: what it was kept with
+    // (op.beneath), else what this painter has drawn before it.
+    void draw(const DrawOp& op);
+    // Draws an operation over what is given.
+    void draw(const DrawOp& op, const Beneath& under);
+    // Takes note of an operation drawn some other way.
+    void note(const DrawOp& op) { backdrop_.add(op); }
+    const Backdrop& backdrop() const { return backdrop_; }
+
+private:
+    void text(const DrawOp& op, const Beneath& under);
+    cairo_t* cr_;
+    Backdrop backdrop_;
+};
+
+// Draws ops with a painter of their own, from an empty screen.
 void render_ops(cairo_t* cr, const std::vector<DrawOp>& ops);
-void render_op(cairo_t* cr, const DrawOp& op);
 
 // Writes the screen that ops leave as a PNG of (1440 x 900) * scale pixels.
 // Returns false when the file cannot be written.
 bool write_png(const std::vector<DrawOp>& ops, const std::string& path, double scale = 1.0);
 
-// A box in layout units.
-struct Bounds {
-    float l = 0, t = 0, r = 0, b = 0;
-    bool empty() const { return r <= l || b <= t; }
-    bool inside(const Bounds& o) const { return l >= o.l && t >= o.t && r <= o.r && b <= o.b; }
-    // Whether the two share an area (boxes that only touch do not).
-    bool overlaps(const Bounds& o) const { return l < o.r && o.l < r && t < o.b && o.t < b; }
-    Bounds grown(float d) const { return {l - d, t - d, r + d, b + d}; }
-};
-
-// Whether the operation paints the whole layout in the background colour (a
-// clear, or an erase of the whole window).
-bool clears_screen(const DrawOp& op);
-
 // Whether the operation's drawing depends on nothing under it: it paints
-// every pixel it touches in a fixed colour, so drawing it again over itself
+// every pixel it touches in one colour, so drawing it again over itself
 // changes nothing.
 bool repaints_itself(const DrawOp& op);
 
 // Where operations leave their ink: the box of whole pixels an operation
 // touches when drawn at the layout's own size (one pixel a unit), its
 // antialiased rim included.  In a larger or smaller window its ink lies
-// within about a pixel of this box, scaled.  Text is measured glyph by glyph
-// by drawing each glyph once at its place within a pixel, so whatever face
-// draws it, bold or leaning, is measured as drawn; what one glyph, style and
-// place within a pixel touches is remembered.
+// within about a pixel of this box, scaled.  Text is measured by drawing it
+// once, over what it is drawn over (op.beneath, else nothing), so whatever
+// face draws it, bold or leaning or fitted into a cell, is measured as
+// drawn; what one text, style and place within a pixel touches is
+// remembered.
 class InkBounds {
 public:
     InkBounds();
@@ -55,10 +64,11 @@ public:
     InkBounds& operator=(const InkBounds&) = delete;
 
     Bounds operator()(const DrawOp& op);
+    Bounds operator()(const DrawOp& op, const Beneath& under);
 
 private:
-    struct Glyphs;
-    std::unique_ptr<Glyphs> glyphs_;
+    struct Texts;
+    std::unique_ptr<Texts> texts_;
 };
 
 }  // namespace cw

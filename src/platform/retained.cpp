@@ -81,6 +81,14 @@ bool add_under(std::vector<Bounds>& under, const Bounds& box, const Bounds& whol
     return under.size() > 1 && union_holds(under, whole);
 }
 
+// The same operation, whatever it was drawn over.
+bool same_drawing(const DrawOp& a, const DrawOp& b) {
+    if (a.beneath == b.beneath) return a == b;
+    DrawOp c = b;
+    c.beneath = a.beneath;
+    return a == c;
+}
+
 void mix(size_t& h, size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); }
 
 size_t drawing_key(const DrawOp& op) {
@@ -132,11 +140,13 @@ void RetainedList::each_near(const Bounds& b, Fn fn) {
         }
 }
 
-uint32_t RetainedList::push(const DrawOp& op, const Bounds& ink) {
+uint32_t RetainedList::push(const DrawOp& op, const Bounds& ink, std::shared_ptr<const Beneath> beneath) {
     auto i = static_cast<uint32_t>(entries_.size());
     Entry e;
     e.op = op;
     e.op.times = 1;
+    e.op.beneath.reset();
+    e.beneath = std::move(beneath);
     e.ink = ink;
     e.key = drawing_key(op);
     entries_.push_back(std::move(e));
@@ -160,11 +170,13 @@ void RetainedList::kill(uint32_t i) {
         if (list.empty()) copies_.erase(it);
     }
     e.op = DrawOp{};  // its text and points go now
+    e.beneath.reset();
     e.under = {};
     --live_;
 }
 
 void RetainedList::clear() {
+    history_.clear();
     entries_.clear();
     seen_.clear();
     for (auto& cell : cells_) cell.clear();
@@ -202,7 +214,7 @@ Bounds RetainedList::drop_covered(const DrawOp& op, const Bounds& ink) {
         if (it != copies_.end()) {
             std::vector<uint32_t> same;
             for (uint32_t i : it->second)
-                if (entries_[i].op == op) same.push_back(i);
+                if (same_drawing(entries_[i].op, op)) same.push_back(i);
             for (uint32_t i : same) kill(i);
             dropped = dropped || !same.empty();
             if (!same.empty() && looked.empty()) looked = ink;
@@ -230,7 +242,8 @@ void RetainedList::join_copies(uint32_t i) {
         std::optional<uint32_t> earlier;
         while (at != list.begin()) {
             --at;
-            if (entries_[*at].op == later.op) {
+            // Drawn over the same, a copy is drawn the same.
+            if (entries_[*at].op == later.op && *entries_[*at].beneath == *later.beneath) {
                 earlier = *at;
                 break;
             }
@@ -245,16 +258,18 @@ void RetainedList::join_copies(uint32_t i) {
     }
 }
 
-Bounds RetainedList::add(const DrawOp& op) {
-    const Bounds ink = inks_(op);
-    if (!op.drawn()) return ink;
+RetainedList::Added RetainedList::add(const DrawOp& op) {
+    if (!op.drawn()) return {};
+    auto beneath = std::make_shared<const Beneath>(history_.beneath(op));
+    const Bounds ink = inks_(op, *beneath);
+    history_.add(op);
     if (clears_screen(op)) {
         clear();
-        push(op, ink);
-        return ink;
+        push(op, ink, beneath);
+        return {ink, beneath};
     }
     const Bounds looked = drop_covered(op, ink);
-    if (ink.overlaps(kLayout)) join_copies(push(op, ink));
+    if (ink.overlaps(kLayout)) join_copies(push(op, ink, beneath));
     if (!looked.empty()) {
         // Copies that something now dropped kept apart may join.
         std::vector<uint32_t> near;
@@ -264,7 +279,7 @@ Bounds RetainedList::add(const DrawOp& op) {
         for (uint32_t i : near) join_copies(i);
     }
     if (entries_.size() - live_ > std::max(kCompactAfter, live_)) compact();
-    return ink;
+    return {ink, beneath};
 }
 
 std::vector<Bounds> RetainedList::ink_within(const Bounds& area) {
@@ -286,6 +301,7 @@ std::vector<DrawOp> RetainedList::ops() const {
         if (e.live) {
             out.push_back(e.op);
             out.back().times = e.times;
+            out.back().beneath = e.beneath;
         }
     return out;
 }

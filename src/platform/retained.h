@@ -7,8 +7,10 @@
 //     another drop what lies under them together;
 //   - an operation whose ink lies wholly off the layout, or that leaves no
 //     ink (a blank), is never kept.
-// An operation drawn again exactly over an earlier copy, with nothing kept in
-// between touching it, joins that copy, which is then drawn that many times
+// Each operation is kept with what it was drawn over (the fills and fraction
+// bars under and beside it, Beneath), and drawn again with it.  An operation
+// drawn again exactly over an earlier copy, over the same, with nothing kept
+// in between touching it, joins that copy, which is then drawn that many times
 // over itself (at most 255: by then another copy changes no pixel, each
 // pixel's colour moving one way with every copy).  So the list holds about
 // what one screen shows, however long a program runs, and still renders the
@@ -22,6 +24,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/backdrop.h"
 #include "platform/display.h"
 #include "platform/render.h"
 
@@ -31,15 +34,18 @@ class RetainedList {
 public:
     RetainedList();
 
-    // Takes the operation as drawn; gives back where its ink lies (empty for
-    // notes and blanks), for the caller's own use.
-    Bounds add(const DrawOp& op);
+    struct Added {
+        Bounds ink;                              // where its ink lies (empty for notes and blanks)
+        std::shared_ptr<const Beneath> beneath;  // what it is drawn over
+    };
+    // Takes the operation as drawn next.
+    Added add(const DrawOp& op);
     // What is kept, in drawing order, each with the times it is drawn.
     std::vector<DrawOp> ops() const;
     // How many operations are kept.
     size_t size() const { return live_; }
-    // Where the operation leaves its ink (InkBounds).
-    Bounds ink(const DrawOp& op) { return inks_(op); }
+    // Where the operation would leave its ink if drawn next (InkBounds).
+    Bounds ink(const DrawOp& op) { return inks_(op, history_.beneath(op)); }
     // Where kept operations left ink other than the background colour within
     // area: everywhere else in it the screen shows the background.
     std::vector<Bounds> ink_within(const Bounds& area);
@@ -48,6 +54,7 @@ public:
 private:
     struct Entry {
         DrawOp op;
+        std::shared_ptr<const Beneath> beneath;
         Bounds ink;
         size_t key = 0;  // hash of the drawing, for finding its copies
         int times = 1;
@@ -66,7 +73,7 @@ private:
     template <class Fn>
     void each_near(const Bounds& b, Fn fn);
 
-    uint32_t push(const DrawOp& op, const Bounds& ink);
+    uint32_t push(const DrawOp& op, const Bounds& ink, std::shared_ptr<const Beneath> beneath);
     void kill(uint32_t i);
     // Drops what op paints over; gives back the area it looked at (empty
     // when nothing was dropped).
@@ -79,6 +86,7 @@ private:
     void compact();
 
     InkBounds inks_;
+    Backdrop history_;  // every fill and bar drawn, as the painter saw them
     std::vector<Entry> entries_;
     std::vector<uint32_t> seen_;  // visit stamps, one per entry
     uint32_t stamp_ = 0;

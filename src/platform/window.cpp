@@ -18,6 +18,7 @@
 #include <ctime>
 #include <deque>
 #include <exception>
+#include <optional>
 #include <vector>
 
 namespace cw {
@@ -62,11 +63,12 @@ public:
             erase(op);
             return;
         }
-        Bounds ink = retained_.add(op);
+        // Drawn over what the list saw under it, as the list draws it again.
+        RetainedList::Added kept = retained_.add(op);
         Uint64 t0 = report_frames_ ? SDL_GetPerformanceCounter() : 0;
-        render_op(cr_, op);
+        painter_->draw(op, *kept.beneath);
         if (report_frames_) frame_.drawing += SDL_GetPerformanceCounter() - t0;
-        if (!ink.empty()) damage(ink.grown(1));  // in a window of another size, within about a pixel
+        if (!kept.ink.empty()) damage(kept.ink.grown(1));  // in a window of another size, within about a pixel
     }
 
     std::string poll_key() override {
@@ -152,6 +154,7 @@ private:
         }
         std::vector<Bounds> under = retained_.ink_within(area);
         retained_.add(op);
+        painter_->note(op);
         // The erase's own pixels, snapped as the renderer snaps them.
         Box box = clip_;
         if (op.op == Op::Fill) {
@@ -169,7 +172,7 @@ private:
                 all = {std::min(all.l, u.l), std::min(all.t, u.t), std::max(all.r, u.r), std::max(all.b, u.b)};
             under.assign(1, all);
         }
-        Rgb bg = palette_rgb(BACKGROUND);
+        Rgb bg = fill_rgb(BACKGROUND);
         cairo_save(cr_);
         cairo_identity_matrix(cr_);
         cairo_set_source_rgb(cr_, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
@@ -227,6 +230,7 @@ private:
     }
 
     void release() {
+        painter_.reset();
         if (cr_) cairo_destroy(cr_);
         if (wrap_) SDL_FreeSurface(wrap_);
         if (surface_) cairo_surface_destroy(surface_);
@@ -273,7 +277,7 @@ private:
         }
         w = w_, h = h_;
         cr_ = cairo_create(surface_);
-        Rgb bg = palette_rgb(BACKGROUND);
+        Rgb bg = fill_rgb(BACKGROUND);
         cairo_set_source_rgb(cr_, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
         cairo_paint(cr_);  // the margins
         scale_ = std::min(w / static_cast<double>(LAYOUT_W), h / static_cast<double>(LAYOUT_H));
@@ -288,7 +292,8 @@ private:
         cairo_scale(cr_, scale_, scale_);
         Uint64 t0 = SDL_GetPerformanceCounter();
         const std::vector<DrawOp> kept = retained_.ops();
-        render_ops(cr_, kept);
+        painter_.emplace(cr_);
+        for (const DrawOp& op : kept) painter_->draw(op);
         cairo_surface_flush(surface_);
         if (report_repaint_) {
             double ms = 1000.0 * static_cast<double>(SDL_GetPerformanceCounter() - t0) /
@@ -442,6 +447,7 @@ private:
     SDL_Window* window_;
     cairo_surface_t* surface_ = nullptr;
     cairo_t* cr_ = nullptr;
+    std::optional<Painter> painter_;  // draws onto cr_, knowing what lies under each operation
     SDL_Surface* wrap_ = nullptr;
     SDL_Surface* target_ = nullptr;
     bool direct_ = false;  // cairo draws into target_'s pixels

@@ -1,3 +1,4 @@
+// Kelvane in a window of its own.
 #include "programs/programs.h"
 
 int main() { return cw::run_program_in_window("kelvane", "Kelvane"); }

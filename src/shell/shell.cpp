@@ -15,8 +15,6 @@ void fill_rel(Program& g, float x, float y, float w, float h, float c, float f) 
     g.pf.FILL(x, y, x + w, y + h, c, f);
 }
 
-void erase_window(Program& g) { fill_rel(g, 0, 0, 1760, 1800, 15, 15); }
-
 // A program's name is a name, not maths: its letters are drawn as written,
 // upright in the heading's gothic face, at the typesetter's cell advances
 // (27 for a one-byte character, 34 for a full-width one).  Moves X.
@@ -98,7 +96,7 @@ void INITIALIZE_PROGRAM(Program& g) {
 
 void SHOW_MAIN_MENU(Program& g) {
     CLEAR_WORK_AREA(g);
-    erase_window(g);
+    clear_screen(g);
     fill_rel(g, 22, 10, 1320, 600, 15, 10);
     g.CCC1 = 15;
     g.X = 264;
@@ -123,7 +121,7 @@ void SHOW_MAIN_MENU(Program& g) {
     // redraws the menu.
     int n = g.info.menu_jump == MenuJump::WholeValue ? to_int(g.AINP) : to_int(VAL(g.AINP_s));
     if (n < 1 || n > 7) return;
-    erase_window(g);
+    clear_screen(g);
     g.run_lesson(n);
 }
 
@@ -248,6 +246,8 @@ void WAIT_ANY_KEY(Program& g) {
 }
 
 void CLEAR_WORK_AREA(Program& g) { g.pf.FILL(0, 54, 1440, 900, 15, 15); }
+
+void clear_screen(Program& g) { fill_rel(g, 0, 0, 1760, 1800, 15, 15); }
 
 void REPORT_FATAL_ERROR(Program& g, int code, int site) {
     g.pf.CLS();

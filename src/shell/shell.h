@@ -37,6 +37,9 @@ void PARSE_ANSWER(Program& g);
 void WAIT_ANY_KEY(Program& g);
 // Reads nothing; writes nothing; erases the work area below the top strip.
 void CLEAR_WORK_AREA(Program& g);
+// Erases the whole window: a filled box in colour 15 from (0, 0) by (1760, 1800), beyond the largest screen.
+// Reads nothing; writes nothing.
+void clear_screen(Program& g);
 // Reads the error code and site; draws the error screen and waits for the window to close; never returns.
 [[noreturn]] void REPORT_FATAL_ERROR(Program& g, int code, int site);
 

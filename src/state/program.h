@@ -12,8 +12,8 @@ namespace cw {
 
 // How FORMAT_REDUCED_FRACTION treats a whole result and a zero numerator.
 enum class FractionRules {
-    Shared,   // Kelvane and Sarnoth
-    Dorrith,  // a whole result is YAK 4; a zero numerator gives empty texts
+    Plain,             // both reduce as any other fraction: YAK 1
+    MarkWholeAndZero,  // a denominator of 1 gives YAK 4; a zero numerator YAK 5, its answer texts "0"
 };
 
 // What the main menu jumps on once the entry passed its range test.
@@ -22,10 +22,15 @@ enum class MenuJump {
     WholeValue,     // the entry's value as a whole number ("10/2" opens lesson 5)
 };
 
+// What the typesetter keeps about itself while it runs.
+struct TypesetterState {
+    int depth = 0;  // how many typesetter routines are running, one inside the other (TypesetScope)
+};
+
 struct ProgramInfo {
     std::string title;                 // TITLE$
     std::array<std::string, 7> items;  // main-menu texts of items 1 to 7 ("8　終了" is shared)
-    FractionRules fraction_rules = FractionRules::Shared;
+    FractionRules fraction_rules = FractionRules::Plain;
     bool letter_tables = false;        // start-up dimensions the letter tables U$() and V$()
     MenuJump menu_jump = MenuJump::LeadingNumber;
 };
@@ -44,8 +49,16 @@ public:
     Platform& pf;
     const ProgramInfo info;
 
-    // Nesting depth of the typesetter (see TypesetScope); not a script variable.
-    int typeset_depth = 0;
+    // The typesetter's own bookkeeping (typeset/typeset.h); no script variable.
+    TypesetterState typesetter;
 };
+
+// A program's lessons as a table: entries[n - 1] runs the lesson behind main-menu item n.  An empty entry, or
+// an item past the table, goes straight back to the main menu.
+template <class P, size_t N>
+void run_lesson_entry(P& g, const std::array<void (*)(P&), N>& entries, int n) {
+    if (n < 1 || n > static_cast<int>(N) || !entries[static_cast<size_t>(n - 1)]) return;
+    entries[static_cast<size_t>(n - 1)](g);
+}
 
 }  // namespace cw

@@ -4,9 +4,26 @@
 // TB..YAK.. pairs let lessons put marks of their own onto the fraction.
 #include "typeset/typeset.h"
 
+#include <algorithm>
+
 #include "platform/basic.h"
 
 namespace cw {
+
+namespace {
+
+// How far the drawn bar stops short of each end.  The ink of a sign beside
+// a fraction reaches to a unit or two from the fraction's ends (a "÷" just
+// after it to the end itself), and the bar's square ends reach 2 beyond
+// its line: stopping 4 short leaves at least two units of background.
+constexpr float kBarInset = 4;
+
+}  // namespace
+
+void draw_inset_bar(Program& g, float x, float y, float length, float c) {
+    float inset = std::min(kBarInset, length / 4);
+    g.pf.LINE(x + inset, y, x + length - inset, y, c);
+}
 
 void DRAW_FRACTION(Program& g) {
     g.XT = g.X;
@@ -52,7 +69,7 @@ void DRAW_FRACTION(Program& g) {
     // The bar.
     g.pf.SETDRAWWIDTH(4);
     g.BSEN = g.YT + 25;
-    g.pf.LINE(g.XT, g.BSEN, g.XT + g.NAGA, g.BSEN, g.CCC1);
+    draw_inset_bar(g, g.XT, g.BSEN, g.NAGA, g.CCC1);
     g.pf.SETDRAWWIDTH(g.DR);
 
     // An open tall radical stretches its bar over the whole fraction.

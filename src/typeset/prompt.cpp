@@ -27,7 +27,7 @@ void DRAW_CONVERTED_CHARS(Program& g) {
 }
 
 void PRINT_PROMPT_TEXT(Program& g) {
-    if (g.typeset_depth == 0) g.pf.note(Op::Prompt, g.X, g.Y, g.CCC1, g.AA_s);
+    if (!inside_typesetter(g)) g.pf.note(Op::Prompt, g.X, g.Y, g.CCC1, g.AA_s);
     TypesetScope inside(g);
     for (;;) {
         g.LEM = static_cast<float>(KLEN(g.AA_s));

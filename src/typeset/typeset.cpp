@@ -144,7 +144,7 @@ void polyline(Program& g, float x, float y, std::initializer_list<Point> rel) {
 }  // namespace
 
 void DRAW_EXPRESSION_TEXT(Program& g) {
-    if (g.typeset_depth == 0) g.pf.note(Op::Expr, g.X, g.Y, g.CCC1, g.AA_s);
+    if (!inside_typesetter(g)) g.pf.note(Op::Expr, g.X, g.Y, g.CCC1, g.AA_s);
     TypesetScope inside(g);
     for (;;) {
         g.DR = static_cast<float>(g.pf.GETDRAWWIDTH());

@@ -7,12 +7,14 @@ namespace cw {
 // Marks a typesetter routine as running, so that the calls it makes itself
 // (measuring, fraction parts) are told apart from the calls of lessons.
 struct TypesetScope {
-    explicit TypesetScope(Program& g) : g(g) { ++g.typeset_depth; }
-    ~TypesetScope() { --g.typeset_depth; }
+    explicit TypesetScope(Program& g) : g(g) { ++g.typesetter.depth; }
+    ~TypesetScope() { --g.typesetter.depth; }
     TypesetScope(const TypesetScope&) = delete;
     TypesetScope& operator=(const TypesetScope&) = delete;
     Program& g;
 };
+// True while a typesetter routine runs: what is drawn now is the typesetter's own work, not a lesson's call.
+inline bool inside_typesetter(const Program& g) { return g.typesetter.depth > 0; }
 
 // Expression code strings.
 // Reads AA$, X, Y, CCC1, BUN, JYOU, JYOUK, HROOT, TXM; writes X (the pen after the text), the fraction anchors; clobbers AA$ (empty), A$, B$, DR, the typesetter state, the font (gothic 16).
@@ -21,6 +23,13 @@ void DRAW_EXPRESSION_TEXT(Program& g);
 void DRAW_GLYPH_RUN(Program& g);
 // Reads the fraction code at the entry's scan, X, Y, CCC1, DR; writes X, XT, YT, TBSI, TBBO, NAGA, TBSI1, TBBO1, BSEN, TB*YAK*; clobbers BUN, A$, B$.
 void DRAW_FRACTION(Program& g);
+
+// The bar of a stacked fraction over [x, x + length] at y, in colour c at
+// the current draw width.  It stops short of both ends by a few units, so
+// that a sign just before or after the fraction stays apart from it; the
+// anchors and advances keep the whole length.
+// Reads nothing; writes one line.
+void draw_inset_bar(Program& g, float x, float y, float length, float c);
 
 // Measuring, cells and the column layout.
 // Reads A$, BUN, CCC1; writes LLT (the width); clobbers AA$ (empty), the fraction anchors (near y 1800), the typesetter state; X, Y, A$ as on entry.

@@ -1,3 +1,4 @@
+// The number tables' texts: every entry of T() and F() without blanks, and what the loop leaves.
 #include <gtest/gtest.h>
 
 #include "exprstr/exprstr.h"

@@ -65,6 +65,43 @@ TEST(StringRoutines, Table) {
     }
 }
 
+// Both number texts drop the blank STR$ puts before a value >= 0 and nothing else; the one made through A$
+// leaves the text there.
+TEST(NumberText, WithoutBlanks) {
+    const struct {
+        float v;
+        const char* text;
+    } cases[] = {{7, "7"}, {-7, "-7"}, {0, "0"}, {0.5f, "0.5"}, {-12, "-12"}, {123456, "123456"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(number_text(c.v), c.text) << c.v;
+        test::Harness h;
+        EXPECT_EQ(number_text_in_a(h.g, c.v), c.text) << c.v;
+        EXPECT_EQ(h.g.A_s, c.text) << c.v;
+    }
+}
+
+// through_a runs a routine of A$ on any text and leaves the result in both.
+TEST(StringRoutines, ThroughA) {
+    struct Case {
+        std::string in;
+        void (*routine)(Program&);
+        std::string out;
+    } cases[] = {
+        {"+3", STRIP_LEADING_PLUS, "3"},     {"-3", STRIP_LEADING_PLUS, "-3"},
+        {"-3", STRIP_LEADING_SIGN, "3"},     {"-6x", PARENTHESIZE_IF_NEGATIVE, "(-6x)"},
+        {"4", PARENTHESIZE_IF_NEGATIVE, "4"}, {"", STRIP_LEADING_SIGN, ""},
+        {" 3 x", STRIP_SPACES, "3x"},
+    };
+    for (auto& c : cases) {
+        test::Harness h;
+        h.g.A_s = "left over";
+        std::string t = c.in;
+        through_a(h.g, t, c.routine);
+        EXPECT_EQ(t, c.out) << c.in;
+        EXPECT_EQ(h.g.A_s, c.out) << c.in;
+    }
+}
+
 TEST(StringRoutines, ScratchTheyLeave) {
     test::Harness h;
     h.g.A_s = " 3 x";

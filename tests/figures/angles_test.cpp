@@ -1,3 +1,4 @@
+// Arm directions, turn fractions and measured angles.
 #include <cmath>
 
 #include "figures/figure_fixture.h"

@@ -1,3 +1,4 @@
+// Dimension arcs: their half ellipses, dots and labels over a segment.
 #include <cmath>
 
 #include "figures/figure_fixture.h"

@@ -1,3 +1,4 @@
+// Square grids (drawn or frame only) and polygons with their vertex labels.
 #include <cmath>
 
 #include "figures/figure_fixture.h"
@@ -45,6 +46,37 @@ TEST_F(GridTest, InvisibleGridSetsOnlyTheFrame) {
     EXPECT_EQ(g.CCC3, 9);
     EXPECT_EQ(g.DR, 5);
     EXPECT_EQ(g.pf.GETDRAWWIDTH(), 5);
+}
+
+// grid_frame is DRAW_GRID in colour 15 on its arguments; grid_point and polar_point place points of X(), Y()
+// from it: grid units up from the origin at the bottom left, and directions counter-clockwise as seen.
+TEST_F(GridTest, FramePointsInGridUnitsAndPolarPoints) {
+    g.pf.SETDRAWWIDTH(5);
+    grid_frame(g, 720, 60, 17, 19, 30);
+    EXPECT_TRUE(h.drawn().empty());
+    EXPECT_EQ(g.CCC2, 15);
+    EXPECT_EQ(g.SIZE, 30);
+    EXPECT_EQ(g.GX0, 720);
+    EXPECT_EQ(g.GY0, 630);
+    EXPECT_EQ(g.DR, 5);
+    const struct {
+        float x, y, sx, sy;
+    } points[] = {{0, 0, 720, 630}, {1, 6, 750, 450}, {4, -5, 840, 780}, {0.5f, 2.5f, 735, 555}};
+    for (auto& p : points) {
+        grid_point(g, 3, p.x, p.y);
+        EXPECT_EQ(g.X_a(3), p.sx) << p.x << "," << p.y;
+        EXPECT_EQ(g.Y_a(3), p.sy) << p.x << "," << p.y;
+    }
+    g.X_a(10) = 100;
+    g.Y_a(10) = 200;
+    const struct {
+        float degrees, x, y;
+    } polar[] = {{0, 140, 200}, {90, 100, 160}, {180, 60, 200}, {270, 100, 240}};
+    for (auto& p : polar) {
+        polar_point(g, 11, 10, p.degrees * PI_F / 180, 40);
+        EXPECT_NEAR(g.X_a(11), p.x, 1e-3) << p.degrees;
+        EXPECT_NEAR(g.Y_a(11), p.y, 1e-3) << p.degrees;
+    }
 }
 
 TEST_F(GridTest, VisibleGridHeavyEveryFifthLineFromLeftAndBottom) {

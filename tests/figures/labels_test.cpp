@@ -1,3 +1,4 @@
+// Point labels placed beside an angle, and angle marks.
 #include <cmath>
 
 #include "figures/figure_fixture.h"

@@ -1,3 +1,4 @@
+// Perpendicular feet and line crossings.
 #include "figures/figure_fixture.h"
 
 namespace cw::test {

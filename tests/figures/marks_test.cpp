@@ -1,3 +1,4 @@
+// Parallel marks, equal ticks and slope triangles.
 #include <cmath>
 
 #include "figures/figure_fixture.h"

@@ -1,3 +1,4 @@
+// Square roots in the form a√b, prime factors and divisor pairs.
 #include <cmath>
 
 #include "figures/figure_fixture.h"

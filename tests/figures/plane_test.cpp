@@ -1,3 +1,4 @@
+// Coordinate planes, their scaled labels, plotted points and graphs.
 #include <cmath>
 
 #include "figures/figure_fixture.h"

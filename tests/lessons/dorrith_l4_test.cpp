@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <map>
+#include <numeric>
+#include <tuple>
 #include <random>
 #include <regex>
 
@@ -94,15 +97,23 @@ float small_width(const std::string& s) {
     return w;
 }
 
-TEST(DorrithLesson4, PartialPracticeAnswersMakeUpTheProblem) {
-    const int per_drill = 60;
-    LessonFixture f("dorrith", drill_keys(1, per_drill) + drill_keys(1, per_drill) + drill_keys(1, per_drill));
-    f.seed(7);
+// The numbers of a problem line, exponents left out.
+std::vector<int> coefficients(const std::string& problem) {
+    std::vector<int> out;
+    static const std::regex number("(^|[^\\^0-9])([0-9]+)");
+    for (std::sregex_iterator it(problem.begin(), problem.end(), number), end; it != end; ++it)
+        out.push_back(std::stoi((*it)[2]));
+    return out;
+}
+
+// The three drills of the partial practice, `per_drill` problems each: every problem is the fraction its
+// sign, numerator and denominator make up.  Counts the problems that divide twice and those with a "+".
+void check_partial_practice(LessonFixture& f, int per_drill, int& both_divide, int& plus) {
+    f.backend.push_keys(drill_keys(1, per_drill) + drill_keys(1, per_drill) + drill_keys(1, per_drill));
     ASSERT_TRUE(f.run(dorrith4::RUN_PARTIAL_PRACTICE));
     EXPECT_EQ(f.keys_left(), 0u);
     auto passes = f.passes();
     ASSERT_EQ(passes.size(), static_cast<size_t>(3 * per_drill));
-    int both_divide = 0, plus = 0;
     for (size_t i = 0; i < passes.size(); ++i) {
         const int drill = static_cast<int>(i) / per_drill;
         auto t = passes[i].visible_texts();
@@ -144,14 +155,28 @@ TEST(DorrithLesson4, PartialPracticeAnswersMakeUpTheProblem) {
         both_divide += std::count(problem.begin(), problem.end(), '/') == 2;
         // The third factor is always negative, in parentheses, at the end.
         EXPECT_EQ(problem.back(), ')') << problem;
+        // The coefficients b·c, b (2 to 7) and c (7 to 12).
+        auto k = coefficients(problem);
+        ASSERT_EQ(k.size(), 3u) << problem;
+        EXPECT_TRUE(k[1] >= 2 && k[1] <= 7 && k[2] >= 7 && k[2] <= 12) << problem;
+        EXPECT_EQ(k[0], k[1] * k[2]) << problem;
         // Every coefficient reduces to a whole number.
         const Poly value = expand(problem);
         for (auto& [m, c] : value.terms()) EXPECT_TRUE(c.is_integer()) << problem;
     }
+}
+
+TEST(DorrithLesson4, PartialPracticeAnswersMakeUpTheProblem) {
+    const int per_drill = 60;
+    LessonFixture f("dorrith");
+    f.seed(7);
+    int both_divide = 0, plus = 0;
+    check_partial_practice(f, per_drill, both_divide, plus);
+    const size_t problems = 3 * per_drill;
     for (auto& op : f.texts()) EXPECT_NE(op.c, 15) << "laid out by measuring: " << op.s;
     EXPECT_GT(both_divide, 0);
     EXPECT_GT(plus, 0);
-    EXPECT_LT(plus, static_cast<int>(passes.size()));
+    EXPECT_LT(plus, static_cast<int>(problems));
     // The summary under the denominator drill's last problem.
     auto heading = f.find("<乗除の混じった式の計算>");
     ASSERT_TRUE(heading);
@@ -159,6 +184,16 @@ TEST(DorrithLesson4, PartialPracticeAnswersMakeUpTheProblem) {
     auto last = f.all().texts().back();
     EXPECT_EQ(last.s, "(文字も約分する）");
     EXPECT_EQ(last.c, 5);
+}
+
+TEST(DorrithLesson4, PartialPracticeAtTheGeneratorsExtremes) {
+    for (const test::Draws& d : {test::kLowestRnd, test::kHighestRnd}) {
+        SCOPED_TRACE(::testing::PrintToString(d));
+        LessonFixture f("dorrith");
+        f.seed(d);
+        int both_divide = 0, plus = 0;
+        check_partial_practice(f, 2, both_divide, plus);
+    }
 }
 
 // ---- the practice problems --------------------------------------------------------------
@@ -197,6 +232,26 @@ WrittenOut written_out(const DrawOp& call) {
     return w;
 }
 
+// The whole numbers of a written-out row, where they start and how wide they are.
+struct Coefficient {
+    int value;
+    float x, width;
+};
+std::vector<Coefficient> coefficient_cells(const std::vector<Cell>& row) {
+    std::vector<Coefficient> out;
+    bool in_number = false;
+    for (auto& c : row) {
+        const bool digit = std::isdigit(static_cast<unsigned char>(c.ch));
+        if (digit && !in_number) out.push_back({0, c.x, 0});
+        if (digit) {
+            out.back().value = out.back().value * 10 + (c.ch - '0');
+            out.back().width += 32;
+        }
+        in_number = digit;
+    }
+    return out;
+}
+
 // The letters of one row not struck: a letter is struck when a stroke starts at its cell.
 std::map<char, int> unstruck(const std::vector<Cell>& row, float y, const std::vector<Seg>& strokes) {
     std::map<char, int> left;
@@ -215,24 +270,18 @@ std::map<char, int> letters_of(const Poly& p) {
     return out;
 }
 
-// The numbers of a problem line, exponents left out.
-std::vector<int> coefficients(const std::string& problem) {
-    std::vector<int> out;
-    static const std::regex number("(^|[^\\^0-9])([0-9]+)");
-    for (std::sregex_iterator it(problem.begin(), problem.end(), number), end; it != end; ++it)
-        out.push_back(std::stoi((*it)[2]));
-    return out;
-}
-
 struct PracticeRun {
-    LessonFixture f;
+    FixtureOf<Dorrith> f;
     std::vector<Span> block1, block2;
-    PracticeRun(int n1, int n2, int seed) : f("dorrith", drill_keys(8, n1) + drill_keys(8, n2)) {
+    PracticeRun(int n1, int n2, const test::Draws& seed) : f("dorrith", drill_keys(8, n1) + drill_keys(8, n2)) {
         f.seed(seed);
-        EXPECT_TRUE(f.run([](Program& g) { dorrith4::run_practice(dynamic_cast<Dorrith&>(g)); }));
-        EXPECT_EQ(f.keys_left(), 0u) << "eight waits and the next-step entry per problem";
+        EXPECT_TRUE(f.run(dorrith4::run_practice));
+        EXPECT_EQ(f.keys_left(), 0u);
         auto passes = f.passes();
         EXPECT_EQ(passes.size(), static_cast<size_t>(n1 + n2));
+        // Counted, not inferred from the keys: the number entry would take a spare key unseen.
+        for (size_t i = 0; i < passes.size(); ++i)
+            EXPECT_EQ(passes[i].prompt_count(kAnyKey), 8) << "problem " << i << " of the run";
         for (size_t i = 0; i < passes.size(); ++i) (static_cast<int>(i) < n1 ? block1 : block2).push_back(passes[i]);
         // The fraction forms are laid out by measuring, not by a draw in the background colour.
         for (auto& op : f.texts()) EXPECT_NE(op.c, 15) << op.s;
@@ -285,18 +334,38 @@ void check_problem(const Span& pass, int block, int index, int& pair_one_first) 
     EXPECT_TRUE(first != second && second != third && first != third) << problem;
     EXPECT_TRUE(product == first * second || product == first * third || product == second * third) << problem;
 
-    // Exactly one pair of number strikes: two values in colour 3 whose ratio is the struck pair's.
-    auto values = pass.texts_in(3);
-    values.erase(std::remove_if(values.begin(), values.end(), [](const DrawOp& op) { return op.y1 <= 110; }),
-                 values.end());
-    ASSERT_EQ(values.size(), 2u) << problem;
-    // Which pair it was: block 1 strikes the numerator's first or third coefficient over the denominator's;
-    // block 2 the numerator's over the denominator's first or second.
+    // Exactly one pair of number strikes: the numerator's coefficient and the denominator's that share a
+    // prime, each struck across its digits, with its reduced value over (numerator) or under (denominator) it.
     const WrittenOut at = written_out(*written);
-    pair_one_first += block == 1 ? values[0].x1 == at.num[0].x : values[1].x1 == at.den[0].x;
+    const auto num_coefs = coefficient_cells(at.num), den_coefs = coefficient_cells(at.den);
+    std::vector<std::pair<Coefficient, Coefficient>> sharing;
+    for (auto& n : num_coefs)
+        for (auto& d : den_coefs)
+            if (std::gcd(n.value, d.value) > 1) sharing.emplace_back(n, d);
+    ASSERT_EQ(sharing.size(), 1u) << problem;
+    const auto& [n, d] = sharing[0];
+    const int common = std::gcd(n.value, d.value);
+    std::vector<std::tuple<std::string, float, float>> values, expected_values = {
+        {std::to_string(n.value / common), n.x, at.num_y - 38}, {std::to_string(d.value / common), d.x, at.den_y + 32}};
+    for (auto& op : pass.texts_in(3))
+        if (op.y1 > 110) values.emplace_back(op.s, op.x1, op.y1);
+    EXPECT_EQ(values, expected_values) << problem;
+    std::vector<Seg> number_strokes;  // strokes starting on a digit's cell
+    for (auto& s : segs(pass.lines(), 3))
+        for (auto* row : {&at.num, &at.den})
+            for (auto& c : *row)
+                if (std::isdigit(static_cast<unsigned char>(c.ch)) && s.x1 == c.x && s.y2 - s.y1 == 28 &&
+                    s.y1 == (row == &at.num ? at.num_y : at.den_y))
+                    number_strokes.push_back(s);
+    EXPECT_EQ(number_strokes, (std::vector<Seg>{{n.x, at.num_y, n.x + n.width, at.num_y + 28},
+                                                {d.x, at.den_y, d.x + d.width, at.den_y + 28}}))
+        << problem;
+    // Which pair it was: block 1 strikes the numerator's first or second coefficient over the denominator's;
+    // block 2 the numerator's over the denominator's first or second.
+    pair_one_first += block == 1 ? n.x == num_coefs[0].x : d.x == den_coefs[0].x;
 
     // The letters left unstruck are the result's.
-    const WrittenOut w = written_out(*written);
+    const WrittenOut& w = at;
     std::vector<Seg> strokes;  // the cancellation strokes, not the strokes of a "-" in colour 3
     for (auto& s : segs(pass.lines(), 3))
         if (s.y2 - s.y1 == 28) strokes.push_back(s);
@@ -319,6 +388,13 @@ TEST(DorrithLesson4, PracticeProblemsAgreeWithTheOracle) {
             EXPECT_LT(first_pair[b], 150) << "seed " << seed;
         }
     }
+    for (const test::Draws& d : {test::kLowestRnd, test::kHighestRnd}) {
+        SCOPED_TRACE(::testing::PrintToString(d));
+        PracticeRun run(2, 2, d);
+        int first_pair[2] = {0, 0};
+        for (size_t i = 0; i < run.block1.size(); ++i) check_problem(run.block1[i], 1, static_cast<int>(i), first_pair[0]);
+        for (size_t i = 0; i < run.block2.size(); ++i) check_problem(run.block2[i], 2, static_cast<int>(i), first_pair[1]);
+    }
 }
 
 TEST(DorrithLesson4, BlockTwoKeepsRightOf640AndTheClosingLine) {
@@ -327,7 +403,7 @@ TEST(DorrithLesson4, BlockTwoKeepsRightOf640AndTheClosingLine) {
         for (auto& op : pass.ops()) {
             if (!op.drawn() || op.op == Op::Cls) continue;
             const float top = op.op == Op::Polyline ? op.pts.front().second : op.y1;
-            if (top >= 639 || top >= 900) continue;  // the prompt band, the measuring area
+            if (top >= kPromptBandTop || top >= 900) continue;  // the prompt band, the measuring area
             const float left = op.op == Op::Polyline ? op.pts.front().first : std::min(op.x1, op.op == Op::Line ? op.x2 : op.x1);
             EXPECT_GE(left, 640) << "op " << static_cast<int>(op.op) << " at " << op.x1 << "," << op.y1 << " " << op.s;
         }

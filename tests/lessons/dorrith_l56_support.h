@@ -34,7 +34,7 @@ inline std::vector<Item> read_items(const std::vector<DrawOp>& texts) {
     static const std::regex label(R"(\(\d\))");
     std::vector<Item> items;
     for (auto& op : texts) {
-        if (op.y1 >= 639) continue;
+        if (op.y1 >= test::kPromptBandTop) continue;
         if (op.c == 3 && std::regex_match(op.s, label)) {
             items.push_back({op.s, "", {}});
             items.back().rows.push_back({op.x1, op.y1, "", {}});

@@ -30,7 +30,7 @@ std::string drill_keys(int problems) {
 std::map<float, std::string> rows(const Span& pass) {
     std::map<float, std::string> out;
     for (auto& op : pass.visible_texts())
-        if (op.x1 < 660 && op.y1 < 639) out[op.y1] += op.s;
+        if (op.x1 < 660 && op.y1 < test::kPromptBandTop) out[op.y1] += op.s;
     return out;
 }
 
@@ -51,6 +51,7 @@ struct Pass {
     Heading at;
     std::map<float, std::string> rows;
     std::vector<DrawOp> answers;
+    std::vector<DrawOp> substitutions;  // the headings of the substitution: "x=..,y=.. を代入して"
     int waits = 0;
 };
 
@@ -74,8 +75,10 @@ std::vector<Pass> read_passes(const LessonFixture& f) {
         p.colour = texts[head + 3].c;
         std::vector<DrawOp> after(texts.begin() + static_cast<long>(head), texts.end());
         p.rows = rows(Span(after));
-        for (auto& op : after)
-            if (op.c == 5 && op.y1 < 639) p.answers.push_back(op);
+        for (auto& op : after) {
+            if (op.c == 5 && op.y1 < test::kPromptBandTop) p.answers.push_back(op);
+            if (op.s.find("代入") != std::string::npos) p.substitutions.push_back(op);
+        }
         // The waits from the problem page on (the first pass also holds the opening's).
         bool on_page = false;
         for (auto& op : span.ops()) {
@@ -91,12 +94,15 @@ std::vector<Pass> read_passes(const LessonFixture& f) {
 struct DrillRun {
     LessonFixture f;
     std::vector<Pass> passes;
-    DrillRun(int seed, int problems) : f("dorrith", drill_keys(problems)) {
+    DrillRun(const test::Draws& seed, int problems) : f("dorrith", drill_keys(problems)) {
         f.seed(seed);
         EXPECT_TRUE(f.run(dorrith5::START_VALUE_DRILL));
         passes = read_passes(f);
     }
 };
+
+// a(bx+cy)+d(ex+fy): a and d may be written "-" or "" (no 1), b and e "" or "-" (no 1); c and f are never 1.
+const std::regex kProblemForm(R"(-?\d*\(-?\d*x[+-]\d+y\)[+-]\d*\(-?\d*x[+-]\d+y\))");
 
 Rational at_xy(const std::string& code, const Heading& h) {
     return oracle::value(code, {{"x", Rational(h.x)}, {"y", Rational(h.y)}});
@@ -104,7 +110,8 @@ Rational at_xy(const std::string& code, const Heading& h) {
 
 TEST(ValueDrill, EveryLineHasTheProblemsValue) {
     int both_products = 0, one_product = 0, pass_count = 0;
-    for (int seed : {1, 17, 99, 1234, 31337, 900001}) {
+    for (const test::Draws& seed :
+         {test::Draws(1), {17}, {99}, {1234}, {31337}, {900001}, test::kLowestRnd, test::kHighestRnd}) {
         DrillRun run(seed, 50);
         ASSERT_EQ(run.passes.size(), 50u);
         EXPECT_EQ(run.f.keys_left(), 0u);
@@ -116,6 +123,17 @@ TEST(ValueDrill, EveryLineHasTheProblemsValue) {
             EXPECT_EQ(p.colour, no++ % 2 == 0 ? 3 : 7);
             const oracle::Poly problem = oracle::expand(p.problem);
             const Rational value = at_xy(p.problem, p.at);
+
+            // The problem line: a number times a bracket, plus or minus a number times a bracket, each
+            // bracket an x term and a y term, written by the textbook's rules.
+            EXPECT_TRUE(std::regex_match(p.problem, kProblemForm)) << p.problem;
+            EXPECT_TRUE(oracle::form_faults(p.problem).empty()) << p.problem;
+            // The substitution's heading names the values the problem's heading gave, over the "=" row.
+            ASSERT_EQ(p.substitutions.size(), 1u);
+            EXPECT_EQ(p.substitutions[0].s,
+                      "x=" + std::to_string(p.at.x) + ",y=" + std::to_string(p.at.y) + " を代入して");
+            EXPECT_EQ(p.substitutions[0].c, 3);
+            EXPECT_EQ(std::make_pair(p.substitutions[0].x1, p.substitutions[0].y1), std::make_pair(80.0f, 370.0f));
 
             // The expanded, gathered and collected lines are the problem's polynomial.
             for (float y : {200.0f, 260.0f, 320.0f}) {
@@ -144,7 +162,7 @@ TEST(ValueDrill, EveryLineHasTheProblemsValue) {
             (sum_line ? both_products : one_product)++;
         }
     }
-    EXPECT_EQ(pass_count, 300);
+    EXPECT_EQ(pass_count, 400);
     EXPECT_GT(one_product, 0);
     EXPECT_GT(both_products, 0);
 }

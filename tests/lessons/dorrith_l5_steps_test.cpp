@@ -7,6 +7,7 @@
 #include "lessons/dorrith/dorrith.h"
 #include "lessons/dorrith/lesson5.h"
 #include "lessons/dorrith_l56_support.h"
+#include "lessons/dorrith_support.h"
 
 namespace cw {
 namespace {
@@ -18,6 +19,7 @@ using l56test::read_items;
 using oracle::Rational;
 using test::enter;
 using test::keys;
+using test::FixtureOf;
 using test::LessonFixture;
 
 const std::string kMenu = "①復習　②Q　③練習　④問7　⑤終了";
@@ -54,8 +56,8 @@ TEST(Lesson5Frame, RefusedEntriesLeaveTheScreen) {
         const auto all = f.all();
         for (auto& op : all.ops()) {
             if (op.op == Op::Prompt && op.s == kMenu) ++seen;
-            if (seen == 1 && op.op == Op::Expr) EXPECT_GE(op.y1, 639) << op.s;
-            if (seen == 1 && op.op == Op::Fill) EXPECT_GE(op.y1, 639);
+            if (seen == 1 && op.op == Op::Expr) EXPECT_GE(op.y1, test::kPromptBandTop) << op.s;
+            if (seen == 1 && op.op == Op::Fill) EXPECT_GE(op.y1, test::kPromptBandTop);
         }
     }
 }
@@ -86,10 +88,8 @@ TEST(Lesson5Frame, EveryItemRunsAndReturns) {
 // ---- step ①: the reviews ------------------------------------------------------------------
 
 struct ReviewRun {
-    LessonFixture f;
-    ReviewRun() : f("dorrith", keys(22)) { EXPECT_TRUE(f.run([](Program& g) {
-        dorrith5::SHOW_SUBSTITUTION_REVIEWS(dynamic_cast<Dorrith&>(g));
-    })); }
+    FixtureOf<Dorrith> f;
+    ReviewRun() : f("dorrith", keys(22)) { EXPECT_TRUE(f.run(dorrith5::SHOW_SUBSTITUTION_REVIEWS)); }
 };
 
 TEST(SubstitutionReviews, WorkingLinesHaveTheValue) {
@@ -143,7 +143,7 @@ TEST(SubstitutionReviews, WrongFormsAreCorrectedInPlace) {
 
 TEST(SubstitutionReviews, RightColumnBuildsUpBesideTheReviews) {
     ReviewRun run;
-    auto& d = dynamic_cast<Dorrith&>(run.f.g);
+    auto& d = run.f.prog();
     const std::pair<std::string, std::pair<float, float>> right[] = {
         {"式の値", {600, 30}},
         {"代入", {600, 90}},
@@ -164,7 +164,7 @@ TEST(SubstitutionReviews, RightColumnBuildsUpBesideTheReviews) {
     }
     // Nothing of the right-hand column is ever erased (the later erases stop at x 560).
     for (auto& e : run.f.all().erases())
-        if (e.y1 < 639 && !(e.x1 == 0 && e.x2 == 1320)) {
+        if (e.y1 < test::kPromptBandTop && !(e.x1 == 0 && e.x2 == 1320)) {
             EXPECT_LE(e.x2, 560);
         }
     EXPECT_EQ(d.XJ1, 600);
@@ -172,12 +172,12 @@ TEST(SubstitutionReviews, RightColumnBuildsUpBesideTheReviews) {
 }
 
 TEST(SubstitutionReviews, VocabularyLeavesTheLeftCursor) {
-    LessonFixture f("dorrith", keys(2));
+    FixtureOf<Dorrith> f("dorrith", keys(2));
     f.g.XI1 = 48;
     f.g.XI2 = 123;
     f.g.YI1 = 137;
-    ASSERT_TRUE(f.run([](Program& g) { dorrith5::SHOW_VALUE_VOCABULARY(dynamic_cast<Dorrith&>(g)); }));
-    auto& d = dynamic_cast<Dorrith&>(f.g);
+    ASSERT_TRUE(f.run(dorrith5::SHOW_VALUE_VOCABULARY));
+    auto& d = f.prog();
     EXPECT_EQ(f.g.XI1, 48);
     EXPECT_EQ(f.g.XI2, 123);
     EXPECT_EQ(f.g.YI1, 137);
@@ -200,7 +200,7 @@ TEST(WorkedQuestion, BothSolutionsGiveSeventy) {
     EXPECT_EQ(f.keys_left(), 0u);
     std::map<float, std::string> left, right;
     for (auto& op : f.all().visible_texts()) {
-        if (op.y1 < 150 || op.y1 >= 639) continue;
+        if (op.y1 < 150 || op.y1 >= test::kPromptBandTop) continue;
         (op.x1 < 640 ? left : right)[op.y1] += op.s;
     }
     const std::string problem = "2(3a-4b)-4(a+3b)";
@@ -243,7 +243,7 @@ TEST(AnswersQ7, RowsHaveTheProblemsValues) {
 }
 
 // The strokes of the cancellation at the places the answer page gives, 5 wide in colour 3; the reduced
-// values 6 over the struck 12 and 1 under the struck 2; the numerator's last b never struck.
+// values 6 over the struck 12 and 1 under the struck 2; what is left unstruck is the next row.
 TEST(AnswersQ7, CancellationStrokes) {
     Q7Run run;
     auto pages = run.f.pages();
@@ -287,8 +287,50 @@ TEST(AnswersQ7, CancellationStrokes) {
     EXPECT_EQ(one[0].s, "1");
     EXPECT_EQ(six[0].c, 3);
     EXPECT_EQ(one[0].c, 3);
-    // The last b of the numerator stands at 716 + 274 - 32 = 958: no stroke starts there.
-    for (auto& s : letters) EXPECT_NE(s.x1, 958);
+    // Read back as a pupil reads it: in the written-out fraction every factor a stroke starts on and runs
+    // across is gone, or stands as the value written over (numerator) or under (denominator) it; what is
+    // left is the next row.
+    const auto written_calls = pages[4].texts();
+    size_t call = 0;
+    while (call < written_calls.size() && written_calls[call].s != "=ﾀ12*a*b*b/2*a*bﾀ") ++call;
+    ASSERT_LT(call, written_calls.size());
+    const auto cells = dtest::cells_of(pages[4].drawn_by(call));
+    const test::Span struck_pages(
+        [&] {
+            auto ops = pages[5].ops();
+            ops.insert(ops.end(), pages[6].ops().begin(), pages[6].ops().end());
+            return ops;
+        }());
+    const auto values = struck_pages.texts_in(3);
+    auto left_of = [&](float top, float value_dy) {
+        std::string product = "1";
+        std::vector<std::vector<dtest::Cell>> factors(1);
+        for (auto& c : cells) {
+            if (c.top != top) continue;
+            if (c.ch == "×")
+                factors.emplace_back();
+            else
+                factors.back().push_back(c);
+        }
+        for (auto& f : factors) {
+            std::string text;
+            for (auto& c : f) text += c.ch;
+            for (auto& st : struck_pages.lines())
+                if (st.c == 3 && st.x1 == f.front().x && st.y1 == top && st.x2 >= f.back().x + 32) {
+                    text = "1";
+                    for (auto& v : values)
+                        if (v.x1 == st.x1 && v.y1 == top + value_dy) text = v.s;
+                }
+            product += "*" + text;
+        }
+        return product;
+    };
+    const std::string numerator = left_of(240, -38), denominator = left_of(278, 32);
+    const auto next = pages[7].texts();
+    ASSERT_FALSE(next.empty());
+    EXPECT_EQ(next.back().s, "=6b");
+    EXPECT_EQ(oracle::expand("(" + numerator + ")/(" + denominator + ")"), oracle::expand(next.back().s))
+        << numerator << " over " << denominator;
 }
 
 }  // namespace

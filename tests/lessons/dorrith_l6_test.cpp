@@ -123,8 +123,8 @@ std::vector<DrawOp> between_prompts(const LessonFixture& f, const std::string& m
 // Whether a stretch of ops drew or erased anything above the prompt band.
 bool touches_page(const std::vector<DrawOp>& ops) {
     for (auto& op : ops) {
-        if (op.op == Op::Expr && op.y1 < 639) return true;
-        if (op.op == Op::Fill && op.y1 < 639) return true;
+        if (op.op == Op::Expr && op.y1 < test::kPromptBandTop) return true;
+        if (op.op == Op::Fill && op.y1 < test::kPromptBandTop) return true;
     }
     return false;
 }

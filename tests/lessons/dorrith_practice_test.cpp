@@ -70,7 +70,7 @@ Problem read_problem(const Span& s, const DrillLayout& L) {
 }
 
 // A whole visit of a drill from the main menu: `count` problems.
-std::vector<Problem> run_drill(const DrillLayout& L, int count, int seed) {
+std::vector<Problem> run_drill(const DrillLayout& L, int count, const test::Draws& seed) {
     LessonFixture f("dorrith", enter(L.lesson) + enter(L.item) + drill_keys(L.waits, count) + test::keys(L.after));
     f.run_program(seed);
     std::vector<Problem> out;
@@ -145,7 +145,7 @@ TEST(DorrithPractice, Lesson2ResultsStrokesAndPrimes) {
     std::set<std::pair<int64_t, int64_t>> reduced_pairs;
     std::set<int64_t> common;
     int negative = 0, letters_struck = 0;
-    for (int seed = 1; seed <= 40; ++seed) {
+    for (const test::Draws& seed : test::seeds_and_extremes(40)) {
         for (auto& p : run_drill(L2, 5, seed)) {
             Rational c1, c2;
             std::vector<size_t> nums;
@@ -176,7 +176,7 @@ TEST(DorrithPractice, Lesson2ResultsStrokesAndPrimes) {
 
 TEST(DorrithPractice, Lesson3ResultsStrokesAndPrimes) {
     std::set<std::vector<int64_t>> prime_sets;
-    for (int seed = 1; seed <= 40; ++seed) {
+    for (const test::Draws& seed : test::seeds_and_extremes(40)) {
         for (auto& p : run_drill(L3, 5, seed)) {
             Rational c1, c2;
             std::vector<size_t> nums;
@@ -253,31 +253,50 @@ float shown_sign(const Span& s, const DrillLayout& L) {
     return term_of(dividend).second < Rational(0) ? -1.0f : 1.0f;
 }
 
-TEST(DorrithPractice, SignMemoryNegatesARepeatAndCarriesAcrossBothDrills) {
-    LessonFixture f("dorrith", "", "03:04:05");
+// Through the menus, as a pupil goes: into lesson 2 or 3 from the main menu, one or two runs of its practice
+// drill from the sub-menu, out again.  No menu touches the memory, so every problem after the first shows the
+// sign opposite to the memory the problem before left.
+TEST(DorrithPractice, SignMemoryNegatesARepeatAndCarriesAcrossBothDrillsAndTheMenus) {
+    std::string script;
+    std::vector<const DrillLayout*> layout_of;  // of each problem, in order
+    for (int visit = 0; visit < 40; ++visit) {
+        const DrillLayout& L = visit % 3 == 2 ? L3 : L2;
+        script += enter(L.lesson);
+        for (int run = 0; run <= visit % 2; ++run) {
+            const int problems = 1 + (visit + run) % 2;
+            script += enter(L.item) + drill_keys(L.waits, problems) + test::keys(L.after);
+            for (int i = 0; i < problems; ++i) layout_of.push_back(&L);
+        }
+        script += enter("6");
+    }
+    LessonFixture f("dorrith", script, "03:04:05");
     auto& d = as<Dorrith>(f);
     EXPECT_EQ(d.FMAESU, 0);
+    // The memory as each problem leaves it, read at its next-step question.
+    std::vector<float> memory;
+    size_t read_to = 0;
+    f.backend.on_wait = [&] {
+        const auto& rec = f.pf.record();
+        for (; read_to < rec.size(); ++read_to)
+            if (rec[read_to].op == Op::Prompt && rec[read_to].s == test::kNextStep) memory.push_back(d.FMAESU);
+    };
+    EXPECT_EQ(f.run_program(), test::Ending::KeysOut);
+    EXPECT_EQ(f.keys_left(), 0u);
+    auto passes = f.passes();
+    ASSERT_EQ(passes.size(), layout_of.size());
+    ASSERT_EQ(memory.size(), layout_of.size());
     int kept = 0, followed = 0;
-    for (int k = 0; k < 120; ++k) {
-        const DrillLayout& L = k % 3 == 2 ? L3 : L2;
-        f.backend.push_keys(drill_keys(L.waits, 1) + test::keys(L.after));
-        f.clear();
-        const float before = d.FMAESU;
-        ASSERT_TRUE(f.run([&](Program&) {
-            if (&L == &L2)
-                dorrith2::RUN_DIVISION_PRACTICE(d);
-            else
-                dorrith3::RUN_FRACTION_DIVISION_PRACTICE(d);
-        }));
-        const float sign = shown_sign(f.all(), L);
-        if (before == 0) {
+    for (size_t k = 0; k < passes.size(); ++k) {
+        const float sign = shown_sign(passes[k], *layout_of[k]);
+        if (k == 0) {
             // The first problem after start-up keeps its sign, which is stored.
-            EXPECT_EQ(d.FMAESU, sign);
+            EXPECT_EQ(memory[0], sign);
             continue;
         }
+        const float before = memory[k - 1];
         EXPECT_EQ(sign, -before) << "problem " << k;
-        EXPECT_TRUE(d.FMAESU == before || d.FMAESU == sign);
-        (d.FMAESU == before ? kept : followed)++;
+        EXPECT_TRUE(memory[k] == before || memory[k] == sign);
+        (memory[k] == before ? kept : followed)++;
     }
     // Both branches of the rule are met: a repeat negated with the memory kept, and a new sign stored.
     EXPECT_GT(kept, 10);

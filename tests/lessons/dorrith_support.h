@@ -138,7 +138,7 @@ inline std::vector<Item> items_of(const Span& s) {
         const std::string& t = texts[i].s;
         if (t.rfind(" ", 0) == 0) {
             out.push_back({t, {}});
-        } else if (t.rfind("=", 0) == 0 && !out.empty() && texts[i].y1 < 639) {
+        } else if (t.rfind("=", 0) == 0 && !out.empty() && texts[i].y1 < test::kPromptBandTop) {
             if ((t == "=" || t == "=-") && i + 1 < texts.size())
                 out.back().lines.push_back(t + texts[++i].s);
             else

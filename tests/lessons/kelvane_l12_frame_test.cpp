@@ -124,7 +124,7 @@ TEST(KelvaneLessonFrames, AfterAStepTheMenuIsAskedAgainOverTheStepsScreen) {
     ASSERT_GT(last_answer, 0u);
     for (size_t i = last_answer; i < all.size(); ++i)
         if (all[i].op == Op::Fill && all[i].f == 15) {
-            EXPECT_GE(all[i].y1, 639) << "erase above the prompt band at " << i;
+            EXPECT_GE(all[i].y1, kPromptBandTop) << "erase above the prompt band at " << i;
         }
 }
 

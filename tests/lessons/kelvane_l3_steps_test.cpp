@@ -29,7 +29,7 @@ Text text_of(const DrawOp& op) { return {op.x1, op.y1, static_cast<float>(op.c),
 std::vector<Text> texts(const LessonFixture& h) {
     std::vector<Text> out;
     for (auto& op : h.all().of(Op::Expr))
-        if (op.y1 < 600) out.push_back(text_of(op));
+        if (op.y1 < test::kPromptBandTop) out.push_back(text_of(op));
     return out;
 }
 
@@ -193,7 +193,7 @@ TEST_P(TwoPanelStep, RightPanelEraseSparesTheMethodText) {
     // Every text of the right panel's first problem lies under an erase made
     // before the second problem's heading.
     for (size_t i = heads[0]; i < heads[1]; ++i) {
-        if (rec[i].op != Op::Expr || rec[i].y1 >= 600) continue;
+        if (rec[i].op != Op::Expr || rec[i].y1 >= test::kPromptBandTop) continue;
         bool covered = false;
         for (size_t j = heads[0]; j < heads[1] && !covered; ++j)
             if (rec[j].op == Op::Fill && rec[j].f == 15 && j > i)

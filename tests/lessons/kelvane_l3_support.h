@@ -55,9 +55,10 @@ inline float width27(const std::string& s) { return 27.0f * static_cast<float>(s
 struct DrillRun : test::LessonFixture {
     std::vector<std::vector<DrawOp>> problems;  // typesetter calls of each problem
 
-    DrillRun(void (*drill)(Program&), int waits, int count, unsigned seed, float xkara, const std::string& heading)
+    DrillRun(void (*drill)(Program&), int waits, int count, const test::Draws& seed, float xkara,
+             const std::string& heading)
         : LessonFixture("kelvane", test::drill_keys(waits, count)) {
-        this->seed(static_cast<int>(seed));
+        this->seed(seed);
         g.UE = 30;
         g.XKARA = xkara;
         g.XMADE = xkara == 40 ? 600 : 3200;
@@ -66,7 +67,7 @@ struct DrillRun : test::LessonFixture {
         pf.SETDRAWWIDTH(5);
         run(drill);
         for (auto& op : texts()) {
-            if (op.y1 >= 600) continue;  // the prompt band's texts
+            if (op.y1 >= test::kPromptBandTop) continue;  // the prompt band's texts
             if (op.s == heading) problems.emplace_back();
             if (!problems.empty()) problems.back().push_back(op);
         }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <random>
 
 #include "lessons/kelvane/drill_panel.h"
@@ -123,9 +124,8 @@ TEST(Lesson4Menu, EveryItemInTurnComesBackAndEightLeavesTheProgramAtItsEnd) {
 }
 
 TEST(Lesson4Menu, RandomKeysInTheLessonNeverReachTheErrorScreen) {
-    // Digits, Enter, Backspace and other keys; no "/" (a typed division by
-    // zero is the error screen by design).
-    static const std::string pool = "1234567812345678\r\r\r\r0.-\bkx ";
+    // Digits, Enter, Backspace, "/" (a typed zero divisor is asked again) and other keys.
+    static const std::string pool = "1234567812345678\r\r\r\r0./-\bkx ";
     for (unsigned seed : {1u, 2u, 3u}) {
         std::mt19937 rng(seed);
         std::uniform_int_distribution<size_t> pick(0, pool.size() - 1);
@@ -173,10 +173,14 @@ TEST(Lesson4FlowerBed, NineKeysTextsCellsAndArcs) {
     auto dotted = arcs(ops);
     ASSERT_EQ(dotted.size(), 5u);
     for (const char* label : {"3m", "2am", "1m"}) EXPECT_EQ(count_expr(ops, label), 1) << label;
+    // "3(2", "a+", "1)": the multiplier's arcs to the letter term and to the 1.
+    const auto pieces = line_pieces(ops, 0, 210);
+    ASSERT_EQ(pieces.size(), 3u);
     for (size_t k : {3u, 4u}) {
         EXPECT_EQ(dotted[k].size(), 181u);
         EXPECT_TRUE(above_chord(dotted[k]));
         EXPECT_EQ(dotted[k].back().x1, 574);
+        EXPECT_TRUE(joins(dotted[k], pieces[0], pieces[k - 2], 210));
     }
     EXPECT_EQ(r.pf.GETDRAWWIDTH(), 5);
 }
@@ -196,32 +200,208 @@ TEST(Lesson4Reviews, ReviewTwoIsEnteredOnceAndTheStepEndsWithItsNote) {
     expect_last(ops, "分配法則で（　）をはずし、約分する。", 600, 400, 5);
 }
 
-TEST(Lesson4Reviews, ReviewTwoDrawsAThenCThenBThenTheLetter) {
-    // a, c, c's sign, b, b's sign, the letter: compared with the same seed's
-    // random numbers read in that order.
-    for (int seed = 1; seed <= 40; ++seed) {
-        LessonRun r("", seed);
-        kelvane4::make_review2_problem(r.k());
-        HeadlessBackend b("", "00:00:00");
-        Platform p(b);
-        p.RANDOMIZE(seed);
-        float a = INT(p.RND() * 9 + 1), c = INT(p.RND() * 8 + 2);
-        if (INT(p.RND() * 2) == 1) c = -c;
-        float bb = INT(p.RND() * 8 + 2);
-        if (INT(p.RND() * 2) == 1) bb = -bb;
-        const char* letters[] = {"x", "y", "a", "b"};
-        std::string letter = letters[static_cast<int>(INT(p.RND() * 4 + 2)) - 2];
-        auto& g = r.k();
-        EXPECT_EQ(g.T_a(2), a);
-        EXPECT_EQ(g.T_a(1), c);
-        EXPECT_EQ(g.T_a(3), bb);
-        EXPECT_EQ(g.X_sa(1), letter);
+// The platform's random numbers from a seed, read as the Parts of the drills describe their draws.
+struct Draws {
+    HeadlessBackend b{"", "00:00:00"};
+    Platform p{b};
+    explicit Draws(int seed) { p.RANDOMIZE(seed); }
+    float operator()(float n, float base) { return INT(p.RND() * n) + base; }  // INT(RND·n) + base
+    bool coin(float when) { return INT(p.RND() * 2) == when; }                  // INT(RND·2) = when
+    // One of the list's first three entries, taken out of it.
+    float take(std::vector<float>& list) {
+        const auto k = static_cast<size_t>((*this)(3, 1)) - 1;
+        const float v = list[k];
+        list.erase(list.begin() + static_cast<long>(k));
+        return v;
+    }
+    // The size from 1 to 5, negated when the coin shows 0.
+    float signed_size() {
+        float v = (*this)(5, 1);
+        return coin(0) ? -v : v;
+    }
+};
+
+const char* const kLetters[] = {"x", "y", "a", "b"};  // X$(2..5)
+float letter_index(const Kelvane& g) {
+    for (int i = 0; i < 4; ++i)
+        if (g.X_sa(1) == kLetters[i]) return static_cast<float>(i + 2);
+    return 0;
+}
+
+// Review 2's numbers from the seed: a, c and its sign, b and its sign, the letter.
+struct Review2 {
+    float a, c, b, letter;
+};
+Review2 review2_draws(Draws& d) {
+    Review2 r;
+    r.a = d(9, 1);
+    r.c = d(8, 2);
+    if (d.coin(1)) r.c = -r.c;
+    r.b = d(8, 2);
+    if (d.coin(1)) r.b = -r.b;
+    r.letter = d(4, 2);
+    return r;
+}
+
+// Each of the eight problem generators against its draws replayed from the same seed, in the order the
+// drill's description gives them: a slip in a range, a sign's coin or the order makes the numbers differ.
+struct GeneratorCase {
+    const char* name;
+    void (*make)(Kelvane&);
+    std::vector<float> (*replay)(Draws&, float fmaesu);  // the numbers the drill should hold
+    std::vector<float> (*held)(const Kelvane&);          // the numbers it holds
+};
+
+// (n/d)(ax+b): d from 2, 3, 5 taken out of 2, 3, 5, 1; n from what is left, with its sign; p, q from ±1..±5.
+std::vector<float> fraction_times_binomial(Draws& d, float) {
+    std::vector<float> list{2, 3, 5, 1};
+    const float den = d.take(list);
+    float num = list[static_cast<size_t>(d(3, 1)) - 1];
+    if (d.coin(0)) num = -num;
+    const float p = d.signed_size(), q = d.signed_size();
+    return {den, num, p * den, q * den};
+}
+// (ax+b)÷c: |c| from 2, 3, 5, its sign; a, b multiples of |c| by ±1..±5.
+std::vector<float> divided_by_number(Draws& d, float) {
+    std::vector<float> list{2, 3, 5, 1};
+    const float size = d.take(list);
+    const float c = d.coin(0) ? -size : size;
+    const float p = d.signed_size(), q = d.signed_size();
+    return {size, c, p * size, q * size};
+}
+std::vector<float> fraction_tables(const Kelvane& g) { return {g.F_a(1), g.T_a(1), g.T_a(2), g.T_a(3)}; }
+// c(ax+by+d) and (ax+by+d)×c: c from ±2..±6 drawn again while it equals the last one; then a, b, d.
+std::vector<float> example6(Draws& d, float fmaesu) {
+    float c;
+    do {
+        c = d(5, 2);
+        if (d.coin(0)) c = -c;
+    } while (c == fmaesu);
+    float a = d(7, 1), b, e;
+    if (d.coin(0)) a = -a;
+    b = d(5, 2);
+    if (d.coin(0)) b = -b;
+    e = d(8, 1);
+    if (d.coin(0)) e = -e;
+    return {c, a, b, e, c};
+}
+
+const GeneratorCase kGenerators[] = {
+    {"review1", [](Kelvane& g) { kelvane4::make_review1_problem(g); },
+     [](Draws& d, float) -> std::vector<float> {
+         float a = d(9, 1);
+         if (d.coin(1)) a = -a;
+         float c = d(6, 1);
+         if (d.coin(1))
+             c = -c;
+         else if (c == 1)
+             c = -1;
+         float b = d(8, 2);
+         if (d.coin(1)) b = -b;
+         return {a, c, b, d(4, 2)};
+     },
+     [](const Kelvane& g) -> std::vector<float> { return {g.T_a(2), g.T_a(1), g.T_a(3), letter_index(g)}; }},
+    {"review2", [](Kelvane& g) { kelvane4::make_review2_problem(g); },
+     [](Draws& d, float) -> std::vector<float> {
+         const Review2 r = review2_draws(d);
+         return {r.a, r.c, r.b, r.letter};
+     },
+     [](const Kelvane& g) -> std::vector<float> { return {g.T_a(2), g.T_a(1), g.T_a(3), letter_index(g)}; }},
+    {"review3", [](Kelvane& g) { kelvane4::make_review3_problem(g); }, fraction_times_binomial, fraction_tables},
+    {"review4", [](Kelvane& g) { kelvane4::make_review4_problem(g); },
+     [](Draws& d, float) -> std::vector<float> {
+         std::vector<float> list{2, 3, 5};
+         const float size = list[static_cast<size_t>(d(3, 1)) - 1];
+         const float c = d.coin(0) ? -size : size;
+         const float p = d.signed_size(), q = d.signed_size();
+         return {size, c, p * size, q * size};
+     },
+     fraction_tables},
+    {"example6", [](Kelvane& g) { kelvane4::make_example6_problem(g, false); }, example6,
+     [](const Kelvane& g) -> std::vector<float> { return {g.T_a(1), g.T_a(2), g.T_a(3), g.T_a(4), g.FMAESU}; }},
+    {"example6-fraction", [](Kelvane& g) { kelvane4::make_example6_fraction_problem(g); }, fraction_times_binomial,
+     fraction_tables},
+    {"example7-number", [](Kelvane& g) { kelvane4::make_example7_number_problem(g); }, divided_by_number,
+     fraction_tables},
+    {"example7-fraction", [](Kelvane& g) { kelvane4::make_example7_fraction_problem(g); },
+     [](Draws& d, float) -> std::vector<float> {
+         std::vector<float> list{2, 3, 5, 7};
+         float divisor = d.take(list);
+         const float over = list[static_cast<size_t>(d(3, 1)) - 1];
+         const float size = divisor;
+         if (d.coin(0)) divisor = -divisor;
+         const float p = d.signed_size(), q = d.signed_size();
+         return {divisor, over, p * size, q * size};
+     },
+     fraction_tables},
+};
+
+TEST(Lesson4Generators, EachDrawsItsNumbersInItsOrder) {
+    for (auto& c : kGenerators) {
+        SCOPED_TRACE(c.name);
+        std::map<float, int> firsts;
+        for (int seed = 1; seed <= 300; ++seed) {
+            // Half the time the last multiplier is the one the seed draws first, so the redraw is taken.
+            Draws peek(seed);
+            const float last = seed % 2 ? c.replay(peek, 0)[0] : 0;
+            LessonRun r("", seed);
+            r.prog().FMAESU = last;
+            c.make(r.prog());
+            Draws d(seed);
+            EXPECT_EQ(c.held(r.prog()), c.replay(d, last)) << "seed " << seed;
+            ++firsts[c.held(r.prog())[0]];
+        }
+        EXPECT_GE(firsts.size(), 3u) << "the first number varies";
+    }
+}
+
+// Through the menus: review 1's last problem, one wait, review 2's heading once, and review 2's first
+// problem made from the draws that follow the wait (a, c, b, the letter), with no draw made twice.
+TEST(Lesson4Reviews, ReviewTwoIsEnteredOnceFromTheMenu) {
+    for (int seed : {3, 11, 40}) {
+        const std::string to_entry = enter("4") + enter("2") + drill_keys(4, 1);
+        LessonRun r(to_entry + keys(1) + drill_keys(4, 2) + keys(1) + drill_keys(8, 1) + enter("8"));
+        std::string waiting_at;
+        r.backend.on_wait = [&] {
+            if (r.keys_used() != to_entry.size()) return;
+            for (auto& op : r.record())
+                if (op.op == Op::Prompt) waiting_at = op.s;
+            r.pf.RANDOMIZE(seed);
+        };
+        EXPECT_EQ(r.run_program(), test::Ending::KeysOut);
+        EXPECT_EQ(r.keys_left(), 0u);
+        const auto& ops = r.record();
+        EXPECT_EQ(waiting_at, kAnyKey) << "the key after review 1 ends a wait";
+        EXPECT_EQ(count_expr(ops, "復2 次の計算をしなさい。"), 1);
+        EXPECT_EQ(count_expr(ops, "復3 次の計算をしなさい。"), 1);
+        EXPECT_EQ(count_prompt(ops, kMenu4), 2) << "the sub-menu before the step and after it";
+        // One wait between review 1's next-step question and review 2's heading.
+        int waits_between = -1;
+        for (auto& op : ops) {
+            if (op.op == Op::Prompt && op.s == kNextStep && waits_between < 0) waits_between = 0;
+            if (op.op == Op::Prompt && op.s == kAnyKey && waits_between >= 0) ++waits_between;
+            if (op.op == Op::Expr && op.s == "復2 次の計算をしなさい。") break;
+        }
+        EXPECT_EQ(waits_between, 1);
+        // Review 2's first problem, (ax+b)×c on the line 100 below its heading.
+        std::vector<DrawOp> first;
+        for (auto& op : ops) {
+            if (op.op == Op::Prompt && op.s == kNextStep && !first.empty()) break;
+            if (op.op == Op::Expr && op.y1 == 380 && op.c == 0) first.push_back(op);
+        }
+        std::string problem;
+        for (auto& op : first) problem += op.s;
+        Draws d(seed);
+        const Review2 want = review2_draws(d);
+        const oracle::Poly letter = oracle::Poly::letter(kLetters[static_cast<int>(want.letter) - 2]);
+        const auto n = [](float v) { return oracle::Poly(static_cast<int64_t>(v)); };
+        EXPECT_EQ(oracle::expand(problem), (n(want.a) * letter + n(want.b)) * n(want.c)) << problem << " seed " << seed;
     }
 }
 
 TEST(Lesson4Reviews, NoStaleLabelOverADistributionArc) {
     LessonRun r(drill_keys(4, 1));
-    auto& g = r.k();
+    auto& g = r.prog();
     g.AAA_s = "ZZ";
     g.AAAX = 7;
     g.AAAY = 7;
@@ -287,7 +467,7 @@ float multiplier(const std::string& line) {
 TEST(Lesson4Multiplication, MultiplierNeverRepeatsAcrossPanelsAndVisits) {
     for (int seed : {5, 77}) {
         LessonRun r(multiplication_keys(12) + multiplication_keys(12), seed);
-        r.k().FMAESU = 4;  // left over by an earlier visit
+        r.prog().FMAESU = 4;  // left over by an earlier visit
         ASSERT_TRUE(r.run([](Kelvane& g) {
             kelvane4::STEP_MULTIPLICATION(g);
             kelvane4::STEP_MULTIPLICATION(g);
@@ -305,14 +485,14 @@ TEST(Lesson4Multiplication, MultiplierNeverRepeatsAcrossPanelsAndVisits) {
             EXPECT_GE(std::abs(seen[k]), 2);
             EXPECT_LE(std::abs(seen[k]), 6);
         }
-        EXPECT_EQ(r.k().FMAESU, seen.back());
+        EXPECT_EQ(r.prog().FMAESU, seen.back());
     }
 }
 
 TEST(Lesson4Multiplication, ScreenRowsSummaryAndAssignment) {
     LessonRun r(multiplication_keys(2));
     ASSERT_TRUE(r.run(kelvane4::STEP_MULTIPLICATION));
-    auto& g = r.k();
+    auto& g = r.prog();
     const auto& ops = r.record();
     EXPECT_EQ(g.NAKA1, 130);
     EXPECT_EQ(g.NAKA2, 340);
@@ -367,7 +547,7 @@ TEST(Lesson4Division, RuleSummaryAndAssignmentWhateverTheProblemCount) {
 
 TEST(Lesson4Division, TheSecondDenominatorOneIsThePlainDrawers) {
     LessonRun r(drill_keys(6, 1));
-    auto& g = r.k();
+    auto& g = r.prog();
     g.XKARA = 640, g.YKARA = 0, g.XMADE = 3200, g.YMADE = 1800, g.XHAJIME = 640, g.YHAJIME = 30;
     ASSERT_TRUE(r.run(kelvane4::DRILL_POLY_DIVIDED_BY_FRACTION));
     std::vector<DrawOp> ones;
@@ -432,15 +612,15 @@ TEST(Lesson4Answers, KeyCountsStagesAndLastLines) {
 // The drills' panel
 
 TEST(KelvaneDrillPanel, ANewProblemErasesItsBoxAndStartsAtTheOrigin) {
-    const kelvane::Panel panels[] = {
+    const kelvane::DrillPanel panels[] = {
         {0, 130, 600, 1800, 40, 130},     // a left panel: the box from x 0, the lines from 40
         {600, 0, 3200, 1800, 600, 30},    // a right panel from the top: the box from y 0, the lines from 30
         {40, 80, 640, 1800, 40, 100},     // the origin 20 below the box's top
     };
     for (auto& p : panels) {
         LessonRun r("");
-        auto& g = r.k();
-        kelvane::set_panel(g, p);
+        auto& g = r.prog();
+        kelvane::set_drill_panel(g, p);
         kelvane::start_problem(g);
         EXPECT_EQ(r.erases(p.xkara, p.ykara, p.xmade, p.ymade), 1);
         EXPECT_EQ(g.XI1, p.xhajime);

@@ -5,6 +5,7 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <string>
@@ -23,14 +24,9 @@ using test::keys;
 using test::kNextStep;
 
 // A started Kelvane with scripted keys and a fixed random seed.
-struct LessonRun : test::LessonFixture {
-    explicit LessonRun(const std::string& script, int seed_value = 1) : LessonFixture("kelvane", script) {
+struct LessonRun : test::FixtureOf<Kelvane> {
+    explicit LessonRun(const std::string& script, const test::Draws& seed_value = 1) : FixtureOf("kelvane", script) {
         seed(seed_value);
-    }
-    Kelvane& k() { return test::as<Kelvane>(*this); }
-    // Runs fn; true when it came back, false when the keys ran out first.
-    bool run(const std::function<void(Kelvane&)>& fn) {
-        return LessonFixture::run([&](Program&) { fn(k()); });
     }
     const std::vector<DrawOp>& record() const { return pf.record(); }
 };
@@ -55,7 +51,7 @@ inline std::vector<std::vector<DrawOp>> passes(const std::vector<DrawOp>& record
 inline std::vector<DrawOp> exprs(const std::vector<DrawOp>& ops, int c) {
     std::vector<DrawOp> out;
     for (auto& op : ops)
-        if (op.op == Op::Expr && op.c == c && op.y1 < 600) out.push_back(op);
+        if (op.op == Op::Expr && op.c == c && op.y1 < test::kPromptBandTop) out.push_back(op);
     return out;
 }
 // The texts of colour c on line y joined in drawing order.
@@ -128,6 +124,51 @@ inline bool above_chord(const Arc& a) {
         if (d.y1 > chord_y + 0.5) return false;
     }
     return true;
+}
+
+// A text of a line and the stretch of the line it covers: from its pen to
+// the next text's pen, the last one to 27 past its last glyph (the width of
+// a half-width character) or to the end of its fraction bar.
+struct Piece {
+    std::string s;
+    float from, to;
+};
+// The non-empty texts of colour c on line y, left to right, with their stretches.
+inline std::vector<Piece> line_pieces(const std::vector<DrawOp>& ops, int c, float y) {
+    std::vector<Piece> out;
+    bool on_line = false;
+    for (auto& op : ops) {
+        if (op.op == Op::Expr) {
+            on_line = op.c == c && op.y1 == y && !op.s.empty();
+            if (on_line) out.push_back({op.s, op.x1, op.x1});
+        } else if (on_line && op.op == Op::Text && op.y1 < LAYOUT_H) {
+            out.back().to = std::max(out.back().to, op.x1 + 27);
+        } else if (on_line && op.op == Op::Line && op.y1 < LAYOUT_H) {
+            out.back().to = std::max(out.back().to, std::max(op.x1, op.x2));
+        }
+    }
+    std::sort(out.begin(), out.end(), [](const Piece& a, const Piece& b) { return a.from < b.from; });
+    for (size_t i = 0; i + 1 < out.size(); ++i) out[i].to = out[i + 1].from;
+    return out;
+}
+// The arc joins pieces a and b of the line whose top is y: one end over each
+// (at most 20 above the line's top: a fraction's anchor stands that high),
+// and every dot above the line's top, between the two pieces.
+inline ::testing::AssertionResult joins(const Arc& arc, const Piece& a, const Piece& b, float y) {
+    auto over = [&](const DrawOp& d, const Piece& p) {
+        return d.x1 >= p.from && d.x1 <= p.to && d.y1 <= y + 0.5 && d.y1 >= y - 20.5;
+    };
+    const DrawOp &p = arc.front(), &q = arc.back();
+    if (!(over(p, a) && over(q, b)) && !(over(p, b) && over(q, a)))
+        return ::testing::AssertionFailure() << "arc " << p.x1 << "," << p.y1 << " - " << q.x1 << "," << q.y1
+                                             << " does not join \"" << a.s << "\" [" << a.from << "," << a.to
+                                             << ") and \"" << b.s << "\" [" << b.from << "," << b.to << ") at y " << y;
+    const float lo = std::min(a.from, b.from), hi = std::max(a.to, b.to);
+    for (auto& d : arc)
+        if (d.y1 > y + 0.5 || d.x1 < lo || d.x1 > hi)
+            return ::testing::AssertionFailure() << "dot " << d.x1 << "," << d.y1 << " not above the line at y " << y
+                                                 << " between x " << lo << " and " << hi;
+    return ::testing::AssertionSuccess();
 }
 
 }  // namespace cw::l4test

@@ -67,7 +67,7 @@ TEST(KelvaneLessons5To7, OutOfRangeAsksAgainAndTheLastItemReturns) {
         EXPECT_EQ(texts(r.h.pf.record()).size(), 2u) << l.item;
         for (auto& op : of(r.h.pf.record(), Op::Fill))
             if (op.f == 15) {
-                EXPECT_TRUE(op.y1 >= 600 || (op.x2 == 1760 && op.y2 == 1800)) << l.item;
+                EXPECT_TRUE(op.y1 >= test::kPromptBandTop || (op.x2 == 1760 && op.y2 == 1800)) << l.item;
             }
         for (auto& op : r.h.of(Op::Prompt))
             if (op.s == l.menu) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -27,19 +28,23 @@ using test::kNextStep;
 // on_problem set, each problem's operations (the glyphs left out) are handed
 // over at its next-step question and the record starts afresh.
 struct PupilRun {
-    test::LessonFixture f{"kelvane"};
+    test::FixtureOf<Kelvane> f{"kelvane"};
     test::Harness& h = f.h;
-    Kelvane& g = test::as<Kelvane>(f);
+    Kelvane& g = f.prog();
     std::vector<int> leave_at;
     std::vector<int> waits{0};  // any-key waits before each next-step question, and after the last
     std::function<void(const std::vector<DrawOp>&)> on_problem;
+    std::function<void()> before_key;  // called each time the program asks for a key
     bool returned = false;
 
     // Leaves the drill at the `problems`-th question.
-    explicit PupilRun(int problems, int seed = 1) : PupilRun(std::vector<int>{problems}, seed) {}
-    PupilRun(std::vector<int> leave, int seed) : leave_at(std::move(leave)) {
+    explicit PupilRun(int problems, const test::Draws& seed = 1) : PupilRun(std::vector<int>{problems}, seed) {}
+    PupilRun(std::vector<int> leave, const test::Draws& seed) : leave_at(std::move(leave)) {
         f.seed(seed);
-        h.backend.on_wait = [this] { type(); };
+        h.backend.on_wait = [this] {
+            if (before_key) before_key();
+            type();
+        };
     }
 
     void type() {
@@ -68,21 +73,57 @@ struct PupilRun {
     }
 
     void run(const std::function<void(Kelvane&)>& routine) {
-        returned = f.run([&](Program&) { routine(g); });
+        returned = f.run(routine);
     }
 };
 
 // A started Kelvane (the shared lesson fixture) with a fixed key script.
 struct ScriptRun {
-    test::LessonFixture f;
+    test::FixtureOf<Kelvane> f;
     test::Harness& h = f.h;
-    Kelvane& g = test::as<Kelvane>(f);
+    Kelvane& g = f.prog();
     bool returned = false;
 
     explicit ScriptRun(const std::string& keys) : f("kelvane", keys) {}
     void run(const std::function<void(Kelvane&)>& routine) {
-        returned = f.run([&](Program&) { routine(g); });
+        returned = f.run(routine);
     }
+};
+
+// A trap for the multiplier's no-repeat memory (FMAESU).  For each
+// multiplier, a seed with which the problem generator, its memory cleared,
+// makes a problem that begins with that multiplier, and remembering it, one
+// that does not.  Seeding the program so before each problem, a program that
+// keeps its memory begins with another multiplier; one that lost it (in the
+// generator, the drill, the screen, between visits) repeats the last.
+class MemoryTrap {
+public:
+    // make: the generator; it reads FMAESU and leaves the multiplier in T(1).
+    explicit MemoryTrap(void (*make)(Kelvane&)) {
+        ScriptRun scratch("");
+        auto first = [&](int seed, float memory) {
+            scratch.g.FMAESU = memory;
+            scratch.g.pf.RANDOMIZE(seed);
+            make(scratch.g);
+            return scratch.g.T_a(1);
+        };
+        for (int s = 1; s <= 2000; ++s) {
+            const float v = first(s, 0);
+            if (!seeds_.count(v) && first(s, v) != v) seeds_.emplace(v, s);
+        }
+    }
+    // Seeds g so that its next problem, were the memory lost, would repeat FMAESU.
+    void set(Kelvane& g) {
+        auto it = seeds_.find(g.FMAESU);
+        if (it == seeds_.end()) return;  // nothing remembered yet
+        g.pf.RANDOMIZE(it->second);
+        ++set_;
+    }
+    int times_set() const { return set_; }
+
+private:
+    std::map<float, int> seeds_;
+    int set_ = 0;
 };
 
 // The lessons' texts (typesetter calls) among some operations; the empty

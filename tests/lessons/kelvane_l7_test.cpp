@@ -246,8 +246,37 @@ TEST(TrackRadiusR, FigureRevealsAndTheAnswer) {
         pen = op.x1;
     }
     EXPECT_EQ(lesson_texts.back().x1, 220);
-    EXPECT_EQ(expand(" 2π(r+1)-2πr"), expand("=2πr+2π-2πr"));
-    EXPECT_EQ(expand("=2πr+2π-2πr"), expand("=2π"));
+    // What was drawn works out: the difference row is 2π times lane 2's radius less 2π times lane 1's
+    // (the radii as written, without their unit), every "=" row after it has its value, and the answer
+    // (without its unit) is the last row's.
+    auto drawn_at = [&](float y, int c = -1) {
+        std::string line;
+        for (auto& op : lesson_texts)
+            if (op.y1 == y && (c < 0 || op.c == c)) line += op.s;
+        return line;
+    };
+    auto without_unit = [](std::string s) {
+        while (!s.empty() && s.back() == ' ') s.pop_back();
+        EXPECT_EQ(s.back(), 'm') << s;
+        return s.substr(0, s.size() - 1);
+    };
+    const oracle::Poly two_pi = expand("2π");
+    const oracle::Poly r1 = expand(without_unit(drawn_at(80, 3))), r2 = expand(without_unit(drawn_at(190, 3)));
+    const oracle::Poly difference = expand(drawn_at(250));
+    EXPECT_EQ(difference, two_pi * r2 - two_pi * r1) << drawn_at(250);
+    const std::string worked = drawn_at(310);
+    std::vector<std::string> rows;
+    for (size_t at = 0; (at = worked.find('=', at)) != std::string::npos;) {
+        const size_t next = worked.find('=', at + 1);
+        rows.push_back(worked.substr(at, next - at));
+        at = next == std::string::npos ? worked.size() : next;
+    }
+    ASSERT_EQ(rows.size(), 2u) << worked;
+    for (auto& row : rows) EXPECT_EQ(expand(row), difference) << row;
+    const std::string answer = drawn_at(370, 5);
+    ASSERT_EQ(answer.rfind("答 ", 0), 0u) << answer;
+    EXPECT_EQ(expand(without_unit(answer.substr(std::string("答 ").size()))), expand(rows.back())) << answer;
+    EXPECT_TRUE(oracle::form_faults(rows.back()).empty()) << rows.back();
     // Four radius arcs of 37 dots, two labelled rm and two (r+1)m.
     EXPECT_EQ(dots(rec).size(), 4u * 37u);
     EXPECT_NE(find_text(t, "rm", 2), nullptr);

@@ -24,6 +24,7 @@
 #include <sstream>
 
 #include "support/tour.h"
+#include "typeset/typeset.h"
 
 namespace cw::test {
 namespace {
@@ -191,7 +192,7 @@ StepLog log_step(const Step& step, const std::string& clock) {
     PageLog log;
     WalkOptions options;
     options.time = clock;
-    options.on_op = [&](const DrawOp& op, const Program& g) { log.add(op, g.typeset_depth > 0); };
+    options.on_op = [&](const DrawOp& op, const Program& g) { log.add(op, inside_typesetter(g)); };
     WalkResult r = walk(step, options);
     return {log.text(), r.back_at_menu ? "" : r.stuck};
 }

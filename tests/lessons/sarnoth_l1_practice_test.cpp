@@ -1,6 +1,6 @@
 // Sarnoth lesson 1, practices 1 and 2, over many seeded pages: what was drawn
 // read back as a pupil sees it, the answers checked with the exact-rational
-// reader, each answer where its question ended.
+// reader, each answer where its own question ended.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -23,25 +23,30 @@ struct DrillPage {
     SarnothRun r;
     std::vector<DrawOp> before, answers;  // texts drawn before the first key, and after
 
-    DrillPage(void (*step)(Program&), int answer_keys, int seed) : r(keys(answer_keys) + enter("1"), seed) {
+    DrillPage(void (*step)(Program&), int answer_keys, const test::Draws& seed)
+        : r(keys(answer_keys) + enter("1"), seed) {
         EXPECT_TRUE(r.run(step));
         for (auto& s : r.seen({Op::Expr})) {
-            if (s.op.y1 >= 640) continue;
+            if (s.op.y1 >= test::kPromptBandTop) continue;
             (s.keys == 0 ? before : answers).push_back(s.op);
         }
     }
-    // The end of the text drawn before the first key whose anchor is at (x, y).
-    bool ends_at(float x, float y) const {
+    // Where each question ends, in the order the questions were drawn: the end of each text drawn before
+    // the first key that ends with "…".
+    std::vector<std::pair<float, float>> question_ends() const {
+        std::vector<std::pair<float, float>> out;
+        const std::string dots = "…";
         for (auto& q : before)
-            if (q.y1 == y && std::abs(q.x1 + width_of(q.s) - x) < 0.01f) return true;
-        return false;
+            if (q.s.size() >= dots.size() && q.s.compare(q.s.size() - dots.size(), dots.size(), dots) == 0)
+                out.emplace_back(q.x1 + width_of(q.s), q.y1);
+        return out;
     }
 };
 
 TEST(SarnothPractice1, AnswersAreTheFormsOfTheirQuestionsAtTheQuestionsEnds) {
     std::set<std::string> letters, pairs;
     std::set<int> multipliers;
-    for (int seed = 1; seed <= kPages; ++seed) {
+    for (const test::Draws& seed : test::seeds_and_extremes(kPages)) {
         DrillPage p(sarnoth1::PRACTICE_WRITING_NUMBERS, 8, seed);
         ASSERT_GE(p.before.size(), 20u);
         // The letter of exercise 1 is the colour-3 text after "1 "; the multiplier leads question ①.
@@ -68,7 +73,11 @@ TEST(SarnothPractice1, AnswersAreTheFormsOfTheirQuestionsAtTheQuestionsEnds) {
         for (auto& a : p.answers) (a.c == 5 ? main : alt).push_back(a);
         ASSERT_EQ(main.size(), 8u) << seed;
         ASSERT_EQ(alt.size(), 3u) << seed;
-        for (auto& a : main) EXPECT_TRUE(p.ends_at(a.x1, a.y1)) << seed << " \"" << a.s << "\" not at an anchor";
+        // Each answer where its own question ends (two questions share the first line).
+        const auto ends = p.question_ends();
+        ASSERT_EQ(ends.size(), main.size()) << seed;
+        for (size_t i = 0; i < main.size(); ++i)
+            EXPECT_EQ(std::make_pair(main[i].x1, main[i].y1), ends[i]) << seed << " answer " << i + 1 << " \"" << main[i].s << "\"";
 
         const Poly N = Poly::letter(n);
         auto list = [](const std::string& s, const std::string& sep) {
@@ -105,7 +114,7 @@ TEST(SarnothPractice1, AnswersAreTheFormsOfTheirQuestionsAtTheQuestionsEnds) {
 TEST(SarnothPractice2, ItemsAreMultiplesExactlyWhereThePageSaysSo) {
     std::map<int, std::set<int>> constants;  // multiplier -> constants seen
     std::set<std::string> letter_pairs;
-    for (int seed = 1; seed <= kPages; ++seed) {
+    for (const test::Draws& seed : test::seeds_and_extremes(kPages)) {
         DrillPage p(sarnoth1::PRACTICE_MULTIPLES, 10, seed);
         // The question line: "  ", the letters, the words, the multiplier, the words.
         ASSERT_GE(p.before.size(), 5u);
@@ -124,6 +133,8 @@ TEST(SarnothPractice2, ItemsAreMultiplesExactlyWhereThePageSaysSo) {
         }
         ASSERT_EQ(items.size(), 10u);
         ASSERT_EQ(p.answers.size(), 10u);
+        const auto ends = p.question_ends();
+        ASSERT_EQ(ends.size(), 10u);
         const int colours[] = {3, 7, 3, 7, 3, 7, 7, 3, 7, 3};
         for (int i = 0; i < 10; ++i) {
             EXPECT_EQ(items[i].c, colours[i]) << i;
@@ -137,7 +148,8 @@ TEST(SarnothPractice2, ItemsAreMultiplesExactlyWhereThePageSaysSo) {
             }
             EXPECT_EQ(p.answers[i].s, multiple ? "倍数" : "倍数ではない") << items[i].s;
             EXPECT_EQ(p.answers[i].c, 5);
-            EXPECT_TRUE(p.ends_at(p.answers[i].x1, p.answers[i].y1)) << seed << " item " << i + 1;
+            EXPECT_EQ(std::make_pair(p.answers[i].x1, p.answers[i].y1), ends[static_cast<size_t>(i)])
+                << seed << " item " << i + 1;
         }
         // The constants are m(a + c1) - m a and the like: 1..m-1 each.
         const Poly a = Poly::letter(ab[0]);

@@ -2,11 +2,13 @@
 // row shows, and what is asked again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
-#include "lessons/examples.h"
+#include "lessons/sarnoth/examples.h"
 #include "lessons/sarnoth/lesson2.h"
 #include "lessons/sarnoth_support.h"
+#include "platform/retained.h"
 #include "support/oracle.h"
 
 namespace cw::sarnoth_test {
@@ -76,14 +78,15 @@ TEST(SarnothExamples, EveryTwoDigitNumberAndItsReversal) {
 }
 
 TEST(SarnothExamples, SumsOfConsecutiveIntegersFromTheTypedSmallest) {
-    std::mt19937 rng(15);
-    std::uniform_int_distribution<int> pick(-99999, 99999);
-    std::vector<int> smallest = {7, -3, -1, 0, -99999, 99999, 4, -2};
-    for (int i = 0; i < 40; ++i) smallest.push_back(pick(rng));
-    std::vector<std::string> entries;
-    for (int n : smallest) entries.push_back(enter(std::to_string(n)));
     for (const ExampleStep* s : {&kThree, &kFive}) {
         const int count = s == &kThree ? 3 : 5;
+        const int lowest = s == &kThree ? -99999 : -9999;
+        std::mt19937 rng(15);
+        std::uniform_int_distribution<int> pick(lowest, 99999);
+        std::vector<int> smallest = {7, -3, -1, 0, lowest, 99999, 4, -2};
+        for (int i = 0; i < 40; ++i) smallest.push_back(pick(rng));
+        std::vector<std::string> entries;
+        for (int n : smallest) entries.push_back(enter(std::to_string(n)));
         Examples ex(*s, entries);
         ASSERT_EQ(ex.rows.size(), smallest.size()) << s->name;
         for (size_t i = 0; i < smallest.size(); ++i) {
@@ -116,7 +119,8 @@ TEST(SarnothExamples, EntriesOutsideTheRulesDrawNothingOnTheRow) {
         {&kDifference, {"0", "99.5", "199/2", "-45"}, "35", "35-53=", "-18", "2けたの自然数を入力して下さい。"},
         {&kThree, {"100000", "-100000", "1.5", "3/2", "5/0", "3/", "/", "999999999"}, "-0", "0+1+2=", "3",
          "最も小さい整数を入力して下さい。"},
-        {&kFive, {"1/2", "0.5", "-123456", "7/0"}, "", "0+1+2+3+4=", "10", "最も小さい整数を入力して下さい。"},
+        {&kFive, {"1/2", "0.5", "-123456", "7/0", "-10000", "-99999", "100000"}, "", "0+1+2+3+4=", "10",
+         "最も小さい整数を入力して下さい。"},
         {&kThree, {}, "-1", "-1+0+1=", "0", "最も小さい整数を入力して下さい。"},
         {&kFive, {}, "-2", "-2+(-1)+0+1+2=", "0", "最も小さい整数を入力して下さい。"},
         {&kThree, {}, "6/2", "3+4+5=", "12", "最も小さい整数を入力して下さい。"},
@@ -153,7 +157,44 @@ TEST(SarnothExamples, WholeEntryTable) {
     for (auto& c : cases) {
         r.h.g.AINP_s = c.typed;
         PARSE_ANSWER(r.h.g);
-        EXPECT_EQ(lesson::whole_entry(r.h.g, c.lo, c.hi), c.ok) << c.typed;
+        EXPECT_EQ(sarnoth::whole_entry(r.h.g, c.lo, c.hi), c.ok) << c.typed;
+    }
+}
+
+// The widest numbers each example question accepts (and one beyond, which it asks again for): the example
+// row they make ends inside the layout, its ink read from what the row's texts drew.
+TEST(SarnothExamples, TheWidestAcceptedEntriesKeepTheirRowOnTheLayout) {
+    struct Case {
+        const ExampleStep* step;
+        std::vector<std::string> widest;  // each accepted at once, or after the refused entries before it
+    } cases[] = {
+        {&kThree, {enter("-99999"), enter("99999"), enter("-100000") + enter("-99998")}},
+        {&kFive, {enter("-9999"), enter("99999"), enter("-10000") + enter("-99999") + enter("-9998")}},
+        {&kSum, {enter("99"), enter("10"), enter("100") + enter("98")}},
+        {&kDifference, {enter("10"), enter("99"), enter("9") + enter("19")}},
+    };
+    for (auto& c : cases) {
+        Examples ex(*c.step, c.widest);
+        ASSERT_EQ(ex.rows.size(), c.widest.size()) << c.step->name;
+        const test::Span all = ex.r.all();
+        const std::vector<DrawOp> texts = all.texts();
+        size_t row = 0, start = 0;
+        for (size_t i = 0; i < texts.size() && row < ex.rows.size(); ++i) {
+            if (texts[i].y1 != c.step->row) continue;
+            if (texts[i].s == "③ ") start = i;  // a row starts
+            if (texts[i].s != ex.rows[row].second) continue;
+            // The result ends the row: the ink of the row's texts from its "③ " to the result.
+            float right = 0;
+            InkBounds ink_bounds;
+            for (size_t k = start; k <= i; ++k)
+                if (texts[k].y1 == c.step->row)
+                    for (auto& op : all.drawn_by(k)) right = std::max(right, ink_bounds(op).r);
+            EXPECT_LE(right, LAYOUT_W) << ex.rows[row].first << ex.rows[row].second;
+            EXPECT_GT(right, texts[start].x1 + 27 * static_cast<float>(ex.rows[row].first.size()))
+                << "the row's ink reaches past its worked example";
+            ++row;
+        }
+        EXPECT_EQ(row, ex.rows.size()) << c.step->name;
     }
 }
 

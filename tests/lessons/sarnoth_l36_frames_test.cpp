@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
+#include <regex>
 
 #include "lessons/sarnoth/lesson3.h"
 #include "lessons/sarnoth/problem_sets.h"
@@ -87,7 +89,7 @@ TEST(SarnothLessonFrames, AStepsLastScreenStaysUnderTheSubMenu) {
     ASSERT_GT(last_text, 0u);
     EXPECT_GT(last_prompt, last_text);
     for (size_t i = last_text; i < rec.size(); ++i)
-        if (rec[i].op == Op::Fill && rec[i].f == 15) EXPECT_GE(rec[i].y1, 639) << "only the prompt band is erased";
+        if (rec[i].op == Op::Fill && rec[i].f == 15) EXPECT_GE(rec[i].y1, kPromptBandTop) << "only the prompt band is erased";
 }
 
 // Lesson 6's first two pages set no draw width: their cell borders take the
@@ -124,6 +126,46 @@ TEST(SarnothLessonFrames, Problem6ValuesAreTheOnlyAnswersInColour5) {
     auto* collected = r.find("=-2x+6y");
     ASSERT_NE(collected, nullptr);
     EXPECT_EQ(collected->y1, 270);
+
+    // The rows of (1) after the collected form, by their form and not only their value, worked out from
+    // what the page drew: the values of the heading put into the collected form's terms (a negative value
+    // in parentheses), each product's value with its sign as the textbook writes it, then their sum.
+    std::map<std::string, std::string> at;  // letter -> value text
+    std::optional<DrawOp> heading;
+    for (auto& op : r.texts())
+        if (op.x1 == 108 && op.s.find("を代入して") != std::string::npos) heading = op;
+    ASSERT_TRUE(heading);
+    static const std::regex value(R"(([a-z])=(-?\d+|-?ﾀ\d+/\d+ﾀ))");
+    for (std::sregex_iterator it(heading->s.begin(), heading->s.end(), value), end; it != end; ++it)
+        at[(*it)[1]] = (*it)[2];
+    ASSERT_EQ(at.size(), 2u) << heading->s;
+    std::string substituted = "=", products = "=";
+    oracle::Rational sum(0);
+    static const std::regex term(R"(([+-]?\d*)([a-z]))");
+    const auto collected_row = r.at(108, 270);
+    ASSERT_EQ(collected_row.size(), 1u);
+    const std::string form = collected_row[0].s.substr(1);
+    for (std::sregex_iterator it(form.begin(), form.end(), term), end; it != end; ++it) {
+        const std::string coefficient = (*it)[1], letter = (*it)[2];
+        const std::string v = at.at(letter);
+        substituted += coefficient + "*" + (v[0] == '-' ? "(" + v + ")" : v);
+        const oracle::Rational product = oracle::value(coefficient + "*(" + v + ")", {});
+        products += (product < oracle::Rational(0) || products == "=" ? "" : "+") + product.str();
+        sum = sum + product;
+    }
+    struct Row {
+        std::string s;
+        float y;
+        int c;
+    } want[] = {{substituted, 430, 0}, {products, 510, 0}, {"=" + sum.str(), 570, 5}};
+    for (auto& w : want) {
+        auto drawn = r.at(108, w.y);
+        ASSERT_EQ(drawn.size(), 1u) << w.s;
+        EXPECT_EQ(drawn[0].s, w.s);
+        EXPECT_EQ(drawn[0].c, w.c) << w.s;
+        EXPECT_TRUE(oracle::form_faults(w.s).empty()) << w.s;
+    }
+    EXPECT_EQ(want[0].s, "=-2*3+6*(-ﾀ1/3ﾀ)");  // what the derivation gives, read once
 }
 
 // Lesson 3 step ①: the y row holds, for each x of the row above, the y with
@@ -131,7 +173,7 @@ TEST(SarnothLessonFrames, Problem6ValuesAreTheOnlyAnswersInColour5) {
 TEST(SarnothBenchTable, EveryCellSatisfiesTheEquation) {
     StepRun r(keys(31));
     ASSERT_TRUE(r.run([](Sarnoth& g) { sarnoth3::SHOW_BENCH_SEATING_TABLE(g); }));
-    auto& g = r.s();
+    auto& g = r.prog();
 
     // Each table cell: its filled box, then its text.
     std::map<float, std::string> x_row, y_row;

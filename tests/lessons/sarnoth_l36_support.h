@@ -16,15 +16,10 @@
 
 namespace cw::test {
 
-struct StepRun : LessonFixture {
-    explicit StepRun(const std::string& script, int seed = 1) : LessonFixture("sarnoth", script) {
+struct StepRun : FixtureOf<Sarnoth> {
+    explicit StepRun(const std::string& script, const Draws& seed = 1) : FixtureOf("sarnoth", script) {
         this->seed(seed);
         clear();
-    }
-    Sarnoth& s() { return as<Sarnoth>(*this); }
-    // Runs the step; true when it came back, false when the keys ran out first.
-    bool run(const std::function<void(Sarnoth&)>& step) {
-        return LessonFixture::run([&](Program&) { step(s()); });
     }
     // The texts drawn before the first key, after the first, ...
     std::vector<std::vector<DrawOp>> stages() const {

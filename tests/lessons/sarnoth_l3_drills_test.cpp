@@ -20,7 +20,8 @@ using oracle::Values;
 // One run of a drill: `count` problems of `waits` keys each, "2" after every
 // problem but the last, "1" after the last.
 struct DrillRun : StepRun {
-    DrillRun(void (*drill)(Sarnoth&), int waits, int count, int seed) : StepRun(drill_keys(waits, count), seed) {
+    DrillRun(void (*drill)(Sarnoth&), int waits, int count, const Draws& seed)
+        : StepRun(drill_keys(waits, count), seed) {
         returned = run(drill);
         for (auto& op : texts()) {
             if (op.s == "練習") problems.emplace_back();
@@ -77,107 +78,119 @@ void expect_solves(const std::string& answer, const std::string& letter, const s
 
 // ③ 練習１: N·A - B = N·K.
 TEST(SarnothLesson3Drills, FirstLetterAnswersSolveTheirEquations) {
-    const int count = 300;
-    DrillRun run([](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FOR_FIRST_LETTER(g); }, 4, count, 17);
-    ASSERT_TRUE(run.returned);
-    EXPECT_EQ(run.keys_left(), 0u) << "four keys per problem";
-    ASSERT_EQ(run.problems.size(), static_cast<size_t>(count));
-    EXPECT_EQ(run.erases(40, 30, 640, 140), count) << "the head, once per problem";
-    EXPECT_EQ(run.erases(40, 140, 640, 1440), count) << "the working, at each problem's first key";
-
-    std::mt19937 rng(5);
-    const std::regex form(R"((\d+)([a-z])-([a-z])=(\d+))");
     std::set<int> coefficients, quotients;
     std::set<std::string> pairs;
-    for (size_t i = 0; i < run.problems.size(); ++i) {
-        auto& p = run.problems[i];
-        // "練習", instruction, problem, hint, line, hint, line, line, answer (+ the assignment after the last)
-        ASSERT_EQ(p.size(), i + 1 < run.problems.size() ? 9u : 10u);
-        std::smatch m;
-        ASSERT_TRUE(std::regex_match(p[2].s, m, form)) << p[2].s;
-        const int n = std::stoi(m[1]), nk = std::stoi(m[4]);
-        const std::string a = m[2], b = m[3];
-        EXPECT_EQ(nk % n, 0) << p[2].s;
-        coefficients.insert(n);
-        quotients.insert(nk / n);
-        pairs.insert(a + b);
-        EXPECT_EQ(p[1].s, " 次の等式を" + a + "について解きなさい。");
-        EXPECT_EQ(p[2].c, i % 2 == 0 ? 3 : 0) << "colour by the problems finished";
-        EXPECT_EQ(p[2].x1, 152);
-        EXPECT_EQ(p[2].y1, 90);
+    for (const Draws& seed : {Draws(17), kLowestRnd, kHighestRnd}) {
+        SCOPED_TRACE(::testing::PrintToString(seed));
+        const int count = seed.pin ? 2 : 300;  // a pinned generator draws the same problem each time
+        DrillRun run([](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FOR_FIRST_LETTER(g); }, 4, count, seed);
+        ASSERT_TRUE(run.returned);
+        EXPECT_EQ(run.keys_left(), 0u) << "four keys per problem";
+        ASSERT_EQ(run.problems.size(), static_cast<size_t>(count));
+        EXPECT_EQ(run.erases(40, 30, 640, 140), count) << "the head, once per problem";
+        EXPECT_EQ(run.erases(40, 140, 640, 1440), count) << "the working, at each problem's first key";
 
-        const float ys[] = {140, 190, 250, 330, 410, 500};
-        const float xs[] = {156, 120, 156, 120, 120, 120};
-        const int colours[] = {7, 0, 7, 0, 0, 5};
-        for (int k = 0; k < 6; ++k) {
-            EXPECT_EQ(p[3 + k].x1, xs[k]);
-            EXPECT_EQ(p[3 + k].y1, ys[k]);
-            EXPECT_EQ(p[3 + k].c, colours[k]);
+        std::mt19937 rng(5);
+        const std::regex form(R"((\d+)([a-z])-([a-z])=(\d+))");
+        for (size_t i = 0; i < run.problems.size(); ++i) {
+            auto& p = run.problems[i];
+            // "練習", instruction, problem, hint, line, hint, line, line, answer (+ the assignment after the last)
+            ASSERT_EQ(p.size(), i + 1 < run.problems.size() ? 9u : 10u);
+            std::smatch m;
+            ASSERT_TRUE(std::regex_match(p[2].s, m, form)) << p[2].s;
+            const int n = std::stoi(m[1]), nk = std::stoi(m[4]);
+            const std::string a = m[2], b = m[3];
+            EXPECT_EQ(nk % n, 0) << p[2].s;
+            coefficients.insert(n);
+            quotients.insert(nk / n);
+            pairs.insert(a + b);
+            EXPECT_EQ(p[1].s, " 次の等式を" + a + "について解きなさい。");
+            EXPECT_EQ(p[2].c, i % 2 == 0 ? 3 : 0) << "colour by the problems finished";
+            EXPECT_EQ(p[2].x1, 152);
+            EXPECT_EQ(p[2].y1, 90);
+
+            const float ys[] = {140, 190, 250, 330, 410, 500};
+            const float xs[] = {156, 120, 156, 120, 120, 120};
+            const int colours[] = {7, 0, 7, 0, 0, 5};
+            for (int k = 0; k < 6; ++k) {
+                EXPECT_EQ(p[3 + k].x1, xs[k]);
+                EXPECT_EQ(p[3 + k].y1, ys[k]);
+                EXPECT_EQ(p[3 + k].c, colours[k]);
+            }
+            expect_solves(p[8].s, a, {p[2].s, p[4].s, p[6].s, p[7].s, p[8].s}, rng);
         }
-        expect_solves(p[8].s, a, {p[2].s, p[4].s, p[6].s, p[7].s, p[8].s}, rng);
+
+        auto& last = run.problems.back().back();
+        EXPECT_EQ(last.s, "教科書P28 問1　をしなさい。");
+        EXPECT_EQ(last.c, 7);
+        EXPECT_EQ(last.x1, 352);
+        EXPECT_EQ(last.y1, 570);
+        EXPECT_EQ(run.h.g.AINP, 1);
     }
+    // Every value of every set turns up, and nothing else.
     EXPECT_EQ(coefficients, (std::set<int>{2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(quotients, (std::set<int>{2, 3}));
     EXPECT_EQ(pairs, (std::set<std::string>{"ab", "mn", "xy"}));
-
-    auto& last = run.problems.back().back();
-    EXPECT_EQ(last.s, "教科書P28 問1　をしなさい。");
-    EXPECT_EQ(last.c, 7);
-    EXPECT_EQ(last.x1, 352);
-    EXPECT_EQ(last.y1, 570);
-    EXPECT_EQ(run.h.g.AINP, 1);
 }
 
 // ⑥ 練習２: C = pB/(qA).
 TEST(SarnothLesson3Drills, FractionFormulaAnswersSolveTheirEquations) {
-    const int count = 400;
-    DrillRun run([](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FRACTION_FORMULA(g); }, 6, count, 23);
-    ASSERT_TRUE(run.returned);
-    EXPECT_EQ(run.keys_left(), 0u) << "six keys per problem";
-    ASSERT_EQ(run.problems.size(), static_cast<size_t>(count));
-    EXPECT_EQ(run.erases(40, 30, 640, 160), count);
-    EXPECT_EQ(run.erases(40, 170, 640, 1470), count);
-
     const std::set<std::vector<std::string>> letter_sets = {{"a", "b", "k"}, {"b", "a", "k"}, {"x", "y", "Z"},
                                                             {"y", "x", "Z"}, {"m", "n", "r"}, {"n", "m", "r"}};
     std::mt19937 rng(7);
     std::set<std::pair<int64_t, int64_t>> pq;
     std::set<std::vector<std::string>> sets_seen;
-    for (size_t i = 0; i < run.problems.size(); ++i) {
-        auto& p = run.problems[i];
-        // "練習", instruction, problem, six stages (+ the assignment)
-        ASSERT_EQ(p.size(), i + 1 < run.problems.size() ? 9u : 10u);
-        EXPECT_EQ(p[1].s, " 次の等式を【 】内の文字について解きなさい。");
-        EXPECT_EQ(p[2].c, i % 2 == 0 ? 3 : 0);
-        EXPECT_EQ(p[2].x1, 152);
-        EXPECT_EQ(p[2].y1, 100);
-        auto [equation, b] = split_asked(p[2].s);
-        auto sides = oracle::split_line(equation).sides;
-        ASSERT_EQ(sides.size(), 2u) << p[2].s;
-        const std::string c = sides[0];
-        // The right side is (p/q) B A^-1 with A the other letter.
-        auto rhs = oracle::expand(sides[1]);
-        ASSERT_TRUE(rhs.is_monomial()) << p[2].s;
-        auto [mono, coef] = *rhs.terms().begin();
-        ASSERT_EQ(mono.size(), 2u) << p[2].s;
-        ASSERT_EQ(mono.at(b), 1) << "the letter asked for is the numerator's";
-        std::string a;
-        for (auto& [l, e] : mono)
-            if (l != b) {
-                a = l;
-                EXPECT_EQ(e, -1);
-            }
-        sets_seen.insert({a, b, c});
-        EXPECT_TRUE(letter_sets.count({a, b, c})) << p[2].s;
-        const int64_t pn = coef.num(), qn = coef.den();
-        pq.insert({pn, qn});
+    for (const Draws& seed : {Draws(23), kLowestRnd, kHighestRnd}) {
+        SCOPED_TRACE(::testing::PrintToString(seed));
+        const int count = seed.pin ? 2 : 400;  // a pinned generator draws the same problem each time
+        DrillRun run([](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FRACTION_FORMULA(g); }, 6, count, seed);
+        ASSERT_TRUE(run.returned);
+        EXPECT_EQ(run.keys_left(), 0u) << "six keys per problem";
+        ASSERT_EQ(run.problems.size(), static_cast<size_t>(count));
+        EXPECT_EQ(run.erases(40, 30, 640, 160), count);
+        EXPECT_EQ(run.erases(40, 170, 640, 1470), count);
 
-        for (int k = 0; k < 6; ++k) {
-            EXPECT_EQ(p[3 + k].y1, 170 + 70 * k);
-            EXPECT_EQ(p[3 + k].x1, k % 2 == 0 ? 156 : 120);
-            EXPECT_EQ(p[3 + k].c, k % 2 == 0 ? 7 : k == 5 ? 5 : 0);
+        for (size_t i = 0; i < run.problems.size(); ++i) {
+            auto& p = run.problems[i];
+            // "練習", instruction, problem, six stages (+ the assignment)
+            ASSERT_EQ(p.size(), i + 1 < run.problems.size() ? 9u : 10u);
+            EXPECT_EQ(p[1].s, " 次の等式を【 】内の文字について解きなさい。");
+            EXPECT_EQ(p[2].c, i % 2 == 0 ? 3 : 0);
+            EXPECT_EQ(p[2].x1, 152);
+            EXPECT_EQ(p[2].y1, 100);
+            auto [equation, b] = split_asked(p[2].s);
+            auto sides = oracle::split_line(equation).sides;
+            ASSERT_EQ(sides.size(), 2u) << p[2].s;
+            const std::string c = sides[0];
+            // The right side is (p/q) B A^-1 with A the other letter.
+            auto rhs = oracle::expand(sides[1]);
+            ASSERT_TRUE(rhs.is_monomial()) << p[2].s;
+            auto [mono, coef] = *rhs.terms().begin();
+            ASSERT_EQ(mono.size(), 2u) << p[2].s;
+            ASSERT_EQ(mono.at(b), 1) << "the letter asked for is the numerator's";
+            std::string a;
+            for (auto& [l, e] : mono)
+                if (l != b) {
+                    a = l;
+                    EXPECT_EQ(e, -1);
+                }
+            sets_seen.insert({a, b, c});
+            EXPECT_TRUE(letter_sets.count({a, b, c})) << p[2].s;
+            const int64_t pn = coef.num(), qn = coef.den();
+            pq.insert({pn, qn});
+
+            for (int k = 0; k < 6; ++k) {
+                EXPECT_EQ(p[3 + k].y1, 170 + 70 * k);
+                EXPECT_EQ(p[3 + k].x1, k % 2 == 0 ? 156 : 120);
+                EXPECT_EQ(p[3 + k].c, k % 2 == 0 ? 7 : k == 5 ? 5 : 0);
+            }
+            expect_solves(p[8].s, b, {equation, p[4].s, p[6].s, p[8].s}, rng);
         }
-        expect_solves(p[8].s, b, {equation, p[4].s, p[6].s, p[8].s}, rng);
+        auto& last = run.problems.back().back();
+        EXPECT_EQ(last.s, "教科書P28 問2 をしなさい。");
+        EXPECT_EQ(last.c, 3);
+        EXPECT_EQ(last.x1, 352);
+        EXPECT_EQ(last.y1, 570);
     }
     // q from 2, 3, 5, 7; p from the four primes left: the 16 ordered pairs, no other.
     std::set<std::pair<int64_t, int64_t>> expected;
@@ -186,58 +199,59 @@ TEST(SarnothLesson3Drills, FractionFormulaAnswersSolveTheirEquations) {
             if (p != q) expected.insert({p, q});
     EXPECT_EQ(pq, expected);
     EXPECT_EQ(sets_seen, letter_sets);
-    auto& last = run.problems.back().back();
-    EXPECT_EQ(last.s, "教科書P28 問2 をしなさい。");
-    EXPECT_EQ(last.c, 3);
-    EXPECT_EQ(last.x1, 352);
-    EXPECT_EQ(last.y1, 570);
 }
 
 // ⑧ 練習３: pB = q(A + c).
 TEST(SarnothLesson3Drills, ParenthesesFormulaAnswersSolveTheirEquations) {
-    const int count = 400;
-    DrillRun run([](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FORMULA_WITH_PARENTHESES(g); }, 6, count, 29);
-    ASSERT_TRUE(run.returned);
-    EXPECT_EQ(run.keys_left(), 0u) << "six keys per problem";
-    ASSERT_EQ(run.problems.size(), static_cast<size_t>(count));
-    EXPECT_EQ(run.erases(40, 30, 640, 140), count);
-    EXPECT_EQ(run.erases(40, 140, 640, 1440), count);
-
     const std::set<std::pair<std::string, std::string>> letter_sets = {{"a", "b"}, {"x", "y"}, {"m", "n"}};
     std::mt19937 rng(11);
     std::set<std::pair<int64_t, int64_t>> pq;
     std::set<int64_t> constants;
     std::set<std::pair<std::string, std::string>> sets_seen;
-    for (size_t i = 0; i < run.problems.size(); ++i) {
-        auto& p = run.problems[i];
-        ASSERT_EQ(p.size(), i + 1 < run.problems.size() ? 9u : 10u);
-        EXPECT_EQ(p[2].c, i % 2 == 0 ? 3 : 0);
-        EXPECT_EQ(p[2].x1, 152);
-        EXPECT_EQ(p[2].y1, 90);
-        auto [equation, a] = split_asked(p[2].s);
-        auto sides = oracle::split_line(equation).sides;
-        ASSERT_EQ(sides.size(), 2u) << p[2].s;
-        auto lhs = oracle::expand(sides[0]);
-        auto rhs = oracle::expand(sides[1]);
-        ASSERT_TRUE(lhs.is_monomial()) << p[2].s;
-        auto [bmono, pcoef] = *lhs.terms().begin();
-        ASSERT_EQ(bmono.size(), 1u);
-        const std::string b = bmono.begin()->first;
-        sets_seen.insert({a, b});
-        EXPECT_TRUE(letter_sets.count({a, b})) << p[2].s;
-        const Rational q = rhs.coefficient({{a, 1}});
-        const Rational c = rhs.coefficient() / q;
-        ASSERT_TRUE(pcoef.is_integer() && q.is_integer() && c.is_integer()) << p[2].s;
-        pq.insert({pcoef.num(), q.num()});
-        constants.insert(c.num());
+    for (const Draws& seed : {Draws(29), kLowestRnd, kHighestRnd}) {
+        SCOPED_TRACE(::testing::PrintToString(seed));
+        const int count = seed.pin ? 2 : 400;  // a pinned generator draws the same problem each time
+        DrillRun run([](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FORMULA_WITH_PARENTHESES(g); }, 6, count, seed);
+        ASSERT_TRUE(run.returned);
+        EXPECT_EQ(run.keys_left(), 0u) << "six keys per problem";
+        ASSERT_EQ(run.problems.size(), static_cast<size_t>(count));
+        EXPECT_EQ(run.erases(40, 30, 640, 140), count);
+        EXPECT_EQ(run.erases(40, 140, 640, 1440), count);
 
-        const float ys[] = {150, 210, 270, 350, 410, 480};
-        for (int k = 0; k < 6; ++k) {
-            EXPECT_EQ(p[3 + k].y1, ys[k]);
-            EXPECT_EQ(p[3 + k].x1, k % 2 == 0 ? 156 : 120);
-            EXPECT_EQ(p[3 + k].c, k % 2 == 0 ? 7 : k == 5 ? 5 : 0);
+        for (size_t i = 0; i < run.problems.size(); ++i) {
+            auto& p = run.problems[i];
+            ASSERT_EQ(p.size(), i + 1 < run.problems.size() ? 9u : 10u);
+            EXPECT_EQ(p[2].c, i % 2 == 0 ? 3 : 0);
+            EXPECT_EQ(p[2].x1, 152);
+            EXPECT_EQ(p[2].y1, 90);
+            auto [equation, a] = split_asked(p[2].s);
+            auto sides = oracle::split_line(equation).sides;
+            ASSERT_EQ(sides.size(), 2u) << p[2].s;
+            auto lhs = oracle::expand(sides[0]);
+            auto rhs = oracle::expand(sides[1]);
+            ASSERT_TRUE(lhs.is_monomial()) << p[2].s;
+            auto [bmono, pcoef] = *lhs.terms().begin();
+            ASSERT_EQ(bmono.size(), 1u);
+            const std::string b = bmono.begin()->first;
+            sets_seen.insert({a, b});
+            EXPECT_TRUE(letter_sets.count({a, b})) << p[2].s;
+            const Rational q = rhs.coefficient({{a, 1}});
+            const Rational c = rhs.coefficient() / q;
+            ASSERT_TRUE(pcoef.is_integer() && q.is_integer() && c.is_integer()) << p[2].s;
+            pq.insert({pcoef.num(), q.num()});
+            constants.insert(c.num());
+
+            const float ys[] = {150, 210, 270, 350, 410, 480};
+            for (int k = 0; k < 6; ++k) {
+                EXPECT_EQ(p[3 + k].y1, ys[k]);
+                EXPECT_EQ(p[3 + k].x1, k % 2 == 0 ? 156 : 120);
+                EXPECT_EQ(p[3 + k].c, k % 2 == 0 ? 7 : k == 5 ? 5 : 0);
+            }
+            expect_solves(p[8].s, a, {equation, p[4].s, p[6].s, p[8].s}, rng);
         }
-        expect_solves(p[8].s, a, {equation, p[4].s, p[6].s, p[8].s}, rng);
+        auto& last = run.problems.back().back();
+        EXPECT_EQ(last.s, "教科書P28 問3　をしなさい。");
+        EXPECT_EQ(last.c, 3);
     }
     std::set<std::pair<int64_t, int64_t>> expected;
     for (int q : {2, 3, 5, 7})
@@ -246,9 +260,6 @@ TEST(SarnothLesson3Drills, ParenthesesFormulaAnswersSolveTheirEquations) {
     EXPECT_EQ(pq, expected);
     EXPECT_EQ(constants, (std::set<int64_t>{2, 3, 4, 5}));
     EXPECT_EQ(sets_seen, letter_sets);
-    auto& last = run.problems.back().back();
-    EXPECT_EQ(last.s, "教科書P28 問3　をしなさい。");
-    EXPECT_EQ(last.c, 3);
 }
 
 // A new problem redraws the head only: the previous problem's answer is

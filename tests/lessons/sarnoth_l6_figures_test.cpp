@@ -73,7 +73,7 @@ void expect_text(const StepRun& r, const std::string& s, int colour, P at, size_
 TEST(SarnothLesson6Figures, NumbersInSixSectors) {
     StepRun r(keys(7));
     ASSERT_TRUE(r.run(sarnoth6::SHOW_NUMBERS_IN_SECTORS));
-    auto& g = r.s();
+    auto& g = r.prog();
 
     auto l = lines(r, 0, 5);
     ASSERT_EQ(l.size(), 3u);
@@ -149,7 +149,7 @@ TEST(SarnothLesson6Figures, NumbersInSixSectors) {
 TEST(SarnothLesson6Figures, SectorArea) {
     StepRun r(keys(3));
     ASSERT_TRUE(r.run(sarnoth6::SHOW_SECTOR_AREA));
-    auto& g = r.s();
+    auto& g = r.prog();
 
     auto circles = r.h.of(Op::Circle);
     std::vector<DrawOp> arcs;
@@ -191,7 +191,7 @@ TEST(SarnothLesson6Figures, SectorArea) {
 TEST(SarnothLesson6Figures, CylindersFromRectangle) {
     StepRun r(keys(9));
     ASSERT_TRUE(r.run(sarnoth6::SHOW_CYLINDERS_FROM_RECTANGLE));
-    auto& g = r.s();
+    auto& g = r.prog();
 
     auto black = lines(r, 0, 5);
     ASSERT_EQ(black.size(), 8u);

@@ -24,8 +24,9 @@ struct Seen {
 };
 
 struct SarnothRun : test::LessonFixture {
-    explicit SarnothRun(const std::string& script, int random_seed = 0) : LessonFixture("sarnoth", script) {
-        if (random_seed) seed(random_seed);
+    explicit SarnothRun(const std::string& script, std::optional<test::Draws> random_seed = std::nullopt)
+        : LessonFixture("sarnoth", script) {
+        if (random_seed) seed(*random_seed);
     }
     // Every operation of the kinds asked for, with the keys pressed before it.
     std::vector<Seen> seen(std::initializer_list<Op> kinds) const {
@@ -42,7 +43,7 @@ struct SarnothRun : test::LessonFixture {
     std::vector<DrawOp> page_texts() const {
         std::vector<DrawOp> out;
         for (auto& op : texts())
-            if (op.y1 < 640) out.push_back(op);
+            if (op.y1 < test::kPromptBandTop) out.push_back(op);
         return out;
     }
     // Keys pressed before each filled box in colour 15 with these corners.

@@ -1,5 +1,5 @@
-// Random draws: ranges, signed draws, the two no-repeat rules and pick and
-// remove, over many seeds.
+// Random draws: ranges at the generator's extremes and over many seeds,
+// signed draws, the two no-repeat rules and pick and remove.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,6 +7,7 @@
 #include <set>
 
 #include "lessons/draws.h"
+#include "lessons/toolkit.h"
 #include "support/lesson_fixture.h"
 
 namespace cw::test {
@@ -27,6 +28,61 @@ int rnds_taken(int seed, const std::function<void(Program&)>& fn) {
     return -1;
 }
 
+// Every range the lessons draw from, at the generator's smallest value and at its largest: the ends of the
+// range, k and k + n - 1.  In single precision INT(RND * n + k) gives k + n at the largest value for many of
+// them (2 and 1: 3; 4 and 2: 6; 8 and 2: 10 ...).
+TEST(ToolkitDraws, EveryRangeKeepsItsEndsAtTheGeneratorsExtremes) {
+    struct Case {
+        float n, k;
+    } cases[] = {
+        {2, 0}, {2, 1}, {3, 0}, {3, 1}, {4, 1}, {4, 2}, {5, 1}, {5, 2}, {6, 1},  {6, 2},
+        {6, 7}, {7, 1}, {8, 1}, {8, 2}, {9, 1}, {9, 2}, {9, 3}, {10, 1}, {1, 1}, {11, 1},
+    };
+    const float largest = std::nextafter(1.0f, 0.0f);
+    for (auto& c : cases) {
+        LessonFixture r("kelvane");
+        r.pf.pin_rnd(0.0f);
+        EXPECT_EQ(rnd_int(r.g, c.n, c.k), c.k) << c.n << " " << c.k;
+        r.pf.pin_rnd(largest);
+        EXPECT_EQ(rnd_int(r.g, c.n, c.k), c.k + c.n - 1) << c.n << " " << c.k;
+    }
+    // The same ends through the routines built on it.
+    LessonFixture r("kelvane");
+    auto& g = r.g;
+    struct Signed {
+        float rnd;
+        Range magnitude;
+        Coin coin;
+        float want, P;
+    } signed_cases[] = {
+        {0, {8, 2}, kCoin12, 2, 1},       {largest, {8, 2}, kCoin12, -9, 2},
+        {0, {7, 1}, kCoinNegOn0, -1, 0},  {largest, {7, 1}, kCoinNegOn0, 7, 1},
+        {0, {5, 2}, kCoinNegOn1, 2, 0},   {largest, {5, 2}, kCoinNegOn1, -6, 1},
+    };
+    for (auto& c : signed_cases) {
+        r.pf.pin_rnd(c.rnd);
+        EXPECT_EQ(signed_draw(g, c.magnitude, c.coin), c.want) << c.rnd;
+        EXPECT_EQ(g.P, c.P) << c.rnd;
+    }
+    for (auto [rnd, want] : {std::pair{0.0f, 2.0f}, {largest, 7.0f}}) {
+        r.pf.pin_rnd(rnd);
+        load_list(g.X_a, {2, 3, 5, 7, 11});
+        EXPECT_EQ(pick_and_remove(g, g.X_a, 4, 4), want) << "only the first four are picked";
+    }
+    for (auto [rnd, want] : {std::pair{0.0f, 1.0f}, {largest, 10.0f}}) {
+        r.pf.pin_rnd(rnd);
+        random_row(g, 10);
+        EXPECT_EQ(g.NO, want);
+    }
+}
+
+TEST(ToolkitDraws, TheSameSeedGivesTheSameDraws) {
+    LessonFixture a("kelvane"), b("kelvane");
+    a.pf.RANDOMIZE(17);
+    b.pf.RANDOMIZE(17);
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(rnd_int(a.g, 9, 2), rnd_int(b.g, 9, 2));
+}
+
 TEST(ToolkitDraws, RangesAndSignedDrawsOverManySeeds) {
     struct Case {
         Range magnitude;
@@ -34,8 +90,7 @@ TEST(ToolkitDraws, RangesAndSignedDrawsOverManySeeds) {
         float lo, hi;  // magnitudes
     } cases[] = {
         {{8, 2}, kCoin12, 2, 9},
-        {{8, 2, true}, kCoin12After, 2, 9},
-        {{7, 1, true}, kCoinNegOn0, 1, 7},
+        {{7, 1}, kCoinNegOn0, 1, 7},
         {{5, 1}, kCoinNegOn1, 1, 5},
         {{9, 1}, kCoin12, 1, 9},
     };
@@ -57,7 +112,7 @@ TEST(ToolkitDraws, RangesAndSignedDrawsOverManySeeds) {
         EXPECT_EQ(seen.size(), static_cast<size_t>(2 * (c.hi - c.lo + 1)));
     }
     EXPECT_EQ(rnds_taken(5, [](Program& g) { signed_draw(g, {8, 2}, kCoin12); }), 2);
-    EXPECT_EQ(rnds_taken(5, [](Program& g) { draw(g, {8, 2, true}); }), 1);
+    EXPECT_EQ(rnds_taken(5, [](Program& g) { rnd_int(g, 8, 2); }), 1);
 }
 
 TEST(ToolkitDraws, KelvaneNoRepeatRedrawsUntilItDiffers) {

@@ -13,14 +13,15 @@ namespace {
 using namespace cw::lesson;
 
 TEST(ToolkitPages, AnswerPagePlacesAndStages) {
-    std::vector<Fragment> page = {
-        {0, Place::FirstProblem, 0, "p1"}, {1, Place::Continue, 0, "w"},   {1, Place::Continue, 5, "r"},
-        {3, Place::NextProblem, 0, "p2"},  {4, Place::Working, 5, "=r"},   {5, Place::Column, 0, ""},
-        {5, Place::FirstProblem, 0, "p3"}, {6, Place::At, 3, "at", 10, 20},
+    const AnswerPage page;
+    const std::vector<PageRow> rows = {
+        page.first_problem(0, 0, "p1"), page.cont(1, 0, "w"),     page.cont(1, 5, "r"),
+        page.next_problem(3, 0, "p2"),  page.working(4, 5, "=r"), page.next_column(5),
+        page.first_problem(5, 0, "p3"), page.at(6, 10, 20, 3, "at"),
     };
     for (int given = 5; given <= 6; ++given) {
         LessonFixture r("kelvane", keys(given));
-        bool done = r.run([&](Program& g) { play_page(g, "H", page); });
+        bool done = r.run([&](Program& g) { page.play(g, "H", rows); });
         EXPECT_EQ(done, given == 6);
         if (!done) continue;
         auto t = r.texts();
@@ -42,17 +43,39 @@ TEST(ToolkitPages, AnswerPagePlacesAndStages) {
     }
 }
 
+TEST(ToolkitPages, AnswerPageLayoutFieldsPlaceEachBuilder) {
+    // Every field away from its default: each builder's row lands where its own field says.
+    const AnswerPage page{.xi1 = 200, .yi1 = 50, .label_dx = -50, .first_dy = 70, .next_dy = 90, .working_dy = 40,
+                          .column_xi1 = 900};
+    LessonFixture r("kelvane");
+    ASSERT_TRUE(r.run([&](Program& g) {
+        page.play(g, "H", {page.first_problem(0, 3, "p"), page.working(0, 0, "w"), page.next_problem(0, 3, "q"),
+                           page.next_column(0), page.first_problem(0, 3, "r"), page.at(0, 11, 22, 5, "a")});
+    }));
+    struct Want {
+        const char* s;
+        float x, y;
+    } want[] = {{"H", 200, 50}, {"p", 150, 120}, {"w", 200, 160}, {"q", 150, 250}, {"r", 850, 120}, {"a", 11, 22}};
+    auto t = r.texts();
+    ASSERT_EQ(t.size(), std::size(want));
+    for (size_t i = 0; i < t.size(); ++i) {
+        EXPECT_EQ(t[i].s, want[i].s) << i;
+        EXPECT_EQ(t[i].x1, want[i].x) << want[i].s;
+        EXPECT_EQ(t[i].y1, want[i].y) << want[i].s;
+    }
+}
+
 TEST(ToolkitPages, RowsFromEachBaseAndKeep) {
     LessonFixture r("kelvane");
     auto& g = r.h.g;
     ASSERT_TRUE(r.run([&](Program& g) {
-        cursor(g, 40, 94, 30);
+        set_cursor(g, 40, 94, 30);
         g.XI3 = 500;
         play_rows(g, {
                          text(0, indent(0), 3, "H"),            // (94, 30), pen kept: XI2 121
                          text(0, margin(50), 3, "(1)"),         // (40, 80): XI2 121
                          text(0, pen(10), 0, "ab"),             // (131, 80): XI2 185
-                         label(0, screen(7, 9), 5, "lab"),      // (7, 9), cursor untouched
+                         aside(0, screen(7, 9), 5, "lab"),      // (7, 9), cursor untouched
                          text(0, indent(60, 5), 0, "c"),        // (99, 140)
                          sign_row(0, "+-"),                     // (94, 115), untouched
                          text(0, operand(50), 5, "d"),          // (500, 190)
@@ -128,7 +151,7 @@ TEST(ToolkitPages, ColumnSumAtThePen) {
     LessonFixture r("kelvane");
     auto& g = r.h.g;
     ASSERT_TRUE(r.run([&](Program& g) {
-        cursor(g, 680, 734, 80);
+        set_cursor(g, 680, 734, 80);
         play_rows(g, {column_sum(0, indent(50), "a+2b+7", "a-3b+2", "-"), sign_row(0, "+- +  -"),
                       text(0, operand(50), 5, "  5b+5")});
     }));
@@ -164,7 +187,7 @@ TEST(ToolkitPages, PageTurnTakesTwoKeys) {
 TEST(ToolkitPages, RowsTurnToANewPage) {
     LessonFixture r("kelvane", keys(3));
     ASSERT_TRUE(r.run([&](Program& g) {
-        cursor(g, 40, 40, 30);
+        set_cursor(g, 40, 40, 30);
         play_rows(g, {text(0, indent(0), 0, "one"), text(1, indent(60), 0, "two"), new_page(3, 1600, 1800),
                       text(3, indent(0), 5, "three")});
     }));
@@ -216,7 +239,7 @@ TEST(ToolkitPages, CellsOfAnySize) {
     for (auto& c : cases) {
         LessonFixture r("kelvane");
         auto& g = r.h.g;
-        cell(g, c.x, c.y, c.w, c.h, c.s, c.text, c.border, c.fill);
+        draw_cell(g, c.x, c.y, c.w, c.h, c.s, c.text, c.border, c.fill);
         EXPECT_EQ(g.X, c.x + c.w) << c.s;
         EXPECT_EQ(g.Y, c.y) << c.s;
         auto fills = r.h.of(Op::Fill);
@@ -269,9 +292,9 @@ TEST(ToolkitPages, TableDrillCyclesThroughTheRows) {
 
 TEST(ToolkitPages, TableDrillRandomRowsStayInTheTable) {
     std::set<std::string> seen;
-    for (int seed = 1; seed <= 60; ++seed) {
+    for (const Draws& seed : seeds_and_extremes(60)) {
         LessonFixture r("kelvane", keys(1) + enter("1"));
-        r.h.pf.RANDOMIZE(seed);
+        r.seed(seed);
         ASSERT_TRUE(r.run([&](Program& g) { table_drill(g, letters(Order::Random, 4, g)); }));
         auto t = r.texts();
         ASSERT_EQ(t.size(), 3u);

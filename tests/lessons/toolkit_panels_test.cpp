@@ -13,28 +13,28 @@ using namespace cw::lesson;
 TEST(ToolkitPanels, CursorWritesOnlyTheVariablesItIsBoundTo) {
     LessonFixture r("kelvane");
     auto& g = r.h.g;
-    cursor(g, 1, 2, 3);
+    set_cursor(g, 1, 2, 3);
     g.XI2 = 4;
     // A right-hand column of its own, as Dorrith's XJ1, XJ2, YJ1 (margin and indent are one variable).
     float xj1 = 600, xj2 = 0, yj1 = 200;
-    Cursor right(xj1, xj1, xj2, yj1);
-    right.line(g, 90, 3, "ab");
+    Cursor right(g, xj1, xj1, xj2, yj1);
+    right.line(90, 3, "ab");
     EXPECT_EQ(r.texts().back().x1, 600);
     EXPECT_EQ(r.texts().back().y1, 290);
     EXPECT_EQ(xj2, 654);
     EXPECT_EQ(yj1, 290);
-    right.cont(g, 0, "c", 10);
-    EXPECT_EQ(r.texts().back().x1, 664);
-    EXPECT_EQ(xj2, 691);
-    right.margin_line(g, 50, 0, "d", 50);
+    right.cont(0, "c");
+    EXPECT_EQ(r.texts().back().x1, 654);
+    EXPECT_EQ(xj2, 681);
+    right.below(650, 50, 0, "d");
     EXPECT_EQ(r.texts().back().x1, 650);
     EXPECT_EQ(yj1, 340);
-    right.label(g, 10, 20, 3, "e");
+    right.put(10, 20, 3, "e", Keep::None);
     EXPECT_EQ(xj2, 677);
     EXPECT_EQ(yj1, 340);
-    right.at(g, 700, 400, 0, "fg", Keep::Indent);
+    right.put(700, 400, 0, "fg", Keep::Indent);
     EXPECT_EQ(xj1, 754);
-    right.at(g, 700, 410, 0, "h", Keep::YOnly);
+    right.put(700, 410, 0, "h", Keep::YOnly);
     EXPECT_EQ(yj1, 410);
     EXPECT_EQ(xj2, 677);
     // The program's own cursor is untouched.
@@ -42,7 +42,7 @@ TEST(ToolkitPanels, CursorWritesOnlyTheVariablesItIsBoundTo) {
 
     Cursor xi = Cursor::xi(g);
     xi.set(40, 94, 30);
-    xi.line(g, 50, 0, "x");
+    xi.line(50, 0, "x");
     EXPECT_EQ((std::vector<float>{g.XI0, g.XI1, g.XI2, g.YI1}), (std::vector<float>{40, 94, 121, 80}));
     EXPECT_EQ(xi.pen(), 121);
     EXPECT_EQ(xj1, 754);
@@ -62,7 +62,7 @@ TEST(ToolkitPanels, CountedDrillCountsFinishedProblems) {
         std::vector<float> seen;
         ASSERT_TRUE(r.run([&](Program& g) {
             g.NO = 7;
-            counted_drill(g, [&] { seen.push_back(g.NO); });
+            drill(g, Count::Finished, [&] { seen.push_back(g.NO); });
         }));
         EXPECT_EQ(seen, c.seen);
         EXPECT_EQ(r.h.g.NO, static_cast<float>(c.seen.size()));

@@ -42,7 +42,7 @@ TEST(ToolkitReveal, AnchoredFragmentsKeepTheirAnchorAndContinueTheLine) {
     g.XI2 = 100;
     g.YI1 = 130;
     for (auto& fr : frags) {
-        lesson::anchored(g, fr.k, fr.dx, 0, fr.code);
+        lesson::cont_keeping_start(g, fr.k, fr.dx, 0, fr.code);
         EXPECT_EQ(g.X_a(fr.k), fr.want_x + fr.dx);
         EXPECT_EQ(g.Y_a(fr.k), 130);
         EXPECT_EQ(f.texts().back().x1, fr.want_x);
@@ -50,25 +50,6 @@ TEST(ToolkitReveal, AnchoredFragmentsKeepTheirAnchorAndContinueTheLine) {
     }
     EXPECT_EQ(g.XI2, 289);
     EXPECT_EQ(g.YI1, 130);
-}
-
-TEST(ToolkitReveal, EditsGoThroughA) {
-    struct Case {
-        std::string in;
-        void (*routine)(Program&);
-        std::string out;
-    } cases[] = {
-        {"+3", STRIP_LEADING_PLUS, "3"},     {"-3", STRIP_LEADING_PLUS, "-3"},
-        {"-3", STRIP_LEADING_SIGN, "3"},     {"-6x", PARENTHESIZE_IF_NEGATIVE, "(-6x)"},
-        {"4", PARENTHESIZE_IF_NEGATIVE, "4"}, {"", STRIP_LEADING_SIGN, ""},
-    };
-    for (auto& c : cases) {
-        LessonFixture f("kelvane");
-        std::string t = c.in;
-        lesson::through_a(f.g, t, c.routine);
-        EXPECT_EQ(t, c.out) << c.in;
-        EXPECT_EQ(f.g.A_s, c.out);
-    }
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// The window's key presses and typed text turned into the programs' keys.
 #include <gtest/gtest.h>
 
 #include <SDL.h>

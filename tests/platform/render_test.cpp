@@ -1,3 +1,4 @@
+// Drawing operations rendered to pixels.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -13,7 +14,16 @@
 #include <cairo.h>
 
 namespace cw {
+
+void PrintTo(const Rgb& c, std::ostream* os) { *os << "rgb(" << int(c.r) << "," << int(c.g) << "," << int(c.b) << ")"; }
+
 namespace {
+
+// How the renderer paints an index: as a fill, or as ink over a fill (the
+// background unless said).
+Rgb fill(int index) { return fill_rgb(index); }
+Rgb ink(int index, int under = BACKGROUND) { return ink_rgb(index, under); }
+const Rgb kWhite{255, 255, 255};
 
 // A screen rendered at some scale, read back by layout coordinates.
 class Screen {
@@ -23,7 +33,7 @@ public:
           surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(std::lround(1440 * scale)),
                                               static_cast<int>(std::lround(900 * scale)))) {
         cairo_t* cr = cairo_create(surface_);
-        Rgb bg = palette_rgb(BACKGROUND);
+        Rgb bg = fill_rgb(BACKGROUND);
         cairo_set_source_rgb(cr, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
         cairo_paint(cr);
         cairo_destroy(cr);
@@ -45,14 +55,10 @@ public:
         auto* row = cairo_image_surface_get_data(surface_) + static_cast<size_t>(py) * cairo_image_surface_get_stride(surface_);
         return reinterpret_cast<const uint32_t*>(row)[px] & 0xFFFFFF;
     }
-    // The palette index at a layout point, or -1 for a blend of colours.
-    int colour_at(double x, double y) const {
+    // The colour at a layout point.
+    Rgb colour_at(double x, double y) const {
         uint32_t v = pixel(static_cast<int>(x * scale_), static_cast<int>(y * scale_));
-        for (int i = 0; i < PALETTE_SIZE; ++i) {
-            Rgb c = palette_rgb(i);
-            if (v == (static_cast<uint32_t>(c.r) << 16 | static_cast<uint32_t>(c.g) << 8 | c.b)) return i;
-        }
-        return -1;
+        return {static_cast<uint8_t>(v >> 16), static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v)};
     }
     // Pixels that are not background.
     int ink() const {
@@ -123,11 +129,11 @@ TEST(Render, FilledBoxHasBorderAndInside) {
     for (double scale : kScales) {
         Screen s(scale);
         s.draw({box(Op::Fill, 96, 657, 400, 693, 13, 4, 3)});
-        EXPECT_EQ(s.colour_at(200, 675), 4) << scale;   // inside
-        EXPECT_EQ(s.colour_at(200, 657), 13) << scale;  // on the top edge
-        EXPECT_EQ(s.colour_at(400, 680), 13) << scale;  // on the right edge
-        EXPECT_EQ(s.colour_at(200, 650), 15) << scale;  // outside
-        EXPECT_EQ(s.colour_at(90, 675), 15) << scale;
+        EXPECT_EQ(s.colour_at(200, 675), fill(4)) << scale;  // inside
+        EXPECT_EQ(s.colour_at(200, 657), ink(13)) << scale;  // on the top edge
+        EXPECT_EQ(s.colour_at(400, 680), ink(13)) << scale;  // on the right edge
+        EXPECT_EQ(s.colour_at(200, 650), kWhite) << scale;   // outside
+        EXPECT_EQ(s.colour_at(90, 675), kWhite) << scale;
         auto e = s.ink_extent();
         EXPECT_NEAR(e.l, 94.5, 1.5) << scale;  // the border is centred on the edge
         EXPECT_NEAR(e.r, 401.5, 1.5) << scale;
@@ -137,9 +143,9 @@ TEST(Render, FilledBoxHasBorderAndInside) {
 TEST(Render, BoxOutlineLeavesTheInsideAlone) {
     Screen s;
     s.draw({box(Op::Fill, 100, 100, 300, 200, 4, 4, 1), box(Op::Box, 100, 100, 300, 200, 2, 0, 3)});
-    EXPECT_EQ(s.colour_at(200, 150), 4);
-    EXPECT_EQ(s.colour_at(100, 150), 2);
-    EXPECT_EQ(s.colour_at(200, 200), 2);
+    EXPECT_EQ(s.colour_at(200, 150), fill(4));
+    EXPECT_EQ(s.colour_at(100, 150), ink(2, 15));
+    EXPECT_EQ(s.colour_at(200, 200), ink(2, 15));
 }
 
 // The programs erase by repeating a drawing in the background colour; that
@@ -187,23 +193,23 @@ TEST(Render, ArcsRunClockwiseFromPlusX) {
     };
     for (auto& c : cases) {
         Screen s;
-        s.draw({circle(500, 400, 100, 2, c.start, c.end, true, 2, 1)});
-        for (auto [dx, dy] : c.in) EXPECT_EQ(s.colour_at(500 + dx, 400 + dy), 2) << c.start << ".." << c.end;
-        for (auto [dx, dy] : c.out) EXPECT_EQ(s.colour_at(500 + dx, 400 + dy), 15) << c.start << ".." << c.end;
+        s.draw({circle(500, 400, 100, 0, c.start, c.end, true, 2, 1)});
+        for (auto [dx, dy] : c.in) EXPECT_EQ(s.colour_at(500 + dx, 400 + dy), fill(2)) << c.start << ".." << c.end;
+        for (auto [dx, dy] : c.out) EXPECT_EQ(s.colour_at(500 + dx, 400 + dy), kWhite) << c.start << ".." << c.end;
     }
     // An outline arc: only its own side of the circle is drawn.
     Screen s;
     s.draw({circle(500, 400, 100, 0, 0.25f, 0.75f, false, 0, 3)});
-    EXPECT_EQ(s.colour_at(400, 400), 0);
-    EXPECT_EQ(s.colour_at(600, 400), 15);
-    EXPECT_EQ(s.colour_at(500, 400), 15);
+    EXPECT_EQ(s.colour_at(400, 400), ink(0));
+    EXPECT_EQ(s.colour_at(600, 400), kWhite);
+    EXPECT_EQ(s.colour_at(500, 400), kWhite);
 }
 
 TEST(Render, FilledCircleHasItsFillInside) {
     Screen s;
     s.draw({circle(300, 300, 50, 13, 0, 0, true, 4, 3)});
-    EXPECT_EQ(s.colour_at(300, 300), 4);
-    EXPECT_EQ(s.colour_at(350, 300), 13);
+    EXPECT_EQ(s.colour_at(300, 300), fill(4));
+    EXPECT_EQ(s.colour_at(350, 300), ink(13));
 }
 
 TEST(Render, ClsPaintsTheBackground) {
@@ -337,7 +343,7 @@ TEST(Render, GothicZeroHasNoSlash) {
         Screen s;
         s.draw({text(100, 100, "0", 6, 6, 0, "ゴシック", 16, bold)});
         EXPECT_GT(s.ink(), 0);
-        EXPECT_EQ(s.colour_at(100 + 24, 100 + 48), 15) << (bold ? "bold" : "plain");
+        EXPECT_EQ(s.colour_at(100 + 24, 100 + 48), kWhite) << (bold ? "bold" : "plain");
     }
 }
 
@@ -377,7 +383,7 @@ TEST(Render, BoldDrawsHeavierStrokes) {
 TEST(Render, TextTakesItsColour) {
     Screen s;
     s.draw({text(100, 100, "■", 2, 3, 5)});
-    EXPECT_EQ(s.colour_at(116, 124), 5);
+    EXPECT_EQ(s.colour_at(116, 124), ink(5));
 }
 
 TEST(Render, UnprintableAndBrokenTextDrawsNothing) {
@@ -464,8 +470,7 @@ struct Png {
     cairo_surface_t* surface;
 };
 
-uint32_t packed(int index) {
-    Rgb c = palette_rgb(index);
+uint32_t packed(Rgb c) {
     return static_cast<uint32_t>(c.r) << 16 | static_cast<uint32_t>(c.g) << 8 | c.b;
 }
 
@@ -479,8 +484,8 @@ TEST(WritePng, ClipsToTheLayoutAtItsScale) {
         ASSERT_TRUE(png.ok());
         EXPECT_EQ(png.w(), static_cast<int>(1440 * scale));
         EXPECT_EQ(png.h(), static_cast<int>(900 * scale));
-        EXPECT_EQ(png.at(png.w() - 1, png.h() - 1), packed(10));
-        EXPECT_EQ(png.at(0, 0), packed(10));
+        EXPECT_EQ(png.at(png.w() - 1, png.h() - 1), packed(fill(10)));
+        EXPECT_EQ(png.at(0, 0), packed(fill(10)));
         std::remove(path.c_str());
     }
 }
@@ -494,15 +499,83 @@ TEST(WritePng, ShowsOnlyWhatTheLastClearLeft) {
     ASSERT_TRUE(write_png(ops, path));
     Png png(path);
     ASSERT_TRUE(png.ok());
-    EXPECT_EQ(png.at(50, 50), packed(15));
-    EXPECT_EQ(png.at(250, 50), packed(15));
-    EXPECT_EQ(png.at(450, 50), packed(6));
+    EXPECT_EQ(png.at(50, 50), packed(kWhite));
+    EXPECT_EQ(png.at(250, 50), packed(kWhite));
+    EXPECT_EQ(png.at(450, 50), packed(fill(6)));
     std::remove(path.c_str());
 }
 
 TEST(WritePng, ReportsAnUnwritablePath) {
     EXPECT_FALSE(write_png({}, "/nonexistent-dir/x.png"));
     EXPECT_FALSE(write_png({}, temp_png("zero"), 0));
+}
+
+}  // namespace
+}  // namespace cw
+
+namespace cw {
+namespace {
+
+// The mean width of a glyph's strokes, from its ink at twice the
+// layout's scale: twice its area over its outline's length (for a stroke
+// of width w and length L, about 2wL / 2L).
+double stroke_width(const DrawOp& glyph) {
+    const double scale = 2;
+    Screen s(scale);
+    s.draw({glyph});
+    auto dark = [&](int x, int y) {
+        if (x < 0 || y < 0 || x >= s.width() || y >= s.height()) return false;
+        uint32_t v = s.pixel(x, y);
+        return ((v >> 16 & 0xFF) + (v >> 8 & 0xFF) + (v & 0xFF)) < 3 * 128;
+    };
+    auto e = s.ink_extent();
+    double area = 0, edges = 0;
+    for (int y = int(e.t * scale) - 1; y <= int(e.b * scale) + 1; ++y)
+        for (int x = int(e.l * scale) - 1; x <= int(e.r * scale) + 1; ++x) {
+            if (!dark(x, y)) continue;
+            ++area;
+            edges += !dark(x + 1, y) + !dark(x - 1, y) + !dark(x, y + 1) + !dark(x, y - 1);
+        }
+    return edges > 0 ? 2 * area / edges / scale : 0;
+}
+
+// The times sign, the braces and the italic letters are drawn about as
+// heavy as the bold digits beside them, in both styles.
+TEST(Render, SignsBracesAndLettersAreAsHeavyAsTheDigits) {
+    struct Case {
+        const char* style;
+        DrawOp digit;
+        std::vector<DrawOp> others;
+    } cases[] = {
+        {"normal", text(100, 100, "1", 3, 3, 0, "ゴシック", 16, true),
+         {text(100, 100, "×", 2, 3, 0, "ゴシック", 16, true), text(100, 100, "{", 3, 3, 0, "ゴシック", 16, true),
+          text(100, 100, "}", 3, 3, 0, "ゴシック", 16, true), text(100, 100, "x", 10, 7, 0, "Times New Roman", 8, true, true),
+          text(100, 100, "a", 10, 7, 0, "Times New Roman", 8, true, true)}},
+        {"fraction", text(100, 100, "1", 4, 2, 0, "ゴシック", 16, true),
+         {text(100, 100, "×", 3, 3, 0, "ゴシック", 11, true), text(100, 100, "x", 12, 5, 0, "Times New Roman", 8, true, true)}},
+    };
+    for (auto& c : cases) {
+        double stem = stroke_width(c.digit);
+        for (const DrawOp& op : c.others) {
+            double w = stroke_width(op);
+            EXPECT_GT(w, 0.85 * stem) << c.style << " " << op.s;
+            EXPECT_LT(w, 1.2 * stem) << c.style << " " << op.s;
+        }
+    }
+}
+
+// A numerator's italic letter is about as tall as the digits beside it and
+// not much wider than tall.
+TEST(Render, ANumeratorsLetterIsNotFlat) {
+    Screen s(2);
+    DrawOp digit = text(100, 100, "2", 4, 2, 0, "ゴシック", 16, true);
+    DrawOp letter = text(136, 84, "x", 12, 5, 0, "Times New Roman", 8, true, true);  // "2x" as a numerator
+    s.draw({digit, letter});
+    auto d = s.ink_in(90, 50, 133, 200), x = s.ink_in(134, 50, 200, 200);
+    ASSERT_FALSE(x.empty());
+    EXPECT_GT(x.b - x.t, 0.65 * (d.b - d.t));
+    EXPECT_LT(x.r - x.l, 1.3 * (x.b - x.t));
+    EXPECT_NEAR(x.b, d.b, 1.5);  // on the digits' line
 }
 
 }  // namespace

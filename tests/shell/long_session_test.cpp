@@ -79,7 +79,8 @@ TEST(LongSession, TheDrillTableHoldsEveryDrill) {
 // The whole history drawn as it comes, on one picture of the layout.
 class History {
 public:
-    History() : surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1440, 900)), cr_(cairo_create(surface_)) {
+    History()
+        : surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1440, 900)), cr_(cairo_create(surface_)), painter_(cr_) {
         cairo_set_source_rgb(cr_, 1, 1, 1);
         cairo_paint(cr_);
     }
@@ -89,7 +90,7 @@ public:
     }
     History(const History&) = delete;
     History& operator=(const History&) = delete;
-    void draw(const DrawOp& op) { render_op(cr_, op); }
+    void draw(const DrawOp& op) { painter_.draw(op); }
     std::vector<uint8_t> pixels() {
         cairo_surface_flush(surface_);
         const uint8_t* d = cairo_image_surface_get_data(surface_);
@@ -99,6 +100,7 @@ public:
 private:
     cairo_surface_t* surface_;
     cairo_t* cr_;
+    Painter painter_;  // what lies under each operation, as the window's painter sees it
 };
 
 class DrillSession : public testing::TestWithParam<const char*> {};

@@ -21,8 +21,6 @@ void run_until_keys_end(Harness& h) {
     }
 }
 
-std::vector<DrawOp> notes(const Harness& h, Op kind) { return h.of(kind); }
-
 TEST(StartUp, SeedsFromTheClockAndSetsTheConstants) {
     struct Case { const char* time; float seed; };
     for (auto c : {Case{"00:00:00", 0}, Case{"23:59:59", 141}, Case{"10:20:30", 60}}) {
@@ -333,7 +331,7 @@ TEST(NextStep, AsksInItsOwnBoxAndRestoresTheWidth) {
         EXPECT_EQ(h.g.DR, 5);
         auto fills = h.of(Op::Fill);
         EXPECT_EQ(fills.front().x1, 96);
-        EXPECT_EQ(fills.front().y1, 639);
+        EXPECT_EQ(fills.front().y1, test::kPromptBandTop);
         EXPECT_EQ(fills.front().x2, 400);
         EXPECT_EQ(fills.front().y2, 675);
         EXPECT_EQ(fills.front().c, 13);
@@ -346,7 +344,7 @@ TEST(NextStep, AsksInItsOwnBoxAndRestoresTheWidth) {
         EXPECT_EQ(fills.back().w, 2);
         auto erase = fills[fills.size() - 2];
         EXPECT_EQ(erase.x1, 1008);
-        EXPECT_EQ(erase.y1, 639);
+        EXPECT_EQ(erase.y1, test::kPromptBandTop);
         EXPECT_EQ(erase.x2, 1168);
         EXPECT_EQ(erase.y2, 666);
         auto prompt = h.of(Op::Prompt).at(0);

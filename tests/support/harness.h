@@ -11,12 +11,16 @@
 
 namespace cw::test {
 
+// The top of the prompt band the shell fills at the foot of the screen, from (96, 639) to (400, 675); what a
+// lesson draws on its pages lies above it.
+constexpr float kPromptBandTop = 639;
+
 // A bare program with no lessons, for tests of the shared subsystems.
 // With `dorrith`, the choices Dorrith makes: its fraction rules and the letter tables.
 inline ProgramInfo bare_info(bool dorrith = false) {
     ProgramInfo info{"Test", {"1　一", "2　二", "3　三", "4　四", "5　五", "6　六", "7　七"}};
     if (dorrith) {
-        info.fraction_rules = FractionRules::Dorrith;
+        info.fraction_rules = FractionRules::MarkWholeAndZero;
         info.letter_tables = true;
     }
     return info;

@@ -10,6 +10,14 @@ std::string drill_keys(int waits, int count) {
     return k;
 }
 
+std::vector<Draws> seeds_and_extremes(int seeds) {
+    std::vector<Draws> out;
+    for (int s = 1; s <= seeds; ++s) out.push_back(s);
+    out.push_back(kLowestRnd);
+    out.push_back(kHighestRnd);
+    return out;
+}
+
 // ---- Span ---------------------------------------------------------------------------
 
 namespace {
@@ -49,7 +57,7 @@ std::vector<DrawOp> Span::texts_in(int c) const {
 std::vector<DrawOp> Span::answers() const {
     std::vector<DrawOp> out;
     for (auto& op : texts_in(5))
-        if (op.y1 < 639) out.push_back(op);  // the prompt band starts at 639
+        if (op.y1 < kPromptBandTop) out.push_back(op);
     return out;
 }
 
@@ -138,13 +146,13 @@ bool LessonFixture::run(const std::function<void(Program&)>& fn) {
     }
 }
 
-Ending LessonFixture::run_program(std::optional<int> seed) {
+Ending LessonFixture::run_program(std::optional<Draws> seed) {
     pf.clear_record();
     error_.reset();
     bool seeded = false;
     if (seed)
-        backend.on_wait = [this, &seeded, s = *seed] {
-            if (!seeded) pf.RANDOMIZE(s);
+        backend.on_wait = [this, &seeded, d = *seed] {
+            if (!seeded) this->seed(d);
             seeded = true;
         };
     Ending end = Ending::Returned;

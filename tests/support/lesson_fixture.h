@@ -9,9 +9,12 @@
 // key taken.  Measuring draws nothing and makes no note; a text drawn in
 // colour 15 leaves nothing visible.
 #pragma once
+#include <cmath>
 #include <functional>
+#include <iomanip>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -81,6 +84,30 @@ private:
     std::vector<DrawOp> ops_;
 };
 
+// ---- the random numbers of a run ---------------------------------------------------------
+
+// A seed, or the generator pinned at one value (the draws at the ends of their ranges).  An int converts,
+// so a helper that takes Draws takes a seed as before.
+struct Draws {
+    Draws(int s) : seed(s) {}
+    static Draws pinned(float value) {
+        Draws d(0);
+        d.pin = value;
+        return d;
+    }
+    int seed;
+    std::optional<float> pin;
+};
+// The generator's smallest value and its largest, the last float below 1.
+inline const Draws kLowestRnd = Draws::pinned(0.0f);
+inline const Draws kHighestRnd = Draws::pinned(std::nextafter(1.0f, 0.0f));
+// Seeds 1 to `seeds`, then the two extremes.
+std::vector<Draws> seeds_and_extremes(int seeds);
+inline std::ostream& operator<<(std::ostream& os, const Draws& d) {
+    if (d.pin) return os << "RND pinned at " << std::setprecision(9) << *d.pin;
+    return os << "seed " << d.seed;
+}
+
 // ---- the fixture ------------------------------------------------------------------------
 
 // How a run ended.
@@ -98,8 +125,11 @@ public:
     explicit LessonFixture(const std::string& program, const std::string& keys = "",
                            const std::string& time = "00:00:00");
 
-    // Seeds the random numbers now (for routines called directly).
-    void seed(int s) { pf.RANDOMIZE(s); }
+    // Seeds the random numbers now (for routines called directly), or pins the generator.
+    void seed(const Draws& d) {
+        pf.RANDOMIZE(d.seed);
+        pf.pin_rnd(d.pin);
+    }
     // Calls fn on the program; true when it came back, false when the keys
     // ran out first.  A run-time error passes through as an exception.
     bool run(const std::function<void(Program&)>& fn);
@@ -107,7 +137,7 @@ public:
     // the keys run out.  With a seed, the random numbers are seeded with it
     // once start-up is done (at the first key the program waits for), so a
     // test is not bound to the 142 seeds the clock can give.
-    Ending run_program(std::optional<int> seed = std::nullopt);
+    Ending run_program(std::optional<Draws> seed = std::nullopt);
     // The error of the last run that reached the error screen.
     std::optional<ErrorScreenReached> error() const { return error_; }
 
@@ -153,5 +183,20 @@ template <class P>
 P& as(LessonFixture& f) {
     return dynamic_cast<P&>(f.g);
 }
+
+// The fixture on a program as its own class P (Kelvane, Dorrith, Sarnoth): run() takes a routine of P, or
+// one of any program, and prog() is the program with its lessons' variables.
+template <class P>
+class FixtureOf : public LessonFixture {
+public:
+    explicit FixtureOf(const std::string& program, const std::string& keys = "",
+                       const std::string& time = "00:00:00")
+        : LessonFixture(program, keys, time) {}
+    P& prog() { return as<P>(*this); }
+    // Calls fn on the program; true when it came back, false when the keys ran out first.
+    bool run(const std::function<void(P&)>& fn) {
+        return LessonFixture::run([&](Program&) { fn(prog()); });
+    }
+};
 
 }  // namespace cw::test

@@ -1,28 +1,75 @@
-// The pixels a list of operations renders to at the layout's own size, for
-// comparing two lists' pictures exactly.
+// The pixels a list of operations renders to, for comparing two lists'
+// pictures exactly and for reading where ink went.
 #pragma once
 #include <cairo.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <vector>
 
 #include "platform/display.h"
 #include "platform/render.h"
+#include "platform/retained.h"
 
 namespace cw::test {
 
-inline std::vector<uint8_t> picture(const std::vector<DrawOp>& ops) {
-    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1440, 900);
-    cairo_t* cr = cairo_create(s);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_paint(cr);
-    render_ops(cr, ops);
-    cairo_destroy(cr);
-    cairo_surface_flush(s);
-    const uint8_t* d = cairo_image_surface_get_data(s);
-    std::vector<uint8_t> out(d, d + cairo_image_surface_get_stride(s) * 900);
-    cairo_surface_destroy(s);
-    return out;
-}
+// The screen ops leave, at `scale` times the layout's size.
+class Picture {
+public:
+    explicit Picture(const std::vector<DrawOp>& ops, double scale = 1.0)
+        : scale_(scale),
+          w_(static_cast<int>(std::lround(1440 * scale))),
+          h_(static_cast<int>(std::lround(900 * scale))),
+          stride_(cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, w_)),
+          data_(static_cast<size_t>(stride_) * static_cast<size_t>(h_)) {
+        cairo_surface_t* s =
+            cairo_image_surface_create_for_data(data_.data(), CAIRO_FORMAT_RGB24, w_, h_, stride_);
+        cairo_t* cr = cairo_create(s);
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_paint(cr);
+        cairo_scale(cr, scale, scale);
+        render_ops(cr, ops);
+        cairo_destroy(cr);
+        cairo_surface_flush(s);
+        cairo_surface_destroy(s);
+    }
+    int width() const { return w_; }
+    int height() const { return h_; }
+    double scale() const { return scale_; }
+    const std::vector<uint8_t>& bytes() const { return data_; }
+    uint32_t pixel(int px, int py) const {
+        if (px < 0 || py < 0 || px >= w_ || py >= h_) return 0xFFFFFF;
+        const uint8_t* row = data_.data() + static_cast<size_t>(py) * static_cast<size_t>(stride_);
+        return reinterpret_cast<const uint32_t*>(row)[px] & 0xFFFFFF;
+    }
+    bool ink(int px, int py) const { return pixel(px, py) != 0xFFFFFF; }
+    // The pixel rows or columns of a layout span [a, b).
+    int px(double layout) const { return static_cast<int>(std::floor(layout * scale_ + 1e-6)); }
+
+    // The box (in pixels, right and bottom exclusive) of the pixels that
+    // differ from another picture of the same size within the layout box b.
+    struct Px {
+        int l = 1 << 30, t = 1 << 30, r = -1, b = -1;
+        bool empty() const { return r < 0; }
+    };
+    Px differing(const Picture& o, const Bounds& b) const {
+        Px e;
+        for (int y = std::max(0, px(b.t)); y < std::min(h_, px(b.b) + 1); ++y)
+            for (int x = std::max(0, px(b.l)); x < std::min(w_, px(b.r) + 1); ++x)
+                if (pixel(x, y) != o.pixel(x, y)) {
+                    e.l = std::min(e.l, x), e.r = std::max(e.r, x + 1);
+                    e.t = std::min(e.t, y), e.b = std::max(e.b, y + 1);
+                }
+        return e;
+    }
+
+private:
+    double scale_;
+    int w_, h_, stride_;
+    std::vector<uint8_t> data_;
+};
+
+inline std::vector<uint8_t> picture(const std::vector<DrawOp>& ops) { return Picture(ops).bytes(); }
 
 }  // namespace cw::test

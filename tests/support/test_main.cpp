@@ -1,3 +1,4 @@
+// The main of the test programs that start no program: GoogleTest alone.
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {

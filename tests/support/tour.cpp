@@ -44,6 +44,7 @@ const std::string* example_answer(const std::string& question) {
 WalkResult walk(const Step& step, const WalkOptions& options) {
     Harness h(step.program, "", options.time);
     h.pf.set_recording(false);
+    h.pf.pin_rnd(options.rnd);
     WalkResult result;
     Phase phase = Phase::MainMenu;
     std::string question;  // the last prompt shown, but the entry's label

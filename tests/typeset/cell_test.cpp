@@ -1,3 +1,4 @@
+// Cells: a box with a text or a fraction centred in it.
 #include <gtest/gtest.h>
 
 #include "typeset_fixture.h"

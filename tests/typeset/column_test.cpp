@@ -1,3 +1,4 @@
+// Column addition and subtraction laid out by the typesetter.
 #include <gtest/gtest.h>
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Stacked fractions: widths, anchors, the bar and what follows it.
 #include <gtest/gtest.h>
 
 #include "typeset_fixture.h"
@@ -15,11 +16,12 @@ TEST_F(FractionTest, FifteenSixthsAtTheGivenPen) {
 
     auto ops = visible();
     ASSERT_EQ(ops.size(), 4u);
-    // Bar first, then the denominator, then the numerator.
+    // Bar first, then the denominator, then the numerator.  The bar spans
+    // the fraction's 64 units but is drawn 4 short of either end.
     EXPECT_EQ(ops[0].op, Op::Line);
-    EXPECT_FLOAT_EQ(ops[0].x1, 100);
+    EXPECT_FLOAT_EQ(ops[0].x1, 104);
     EXPECT_FLOAT_EQ(ops[0].y1, 225);
-    EXPECT_FLOAT_EQ(ops[0].x2, 164);
+    EXPECT_FLOAT_EQ(ops[0].x2, 160);
     EXPECT_FLOAT_EQ(ops[0].y2, 225);
     EXPECT_EQ(ops[0].w, 4);
     EXPECT_EQ(glyphs(), (Strings{"6@116,228", "1@100,190", "5@132,190"}));

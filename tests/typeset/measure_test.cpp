@@ -1,3 +1,4 @@
+// Measuring a text by drawing it out of sight.
 #include <gtest/gtest.h>
 
 #include "typeset_fixture.h"

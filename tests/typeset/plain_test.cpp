@@ -1,3 +1,4 @@
+// Plain text: characters at the typesetter's cell advances and their styles.
 #include <gtest/gtest.h>
 
 #include "typeset_fixture.h"

@@ -28,32 +28,18 @@ lesson::FractionAnchors written_out(Program& g, const std::string& code) {
 
 void anchor_after(Program& g, int k, float dx) { lesson::keep_anchor(g, k + 1, kept_anchor(g, k).right(dx)); }
 
-void strike(Program& g, int k, float chars) { lesson::strike_factor(g, kept_anchor(g, k), to_int(chars)); }
-
-void value_over(Program& g, int k, const std::string& v) { lesson::value_above(g, kept_anchor(g, k), v); }
-
-void value_under(Program& g, int k, const std::string& v) { lesson::value_below(g, kept_anchor(g, k), v); }
-
-void cancel_pair(Program& g, int den, const std::string& den_value, int num, const std::string& num_value,
-                 float num_chars) {
-    strike(g, den);
-    value_under(g, den, den_value);
-    strike(g, num, num_chars);
-    value_over(g, num, num_value);
-}
-
 void draw_sign(Dorrith& g) {
-    g.T_a(11) = lesson::draw(g, {2, 1, true});
+    g.T_a(11) = lesson::rnd_int(g, 2, 1);
     if (g.T_a(11) == 2) g.T_a(11) = -1;
     g.T_a(11) = lesson::apply_sign_memory(g.T_a(11), g.FMAESU);
 }
 
 void draw_exponents(Program& g) {
-    g.F_a(1) = lesson::draw(g, {3, 0});
-    g.F_a(2) = lesson::draw(g, {3, 0});
+    g.F_a(1) = lesson::rnd_int(g, 3, 0);
+    g.F_a(2) = lesson::rnd_int(g, 3, 0);
     if (g.F_a(1) == 0 && g.F_a(2) == 0) g.F_a(1) = 1;
-    g.F_a(11) = lesson::draw(g, {3, 0});
-    g.F_a(12) = lesson::draw(g, {3, 0});
+    g.F_a(11) = lesson::rnd_int(g, 3, 0);
+    g.F_a(12) = lesson::rnd_int(g, 3, 0);
     if (g.F_a(11) == 0 && g.F_a(12) == 0) g.F_a(11) = 1;
     g.F_a(3) = g.F_a(1) - g.F_a(11);
     g.F_a(13) = g.F_a(11) - g.F_a(1);
@@ -76,13 +62,6 @@ void letter_texts(Dorrith& g) {
     g.F_sa(6) = lesson::letter_factors(g.B2_s, g.F_a(2));
     g.F_sa(15) = lesson::letter_factors(g.B1_s, g.F_a(11));
     g.F_sa(16) = lesson::letter_factors(g.B2_s, g.F_a(12));
-}
-
-void strike_common_letter(Dorrith& g, int k, float here, float there) {
-    if (here <= 0 || there <= 0) return;
-    g.KESU = here < there ? here : there;
-    for (g.II = 1; g.II <= g.KESU; g.II += 1)
-        lesson::strike_factor(g, kept_anchor(g, k).right(38 + 70 * (g.II - 1)), 1);
 }
 
 }  // namespace cw::dorrith

@@ -1,12 +1,13 @@
 // What Dorrith's division lessons share: a written-out fraction with its
 // cancellation anchors kept in X() and Y() (1, 2, ... over the numerator,
-// 11, 12, ... under the denominator), strokes with their reduced values, and
-// the two practice drills' exponents, letter texts and letter strokes.
+// 11, 12, ... under the denominator; the strokes at them are lesson/strokes.h),
+// and the two practice drills' exponents and letter texts.
 #pragma once
 #include <string>
 
 #include "lessons/dorrith/dorrith.h"
 #include "lessons/marks.h"
+#include "lessons/strokes.h"
 #include "lessons/pages.h"
 
 namespace cw::dorrith {
@@ -24,16 +25,6 @@ lesson::FractionAnchors written_out(Program& g, const std::string& code);
 // Anchor k + 1 = anchor k moved dx to the right.
 void anchor_after(Program& g, int k, float dx);
 
-// A stroke from anchor k across `chars` characters of a fraction (32 each, 28 down), and the reduced
-// value over a numerator anchor or under a denominator anchor.  Cursor untouched.
-void strike(Program& g, int k, float chars = 1);
-void value_over(Program& g, int k, const std::string& v);
-void value_under(Program& g, int k, const std::string& v);
-// A cancelled pair, denominator first: the stroke at anchor `den` and its value under it, then the
-// stroke at anchor `num` (`num_chars` wide) and its value over it.
-void cancel_pair(Program& g, int den, const std::string& den_value, int num, const std::string& num_value,
-                 float num_chars = 1);
-
 // ---- the practice drills ---------------------------------------------------------
 
 // The problem's sign: T(11) = INT(RND * 2) + 1, 2 read as -1, then the sign memory FMAESU (a sign equal
@@ -49,9 +40,5 @@ void problem_texts(Dorrith& g);
 // B1$ = "a", B2$ = "b"; the compact letter texts F$(1..4), F$(11..14) of F(1..4), F(11..14) and the
 // expanded ones F$(5), F$(6), F$(15), F$(16) of F(1), F(2), F(11), F(12).
 void letter_texts(Dorrith& g);
-// The strokes over one letter's written-out factors, which start at anchor k + 38 and follow 70 apart:
-// when the letter stands on both sides (exponents `here` and `there` above 0), KESU = the smaller of the
-// two, and that many are struck, leftmost first.  Writes KESU, II.
-void strike_common_letter(Dorrith& g, int k, float here, float there);
 
 }  // namespace cw::dorrith

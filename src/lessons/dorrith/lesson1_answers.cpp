@@ -8,35 +8,34 @@
 namespace cw::dorrith1 {
 
 using lesson::cont;
-using lesson::Fragment;
-using lesson::Place;
 using lesson::put;
 
 // Reads nothing; writes the screen, XI1, XI2, YI1; clobbers the pen.
 void SHOW_ANSWERS_Q1(Program& g) {
-    static const std::vector<Fragment> page = {
-        {0, Place::At, 3, "(1)", 36, 90},
-        {0, Place::Continue, 0, " 5x*4y"},
-        {1, Place::At, 5, "=20xy", 108, 150},
-        {1, Place::At, 3, "(2)", 36, 210},
-        {1, Place::Continue, 0, " 3x*(-6y)"},
-        {2, Place::At, 5, "=-18xy", 108, 270},
-        {2, Place::At, 3, "(3)", 36, 330},
-        {2, Place::Continue, 0, " (-3n)*(-2m)"},
-        {3, Place::At, 5, "=6mn", 108, 390},
-        {3, Place::At, 3, "(4)", 36, 450},
-        {3, Place::Continue, 0, " (-2ab)*4c"},
-        {4, Place::At, 5, "=-8abc", 108, 510},
-        {4, Place::At, 3, "(5)", 612, 110},
-        {4, Place::Continue, 0, " ﾀ1/3ﾀy*6x"},
-        {4, Place::At, 0, "=ﾀ1/3ﾀ*6*x*y", 684, 190},
-        {5, Place::At, 5, "=2xy", 684, 250},
-        {5, Place::At, 3, "(6)", 612, 330},
-        {5, Place::Continue, 0, " 7y*(-ﾀx/14ﾀ)"},
-        {5, Place::At, 0, "=7*(-ﾀ1/14ﾀ)*y*x", 684, 410},
-        {6, Place::At, 5, "=-ﾀ1/2ﾀxy", 684, 470},
+    static const lesson::AnswerPage page;
+    static const std::vector<lesson::PageRow> rows = {
+        page.at(0, 36, 90, 3, "(1)"),
+        page.cont(0, 0, " 5x*4y"),
+        page.at(1, 108, 150, 5, "=20xy"),
+        page.at(1, 36, 210, 3, "(2)"),
+        page.cont(1, 0, " 3x*(-6y)"),
+        page.at(2, 108, 270, 5, "=-18xy"),
+        page.at(2, 36, 330, 3, "(3)"),
+        page.cont(2, 0, " (-3n)*(-2m)"),
+        page.at(3, 108, 390, 5, "=6mn"),
+        page.at(3, 36, 450, 3, "(4)"),
+        page.cont(3, 0, " (-2ab)*4c"),
+        page.at(4, 108, 510, 5, "=-8abc"),
+        page.at(4, 612, 110, 3, "(5)"),
+        page.cont(4, 0, " ﾀ1/3ﾀy*6x"),
+        page.at(4, 684, 190, 0, "=ﾀ1/3ﾀ*6*x*y"),
+        page.at(5, 684, 250, 5, "=2xy"),
+        page.at(5, 612, 330, 3, "(6)"),
+        page.cont(5, 0, " 7y*(-ﾀx/14ﾀ)"),
+        page.at(5, 684, 410, 0, "=7*(-ﾀ1/14ﾀ)*y*x"),
+        page.at(6, 684, 470, 5, "=-ﾀ1/2ﾀxy"),
     };
-    lesson::play_page(g, "問1 解答", page);
+    page.play(g, "問1 解答", rows);
 }
 
 // Reads nothing; writes T$(1..28), NO, XI0, XI1, XI2, YI1, AINP and the screen; clobbers the pen.
@@ -52,7 +51,7 @@ void SHOW_POWER_EXAMPLES(Program& g) {
         lesson::load_texts(g.T_sa, 21,
                            {"25x^2", "25y^2", "49a^2", "-16x^2", "-64a^2", "3x^3", "3a^3", "36a^2b"});
         lesson::next_row(g, 8);
-        lesson::cursor(g, 40, 80, 30);
+        lesson::set_cursor(g, 40, 80, 30);
         lesson::erase_by(g, 0, 0, 1320, 1300);
         put(g, g.XI0, g.YI1, 3, "例2　次の計算をしなさい。");
         put(g, g.XI1 + 40, g.YI1 + 60, 0, g.T_sa(g.NO));
@@ -79,33 +78,31 @@ void SHOW_POWER_EXAMPLES(Program& g) {
 
 // Reads nothing; writes the screen, XI1, XI2, YI1; clobbers the pen.
 void SHOW_ANSWERS_Q2(Program& g) {
-    static const std::vector<Fragment> page = {
-        {0, Place::FirstProblem, 3, "(1)"},
-        {0, Place::Continue, 0, " 5a*(-a^2)"},
-        {1, Place::Working, 0, "=5*(-1)*a*a*a"},
-        {1, Place::Working, 5, "=-5a^3"},
-        {1, Place::NextProblem, 3, "(2)"},
-        {1, Place::Continue, 0, " ab*4ab^2"},
-        {2, Place::Working, 0, "=4*a*b*a*b*b"},
-        {2, Place::Working, 5, "=4a^2b^3"},
-        {2, Place::NextProblem, 3, "(3)"},
-        {2, Place::Continue, 0, " x^2*x^3"},
-        {3, Place::Working, 0, "=(x*x)*(x*x*x)"},
-        {3, Place::Working, 5, "=x^5"},
-        {3, Place::Column, 0, ""},
-        {3, Place::FirstProblem, 3, "(4)"},
-        {3, Place::Continue, 0, " (-2x)^2"},
-        {4, Place::Working, 0, "=(-2x)*(-2x)"},
-        {4, Place::Working, 5, "=4x^2"},
-        {4, Place::NextProblem, 3, "(5)"},
-        {4, Place::Continue, 0, " (-a)^3*2b"},
-        {5, Place::Working, 0, "=(-a)*(-a)*(-a)*2b"},
-        {5, Place::Working, 5, "=-2a^3b"},
+    static const lesson::AnswerPage page{.next_dy = 60, .column_xi1 = 684};
+    static const std::vector<lesson::PageRow> rows = {
+        page.first_problem(0, 3, "(1)"),
+        page.cont(0, 0, " 5a*(-a^2)"),
+        page.working(1, 0, "=5*(-1)*a*a*a"),
+        page.working(1, 5, "=-5a^3"),
+        page.next_problem(1, 3, "(2)"),
+        page.cont(1, 0, " ab*4ab^2"),
+        page.working(2, 0, "=4*a*b*a*b*b"),
+        page.working(2, 5, "=4a^2b^3"),
+        page.next_problem(2, 3, "(3)"),
+        page.cont(2, 0, " x^2*x^3"),
+        page.working(3, 0, "=(x*x)*(x*x*x)"),
+        page.working(3, 5, "=x^5"),
+        page.next_column(3),
+        page.first_problem(3, 3, "(4)"),
+        page.cont(3, 0, " (-2x)^2"),
+        page.working(4, 0, "=(-2x)*(-2x)"),
+        page.working(4, 5, "=4x^2"),
+        page.next_problem(4, 3, "(5)"),
+        page.cont(4, 0, " (-a)^3*2b"),
+        page.working(5, 0, "=(-a)*(-a)*(-a)*2b"),
+        page.working(5, 5, "=-2a^3b"),
     };
-    lesson::PageLayout layout;
-    layout.next_dy = 60;
-    layout.column_xi1 = 684;
-    lesson::play_page(g, "問2 解答", page, layout);
+    page.play(g, "問2 解答", rows);
 }
 
 }  // namespace cw::dorrith1

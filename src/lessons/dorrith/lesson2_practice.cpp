@@ -1,5 +1,6 @@
 // Lesson 2, step ⑤: random divisions of a monomial by a monomial in a and b,
 // solved on the screen by striking out the common factors.
+#include "lessons/dorrith/cancel.h"
 #include "lessons/dorrith/division.h"
 #include "lessons/dorrith/lesson2.h"
 #include "lessons/draws.h"
@@ -10,6 +11,9 @@
 namespace cw::dorrith2 {
 
 using namespace dorrith;
+using lesson::strike_factor;
+using lesson::value_above;
+using lesson::value_below;
 using lesson::put;
 
 // Reads FMAESU; writes T(1..5), T(11), F(1..4), F(11..14), their texts, B1$, B2$, X(1..4), P, II, FMAESU;
@@ -17,9 +21,9 @@ using lesson::put;
 void make_division_problem(Dorrith& g) {
     lesson::load_list(g.X_a, {2, 3, 5, 7});
     g.T_a(4) = lesson::pick_and_remove(g, g.X_a, 3, 3);
-    g.P = lesson::draw(g, {3, 1, true});
+    g.P = lesson::rnd_int(g, 3, 1);
     g.T_a(3) = g.X_a(g.P);
-    g.T_a(5) = lesson::draw(g, {4, 2, true});
+    g.T_a(5) = lesson::rnd_int(g, 4, 2);
     g.T_a(1) = g.T_a(5) * g.T_a(3);
     g.T_a(2) = g.T_a(5) * g.T_a(4);
     draw_sign(g);
@@ -33,48 +37,48 @@ void make_division_problem(Dorrith& g) {
 void RUN_DIVISION_PRACTICE(Dorrith& g) {
     const lesson::ProblemArea area{0, 0, 1320, 180};
     lesson::erase_by(g, 0, 0, 1320, 1300);
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_division_problem(g);
-        auto& t = g.T_sa;
-        auto& f = g.F_sa;
+        auto& T_sa = g.T_sa;
+        auto& F_sa = g.F_sa;
         g.XI1 = 44;
         g.YI1 = 18;
         g.pf.SETDRAWWIDTH(5);
         lesson::erase_problem_head(g, area);
         put(g, g.XI1 + 44, g.YI1, 0, "練習　次の計算をしなさい。");
         put(g, g.XI1 + 176, g.YI1 + 80, lesson::parity_colour(g.NO, 3, 7),
-            t(11) + t(1) + f(1) + f(2) + "/" + t(2) + f(11) + f(12));
+            T_sa(11) + T_sa(1) + F_sa(1) + F_sa(2) + "/" + T_sa(2) + F_sa(11) + F_sa(12));
 
         WAIT_ANY_KEY(g);
         lesson::erase_solution(g, area, g.YI1 + 110);
         put(g, g.XI1 + 132, g.YI1 + 120, 0,
-            "=" + t(11) + "ﾀ" + t(1) + f(1) + f(2) + "/" + t(2) + f(11) + f(12) + "ﾀ");
+            "=" + T_sa(11) + "ﾀ" + T_sa(1) + F_sa(1) + F_sa(2) + "/" + T_sa(2) + F_sa(11) + F_sa(12) + "ﾀ");
 
         WAIT_ANY_KEY(g);
-        put(g, g.XI1 + 132, g.YI1 + 120, 0, "=" + t(11));
-        written_out(g, "ﾀ" + t(1) + f(5) + f(6) + "/" + t(2) + f(15) + f(16) + "ﾀ");
-        g.B1 = static_cast<float>(KLEN(t(1)));
-        g.B2 = static_cast<float>(KLEN(t(2)));
+        put(g, g.XI1 + 132, g.YI1 + 120, 0, "=" + T_sa(11));
+        written_out(g, "ﾀ" + T_sa(1) + F_sa(5) + F_sa(6) + "/" + T_sa(2) + F_sa(15) + F_sa(16) + "ﾀ");
+        g.B1 = static_cast<float>(KLEN(T_sa(1)));
+        g.B2 = static_cast<float>(KLEN(T_sa(2)));
         anchor_after(g, 1, 32 * g.B1);
         anchor_after(g, 2, 70 * g.F_a(1));
         anchor_after(g, 11, 32 * g.B2);
         anchor_after(g, 12, 70 * g.F_a(11));
 
         WAIT_ANY_KEY(g);
-        strike(g, 1, g.B1);
-        strike(g, 11, g.B2);
-        value_over(g, 1, t(3));
-        value_under(g, 11, t(4));
+        strike_factor(g, 1, g.B1);
+        strike_factor(g, 11, g.B2);
+        value_above(g, 1, T_sa(3));
+        value_below(g, 11, T_sa(4));
 
         WAIT_ANY_KEY(g);
-        strike_common_letter(g, 2, g.F_a(1), g.F_a(11));
-        strike_common_letter(g, 3, g.F_a(2), g.F_a(12));
-        strike_common_letter(g, 12, g.F_a(11), g.F_a(1));
-        strike_common_letter(g, 13, g.F_a(12), g.F_a(2));
+        strike_letter_factors(g, 2, g.F_a(1), g.F_a(11));
+        strike_letter_factors(g, 3, g.F_a(2), g.F_a(12));
+        strike_letter_factors(g, 12, g.F_a(11), g.F_a(1));
+        strike_letter_factors(g, 13, g.F_a(12), g.F_a(2));
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1 + 132, g.YI1 + 120, 5,
-            "=" + t(11) + "ﾀ" + t(3) + f(3) + f(4) + "/" + t(4) + f(13) + f(14) + "ﾀ");
+            "=" + T_sa(11) + "ﾀ" + T_sa(3) + F_sa(3) + F_sa(4) + "/" + T_sa(4) + F_sa(13) + F_sa(14) + "ﾀ");
     });
     SHOW_DIVISION_RULES(g);
 }

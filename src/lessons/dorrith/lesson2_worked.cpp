@@ -7,8 +7,12 @@
 namespace cw::dorrith2 {
 
 using namespace dorrith;
+using lesson::cancel_pair;
+using lesson::strike_factor;
+using lesson::value_above;
+using lesson::value_below;
 using lesson::action;
-using lesson::label;
+using lesson::aside;
 using lesson::PageRow;
 using lesson::pen;
 using lesson::screen;
@@ -28,8 +32,6 @@ PageRow crossed(int stage, const std::string& fraction, bool second = false) {
     });
 }
 
-PageRow act(int stage, void (*fn)(Program&)) { return action(stage, fn); }
-
 }  // namespace
 
 // Reads nothing; writes the screen, XI1, XI2, YI1, X(0), X(1), Y(1), X(11), Y(11); leaves width 5.
@@ -38,13 +40,13 @@ void SHOW_NUMBER_DIVISION_REVIEW(Program& g) {
         worked_page(),
         text(0, screen(44, 30), 0, "復習　次の計算をしなさい。"),
         text(0, screen(132, 90), 0, "15/(-6)"),
-        label(1, screen(528, 90), 3, "①　符号を決める。"),
+        aside(1, screen(528, 90), 3, "①　符号を決める。"),
         text(2, screen(88, 210), 0, "=-"),
-        label(3, screen(528, 210), 3, "②　分数の形にする。"),
+        aside(3, screen(528, 210), 3, "②　分数の形にする。"),
         crossed(4, "ﾀ15/6ﾀ"),
-        label(5, screen(528, 330), 3, "③　約分する。"),
-        act(6, [](Program& g) { strike(g, 11); value_under(g, 11, "2"); }),
-        act(7, [](Program& g) { strike(g, 1, 2); value_over(g, 1, "5"); }),
+        aside(5, screen(528, 330), 3, "③　約分する。"),
+        action(6, [](Program& g) { strike_factor(g, 11); value_below(g, 11, "2"); }),
+        action(7, [](Program& g) { strike_factor(g, 1, 2); value_above(g, 1, "5"); }),
         text(8, screen(88, 350), 5, "=-ﾀ5/2ﾀ"),
     };
     lesson::play_rows(g, rows);
@@ -56,15 +58,15 @@ void SHOW_LETTER_DIVISION_TASK(Program& g) {
         worked_page(),
         text(0, screen(44, 30), 0, "課題１　次の計算をしなさい。"),
         text(0, screen(132, 90), 0, "xy/(-x)"),
-        label(1, screen(528, 90), 3, "①　符号を決める。"),
+        aside(1, screen(528, 90), 3, "①　符号を決める。"),
         text(2, screen(88, 170), 0, "=-"),
-        label(3, screen(528, 170), 3, "②　分数の形にする。"),
+        aside(3, screen(528, 170), 3, "②　分数の形にする。"),
         text(4, pen(), 0, "ﾀxy/xﾀ"),
         text(5, screen(528, 290), 3, "③　約分する。"),
         text(6, screen(88, 290), 0, "=-"),
         crossed(6, "ﾀx*y/xﾀ"),
-        act(7, [](Program& g) { strike(g, 11); value_under(g, 11, "1"); }),
-        act(8, [](Program& g) { strike(g, 1); value_over(g, 1, "1"); }),
+        action(7, [](Program& g) { strike_factor(g, 11); value_below(g, 11, "1"); }),
+        action(8, [](Program& g) { strike_factor(g, 1); value_above(g, 1, "1"); }),
         text(9, screen(88, 430), 5, "=-y"),
     };
     lesson::play_rows(g, rows);
@@ -76,15 +78,15 @@ void SHOW_NUMBER_AND_LETTER_TASK(Program& g) {
         worked_page(),
         text(0, screen(44, 30), 0, "課題2　次の計算をしなさい。"),
         text(0, screen(132, 90), 0, "8xy/(-4x)"),
-        label(1, screen(528, 90), 3, "①　符号を決める。"),
+        aside(1, screen(528, 90), 3, "①　符号を決める。"),
         text(2, screen(88, 170), 0, "=-"),
-        label(3, screen(528, 170), 3, "②　分数の形にする。"),
+        aside(3, screen(528, 170), 3, "②　分数の形にする。"),
         text(4, pen(), 0, "ﾀ8xy/4xﾀ"),
         text(5, screen(528, 290), 3, "③　約分する。"),
         text(6, screen(88, 290), 0, "=-"),
         crossed(6, "ﾀ8*x*y/4*xﾀ", true),
-        act(7, [](Program& g) { cancel_pair(g, 11, "1", 1, "2"); }),
-        act(8, [](Program& g) { cancel_pair(g, 12, "1", 2, "1"); }),
+        action(7, [](Program& g) { cancel_pair(g, 11, "1", 1, "2"); }),
+        action(8, [](Program& g) { cancel_pair(g, 12, "1", 2, "1"); }),
         text(9, screen(88, 430), 5, "=-2y"),
     };
     lesson::play_rows(g, rows);
@@ -100,12 +102,12 @@ void SHOW_POWER_TASK(Program& g) {
         text(1, screen(88, 210), 0, "=ﾀ6a^2/2aﾀ"),
         text(2, screen(88, 330), 0, "="),
         crossed(2, "ﾀ6*a*a/2*aﾀ", true),
-        act(3, [](Program& g) { strike(g, 1); strike(g, 11); }),
-        act(4, [](Program& g) { value_over(g, 1, "3"); value_under(g, 11, "1"); }),
-        act(5, [](Program& g) { strike(g, 2); strike(g, 12); }),
-        act(6, [](Program& g) { value_over(g, 2, "1"); value_under(g, 12, "1"); }),
+        action(3, [](Program& g) { strike_factor(g, 1); strike_factor(g, 11); }),
+        action(4, [](Program& g) { value_above(g, 1, "3"); value_below(g, 11, "1"); }),
+        action(5, [](Program& g) { strike_factor(g, 2); strike_factor(g, 12); }),
+        action(6, [](Program& g) { value_above(g, 2, "1"); value_below(g, 12, "1"); }),
         text(7, screen(88, 470), 5, "=3a"),
-        act(8, SHOW_DIVISION_RULES),
+        action(8, SHOW_DIVISION_RULES),
     };
     lesson::play_rows(g, rows);
 }

@@ -6,6 +6,9 @@
 namespace cw::dorrith3 {
 
 using namespace dorrith;
+using lesson::strike_factor;
+using lesson::value_above;
+using lesson::value_below;
 using lesson::action;
 using lesson::pen;
 using lesson::screen;
@@ -23,14 +26,14 @@ lesson::PageRow cancelled(int stage, const std::string& fraction, float first_ch
         written_out(g, fraction);
         anchor_after(g, 1, 32 * first_chars + 38);
         anchor_after(g, 11, 32 + 38);
-        strike(g, 1, first_chars);
-        strike(g, 2);
-        strike(g, 11);
-        strike(g, 12);
-        value_over(g, 1, values[0]);
-        value_over(g, 2, values[1]);
-        value_under(g, 11, values[2]);
-        value_under(g, 12, values[3]);
+        strike_factor(g, 1, first_chars);
+        strike_factor(g, 2);
+        strike_factor(g, 11);
+        strike_factor(g, 12);
+        value_above(g, 1, values[0]);
+        value_above(g, 2, values[1]);
+        value_below(g, 11, values[2]);
+        value_below(g, 12, values[3]);
     });
 }
 

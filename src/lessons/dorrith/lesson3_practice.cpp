@@ -2,6 +2,7 @@
 // fractions of four primes, solved on the screen through the reciprocal.
 #include "exprstr/exprstr.h"
 #include "lessons/dorrith/lesson3.h"
+#include "lessons/dorrith/cancel.h"
 #include "lessons/dorrith/division.h"
 #include "lessons/draws.h"
 #include "lessons/panels.h"
@@ -11,6 +12,9 @@
 namespace cw::dorrith3 {
 
 using namespace dorrith;
+using lesson::strike_factor;
+using lesson::value_above;
+using lesson::value_below;
 using lesson::cont;
 using lesson::put;
 
@@ -20,7 +24,7 @@ void make_fraction_division_problem(Dorrith& g) {
     lesson::load_list(g.X_a, {2, 3, 5, 7});
     g.T_a(6) = lesson::pick_and_remove(g, g.X_a, 3, 3);
     g.T_a(5) = lesson::pick_and_remove(g, g.X_a, 2, 2);
-    g.P = lesson::draw(g, {2, 1, true});
+    g.P = lesson::rnd_int(g, 2, 1);
     g.T_a(7) = g.P == 1 ? g.X_a(1) : g.X_a(2);
     g.T_a(8) = g.P == 1 ? g.X_a(2) : g.X_a(1);
     g.T_a(1) = g.T_a(5) * g.T_a(8);
@@ -48,33 +52,33 @@ void make_fraction_division_problem(Dorrith& g) {
 void RUN_FRACTION_DIVISION_PRACTICE(Dorrith& g) {
     const lesson::ProblemArea area{0, 0, 1320, 180};
     lesson::erase_by(g, 0, 0, 1320, 1300);
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_fraction_division_problem(g);
-        auto& t = g.T_sa;
-        auto& f = g.F_sa;
-        auto& x = g.X_sa;
-        lesson::cursor(g, 40, 80, 30);
+        auto& T_sa = g.T_sa;
+        auto& F_sa = g.F_sa;
+        auto& X_sa = g.X_sa;
+        lesson::set_cursor(g, 40, 80, 30);
         g.pf.SETDRAWWIDTH(5);
         lesson::erase_problem_head(g, area);
         put(g, g.XI0, g.YI1, 0, "練習　次の計算をしなさい。");
         put(g, g.XI1 + 40, g.YI1 + 80, lesson::parity_colour(g.NO, 3, 7),
-            x(1) + f(1) + f(2) + "/" + x(3) + f(11) + f(12));
+            X_sa(1) + F_sa(1) + F_sa(2) + "/" + X_sa(3) + F_sa(11) + F_sa(12));
 
         WAIT_ANY_KEY(g);
         lesson::erase_solution(g, area, g.YI1 + 100);
-        put(g, g.XI1, g.YI1 + 110, 0, "=" + x(1) + f(1) + f(2) + "*ﾀ" + t(4) + "/" + t(3) + f(11) + f(12) + "ﾀ");
+        put(g, g.XI1, g.YI1 + 110, 0, "=" + X_sa(1) + F_sa(1) + F_sa(2) + "*ﾀ" + T_sa(4) + "/" + T_sa(3) + F_sa(11) + F_sa(12) + "ﾀ");
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 110, 0,
-            "=" + t(11) + "ﾀ" + t(2) + f(1) + f(2) + "*" + t(4) + "/" + t(1) + "*" + t(3) + f(11) + f(12) + "ﾀ");
+            "=" + T_sa(11) + "ﾀ" + T_sa(2) + F_sa(1) + F_sa(2) + "*" + T_sa(4) + "/" + T_sa(1) + "*" + T_sa(3) + F_sa(11) + F_sa(12) + "ﾀ");
 
         WAIT_ANY_KEY(g);
-        put(g, g.XI1, g.YI1 + 120, 0, "=" + t(11));
-        written_out(g, "ﾀ" + t(2) + f(5) + f(6) + "*" + t(4) + "/" + t(1) + "*" + t(3) + f(15) + f(16) + "ﾀ");
-        g.B1 = static_cast<float>(KLEN(t(2)));
-        g.B2 = static_cast<float>(KLEN(t(1)));
-        g.B3 = static_cast<float>(KLEN(t(3)));
-        g.B4 = static_cast<float>(KLEN(t(4)));
+        put(g, g.XI1, g.YI1 + 120, 0, "=" + T_sa(11));
+        written_out(g, "ﾀ" + T_sa(2) + F_sa(5) + F_sa(6) + "*" + T_sa(4) + "/" + T_sa(1) + "*" + T_sa(3) + F_sa(15) + F_sa(16) + "ﾀ");
+        g.B1 = static_cast<float>(KLEN(T_sa(2)));
+        g.B2 = static_cast<float>(KLEN(T_sa(1)));
+        g.B3 = static_cast<float>(KLEN(T_sa(3)));
+        g.B4 = static_cast<float>(KLEN(T_sa(4)));
         anchor_after(g, 1, 32 * g.B1);
         anchor_after(g, 2, 70 * g.F_a(1));
         anchor_after(g, 3, 38 + 70 * g.F_a(2));
@@ -83,26 +87,26 @@ void RUN_FRACTION_DIVISION_PRACTICE(Dorrith& g) {
         anchor_after(g, 13, 70 * g.F_a(11));
 
         WAIT_ANY_KEY(g);
-        strike(g, 1, g.B1);
-        strike(g, 12, g.B3);
-        value_over(g, 1, "1");
-        value_under(g, 12, "1");
+        strike_factor(g, 1, g.B1);
+        strike_factor(g, 12, g.B3);
+        value_above(g, 1, "1");
+        value_below(g, 12, "1");
 
         WAIT_ANY_KEY(g);
-        strike(g, 4, g.B4);
-        strike(g, 11, g.B2);
-        value_over(g, 4, t(6));
-        value_under(g, 11, t(5));
+        strike_factor(g, 4, g.B4);
+        strike_factor(g, 11, g.B2);
+        value_above(g, 4, T_sa(6));
+        value_below(g, 11, T_sa(5));
 
         WAIT_ANY_KEY(g);
-        strike_common_letter(g, 2, g.F_a(1), g.F_a(11));
-        strike_common_letter(g, 3, g.F_a(2), g.F_a(12));
-        strike_common_letter(g, 13, g.F_a(11), g.F_a(1));
-        strike_common_letter(g, 14, g.F_a(12), g.F_a(2));
+        strike_letter_factors(g, 2, g.F_a(1), g.F_a(11));
+        strike_letter_factors(g, 3, g.F_a(2), g.F_a(12));
+        strike_letter_factors(g, 13, g.F_a(11), g.F_a(1));
+        strike_letter_factors(g, 14, g.F_a(12), g.F_a(2));
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 120, 5,
-            "=" + t(11) + "ﾀ" + t(6) + f(3) + f(4) + "/" + t(5) + f(13) + f(14) + "ﾀ");
+            "=" + T_sa(11) + "ﾀ" + T_sa(6) + F_sa(3) + F_sa(4) + "/" + T_sa(5) + F_sa(13) + F_sa(14) + "ﾀ");
     });
 
     WAIT_ANY_KEY(g);

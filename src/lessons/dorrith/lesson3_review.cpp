@@ -9,9 +9,10 @@
 namespace cw::dorrith3 {
 
 using namespace dorrith;
+using lesson::cancel_pair;
 using lesson::action;
 using lesson::cont;
-using lesson::label;
+using lesson::aside;
 using lesson::PageRow;
 using lesson::put;
 using lesson::screen;
@@ -23,7 +24,7 @@ void SHOW_FRACTION_DIVISION_REVIEW(Program& g) {
         worked_page(),
         text(0, screen(44, 30), 0, "復習　次の計算をしなさい。"),
         text(0, screen(132, 100), 0, "-ﾀ3/2ﾀ/ﾀ3/4ﾀ"),
-        label(1, screen(528, 100), 3, "①　符号をきめて、逆数をかける。"),
+        aside(1, screen(528, 100), 3, "①　符号をきめて、逆数をかける。"),
         text(2, screen(88, 220), 0, "=-"),
         action(2,
                [](Program& g) {
@@ -33,7 +34,7 @@ void SHOW_FRACTION_DIVISION_REVIEW(Program& g) {
                    lesson::keep_anchor(g, 2, second.numerator_strike());
                    lesson::keep_anchor(g, 12, second.denominator_strike());
                }),
-        label(3, screen(528, 220), 3, "②　約分する。"),
+        aside(3, screen(528, 220), 3, "②　約分する。"),
         action(4, [](Program& g) { cancel_pair(g, 11, "1", 2, "2"); }),
         action(5, [](Program& g) { cancel_pair(g, 12, "1", 1, "1"); }),
         text(6, screen(88, 360), 5, "=-2"),
@@ -86,9 +87,9 @@ void SHOW_FRACTION_COEFFICIENT_TASK(Dorrith& g) {
         text(0, screen(44, 30), 0, "課題2　次の計算をしなさい。"),
         text(0, screen(132, 100), 0, "-ﾀ3/2ﾀx^2/ﾀ3/4ﾀx"),
         text(1, screen(88, 200), 0, "=-ﾀ3x^2/2ﾀ/ﾀ3x/4ﾀ"),
-        label(2, screen(528, 100), 5, "※　分数を係数とする文字は、"),
-        label(2, screen(528, 150), 5, " 　分子につける。"),
-        label(2, screen(528, 210), 3, "①　符号をきめて、逆数をかける。"),
+        aside(2, screen(528, 100), 5, "※　分数を係数とする文字は、"),
+        aside(2, screen(528, 150), 5, " 　分子につける。"),
+        aside(2, screen(528, 210), 3, "①　符号をきめて、逆数をかける。"),
         text(3, screen(88, 300), 0, "=-ﾀ3x^2/2ﾀ*ﾀ4/3xﾀ"),
         text(4, screen(88, 420), 0, "=-"),
         action(4,
@@ -104,9 +105,9 @@ void SHOW_FRACTION_COEFFICIENT_TASK(Dorrith& g) {
                }),
         action(5,
                [&g](Program&) {
-                   lesson::Cursor note(g.XJ2, g.XJ2, g.XJ2, g.YJ1);
-                   note.at(g, 528, 420, 3, "②　約分する。");
-                   note.cont(g, 5, "(文字も約分する）", 0, lesson::Keep::None);
+                   lesson::Cursor note(g, g.XJ2, g.XJ2, g.XJ2, g.YJ1);
+                   note.put(528, 420, 3, "②　約分する。");
+                   note.cont(5, "(文字も約分する）", lesson::Keep::None);
                    lesson::load_texts(g.T_sa, 1, {"2", "1", "1"});
                    lesson::load_texts(g.T_sa, 11, {"1", "1", "1"});
                }),

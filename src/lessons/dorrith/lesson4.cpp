@@ -2,7 +2,7 @@
 // worked example -4xy×6x÷(-3y) = 8x^2 with its cancellation strokes.
 #include "lessons/dorrith/lesson4.h"
 
-#include "lessons/marks.h"
+#include "lessons/strokes.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
@@ -78,13 +78,12 @@ void SHOW_WORKED_EXAMPLE(Dorrith& g) {
     g.Y_a(12) = f.bsen + 4;
     WAIT_ANY_KEY(g);
 
-    const auto at = [&](int k, float dx = 0) { return lesson::Anchor{g.X_a(k) + dx, g.Y_a(k)}; };
-    lesson::strike_factor(g, at(3), 1);
-    lesson::strike_factor(g, at(11), 1);
-    lesson::value_above(g, at(3), "2");
-    lesson::value_below(g, at(11), "1");
-    lesson::strike_factor(g, at(2, 64), 1);
-    lesson::strike_factor(g, at(12), 1);
+    lesson::strike_factor(g, 3);
+    lesson::strike_factor(g, 11);
+    lesson::value_above(g, 3, "2");
+    lesson::value_below(g, 11, "1");
+    lesson::strike_factor(g, lesson::kept_anchor(g, 2).right(64), 1);  // the numerator's second x
+    lesson::strike_factor(g, 12);
     WAIT_ANY_KEY(g);
 
     put(g, g.XI1 + 44, g.YI1 + 110, 5, "=8x^2");

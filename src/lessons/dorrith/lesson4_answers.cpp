@@ -2,7 +2,7 @@
 // 問5 page in three columns, one stage per key, items (1) and (2) with their
 // struck factors; then the 問6 page, drawn whole.
 #include "lessons/dorrith/lesson4.h"
-#include "lessons/marks.h"
+#include "lessons/strokes.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
@@ -28,12 +28,12 @@ void strike_item(Program& g, float d) {
     for (int k : {1, 2}) g.Y_a(k) = f.bsen - 36;
     for (int k : {11, 12}) g.Y_a(k) = f.bsen + 4;
     const int points[] = {1, 2, 11, 12};
-    for (int k : points) lesson::strike_factor(g, {g.X_a(k), g.Y_a(k)}, 1);
+    for (int k : points) lesson::strike_factor(g, k);
     for (int k : points) {
         if (k < 10)
-            lesson::value_above(g, {g.X_a(k), g.Y_a(k)}, "1");
+            lesson::value_above(g, k, "1");
         else
-            lesson::value_below(g, {g.X_a(k), g.Y_a(k)}, "1");
+            lesson::value_below(g, k, "1");
     }
 }
 

@@ -4,6 +4,7 @@
 // the method's summary.
 #include "exprstr/exprstr.h"
 #include "lessons/dorrith/lesson4.h"
+#include "lessons/draws.h"
 #include "lessons/marks.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
@@ -17,69 +18,64 @@ using lesson::Keep;
 using lesson::put;
 using lesson::rnd_int;
 
-namespace {
-
-// +1 or -1 from INT(RND * 2), a 0 becoming -1.
-float coin(Program& g) {
-    const float v = rnd_int(g, 2, 0);
-    return v == 0 ? -1.0f : v;
-}
-
-}  // namespace
-
 // Reads nothing; writes T(1..3), F(1..4), X(2), X(3), P, A1$, A2$, T$(), F$(), X$(1..3), X$(11), X$(12);
 // clobbers what FORMAT_NUMBER_TABLES clobbers.  Ten RNDs.
 void GEN_MIXED_PROBLEM(Program& g) {
-    auto& T = g.T_a;
-    auto& F = g.F_a;
-    auto& X = g.X_a;
-    auto& T_s = g.T_sa;
-    auto& F_s = g.F_sa;
-    auto& X_s = g.X_sa;
+    auto& T_a = g.T_a;
+    auto& F_a = g.F_a;
+    auto& X_a = g.X_a;
+    auto& T_sa = g.T_sa;
+    auto& F_sa = g.F_sa;
+    auto& X_sa = g.X_sa;
 
-    T(2) = rnd_int(g, 6, 2);
-    T(3) = rnd_int(g, 6, 7);
-    T(1) = T(2) * T(3);
-    F(1) = coin(g);
-    F(2) = coin(g);
-    F(3) = -1;
-    F(4) = F(1) * F(2) * F(3);
-    X(2) = coin(g);
-    X(3) = coin(g);
-    if (X(2) == 1 && X(3) == 1) X(3) = -1;
+    T_a(2) = rnd_int(g, 6, 2);
+    T_a(3) = rnd_int(g, 6, 7);
+    T_a(1) = T_a(2) * T_a(3);
+    // The signs: each INT(RND * 2), a 0 becoming -1.
+    F_a(1) = rnd_int(g, 2, 0);
+    if (F_a(1) == 0) F_a(1) = -1;
+    F_a(2) = rnd_int(g, 2, 0);
+    if (F_a(2) == 0) F_a(2) = -1;
+    F_a(3) = -1;
+    F_a(4) = F_a(1) * F_a(2) * F_a(3);
+    X_a(2) = rnd_int(g, 2, 0);
+    if (X_a(2) == 0) X_a(2) = -1;
+    X_a(3) = rnd_int(g, 2, 0);
+    if (X_a(3) == 0) X_a(3) = -1;
+    if (X_a(2) == 1 && X_a(3) == 1) X_a(3) = -1;
     FORMAT_NUMBER_TABLES(g);
 
     g.P = rnd_int(g, 2, 0);
     g.A1_s = g.P == 0 ? "x" : "a";
     g.A2_s = g.P == 0 ? "y" : "b";
     g.P = rnd_int(g, 2, 0);
-    T_s(11) = g.P == 0 ? g.A1_s + "^2" + g.A2_s : g.A1_s + g.A2_s + "^2";
+    T_sa(11) = g.P == 0 ? g.A1_s + "^2" + g.A2_s : g.A1_s + g.A2_s + "^2";
     g.P = rnd_int(g, 2, 0);
-    T_s(12) = g.P == 0 ? g.A1_s : g.A2_s;
+    T_sa(12) = g.P == 0 ? g.A1_s : g.A2_s;
     g.P = rnd_int(g, 2, 0);
-    T_s(13) = g.P == 0 ? g.A2_s + "^2" : g.A1_s + "^2";
+    T_sa(13) = g.P == 0 ? g.A2_s + "^2" : g.A1_s + "^2";
 
-    F_s(1) = F(1) == 1 ? "" : "-";
+    F_sa(1) = F_a(1) == 1 ? "" : "-";
     for (int k = 2; k <= 3; ++k) {
-        F_s(k) = F(k) == 1 ? "" : "(-";
-        F_s(10 + k) = F(k) == 1 ? "" : ")";
+        F_sa(k) = F_a(k) == 1 ? "" : "(-";
+        F_sa(10 + k) = F_a(k) == 1 ? "" : ")";
     }
-    X_s(1) = F_s(1) + T_s(1) + T_s(11);
+    X_sa(1) = F_sa(1) + T_sa(1) + T_sa(11);
     for (int k = 2; k <= 3; ++k)
-        X_s(k) = (X(k) == 1 ? "*" : "/") + F_s(k) + T_s(k) + T_s(10 + k) + F_s(10 + k);
-    F_s(4) = F(4) > 0 ? "+" : "-";
+        X_sa(k) = (X_a(k) == 1 ? "*" : "/") + F_sa(k) + T_sa(k) + T_sa(10 + k) + F_sa(10 + k);
+    F_sa(4) = F_a(4) > 0 ? "+" : "-";
 
-    X_s(11) = T_s(1) + T_s(11);
-    if (X(2) == 1)
-        X_s(11) = X_s(11) + "*" + T_s(2) + T_s(12);
+    X_sa(11) = T_sa(1) + T_sa(11);
+    if (X_a(2) == 1)
+        X_sa(11) = X_sa(11) + "*" + T_sa(2) + T_sa(12);
     else
-        X_s(12) = T_s(2) + T_s(12);
-    if (X(3) == 1)
-        X_s(11) = X_s(11) + "*" + T_s(3) + T_s(13);
-    else if (X(2) == 1)
-        X_s(12) = T_s(3) + T_s(13);
+        X_sa(12) = T_sa(2) + T_sa(12);
+    if (X_a(3) == 1)
+        X_sa(11) = X_sa(11) + "*" + T_sa(3) + T_sa(13);
+    else if (X_a(2) == 1)
+        X_sa(12) = T_sa(3) + T_sa(13);
     else
-        X_s(12) = X_s(12) + "*" + T_s(3) + T_s(13);
+        X_sa(12) = X_sa(12) + "*" + T_sa(3) + T_sa(13);
 }
 
 namespace {
@@ -89,21 +85,7 @@ std::string fraction_form(Program& g) { return "ﾀ" + g.X_sa(11) + "/" + g.X_sa
 
 // An answer box: border 3, fill 13, its text in colour 5.
 void answer_box(Program& g, float x, float y, float w, float h, const std::string& text) {
-    lesson::cell(g, x, y, w, h, text, 5, 3, 13);
-}
-
-// A numerator or denominator alone, in the fraction-part style.
-void put_part(Program& g, float x, float y, float c, const std::string& code, Keep keep) {
-    g.BUN = 1;
-    put(g, x, y, c, code, keep);
-    g.BUN = 0;
-}
-
-// The fraction bar, width 4, from (x, y), `length` long; the width goes back to 5.
-void bar(Program& g, float x, float y, float length) {
-    g.pf.SETDRAWWIDTH(4);
-    g.pf.LINE(x, y, x + length, y, 0);
-    g.pf.SETDRAWWIDTH(5);
+    lesson::draw_cell(g, x, y, w, h, text, 5, 3, 13);
 }
 
 // A new problem in the panel with corners (U(a), V(a)) and (U(b), V(b)): GEN_MIXED_PROBLEM, the cursor at the
@@ -147,17 +129,17 @@ void part_problem(Program& g, const std::string& heading, bool ask_numerator, fl
     g.Y_a(1) = l.last.bsen + y_num;
     g.X_a(11) = g.X_a(0) + l.last.tbbo1;
     g.Y_a(11) = l.last.bsen + y_den;
-    bar(g, g.X_a(0), l.last.bsen, l.last.naga);
+    lesson::draw_fraction_bar(g, g.X_a(0), l.last.bsen, l.last.naga, 0);
     if (ask_numerator) {
-        put_part(g, g.X_a(11), g.Y_a(11), 0, g.X_sa(12), Keep::None);
+        lesson::draw_fraction_part(g, {g.X_a(11), g.Y_a(11)}, g.X_sa(12), 0, Keep::None);
         answer_box(g, g.X_a(1), g.Y_a(1) - 4, tbsi + 10, 44, "");
         WAIT_ANY_KEY(g);
-        put_part(g, g.X_a(1) + 5, g.Y_a(1), 5, g.X_sa(11), Keep::Pen);
+        lesson::draw_fraction_part(g, {g.X_a(1) + 5, g.Y_a(1)}, g.X_sa(11), 5, Keep::Pen);
     } else {
-        put_part(g, g.X_a(1), g.Y_a(1), 0, g.X_sa(11), Keep::None);
+        lesson::draw_fraction_part(g, {g.X_a(1), g.Y_a(1)}, g.X_sa(11), 0, Keep::None);
         answer_box(g, g.X_a(11), g.Y_a(11) - 4, tbbo + 10, 44, "");
         WAIT_ANY_KEY(g);
-        put_part(g, g.X_a(11) + 5, g.Y_a(11), 5, g.X_sa(12), Keep::Pen);
+        lesson::draw_fraction_part(g, {g.X_a(11) + 5, g.Y_a(11)}, g.X_sa(12), 5, Keep::Pen);
     }
 }
 

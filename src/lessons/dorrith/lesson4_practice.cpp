@@ -4,13 +4,14 @@
 // Each problem is revealed stage by stage: the fraction form, the expanded
 // form, the struck coefficients and letters, the result.
 #include "exprstr/exprstr.h"
-#include "lessons/cancel.h"
+#include "lessons/dorrith/cancel.h"
 #include "lessons/dorrith/lesson4.h"
 #include "lessons/draws.h"
 #include "lessons/marks.h"
 #include "lessons/panels.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
+#include "typeset/typeset.h"
 
 namespace cw::dorrith4 {
 
@@ -20,18 +21,6 @@ using lesson::rnd_int;
 
 namespace {
 
-// A power e of `letter` in the problem: "", the letter, or the letter squared.
-std::string problem_power(float e, const std::string& letter) {
-    return e == 0 ? "" : e == 1 ? letter : letter + "^2";
-}
-// A power e of `letter` in the answer: nothing where e <= 0 (the letter stands in the other part, or nowhere).
-std::string answer_power(float e, const std::string& letter) {
-    return e <= 0 ? "" : e == 1 ? letter : letter + "^2";
-}
-// A power e of `letter` written out as a product: "", "*a" or "*a*a".
-std::string expanded_power(float e, const std::string& letter) {
-    return e == 0 ? "" : e == 1 ? "*" + letter : "*" + letter + "*" + letter;
-}
 std::string sign_text(float s) { return s == 1 ? "" : "-"; }
 
 // The three primes of a problem: the first from 2, 3, 5; the second from the two left of them; the third
@@ -46,15 +35,15 @@ void draw_primes(Program& g, float& first, float& second, float& third) {
 
 // The texts of one side of a block: indices `f` (powers of the first monomial), `f + 10` (the divisor's).
 void power_texts(Program& g, int f, const std::string& l, const std::string& m) {
-    auto& F = g.F_a;
-    auto& F_s = g.F_sa;
+    auto& F_a = g.F_a;
+    auto& F_sa = g.F_sa;
     for (int base : {f, f + 10}) {
-        F_s(base + 1) = problem_power(F(base + 1), l);
-        F_s(base + 2) = problem_power(F(base + 2), m);
-        F_s(base + 3) = answer_power(F(base + 3), l);
-        F_s(base + 4) = answer_power(F(base + 4), m);
-        F_s(base + 5) = expanded_power(F(base + 1), l);
-        F_s(base + 6) = expanded_power(F(base + 2), m);
+        F_sa(base + 1) = lesson::letter_power(l, F_a(base + 1));
+        F_sa(base + 2) = lesson::letter_power(m, F_a(base + 2));
+        F_sa(base + 3) = lesson::letter_power(l, F_a(base + 3));
+        F_sa(base + 4) = lesson::letter_power(m, F_a(base + 4));
+        F_sa(base + 5) = lesson::letter_factors(l, F_a(base + 1));
+        F_sa(base + 6) = lesson::letter_factors(m, F_a(base + 2));
     }
 }
 
@@ -80,41 +69,41 @@ constexpr Slots kBlock2{24, 23, 25, false, 6, 21, 5, 32, 20, false};
 // The draws of one problem, in the order the blocks make them, and its numbers; then the number tables and
 // the sign texts.
 void make_problem(Program& g, const Slots& s) {
-    auto& T = g.T_a;
-    auto& F = g.F_a;
-    draw_primes(g, T(s.first), T(s.second), T(s.third));
-    const float kept = s.keep_first ? T(s.first) : T(s.second);
-    const float not_kept = s.keep_first ? T(s.second) : T(s.first);
-    T(s.kept) = kept;
+    auto& T_a = g.T_a;
+    auto& F_a = g.F_a;
+    draw_primes(g, T_a(s.first), T_a(s.second), T_a(s.third));
+    const float kept = s.keep_first ? T_a(s.first) : T_a(s.second);
+    const float not_kept = s.keep_first ? T_a(s.second) : T_a(s.first);
+    T_a(s.kept) = kept;
     g.P = rnd_int(g, 2, 1);
     if (g.P == 1) {
-        T(s.product) = T(s.third) * kept;
-        T(s.other) = not_kept;
+        T_a(s.product) = T_a(s.third) * kept;
+        T_a(s.other) = not_kept;
     } else {
-        T(s.product) = kept * not_kept;
-        T(s.other) = T(s.third);
+        T_a(s.product) = kept * not_kept;
+        T_a(s.other) = T_a(s.third);
     }
-    T(s.sign) = rnd_int(g, 2, 1);
-    if (T(s.sign) == 2) T(s.sign) = -1;
-    T(s.sign - 1) = -1 * T(s.sign);
+    T_a(s.sign) = rnd_int(g, 2, 1);
+    if (T_a(s.sign) == 2) T_a(s.sign) = -1;
+    T_a(s.sign - 1) = -1 * T_a(s.sign);
     const int f = s.powers;
-    F(f + 1) = rnd_int(g, 2, 1);
-    F(f + 2) = rnd_int(g, 2, 1);
+    F_a(f + 1) = rnd_int(g, 2, 1);
+    F_a(f + 2) = rnd_int(g, 2, 1);
     if (s.divisor_may_lack) {
-        F(f + 11) = rnd_int(g, 2, 0);
-        F(f + 12) = rnd_int(g, 2, 0);
-        if (F(f + 11) == 0 && F(f + 12) == 0) F(f + 11) = 1;
+        F_a(f + 11) = rnd_int(g, 2, 0);
+        F_a(f + 12) = rnd_int(g, 2, 0);
+        if (F_a(f + 11) == 0 && F_a(f + 12) == 0) F_a(f + 11) = 1;
     } else {
-        F(f + 11) = rnd_int(g, 2, 1);
-        F(f + 12) = rnd_int(g, 2, 1);
+        F_a(f + 11) = rnd_int(g, 2, 1);
+        F_a(f + 12) = rnd_int(g, 2, 1);
     }
-    F(f + 3) = F(f + 1) - F(f + 11);
-    F(f + 13) = F(f + 11) - F(f + 1);
-    F(f + 4) = F(f + 2) - F(f + 12);
-    F(f + 14) = F(f + 12) - F(f + 2);
+    F_a(f + 3) = F_a(f + 1) - F_a(f + 11);
+    F_a(f + 13) = F_a(f + 11) - F_a(f + 1);
+    F_a(f + 4) = F_a(f + 2) - F_a(f + 12);
+    F_a(f + 14) = F_a(f + 12) - F_a(f + 2);
     FORMAT_NUMBER_TABLES(g);
-    g.T_sa(s.sign) = sign_text(T(s.sign));
-    g.T_sa(s.sign - 1) = sign_text(T(s.sign - 1));
+    g.T_sa(s.sign) = sign_text(T_a(s.sign));
+    g.T_sa(s.sign - 1) = sign_text(T_a(s.sign - 1));
 }
 
 }  // namespace
@@ -153,41 +142,41 @@ std::string fraction(const std::string& sign, const std::string& num, const std:
 }
 
 Texts block1_texts(Program& g) {
-    auto& T = g.T_sa;
-    auto& F = g.F_sa;
-    return {T(12) + T(5) + F(1) + "*" + T(3) + F(2) + "/(-" + T(2) + F(11) + F(12) + ")",
-            T(11),
-            T(5) + F(1) + "*" + T(3) + F(2),
-            T(2) + F(11) + F(12),
-            T(5) + F(5) + "*" + T(3) + F(6),
-            T(2) + F(15) + F(16),
-            T(16) + F(3) + F(4),
-            T(15) + F(13) + F(14)};
+    auto& T_sa = g.T_sa;
+    auto& F_sa = g.F_sa;
+    return {T_sa(12) + T_sa(5) + F_sa(1) + "*" + T_sa(3) + F_sa(2) + "/(-" + T_sa(2) + F_sa(11) + F_sa(12) + ")",
+            T_sa(11),
+            T_sa(5) + F_sa(1) + "*" + T_sa(3) + F_sa(2),
+            T_sa(2) + F_sa(11) + F_sa(12),
+            T_sa(5) + F_sa(5) + "*" + T_sa(3) + F_sa(6),
+            T_sa(2) + F_sa(15) + F_sa(16),
+            T_sa(16) + F_sa(3) + F_sa(4),
+            T_sa(15) + F_sa(13) + F_sa(14)};
 }
 
 Texts block2_texts(Program& g) {
-    auto& T = g.T_sa;
-    auto& F = g.F_sa;
-    return {T(32) + T(21) + F(21) + F(22) + "/(-" + T(25) + F(31) + ")" + "/" + T(24) + F(32),
-            T(31),
-            T(21) + F(21) + F(22),
-            T(25) + F(31) + "*" + T(24) + F(32),
-            T(21) + F(25) + F(26),
-            T(25) + F(35) + "*" + T(24) + F(36),
-            T(6) + F(23) + F(24),
-            T(5) + F(33) + F(34)};
+    auto& T_sa = g.T_sa;
+    auto& F_sa = g.F_sa;
+    return {T_sa(32) + T_sa(21) + F_sa(21) + F_sa(22) + "/(-" + T_sa(25) + F_sa(31) + ")" + "/" + T_sa(24) + F_sa(32),
+            T_sa(31),
+            T_sa(21) + F_sa(21) + F_sa(22),
+            T_sa(25) + F_sa(31) + "*" + T_sa(24) + F_sa(32),
+            T_sa(21) + F_sa(25) + F_sa(26),
+            T_sa(25) + F_sa(35) + "*" + T_sa(24) + F_sa(36),
+            T_sa(6) + F_sa(23) + F_sa(24),
+            T_sa(5) + F_sa(33) + F_sa(34)};
 }
 
 // The factor texts Y$(1..6) and ITI for the cancellation routines.
 void set_factors(Program& g, int block) {
-    auto& T = g.T_sa;
-    auto& F = g.F_sa;
+    auto& T_sa = g.T_sa;
+    auto& F_sa = g.F_sa;
     if (block == 1) {
         g.ITI = 0;
-        lesson::load_texts(g.Y_sa, 1, {T(5), F(5), T(2), F(15) + F(16), T(3), F(6)});
+        lesson::load_texts(g.Y_sa, 1, {T_sa(5), F_sa(5), T_sa(2), F_sa(15) + F_sa(16), T_sa(3), F_sa(6)});
     } else {
         g.ITI = 1;
-        lesson::load_texts(g.Y_sa, 1, {T(21), F(25) + F(26), T(25), F(35), T(24), F(36)});
+        lesson::load_texts(g.Y_sa, 1, {T_sa(21), F_sa(25) + F_sa(26), T_sa(25), F_sa(35), T_sa(24), F_sa(36)});
     }
 }
 
@@ -215,7 +204,7 @@ void set_strike(Program& g, int upper, const std::string& searched, int lower) {
 void strike_numbers(Program& g, bool reduced, int upper, int lower) {
     if (!reduced) return;
     set_strike(g, upper, g.Y_sa(lower), lower);
-    lesson::STRIKE_NUMBERS_SHOW_REDUCED(g);
+    dorrith::STRIKE_NUMBERS_SHOW_REDUCED(g);
     WAIT_ANY_KEY(g);
 }
 
@@ -223,10 +212,10 @@ void strike_numbers(Program& g, bool reduced, int upper, int lower) {
 // what the first pass left of the searched letters (kept in X$(5)).
 void strike_letters(Program& g, int walked, int searched) {
     set_strike(g, walked, g.Y_sa(searched), searched);
-    lesson::STRIKE_COMMON_LETTERS(g);
+    dorrith::STRIKE_COMMON_LETTERS(g);
     g.X_sa(5) = g.X_sa(2);
     set_strike(g, 6, g.X_sa(5), searched);
-    lesson::STRIKE_COMMON_LETTERS(g);
+    dorrith::STRIKE_COMMON_LETTERS(g);
 }
 
 // One problem of a block, drawn from its texts (the numbers and texts are made already).
@@ -254,18 +243,13 @@ void show_problem(Program& g, int block, const Texts& t) {
     WAIT_ANY_KEY(g);
 
     put(g, g.XI2, g.YI1, 0, t.sign);
-    const int width = g.pf.GETDRAWWIDTH();
-    g.pf.SETDRAWWIDTH(4);
     g.BSEN = g.YI1 + 25;
-    g.pf.LINE(g.X, g.BSEN, g.X + g.NAGA, g.BSEN, 0);
-    g.pf.SETDRAWWIDTH(static_cast<float>(width));
+    lesson::draw_fraction_bar(g, g.X, g.BSEN, g.NAGA, 0);
     WAIT_ANY_KEY(g);
 
-    g.BUN = 1;
-    put(g, g.U_a(2), g.V_a(2), 0, t.denominator);
+    lesson::draw_fraction_part(g, {g.U_a(2), g.V_a(2)}, t.denominator, 0, Keep::Pen);
     WAIT_ANY_KEY(g);
-    put(g, g.U_a(1), g.V_a(1), 0, t.numerator);
-    g.BUN = 0;
+    lesson::draw_fraction_part(g, {g.U_a(1), g.V_a(1)}, t.numerator, 0, Keep::Pen);
     WAIT_ANY_KEY(g);
 
     const lesson::FractionAnchors written =
@@ -277,7 +261,7 @@ void show_problem(Program& g, int block, const Texts& t) {
     g.V_a(3) = written.denominator.y;
 
     set_factors(g, block);
-    lesson::LAYOUT_FACTOR_POSITIONS(g);
+    dorrith::LAYOUT_FACTOR_POSITIONS(g);
     if (block == 1) {
         strike_numbers(g, reduce_pair(g, g.T_a(5), g.T_a(2)), 1, 3);
         strike_numbers(g, reduce_pair(g, g.T_a(3), g.V_a(11)), 5, 3);
@@ -300,11 +284,11 @@ void show_problem(Program& g, int block, const Texts& t) {
 void run_practice(Dorrith& g) {
     lesson::erase_by(g, 0, 0, 1760, 1300);
     g.pf.SETDRAWWIDTH(5);
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_block1_problem(g);
         show_problem(g, 1, block1_texts(g));
     });
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_block2_problem(g);
         show_problem(g, 2, block2_texts(g));
     });

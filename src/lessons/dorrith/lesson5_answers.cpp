@@ -2,7 +2,7 @@
 // (2) is written as a fraction, written out factor by factor and cancelled
 // with the cancellation routines, then evaluated.
 #include "exprstr/exprstr.h"
-#include "lessons/cancel.h"
+#include "lessons/dorrith/cancel.h"
 #include "lessons/dorrith/lesson5.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
@@ -34,7 +34,7 @@ void cancel_written_out_fraction(Program& g) {
     g.V_a(3) = g.TBBOYAKY;
     g.ITI = 1;
     lesson::load_texts(g.Y_sa, 1, {"12", "*a*b*b", "2", "*a*b", "", ""});
-    lesson::LAYOUT_FACTOR_POSITIONS(g);
+    dorrith::LAYOUT_FACTOR_POSITIONS(g);
 
     g.DB = 2;
     g.DS = 12;
@@ -43,12 +43,12 @@ void cancel_written_out_fraction(Program& g) {
     g.V_a(11) = g.DB;
     if (g.YAK == 1 || g.YAK == 2) {
         strike_inputs(g, 1, 3);
-        lesson::STRIKE_NUMBERS_SHOW_REDUCED(g);
+        dorrith::STRIKE_NUMBERS_SHOW_REDUCED(g);
         WAIT_ANY_KEY(g);
     }
 
     strike_inputs(g, 4, 2);
-    lesson::STRIKE_COMMON_LETTERS(g);
+    dorrith::STRIKE_COMMON_LETTERS(g);
 }
 
 }  // namespace

@@ -62,57 +62,57 @@ std::string product_text(float coefficient, const std::string& coefficient_text,
 }  // namespace
 
 void make_value_problem(Program& g) {
-    auto& t = g.T_a;
-    auto& f = g.F_a;
+    auto& T_a = g.T_a;
+    auto& F_a = g.F_a;
     // The six coefficients, each magnitude before its sign selector P: negated on P = 0, and the factor
     // before the first bracket never +1; the second factor negated on P = 0 or 1 of three.
-    f(1) = signed_draw(g, {5, 1}, kCoinNegOn0);
-    if (f(1) == 1) f(1) = -1;
-    t(2) = signed_draw(g, {7, 1}, kCoinNegOn0);
-    t(3) = signed_draw(g, {5, 2}, kCoinNegOn0);
-    f(4) = lesson::draw(g, {5, 1});
-    g.P = lesson::draw(g, {3, 0});
-    if (g.P == 0 || g.P == 1) f(4) = -f(4);
-    t(5) = signed_draw(g, {7, 1}, kCoinNegOn0);
-    t(6) = signed_draw(g, {5, 2}, kCoinNegOn0);
+    F_a(1) = signed_draw(g, {5, 1}, kCoinNegOn0);
+    if (F_a(1) == 1) F_a(1) = -1;
+    T_a(2) = signed_draw(g, {7, 1}, kCoinNegOn0);
+    T_a(3) = signed_draw(g, {5, 2}, kCoinNegOn0);
+    F_a(4) = lesson::rnd_int(g, 5, 1);
+    g.P = lesson::rnd_int(g, 3, 0);
+    if (g.P == 0 || g.P == 1) F_a(4) = -F_a(4);
+    T_a(5) = signed_draw(g, {7, 1}, kCoinNegOn0);
+    T_a(6) = signed_draw(g, {5, 2}, kCoinNegOn0);
 
     // Distributed and collected coefficients.
-    t(7) = f(1) * t(2);
-    t(8) = f(1) * t(3);
-    t(9) = f(4) * t(5);
-    t(10) = f(4) * t(6);
-    t(11) = t(7) + t(9);
-    t(12) = t(8) + t(10);
+    T_a(7) = F_a(1) * T_a(2);
+    T_a(8) = F_a(1) * T_a(3);
+    T_a(9) = F_a(4) * T_a(5);
+    T_a(10) = F_a(4) * T_a(6);
+    T_a(11) = T_a(7) + T_a(9);
+    T_a(12) = T_a(8) + T_a(10);
 
     // The values of x and y; y never equals x.
-    f(5) = signed_draw(g, {5, 1}, kCoinNegOn0);
-    f(6) = signed_draw(g, {5, 1}, kCoinNegOn0);
-    if (f(6) == f(5)) f(6) = f(5) + 1;
+    F_a(5) = signed_draw(g, {5, 1}, kCoinNegOn0);
+    F_a(6) = signed_draw(g, {5, 1}, kCoinNegOn0);
+    if (F_a(6) == F_a(5)) F_a(6) = F_a(5) + 1;
 
     // Products and value.
-    f(7) = t(11) * f(5);
-    f(8) = t(12) * f(6);
-    f(9) = f(7) + f(8);
+    F_a(7) = T_a(11) * F_a(5);
+    F_a(8) = T_a(12) * F_a(6);
+    F_a(9) = F_a(7) + F_a(8);
 
     // Texts.
     FORMAT_NUMBER_TABLES(g);
-    auto& ts = g.T_sa;
-    auto& fs = g.F_sa;
-    if (f(1) == -1) fs(1) = "-";
-    if (f(4) == 1)
-        fs(4) = "+";
-    else if (f(4) == -1)
-        fs(4) = "-";
-    else if (f(4) > 1)
-        fs(4) = "+" + fs(4);
-    if (f(8) > 0) fs(8) = "+" + fs(8);
+    auto& T_sa = g.T_sa;
+    auto& F_sa = g.F_sa;
+    if (F_a(1) == -1) F_sa(1) = "-";
+    if (F_a(4) == 1)
+        F_sa(4) = "+";
+    else if (F_a(4) == -1)
+        F_sa(4) = "-";
+    else if (F_a(4) > 1)
+        F_sa(4) = "+" + F_sa(4);
+    if (F_a(8) > 0) F_sa(8) = "+" + F_sa(8);
     // Coefficient texts: none for 0, "+" for 1, "-" for -1, a "+" before a positive one; the first term of
     // each bracket without its "+".
-    lesson::drop_zero_terms(t, ts, 1, 12);
-    lesson::unit_coefficients(t, ts, 1, 12);
-    lesson::add_plus_signs(t, ts, 1, 12);
-    strip_plus(g, ts, 2);
-    strip_plus(g, ts, 5);
+    lesson::drop_zero_terms(T_a, T_sa, 1, 12);
+    lesson::unit_coefficients(T_a, T_sa, 1, 12);
+    lesson::add_plus_signs(T_a, T_sa, 1, 12);
+    strip_plus(g, T_sa, 2);
+    strip_plus(g, T_sa, 5);
 }
 
 namespace {
@@ -120,24 +120,24 @@ namespace {
 // The problem page: the problem area erased, the heading with the values of x and y, the task and the
 // problem line, coloured by the parity of NO.
 void show_problem(Program& g) {
-    auto& ts = g.T_sa;
-    auto& fs = g.F_sa;
+    auto& T_sa = g.T_sa;
+    auto& F_sa = g.F_sa;
     lesson::erase_problem_head(g, {g.U_a(31), g.V_a(31), 600, 160});
     g.XI1 = g.U_a(31);
     g.YI1 = g.V_a(31);
     put(g, g.XI0, g.YI1, 3, "練習");
-    cont(g, 0, " x=" + fs(5) + ",y=" + fs(6) + "のとき、");
+    cont(g, 0, " x=" + F_sa(5) + ",y=" + F_sa(6) + "のとき、");
     put(g, g.XI1 + 40, g.YI1 + 50, 0, "次の式の値を求めなさい。");
     put(g, g.XI1 + 32, g.YI1 + 60, lesson::parity_colour(g.NO, 3, 7),
-        fs(1) + "(" + ts(2) + "x" + ts(3) + "y)" + fs(4) + "(" + ts(5) + "x" + ts(6) + "y)");
+        F_sa(1) + "(" + T_sa(2) + "x" + T_sa(3) + "y)" + F_sa(4) + "(" + T_sa(5) + "x" + T_sa(6) + "y)");
 }
 
 // The worked solution, one stage per key; ends on the value in colour 5.
 void reveal_solution(Program& g) {
-    auto& t = g.T_a;
-    auto& f = g.F_a;
-    auto& ts = g.T_sa;
-    auto& fs = g.F_sa;
+    auto& T_a = g.T_a;
+    auto& F_a = g.F_a;
+    auto& T_sa = g.T_sa;
+    auto& F_sa = g.F_sa;
     const lesson::ProblemArea area{g.U_a(31), g.V_a(31), 600, 160};
 
     // The brackets expanded term by term.
@@ -145,34 +145,34 @@ void reveal_solution(Program& g) {
     lesson::erase_solution(g, area, g.YI1 + 60);
     put(g, g.XI1, g.YI1 + 60, 0, "=");
     WAIT_ANY_KEY(g);
-    strip_plus(g, ts, 7);
-    cont(g, 0, ts(7) + "x");
+    strip_plus(g, T_sa, 7);
+    cont(g, 0, T_sa(7) + "x");
     WAIT_ANY_KEY(g);
-    cont(g, 0, ts(8) + "y");
+    cont(g, 0, T_sa(8) + "y");
     WAIT_ANY_KEY(g);
-    cont(g, 0, ts(9) + "x");
+    cont(g, 0, T_sa(9) + "x");
     WAIT_ANY_KEY(g);
-    cont(g, 0, ts(10) + "y");
+    cont(g, 0, T_sa(10) + "y");
 
     // Like terms side by side, then collected.
     WAIT_ANY_KEY(g);
-    put(g, g.XI1, g.YI1 + 60, 0, "=" + ts(7) + "x" + ts(9) + "x" + ts(8) + "y" + ts(10) + "y");
+    put(g, g.XI1, g.YI1 + 60, 0, "=" + T_sa(7) + "x" + T_sa(9) + "x" + T_sa(8) + "y" + T_sa(10) + "y");
     WAIT_ANY_KEY(g);
-    strip_plus(g, ts, 11);
-    if (t(11) == 0) strip_plus(g, ts, 12);
-    ts(21) = t(11) == 0 ? "" : ts(11) + "x";
-    ts(22) = t(12) == 0 ? "" : ts(12) + "y";
+    strip_plus(g, T_sa, 11);
+    if (T_a(11) == 0) strip_plus(g, T_sa, 12);
+    T_sa(21) = T_a(11) == 0 ? "" : T_sa(11) + "x";
+    T_sa(22) = T_a(12) == 0 ? "" : T_sa(12) + "y";
     // When the two brackets cancel, the collected line reads 0.
-    const bool all_cancel = t(11) == 0 && t(12) == 0;
-    put(g, g.XI1, g.YI1 + 60, 0, "=" + (all_cancel ? std::string("0") : ts(21) + ts(22)));
+    const bool all_cancel = T_a(11) == 0 && T_a(12) == 0;
+    put(g, g.XI1, g.YI1 + 60, 0, "=" + (all_cancel ? std::string("0") : T_sa(21) + T_sa(22)));
 
     // Substituted.
     WAIT_ANY_KEY(g);
-    put(g, g.XI1 + 40, g.YI1 + 50, 3, "x=" + fs(5) + ",y=" + fs(6) + " を代入して");
-    parenthesize(g, fs, 5);
-    parenthesize(g, fs, 6);
-    ts(21) = product_text(t(11), ts(11), fs(5), true);
-    ts(22) = product_text(t(12), ts(12), fs(6), t(11) == 0);
+    put(g, g.XI1 + 40, g.YI1 + 50, 3, "x=" + F_sa(5) + ",y=" + F_sa(6) + " を代入して");
+    parenthesize(g, F_sa, 5);
+    parenthesize(g, F_sa, 6);
+    T_sa(21) = product_text(T_a(11), T_sa(11), F_sa(5), true);
+    T_sa(22) = product_text(T_a(12), T_sa(12), F_sa(6), T_a(11) == 0);
     WAIT_ANY_KEY(g);
     if (all_cancel) {
         // Nothing to substitute into: the value line starts here, without an "=" of its own.
@@ -182,23 +182,23 @@ void reveal_solution(Program& g) {
         put(g, g.XI1, g.YI1 + 60, 0, "=");
     }
     WAIT_ANY_KEY(g);
-    cont(g, 0, ts(21));
+    cont(g, 0, T_sa(21));
     WAIT_ANY_KEY(g);
-    cont(g, 0, ts(22));
+    cont(g, 0, T_sa(22));
 
     // The sum of the two products, skipped when one of them is 0.
     WAIT_ANY_KEY(g);
-    if (f(7) == 0) fs(7) = "";
-    if (f(8) == 0) fs(8) = "";
-    if (!fs(7).empty() && !fs(8).empty()) {
+    if (F_a(7) == 0) F_sa(7) = "";
+    if (F_a(8) == 0) F_sa(8) = "";
+    if (!F_sa(7).empty() && !F_sa(8).empty()) {
         put(g, g.XI1, g.YI1 + 60, 0, "=");
         WAIT_ANY_KEY(g);
-        cont(g, 0, fs(7));
+        cont(g, 0, F_sa(7));
         WAIT_ANY_KEY(g);
-        cont(g, 0, fs(8));
+        cont(g, 0, F_sa(8));
         WAIT_ANY_KEY(g);
     }
-    cont(g, 5, "=" + fs(9));
+    cont(g, 5, "=" + F_sa(9));
 }
 
 }  // namespace
@@ -212,7 +212,7 @@ void START_VALUE_DRILL(Program& g) {
     g.XI0 = 40;
     g.U_a(31) = g.XI0;
     g.V_a(31) = 30;
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_value_problem(g);
         show_problem(g);
         reveal_solution(g);

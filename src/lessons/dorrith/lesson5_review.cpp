@@ -1,7 +1,6 @@
 // Lesson 5, step ①: three substitution reviews in the left-hand column, the
 // vocabulary and the rules of substitution in the right-hand one.
 #include "lessons/dorrith/lesson5.h"
-#include "lessons/panels.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
@@ -12,15 +11,15 @@ using lesson::Cursor;
 namespace {
 
 // The right-hand column's cursor: margin XJ1, pen XJ2, line YJ1.
-Cursor right_column(Dorrith& g) { return Cursor(g.XJ1, g.XJ1, g.XJ2, g.YJ1); }
+Cursor right_column(Dorrith& g) { return Cursor(g, g.XJ1, g.XJ1, g.XJ2, g.YJ1); }
 
 // The head of a review at XI1 = 48: heading at y 27, the task line 50 lower,
 // the given expression 60 lower again, indented 44.
-void review_head(Program& g, Cursor& left, const std::string& heading, const std::string& expression) {
+void review_head(Cursor& left, const std::string& heading, const std::string& expression) {
     left.set(48, 48, 27);
-    left.at(g, left.indent(), left.line(), 3, heading);
-    left.line(g, 50, 3, "次の式の値を求めなさい。");
-    left.line(g, 60, 0, expression, 44);
+    left.put(left.indent(), left.line(), 3, heading);
+    left.line(50, 3, "次の式の値を求めなさい。");
+    left.line(60, 0, expression, 44);
 }
 
 // One review: its heading, the given expression, the substitution line, the working lines (the first one
@@ -62,31 +61,31 @@ void SHOW_SUBSTITUTION_REVIEWS(Dorrith& g) {
             WAIT_ANY_KEY(g);
             lesson::erase_by(g, 0, 0, 560, 1300);
         }
-        review_head(g, left, r.heading, r.expression);
+        review_head(left, r.heading, r.expression);
         if (first) {
             WAIT_ANY_KEY(g);
             SHOW_VALUE_VOCABULARY(g);
         }
         WAIT_ANY_KEY(g);
-        left.line(g, 60, 0, r.substitution, 44);
+        left.line(60, 0, r.substitution, 44);
         WAIT_ANY_KEY(g);
         if (r.wrong) {
-            left.line(g, 60, 0, r.wrong);
+            left.line(60, 0, r.wrong);
             WAIT_ANY_KEY(g);
             lesson::erase_by(g, left.indent(), left.line(), r.wrong_w, 52);
-            left.at(g, left.indent(), left.line(), 0, r.working[0]);
+            left.put(left.indent(), left.line(), 0, r.working[0]);
         } else {
-            left.line(g, 60, 0, r.working[0]);
+            left.line(60, 0, r.working[0]);
         }
         WAIT_ANY_KEY(g);
-        left.line(g, 60, 0, r.working[1]);
+        left.line(60, 0, r.working[1]);
         WAIT_ANY_KEY(g);
-        left.line(g, 60, 5, r.value);
+        left.line(60, 5, r.value);
         WAIT_ANY_KEY(g);
         // The rules: under the vocabulary's last line at first, then under the rule before.
-        if (first) right.line(g, 90, 5, "<式の値の求め方>");
-        right.line(g, 50, 0, r.rule[0]);
-        if (r.rule[1]) right.line(g, 50, 3, r.rule[1], 50);
+        if (first) right.line(90, 5, "<式の値の求め方>");
+        right.line(50, 0, r.rule[0]);
+        if (r.rule[1]) right.line(50, 3, r.rule[1], 50);
         first = false;
     }
 }
@@ -96,14 +95,14 @@ void SHOW_SUBSTITUTION_REVIEWS(Dorrith& g) {
 void SHOW_VALUE_VOCABULARY(Dorrith& g) {
     Cursor right = right_column(g);
     right.set(600, 600, 30);
-    right.at(g, right.indent(), right.line(), 5, "式の値");
-    right.cont(g, 0, "…代入して計算した結果");
+    right.put(right.indent(), right.line(), 5, "式の値");
+    right.cont(0, "…代入して計算した結果");
     WAIT_ANY_KEY(g);
-    right.line(g, 60, 5, "代入");
-    right.line(g, 50, 0, "…式の中の文字に数をあてはめること");
+    right.line(60, 5, "代入");
+    right.line(50, 0, "…式の中の文字に数をあてはめること");
     WAIT_ANY_KEY(g);
-    right.line(g, 60, 3, "文字の値");
-    right.cont(g, 0, "…文字にあてはめる数");
+    right.line(60, 3, "文字の値");
+    right.cont(0, "…文字にあてはめる数");
 }
 
 }  // namespace cw::dorrith5

@@ -4,16 +4,11 @@
 
 namespace cw::kelvane {
 
-void panel_step(Program& g, float migi) {
-    lesson::erase(g, 0, 0, 1320, 1300);
-    g.HIDARI = 40;
-    g.MIGI = migi;
-    g.UE = 30;
-    g.SITA = 1800;
-    g.pf.SETDRAWWIDTH(5);
+lesson::TwoPanels drill_panels(float migi, float indent) {
+    return {.right = migi, .width5 = true, .indent = indent, .erase_w = 1320, .erase_h = 1300};
 }
 
-void set_panel(Kelvane& g, const Panel& p) {
+void set_drill_panel(Kelvane& g, const DrillPanel& p) {
     lesson::set_panel(g, p.xkara, p.ykara, p.xmade, p.ymade);
     g.XHAJIME = p.xhajime;
     g.YHAJIME = p.yhajime;

@@ -3,17 +3,18 @@
 // YHAJIME), from which it lays out its lines.
 #pragma once
 #include "lessons/kelvane/kelvane.h"
+#include "lessons/panels.h"
 
 namespace cw::kelvane {
 
-struct Panel {
+struct DrillPanel {
     float xkara, ykara, xmade, ymade, xhajime, yhajime;
 };
-// The screen of a step whose drills run in panels: erases (0, 0)-(1320, 1300) in colour 15; writes
-// HIDARI = 40, MIGI = `migi`, UE = 30, SITA = 1800 and the draw width 5.
-void panel_step(Program& g, float migi);
+// Where the steps whose drills run in panels put them (lesson::open_two_panels): the right panel from
+// MIGI = `migi`, the cursor's indent `indent`, the draw width 5, and only (0, 0)-(1320, 1300) erased.
+lesson::TwoPanels drill_panels(float migi, float indent);
 // Reads nothing; writes XKARA, YKARA, XMADE, YMADE, XHAJIME and YHAJIME.
-void set_panel(Kelvane& g, const Panel& p);
+void set_drill_panel(Kelvane& g, const DrillPanel& p);
 // A new problem in the panel.  Reads the panel; erases its box in colour 15; writes XI1 = XHAJIME,
 // YI1 = YHAJIME.
 void start_problem(Kelvane& g);

@@ -10,15 +10,18 @@ namespace cw::kelvane1 {
 
 using namespace cw::lesson;
 
+// Reads nothing; writes what SHOW_LESSON_GOAL and SHOW_LESSON1_MENU write; returns on item ⑦.
 void START_LESSON1(Program& g) {
     SHOW_LESSON_GOAL(g);
     SHOW_LESSON1_MENU(g);
 }
 
+// Reads nothing; writes XI1 = 44, XI2, YI1 = 355, CCC1 = 0; clobbers X, Y, AA$.
 void SHOW_LESSON_GOAL(Program& g) {
     goal_screen(g, {"文字を使った式を、", "項の数やかけられている文字の個数に着目して調べよう。"});
 }
 
+// Reads AINP; writes SENTAKU (AINP is left as entered); clobbers what the steps clobber.
 void SHOW_LESSON1_MENU(Program& g) {
     run_submenu(g, "①項　②問1　③次数　④問2　⑤次式　⑥問3　⑦終了",
                 {TEACH_TERMS, SHOW_ANSWERS_Q1, TEACH_COEFFICIENT_AND_DEGREE, SHOW_ANSWERS_Q2, TEACH_DEGREE_NAME,
@@ -32,7 +35,7 @@ namespace {
 // 問１: five quantities, then their answers one per key.
 void show_quantities(Program& g) {
     clear_screen(g);
-    cursor(g, 40, 40 + 81, 30);
+    set_cursor(g, 40, 40 + 81, 30);
     g.U_a(1) = 0;
     g.V_a(1) = 30;
     put(g, g.XI0, g.YI1, 3, "問１　次の数量を表す式を書きなさい。");
@@ -70,7 +73,7 @@ void show_quantities(Program& g) {
 
 // The definitions of 単項式 and 多項式, over the five answer lines.
 void define_monomial_and_polynomial(Program& g) {
-    cursor(g, 40, 40 + 54, 30);
+    set_cursor(g, 40, 40 + 54, 30);
     g.U_a(1) = 0;
     g.V_a(1) = 30;
     erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
@@ -96,6 +99,8 @@ void define_monomial_and_polynomial(Program& g) {
 
 }  // namespace
 
+// Reads XI0, XI1, V(3); writes U(4) = 1600, V(4) = V(3) + 200, NO, T$(1..20), AINP, XI2, YI1;
+// clobbers what table_drill clobbers.  Erases U(3), V(3)-U(4), V(4) first and before each problem.
 void DRILL_MONOMIAL_OR_POLYNOMIAL(Program& g) {
     g.U_a(4) = 1600;
     g.V_a(4) = g.V_a(3) + 200;
@@ -116,6 +121,8 @@ void DRILL_MONOMIAL_OR_POLYNOMIAL(Program& g) {
                     }});
 }
 
+// Reads nothing; writes U(1..2), V(1..2), NO, T$(1..30), AINP, XI0, XI1, XI2, YI1; clobbers what table_drill
+// clobbers.
 void DRILL_NAME_TERMS(Program& g) {
     g.NO = 0;
     g.U_a(1) = 680;
@@ -142,6 +149,8 @@ void DRILL_NAME_TERMS(Program& g) {
                     }});
 }
 
+// Reads nothing; writes U(1..4), V(1..4), NO, T$(1..30), AINP, XI0, XI1, XI2, YI1; clobbers CCC1, X, Y, AA$ and
+// what the drills and WAIT_ANY_KEY clobber.
 void TEACH_TERMS(Program& g) {
     show_quantities(g);
     define_monomial_and_polynomial(g);
@@ -155,43 +164,49 @@ void TEACH_TERMS(Program& g) {
 
 // ---- answer pages -----------------------------------------------------------------
 
+// Reads nothing; writes XI1 = 108, XI2, YI1; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY clobbers.
 void SHOW_ANSWERS_Q1(Program& g) {
-    play_page(g, "問1 解答",
-              {{0, Place::FirstProblem, 0, "(1) 6x^2-7x+3"},
-               {1, Place::Continue, 0, "=6x^2+(-7x)+3 だから "},
-               {2, Place::Continue, 5, "6x^2,-7x,3"},
-               {3, Place::NextProblem, 0, "(2) 4a+3b"},
-               {4, Place::Continue, 0, " だから "},
-               {4, Place::Continue, 5, "4a,3b"},
-               {5, Place::NextProblem, 0, "(3) -2x+y-3"},
-               {6, Place::Continue, 0, "=(-2x)+y+(-3) だから "},
-               {7, Place::Continue, 5, "-2x,y,-3"}});
+    const lesson::AnswerPage page;
+    page.play(g, "問1 解答",
+              {page.first_problem(0, 0, "(1) 6x^2-7x+3"),
+               page.cont(1, 0, "=6x^2+(-7x)+3 だから "),
+               page.cont(2, 5, "6x^2,-7x,3"),
+               page.next_problem(3, 0, "(2) 4a+3b"),
+               page.cont(4, 0, " だから "),
+               page.cont(4, 5, "4a,3b"),
+               page.next_problem(5, 0, "(3) -2x+y-3"),
+               page.cont(6, 0, "=(-2x)+y+(-3) だから "),
+               page.cont(7, 5, "-2x,y,-3")});
 }
 
+// Reads nothing; writes XI1 = 108, XI2, YI1; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY clobbers.
 void SHOW_ANSWERS_Q2(Program& g) {
-    play_page(g, "問2 解答",
-              {{0, Place::FirstProblem, 0, "(1) -3y^2"},
-               {1, Place::Continue, 0, " y*y だから "},
-               {2, Place::Continue, 5, "2"},
-               {3, Place::NextProblem, 0, "(2) ﾀ1/2ﾀx^2y^3"},
-               {4, Place::Continue, 0, " x*x*y*y*y だから "},
-               {5, Place::Continue, 5, "5"}});
+    const lesson::AnswerPage page;
+    page.play(g, "問2 解答",
+              {page.first_problem(0, 0, "(1) -3y^2"),
+               page.cont(1, 0, " y*y だから "),
+               page.cont(2, 5, "2"),
+               page.next_problem(3, 0, "(2) ﾀ1/2ﾀx^2y^3"),
+               page.cont(4, 0, " x*x*y*y*y だから "),
+               page.cont(5, 5, "5")});
 }
 
+// Reads nothing; writes XI1 = 108, XI2, YI1; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY clobbers.
 void SHOW_ANSWERS_Q3(Program& g) {
-    play_page(g, "問3 解答",
-              {{1, Place::FirstProblem, 0, "(1) 2x^2-3x+5"},
-               {2, Place::Continue, 0, " 2x^2の次数は2 だから "},
-               {3, Place::Continue, 5, "2次式"},
-               {4, Place::NextProblem, 0, "(2) -4x+y"},
-               {5, Place::Continue, 0, " -4xもyも次数は1 だから "},
-               {6, Place::Continue, 5, "1次式"},
-               {7, Place::NextProblem, 0, "(3) a^2b-ab+2a"},
-               {8, Place::Continue, 0, " a^2bの次数は3 だから "},
-               {9, Place::Continue, 5, "3次式"},
-               {10, Place::NextProblem, 0, "(4) -s^2t^3+ﾀt^2/4ﾀ"},
-               {11, Place::Continue, 0, " -s^2t^3の次数は5 だから "},
-               {12, Place::Continue, 5, "5次式"}});
+    const lesson::AnswerPage page;
+    page.play(g, "問3 解答",
+              {page.first_problem(1, 0, "(1) 2x^2-3x+5"),
+               page.cont(2, 0, " 2x^2の次数は2 だから "),
+               page.cont(3, 5, "2次式"),
+               page.next_problem(4, 0, "(2) -4x+y"),
+               page.cont(5, 0, " -4xもyも次数は1 だから "),
+               page.cont(6, 5, "1次式"),
+               page.next_problem(7, 0, "(3) a^2b-ab+2a"),
+               page.cont(8, 0, " a^2bの次数は3 だから "),
+               page.cont(9, 5, "3次式"),
+               page.next_problem(10, 0, "(4) -s^2t^3+ﾀt^2/4ﾀ"),
+               page.cont(11, 0, " -s^2t^3の次数は5 だから "),
+               page.cont(12, 5, "5次式")});
 }
 
 }  // namespace cw::kelvane1

@@ -1,5 +1,6 @@
 // Kelvane lesson 1, steps ③ (coefficient and degree) and ⑤ (naming a
 // polynomial by its degree).
+#include "lessons/draws.h"
 #include "lessons/kelvane/lesson1.h"
 #include "lessons/pages.h"
 #include "lessons/panels.h"
@@ -12,6 +13,8 @@ using namespace cw::lesson;
 
 // ---- step ③ ------------------------------------------------------------------
 
+// Reads NO (the rows cycle on from it), U(1..2), V(1..2); writes NO, NO1 (one RND draw a problem),
+// T$(1..6), T$(11..16), T$(21..26), AINP, XI0 = 40, XI1 = 94, XI2, YI1; clobbers what table_drill clobbers.
 void DRILL_COEFFICIENT(Program& g) {
     table_drill(g, {.tables = {{1, {"a", "x^2", "b", "x", "a^2", "ab"}},
                                {11, {"", "3", "-4", "ﾀ1/2ﾀ", "-", "-ﾀ2/3ﾀ"}},
@@ -28,6 +31,8 @@ void DRILL_COEFFICIENT(Program& g) {
                     }});
 }
 
+// Reads U(3), V(3); writes U(4) = 720, V(4) = V(3) + 200, NO, T$(1..9), T$(21..29), AINP, XI0 = 40,
+// XI1 = 94, XI2, YI1; clobbers what table_drill clobbers.
 void DRILL_MONOMIAL_DEGREE(Program& g) {
     g.U_a(4) = 720;
     g.V_a(4) = g.V_a(3) + 200;
@@ -44,6 +49,8 @@ void DRILL_MONOMIAL_DEGREE(Program& g) {
                     }});
 }
 
+// Reads U(2); writes U(1) = U(2), V(1) = 30, U(2) = U(1) + 720, V(2) = 230, NO, T$(1..9), T$(21..29), AINP,
+// XI0, XI1, XI2, YI1; clobbers what table_drill clobbers.
 void DRILL_POLYNOMIAL_DEGREE(Program& g) {
     g.U_a(1) = g.U_a(2);
     g.V_a(1) = 30;
@@ -64,6 +71,8 @@ void DRILL_POLYNOMIAL_DEGREE(Program& g) {
                     }});
 }
 
+// Reads nothing; writes AINP, NO, NO1, U(1..4), V(1..4), T$(1..29), XI0, XI1, XI2, YI1; clobbers CCC1, X, Y,
+// AA$ and what the drills and WAIT_ANY_KEY clobber.
 void TEACH_COEFFICIENT_AND_DEGREE(Program& g) {
     g.AINP = 3;
     g.NO = 0;
@@ -94,6 +103,8 @@ void TEACH_COEFFICIENT_AND_DEGREE(Program& g) {
 
 // ---- step ⑤ ------------------------------------------------------------------
 
+// Reads U(1..2), V(1..2); writes NO, T$(1..9), T$(21..29), AINP, XI0, XI1, XI2, YI1; clobbers what
+// table_drill clobbers.
 void DRILL_DEGREE_NAME(Program& g) {
     table_drill(g, {.tables = {{1,
                                 {"3x^2-4x+6", "2x+5", "-7a", "-abx^2+4by+3", "a-b^2y^3+5", "-3y^2", "5a^2b^2x^2-2y",
@@ -110,6 +121,8 @@ void DRILL_DEGREE_NAME(Program& g) {
                     }});
 }
 
+// Reads nothing; writes AINP, U(1..2), V(1..2), NO, T$(1..29), XI0, XI1, XI2, YI1; clobbers CCC1, X, Y, AA$ and what
+// DRILL_DEGREE_NAME and WAIT_ANY_KEY clobber.
 void TEACH_DEGREE_NAME(Program& g) {
     erase_by(g, 0, 0, 1600, 1000);
     g.AINP = 3;

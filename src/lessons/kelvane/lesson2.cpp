@@ -9,13 +9,16 @@ namespace cw::kelvane2 {
 
 using namespace cw::lesson;
 
+// Reads nothing; writes what SHOW_LESSON_GOAL and SHOW_LESSON2_MENU write; returns on item ④.
 void START_LESSON2(Program& g) {
     SHOW_LESSON_GOAL(g);
     SHOW_LESSON2_MENU(g);
 }
 
+// Reads nothing; writes XI1 = 44, XI2, YI1 = 305, CCC1 = 0; clobbers X, Y, AA$.
 void SHOW_LESSON_GOAL(Program& g) { goal_screen(g, {"同類項をまとめよう"}); }
 
+// Reads AINP; writes SENTAKU (AINP is left as entered); clobbers what the steps clobber.
 void SHOW_LESSON2_MENU(Program& g) {
     run_submenu(g, "①同類項　②計算　③問4　④終了",
                 {TEACH_LIKE_TERMS, TEACH_COLLECTING_LIKE_TERMS, SHOW_ANSWERS_Q4});
@@ -57,6 +60,8 @@ void name_like_terms(Program& g, int k, const std::string& heading, const std::v
 
 }  // namespace
 
+// Reads nothing; writes U(1..4), V(1..4), NO, T$(1..10), T$(21..30), AINP, XI0, XI1, XI2, YI1; clobbers CCC1,
+// X, Y, AA$ and what table_drill and WAIT_ANY_KEY clobber.
 void TEACH_LIKE_TERMS(Program& g) {
     erase_by(g, 0, 0, 1760, 1560);
 
@@ -79,24 +84,24 @@ void TEACH_LIKE_TERMS(Program& g) {
 
 // ---- answer page -------------------------------------------------------------------
 
+// Reads nothing; writes XI1 (640 after the column break), XI2, YI1; clobbers CCC1, X, Y, AA$ and what
+// WAIT_ANY_KEY clobbers.
 void SHOW_ANSWERS_Q4(Program& g) {
-    PageLayout layout;
-    layout.next_dy = 60;
-    play_page(g, "問4 解答",
-              {{1, Place::NextProblem, 0, "(1) 4x+7y+2x-5y"},
-               {2, Place::Working, 0, "=4x+2x+7y-5y"},
-               {3, Place::Working, 5, "=6x+2y"},
-               {4, Place::NextProblem, 0, "(2) 5x^2+2x-4x-3x^2"},
-               {5, Place::Working, 0, "=5x^2-3x^2+2x-4x"},
-               {6, Place::Working, 5, "=2x^2-2x"},
-               {7, Place::Column, 0, ""},
-               {7, Place::NextProblem, 0, "(3) 4ab-2a-ab+2a"},
-               {8, Place::Working, 0, "=4ab-ab-2a+2a"},
-               {9, Place::Working, 5, "=3ab"},
-               {10, Place::NextProblem, 0, "(4) a^2-5a-a-3a^2+3"},
-               {11, Place::Working, 0, "=a^2-3a^2-5a-a+3"},
-               {12, Place::Working, 5, "=-2a^2-6a+3"}},
-              layout);
+    const lesson::AnswerPage page{.next_dy = 60};
+    page.play(g, "問4 解答",
+              {page.next_problem(1, 0, "(1) 4x+7y+2x-5y"),
+               page.working(2, 0, "=4x+2x+7y-5y"),
+               page.working(3, 5, "=6x+2y"),
+               page.next_problem(4, 0, "(2) 5x^2+2x-4x-3x^2"),
+               page.working(5, 0, "=5x^2-3x^2+2x-4x"),
+               page.working(6, 5, "=2x^2-2x"),
+               page.next_column(7),
+               page.next_problem(7, 0, "(3) 4ab-2a-ab+2a"),
+               page.working(8, 0, "=4ab-ab-2a+2a"),
+               page.working(9, 5, "=3ab"),
+               page.next_problem(10, 0, "(4) a^2-5a-a-3a^2+3"),
+               page.working(11, 0, "=a^2-3a^2-5a-a+3"),
+               page.working(12, 5, "=-2a^2-6a+3")});
 }
 
 }  // namespace cw::kelvane2

@@ -1,6 +1,7 @@
 // Kelvane lesson 2, step ②: collecting like terms, with the random review
 // drill and the 課3 drill on fixed expressions.
 #include "exprstr/exprstr.h"
+#include "lessons/draws.h"
 #include "lessons/kelvane/lesson2.h"
 #include "lessons/pages.h"
 #include "lessons/panels.h"
@@ -30,18 +31,20 @@ void make_collect_problem(Program& g) {
     g.X_sa(2) = g.X_sa(1);
 }
 
+// Reads U(1..2), V(1..2); writes T(1..6), T$(), F$(), X$(1..5), P (five RND draws a problem), AINP, XI0,
+// XI1, XI2, YI1; clobbers I, A$, CCC1, X, Y, AA$ and what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
 void DRILL_COLLECT_LIKE_TERMS(Program& g) {
     drill(g, [&] {
         make_collect_problem(g);
-        auto& t = g.T_sa;
-        auto& x = g.X_sa;
-        cursor(g, g.U_a(1), g.U_a(1) + 60, g.V_a(1));
+        auto& T_sa = g.T_sa;
+        auto& X_sa = g.X_sa;
+        set_cursor(g, g.U_a(1), g.U_a(1) + 60, g.V_a(1));
         erase(g, g.U_a(1), g.V_a(1), g.U_a(2), g.V_a(2));
-        put(g, g.XI1 + 27, g.YI1, 0, t(1) + x(1) + t(2) + t(3) + x(1) + t(4));
+        put(g, g.XI1 + 27, g.YI1, 0, T_sa(1) + X_sa(1) + T_sa(2) + T_sa(3) + X_sa(1) + T_sa(4));
         WAIT_ANY_KEY(g);
-        below(g, g.XI1, 55, 0, "=" + t(1) + x(1) + t(3) + x(1) + t(2) + t(4));
+        below(g, g.XI1, 55, 0, "=" + T_sa(1) + X_sa(1) + T_sa(3) + X_sa(1) + T_sa(2) + T_sa(4));
         WAIT_ANY_KEY(g);
-        below(g, g.XI1, 55, 5, "=" + t(5) + x(2) + t(6));
+        below(g, g.XI1, 55, 5, "=" + T_sa(5) + X_sa(2) + T_sa(6));
     });
 }
 
@@ -53,6 +56,7 @@ const std::vector<std::string> kTask3 = {
     "2a+b",        "3x^2-x+1",         "11a+5b-14c",     "x^2-x+2",        "5x-2y",
     "-2x^2+2x",    "2x-5y",            "-2y^2-y",        "-4xy-x",         "4a^2-a"};
 
+// Reads U(1..2), V(1..2); writes NO, T$(1..30), AINP, XI0, XI1, XI2, YI1; clobbers what table_drill clobbers.
 void DRILL_SIMPLIFY_EXPRESSIONS(Program& g) {
     g.NO = 0;
     table_drill(g, {.tables = {{1, kTask3}},
@@ -68,6 +72,8 @@ void DRILL_SIMPLIFY_EXPRESSIONS(Program& g) {
                     }});
 }
 
+// Reads nothing; writes AINP, U(1..2), V(1..2), NO, T(1..6), T$(), F$(), X$(1..5), P, XI0, XI1, XI2, YI1;
+// clobbers CCC1, X, Y, AA$ and what the drills and WAIT_ANY_KEY clobber.
 void TEACH_COLLECTING_LIKE_TERMS(Program& g) {
     erase_by(g, 0, 0, 1320, 1300);
     g.XI0 = 40;
@@ -81,11 +87,11 @@ void TEACH_COLLECTING_LIKE_TERMS(Program& g) {
 
     DRILL_COLLECT_LIKE_TERMS(g);
 
-    auto& t = g.T_sa;
-    auto& x = g.X_sa;
+    auto& T_sa = g.T_sa;
+    auto& X_sa = g.X_sa;
     below(g, g.XI0, 80, 5, "同類項は1つの項にまとめる");
-    below(g, g.XI1, 50, 0, t(1) + x(1) + t(3) + x(1) + "=");
-    cont(g, 3, t(5) + x(2));
+    below(g, g.XI1, 50, 0, T_sa(1) + X_sa(1) + T_sa(3) + X_sa(1) + "=");
+    cont(g, 3, T_sa(5) + X_sa(2));
     WAIT_ANY_KEY(g);
 
     g.U_a(1) = g.U_a(2);

@@ -23,10 +23,9 @@ void DRILL_COLUMN_ADDITION(Program& g);
 void TEACH_SUBTRACTION(Program& g);
 void DRILL_SUBTRACTION(Program& g);
 
-// Step ⑤, its drill (problem loop and numbers) and the display of one problem.
+// Step ⑤ and its drill.
 void TEACH_COLUMN_SUBTRACTION(Program& g);
 void DRILL_COLUMN_SUBTRACTION(Program& g);
-void SHOW_COLUMN_SUBTRACTION(Program& g);
 
 // Answer pages and the summary.
 void SHOW_ANSWERS_Q5(Program& g);

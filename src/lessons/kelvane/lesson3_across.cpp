@@ -25,9 +25,9 @@ void set_answer_texts(Program& g) {
     if (g.T_a(6) == 0) {
         g.T_sa(16) = "";
     } else if (g.T_a(5) == 0) {
-        g.A_s = g.T_sa(6);
-        STRIP_LEADING_PLUS(g);
-        g.T_sa(16) = g.A_s + "b";
+        std::string b = g.T_sa(6);
+        lesson::through_a(g, b, STRIP_LEADING_PLUS);
+        g.T_sa(16) = b + "b";
     } else {
         g.T_sa(16) = g.T_sa(6) + "b";
     }
@@ -74,9 +74,9 @@ static void drill_addition(Program& g, const Reach& keep) {
     g.NO = 0;
     lesson::drill(g, [&] {
         make_addition_problem(g);
-        auto& t = g.T_sa;
-        const std::string p1 = t(1) + "a" + t(2) + "b";
-        const std::string p2 = t(3) + "a" + t(4) + "b";
+        auto& T_sa = g.T_sa;
+        const std::string p1 = T_sa(1) + "a" + T_sa(2) + "b";
+        const std::string p2 = T_sa(3) + "a" + T_sa(4) + "b";
 
         g.XI0 = g.XKARA;
         g.XI1 = g.XI0 + 54;
@@ -93,18 +93,22 @@ static void drill_addition(Program& g, const Reach& keep) {
         cont(g, 3, ")");
 
         WAIT_ANY_KEY(g);
-        put(g, g.XI1, g.YI1 + 65, 0, "=" + p1 + t(13) + "a" + t(4) + "b");
+        put(g, g.XI1, g.YI1 + 65, 0, "=" + p1 + T_sa(13) + "a" + T_sa(4) + "b");
 
         WAIT_ANY_KEY(g);
-        put(g, g.XI1, g.YI1 + 65, 0, "=" + t(1) + "a" + t(13) + "a" + t(2) + "b" + t(4) + "b");
+        put(g, g.XI1, g.YI1 + 65, 0, "=" + T_sa(1) + "a" + T_sa(13) + "a" + T_sa(2) + "b" + T_sa(4) + "b");
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 65, 5, "=" + answer_terms(g));
     });
 }
 
+// Reads the panel (XKARA..YMADE) and UE; writes NO = 0, AINP, XI0 = XKARA, XI1, XI2, YI1 and what
+// make_addition_problem writes; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
 void DRILL_ADDITION(Program& g) { drill_addition(g, Reach{}); }
 
+// Reads nothing; writes HIDARI, MIGI, UE, SITA, the panel, the layout cursor and what DRILL_ADDITION writes;
+// clobbers what the drill, the method text and WAIT_ANY_KEY clobber.
 void TEACH_ADDITION(Program& g) {
     lesson::two_panel_step(g, {}, drill_addition,
                            {{50, 7, "   <式の加法の計算>"},
@@ -119,10 +123,10 @@ void TEACH_ADDITION(Program& g) {
 
 void make_subtraction_problem(Program& g) {
     g.YI = 0;
-    for (g.II = 1; g.II <= 2; g.II += 1) g.T_a(g.II) = lesson::signed_draw(g, {8, 2, true}, lesson::kCoin12After);
-    g.T_a(3) = lesson::draw(g, {8, 2, true});
-    g.T_a(4) = lesson::draw(g, {8, 2, true});
-    g.P = lesson::draw(g, {2, 1, true});
+    for (g.II = 1; g.II <= 2; g.II += 1) g.T_a(g.II) = lesson::signed_draw(g, {8, 2}, lesson::kCoin12);
+    g.T_a(3) = lesson::rnd_int(g, 8, 2);
+    g.T_a(4) = lesson::rnd_int(g, 8, 2);
+    g.P = lesson::rnd_int(g, 2, 1);
     if (g.P == 2)
         g.T_a(3) = -g.T_a(3);
     else
@@ -151,11 +155,11 @@ static void drill_subtraction(Program& g, const Reach& keep) {
     g.NO = 0;
     lesson::drill(g, [&] {
         make_subtraction_problem(g);
-        auto& t = g.T_sa;
-        auto& f = g.F_sa;
-        const std::string m = f(1) + "a" + f(2) + "b";
-        const std::string s = f(3) + "a" + f(4) + "b";
-        const std::string c = t(13) + "a" + t(4) + "b";
+        auto& T_sa = g.T_sa;
+        auto& F_sa = g.F_sa;
+        const std::string m = F_sa(1) + "a" + F_sa(2) + "b";
+        const std::string s = F_sa(3) + "a" + F_sa(4) + "b";
+        const std::string c = T_sa(13) + "a" + T_sa(4) + "b";
 
         g.XI0 = g.XKARA;
         g.XI1 = g.XI0 + 54;
@@ -173,25 +177,29 @@ static void drill_subtraction(Program& g, const Reach& keep) {
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 55, 0, "=(");
-        cont(g, 0, f(1) + "a" + f(2) + "b)");
+        cont(g, 0, F_sa(1) + "a" + F_sa(2) + "b)");
         cont(g, 3, "+");
         cont(g, 0, "(");
         cont(g, 3, c);
         cont(g, 0, ")");
 
         WAIT_ANY_KEY(g);
-        put(g, g.XI1, g.YI1 + 55, 0, "=" + t(1) + "a" + t(2) + "b" + t(3) + "a" + t(4) + "b");
+        put(g, g.XI1, g.YI1 + 55, 0, "=" + T_sa(1) + "a" + T_sa(2) + "b" + T_sa(3) + "a" + T_sa(4) + "b");
 
         WAIT_ANY_KEY(g);
-        put(g, g.XI1, g.YI1 + 55, 0, "=" + t(1) + "a" + t(3) + "a" + t(2) + "b" + t(4) + "b");
+        put(g, g.XI1, g.YI1 + 55, 0, "=" + T_sa(1) + "a" + T_sa(3) + "a" + T_sa(2) + "b" + T_sa(4) + "b");
 
         WAIT_ANY_KEY(g);
         put(g, g.XI1, g.YI1 + 55, 5, "=" + answer_terms(g));
     });
 }
 
+// Reads the panel (XKARA..YMADE) and UE; writes NO = 0, AINP, XI0 = XKARA, XI1, XI2, YI1 and what
+// make_subtraction_problem writes; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
 void DRILL_SUBTRACTION(Program& g) { drill_subtraction(g, Reach{}); }
 
+// Reads nothing; writes HIDARI, MIGI, UE, SITA, the panel, the layout cursor and what DRILL_SUBTRACTION
+// writes; clobbers what the drill, the method text and WAIT_ANY_KEY clobber.
 void TEACH_SUBTRACTION(Program& g) {
     lesson::two_panel_step(g, {}, drill_subtraction,
                            {{50, 7, "   <式の減法の計算>"},

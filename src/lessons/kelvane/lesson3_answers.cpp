@@ -8,9 +8,10 @@ namespace cw::kelvane3 {
 
 using namespace lesson;
 
+// Reads nothing; writes XI0, XI1, XI2, YI1; clobbers CCC1, X, Y, AA$ and what the column sums and WAIT_ANY_KEY clobber.
 void SHOW_ANSWERS_Q5(Program& g) {
     clear_screen(g);
-    cursor(g, 40, 40 + 54, 30);
+    set_cursor(g, 40, 40 + 54, 30);
     play_rows(g, {
                      text(0, indent(0), 3, "問5 解答"),
                      text(0, margin(50), 3, "(1)"),
@@ -33,9 +34,10 @@ void SHOW_ANSWERS_Q5(Program& g) {
                  });
 }
 
+// Reads nothing; writes XI0, XI1, XI2, YI1; clobbers CCC1, X, Y, AA$ and what the column sums and WAIT_ANY_KEY clobber.
 void SHOW_SUBTRACTION_ANSWERS(Program& g) {
     clear_screen(g);
-    cursor(g, 40, 40 + 54, 30);
+    set_cursor(g, 40, 40 + 54, 30);
     play_rows(g, {
                      text(0, indent(0), 3, "問6 解答"),
                      text(0, margin(50), 3, "(1)"),
@@ -62,29 +64,23 @@ void SHOW_SUBTRACTION_ANSWERS(Program& g) {
                  });
 }
 
+// Reads nothing; writes XI1 = 108, XI2, YI1; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY clobbers.
 void SHOW_SUM_AND_DIFFERENCE_ANSWERS(Program& g) {
-    PageLayout layout;
-    layout.xi1 = 108;
-    layout.yi1 = 30;
-    layout.label_dx = -72;
-    layout.first_dy = 60;
-    layout.next_dy = 60;
-    layout.working_dy = 60;
-    play_page(g, "問7 解答",
+    const lesson::AnswerPage page{.next_dy = 60};
+    page.play(g, "問7 解答",
                       {
-                          {1, Place::FirstProblem, 3, "(1)"},
-                          {1, Place::Continue, 0, " (a+4b)+(4a-2b)"},
-                          {2, Place::Working, 0, "=a+4b+4a-2b"},
-                          {3, Place::Working, 0, "=a+4a+4b-2b"},
-                          {4, Place::Working, 5, "=5a+2b"},
-                          {5, Place::NextProblem, 3, "(2)"},
-                          {5, Place::Continue, 0, " (a+4b)-(4a-2b)"},
-                          {6, Place::Working, 0, "=(a+4b)+(-4a+2b)"},
-                          {7, Place::Working, 0, "=a+4b-4a+2b"},
-                          {8, Place::Working, 0, "=a-4a+4b+2b"},
-                          {9, Place::Working, 5, "=-3a+6b"},
-                      },
-                      layout);
+                          page.first_problem(1, 3, "(1)"),
+                          page.cont(1, 0, " (a+4b)+(4a-2b)"),
+                          page.working(2, 0, "=a+4b+4a-2b"),
+                          page.working(3, 0, "=a+4a+4b-2b"),
+                          page.working(4, 5, "=5a+2b"),
+                          page.next_problem(5, 3, "(2)"),
+                          page.cont(5, 0, " (a+4b)-(4a-2b)"),
+                          page.working(6, 0, "=(a+4b)+(-4a+2b)"),
+                          page.working(7, 0, "=a+4b-4a+2b"),
+                          page.working(8, 0, "=a-4a+4b+2b"),
+                          page.working(9, 5, "=-3a+6b"),
+                      });
 }
 
 }  // namespace cw::kelvane3

@@ -39,11 +39,7 @@ void column_texts(Program& g) {
         if (g.T_a(g.II) != 0) g.T_sa(g.II) = g.T_sa(g.II) + CHR_s(98 - MOD(g.II, 2));
     for (int i = 1; i <= 3; ++i)
         if (g.F_a(i) > 0) g.F_sa(i) = "+" + g.F_sa(i);
-    for (int i : {1, 3, 5}) {
-        g.A_s = g.T_sa(i);
-        STRIP_LEADING_PLUS(g);
-        g.T_sa(i) = g.A_s;
-    }
+    for (int i : {1, 3, 5}) lesson::through_a(g, g.T_sa(i), STRIP_LEADING_PLUS);
     if (g.F_a(3) == 0) g.F_sa(3) = "";
     for (int i = 1; i <= 6; ++i) g.T_sa(i) = lesson::rjust(g.T_sa(i), 4);
     for (int i = 1; i <= 3; ++i) g.F_sa(i) = lesson::rjust(g.F_sa(i), 3);
@@ -60,20 +56,20 @@ void draw_column_rows(Program& g) {
 // operator before the lower one, and the rule.
 void draw_column_problem(Program& g, const Reach& keep, float heading_colour, Keep heading_keep,
                          const std::string& op) {
-    lesson::cursor(g, g.XKARA, g.XKARA, g.UE);
+    lesson::set_cursor(g, g.XKARA, g.XKARA, g.UE);
     lesson::erase_panel(g, keep);
     detail::column_grid(g);
-    auto& x = g.X_a;
-    auto& y = g.Y_a;
-    put(g, x(31), y(31), heading_colour, "問　次の計算をしなさい。", heading_keep);
-    put(g, x(32), y(32), 0, g.T_sa(1), Keep::Indent);
-    put(g, x(33), g.YI1, 0, g.T_sa(2), Keep::Indent);
-    put(g, x(34), g.YI1, 0, g.F_sa(1), Keep::Indent);
-    put(g, x(31), y(33), 0, op, Keep::Indent);
-    put(g, x(32), g.YI1, 0, g.T_sa(3), Keep::Indent);
-    put(g, x(33), g.YI1, 0, g.T_sa(4), Keep::Indent);
-    put(g, x(34), g.YI1, 0, g.F_sa(2), Keep::Indent);
-    g.pf.LINE(x(31), y(34) + 15, x(31) + 480, y(34) + 15, 0);
+    auto& X_a = g.X_a;
+    auto& Y_a = g.Y_a;
+    put(g, X_a(31), Y_a(31), heading_colour, "問　次の計算をしなさい。", heading_keep);
+    put(g, X_a(32), Y_a(32), 0, g.T_sa(1), Keep::Indent);
+    put(g, X_a(33), g.YI1, 0, g.T_sa(2), Keep::Indent);
+    put(g, X_a(34), g.YI1, 0, g.F_sa(1), Keep::Indent);
+    put(g, X_a(31), Y_a(33), 0, op, Keep::Indent);
+    put(g, X_a(32), g.YI1, 0, g.T_sa(3), Keep::Indent);
+    put(g, X_a(33), g.YI1, 0, g.T_sa(4), Keep::Indent);
+    put(g, X_a(34), g.YI1, 0, g.F_sa(2), Keep::Indent);
+    g.pf.LINE(X_a(31), Y_a(34) + 15, X_a(31) + 480, Y_a(34) + 15, 0);
 }
 
 }  // namespace
@@ -100,8 +96,13 @@ static void drill_column_addition(Program& g, const Reach& keep) {
     });
 }
 
+// Reads the panel (XKARA..YMADE) and UE; writes NO = 0, AINP, X(31..34), Y(31..35), the layout cursor and what
+// make_column_addition_problem writes; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
 void DRILL_COLUMN_ADDITION(Program& g) { drill_column_addition(g, Reach{}); }
 
+// Reads nothing; writes HIDARI, MIGI, UE, SITA, the panel, the layout cursor, the draw width 5 and what
+// DRILL_COLUMN_ADDITION writes; clobbers what the drill, the method text, WAIT_ANY_KEY and the assignment line
+// clobber.
 void TEACH_COLUMN_ADDITION(Program& g) {
     lesson::two_panel_step(g, {.width5 = true}, drill_column_addition,
                            {{60, 3, "   <縦書きの加法>"},
@@ -136,34 +137,35 @@ void build_column_subtraction_texts(Program& g) {
 static void show_column_subtraction(Program& g, const Reach& keep) {
     build_column_subtraction_texts(g);
     draw_column_problem(g, keep, 3, Keep::Indent, "-)");
-    auto& x = g.X_a;
-    auto& y = g.Y_a;
+    auto& X_a = g.X_a;
+    auto& Y_a = g.Y_a;
     WAIT_ANY_KEY(g);
-    put(g, x(31), y(33) - 15, 3, "+", Keep::Indent);
+    put(g, X_a(31), Y_a(33) - 15, 3, "+", Keep::Indent);
     WAIT_ANY_KEY(g);
-    put(g, x(32) + 22, y(33) - 15, 3, g.X_sa(1), Keep::Indent);
+    put(g, X_a(32) + 22, Y_a(33) - 15, 3, g.X_sa(1), Keep::Indent);
     WAIT_ANY_KEY(g);
-    put(g, x(33) + 22, y(33) - 15, 3, g.X_sa(2), Keep::Indent);
+    put(g, X_a(33) + 22, Y_a(33) - 15, 3, g.X_sa(2), Keep::Indent);
     WAIT_ANY_KEY(g);
-    put(g, x(34) + 22, y(33) - 15, 3, g.X_sa(3), Keep::Indent);
+    put(g, X_a(34) + 22, Y_a(33) - 15, 3, g.X_sa(3), Keep::Indent);
     detail::reveal_column_answer(g);
-    ASK_NEXT_STEP(g);
 }
-
-void SHOW_COLUMN_SUBTRACTION(Program& g) { show_column_subtraction(g, Reach{}); }
 
 static void drill_column_subtraction(Program& g, const Reach& keep) {
-    // The display half ends with the next-step question itself.
-    g.AINP = 3;
     g.NO = 0;
-    while (g.AINP != 1) {
+    lesson::drill(g, [&] {
         make_column_subtraction_numbers(g);
         show_column_subtraction(g, keep);
-    }
+    });
 }
 
+// Reads the panel (XKARA..YMADE) and UE; writes NO = 0, AINP, X(31..34), Y(31..35), X$(1..3), the layout cursor and
+// what make_column_subtraction_numbers and build_column_subtraction_texts write; clobbers CCC1, X, Y, AA$ and
+// what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
 void DRILL_COLUMN_SUBTRACTION(Program& g) { drill_column_subtraction(g, Reach{}); }
 
+// Reads nothing; writes HIDARI, MIGI, UE, SITA, the panel, the layout cursor, the draw width 5 and what
+// DRILL_COLUMN_SUBTRACTION writes; clobbers what the drill, the method text, WAIT_ANY_KEY and the assignment
+// line clobber.
 void TEACH_COLUMN_SUBTRACTION(Program& g) {
     lesson::two_panel_step(g, {.width5 = true}, drill_column_subtraction,
                            {{50, 7, "   <縦書きの減法>"},

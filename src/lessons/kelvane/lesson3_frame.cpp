@@ -6,13 +6,16 @@
 
 namespace cw::kelvane3 {
 
+// Reads nothing; writes what SHOW_LESSON_GOAL and SHOW_LESSON3_MENU write; returns on item ⑨.
 void START_LESSON3(Program& g) {
     SHOW_LESSON_GOAL(g);
     SHOW_LESSON3_MENU(g);
 }
 
+// Reads nothing; writes XI1 = 44, XI2, YI1 = 305, CCC1 = 0; clobbers X, Y, AA$.
 void SHOW_LESSON_GOAL(Program& g) { lesson::goal_screen(g, {"2つの多項式をたしたりひいたりできるようになろう。"}); }
 
+// Reads AINP; writes SENTAKU, AINP = 10; clobbers what the steps clobber.
 void SHOW_LESSON3_MENU(Program& g) {
     lesson::run_submenu(
         g, "①加法　②縦加法た2　③問5　④減法　⑤縦減法　⑥問6　⑦まとめ　⑧問7　⑨終了",
@@ -21,10 +24,12 @@ void SHOW_LESSON3_MENU(Program& g) {
         true);
 }
 
+// Reads nothing; writes XI2, YI1, the draw width 5; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY and the
+// assignment line clobber.
 void SHOW_ADD_SUBTRACT_SUMMARY(Program& g) {
     lesson::erase_by(g, 0, 0, 1760, 1500);
     g.pf.SETDRAWWIDTH(8);
-    lesson::panel(g, 16, 9, 16 + 896, 9 + 498, 9, 15);
+    lesson::filled_box(g, 16, 9, 16 + 896, 9 + 498, 9, 15);
     g.pf.SETDRAWWIDTH(5);
     struct Line {
         float colour, x;

@@ -9,7 +9,7 @@
 
 namespace cw::kelvane4::detail {
 
-using lesson::anchored;
+using lesson::cont_keeping_start;
 using lesson::cont;
 using lesson::put;
 using lesson::reveal;
@@ -108,9 +108,9 @@ void fraction_solution(Program& g, const std::string& letter) {
 void division_solution(Program& g, const std::string& letter) {
     WAIT_ANY_KEY(g);
     put(g, g.XI1, g.YI1 + 100, 0, "=(");
-    anchored(g, 2, 27, 0, g.T_sa(2) + "x");
-    anchored(g, 3, 27, 0, g.T_sa(3) + letter + ")*");
-    anchored(g, 1, 27, 0, g.RAB_sa(1));
+    cont_keeping_start(g, 2, 27, 0, g.T_sa(2) + "x");
+    cont_keeping_start(g, 3, 27, 0, g.T_sa(3) + letter + ")*");
+    cont_keeping_start(g, 1, 27, 0, g.RAB_sa(1));
     WAIT_ANY_KEY(g);
     lesson::measure(g, "(-");
     if (g.T_a(1) < 0) g.X_a(1) += g.LLT;

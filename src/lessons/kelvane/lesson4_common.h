@@ -8,12 +8,13 @@
 #include "lessons/kelvane/drill_panel.h"
 #include "lessons/kelvane/kelvane.h"
 #include "lessons/marks.h"
+#include "lessons/strokes.h"
 #include "lessons/toolkit.h"
 
 namespace cw::kelvane4::detail {
 
-using kelvane::Panel;
-using kelvane::set_panel;
+using kelvane::DrillPanel;
+using kelvane::set_drill_panel;
 using kelvane::start_problem;
 
 // A distribution arc: its two anchors, its height (TAKASA), its dot colour

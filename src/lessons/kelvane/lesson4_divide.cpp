@@ -11,7 +11,7 @@
 
 namespace cw::kelvane4 {
 
-using detail::Panel;
+using detail::DrillPanel;
 using lesson::cont;
 using lesson::put;
 using lesson::rnd_int;
@@ -130,19 +130,18 @@ void DRILL_POLY_DIVIDED_BY_FRACTION(Kelvane& g) {
 
 // Reads what the drills leave in XI1, YI1; writes HIDARI, MIGI, UE, SITA, NAKA1, the panel, the layout cursor, AINP = 1, the draw width 5; clobbers what the drills clobber.
 void SHOW_DIVISION_STEP(Kelvane& g) {
-    kelvane::panel_step(g, 640);
-    lesson::cursor(g, g.HIDARI, g.HIDARI, g.UE);
+    lesson::open_two_panels(g, kelvane::drill_panels(640, 0));
     put(g, g.XI1, g.YI1, 0, "例7 次の計算をしなさい。");
     g.NAKA1 = g.YI1 + 50;
 
-    detail::set_panel(g, Panel{0, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1});
+    detail::set_drill_panel(g, DrillPanel{0, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1});
     DRILL_POLY_DIVIDED_BY_NUMBER(g);
     put(g, g.XI1, g.YI1 + 70, 3, "※　わる数の逆数をかける");
     WAIT_ANY_KEY(g);
-    detail::set_panel(g, Panel{g.MIGI, g.NAKA1, 3200, g.SITA, g.MIGI, g.NAKA1});
+    detail::set_drill_panel(g, DrillPanel{g.MIGI, g.NAKA1, 3200, g.SITA, g.MIGI, g.NAKA1});
     DRILL_POLY_DIVIDED_BY_NUMBER(g);
     WAIT_ANY_KEY(g);
-    detail::set_panel(g, Panel{g.MIGI, 0, 3200, g.SITA, g.MIGI, g.UE});
+    detail::set_drill_panel(g, DrillPanel{g.MIGI, 0, 3200, g.SITA, g.MIGI, g.UE});
     lesson::erase_panel(g);
     DRILL_POLY_DIVIDED_BY_FRACTION(g);
     WAIT_ANY_KEY(g);
@@ -159,7 +158,7 @@ void SHOW_DIVISION_STEP(Kelvane& g) {
     };
     for (auto& l : summary) put(g, g.XI1, g.YI1 + l.dy, l.colour, l.text);
     WAIT_ANY_KEY(g);
-    detail::set_panel(g, Panel{g.HIDARI, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1 + 20});
+    detail::set_drill_panel(g, DrillPanel{g.HIDARI, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1 + 20});
     lesson::erase_panel(g);
     DRILL_POLY_DIVIDED_BY_FRACTION(g);
     WAIT_ANY_KEY(g);

@@ -78,7 +78,7 @@ void SHOW_FLOWER_BED_REVIEW(Kelvane& g) {
         [&] {
             lesson::erase_by(g, 0, 0, 1320, 1300);
             g.pf.SETDRAWWIDTH(5);
-            lesson::cursor(g, 40, 80, 30);
+            lesson::set_cursor(g, 40, 80, 30);
             put(g, g.XI1, g.YI1, 0, "縦3m,横2amの長方形の花壇があります。");
             put(g, g.XI1, g.YI1 + 60, 0, "横を1mだけのばしたときの花壇の面積を求めなさい。");
             g.YI3 = g.YI1 + 120;

@@ -13,7 +13,7 @@
 
 namespace cw::kelvane4 {
 
-using detail::Panel;
+using detail::DrillPanel;
 using lesson::cont;
 using lesson::put;
 using lesson::rnd_int;
@@ -71,10 +71,10 @@ void RUN_EXAMPLE6_NUMBER_TIMES_POLYNOMIAL(Kelvane& g) {
         detail::start_problem(g);
         put(g, g.XI1, g.YI1 + 60, 3, "①", lesson::Keep::YOnly);
         g.XI2 = g.XI1 + 40;
-        lesson::anchored(g, 1, 27, 0, g.A1_s + "(");
-        lesson::anchored(g, 2, 27, 0, g.A2_s);
-        lesson::anchored(g, 3, 27, 0, g.A3_s);
-        lesson::anchored(g, 4, 27, 0, g.T_sa(4) + ")");
+        lesson::cont_keeping_start(g, 1, 27, 0, g.A1_s + "(");
+        lesson::cont_keeping_start(g, 2, 27, 0, g.A2_s);
+        lesson::cont_keeping_start(g, 3, 27, 0, g.A3_s);
+        lesson::cont_keeping_start(g, 4, 27, 0, g.T_sa(4) + ")");
         three_products(g, {1, 2, 2.5f}, -1, 70);
     });
 }
@@ -86,10 +86,10 @@ void DRILL_POLY_TIMES_NUMBER(Kelvane& g) {
         detail::start_problem(g);
         put(g, g.XI1, g.YI1 + 60, 3, "②");
         put(g, g.XI1 + 40, g.YI1, 0, "(");
-        lesson::anchored(g, 2, 27, 0, g.A2_s);
-        lesson::anchored(g, 3, 27, 0, g.A3_s);
-        lesson::anchored(g, 4, 27, 0, g.T_sa(4) + ")*");
-        lesson::anchored(g, 1, 27, 0, g.A1_s);
+        lesson::cont_keeping_start(g, 2, 27, 0, g.A2_s);
+        lesson::cont_keeping_start(g, 3, 27, 0, g.A3_s);
+        lesson::cont_keeping_start(g, 4, 27, 0, g.T_sa(4) + ")*");
+        lesson::cont_keeping_start(g, 1, 27, 0, g.A1_s);
         three_products(g, {2.5f, 2, 1}, 1, 80);
     });
 }
@@ -102,9 +102,9 @@ void DRILL_FRACTION_TIMES_POLY(Kelvane& g) {
         g.YI1 = g.YHAJIME + 60;
         put(g, g.XI1, g.YI1, 3, "③");
         g.XI2 = g.XI1 + 40;
-        lesson::anchored(g, 1, 27, 0, g.RAB_sa(1) + "(");
-        lesson::anchored(g, 2, 27, 0, g.T_sa(2) + "x");
-        lesson::anchored(g, 3, 27, 0, g.T_sa(3) + "y)");
+        lesson::cont_keeping_start(g, 1, 27, 0, g.RAB_sa(1) + "(");
+        lesson::cont_keeping_start(g, 2, 27, 0, g.T_sa(2) + "x");
+        lesson::cont_keeping_start(g, 3, 27, 0, g.T_sa(3) + "y)");
         WAIT_ANY_KEY(g);
         lesson::distribution_arc(g, {g.X_a(1), g.Y_a(1) - 20}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1);
         WAIT_ANY_KEY(g);
@@ -117,16 +117,15 @@ void DRILL_FRACTION_TIMES_POLY(Kelvane& g) {
 
 // Reads what the drills leave in YI1; writes HIDARI, MIGI, UE, SITA, NAKA1..3, the panel, the layout cursor, AINP = 1, the draw width 5; clobbers what the drills clobber.
 void STEP_MULTIPLICATION(Kelvane& g) {
-    kelvane::panel_step(g, 600);
-    lesson::cursor(g, g.HIDARI, g.HIDARI + 40, g.UE);
+    lesson::open_two_panels(g, kelvane::drill_panels(600, 40));
     put(g, g.XI1, g.YI1, 0, "例6　分配法則を使って、");
     put(g, g.XI1 + 64, g.YI1 + 50, 0, "次の計算をしなさい。");
     g.NAKA1 = g.YI1 + 50;
 
-    auto left = [&](float top) { return Panel{0, top, g.MIGI, g.SITA, g.HIDARI, top}; };
-    auto right = [&](float top) { return Panel{g.MIGI, top, 3200, g.SITA, g.MIGI, top}; };
-    auto run = [&](const Panel& p, void (*drill)(Kelvane&), bool erase_first) {
-        detail::set_panel(g, p);
+    auto left = [&](float top) { return DrillPanel{0, top, g.MIGI, g.SITA, g.HIDARI, top}; };
+    auto right = [&](float top) { return DrillPanel{g.MIGI, top, 3200, g.SITA, g.MIGI, top}; };
+    auto run = [&](const DrillPanel& p, void (*drill)(Kelvane&), bool erase_first) {
+        detail::set_drill_panel(g, p);
         if (erase_first) lesson::erase_panel(g);
         drill(g);
     };

@@ -40,7 +40,7 @@ void reciprocal_summary(Program& g) {
 // Reads nothing; writes T(), T$(), F(1), RAB$(1), X(1..3), Y(1..3), U(1..4), V(1..4), U(31), V(31), LE, LLT, BUN, the layout cursor, AINP = 1, the draw width 5; clobbers P, A$, the arc inputs.
 void STEP_REVIEW_RECIPROCAL(Kelvane& g) {
     lesson::erase_by(g, 0, 0, 1760, 1300);
-    lesson::cursor(g, 40, 40 + 27, 30);
+    lesson::set_cursor(g, 40, 40 + 27, 30);
     g.pf.SETDRAWWIDTH(5);
     put(g, g.XI0, g.YI1, 0, "復4 次の計算をしなさい。");
     g.U_a(31) = g.XI1;

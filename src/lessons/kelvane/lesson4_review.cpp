@@ -72,13 +72,13 @@ void STEP_REVIEW_DISTRIBUTION(Kelvane& g) {
     put(g, 40, 30, 0, "復1 次の計算をしなさい。");
     lesson::drill(g, [&] {
         make_review1_problem(g);
-        lesson::cursor(g, 40, 100, 130);
+        lesson::set_cursor(g, 40, 100, 130);
         lesson::erase_by(g, 0, 80, 2000, 1800);
         g.X_a(1) = g.XI1 + 27 + 10;
         g.Y_a(1) = g.YI1;
         put(g, g.XI1 + 27, g.YI1, 0, g.T_sa(1) + "(");
-        lesson::anchored(g, 2, 10, 0, g.T_sa(2) + g.X_sa(1));
-        lesson::anchored(g, 3, 20, 0, g.T_sa(3) + ")");
+        lesson::cont_keeping_start(g, 2, 10, 0, g.T_sa(2) + g.X_sa(1));
+        lesson::cont_keeping_start(g, 3, 20, 0, g.T_sa(3) + ")");
         two_products(g, {{g.X_a(1), g.Y_a(1)}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1},
                      {{g.X_a(1), g.Y_a(1)}, {g.X_a(3), g.Y_a(1)}, 2, 7, -1});
     });
@@ -110,15 +110,15 @@ void RUN_DISTRIBUTIVE_REVIEW_2(Kelvane& g) {
     g.NO = 1;
     lesson::drill(g, [&] {
         make_review2_problem(g);
-        lesson::cursor(g, g.U_a(1), g.U_a(1) + 60, g.V_a(1) + 100);
+        lesson::set_cursor(g, g.U_a(1), g.U_a(1) + 60, g.V_a(1) + 100);
         g.X_a(31) = 0;
         g.Y_a(31) = g.V_a(1) + 50;
         lesson::erase(g, g.X_a(31), g.Y_a(31), g.X_a(31) + 2000, g.Y_a(31) + 1800);
         g.X_a(1) = g.XI1 + 27 + 40;
         g.Y_a(1) = g.YI1;
         put(g, g.XI1 + 27, g.YI1, 0, "(" + g.T_sa(2) + g.X_sa(1));
-        lesson::anchored(g, 2, 10, 0, g.T_sa(3) + ")*");
-        lesson::anchored(g, 3, 20, 0, g.T_sa(11));
+        lesson::cont_keeping_start(g, 2, 10, 0, g.T_sa(3) + ")*");
+        lesson::cont_keeping_start(g, 3, 20, 0, g.T_sa(11));
         if (g.T_a(1) < 0) g.X_a(3) += 27;
         two_products(g, {{g.X_a(1), g.Y_a(1)}, {g.X_a(3), g.Y_a(1)}, 2, 9, -1},
                      {{g.X_a(2), g.Y_a(2)}, {g.X_a(3), g.Y_a(2)}, 1, 7, -1});
@@ -154,8 +154,8 @@ void RUN_DISTRIBUTIVE_REVIEW_3(Kelvane& g) {
         g.Y_a(1) = g.YI1;
         put(g, g.XI1 + 40, g.YI1, 0, g.RAB_sa(1) + "(");
         g.YI2 = g.YI1;
-        lesson::anchored(g, 2, 27, 0, g.T_sa(2) + "x");
-        lesson::anchored(g, 3, 27, 0, g.T_sa(3) + ")");
+        lesson::cont_keeping_start(g, 2, 27, 0, g.T_sa(2) + "x");
+        lesson::cont_keeping_start(g, 3, 27, 0, g.T_sa(3) + ")");
         WAIT_ANY_KEY(g);
         lesson::distribution_arc(g, {g.X_a(1), g.Y_a(1) - 20}, {g.X_a(2), g.Y_a(1)}, 1, 9, -1);
         WAIT_ANY_KEY(g);

@@ -22,22 +22,22 @@ constexpr float kAnchorDx[7] = {0, 15, 50, 30, 27, 50, 30};
 
 // One draw of a to f, the products and the sums, drawn again while both sums are 0; returns a.
 float draw_numbers(Kelvane& g) {
-    auto& t = g.T_a;
+    auto& T_a = g.T_a;
     do {
         for (int i = 1; i <= 6; ++i) {
-            t(i) = lesson::draw(g, {10, 1}) - 5;
-            if (t(i) == 0) t(i) = -5;
+            T_a(i) = lesson::rnd_int(g, 10, 1) - 5;
+            if (T_a(i) == 0) T_a(i) = -5;
         }
-        if (ABS(t(1)) == 1) t(1) = 6 * t(1);
-        if (ABS(t(4)) == 1) t(4) = 6 * t(4);
-        t(7) = t(1) * t(2);
-        t(8) = t(1) * t(3);
-        t(9) = t(4) * t(5);
-        t(10) = t(4) * t(6);
-        t(11) = t(7) + t(9);
-        t(12) = t(8) + t(10);
-    } while (t(11) == 0 && t(12) == 0);
-    return t(1);
+        if (ABS(T_a(1)) == 1) T_a(1) = 6 * T_a(1);
+        if (ABS(T_a(4)) == 1) T_a(4) = 6 * T_a(4);
+        T_a(7) = T_a(1) * T_a(2);
+        T_a(8) = T_a(1) * T_a(3);
+        T_a(9) = T_a(4) * T_a(5);
+        T_a(10) = T_a(4) * T_a(6);
+        T_a(11) = T_a(7) + T_a(9);
+        T_a(12) = T_a(8) + T_a(10);
+    } while (T_a(11) == 0 && T_a(12) == 0);
+    return T_a(1);
 }
 
 // The arc from the multiplier's anchor to a term's anchor, over the problem row.
@@ -54,42 +54,34 @@ void product(Kelvane& g, float x, float y, const std::string& text) {
 
 void show_problem(Kelvane& g) {
     const float x0 = g.XHAJIME, y0 = g.YHAJIME;
-    auto& t = g.T_sa;
+    auto& T_sa = g.T_sa;
 
     kelvane::start_problem(g);
     put(g, x0, y0 + 50, 3, "　");
     g.XI2 = x0 + 40;
-    for (int i = 1; i <= 6; ++i) {
-        g.X_a(i) = g.XI2 + kAnchorDx[i];
-        g.Y_a(i) = g.YI1;
-        lesson::cont(g, 0, t(i));
-    }
+    for (int i = 1; i <= 6; ++i) lesson::cont_keeping_start(g, i, kAnchorDx[i], 0, T_sa(i));
 
     WAIT_ANY_KEY(g);
     arc(g, 1, 2, 1, 9);
     WAIT_ANY_KEY(g);
-    product(g, x0, g.YI1 + 70, "=" + t(7));
+    product(g, x0, g.YI1 + 70, "=" + T_sa(7));
     WAIT_ANY_KEY(g);
     arc(g, 1, 3, 2, 7);
     WAIT_ANY_KEY(g);
-    product(g, g.XI3, g.YI3, t(8));
+    product(g, g.XI3, g.YI3, T_sa(8));
     WAIT_ANY_KEY(g);
     arc(g, 4, 5, 1, 9);
     WAIT_ANY_KEY(g);
-    product(g, g.XI3, g.YI3, t(9));
+    product(g, g.XI3, g.YI3, T_sa(9));
     WAIT_ANY_KEY(g);
     arc(g, 4, 6, 2, 7);
     WAIT_ANY_KEY(g);
-    product(g, g.XI3, g.YI3, t(10));
+    product(g, g.XI3, g.YI3, T_sa(10));
     WAIT_ANY_KEY(g);
-    put(g, x0, g.YI3 + 60, 0, "=" + t(7) + t(9) + t(8) + t(10));
+    put(g, x0, g.YI3 + 60, 0, "=" + T_sa(7) + T_sa(9) + T_sa(8) + T_sa(10));
     WAIT_ANY_KEY(g);
-    if (t(11).empty() && g.T_a(12) > 0) {
-        g.A_s = t(12);
-        STRIP_LEADING_PLUS(g);
-        t(12) = g.A_s;
-    }
-    put(g, x0, g.YI1 + 60, 5, "=" + t(11) + t(12));
+    if (T_sa(11).empty() && g.T_a(12) > 0) lesson::through_a(g, T_sa(12), STRIP_LEADING_PLUS);
+    put(g, x0, g.YI1 + 60, 5, "=" + T_sa(11) + T_sa(12));
 }
 
 }  // namespace
@@ -98,19 +90,19 @@ void show_problem(Kelvane& g) {
 void make_example8_problem(Kelvane& g) {
     lesson::draw_unlike(g.FMAESU, [&] { return draw_numbers(g); });
     FORMAT_NUMBER_TABLES(g);
-    auto& n = g.T_a;
-    auto& t = g.T_sa;
-    t(2) = "(" + term_text(n(2), "x", true);
-    t(3) = term_text(n(3), "y", false) + ")";
-    t(4) = term_text(n(4), "", false);
-    t(5) = "(" + term_text(n(5), "x", true);
-    t(6) = term_text(n(6), "y", false) + ")";
-    t(7) = term_text(n(7), "x", true);
-    t(8) = term_text(n(8), "y", false);
-    t(9) = term_text(n(9), "x", false);
-    t(10) = term_text(n(10), "y", false);
-    t(11) = term_text(n(11), "x", true);
-    t(12) = term_text(n(12), "y", false);
+    auto& T_a = g.T_a;
+    auto& T_sa = g.T_sa;
+    T_sa(2) = "(" + term_text(T_a(2), "x", true);
+    T_sa(3) = term_text(T_a(3), "y", false) + ")";
+    T_sa(4) = term_text(T_a(4), "", false);
+    T_sa(5) = "(" + term_text(T_a(5), "x", true);
+    T_sa(6) = term_text(T_a(6), "y", false) + ")";
+    T_sa(7) = term_text(T_a(7), "x", true);
+    T_sa(8) = term_text(T_a(8), "y", false);
+    T_sa(9) = term_text(T_a(9), "x", false);
+    T_sa(10) = term_text(T_a(10), "y", false);
+    T_sa(11) = term_text(T_a(11), "x", true);
+    T_sa(12) = term_text(T_a(12), "y", false);
 }
 
 // Reads XKARA, YKARA, XMADE, YMADE, XHAJIME, YHAJIME, FMAESU; writes AINP = 1, NO = 0, FMAESU, T(), T$(), X(), Y(), XI1, XI2, XI3, YI1 = YHAJIME + 240, YI3; clobbers what the arcs and ASK_NEXT_STEP clobber.

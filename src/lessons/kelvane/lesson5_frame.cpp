@@ -29,12 +29,11 @@ void SHOW_LESSON5_MENU(Kelvane& g) {
 
 // Reads FMAESU; writes HIDARI, MIGI, UE, SITA, NAKA1, the drill panel, the layout cursor, FMAESU, draw width 5; clobbers what RUN_EXAMPLE8_DRILL and DRAW_DIMENSION_ARC clobber.
 void SHOW_RULES_SCREEN(Kelvane& g) {
-    kelvane::panel_step(g, 640);
-    lesson::cursor(g, g.HIDARI, g.HIDARI, g.UE);
+    lesson::open_two_panels(g, kelvane::drill_panels(640, 0));
     put(g, g.XI1, g.YI1, 3, "例8 次の計算をしなさい。");
     g.NAKA1 = g.YI1 + 50;
 
-    kelvane::set_panel(g, {0, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1});
+    kelvane::set_drill_panel(g, {0, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1});
     RUN_EXAMPLE8_DRILL(g);
 
     // The three rules under the left panel's last problem, two arcs over the
@@ -50,7 +49,7 @@ void SHOW_RULES_SCREEN(Kelvane& g) {
     below(g, g.XI1, 50, 3, "③ 同類項をまとめる");
     WAIT_ANY_KEY(g);
 
-    kelvane::set_panel(g, {g.MIGI, g.NAKA1, 3200, g.SITA, g.MIGI, g.NAKA1});
+    kelvane::set_drill_panel(g, {g.MIGI, g.NAKA1, 3200, g.SITA, g.MIGI, g.NAKA1});
     RUN_EXAMPLE8_DRILL(g);
     WAIT_ANY_KEY(g);
 

@@ -86,17 +86,17 @@ void SHOW_WORKED_EXAMPLE1(Kelvane& g) {
     lesson::cont(g, 0, "-ﾀ1/6ﾀx+ﾀ5/6ﾀy");
 
     // Keys 8 to 15: each stage's label on the line it acts upon, then the line it gives.
-    using lesson::label;
+    using lesson::aside;
     using lesson::screen;
     using lesson::text;
     lesson::play_rows(g, {
-                             label(1, screen(612, top + 160), 7, "②通分する"),
+                             aside(1, screen(612, top + 160), 7, "②通分する"),
                              text(2, screen(72, top + 245), 0, "=ﾀ4/6ﾀx+ﾀ2/6ﾀy-ﾀ1/6ﾀx+ﾀ5/6ﾀy"),
-                             label(3, screen(612, top + 245), 7, "③項を並べかえる"),
+                             aside(3, screen(612, top + 245), 7, "③項を並べかえる"),
                              text(4, screen(72, top + 330), 0, "=ﾀ4/6ﾀx-ﾀ1/6ﾀx+ﾀ2/6ﾀy+ﾀ5/6ﾀy"),
-                             label(5, screen(612, top + 330), 7, "④同類項をまとめる"),
+                             aside(5, screen(612, top + 330), 7, "④同類項をまとめる"),
                              text(6, screen(72, top + 415), 0, "=ﾀ3/6ﾀx+ﾀ7/6ﾀy"),
-                             label(7, screen(612, top + 415), 7, "⑤約分する"),
+                             aside(7, screen(612, top + 415), 7, "⑤約分する"),
                              text(8, screen(72, top + 500), 5, "=ﾀ1/2ﾀx+ﾀ7/6ﾀy"),
                          });
 }

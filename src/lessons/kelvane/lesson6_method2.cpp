@@ -10,6 +10,7 @@
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
+#include "typeset/typeset.h"
 
 namespace cw::kelvane6 {
 
@@ -32,9 +33,9 @@ void method_list(Kelvane& g) {
 float draw_numbers(Kelvane& g) {
     lesson::load_list(g.X_a, {2, 3, 6, 5, 4});
     g.F_a(1) = lesson::pick_and_remove(g, g.X_a, 3, 4);
-    g.P = lesson::draw(g, {4, 1});
+    g.P = lesson::rnd_int(g, 4, 1);
     g.F_a(2) = g.X_a(g.P);
-    for (g.II = 1; g.II <= 4; g.II += 1) g.T_a(g.II) = lesson::draw(g, {5, 1});
+    for (g.II = 1; g.II <= 4; g.II += 1) g.T_a(g.II) = lesson::rnd_int(g, 5, 1);
     return g.T_a(1);
 }
 
@@ -48,103 +49,97 @@ void gcd_into_x3(Kelvane& g, float a, float b) {
 
 void show_problem(Kelvane& g) {
     const float x0 = g.XHAJIME, y0 = g.YHAJIME;
-    auto& t = g.T_sa;
-    auto& f = g.F_sa;
+    auto& T_sa = g.T_sa;
+    auto& F_sa = g.F_sa;
 
     lesson::erase(g, g.XKARA, g.YKARA, g.XMADE, g.YKARA + 80);
     g.XI1 = x0;
     g.YI1 = y0;
     put(g, x0 + 27, y0 + 20, 7,
-        "ﾀ" + t(1) + "x" + t(22) + "y/" + f(2) + "ﾀ-ﾀ" + t(3) + "x" + t(24) + "y/" + f(1) + "ﾀ");
+        "ﾀ" + T_sa(1) + "x" + T_sa(22) + "y/" + F_sa(2) + "ﾀ-ﾀ" + T_sa(3) + "x" + T_sa(24) + "y/" + F_sa(1) + "ﾀ");
     g.YI1 = y0 + 20;
 
     WAIT_ANY_KEY(g);
     lesson::erase(g, g.XKARA, g.YI1 + 70, g.XMADE, g.YMADE);
-    if (g.F_a(12) == 1) f(12) = "";
-    const std::string first = f(11) + "(" + t(1) + "x" + t(22) + "y)";
-    const std::string second = "-" + f(12) + "(" + t(3) + "x" + t(24) + "y)";
+    if (g.F_a(12) == 1) F_sa(12) = "";
+    const std::string first = F_sa(11) + "(" + T_sa(1) + "x" + T_sa(22) + "y)";
+    const std::string second = "-" + F_sa(12) + "(" + T_sa(3) + "x" + T_sa(24) + "y)";
     // Laid out in the background colour only for its anchors; then the "="
     // and the bar where the typesetter would put them.
     const float row = g.YI1 + 80;
-    put(g, x0, row, 15, "=ﾀ" + first + second + "/" + f(3) + "ﾀ");
+    put(g, x0, row, 15, "=ﾀ" + first + second + "/" + F_sa(3) + "ﾀ");
     g.U_a(1) = g.TBSIYAKX;
     g.V_a(1) = g.TBSIYAKY;
     g.U_a(2) = g.TBBOYAKX;
     g.V_a(2) = g.TBBOYAKY;
     put(g, x0, row, 0, "=");
-    g.pf.SETDRAWWIDTH(4);
     g.BSEN = g.YT + 25;
-    g.pf.LINE(g.XT, g.BSEN, g.XT + g.NAGA, g.BSEN, g.CCC1);
-    g.pf.SETDRAWWIDTH(5);
+    lesson::draw_fraction_bar(g, g.XT, g.BSEN, g.NAGA, g.CCC1);
 
     WAIT_ANY_KEY(g);
-    g.BUN = 1;
-    put(g, g.U_a(2), g.V_a(2), 3, f(3));
+    lesson::draw_fraction_part(g, {g.U_a(2), g.V_a(2)}, F_sa(3), 3, lesson::Keep::Pen);
     WAIT_ANY_KEY(g);
-    g.BUN = 1;
-    put(g, g.U_a(1), g.V_a(1), 3, first);
+    lesson::draw_fraction_part(g, {g.U_a(1), g.V_a(1)}, first, 3, lesson::Keep::Pen);
     WAIT_ANY_KEY(g);
-    g.BUN = 1;
-    put(g, g.XI2, g.V_a(1), 3, second);
+    lesson::draw_fraction_part(g, {g.XI2, g.V_a(1)}, second, 3, lesson::Keep::Pen);
     g.YI1 = g.V_a(1);
-    g.BUN = 0;
 
     WAIT_ANY_KEY(g);
-    lesson::below(g, x0, 80, 0, "=ﾀ" + t(5) + "x" + t(26) + "y" + t(27) + "x" + t(28) + "y/" + f(3) + "ﾀ");
+    lesson::below(g, x0, 80, 0, "=ﾀ" + T_sa(5) + "x" + T_sa(26) + "y" + T_sa(27) + "x" + T_sa(28) + "y/" + F_sa(3) + "ﾀ");
     WAIT_ANY_KEY(g);
-    lesson::below(g, x0, 80, 0, "=ﾀ" + t(5) + "x" + t(27) + "x" + t(26) + "y" + t(28) + "y/" + f(3) + "ﾀ");
+    lesson::below(g, x0, 80, 0, "=ﾀ" + T_sa(5) + "x" + T_sa(27) + "x" + T_sa(26) + "y" + T_sa(28) + "y/" + F_sa(3) + "ﾀ");
     WAIT_ANY_KEY(g);
     const bool reduces = g.T_a(11) != g.T_a(9);
-    lesson::below(g, x0, 80, reduces ? 0 : 5, "=ﾀ" + t(9) + "x" + t(30) + "y/" + f(3) + "ﾀ");
+    lesson::below(g, x0, 80, reduces ? 0 : 5, "=ﾀ" + T_sa(9) + "x" + T_sa(30) + "y/" + F_sa(3) + "ﾀ");
     if (!reduces) return;
     WAIT_ANY_KEY(g);
-    const std::string result = t(11) + "x" + t(32) + "y";
-    lesson::below(g, x0, 80, 5, g.F_a(4) == 1 ? "=" + result : "=ﾀ" + result + "/" + f(4) + "ﾀ");
+    const std::string result = T_sa(11) + "x" + T_sa(32) + "y";
+    lesson::below(g, x0, 80, 5, g.F_a(4) == 1 ? "=" + result : "=ﾀ" + result + "/" + F_sa(4) + "ﾀ");
 }
 
 }  // namespace
 
 // Reads FMAESU; writes X(1..5), F(1..4, 11, 12), T(1..12), F$(), T$(), P, II, X3 = the common factor k, DS, DB, FMAESU; clobbers the fraction formatter's outputs, I, A$.
 void make_example9_problem(Kelvane& g) {
-    auto& t = g.T_a;
-    auto& f = g.F_a;
+    auto& T_a = g.T_a;
+    auto& F_a = g.F_a;
     do {
         lesson::draw_unlike(g.FMAESU, [&] { return draw_numbers(g); });
-        if (f(1) < f(2)) std::swap(f(1), f(2));
-        gcd_into_x3(g, f(2), f(1));
-        f(3) = g.X4;
-        f(11) = f(1) / g.X3;
-        f(12) = f(2) / g.X3;
-        t(2) = -t(2);
-        t(4) = -t(4);
-        t(5) = f(11) * t(1);
-        t(6) = f(11) * t(2);
-        t(7) = -t(3) * f(12);
-        t(8) = -t(4) * f(12);
-        t(9) = t(5) + t(7);
-        t(10) = t(6) + t(8);
-    } while (t(9) == 0 || t(10) == 0);
+        if (F_a(1) < F_a(2)) std::swap(F_a(1), F_a(2));
+        gcd_into_x3(g, F_a(2), F_a(1));
+        F_a(3) = g.X4;
+        F_a(11) = F_a(1) / g.X3;
+        F_a(12) = F_a(2) / g.X3;
+        T_a(2) = -T_a(2);
+        T_a(4) = -T_a(4);
+        T_a(5) = F_a(11) * T_a(1);
+        T_a(6) = F_a(11) * T_a(2);
+        T_a(7) = -T_a(3) * F_a(12);
+        T_a(8) = -T_a(4) * F_a(12);
+        T_a(9) = T_a(5) + T_a(7);
+        T_a(10) = T_a(6) + T_a(8);
+    } while (T_a(9) == 0 || T_a(10) == 0);
 
     // The common factor of both collected coefficients and the denominator.
-    if (ABS(t(9)) == 1 || ABS(t(10)) == 1)
+    if (ABS(T_a(9)) == 1 || ABS(T_a(10)) == 1)
         g.X3 = 1;
     else
-        gcd_into_x3(g, ABS(t(9)), ABS(t(10)));
-    gcd_into_x3(g, g.X3, ABS(f(3)));
-    t(11) = t(9) / g.X3;
-    t(12) = t(10) / g.X3;
-    f(4) = f(3) / g.X3;
+        gcd_into_x3(g, ABS(T_a(9)), ABS(T_a(10)));
+    gcd_into_x3(g, g.X3, ABS(F_a(3)));
+    T_a(11) = T_a(9) / g.X3;
+    T_a(12) = T_a(10) / g.X3;
+    F_a(4) = F_a(3) / g.X3;
 
     FORMAT_NUMBER_TABLES(g);
-    auto& s = g.T_sa;
-    for (int i = 1; i <= 12; ++i) s(i + 20) = t(i) > 0 ? "+" + s(i) : s(i);
+    auto& T_sa = g.T_sa;
+    for (int i = 1; i <= 12; ++i) T_sa(i + 20) = T_a(i) > 0 ? "+" + T_sa(i) : T_sa(i);
     for (int i = 1; i <= 12; ++i) {
-        if (t(i) == 1) {
-            s(i) = "";
-            s(i + 20) = "+";
-        } else if (t(i) == -1) {
-            s(i) = "-";
-            s(i + 20) = "-";
+        if (T_a(i) == 1) {
+            T_sa(i) = "";
+            T_sa(i + 20) = "+";
+        } else if (T_a(i) == -1) {
+            T_sa(i) = "-";
+            T_sa(i + 20) = "-";
         }
     }
 }
@@ -160,24 +155,23 @@ void RUN_EXAMPLE9_DRILL(Kelvane& g) {
 
 // Reads FMAESU; writes HIDARI, MIGI, UE, SITA, NAKA1, the drill panel, the layout cursor, FMAESU, draw width 5; clobbers what RUN_EXAMPLE9_DRILL clobbers.
 void SHOW_METHOD2_SCREEN(Kelvane& g) {
-    kelvane::panel_step(g, 640);
-    lesson::cursor(g, g.HIDARI, g.HIDARI, g.UE);
+    lesson::open_two_panels(g, kelvane::drill_panels(640, 0));
     put(g, g.XI1, g.YI1, 3, "例9 次の計算をしなさい。");
     g.NAKA1 = g.YI1 + 50;
-    const kelvane::Panel left{0, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1};
-    kelvane::set_panel(g, left);
+    const kelvane::DrillPanel left{0, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1};
+    kelvane::set_drill_panel(g, left);
     RUN_EXAMPLE9_DRILL(g);
 
-    lesson::cursor(g, g.MIGI, g.MIGI, g.NAKA1 + 50);
+    lesson::set_cursor(g, g.MIGI, g.MIGI, g.NAKA1 + 50);
     method_list(g);
     WAIT_ANY_KEY(g);
 
-    kelvane::set_panel(g, {g.MIGI, g.UE, 3200, g.SITA, g.MIGI, g.UE});
+    kelvane::set_drill_panel(g, {g.MIGI, g.UE, 3200, g.SITA, g.MIGI, g.UE});
     RUN_EXAMPLE9_DRILL(g);
 
-    kelvane::set_panel(g, left);
+    kelvane::set_drill_panel(g, left);
     lesson::erase(g, g.XKARA, g.YKARA, g.XMADE, g.YMADE);
-    lesson::cursor(g, g.HIDARI, g.HIDARI, g.NAKA1 + 90);
+    lesson::set_cursor(g, g.HIDARI, g.HIDARI, g.NAKA1 + 90);
     method_list(g);
     WAIT_ANY_KEY(g);
     lesson::assignment(g, g.XI1, g.YI1 + 100, 0, "16", "12");

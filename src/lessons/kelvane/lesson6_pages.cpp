@@ -6,7 +6,6 @@
 
 namespace cw::kelvane6 {
 
-using lesson::Place;
 using lesson::put;
 
 // Reads nothing; writes XI = 16, YI = 18, XI1, XI2, YI1; clobbers CCC1, X, Y, AA$.
@@ -52,21 +51,17 @@ const Solution kPage2[] = {
 
 // One page of two columns: the left problem stands on entry, each row comes
 // after its key, and the right problem comes with the left one's answer.
-void play_page(Kelvane& g, const Solution (&page)[2]) {
-    lesson::PageLayout layout;
-    layout.xi1 = 108;
-    layout.yi1 = 30;
-    layout.working_dy = 90;
-    layout.column_xi1 = 684;
-    std::vector<lesson::Fragment> frags;
+void play_page(Kelvane& g, const Solution (&solutions)[2]) {
+    const lesson::AnswerPage page{.working_dy = 90, .column_xi1 = 684};
+    std::vector<lesson::PageRow> rows;
     for (int col = 0; col < 2; ++col) {
         const int first = col * 5;
-        if (col == 1) frags.push_back({first, Place::Column, 0, ""});
-        frags.push_back({first, Place::FirstProblem, 3, page[col].label});
-        frags.push_back({first, Place::Continue, 0, page[col].problem});
-        for (int r = 0; r < 5; ++r) frags.push_back({first + r + 1, Place::Working, r == 4 ? 5.0f : 0.0f, page[col].rows[r]});
+        if (col == 1) rows.push_back(page.next_column(first));
+        rows.push_back(page.first_problem(first, 3, solutions[col].label));
+        rows.push_back(page.cont(first, 0, solutions[col].problem));
+        for (int r = 0; r < 5; ++r) rows.push_back(page.working(first + r + 1, r == 4 ? 5.0f : 0.0f, solutions[col].rows[r]));
     }
-    lesson::play_page(g, "問12 解答", frags, layout);
+    page.play(g, "問12 解答", rows);
 }
 
 }  // namespace

@@ -31,9 +31,8 @@ struct Frame {
     float ggx, ggy, yoko, tate;
 };
 // Opens a track page: erases the window, the heading in colour 3 at (40, 30) (XI1 = 40, YI1 = 30),
-// the frame with DRAW_GRID in colour 15 (no line, only the origin GX0, GY0), draw width 5, and the points:
-// each point's grid coordinates stored in X(i), Y(i), then turned into screen coordinates,
-// X(i) = GX0 + SIZE * X(i), Y(i) = GY0 - SIZE * Y(i).  Writes those, GGX, GGY, YOKO, TATE, SIZE = 40,
+// the frame by grid_frame (no line, only the origin GX0, GY0) in squares of 40, draw width 5, and the points
+// by grid_point: X(i) = GX0 + SIZE * x, Y(i) = GY0 - SIZE * y.  Writes those, GGX, GGY, YOKO, TATE, SIZE = 40,
 // CCC2 = 15, XI2; clobbers what DRAW_EXPRESSION_TEXT and DRAW_GRID clobber.
 void open_track_page(Kelvane& g, const std::string& heading, const Frame& frame,
                      const std::vector<GridPoint>& points);

@@ -32,22 +32,9 @@ void open_track_page(Kelvane& g, const std::string& heading, const Frame& frame,
     g.XI1 = 40;
     g.YI1 = 30;
     lesson::put(g, g.XI1, g.YI1, 3, heading);
-    g.GGX = frame.ggx;
-    g.GGY = frame.ggy;
-    g.YOKO = frame.yoko;
-    g.TATE = frame.tate;
-    g.SIZE = 40;
-    g.CCC2 = 15;
-    DRAW_GRID(g);
+    grid_frame(g, frame.ggx, frame.ggy, frame.yoko, frame.tate, 40);
     g.pf.SETDRAWWIDTH(5);
-    for (auto& p : points) {
-        g.X_a(p.i) = p.x;
-        g.Y_a(p.i) = p.y;
-    }
-    for (auto& p : points) {
-        g.X_a(p.i) = g.GX0 + g.SIZE * g.X_a(p.i);
-        g.Y_a(p.i) = g.GY0 - g.SIZE * g.Y_a(p.i);
-    }
+    for (auto& p : points) grid_point(g, static_cast<float>(p.i), p.x, p.y);
 }
 
 void bends(Program& g, int left, int right, float r, float colour) {

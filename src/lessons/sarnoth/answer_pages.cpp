@@ -28,13 +28,7 @@ void figure_page(Program& g, float xi1, const std::string& number, float ggx, fl
     g.YI1 = 30;
     g.pf.SETDRAWWIDTH(5);
     heading_cells(g, g.XI1, "P33 章の問題B", number, 44);
-    g.GGX = ggx;
-    g.GGY = ggy;
-    g.YOKO = yoko;
-    g.TATE = tate;
-    g.SIZE = size;
-    g.CCC2 = 15;
-    DRAW_GRID(g);
+    grid_frame(g, ggx, ggy, yoko, tate, size);
 }
 
 }  // namespace cw::sarnoth

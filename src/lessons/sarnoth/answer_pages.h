@@ -15,9 +15,9 @@ void heading_cells(Program& g, float xi1, const std::string& title, const std::s
 void number_cell_at(Program& g, float x, float y, const std::string& number);
 
 // The start of a figure page of lesson 6: the window erased, XI1 = xi1, YI1 = 30, the draw width 5 (left
-// so), the heading "P33 章の問題B" with `number` 44 to its right; then the figure's frame, DRAW_GRID at
-// (ggx, ggy) of yoko x tate cells of `size` in colour 15, which sets GX0, GY0, GX1, GY1, GX2, GY2 and PI and
-// draws no line.  Writes those and GGX, GGY, YOKO, TATE, SIZE, CCC2; clobbers what heading_cells clobbers.
+// so), the heading "P33 章の問題B" with `number` 44 to its right; then the figure's frame, grid_frame at
+// (ggx, ggy) of yoko x tate cells of `size`, which sets GX0, GY0, GX1, GY1, GX2, GY2 and PI and draws no
+// line.  Writes those and GGX, GGY, YOKO, TATE, SIZE, CCC2; clobbers DR and what heading_cells clobbers.
 void figure_page(Program& g, float xi1, const std::string& number, float ggx, float ggy, float yoko, float tate,
                  float size);
 

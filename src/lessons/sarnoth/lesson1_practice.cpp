@@ -1,15 +1,18 @@
 // Lesson 1, steps ⑦ and ⑧: two random drills.  Every question is drawn
 // first; each key then shows the next answer where its question ended.
 #include "exprstr/exprstr.h"
+#include "lessons/draws.h"
 #include "lessons/sarnoth/lesson1.h"
-#include "lessons/cells.h"
+#include "lessons/sarnoth/cells.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
 namespace cw::sarnoth1 {
 
-using lesson::anchored;
+using lesson::indent;
+using lesson::keeping_end;
+using lesson::margin;
 using lesson::pen;
 using lesson::screen;
 using lesson::text;
@@ -60,23 +63,23 @@ void make_writing_numbers_page(Program& g) {
         text(0, pen(), 0, "を整数とするとき、次の数を"),
         text(0, pen(), 3, n),
         text(0, pen(), 0, "を用いた式で表しなさい。"),
-        anchored(text(0, screen(67, 90), 0, "① " + g.T_sa(5) + "の倍数…"), 1),
-        anchored(text(0, screen(600, 90), 0, "② 偶数…"), 2),
-        anchored(text(0, screen(67, 150), 0, "③ 奇数…"), 3),
+        keeping_end(text(0, screen(67, 90), 0, "① " + g.T_sa(5) + "の倍数…"), 1),
+        keeping_end(text(0, screen(600, 90), 0, "② 偶数…"), 2),
+        keeping_end(text(0, screen(67, 150), 0, "③ 奇数…"), 3),
         text(0, screen(67, 210), 0, "④ "),
         text(0, pen(), 3, n),
-        anchored(text(0, pen(), 0, "が一番小さい連続する3つの整数…"), 4),
+        keeping_end(text(0, pen(), 0, "が一番小さい連続する3つの整数…"), 4),
         text(0, screen(67, 270), 0, "⑤ "),
         text(0, pen(), 3, n),
-        anchored(text(0, pen(), 0, "がまん中の連続する3つの整数…"), 5),
-        anchored(text(0, screen(67, 330), 0, "⑥ 連続する2つの偶数…"), 6),
-        anchored(text(0, screen(67, 390), 0, "⑦ 連続する2つの奇数…"), 7),
+        keeping_end(text(0, pen(), 0, "がまん中の連続する3つの整数…"), 5),
+        keeping_end(text(0, screen(67, 330), 0, "⑥ 連続する2つの偶数…"), 6),
+        keeping_end(text(0, screen(67, 390), 0, "⑦ 連続する2つの奇数…"), 7),
         text(0, screen(40, 470), 0, "2 十の位の数を"),
         text(0, pen(), 3, g.F_sa(1)),
         text(0, pen(), 0, "、一の位の数を"),
         text(0, pen(), 3, g.F_sa(2)),
         text(0, pen(), 0, "とするとき、"),
-        anchored(text(0, screen(67, 520), 0, " 2けたの自然数…"), 8),
+        keeping_end(text(0, screen(67, 520), 0, " 2けたの自然数…"), 8),
     });
 }
 
@@ -85,7 +88,7 @@ void PRACTICE_WRITING_NUMBERS(Program& g) {
     lesson::drill(g, [&] {
         make_writing_numbers_page(g);
         const std::string n = g.T_sa(1);
-        lesson::reveal_at_anchors(g, {
+        sarnoth::reveal_at_anchors(g, {
             {1, g.T_sa(5) + n},
             {2, "2" + n},
             {3, "2" + n + "+1", "(2" + n + "-1)"},
@@ -113,52 +116,41 @@ void make_multiples_page(Program& g) {
     g.XI0 = 40;
     g.XI1 = g.XI0 + 27;
     g.YI1 = 30;
-    lesson::put(g, g.XI0, g.YI1, 0, "  ");
-    lesson::cont(g, 3, g.T_sa(1) + "," + g.T_sa(2));
-    lesson::put(g, g.XI2 + 8, g.YI1, 0, "を整数とするとき、次の数は");
-    lesson::put(g, g.XI2 + 8, g.YI1, 3, g.T_sa(5));
-    lesson::put(g, g.XI2 + 8, g.YI1, 0, "の倍数ですか。");
-
     const std::string k = g.T_sa(5), a = g.T_sa(1), b = g.T_sa(2), c1 = g.F_sa(1), c2 = g.F_sa(2);
-    struct Item {
-        const char* label;
-        std::string code;
-        float colour;
+    std::vector<lesson::PageRow> rows = {
+        text(0, margin(0), 0, "  "),
+        text(0, pen(), 3, a + "," + b),
+        text(0, pen(8), 0, "を整数とするとき、次の数は"),
+        text(0, pen(8), 3, k),
+        text(0, pen(8), 0, "の倍数ですか。"),
     };
-    const Item items[] = {
-        {"① ", k + "(" + a + "+" + c1 + ")", 3},
-        {"② ", k + "(" + a + "-" + c2 + ")", 7},
-        {"③ ", k + "(" + a + "+" + b + ")", 3},
-        {"④ ", k + "(" + a + "-" + b + ")", 7},
-        {"⑤ ", k + "(" + a + "+" + b + "+" + c2 + ")", 3},
-        {"⑥ ", k + "(" + a + "-" + b + "-" + c1 + ")", 7},
-        {"⑦ ", k + a + b, 7},
-        {"⑧ ", k + "(" + a + b + "-" + c2 + ")", 3},
-        {"⑨ ", k + "*ﾀ" + a + "/" + b + "ﾀ", 7},
-        {"⑩ ", k + "(ﾀ" + a + "/" + b + "ﾀ+" + c1 + ")", 3},
+    // Item i: its label below the one before, its expression in `colour`, "…" and the answer's anchor i.
+    const auto item = [&](int i, const std::string& label, const std::string& code, float colour) {
+        if (i == 7) rows.push_back(lesson::column(0, 600, 627, 30));  // the second column
+        rows.push_back(text(0, indent(i >= 9 ? 90.0f : 80.0f), 0, label));
+        rows.push_back(text(0, pen(), colour, code));
+        rows.push_back(keeping_end(text(0, pen(), 0, "…"), i));
     };
-    for (int i = 1; i <= 10; ++i) {
-        if (i == 7) {  // the second column
-            g.XI0 = 600;
-            g.XI1 = g.XI0 + 27;
-            g.YI1 = 30;
-        }
-        const Item& item = items[i - 1];
-        lesson::put(g, g.XI1, g.YI1 + (i >= 9 ? 90.0f : 80.0f), 0, item.label);
-        lesson::cont(g, item.colour, item.code);
-        lesson::cont(g, 0, "…");
-        g.X_a(i) = g.X;
-        g.Y_a(i) = g.Y;
-    }
+    item(1, "① ", k + "(" + a + "+" + c1 + ")", 3);
+    item(2, "② ", k + "(" + a + "-" + c2 + ")", 7);
+    item(3, "③ ", k + "(" + a + "+" + b + ")", 3);
+    item(4, "④ ", k + "(" + a + "-" + b + ")", 7);
+    item(5, "⑤ ", k + "(" + a + "+" + b + "+" + c2 + ")", 3);
+    item(6, "⑥ ", k + "(" + a + "-" + b + "-" + c1 + ")", 7);
+    item(7, "⑦ ", k + a + b, 7);
+    item(8, "⑧ ", k + "(" + a + b + "-" + c2 + ")", 3);
+    item(9, "⑨ ", k + "*ﾀ" + a + "/" + b + "ﾀ", 7);
+    item(10, "⑩ ", k + "(ﾀ" + a + "/" + b + "ﾀ+" + c1 + ")", 3);
+    lesson::play_rows(g, rows);
 }
 
 // Step ⑧.  Reads RND; writes AINP (the loop), the page's tables and anchors; clobbers the pen and cursor.
 void PRACTICE_MULTIPLES(Program& g) {
     lesson::drill(g, [&] {
         make_multiples_page(g);
-        std::vector<lesson::AnchoredAnswer> answers;
+        std::vector<sarnoth::AnchoredAnswer> answers;
         for (int i = 1; i <= 10; ++i) answers.push_back({i, i <= 8 ? "倍数" : "倍数ではない"});
-        lesson::reveal_at_anchors(g, answers);
+        sarnoth::reveal_at_anchors(g, answers);
     });
 }
 

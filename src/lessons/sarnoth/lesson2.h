@@ -40,7 +40,7 @@ void set_up_page(Program& g, float indent);
 
 // The investigation page of steps ①, ③, ④ and ⑤: erased 1600 wide, the question (its first line at (40, 30),
 // the others 50 apart at x 67, all in colour 3) and a key; two worked examples at x 67, 60 apart, each
-// shown in two keys; then the pupil's examples on the row below (lesson::example_loop).
+// shown in two keys; then the pupil's examples on the row below (sarnoth::example_loop).
 struct Investigation {
     std::vector<std::string> question;
     std::string example1, result1, example2, result2;

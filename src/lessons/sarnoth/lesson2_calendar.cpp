@@ -1,15 +1,17 @@
 // Lesson 2, steps ⑥ to ⑩: the calendar investigations.  Numbers framed on a
 // month calendar, the property of their sum, and its explanation with n.
 // A row's first number is the key after which it is drawn.
-#include "lessons/calendar.h"
+#include "lessons/sarnoth/calendar.h"
 #include "lessons/sarnoth/lesson2.h"
 #include "lessons/pages.h"
+#include "lessons/sarnoth/cells.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
 namespace cw::sarnoth2 {
 
 using namespace lesson;
+using namespace sarnoth;
 
 namespace {
 
@@ -50,7 +52,7 @@ PageRow square_c(int stage) { return frame_at(stage, 285, 50, 135, 100, 5); }
 void SHOW_CALENDAR_FRAMES(Program& g) {
     erase_by(g, 0, 0, 1600, 1800);
     FILL_CALENDAR_TABLES(g);
-    cursor(g, 40, 94, 30);
+    set_cursor(g, 40, 94, 30);
     g.pf.SETDRAWWIDTH(5);
     put(g, 40, 30, 3, "囲んだカレンダーの数の和の性質は？");
     calendar_at(g, 722, 70, false);
@@ -79,7 +81,7 @@ void SHOW_CALENDAR_FRAMES(Program& g) {
 void SHOW_CALENDAR_FREE(Program& g) {
     erase_by(g, 0, 0, 1600, 1800);
     calendar_at(g, 722, 70);
-    cursor(g, 40, 94, 30);
+    set_cursor(g, 40, 94, 30);
     g.pf.SETDRAWWIDTH(5);
     put(g, 40, 30, 3, "囲んだカレンダーの数の和の性質を見つけよう。");
 }
@@ -90,9 +92,10 @@ namespace {
 void explain_three_days(Program& g, const PageRow& mark, const std::vector<PageRow>& fact,
                         const std::vector<std::string>& answers) {
     erase_by(g, 0, 0, 1600, 1800);
-    cursor(g, 40, 40, 30);
+    set_cursor(g, 40, 40, 30);
     g.pf.SETDRAWWIDTH(5);
     calendar_at(g, 722, 50);
+    AnswerCells cells(g.U_a, g.V_a, 9);
     std::vector<PageRow> rows{mark};
     rows.insert(rows.end(), fact.begin(), fact.end());
     for (auto& r : std::vector<PageRow>{
@@ -100,23 +103,22 @@ void explain_three_days(Program& g, const PageRow& mark, const std::vector<PageR
              text(1, indent(60), 0, "一番上の整数をnとすると、"),
              text(1, indent(60), 0, "3つの整数は、"),
              text(1, indent(60), 3, "n,"),
-             cell(1, pen(10), 90, "①"),
+             cells.blank(1, pen(10), 90, "①"),
              text(1, pen(10), 3, ","),
-             cell(1, pen(10), 120, "②"),
+             cells.blank(1, pen(10), 120, "②"),
              text(1, indent(60), 0, "と表される。したがって、それらの和は"),
              text(1, indent(60), 0, "n+"),
-             cell(1, pen(10), 150, "③"),
+             cells.blank(1, pen(10), 150, "③"),
              text(1, pen(10), 0, "+"),
-             cell(1, pen(10), 165, "④"),
+             cells.blank(1, pen(10), 165, "④"),
              text(1, pen(10), 0, "="),
-             cell(1, pen(10), 150, "⑤"),
+             cells.blank(1, pen(10), 150, "⑤"),
              text(1, pen(10), 0, "="),
-             cell(1, pen(10), 165, "⑥"),
-             cell(1, indent(60), 90, "⑦"),
+             cells.blank(1, pen(10), 165, "⑥"),
+             cells.blank(1, indent(60), 90, "⑦"),
              text(1, pen(10), 0, "は整数だから、3の倍数になる。"),
          })
         rows.push_back(r);
-    AnswerCells cells(g.U_a, g.V_a, 9);
     play_fill_in(g, rows, cells, answers, false);
 }
 
@@ -142,7 +144,7 @@ void EXPLAIN_CALENDAR_DIAGONAL(Program& g) {
 void TEST_CALENDAR_SQUARE(Program& g) {
     erase_by(g, 0, 0, 1600, 1800);
     calendar_at(g, 722, 70);  // in the width the previous step left
-    cursor(g, 40, 94, 30);
+    set_cursor(g, 40, 94, 30);
     g.pf.SETDRAWWIDTH(5);
     play_rows(g, {
         text(0, margin(0), 0, "次の予想は正しいでしょうか？"),
@@ -176,23 +178,23 @@ void TEST_CALENDAR_SQUARE(Program& g) {
         text(1, indent(60), 0, "最も小さい整数をnとすると、"),
         text(1, indent(60), 0, "4つの整数は、"),
         text(1, indent(60), 3, "n,"),
-        cell(1, pen(10), 90, "①"),
+        cells.blank(1, pen(10), 90, "①"),
         text(1, pen(10), 3, ","),
-        cell(1, pen(10), 90, "②"),
+        cells.blank(1, pen(10), 90, "②"),
         text(1, pen(10), 3, ","),
-        cell(1, pen(10), 90, "③"),
+        cells.blank(1, pen(10), 90, "③"),
         text(1, indent(60), 0, "と表されるから、それらの和は"),
         text(1, indent(60), 0, "n+"),
-        cell(1, pen(10), 150, "④"),
+        cells.blank(1, pen(10), 150, "④"),
         text(1, pen(10), 0, "+"),
-        cell(1, pen(10), 150, "⑤"),
+        cells.blank(1, pen(10), 150, "⑤"),
         text(1, pen(10), 0, "+"),
-        cell(1, pen(10), 150, "⑥"),
+        cells.blank(1, pen(10), 150, "⑥"),
         text(1, pen(10), 0, "="),
-        cell(1, pen(10), 150, "⑦"),
+        cells.blank(1, pen(10), 150, "⑦"),
         text(1, pen(10), 0, "="),
-        cell(1, pen(10), 180, "⑧"),
-        cell(1, indent(60), 90, "⑨"),
+        cells.blank(1, pen(10), 180, "⑧"),
+        cells.blank(1, indent(60), 90, "⑨"),
         text(1, pen(10), 0, "は整数だから、4の倍数になる。"),
     }, cells, {"n+1", "n+7", "n+8", "(n+1)", "(n+7)", "(n+8)", "4n+16", "4(n+4)", "n+4"}, false);
 }

@@ -3,12 +3,14 @@
 // them), then explained with the digits x and y.
 #include "lessons/sarnoth/lesson2.h"
 #include "lessons/pages.h"
+#include "lessons/sarnoth/cells.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 
 namespace cw::sarnoth2 {
 
 using namespace lesson;
+using namespace sarnoth;
 
 namespace {
 
@@ -63,19 +65,19 @@ void investigate_digit_swap(Program& g, const DigitSwap& s) {
         text(0, indent(60), 7, "＜説明＞"),
         text(1, indent(60), 0, "2けたの自然数の十の位をx,一の位をyとすると、"),
         text(2, indent(60), 0, "2けたの自然数は "),
-        cell(2, pen(10), 180, "①"),
+        cells.blank(2, pen(10), 180, "①"),
         text(2, indent(60), 0, "入れかえた数は　"),
-        cell(2, pen(10), 180, "②"),
+        cells.blank(2, pen(10), 180, "②"),
         text(2, pen(10), 0, s.then),
         text(2, indent(60), 0, " "),
-        cell(2, pen(10), 468, "③"),
+        cells.blank(2, pen(10), 468, "③"),
         text(2, indent(60), 0, "="),
-        cell(2, pen(10), 216, "④"),
+        cells.blank(2, pen(10), 216, "④"),
         text(2, indent(60), 0, s.factor),
-        cell(2, pen(10), 108, "⑤"),
+        cells.blank(2, pen(10), 108, "⑤"),
         text(2, pen(10), 0, ")"),
         text(2, indent(60), 0, ""),
-        cell(2, pen(10), 108, "⑥"),
+        cells.blank(2, pen(10), 108, "⑥"),
         text(2, pen(10), 0, s.because),
     }, cells, s.answers, s.wait_after_last);
     if (*s.closing) put(g, 44, g.YI1 + 60, 3, s.closing);
@@ -87,7 +89,9 @@ void investigate_digit_swap(Program& g, const DigitSwap& s) {
 // the draw width (5); clobbers HABA, TATE, CCC1..3, A$, X, Y, AA$.  Ends with the closing line.
 void INVESTIGATE_DIGIT_SWAP_SUM(Program& g) { investigate_digit_swap(g, kSum); }
 
-// Step ⑤, as step ④ for the difference; ends as cell ⑥ is filled in, with no closing line.
+// Step ⑤, as step ④ for the difference; ends as cell ⑥ is filled in, with no closing line.  Reads the typed
+// numbers; writes F(1), T(), T$(), F(1..6), V(1), AINP, the cursor, the draw width (5); clobbers HABA, TATE,
+// CCC1..3, A$, X, Y, AA$.
 void INVESTIGATE_DIGIT_SWAP_DIFFERENCE(Program& g) { investigate_digit_swap(g, kDifference); }
 
 }  // namespace cw::sarnoth2

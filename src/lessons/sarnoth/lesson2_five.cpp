@@ -2,6 +2,7 @@
 // examples (the pupil's own among them), then explained with n.  A row's
 // first number is the key after which it is drawn.
 #include "lessons/pages.h"
+#include "lessons/sarnoth/cells.h"
 #include "lessons/sarnoth/lesson2.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
@@ -9,6 +10,7 @@
 namespace cw::sarnoth2 {
 
 using namespace lesson;
+using namespace sarnoth;
 
 // Step ③, two pages.  Reads the typed numbers; writes T(), T$(), U(1..9), V(1..9), AINP, XI0, XI1, XI2, YI1,
 // the draw width (5); clobbers HABA, TATE, CCC1..3, A$, X, Y, AA$.
@@ -32,24 +34,24 @@ void INVESTIGATE_SUM_OF_FIVE(Program& g) {
         text(0, indent(50), 0, "中央の整数をnとして説明しなさい。"),
         text(1, indent(60), 3, "＜説明＞"),
         text(1, indent(60), 0, "中央の整数をnとすると、連続する5つの整数は、"),
-        cell(1, indent(60), 90, "①"),
+        cells.blank(1, indent(60), 90, "①"),
         text(1, pen(10), 3, ","),
-        cell(1, pen(10), 90, "②"),
+        cells.blank(1, pen(10), 90, "②"),
         text(1, pen(10), 3, ",n,"),
-        cell(1, pen(10), 90, "③"),
+        cells.blank(1, pen(10), 90, "③"),
         text(1, pen(10), 3, ","),
-        cell(1, pen(10), 90, "④"),
+        cells.blank(1, pen(10), 90, "④"),
         text(1, pen(10), 0, "と表される。"),
         text(1, indent(60), 0, "したがって、それらの和は"),
-        cell(1, indent(60), 90, "⑤"),
+        cells.blank(1, indent(60), 90, "⑤"),
         text(1, pen(10), 0, "+"),
-        cell(1, pen(10), 90, "⑥"),
+        cells.blank(1, pen(10), 90, "⑥"),
         text(1, pen(10), 0, "+n+"),
-        cell(1, pen(10), 90, "⑦"),
+        cells.blank(1, pen(10), 90, "⑦"),
         text(1, pen(10), 0, "+"),
-        cell(1, pen(10), 90, "⑧"),
+        cells.blank(1, pen(10), 90, "⑧"),
         text(1, pen(10), 0, "="),
-        cell(1, pen(10), 90, "⑨"),
+        cells.blank(1, pen(10), 90, "⑨"),
         text(1, indent(60), 0, "よって、5の倍数になる。"),
     }, cells, {"n-2", "n-1", "n+1", "n+2", "n-2", "n-1", "n+1", "n+2", "5n"}, false);
 }

@@ -1,6 +1,6 @@
 // Lesson 2: its entry, goal screen and sub-menu.
 #include "lessons/sarnoth/lesson2.h"
-#include "lessons/examples.h"
+#include "lessons/sarnoth/examples.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
 
@@ -33,7 +33,7 @@ void start_page(Program& g, float width, float indent) {
 }
 
 void set_up_page(Program& g, float indent) {
-    lesson::cursor(g, 40, 40 + indent, 30);
+    lesson::set_cursor(g, 40, 40 + indent, 30);
     g.pf.SETDRAWWIDTH(5);
 }
 
@@ -47,7 +47,7 @@ void investigate(Program& g, const Investigation& page, const std::function<void
                     text(3, indent(60), 0, page.example2), text(4, pen(), 3, page.result2)})
         rows.push_back(r);
     play_rows(g, rows);
-    lesson::example_loop(g, ask, worked, result);
+    sarnoth::example_loop(g, ask, worked, result);
 }
 
 }  // namespace cw::sarnoth2

@@ -2,6 +2,7 @@
 // guessed from examples (the pupil's own among them), then explained with n.
 // A row's first number is the key after which it is drawn.
 #include "lessons/pages.h"
+#include "lessons/sarnoth/cells.h"
 #include "lessons/sarnoth/lesson2.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
@@ -9,6 +10,7 @@
 namespace cw::sarnoth2 {
 
 using namespace lesson;
+using namespace sarnoth;
 
 // Step ①.  Reads the typed numbers; writes T(), T$(), V(1), AINP, XI0, XI1, XI2, YI1, the draw width (5);
 // clobbers CCC1, X, Y, AA$.
@@ -18,7 +20,7 @@ void INVESTIGATE_SUM_OF_THREE(Program& g) {
                 [&] { return g.T_sa(1) + g.T_sa(2) + g.T_sa(3) + "="; },
                 [&] { return g.T_sa(4); });
     play_rows(g, {
-        label(0, margin(-60, 440), 7, "予想…3つの続いた整数の和は3の倍数になる。"),
+        aside(0, margin(-60, 440), 7, "予想…3つの続いた整数の和は3の倍数になる。"),
         text(1, margin(70), 3, "予想が正しい理由"),
         text(1, indent(50), 0, "いろいろな場合で調べても、どれも予想が正しいから、いつでも成り立つ。"),
         text(2, margin(70), 3, "この理由は正しいでしょうか？"),
@@ -39,19 +41,19 @@ void EXPLAIN_SUM_OF_THREE(Program& g) {
         text(1, indent(60), 3, "＜説明＞"),
         text(1, indent(60), 0, "最も小さい整数をnとすると、連続する3つの整数は、"),
         text(1, indent(60), 3, "n,"),
-        cell(1, pen(10), 90, "①"),
+        q1.blank(1, pen(10), 90, "①"),
         text(1, pen(10), 3, ","),
-        cell(1, pen(10), 90, "②"),
+        q1.blank(1, pen(10), 90, "②"),
         text(1, pen(10), 0, "と表される。したがって、それらの和は"),
         text(1, indent(60), 0, "n+"),
-        cell(1, pen(10), 135, "③"),
+        q1.blank(1, pen(10), 135, "③"),
         text(1, pen(10), 0, "+"),
-        cell(1, pen(10), 135, "④"),
+        q1.blank(1, pen(10), 135, "④"),
         text(1, pen(10), 0, "="),
-        cell(1, pen(10), 120, "⑤"),
+        q1.blank(1, pen(10), 120, "⑤"),
         text(1, pen(10), 0, "="),
-        cell(1, pen(10), 165, "⑥"),
-        cell(1, indent(60), 90, "⑦"),
+        q1.blank(1, pen(10), 165, "⑥"),
+        q1.blank(1, indent(60), 90, "⑦"),
         text(1, pen(10), 0, "は整数だから、3の倍数になる。"),
     }, q1, {"n+1", "n+2", "(n+1)", "(n+2)", "3n+3", "3(n+1)", "n+1"}, true);
 
@@ -75,15 +77,15 @@ void EXPLAIN_SUM_OF_THREE(Program& g) {
         text(0, indent(50), 0, "中央の整数をnとして説明しなさい。"),
         text(1, indent(60), 3, "＜説明＞"),
         text(1, indent(60), 0, "中央の整数をnとすると、連続する3つの整数は、"),
-        cell(1, indent(60), 90, "①"),
+        q3.blank(1, indent(60), 90, "①"),
         text(1, pen(10), 3, ",n,"),
-        cell(1, pen(10), 90, "②"),
+        q3.blank(1, pen(10), 90, "②"),
         text(1, pen(10), 0, "と表される。したがって、それらの和は"),
-        cell(1, indent(60), 135, "③"),
+        q3.blank(1, indent(60), 135, "③"),
         text(1, pen(10), 0, "+n+"),
-        cell(1, pen(10), 135, "④"),
+        q3.blank(1, pen(10), 135, "④"),
         text(1, pen(10), 0, "="),
-        cell(1, pen(10), 120, "⑤"),
+        q3.blank(1, pen(10), 120, "⑤"),
         text(1, indent(60), 0, "よって、3の倍数になる。"),
     }, q3, {"n-1", "n+1", "n-1", "n+1", "3n"}, false);
 }

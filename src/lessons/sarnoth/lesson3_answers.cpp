@@ -97,16 +97,21 @@ const std::vector<lesson::PageRow> kQ4 = {
 // A page: the screen erased, the layout cursor set, the rows.
 void answer_page(Program& g, float xi0, float xi1, const std::vector<lesson::PageRow>& rows) {
     lesson::erase_by(g, 0, 0, 1320, 1300);
-    lesson::cursor(g, xi0, xi1, 30);
+    lesson::set_cursor(g, xi0, xi1, 30);
     lesson::play_rows(g, rows);
 }
 
 }  // namespace
 
+// Reads nothing; writes XI0, XI1, XI2, YI1; clobbers X, Y, CCC1, AA$.
 void SHOW_ANSWERS_Q1(Program& g) { answer_page(g, 40, 94, kQ1); }
+// Reads nothing; writes XI0, XI1, XI2, YI1; clobbers X, Y, CCC1, AA$.
 void SHOW_EXAMPLE_2(Program& g) { answer_page(g, 72, 108, kExample2); }
+// Reads nothing; writes XI0, XI1, XI2, YI1; clobbers X, Y, CCC1, AA$.
 void SHOW_ANSWERS_Q2(Program& g) { answer_page(g, 40, 94, kQ2); }
+// Reads nothing; writes XI0, XI1, XI2, YI1; clobbers X, Y, CCC1, AA$.
 void SHOW_ANSWERS_Q3(Program& g) { answer_page(g, 36, 108, kQ3); }
+// Reads nothing; writes XI0, XI1, XI2, YI1; clobbers X, Y, CCC1, AA$.
 void SHOW_ANSWERS_Q4(Program& g) { answer_page(g, 40, 121, kQ4); }
 
 }  // namespace cw::sarnoth3

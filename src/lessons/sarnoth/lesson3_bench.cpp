@@ -40,14 +40,15 @@ const std::vector<lesson::PageRow> kBenchRows = {
 
 // A table cell 50 high with border colour 3 at (x, y).
 void table_cell(Program& g, float x, float y, float w, const std::string& text, float text_colour, float fill) {
-    lesson::cell(g, x, y, w, 50, text, text_colour, 3, fill);
+    lesson::draw_cell(g, x, y, w, 50, text, text_colour, 3, fill);
 }
 
 }  // namespace
 
+// Reads nothing; writes XI0, XI1, XI2, YI1, U(1), V(1), X(0..12), Y(1..2), II, draw width 5; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
 void SHOW_BENCH_SEATING_TABLE(Program& g) {
     lesson::erase_by(g, 0, 0, 1600, 1800);
-    lesson::cursor(g, 40, 94, 30);
+    lesson::set_cursor(g, 40, 94, 30);
     g.pf.SETDRAWWIDTH(5);
     lesson::play_rows(g, kBenchRows);
     g.U_a(1) = g.X + 20;
@@ -60,14 +61,14 @@ void SHOW_BENCH_SEATING_TABLE(Program& g) {
     g.Y_a(1) = g.YI1 + 70;
     g.Y_a(2) = g.Y_a(1) + 50;
     table_cell(g, g.X_a(0), g.Y_a(1), 180, "3人がけx", 0, 13);
-    for (g.II = 1; g.II <= 12; g.II += 1) table_cell(g, g.X_a(g.II), g.Y_a(1), 60, lesson::num_text(g.II - 1), 0, 13);
+    for (g.II = 1; g.II <= 12; g.II += 1) table_cell(g, g.X_a(g.II), g.Y_a(1), 60, number_text(g.II - 1), 0, 13);
     table_cell(g, g.X_a(0), g.Y_a(2), 180, "2人がけy", 0, 11);
     for (g.II = 1; g.II <= 12; g.II += 1) table_cell(g, g.X_a(g.II), g.Y_a(2), 60, "", 0, 11);
 
     // x = II - 1: an odd x leaves y = 16 - 3x/2 without a whole value.
     for (g.II = 1; g.II <= 12; g.II += 1) {
         WAIT_ANY_KEY(g);
-        const std::string y = M(g.II, 2) == 0 ? "*" : lesson::num_text(16 - 3 * (g.II - 1) / 2);
+        const std::string y = M(g.II, 2) == 0 ? "*" : number_text(16 - 3 * (g.II - 1) / 2);
         table_cell(g, g.X_a(g.II), g.Y_a(2), 60, y, 5, 11);
     }
 

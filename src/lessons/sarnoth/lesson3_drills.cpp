@@ -46,7 +46,7 @@ void clear_working(Program& g, float dy) { lesson::erase_solution(g, head(g, 0),
 void pick_two_primes(Program& g, int first, int second) {
     lesson::load_list(g.X_a, {2, 3, 5, 7, 11});
     g.T_a(first) = lesson::pick_and_remove(g, g.X_a, 4, 4);
-    g.P = lesson::draw(g, {4, 1});
+    g.P = lesson::rnd_int(g, 4, 1);
     g.T_a(second) = g.X_a(g.P);
 }
 
@@ -57,18 +57,19 @@ void pick_two_primes(Program& g, int first, int second) {
 
 // Reads RND; writes T(4..6), T$(), P, X$(1..2); clobbers I, A$.
 void make_first_letter_problem(Program& g) {
-    g.T_a(4) = lesson::draw(g, {8, 2});
-    g.T_a(6) = lesson::draw(g, {2, 2});
+    g.T_a(4) = lesson::rnd_int(g, 8, 2);
+    g.T_a(6) = lesson::rnd_int(g, 2, 2);
     g.T_a(5) = g.T_a(4) * g.T_a(6);
     FORMAT_NUMBER_TABLES(g);
     static const char* const letters[3][2] = {{"a", "b"}, {"m", "n"}, {"x", "y"}};
-    g.P = lesson::draw(g, {3, 1});
+    g.P = lesson::rnd_int(g, 3, 1);
     lesson::load_texts(g.X_sa, 1, {letters[to_int(g.P) - 1][0], letters[to_int(g.P) - 1][1]});
 }
 
+// Reads RND; writes U(31), V(31), XI0, XI1, XI2, YI1, NO, AINP and what make_first_letter_problem writes; clobbers X, Y, CCC1, AA$.
 void DRILL_SOLVE_FOR_FIRST_LETTER(Program& g) {
     start_drill(g);
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_first_letter_problem(g);
         const std::string a = g.X_sa(1), b = g.X_sa(2);
         const std::string n = g.T_sa(4), nk = g.T_sa(5), k = g.T_sa(6);
@@ -102,16 +103,17 @@ void make_fraction_formula_problem(Sarnoth& g) {
     FORMAT_NUMBER_TABLES(g);
     static const char* const sets[6][3] = {{"a", "b", "k"}, {"b", "a", "k"}, {"x", "y", "Z"},
                                            {"y", "x", "Z"}, {"m", "n", "r"}, {"n", "m", "r"}};
-    g.P = lesson::draw(g, {6, 1});
+    g.P = lesson::rnd_int(g, 6, 1);
     const auto& set = sets[to_int(g.P) - 1];
     g.A1_s = set[0];
     g.B1_s = set[1];
     g.C1_s = set[2];
 }
 
+// Reads RND; writes U(31), V(31), XI0, XI1, XI2, YI1, NO, AINP and what make_fraction_formula_problem writes; clobbers X, Y, CCC1, AA$.
 void DRILL_SOLVE_FRACTION_FORMULA(Sarnoth& g) {
     start_drill(g);
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_fraction_formula_problem(g);
         const std::string q = g.T_sa(1), p = g.T_sa(2), a = g.A1_s, b = g.B1_s, c = g.C1_s;
         drill_head(g, 130, " 次の等式を【 】内の文字について解きなさい。");
@@ -140,17 +142,18 @@ void DRILL_SOLVE_FRACTION_FORMULA(Sarnoth& g) {
 // Reads RND; writes X(1..5), P, II, T(1) = q, T(3) = p, T(2) = c, T$(), A1$, B1$; clobbers I, A$.
 void make_parentheses_formula_problem(Sarnoth& g) {
     pick_two_primes(g, 1, 3);
-    g.T_a(2) = lesson::draw(g, {4, 2});
+    g.T_a(2) = lesson::rnd_int(g, 4, 2);
     FORMAT_NUMBER_TABLES(g);
     static const char* const sets[3][2] = {{"a", "b"}, {"x", "y"}, {"m", "n"}};
-    g.P = lesson::draw(g, {3, 1});
+    g.P = lesson::rnd_int(g, 3, 1);
     g.A1_s = sets[to_int(g.P) - 1][0];
     g.B1_s = sets[to_int(g.P) - 1][1];
 }
 
+// Reads RND; writes U(31), V(31), XI0, XI1, XI2, YI1, NO, AINP and what make_parentheses_formula_problem writes; clobbers X, Y, CCC1, AA$.
 void DRILL_SOLVE_FORMULA_WITH_PARENTHESES(Sarnoth& g) {
     start_drill(g);
-    lesson::counted_drill(g, [&] {
+    lesson::drill(g, lesson::Count::Finished, [&] {
         make_parentheses_formula_problem(g);
         const std::string q = g.T_sa(1), c = g.T_sa(2), p = g.T_sa(3), a = g.A1_s, b = g.B1_s;
         drill_head(g, 110, " 次の等式を【 】内の文字について解きなさい。");

@@ -62,6 +62,7 @@ const std::vector<lesson::PageRow> kThirdColumn = {
 
 }  // namespace
 
+// Reads nothing; writes XI1, XI2, YI1, draw width 5; clobbers X, Y, CCC1, AA$.
 void SHOW_SOLVING_EXAMPLES(Program& g) {
     lesson::erase_by(g, 0, 0, 1320, 1300);
     g.XI1 = 36;

@@ -50,12 +50,16 @@ void answer_page(Program& g, float xi1, const std::string& number, const std::ve
 
 }  // namespace
 
+// Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
 void SHOW_DIGIT_SUM_ANSWER(Program& g) { answer_page(g, 36, "1", kDigitSum); }
 
+// Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
 void SHOW_SOLVE_FOR_LETTER_ANSWERS(Program& g) { answer_page(g, 108, "2", kSolveForLetter); }
 
+// Reads nothing; writes what SHOW_LESSON_4_MENU writes.
 void START_FUNDAMENTAL_PROBLEMS_LESSON(Program& g) { SHOW_LESSON_4_MENU(g); }
 
+// Reads AINP; writes SENTAKU, AINP (10); clobbers what the chosen page writes.
 void SHOW_LESSON_4_MENU(Program& g) {
     lesson::run_submenu(g, "①　②　③終了", {SHOW_DIGIT_SUM_ANSWER, SHOW_SOLVE_FOR_LETTER_ANSWERS}, true);
 }

@@ -167,6 +167,7 @@ void answer_page(Program& g, const std::string& number, const std::vector<lesson
 
 }  // namespace
 
+// Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
 void SHOW_PROBLEMS_1_TO_3(Program& g) {
     lesson::clear_screen(g);
     sarnoth::heading_cells(g, 108, "P32 章の問題A", "", 0);
@@ -180,14 +181,21 @@ void SHOW_PROBLEMS_1_TO_3(Program& g) {
     }
 }
 
+// Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
 void SHOW_PROBLEM_4(Program& g) { answer_page(g, "4", kProblem4); }
+// Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
 void SHOW_PROBLEM_5(Program& g) { answer_page(g, "5", kProblem5); }
+// Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
 void SHOW_PROBLEM_6(Program& g) { answer_page(g, "6", kProblem6); }
+// Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
 void SHOW_PROBLEM_7(Program& g) { answer_page(g, "7", kProblem7); }
+// Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
 void SHOW_PROBLEM_8(Program& g) { answer_page(g, "8", kProblem8); }
 
+// Reads nothing; writes what SHOW_LESSON_5_MENU writes.
 void START_CHAPTER_PROBLEMS_A_LESSON(Program& g) { SHOW_LESSON_5_MENU(g); }
 
+// Reads AINP; writes SENTAKU, AINP (10); clobbers what the chosen page writes.
 void SHOW_LESSON_5_MENU(Program& g) {
     lesson::run_submenu(g, "①1,2,3　②4　③5　④6　⑤7　⑥8　⑦終了",
                         {SHOW_PROBLEMS_1_TO_3, SHOW_PROBLEM_4, SHOW_PROBLEM_5, SHOW_PROBLEM_6, SHOW_PROBLEM_7,

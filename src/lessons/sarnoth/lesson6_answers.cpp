@@ -62,12 +62,16 @@ void answer_page(Program& g, float xi1, const std::string& number, float gap, co
 
 }  // namespace
 
+// Reads the draw width; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
 void SHOW_SIMPLIFICATION_ANSWERS(Program& g) { answer_page(g, 36, "1", 10, kSimplification); }
 
+// Reads the draw width; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
 void SHOW_SUBSTITUTION_ANSWERS(Program& g) { answer_page(g, 108, "2", 44, kSubstitution); }
 
+// Reads nothing; writes what SHOW_LESSON_6_MENU writes.
 void START_CHAPTER_PROBLEMS_B_LESSON(Sarnoth& g) { SHOW_LESSON_6_MENU(g); }
 
+// Reads AINP; writes SENTAKU, AINP (10); clobbers what the chosen step writes.
 void SHOW_LESSON_6_MENU(Sarnoth& g) {
     lesson::run_submenu(g, "①　②　③　④　⑤　⑥終了",
                         {SHOW_SIMPLIFICATION_ANSWERS, SHOW_SUBSTITUTION_ANSWERS,

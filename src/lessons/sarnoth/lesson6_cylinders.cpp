@@ -126,6 +126,7 @@ void draw_parts(Sarnoth& g, const Part* parts, size_t n) {
 
 }  // namespace
 
+// Reads X(0..30), Y(0..30) (converted, not drawn); writes X(0..30), Y(0..30), G(1..4,1..2), X$(1..4), N1, N2, II, XI1, XI2, YI1, draw width 5; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE, PI, the grid frame and the polygon and arc inputs.
 void SHOW_CYLINDERS_FROM_RECTANGLE(Sarnoth& g) {
     // The heading, then the figure's frame: no grid line is drawn.
     sarnoth::figure_page(g, 72, "5", 720, 60, 17, 19, 30);
@@ -133,10 +134,7 @@ void SHOW_CYLINDERS_FROM_RECTANGLE(Sarnoth& g) {
         g.X_a(p.point) = (p.from == 0 ? 0 : g.X_a(p.from)) + p.dx;
         g.Y_a(p.point) = (p.from == 0 ? 0 : g.Y_a(p.from)) + p.dy;
     }
-    for (g.II = 0; g.II <= 30; g.II += 1) {
-        g.X_a(g.II) = g.GX0 + g.SIZE * g.X_a(g.II);
-        g.Y_a(g.II) = g.GY0 - g.SIZE * g.Y_a(g.II);
-    }
+    for (g.II = 0; g.II <= 30; g.II += 1) grid_point(g, g.II, g.X_a(g.II), g.Y_a(g.II));
     g.pf.SETDRAWWIDTH(5);
 
     // Rectangle ABCD: only B and D through the polygon's labels.

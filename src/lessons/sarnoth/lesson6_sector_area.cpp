@@ -28,29 +28,23 @@ const std::vector<lesson::PageRow> kDerivation = {
     text(2, screen(72, 430), 5, "=S"),
 };
 
-// Point i at direction t (radians) and distance d from point 10.
-void polar_point(Program& g, int i, float t, float d) {
-    g.X_a(i) = g.X_a(10) + d * COS(t);
-    g.Y_a(i) = g.Y_a(10) - d * SIN(t);
-}
-
 }  // namespace
 
+// Reads nothing; writes X(10..14), Y(10..14), R1, R2, R(1..2), H1, H2, XI1, XI2, YI1, draw width 5; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE, PI, the grid frame and the arc and angle-mark inputs.
 void SHOW_SECTOR_AREA(Sarnoth& g) {
     // The heading, then the figure's frame: no grid line is drawn.
     sarnoth::figure_page(g, 72, "4", 800, 70, 8, 4, 60);
-    g.X_a(10) = g.GX0 + g.SIZE * 4;
-    g.Y_a(10) = g.GY0 - g.SIZE * 4;
+    grid_point(g, 10, 4, 4);
     g.R1 = 2 * g.SIZE;
     g.R2 = 4 * g.SIZE;
     g.R_a(1) = 225 * g.PI / 180;
     g.R_a(2) = 315 * g.PI / 180;
     g.H2 = 0.375f;
     g.H1 = 0.125f;
-    polar_point(g, 11, g.R_a(1), g.R2);
-    polar_point(g, 12, g.R_a(2), g.R2);
-    polar_point(g, 13, 270 * g.PI / 180, g.R1);
-    polar_point(g, 14, 270 * g.PI / 180, g.R2);
+    polar_point(g, 11, 10, g.R_a(1), g.R2);
+    polar_point(g, 12, 10, g.R_a(2), g.R2);
+    polar_point(g, 13, 10, 270 * g.PI / 180, g.R1);
+    polar_point(g, 14, 10, 270 * g.PI / 180, g.R2);
 
     g.pf.CIRCLE(g.X_a(10), g.Y_a(10), g.R2, 0, g.H1, g.H2, true, 13);
 

@@ -92,18 +92,13 @@ void put_placed(Program& g, const Placed& p, float colour) {
 
 }  // namespace
 
+// Reads nothing; writes X(0..6), Y(0..6), X(31..34), Y(31..34), U(1..6), V(1..6), R1, A, B, M, N, II, XI1, XI2, YI1, draw width 5; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE, PI, the grid frame and the arc inputs.
 void SHOW_NUMBERS_IN_SECTORS(Sarnoth& g) {
     // The heading, then the figure's frame: no grid line is drawn.
     sarnoth::figure_page(g, 108, "3", 720, 100, 8, 8, 50);
-    for (g.II = 0; g.II <= 6; g.II += 1) {
-        g.X_a(g.II) = g.GX0 + g.SIZE * kPointGrid[to_int(g.II)][0];
-        g.Y_a(g.II) = g.GY0 - g.SIZE * kPointGrid[to_int(g.II)][1];
-    }
+    for (g.II = 0; g.II <= 6; g.II += 1) grid_point(g, g.II, kPointGrid[to_int(g.II)][0], kPointGrid[to_int(g.II)][1]);
     g.R1 = 4 * g.SIZE;
-    for (auto& e : kSlantEnds) {
-        g.X_a(e.point) = g.X_a(0) + g.R1 * COS(e.degrees * g.PI / 180);
-        g.Y_a(e.point) = g.Y_a(0) - g.R1 * SIN(e.degrees * g.PI / 180);
-    }
+    for (auto& e : kSlantEnds) polar_point(g, static_cast<float>(e.point), 0, e.degrees * g.PI / 180, g.R1);
     for (auto& line : kSlantLines) {
         g.M = static_cast<float>(line[0]);
         g.N = static_cast<float>(line[1]);
@@ -137,7 +132,7 @@ void SHOW_NUMBERS_IN_SECTORS(Sarnoth& g) {
     lesson::play_rows(g, kRemainders);
     WAIT_ANY_KEY(g);
     for (g.II = 1; g.II <= 6; g.II += 1) {
-        lesson::put(g, g.U_a(g.II), g.V_a(g.II), 5, g.II == 6 ? "0" : lesson::num_text(g.II), lesson::Keep::None);
+        lesson::put(g, g.U_a(g.II), g.V_a(g.II), 5, g.II == 6 ? "0" : number_text(g.II), lesson::Keep::None);
     }
     WAIT_ANY_KEY(g);
     lesson::play_rows(g, kQuestion1);

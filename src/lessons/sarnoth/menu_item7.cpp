@@ -3,6 +3,7 @@
 
 namespace cw::sarnoth {
 
+// Reads nothing; writes nothing.
 void RETURN_TO_MAIN_MENU(Program& g) {}
 
 }  // namespace cw::sarnoth

@@ -1,5 +1,7 @@
 #include "lessons/sarnoth/sarnoth.h"
 
+#include <array>
+
 #include "lessons/sarnoth/lesson1.h"
 #include "lessons/sarnoth/lesson2.h"
 #include "lessons/sarnoth/lesson3.h"
@@ -17,36 +19,21 @@ ProgramInfo sarnoth_info() {
     return info;
 }
 
+// The lesson behind each main-menu item, 1 to 7.
+const std::array<void (*)(Sarnoth&), 7> kLessons = {
+    [](Sarnoth& g) { sarnoth1::START_NUMBERS_LESSON(g); },
+    [](Sarnoth& g) { sarnoth2::START_EXPLANATIONS_LESSON(g); },
+    [](Sarnoth& g) { sarnoth3::START_EQUATIONS_LESSON(g); },
+    [](Sarnoth& g) { sarnoth4::START_FUNDAMENTAL_PROBLEMS_LESSON(g); },
+    [](Sarnoth& g) { sarnoth5::START_CHAPTER_PROBLEMS_A_LESSON(g); },
+    [](Sarnoth& g) { sarnoth6::START_CHAPTER_PROBLEMS_B_LESSON(g); },
+    [](Sarnoth& g) { sarnoth::RETURN_TO_MAIN_MENU(g); },
+};
+
 }  // namespace
 
 Sarnoth::Sarnoth(Platform& pf) : Program(pf, sarnoth_info()) {}
 
-void Sarnoth::run_lesson(int n) {
-    switch (n) {
-        case 1:
-            sarnoth1::START_NUMBERS_LESSON(*this);
-            break;
-        case 2:
-            sarnoth2::START_EXPLANATIONS_LESSON(*this);
-            break;
-        case 3:
-            sarnoth3::START_EQUATIONS_LESSON(*this);
-            break;
-        case 4:
-            sarnoth4::START_FUNDAMENTAL_PROBLEMS_LESSON(*this);
-            break;
-        case 5:
-            sarnoth5::START_CHAPTER_PROBLEMS_A_LESSON(*this);
-            break;
-        case 6:
-            sarnoth6::START_CHAPTER_PROBLEMS_B_LESSON(*this);
-            break;
-        case 7:
-            sarnoth::RETURN_TO_MAIN_MENU(*this);
-            break;
-        default:
-            break;  // lessons not yet here go straight back to the menu
-    }
-}
+void Sarnoth::run_lesson(int n) { run_lesson_entry(*this, kLessons, n); }
 
 }  // namespace cw

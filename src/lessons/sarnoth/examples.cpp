@@ -1,10 +1,10 @@
-#include "lessons/examples.h"
+#include "lessons/sarnoth/examples.h"
 
 #include "lessons/toolkit.h"
 #include "platform/basic.h"
 #include "shell/shell.h"
 
-namespace cw::lesson {
+namespace cw::sarnoth {
 
 bool whole_entry(const Program& g, float lo, float hi) {
     int slash = KINSTR(g.AINP_s, "/");
@@ -23,17 +23,15 @@ void ask_whole_number(Program& g, const std::string& question, float lo, float h
 
 void example_loop(Program& g, const std::function<void()>& ask, const std::function<std::string()>& worked,
                   const std::function<std::string()>& result) {
-    g.AINP = 3;
     g.V_a(1) = g.YI1 + 60;
-    while (g.AINP != 1) {
-        erase_by(g, 0, g.V_a(1), 1600, 120);
-        put(g, g.XI1, g.V_a(1), 0, "③ ");
+    lesson::drill(g, [&] {
+        lesson::erase_by(g, 0, g.V_a(1), 1600, 120);
+        lesson::put(g, g.XI1, g.V_a(1), 0, "③ ");
         ask();
-        put(g, g.XI2, g.V_a(1), 0, worked());
+        lesson::put(g, g.XI2, g.V_a(1), 0, worked());
         WAIT_ANY_KEY(g);
-        cont(g, 3, result());
-        ASK_NEXT_STEP(g);
-    }
+        lesson::cont(g, 3, result());
+    });
 }
 
-}  // namespace cw::lesson
+}  // namespace cw::sarnoth

@@ -1,16 +1,19 @@
-#include "lessons/calendar.h"
+#include "lessons/sarnoth/calendar.h"
 
 #include "exprstr/exprstr.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
 #include "typeset/typeset.h"
 
-namespace cw::lesson {
+namespace cw::sarnoth {
+
+using lesson::draw_cell;
+using lesson::load_texts;
 
 namespace {
 
 // A cell at the pen, which DRAW_CELL then moves on by 70.
-void calendar_cell(Program& g, const std::string& text) { cell(g, g.X, g.Y, 70, 50, text, 0, 13, 13); }
+void calendar_cell(Program& g, const std::string& text) { draw_cell(g, g.X, g.Y, 70, 50, text, 0, 13, 13); }
 
 }  // namespace
 
@@ -43,9 +46,9 @@ float calendar_y(const Program& g, int row) { return g.Y_a(31) + 50.0f * static_
 const std::string& calendar_day(const Program& g, int col, int row) { return g.F_sa((row - 1) * 7 + col); }
 
 void highlight_day(Program& g, int col, int row, float border, float fill) {
-    cell(g, calendar_x(g, col), calendar_y(g, row), 70, 50, calendar_day(g, col, row), 0, border, fill);
+    draw_cell(g, calendar_x(g, col), calendar_y(g, row), 70, 50, calendar_day(g, col, row), 0, border, fill);
 }
 
 void frame(Program& g, float x, float y, float w, float h, float c) { g.pf.BOX(x, y, x + w, y + h, c); }
 
-}  // namespace cw::lesson
+}  // namespace cw::sarnoth

@@ -5,7 +5,7 @@
 #pragma once
 #include "state/program.h"
 
-namespace cw::lesson {
+namespace cw::sarnoth {
 
 // Fills the calendar tables: F(5..35) = the days 1..31, FORMAT_NUMBER_TABLES, F$(1..4) empty (the cells
 // before the 1st), T$(1..7) the weekday headers "日" to "土".
@@ -30,4 +30,4 @@ void highlight_day(Program& g, int col, int row, float border, float fill);
 // A rectangle outline in colour c from (x, y) by (w, h), in the width in force.
 void frame(Program& g, float x, float y, float w, float h, float c);
 
-}  // namespace cw::lesson
+}  // namespace cw::sarnoth

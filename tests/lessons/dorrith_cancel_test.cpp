@@ -1,49 +1,19 @@
-// The cancellation module: letters paired across a written-out fraction,
-// the factors' places, and the strokes and values the routines draw.
+// Dorrith's cancelling routines: the factors' places, and the strokes and
+// values they draw over a written-out fraction.
 #include <gtest/gtest.h>
 
-#include "lessons/cancel.h"
+#include "lessons/dorrith/cancel.h"
 #include "support/lesson_fixture.h"
 
 namespace cw::test {
 namespace {
 
-using namespace cw::lesson;
-
-TEST(ToolkitCancel, LetterPairing) {
-    struct Case {
-        const char* name;
-        std::string walked, searched;
-        std::vector<LetterPair> pairs;  // from walked x 100, searched x 1000
-        std::string searched_after;
-        float end;
-    } cases[] = {
-        {"a and b, the last b left", "*a*b", "*a*b*b", {{138, 1038}, {208, 1108}}, "*0*0*b", 240},
-        {"a second walk takes the last b only", "*b*b", "*0*0*b", {{138, 1178}}, "*0*0*0", 240},
-        {"a letter without partner is passed", "*a*b", "*b", {{208, 1038}}, "*0", 240},
-        {"nothing to search", "*a*b", "", {}, "", 100},
-        {"nothing walked", "", "*a", {}, "*a", 100},
-        {"a squared against a", "*a*a", "*a", {{138, 1038}}, "*0", 240},
-    };
-    for (auto& c : cases) {
-        LetterPairing p = pair_letters(c.walked, 100, c.searched, 1000);
-        ASSERT_EQ(p.pairs.size(), c.pairs.size()) << c.name;
-        for (size_t i = 0; i < p.pairs.size(); ++i) {
-            EXPECT_EQ(p.pairs[i].walked_x, c.pairs[i].walked_x) << c.name << " " << i;
-            EXPECT_EQ(p.pairs[i].partner_x, c.pairs[i].partner_x) << c.name << " " << i;
-        }
-        EXPECT_EQ(p.searched, c.searched_after) << c.name;
-        EXPECT_EQ(p.walked_end, c.end) << c.name;
-    }
-    // The letter at position k starts 38 per "*" and 32 per letter in.
-    EXPECT_EQ(letter_offset(2), 38);
-    EXPECT_EQ(letter_offset(4), 108);
-    EXPECT_EQ(letter_offset(6), 178);
-}
+using namespace cw::dorrith;
+using lesson::load_texts;
 
 // "=ﾀ12*a*b*b/2*a*bﾀ" with the third factor empty, in the denominator's row (ITI 1), and a third factor in
 // the numerator's row (ITI 0).
-TEST(ToolkitCancel, FactorPlacesFromTheWidths) {
+TEST(DorrithCancel, FactorPlacesFromTheWidths) {
     LessonFixture f("dorrith");
     auto& g = f.g;
     struct Case {
@@ -72,7 +42,7 @@ TEST(ToolkitCancel, FactorPlacesFromTheWidths) {
     EXPECT_TRUE(f.all().lines().empty());
 }
 
-TEST(ToolkitCancel, NumbersStruckWithTheirReducedValues) {
+TEST(DorrithCancel, NumbersStruckWithTheirReducedValues) {
     LessonFixture f("dorrith");
     auto& g = f.g;
     g.pf.SETDRAWWIDTH(5);
@@ -106,7 +76,7 @@ TEST(ToolkitCancel, NumbersStruckWithTheirReducedValues) {
     EXPECT_EQ(std::make_pair(g.X1, g.X2), std::make_pair(100.0f, 120.0f));  // the anchors stay
 }
 
-TEST(ToolkitCancel, CommonLettersStruckInPairsAcrossTwoWalks) {
+TEST(DorrithCancel, CommonLettersStruckInPairsAcrossTwoWalks) {
     LessonFixture f("dorrith");
     auto& g = f.g;
     // "*a*b" (denominator, y 238) walked against "*a*b*b" (numerator, y 200), then "*b*b" against what is left.
@@ -138,18 +108,32 @@ TEST(ToolkitCancel, CommonLettersStruckInPairsAcrossTwoWalks) {
     EXPECT_EQ(g.X1, 5);
 }
 
-TEST(ToolkitCancel, TakeFirstChar) {
-    LessonFixture f("dorrith");
-    auto& g = f.g;
-    g.X_sa(1) = "*ab";
-    TAKE_FIRST_CHAR(g);
-    EXPECT_EQ(g.A1_s, "*");
-    EXPECT_EQ(g.X_sa(1), "ab");
-    EXPECT_EQ(g.LEM1, 3);
-    g.X_sa(1) = "";
-    TAKE_FIRST_CHAR(g);
-    EXPECT_EQ(g.A1_s, "*");
-    EXPECT_EQ(g.LEM1, 0);
+TEST(DorrithCancel, LetterFactorsStruckAsOftenAsTheSmallerExponent) {
+    struct Case {
+        float here, there;
+        std::vector<float> xs;  // the strokes' starts, from anchor 2 at (100, 50)
+        float kesu;             // KESU afterwards (7: left alone)
+    } cases[] = {
+        {2, 3, {138, 208}, 2},
+        {3, 1, {138}, 1},
+        {0, 2, {}, 7},
+        {2, 0, {}, 7},
+    };
+    for (auto& c : cases) {
+        LessonFixture f("dorrith");
+        auto& g = dynamic_cast<Dorrith&>(f.g);
+        g.KESU = 7;
+        lesson::keep_anchor(g, 2, {100, 50});
+        strike_letter_factors(g, 2, c.here, c.there);
+        auto lines = f.all().lines();
+        ASSERT_EQ(lines.size(), c.xs.size()) << c.here << " " << c.there;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_EQ(lines[i].x1, c.xs[i]);
+            EXPECT_EQ(lines[i].y1, 50);
+        }
+        EXPECT_EQ(g.KESU, c.kesu);
+        if (!c.xs.empty()) EXPECT_EQ(g.II, c.kesu + 1);
+    }
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
-// The toolkit's answer cells, anchors, rows that run an action, and signed terms.
+// Sarnoth's answer cells: blank cells laid out by page rows and filled in over
+// themselves, and answers revealed at their questions' anchors.
 #include <gtest/gtest.h>
 
-#include "lessons/cells.h"
 #include "lessons/pages.h"
+#include "lessons/sarnoth/cells.h"
 #include "lessons/toolkit.h"
 #include "shell/shell.h"
 #include "support/harness.h"
@@ -12,6 +13,7 @@ namespace cw::test {
 namespace {
 
 using namespace cw::lesson;
+using namespace cw::sarnoth;
 
 struct Page {
     Harness h{bare_info(), std::string(20, 'k')};
@@ -26,31 +28,14 @@ struct Page {
     }
 };
 
-TEST(ToolkitCells, AnchoredRowsKeepTheirPenAndCallsRunInTheirPlace) {
-    Page p;
-    Program& g = p.h.g;
-    const float w = p.width("ab");
-    int keys_at_call = -1;
-    play_rows(g, {
-        text(0, screen(40, 30), 0, "ab"),
-        anchored(text(0, pen(10), 5, "ab"), 3),
-        action(2, [&](Program&) { keys_at_call = static_cast<int>(p.h.backend.keys_used()); }),
-        label(2, screen(500, 500), 7, "ab"),
-    });
-    EXPECT_FLOAT_EQ(g.X_a(3), 50 + 2 * w);
-    EXPECT_FLOAT_EQ(g.Y_a(3), 30);
-    EXPECT_EQ(keys_at_call, 2);
-    EXPECT_FLOAT_EQ(g.XI2, 50 + 2 * w);  // the label left the cursor
-}
-
 // A filled cell is drawn over its blank one: the same box, the answer centred in the same width.
-TEST(ToolkitCells, FilledCellsCoverBlankCells) {
+TEST(SarnothCells, FilledCellsCoverBlankCells) {
     Page p;
     Program& g = p.h.g;
     AnswerCells cells(g.U_a, g.V_a, 9);
     g.XI2 = 100;
     g.YI1 = 200;
-    play_rows(g, {cell(0, pen(10), 90, "①"), text(0, pen(10), 0, "+"), cell(0, pen(10), 135, "②")}, &cells);
+    play_rows(g, {cells.blank(0, pen(10), 90, "①"), text(0, pen(10), 0, "+"), cells.blank(0, pen(10), 135, "②")});
     EXPECT_FLOAT_EQ(g.U_a(1), 110);
     EXPECT_FLOAT_EQ(g.V_a(1), 200);
     auto blanks = p.h.of(Op::Fill);
@@ -79,7 +64,7 @@ TEST(ToolkitCells, FilledCellsCoverBlankCells) {
     EXPECT_EQ(p.h.backend.keys_used(), 1u);  // a wait between the two, none after the last
 }
 
-TEST(ToolkitCells, AnswersAtAnchorsWithTheirSecondForms) {
+TEST(SarnothCells, AnswersAtAnchorsWithTheirSecondForms) {
     Page p;
     Program& g = p.h.g;
     g.X_a(1) = 300;
@@ -96,19 +81,6 @@ TEST(ToolkitCells, AnswersAtAnchorsWithTheirSecondForms) {
     EXPECT_FLOAT_EQ(texts[2].x1, 40 + p.width("2n+1") + 30);
     EXPECT_EQ(texts[2].c, 3);
     EXPECT_EQ(p.h.backend.keys_used(), 2u);
-}
-
-TEST(ToolkitCells, SignedTermsFollowAnotherTerm) {
-    NumArray n(6);
-    StrArray s(6);
-    const float vals[] = {-3, -2, -1, 0, 1, 12, 5};
-    for (int i = 0; i <= 6; ++i) {
-        n(i) = vals[i];
-        s(i) = num_text(vals[i]);
-    }
-    signed_terms(n, s, 1, 5);
-    const char* want[] = {"-3", "+(-2)", "+(-1)", "+0", "+1", "+12", "5"};
-    for (int i = 0; i <= 6; ++i) EXPECT_EQ(s(i), want[i]) << i;
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include "state/program.h"
 
-namespace cw::lesson {
+namespace cw::sarnoth {
 
 // True when the last entry (AINP$, AINP) is a whole number from lo to hi,
 // typed without a zero divisor ("5/0", "3/" and "/" have none to divide by).
@@ -25,4 +25,4 @@ void ask_whole_number(Program& g, const std::string& question, float lo, float h
 void example_loop(Program& g, const std::function<void()>& ask, const std::function<std::string()>& worked,
                   const std::function<std::string()>& result);
 
-}  // namespace cw::lesson
+}  // namespace cw::sarnoth

@@ -1,0 +1,169 @@
+#include "platform/backdrop.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/basic.h"
+
+namespace cw {
+
+namespace {
+
+constexpr int kBarWidth = 4;  // the typesetter's fraction bar
+
+float half_pen(const DrawOp& op) { return (op.w > 0 ? static_cast<float>(op.w) : 1.0f) / 2; }
+
+Bounds box_of(float x1, float y1, float x2, float y2, float grow) {
+    return {std::min(x1, x2) - grow, std::min(y1, y2) - grow, std::max(x1, x2) + grow, std::max(y1, y2) + grow};
+}
+
+bool meets(const Bounds& a, const Bounds& b) { return a.l < b.r && b.l < a.r && a.t < b.b && b.t < a.b; }
+
+}  // namespace
+
+std::vector<CharCell> char_cells(const DrawOp& text) {
+    std::vector<CharCell> out;
+    float x = text.x1, h = text.font.size * static_cast<float>(text.q);
+    for (std::string& ch : split_chars(text.s)) {
+        float w = static_cast<float>(sj_width(ch)) * (text.font.size / 2) * static_cast<float>(text.p);
+        out.push_back({std::move(ch), {x, text.y1, x + w, text.y1 + h}});
+        x += w;
+    }
+    return out;
+}
+
+bool Backdrop::is_bar(const DrawOp& op) {
+    return op.op == Op::Line && op.y1 == op.y2 && op.x1 != op.x2 && op.w == kBarWidth;
+}
+
+bool Backdrop::is_fill(const DrawOp& op) {
+    if (op.op == Op::Fill) return true;
+    return op.op == Op::Circle && op.filled && op.r > 0 && !(op.start == op.end && op.c == op.f);
+}
+
+Bounds Backdrop::Bar::ink() const {
+    float h = static_cast<float>(w) / 2;
+    return {std::min(x1, x2) - h, y - h, std::max(x1, x2) + h, y + h};
+}
+
+bool Backdrop::Area::holds(float x, float y) const {
+    if (box) return x >= tinted.l && x <= tinted.r && y >= tinted.t && y <= tinted.b;
+    float dx = x - cx, dy = y - cy;
+    if (dx * dx + dy * dy > r * r) return false;
+    if (start == end) return true;
+    // Fractions of a turn from +x towards +y (clockwise on the screen).
+    constexpr float kTurn = 6.28318530718f;
+    float a = std::atan2(dy, dx) / kTurn;
+    if (a < 0) a += 1;
+    float s = start - std::floor(start), e = end - std::floor(end);
+    return s < e ? (a >= s && a <= e) : (a >= s || a <= e);
+}
+
+void Backdrop::add(const DrawOp& op) {
+    if (clears_screen(op)) {
+        clear();
+        return;
+    }
+    if (is_bar(op)) {
+        Bar bar{op.x1, op.x2, op.y1, op.w};
+        auto same = [&](const Bar& b) {
+            return std::min(b.x1, b.x2) == std::min(bar.x1, bar.x2) && std::max(b.x1, b.x2) == std::max(bar.x1, bar.x2) &&
+                   b.y == bar.y;
+        };
+        // A bar drawn again in the background colour is erased.
+        bars_.erase(std::remove_if(bars_.begin(), bars_.end(), same), bars_.end());
+        if (op.c != 15) bars_.push_back(bar);
+        return;
+    }
+    if (!is_fill(op)) return;
+    Area a;
+    a.colour = op.f;
+    if (op.op == Op::Fill) {
+        float h = half_pen(op);
+        a.outer = box_of(op.x1, op.y1, op.x2, op.y2, h);
+        a.inner = box_of(op.x1, op.y1, op.x2, op.y2, -h);
+        a.tinted = op.c == op.f ? a.outer : a.inner;
+        // What the box paints over whole is gone.
+        areas_.erase(std::remove_if(areas_.begin(), areas_.end(),
+                                    [&](const Area& old) { return old.outer.inside(a.outer); }),
+                     areas_.end());
+        bars_.erase(std::remove_if(bars_.begin(), bars_.end(), [&](const Bar& b) { return b.ink().inside(a.outer); }),
+                    bars_.end());
+    } else {
+        a.box = false;
+        a.cx = op.x1, a.cy = op.y1, a.r = op.r, a.start = op.start, a.end = op.end;
+        a.outer = box_of(op.x1, op.y1, op.x1, op.y1, op.r + half_pen(op));
+    }
+    // Background laid on background changes nothing.
+    if (a.colour == 15 &&
+        std::none_of(areas_.begin(), areas_.end(), [&](const Area& old) { return meets(old.outer, a.outer); }))
+        return;
+    areas_.push_back(a);
+}
+
+const Backdrop::Area* Backdrop::area_at(float x, float y) const {
+    for (auto it = areas_.rbegin(); it != areas_.rend(); ++it)
+        if (it->holds(x, y)) return &*it;
+    return nullptr;
+}
+
+int Backdrop::colour_at(float x, float y) const {
+    const Area* a = area_at(x, y);
+    return a ? a->colour : 15;
+}
+
+std::optional<Bounds> Backdrop::cell_at(float x, float y) const {
+    const Area* a = area_at(x, y);
+    if (!a || !a->box || a->colour == 15) return std::nullopt;
+    return a->inner;
+}
+
+int Backdrop::under_mark(const DrawOp& op) const {
+    float x = op.x1, y = op.y1;
+    switch (op.op) {
+    case Op::Line: x = (op.x1 + op.x2) / 2, y = (op.y1 + op.y2) / 2; break;
+    case Op::Box:
+    case Op::Fill: x = (op.x1 + op.x2) / 2, y = std::min(op.y1, op.y2); break;  // on the top edge
+    case Op::Circle: {
+        // The middle of the arc (fractions of a turn, clockwise, wrapping past 1).
+        float mid = 0;
+        if (op.start != op.end) mid = op.end > op.start ? (op.start + op.end) / 2 : (op.start + op.end + 1) / 2;
+        constexpr float kTurn = 6.28318530718f;
+        x = op.x1 + op.r * std::cos(kTurn * mid), y = op.y1 + op.r * std::sin(kTurn * mid);
+        break;
+    }
+    case Op::Polyline:
+        if (!op.pts.empty()) x = op.pts[op.pts.size() / 2].first, y = op.pts[op.pts.size() / 2].second;
+        break;
+    default: break;
+    }
+    return colour_at(x, y);
+}
+
+Beneath Backdrop::beneath(const DrawOp& op) const {
+    Beneath b;
+    if (op.op != Op::Text) {
+        b.mark = under_mark(op);
+        return b;
+    }
+    for (const CharCell& c : char_cells(op)) {
+        Beneath::Char ch;
+        ch.colour = colour_at(c.cx(), c.cy());
+        ch.cell = cell_at(c.cx(), c.cy());
+        // The bars a glyph keeps clear of lie next to its ink, which stays
+        // well within a cell's height of its cell.
+        const float h = c.cell.b - c.cell.t;
+        ch.bars = bars_across({c.cell.l, c.cell.t - h, c.cell.r, c.cell.b + h});
+        b.chars.push_back(std::move(ch));
+    }
+    return b;
+}
+
+std::vector<Bounds> Backdrop::bars_across(const Bounds& box) const {
+    std::vector<Bounds> out;
+    for (const Bar& b : bars_)
+        if (meets(b.ink(), box)) out.push_back(b.ink());
+    return out;
+}
+
+}  // namespace cw

@@ -1,0 +1,102 @@
+// What lies under what is drawn next, as the renderer needs to know it: the
+// fills (filled boxes and sectors) drawn since the screen was last cleared,
+// whose colour decides how text and marks over them are painted and whose
+// boxes text keeps its ink inside, and the fraction bars, which the glyphs
+// above and below a bar keep clear of.
+//
+// It follows the operations in the order they are drawn; a fill drops the
+// fills and bars it covers whole, as the screen's own list does, so it stays
+// small however long a program runs.
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/display.h"
+#include "platform/palette.h"
+
+namespace cw {
+
+// One character of a text operation and the cell it is stretched into.
+struct CharCell {
+    std::string ch;
+    Bounds cell;
+    float cx() const { return (cell.l + cell.r) / 2; }
+    float cy() const { return (cell.t + cell.b) / 2; }
+};
+// Every character of a text operation with its cell: size/2 * p wide for a
+// one-byte character and size * p for a two-byte one, size * q high, laid
+// side by side from the top left corner.
+std::vector<CharCell> char_cells(const DrawOp& text);
+
+// What an operation is drawn over, as the painter reads it: the fill under
+// a mark, and for each character of a text the fill under its middle, the
+// inside of the filled box it is written in (if any) and the fraction bars
+// near its cell.
+struct Beneath {
+    struct Char {
+        int colour = BACKGROUND;
+        std::optional<Bounds> cell;
+        std::vector<Bounds> bars;
+        bool operator==(const Char&) const = default;
+    };
+    int mark = BACKGROUND;
+    std::vector<Char> chars;  // one for each of char_cells(op)
+    bool operator==(const Beneath&) const = default;
+};
+
+class Backdrop {
+public:
+    // Takes note of an operation once it is drawn.
+    void add(const DrawOp& op);
+    void clear() {
+        areas_.clear();
+        bars_.clear();
+    }
+
+    // The index of the fill under (x, y): the last filled box (inside its
+    // border) or sector that holds the point, or the background.
+    int colour_at(float x, float y) const;
+    // The inside of the filled box under (x, y) (within its border), when a
+    // box is the last fill there.
+    std::optional<Bounds> cell_at(float x, float y) const;
+    // The index of the fill a mark (a line, polyline, arc, box or a filled
+    // box's border) is painted over, before it is drawn.
+    int under_mark(const DrawOp& op) const;
+    // The fraction bars (level lines of the bar's width) that reach into
+    // the box, each as the box its ink covers.
+    std::vector<Bounds> bars_across(const Bounds& box) const;
+    // What an operation drawn next is drawn over.
+    Beneath beneath(const DrawOp& op) const;
+
+    // Whether an operation is a fraction bar.
+    static bool is_bar(const DrawOp& op);
+    // Whether an operation fills an area (text and marks over it take their
+    // colour from it): a filled box, or a filled circle or sector with a
+    // border of its own; a disc in one colour (a dot, the entry cursor) is
+    // a mark.
+    static bool is_fill(const DrawOp& op);
+
+private:
+    struct Area {
+        bool box = true;
+        Bounds outer;  // everything the fill paints, its border included
+        Bounds inner;  // a box's inside
+        Bounds tinted;  // where a box shows its fill colour: its inside, or all of a box in one colour
+        float cx = 0, cy = 0, r = 0, start = 0, end = 0;  // a sector
+        int colour = 15;
+        bool holds(float x, float y) const;
+    };
+    const Area* area_at(float x, float y) const;
+
+    struct Bar {
+        float x1, x2, y;
+        int w;
+        Bounds ink() const;
+    };
+
+    std::vector<Area> areas_;
+    std::vector<Bar> bars_;
+};
+
+}  // namespace cw

@@ -1,0 +1,245 @@
+// Whether a pupil can read every screen: a tour through every step of every
+// lesson of the three programs, looking at the screen at each key it waits
+// for as the renderer paints it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <tuple>
+
+#include "platform/backdrop.h"
+#include "platform/basic.h"
+#include "platform/palette.h"
+#include "shell/shell.h"
+#include "support/picture.h"
+#include "support/tour.h"
+
+namespace cw::test {
+namespace {
+
+bool on_screen(const Bounds& b) { return b.l < LAYOUT_W && b.t < LAYOUT_H && b.r > 0 && b.b > 0; }
+
+bool visible_char(const std::string& ch) {
+    if (ch.empty()) return false;
+    char32_t cp = first_codepoint(ch);
+    return cp > 0x20 && cp != 0x7F && cp != 0x3000;  // not a blank
+}
+
+// One kind of thing drawn: text or a mark, in a colour, over a fill.
+struct Pair {
+    bool text;
+    int colour, under;
+    bool operator<(const Pair& o) const { return std::tie(text, colour, under) < std::tie(o.text, o.colour, o.under); }
+};
+
+// What a screen shows, walked in the order it was drawn: every text
+// character and every mark with the fill under it.
+void each_pair(const std::vector<DrawOp>& screen, const std::function<void(const Pair&, const DrawOp&)>& fn) {
+    Backdrop under;
+    InkBounds ink_bounds;
+    for (const DrawOp& op : screen) {
+        switch (op.op) {
+        case Op::Text:
+            for (const CharCell& c : char_cells(op))
+                if (visible_char(c.ch) && on_screen(c.cell)) fn({true, op.c, under.colour_at(c.cx(), c.cy())}, op);
+            break;
+        case Op::Fill:  // its border, where it has one of its own
+            if (op.c != op.f && on_screen(ink_bounds(op))) fn({false, op.c, under.under_mark(op)}, op);
+            break;
+        case Op::Circle:  // its outline, or a dot
+            if (!(op.filled && op.start != op.end && op.c == op.f) && on_screen(ink_bounds(op)))
+                fn({false, op.c, under.under_mark(op)}, op);
+            break;
+        case Op::Line:
+        case Op::Box:
+        case Op::Polyline:
+            if (on_screen(ink_bounds(op))) fn({false, op.c, under.under_mark(op)}, op);
+            break;
+        default: break;
+        }
+        under.add(op);
+    }
+}
+
+// The contrast the renderer gives a pair.
+double contrast(const Pair& p) { return contrast_ratio(ink_rgb(p.colour, p.under), fill_rgb(p.under)); }
+
+// Text in the background colour on the background is an erase, not text.
+bool an_erase(const Pair& p) { return p.colour == BACKGROUND && p.under == BACKGROUND; }
+
+// The main menu of each program and every step of every lesson, at each
+// key a pupil presses, with the pairs that screen shows.
+void tour_screens(const std::function<void(const std::string& where, const std::vector<DrawOp>&)>& fn) {
+    for (const char* program : {"kelvane", "dorrith", "sarnoth"}) {
+        Harness h(program);
+        try {
+            run_program(h.g);
+        } catch (const KeysExhausted&) {
+        }
+        fn(std::string(program) + " main menu", h.backend.screen().ops());
+    }
+    for (const Step& step : all_steps()) {
+        WalkOptions options;
+        int wait = 0;
+        options.on_wait = [&](Harness& h) { fn(step.name() + " key " + std::to_string(++wait), h.backend.screen().ops()); };
+        WalkResult r = walk(step, options);
+        ASSERT_TRUE(r.back_at_menu) << step.name() << ": " << r.stuck;
+    }
+}
+
+// Every text a pupil sees reaches 4.5:1 against the fill under it and every
+// mark (stroke, frame, cell border, arc, dot) 3:1, in the colours the
+// renderer paints them: the pairs the lessons really draw, found by walking
+// them.
+TEST(Legibility, EveryTextAndMarkReadsOnWhatLiesUnderIt) {
+    std::map<Pair, std::string> first_seen;
+    tour_screens([&](const std::string& where, const std::vector<DrawOp>& screen) {
+        each_pair(screen, [&](const Pair& p, const DrawOp&) {
+            if (!an_erase(p)) first_seen.emplace(p, where);
+        });
+    });
+    ASSERT_GT(first_seen.size(), 10u);
+    for (auto& [p, where] : first_seen) {
+        double need = p.text ? 4.5 : 3.0;
+        EXPECT_GE(contrast(p), need) << (p.text ? "text" : "mark") << " in " << p.colour << " on fill " << p.under
+                                     << ", first at " << where;
+    }
+    // The pairs the old palette let down are among those checked.
+    for (Pair p : {Pair{true, 5, 11}, Pair{true, 5, 13}, Pair{true, 13, 3}, Pair{true, 13, 10}, Pair{true, 13, 4},
+                   Pair{true, 0, 11}, Pair{true, 3, 13}})
+        EXPECT_TRUE(first_seen.count(p)) << "text in " << p.colour << " on fill " << p.under << " was not seen";
+}
+
+// The texts of a screen written in filled cells, and those cells' insides.
+struct CellTexts {
+    std::vector<DrawOp> others;  // the screen without those texts
+    std::vector<Bounds> cells;
+    size_t texts = 0;
+};
+
+CellTexts texts_in_cells(const std::vector<DrawOp>& screen) {
+    CellTexts out;
+    Backdrop under;
+    for (const DrawOp& op : screen) {
+        std::optional<Bounds> cell;
+        if (op.op == Op::Text)
+            for (const CharCell& c : char_cells(op))
+                if (!cell && visible_char(c.ch)) cell = under.cell_at(c.cx(), c.cy());
+        if (cell) {
+            out.cells.push_back(*cell);
+            ++out.texts;
+        } else {
+            out.others.push_back(op);
+        }
+        under.add(op);
+    }
+    return out;
+}
+
+// Every text written in a cell keeps its ink inside the cell's border: the
+// titles of Dorrith lesson 6's pages in their 44-high cells, the numbers and
+// parentheses of Sarnoth lesson 2's cells.  The screen is drawn with and
+// without those texts; every pixel they change lies inside a cell.
+TEST(Legibility, TextInACellKeepsItsInkInside) {
+    size_t checked = 0;
+    for (const Step& step : all_steps()) {
+        if (!((step.program == "dorrith" && step.lesson == 6) || (step.program == "sarnoth" && step.lesson == 2)))
+            continue;
+        std::vector<DrawOp> last;
+        WalkOptions options;
+        int wait = 0;
+        options.on_wait = [&](Harness& h) {
+            ++wait;
+            const std::vector<DrawOp>& screen = h.backend.screen().ops();
+            CellTexts c = texts_in_cells(screen);
+            if (c.texts == 0 || screen == last) return;
+            last = screen;
+            checked += c.texts;
+            Picture with(screen), without(c.others);
+            for (int y = 0; y < with.height(); ++y)
+                for (int x = 0; x < with.width(); ++x) {
+                    if (with.pixel(x, y) == without.pixel(x, y)) continue;
+                    float cx = static_cast<float>(x) + 0.5f, cy = static_cast<float>(y) + 0.5f;
+                    bool inside = false;
+                    for (const Bounds& b : c.cells) inside |= cx > b.l && cx < b.r && cy > b.t && cy < b.b;
+                    ASSERT_TRUE(inside) << step.name() << " key " << wait << ": text ink outside its cell at (" << x
+                                        << ", " << y << ")";
+                }
+        };
+        walk(step, options);
+    }
+    EXPECT_GT(checked, 100u);
+}
+
+// A reduced value written over a struck number, and the texts it stands
+// over: those the stroke crosses.
+struct Reduced {
+    std::vector<DrawOp> value, struck;
+};
+
+// The reduced values of a screen: the texts in colour 3 whose pen lies 30
+// (a struck number on a line) or 38 (a struck factor of a fraction) above
+// the top of a stroke in colour 3, at its left end or up to three
+// characters further.
+std::vector<Reduced> reduced_values(const std::vector<DrawOp>& screen) {
+    std::vector<Reduced> out;
+    for (const DrawOp& l : screen) {
+        if (l.op != Op::Line || l.c != 3 || l.x1 == l.x2 || l.y1 == l.y2) continue;
+        const Bounds stroke{std::min(l.x1, l.x2), std::min(l.y1, l.y2), std::max(l.x1, l.x2), std::max(l.y1, l.y2)};
+        Reduced r;
+        for (const DrawOp& t : screen) {
+            if (t.op != Op::Text || t.c == BACKGROUND) continue;
+            const float rise = stroke.t - t.y1;
+            if (t.c == 3 && (rise == 30 || rise == 38) && t.x1 >= stroke.l && t.x1 < stroke.l + 96) {
+                r.value.push_back(t);
+                continue;
+            }
+            for (const CharCell& c : char_cells(t))
+                if (c.cell.l < stroke.r && stroke.l < c.cell.r && c.cell.t < stroke.b && stroke.t < c.cell.b) {
+                    r.struck.push_back(t);
+                    break;
+                }
+        }
+        if (!r.value.empty() && !r.struck.empty()) out.push_back(r);
+    }
+    return out;
+}
+
+// The value left by a cancellation, written over the struck number, keeps
+// its ink off that number: Kelvane lesson 4's struck coefficients, the
+// struck factors of Dorrith's fractions.
+TEST(Legibility, ReducedValuesClearTheNumbersTheyStandOver) {
+    size_t checked = 0;
+    for (const Step& step : all_steps()) {
+        std::vector<std::vector<DrawOp>> seen;  // each value once, as long as it stays
+        WalkOptions options;
+        int wait = 0;
+        options.on_wait = [&](Harness& h) {
+            ++wait;
+            for (const Reduced& r : reduced_values(h.backend.screen().ops())) {
+                if (std::find(seen.begin(), seen.end(), r.value) != seen.end()) continue;
+                seen.push_back(r.value);
+                ++checked;
+                Picture value(r.value, 2), struck(r.struck, 2);
+                InkBounds ink_bounds;
+                Bounds near = ink_bounds(r.value[0]);
+                for (const DrawOp& v : r.value) {
+                    Bounds b = ink_bounds(v);
+                    near = {std::min(near.l, b.l), std::min(near.t, b.t), std::max(near.r, b.r), std::max(near.b, b.b)};
+                }
+                for (int y = value.px(near.t); y < value.px(near.b); ++y)
+                    for (int x = value.px(near.l); x < value.px(near.r); ++x)
+                        ASSERT_FALSE(value.ink(x, y) && struck.ink(x, y))
+                            << step.name() << " key " << wait << ": \"" << r.value[0].s << "\" at (" << r.value[0].x1
+                            << ", " << r.value[0].y1 << ") overlaps the number it stands over at (" << x / 2.0 << ", "
+                            << y / 2.0 << ")";
+            }
+        };
+        walk(step, options);
+    }
+    EXPECT_GT(checked, 20u);
+}
+
+}  // namespace
+}  // namespace cw::test
