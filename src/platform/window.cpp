@@ -18,6 +18,7 @@
 #include <ctime>
 #include <deque>
 #include <exception>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -84,6 +85,7 @@ public:
             present();
             if (frame_.open) report_frame();
             if (exit_after_first_frame_) throw ProgramEnd{};
+            if (warm_up_a_face()) return "";  // and poll again at once
             // What the wait brings is shown by the next poll, which comes
             // at once.
             SDL_Event e;
@@ -188,6 +190,38 @@ private:
         cairo_fill(cr_);
         cairo_restore(cr_);
         if (report_frames_) frame_.drawing += SDL_GetPerformanceCounter() - t0;
+    }
+
+    // A face takes milliseconds to load the first time it draws; the first
+    // page drawn in it would show that much later.  So while the program
+    // waits for its first keys, once its screen is shown, each face and
+    // style the typesetter draws with draws a few characters where nobody
+    // sees them, one a poll.  Returns whether it drew (false once all have).
+    bool warm_up_a_face() {
+        struct Style {
+            const char* face;
+            bool bold, italic;
+        };
+        static constexpr Style kStyles[] = {
+            {"ゴシック", true, false},        {"ゴシック", false, false},       {"Times New Roman", true, true},
+            {"Times New Roman", false, true}, {"Times New Roman", true, false}, {"Times New Roman", false, false},
+            {"MT Extra", true, false},
+        };
+        if (warmed_ >= std::size(kStyles) || !keys_.empty()) return false;
+        const Style& style = kStyles[warmed_++];
+        DrawOp op;
+        op.op = Op::Text;
+        op.s = "漢あ3x";
+        op.p = 3, op.q = 3;
+        op.font.face = style.face;
+        op.font.bold = style.bold, op.font.italic = style.italic;
+        cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 8, 8);
+        cairo_t* cr = cairo_create(scratch);
+        cairo_scale(cr, scale_, scale_);
+        Painter(cr).draw(op);
+        cairo_destroy(cr);
+        cairo_surface_destroy(scratch);
+        return true;
     }
 
     // A layout box on the device: whole pixels around it, a pixel more.
@@ -465,6 +499,7 @@ private:
     bool report_repaint_ = false;
     bool report_frames_ = false;
     Frame frame_;
+    size_t warmed_ = 0;  // faces warmed up
 };
 
 bool has_env(const char* name) {
