@@ -141,6 +141,26 @@ TEST(RetainedList, CopiesDrawnOverEachOtherStayOneWithItsCount) {
     }
 }
 
+// A glyph keeps clear of a fraction bar drawn just under it, without the bar
+// touching it: drawn again after the bar, it lands a little higher, so it
+// is no copy of the one before.
+TEST(RetainedList, CopiesJoinOnlyOverTheSame) {
+    const DrawOp digit = text(100, 100, "2", 3, 3);
+    InkBounds inks;
+    const Bounds ink = inks(digit);
+    DrawOp bar = line(80, ink.b + 2.5f, 160, ink.b + 2.5f, 4);  // the typesetter's bar
+    ASSERT_FALSE(inks(bar).overlaps(ink));
+    const std::vector<DrawOp> ops = {digit, bar, digit};
+    RetainedList list;
+    for (const DrawOp& op : ops) list.add(op);
+    EXPECT_EQ(list.size(), 3u);
+    EXPECT_TRUE(picture(list.ops()) == picture(ops));
+    // Without the bar between, the copies join.
+    RetainedList apart;
+    for (const DrawOp& op : {digit, line(300, 300, 400, 300, 4), digit}) apart.add(op);
+    EXPECT_EQ(apart.size(), 2u);
+}
+
 TEST(RetainedList, StaysSmallOverALongSession) {
     RetainedList list;
     for (int pass = 0; pass < 5000; ++pass) {
