@@ -8,19 +8,84 @@
 #   - CPU while idle, from the scheduler's nanosecond counters, at the menu
 #     prompt and at a page, with the wake-ups per second (targets: below 2%
 #     of a core; a few wake-ups a second);
-#   - memory after a long drill typed into the window (20,000 keys), against
-#     a fresh start (target: within 5 MB), and the repaint of a resize after
-#     it (targets: below 50 ms at 1440x900, below 150 ms at 3840x2160).
+#   - key to frame: each key typed alone, the time from its arrival to the
+#     end of showing what it drew (the window reports it with
+#     CW_REPORT_FRAMES), for the keys that redraw the whole window (opening
+#     a lesson or a step) and for the others (pages, drill keys, the number
+#     entry), at both sizes (target: below one 60 Hz frame, 16.7 ms);
+#   - after 3,000 problems of Kelvane lesson 6's step 3 typed into the
+#     window: memory against a fresh start (target: within 5 MB), the drill's
+#     keys to frame (target: 16.7 ms) and the repaint of a resize (targets:
+#     below 50 ms at 1440x900, below 150 ms at 3840x2160);
+#   - headless, with the screen kept (build/replay --keys-file K --png),
+#     the three drills that grew most: time a problem over the first 200
+#     problems and over problems 201 to 3,000 (target: the later within
+#     1.5x of the first), and peak memory at 200 and at 3,000 against a
+#     fresh start (target: within 5 MB).
 #
 #   bash bench/run.sh BUILD_DIR
-#   BENCH_RUNS (9), BENCH_IDLE_SECONDS (20), BENCH_DRILL_KEYS (20000) change the work.
+#   BENCH_RUNS (9), BENCH_IDLE_SECONDS (20), BENCH_DRILL_PROBLEMS (3000) change the work.
 set -u
 
 BUILD=${1:?usage: bench/run.sh BUILD_DIR}
 BUILD=$(cd "$BUILD" && pwd)
 RUNS=${BENCH_RUNS:-9}
 IDLE_SECONDS=${BENCH_IDLE_SECONDS:-20}
-DRILL_KEYS=${BENCH_DRILL_KEYS:-20000}
+DRILL_PROBLEMS=${BENCH_DRILL_PROBLEMS:-3000}
+
+TIME=/usr/bin/time
+[ -x "$TIME" ] || TIME=
+WORK=$(mktemp -d)
+
+mb() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
+median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# --- long drills headless, with the screen kept -------------------------------------------
+# The keys of N problems of a drill: the lesson, the step, and for each
+# problem more page keys than any of its waits takes (the question's entry
+# ignores the rest), then "2" and Enter, and "1" after the last.
+drill_keys() {  # LESSON ITEM N
+    awk -v l="$1" -v i="$2" -v n="$3" 'BEGIN {
+        k = "kkkkkkkkkkkk"; printf "%s\\n%s\\n", l, i
+        for (p = 1; p <= n; ++p) printf "%s%s\\n", k, (p < n ? "2" : "1") }'
+}
+replay_once() {  # PROGRAM KEYFILE: prints seconds and peak KB
+    if [ -n "$TIME" ]; then
+        "$TIME" -f '%e %M' -o "$WORK/replay.time" "$BUILD/replay" "$1" --keys-file "$2" --png "$WORK/replay.png" >/dev/null 2>&1
+        tail -1 "$WORK/replay.time"
+    else
+        local t0 t1
+        t0=$(date +%s%N)
+        "$BUILD/replay" "$1" --keys-file "$2" --png "$WORK/replay.png" >/dev/null 2>&1
+        t1=$(date +%s%N)
+        awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.3f 0\n", (b - a) / 1e9 }'
+    fi
+}
+replay_median() {  # PROGRAM KEYFILE: median seconds and largest peak KB of 3 runs
+    : >"$WORK/replay.runs"
+    for _ in 1 2 3; do replay_once "$1" "$2" >>"$WORK/replay.runs"; done
+    echo "$(awk '{ print $1 }' "$WORK/replay.runs" | median) $(awk '{ print $2 }' "$WORK/replay.runs" | sort -n | tail -1)"
+}
+replay_drill() {  # PROGRAM LESSON ITEM LABEL
+    : >"$WORK/empty.keys"
+    drill_keys "$2" "$3" 200 >"$WORK/200.keys"
+    drill_keys "$2" "$3" "$DRILL_PROBLEMS" >"$WORK/long.keys"
+    local fresh first long
+    fresh=$(replay_median "$1" "$WORK/empty.keys")
+    first=$(replay_median "$1" "$WORK/200.keys")
+    long=$(replay_median "$1" "$WORK/long.keys")
+    awk -v l="$4" -v f="$fresh" -v a="$first" -v b="$long" -v n="$DRILL_PROBLEMS" 'BEGIN {
+        split(f, F, " "); split(a, A, " "); split(b, B, " ")
+        first = (A[1] - F[1]) / 200 * 1000; later = (B[1] - A[1]) / (n - 200) * 1000
+        printf "replay %s, screen kept: %.3f ms a problem over the first 200, %.3f ms over problems 201 to %d, %.2fx (target <= 1.5x)\n",
+               l, first, later, n, (first > 0 ? later / first : 0)
+        printf "replay %s, screen kept: peak memory %.1f MB at 200 problems, %.1f MB at %d, fresh start %.1f MB, %+.1f MB (target within 5 MB)\n",
+               l, A[2] / 1024, B[2] / 1024, n, F[2] / 1024, ((A[2] > B[2] ? A[2] : B[2]) - F[2]) / 1024 }'
+}
+[ -x "$BUILD/replay" ] || { echo "bench: $BUILD/replay is not built"; exit 1; }
+replay_drill kelvane 6 3 "Kelvane lesson 6 step 3"
+replay_drill dorrith 4 3 "Dorrith lesson 4 step 3 (practice)"
+replay_drill dorrith 3 4 "Dorrith lesson 3 step 4 (practice)"
 
 for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null 2>&1 || { echo "bench: $tool is not installed; nothing measured"; exit 0; }
@@ -28,10 +93,6 @@ done
 for bin in kelvane bench_bare_window; do
     [ -x "$BUILD/$bin" ] || { echo "bench: $BUILD/$bin is not built"; exit 1; }
 done
-TIME=/usr/bin/time
-[ -x "$TIME" ] || TIME=
-
-WORK=$(mktemp -d)
 XVFB_PID=
 PIDS=()
 stop_all() {
@@ -61,11 +122,9 @@ start_xvfb() {  # WIDTH HEIGHT
 unset WAYLAND_DISPLAY SDL_VIDEODRIVER
 
 now_ns() { date +%s%N; }
-median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 # CPU nanoseconds and times run, summed over the process's threads.
 sched() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1; runs += $3 } END { printf "%.0f %.0f\n", ns, runs }'; }
 kb() { awk -v k="$2:" '$1 == k { print $2 }' "/proc/$1/status" 2>/dev/null || echo 0; }
-mb() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 
 # --- start-up and peak memory at one size ---------------------------------------------
 # Kelvane exits after showing the first frame on which it waits for a key
@@ -106,7 +165,7 @@ startup_figures() {  # LABEL: start-up and peak memory, Kelvane beside the bare 
 
 # --- a session in the real window --------------------------------------------------------
 open_kelvane() {
-    CW_REPORT_REPAINT=1 "$BUILD/kelvane" >/dev/null 2>"$WORK/kelvane.err" &
+    CW_REPORT_REPAINT=1 CW_REPORT_FRAMES=1 "$BUILD/kelvane" >/dev/null 2>"$WORK/kelvane.err" &
     KEL=$!
     PIDS+=("$KEL")
     WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kelvane$' 2>/dev/null | head -1)
@@ -134,22 +193,65 @@ settle() {  # waits until the program has taken what was typed (at most 10 minut
         [ $((b - a)) -lt 50000000 ] && return
     done
 }
+# Types each key alone ("RET" is Enter), waiting between keys, so that each
+# key's frame is reported on its own.
+type_slowly() {
+    for k in "$@"; do
+        if [ "$k" = RET ]; then xdotool key --window "$WIN" Return; else xdotool type --window "$WIN" --delay 0 "$k"; fi
+        sleep 0.25
+    done
+}
+# The frames reported since the mark, as: milliseconds, drawing, showing,
+# whether the key redrew the whole window (1: it erased half the layout or
+# more) or not (0).
+frames_since() {  # MARK
+    tail -n +"$(($1 + 1))" "$WORK/kelvane.err" | grep -a '^frame' |
+        awk '{ e = $17; sub("%", "", e); print $6, $9, $12, (e + 0 >= 50 ? 1 : 0) }'
+}
+frame_summary() {  # LABEL KIND FILE (lines of frames_since)
+    local n
+    n=$(wc -l <"$3")
+    [ "$n" -gt 0 ] || { echo "$1 key to frame, $2: no keys"; return; }
+    echo "$1 key to frame, $2 ($n keys): median $(awk '{ print $1 }' "$3" | median) ms, at most $(awk '{ print $1 }' "$3" | sort -n | tail -1) ms (median drawing $(awk '{ print $2 }' "$3" | median) ms, showing $(awk '{ print $3 }' "$3" | median) ms; target < 16.7 ms)"
+}
+problem_keys() { for _ in $(seq 12); do printf 'k '; done; printf '2 RET '; }
+frame_figures() {  # LABEL WIDTH HEIGHT
+    local mark
+    mark=$(wc -l <"$WORK/kelvane.err")
+    # Lessons opened and left (6, 6 again, 3), lesson 4's answer page 問9
+    # twice, then lesson 6's step 3 and three of its problems.
+    # shellcheck disable=SC2046
+    type_slowly 6 RET 5 RET 6 RET 5 RET 3 RET 9 RET 4 RET 7 RET k 7 RET k 8 RET 6 RET 3 RET \
+        $(problem_keys) $(problem_keys) $(problem_keys)
+    sleep 1
+    frames_since "$mark" >"$WORK/frames"
+    awk '$4 == 1' "$WORK/frames" >"$WORK/frames.whole"
+    awk '$4 == 0' "$WORK/frames" >"$WORK/frames.part"
+    frame_summary "$1" "keys that redraw the whole window" "$WORK/frames.whole"
+    frame_summary "$1" "other keys" "$WORK/frames.part"
+}
 drill_figures() {  # LABEL RESIZE_TARGET_MS WIDTH HEIGHT
-    local fresh_kb peak_kb rss_kb n
+    local fresh_kb peak_kb rss_kb mark
     fresh_kb=$(kb "$KEL" VmHWM)
-    # Lesson 3's across drill: "3", "4", then a page key, "2" and Enter for each problem.
+    # Lesson 6's step 3, DRILL_PROBLEMS problems: "6", "3", then for each
+    # problem twelve page keys (more than its waits take) and "2" Enter.
+    xdotool type --window "$WIN" --delay 0 "6"
+    xdotool key --window "$WIN" Return
     xdotool type --window "$WIN" --delay 0 "3"
     xdotool key --window "$WIN" Return
-    xdotool type --window "$WIN" --delay 0 "4"
-    xdotool key --window "$WIN" Return
-    n=$(((DRILL_KEYS - 4) / 3))
-    yes 'k2' | head -n "$n" | tr '\n' '\r' | xdotool type --window "$WIN" --delay 0 --file - 2>/dev/null
+    yes 'kkkkkkkkkkkk2' | head -n "$DRILL_PROBLEMS" | tr '\n' '\r' | xdotool type --window "$WIN" --delay 0 --file - 2>/dev/null
     settle
     peak_kb=$(kb "$KEL" VmHWM)
     rss_kb=$(kb "$KEL" VmRSS)
-    awk -v l="$1" -v f="$fresh_kb" -v p="$peak_kb" -v r="$rss_kb" -v n="$DRILL_KEYS" 'BEGIN {
-        printf "%s memory after %d drill keys: peak %.1f MB, now %.1f MB; fresh start %.1f MB; %+.1f MB (target within 5 MB)\n",
+    awk -v l="$1" -v f="$fresh_kb" -v p="$peak_kb" -v r="$rss_kb" -v n="$DRILL_PROBLEMS" 'BEGIN {
+        printf "%s memory after %d problems of lesson 6 step 3: peak %.1f MB, now %.1f MB; fresh start %.1f MB; %+.1f MB (target within 5 MB)\n",
                l, n, p / 1024, r / 1024, f / 1024, (p - f) / 1024 }'
+    mark=$(wc -l <"$WORK/kelvane.err")
+    # shellcheck disable=SC2046
+    type_slowly $(problem_keys) $(problem_keys)
+    sleep 1
+    frames_since "$mark" >"$WORK/frames"
+    frame_summary "$1" "drill keys after $DRILL_PROBLEMS problems" "$WORK/frames"
     : >"$WORK/kelvane.err"
     xdotool windowsize --sync "$WIN" $(($3 * 2 / 3)) $(($4 * 2 / 3)) 2>/dev/null
     sleep 1
@@ -174,12 +276,20 @@ xdotool key --window "$WIN" Escape
 stop_all
 start_xvfb 1440 900
 open_kelvane
+frame_figures "1440x900" 1440 900
+stop_all
+start_xvfb 1440 900
+open_kelvane
 drill_figures "1440x900" 50 1440 900
 stop_all
 
 # --- 3840 x 2160 ----------------------------------------------------------------------------
 start_xvfb 3840 2160
 startup_figures "3840x2160" " (target < 60 MB)"
+open_kelvane
+frame_figures "3840x2160" 3840 2160
+stop_all
+start_xvfb 3840 2160
 open_kelvane
 drill_figures "3840x2160" 150 3840 2160
 stop_all

@@ -60,7 +60,7 @@ bool Backdrop::Area::holds(float x, float y) const {
 }
 
 void Backdrop::add(const DrawOp& op) {
-    if (RetainedList::covers_screen(op)) {
+    if (clears_screen(op)) {
         clear();
         return;
     }
@@ -138,6 +138,25 @@ int Backdrop::under_mark(const DrawOp& op) const {
     default: break;
     }
     return colour_at(x, y);
+}
+
+Beneath Backdrop::beneath(const DrawOp& op) const {
+    Beneath b;
+    if (op.op != Op::Text) {
+        b.mark = under_mark(op);
+        return b;
+    }
+    for (const CharCell& c : char_cells(op)) {
+        Beneath::Char ch;
+        ch.colour = colour_at(c.cx(), c.cy());
+        ch.cell = cell_at(c.cx(), c.cy());
+        // The bars a glyph keeps clear of lie next to its ink, which stays
+        // well within a cell's height of its cell.
+        const float h = c.cell.b - c.cell.t;
+        ch.bars = bars_across({c.cell.l, c.cell.t - h, c.cell.r, c.cell.b + h});
+        b.chars.push_back(std::move(ch));
+    }
+    return b;
 }
 
 std::vector<Bounds> Backdrop::bars_across(const Bounds& box) const {

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "platform/display.h"
-#include "platform/retained.h"
+#include "platform/palette.h"
 
 namespace cw {
 
@@ -28,6 +28,22 @@ struct CharCell {
 // one-byte character and size * p for a two-byte one, size * q high, laid
 // side by side from the top left corner.
 std::vector<CharCell> char_cells(const DrawOp& text);
+
+// What an operation is drawn over, as the painter reads it: the fill under
+// a mark, and for each character of a text the fill under its middle, the
+// inside of the filled box it is written in (if any) and the fraction bars
+// near its cell.
+struct Beneath {
+    struct Char {
+        int colour = BACKGROUND;
+        std::optional<Bounds> cell;
+        std::vector<Bounds> bars;
+        bool operator==(const Char&) const = default;
+    };
+    int mark = BACKGROUND;
+    std::vector<Char> chars;  // one for each of char_cells(op)
+    bool operator==(const Beneath&) const = default;
+};
 
 class Backdrop {
 public:
@@ -50,6 +66,8 @@ public:
     // The fraction bars (level lines of the bar's width) that reach into
     // the box, each as the box its ink covers.
     std::vector<Bounds> bars_across(const Bounds& box) const;
+    // What an operation drawn next is drawn over.
+    Beneath beneath(const DrawOp& op) const;
 
     // Whether an operation is a fraction bar.
     static bool is_bar(const DrawOp& op);

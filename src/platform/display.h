@@ -1,13 +1,31 @@
 // Draw operations in logical coordinates (1440 x 900 layout, y down).
 #pragma once
+#include <algorithm>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "platform/palette.h"
 
 namespace cw {
 
 constexpr float LAYOUT_W = 1440.0f;
 constexpr float LAYOUT_H = 900.0f;
+
+// A box in layout units.
+struct Bounds {
+    float l = 0, t = 0, r = 0, b = 0;
+    bool empty() const { return r <= l || b <= t; }
+    bool inside(const Bounds& o) const { return l >= o.l && t >= o.t && r <= o.r && b <= o.b; }
+    // Whether the two share an area (boxes that only touch do not).
+    bool overlaps(const Bounds& o) const { return l < o.r && o.l < r && t < o.b && o.t < b; }
+    Bounds grown(float d) const { return {l - d, t - d, r + d, b + d}; }
+    bool operator==(const Bounds&) const = default;
+};
+
+// What an operation was drawn over (backdrop.h).
+struct Beneath;
 
 struct FontState {
     std::string face = "ｺﾞｼｯｸ";
@@ -41,9 +59,24 @@ struct DrawOp {
     std::vector<std::pair<float, float>> pts;
     std::string s;
     FontState font;
+    // The screen's list keeps an operation with what it was drawn over, so
+    // that it is drawn again just as it was (none: what the painter has
+    // seen drawn before it); and keeps one copy for several drawn exactly
+    // over one another, drawn that many times.
+    std::shared_ptr<const Beneath> beneath;
+    int times = 1;
 
     bool drawn() const { return op <= Op::Cls; }
     bool operator==(const DrawOp&) const = default;
 };
+
+// Whether the operation paints the whole layout in the background colour (a
+// clear, or an erase of the whole window).
+inline bool clears_screen(const DrawOp& op) {
+    if (op.op == Op::Cls) return true;
+    if (op.op != Op::Fill || op.f != BACKGROUND || op.c != BACKGROUND) return false;
+    return std::min(op.x1, op.x2) <= 0 && std::min(op.y1, op.y2) <= 0 && std::max(op.x1, op.x2) >= LAYOUT_W &&
+           std::max(op.y1, op.y2) >= LAYOUT_H;
+}
 
 }  // namespace cw

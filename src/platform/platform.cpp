@@ -19,6 +19,7 @@ void Platform::SETDRAWWIDTH(float width) {
 }
 
 void Platform::emit(DrawOp op) {
+    if (measuring_ > 0) return;
     if (op.drawn()) backend_.draw(op);
     if (observer) observer(op);
     if (recording_) record_.push_back(std::move(op));
@@ -92,7 +93,7 @@ void Platform::CLS() {
 }
 
 void Platform::note(Op kind, float x, float y, float c, const std::string& s) {
-    if (!observer && !recording_) return;
+    if ((!observer && !recording_) || measuring_ > 0) return;
     DrawOp op;
     op.op = kind;
     op.x1 = x, op.y1 = y;

@@ -80,6 +80,22 @@ public:
     // Notes for the replay log.
     void note(Op kind, float x, float y, float c, const std::string& s);
 
+    // Drawing done only to measure what it would draw (the typesetter's
+    // hidden copies): while a scope is open every operation is made and its
+    // arguments checked as ever, and then dropped, so it reaches neither the
+    // backend, the observer nor the record.  Scopes nest.
+    class MeasuringScope {
+    public:
+        explicit MeasuringScope(Platform& pf) : pf_(pf) { ++pf_.measuring_; }
+        ~MeasuringScope() { --pf_.measuring_; }
+        MeasuringScope(const MeasuringScope&) = delete;
+        MeasuringScope& operator=(const MeasuringScope&) = delete;
+
+    private:
+        Platform& pf_;
+    };
+    bool measuring() const { return measuring_ > 0; }
+
     // Every operation since recording began (drawn ones and notes), for tests
     // and the replay log.
     void set_recording(bool on) { recording_ = on; }
@@ -96,6 +112,7 @@ private:
     FontState font_;
     int width_ = 1;
     bool recording_ = false;
+    int measuring_ = 0;
     std::vector<DrawOp> record_;
     uint64_t rng_ = 0x853c49e6748fea9bULL;
     std::optional<float> pinned_rnd_;

@@ -4,14 +4,15 @@
 #include "platform/basic.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
-#include "platform/retained.h"
 
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <unordered_map>
 
 namespace cw {
 
@@ -217,7 +218,6 @@ Bounds path_ink(cairo_t* cr, PangoLayout* layout, const Placement& at) {
     cairo_translate(cr, at.tx, at.ty);
     cairo_scale(cr, at.sx, at.sy);
     cairo_move_to(cr, 0, 0);
-    pango_cairo_update_layout(cr, layout);
     pango_cairo_layout_path(cr, layout);
     cairo_restore(cr);  // the path stays, in the user space of the layout
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
@@ -284,10 +284,10 @@ void make_room_for_weight(cairo_t* cr, PangoLayout* layout, const FaceChoice& fa
 // fraction bars in the top or bottom third of its cell (a line through its
 // middle is no bar of it), its far side staying where it is.
 void fit_to_surroundings(cairo_t* cr, PangoLayout* layout, const PangoRectangle& ink, double grow, const CharCell& c,
-                         const Backdrop& under, const Reference& reference, Placement& at) {
+                         const Beneath::Char& under, const Reference& reference, Placement& at) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     double l = -inf, t = -inf, r = inf, b = inf;
-    if (auto inside = under.cell_at(c.cx(), c.cy())) {
+    if (const auto& inside = under.cell) {
         l = inside->l + kClearance, t = inside->t + kClearance;
         r = inside->r - kClearance, b = inside->b - kClearance;
         if (reference.bottom > reference.top) {
@@ -301,7 +301,8 @@ void fit_to_surroundings(cairo_t* cr, PangoLayout* layout, const PangoRectangle&
     std::vector<std::pair<bool, double>> bars;  // below the glyph?, the bar's near edge
     Bounds near{c.cell.l, static_cast<float>(box.t - 2 * kBarClearance), c.cell.r,
                 static_cast<float>(box.b + 2 * kBarClearance)};
-    for (const Bounds& bar : under.bars_across(near)) {
+    for (const Bounds& bar : under.bars) {
+        if (!bar.overlaps(near)) continue;
         float mid = (bar.t + bar.b) / 2;
         if (mid >= c.cell.b - third) bars.push_back({true, bar.t});
         if (mid <= c.cell.t + third) bars.push_back({false, bar.b});
@@ -330,7 +331,6 @@ void show_glyph(cairo_t* cr, PangoLayout* layout, const Placement& at, double we
     cairo_translate(cr, at.tx, at.ty);
     cairo_scale(cr, at.sx, at.sy);
     cairo_move_to(cr, 0, 0);
-    pango_cairo_update_layout(cr, layout);
     if (weight > 0) {
         pango_cairo_layout_path(cr, layout);
         cairo_restore(cr);
@@ -344,9 +344,27 @@ void show_glyph(cairo_t* cr, PangoLayout* layout, const Placement& at, double we
     }
 }
 
+// A layout for one glyph at a time.  Glyphs are laid out in the layout's
+// own units, whatever the window's size or a glyph's stretch: with hinting
+// off, outlines and advances scale exactly, so the faces Pango finds for a
+// style serve every size and stretch it is drawn at (finding them takes
+// milliseconds, once a style rather than once a stretch).
+PangoLayout* new_glyph_layout() {
+    PangoContext* context = pango_font_map_create_context(pango_cairo_font_map_get_default());
+    cairo_font_options_t* fo = cairo_font_options_create();
+    cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
+    cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
+    cairo_font_options_set_antialias(fo, CAIRO_ANTIALIAS_GRAY);
+    pango_cairo_context_set_font_options(context, fo);
+    cairo_font_options_destroy(fo);
+    PangoLayout* layout = pango_layout_new(context);
+    g_object_unref(context);
+    return layout;
+}
+
 }  // namespace
 
-void Painter::text(const DrawOp& op) {
+void Painter::text(const DrawOp& op, const Beneath& under) {
     double s = op.font.size;
     if (s <= 0 || op.p <= 0 || op.q <= 0 || op.s.empty()) return;
     const FaceChoice& face = map_face(op.font.face, op.p, op.q);
@@ -357,13 +375,7 @@ void Painter::text(const DrawOp& op) {
     pango_font_description_set_style(desc, op.font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
     pango_font_description_set_absolute_size(desc, s * PANGO_SCALE);
 
-    cairo_font_options_t* fo = cairo_font_options_create();
-    cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
-    cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
-    cairo_font_options_set_antialias(fo, CAIRO_ANTIALIAS_GRAY);
-
-    PangoLayout* layout = pango_cairo_create_layout(cr_);
-    pango_cairo_context_set_font_options(pango_layout_get_context(layout), fo);
+    PangoLayout* layout = new_glyph_layout();
     pango_layout_set_font_description(layout, desc);
 
     // Text written in a cell is scaled alike, character by character, by
@@ -371,18 +383,19 @@ void Painter::text(const DrawOp& op) {
     Reference reference;
     if (face.gothic) {
         pango_layout_set_text(layout, "漢", -1);
-        pango_cairo_update_layout(cr_, layout);
         PangoRectangle ink;
         pango_layout_get_extents(layout, &ink, nullptr);
         reference = {ink.y / double(PANGO_SCALE), (ink.y + ink.height) / double(PANGO_SCALE)};
     }
 
-    for (const CharCell& c : char_cells(op)) {
+    const std::vector<CharCell> cells = char_cells(op);
+    for (size_t i = 0; i < cells.size(); ++i) {
+        const CharCell& c = cells[i];
         if (!drawable_char(c.ch)) continue;
+        const Beneath::Char here = i < under.chars.size() ? under.chars[i] : Beneath::Char{};
         const double cell_w = c.cell.r - c.cell.l;
         std::string ch = (face.script_ell && c.ch == "l") ? "\u2113" : c.ch;
         pango_layout_set_text(layout, ch.c_str(), static_cast<int>(ch.size()));
-        pango_cairo_update_layout(cr_, layout);
         PangoRectangle ink, logical;
         pango_layout_get_extents(layout, &ink, &logical);
         double adv = static_cast<double>(logical.width) / PANGO_SCALE;
@@ -401,34 +414,47 @@ void Painter::text(const DrawOp& op) {
         const double heavier = extra_weight(face, c.ch, op.font.bold) * s;
         if (heavier > 0) make_room_for_weight(cr_, layout, face, heavier, at);
         const double grow = heavier * std::sqrt(at.sx * at.sy) / 2;
-        if (ink.width > 0 && ink.height > 0) fit_to_surroundings(cr_, layout, ink, grow, c, backdrop_, reference, at);
+        if (ink.width > 0 && ink.height > 0) fit_to_surroundings(cr_, layout, ink, grow, c, here, reference, at);
 
-        set_rgb(cr_, ink_rgb(op.c, backdrop_.colour_at(c.cx(), c.cy())));
-        show_glyph(cr_, layout, at, heavier * std::sqrt(at.sx * at.sy));
+        set_rgb(cr_, ink_rgb(op.c, here.colour));
+        for (int k = 0; k < std::max(op.times, 1); ++k) show_glyph(cr_, layout, at, heavier * std::sqrt(at.sx * at.sy));
     }
     g_object_unref(layout);
-    cairo_font_options_destroy(fo);
     pango_font_description_free(desc);
 }
 
 void Painter::draw(const DrawOp& op) {
-    cairo_save(cr_);
-    cairo_new_path(cr_);
-    switch (op.op) {
-    case Op::Line: draw_line(cr_, op, colours_of(op, backdrop_.under_mark(op))); break;
-    case Op::Box: draw_box(cr_, op, false, colours_of(op, backdrop_.under_mark(op))); break;
-    case Op::Fill: draw_box(cr_, op, true, colours_of(op, backdrop_.under_mark(op))); break;
-    case Op::Circle: draw_circle(cr_, op, colours_of(op, backdrop_.under_mark(op))); break;
-    case Op::Polyline: draw_polyline(cr_, op, colours_of(op, backdrop_.under_mark(op))); break;
-    case Op::Text: text(op); break;
-    case Op::Cls:
-        set_rgb(cr_, fill_rgb(BACKGROUND));
-        cairo_paint(cr_);
-        break;
-    default: break;  // notes are never drawn
+    if (!op.drawn()) return;
+    if (op.beneath)
+        draw(op, *op.beneath);
+    else
+        draw(op, backdrop_.beneath(op));
+}
+
+void Painter::draw(const DrawOp& op, const Beneath& under) {
+    if (!op.drawn()) return;
+    const Colours k = colours_of(op, under.mark);
+    // Text draws each glyph op.times times itself.
+    const int times = op.op == Op::Text ? 1 : std::max(op.times, 1);
+    for (int n = 0; n < times; ++n) {
+        cairo_save(cr_);
+        cairo_new_path(cr_);
+        switch (op.op) {
+        case Op::Line: draw_line(cr_, op, k); break;
+        case Op::Box: draw_box(cr_, op, false, k); break;
+        case Op::Fill: draw_box(cr_, op, true, k); break;
+        case Op::Circle: draw_circle(cr_, op, k); break;
+        case Op::Polyline: draw_polyline(cr_, op, k); break;
+        case Op::Text: text(op, under); break;
+        case Op::Cls:
+            set_rgb(cr_, fill_rgb(BACKGROUND));
+            cairo_paint(cr_);
+            break;
+        default: break;
+        }
+        cairo_restore(cr_);
     }
-    cairo_restore(cr_);
-    if (op.drawn()) backdrop_.add(op);
+    backdrop_.add(op);
 }
 
 void render_ops(cairo_t* cr, const std::vector<DrawOp>& ops) {
@@ -448,7 +474,7 @@ bool write_png(const std::vector<DrawOp>& ops, const std::string& path, double s
     // Only what the last whole-screen clear left matters.
     size_t from = 0;
     for (size_t i = 0; i < ops.size(); ++i)
-        if (RetainedList::covers_screen(ops[i])) from = i;
+        if (clears_screen(ops[i])) from = i;
     Painter painter(cr);
     for (size_t i = from; i < ops.size(); ++i) painter.draw(ops[i]);
     cairo_destroy(cr);
@@ -456,6 +482,174 @@ bool write_png(const std::vector<DrawOp>& ops, const std::string& path, double s
     bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
     return ok;
+}
+
+bool repaints_itself(const DrawOp& op) {
+    switch (op.op) {
+    case Op::Cls:
+    case Op::Box:
+    case Op::Fill: return true;  // whole pixels in one colour each
+    case Op::Line: return op.x1 == op.x2 || op.y1 == op.y2 || op.c == BACKGROUND;
+    case Op::Circle:
+        if (op.r <= 0 || (op.filled && op.start == op.end && op.c == op.f)) return true;  // the one-colour disc
+        return op.c == BACKGROUND && (!op.filled || op.f == BACKGROUND);
+    case Op::Polyline: return op.c == BACKGROUND;
+    default: return false;  // text is antialiased in every colour
+    }
+}
+
+// ---- ink bounds -------------------------------------------------------------------------
+
+namespace {
+
+Bounds box_around(double l, double t, double r, double b, double grow) {
+    return {static_cast<float>(std::min(l, r) - grow), static_cast<float>(std::min(t, b) - grow),
+            static_cast<float>(std::max(l, r) + grow), static_cast<float>(std::max(t, b) + grow)};
+}
+
+// The whole pixels at the layout's size that a shape within [l, r] x [t, b]
+// may touch; a little is added for curves drawn as short straight pieces.
+Bounds pixels_around(double l, double t, double r, double b, double grow) {
+    const double slack = 0.25;
+    Bounds box = box_around(l, t, r, b, grow + slack);
+    return {std::floor(box.l), std::floor(box.t), std::ceil(box.r), std::ceil(box.b)};
+}
+
+// The pixels fill_snapped paints at the layout's size.
+Bounds snapped_pixels(double l, double t, double r, double b) {
+    double dl = std::round(std::min(l, r)), dr = std::round(std::max(l, r));
+    double dt = std::round(std::min(t, b)), db = std::round(std::max(t, b));
+    if (dr <= dl) dr = dl + 1;
+    if (db <= dt) db = dt + 1;
+    return {static_cast<float>(dl), static_cast<float>(dt), static_cast<float>(dr), static_cast<float>(db)};
+}
+
+// A pen at the layout's size: width 0 is one pixel.
+double pen_at_layout(int w) { return w > 0 ? static_cast<double>(w) : 1.0; }
+
+void put(std::string& key, double v) { key.append(reinterpret_cast<const char*>(&v), sizeof v); }
+void put(std::string& key, const Bounds& b, double dx, double dy) {
+    put(key, b.l - dx), put(key, b.t - dy), put(key, b.r - dx), put(key, b.b - dy);
+}
+
+}  // namespace
+
+// What texts touch, each drawn once in a small picture of its own.
+struct InkBounds::Texts {
+    // The pixels a text touches, from the whole pixel its first cell starts
+    // in.  What the text is drawn over enters as far as it moves a glyph:
+    // the boxes and bars, in the same place from that pixel.
+    Bounds of(const DrawOp& op, const Beneath& under, double px, double py) {
+        std::string key;
+        key.reserve(64 + op.s.size());
+        key += static_cast<char>('0' + static_cast<int>(face_named(op.font.face)));
+        key += op.font.bold ? 'b' : '-';
+        key += op.font.italic ? 'i' : '-';
+        for (double v : {static_cast<double>(op.font.size), static_cast<double>(op.p), static_cast<double>(op.q),
+                         op.x1 - px, op.y1 - py})
+            put(key, v);
+        for (const Beneath::Char& c : under.chars) {
+            key += c.cell ? 'c' : '-';
+            if (c.cell) put(key, *c.cell, px, py);
+            key += static_cast<char>('0' + c.bars.size());
+            for (const Bounds& bar : c.bars) put(key, bar, px, py);
+        }
+        key += op.s;
+        auto it = seen.find(key);
+        if (it != seen.end()) return it->second;
+        Bounds b = draw_once(op, under, px, py);
+        seen.emplace(std::move(key), b);
+        return b;
+    }
+
+    static Bounds draw_once(const DrawOp& op, const Beneath& under, double px, double py) {
+        DrawOp one = op;
+        one.times = 1;
+        one.c = 0;
+        one.beneath.reset();
+        // Glyphs stay near their cells: leaning serif letters and
+        // descenders within a cell's height around them.
+        double width = 0, height = static_cast<double>(op.font.size) * op.q;
+        for (const CharCell& c : char_cells(op)) width += c.cell.r - c.cell.l;
+        const int pad = static_cast<int>(std::ceil(std::max(height, width / std::max<size_t>(1, op.s.size())))) + 8;
+        const int w = static_cast<int>(std::ceil(width)) + 2 * pad, h = static_cast<int>(std::ceil(height)) + 2 * pad;
+        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+        cairo_t* cr = cairo_create(surface);
+        cairo_translate(cr, pad - px, pad - py);  // whole pixels: the glyphs land as they do on the screen
+        Painter(cr).draw(one, under);
+        cairo_destroy(cr);
+        cairo_surface_flush(surface);
+        const unsigned char* data = cairo_image_surface_get_data(surface);
+        const int stride = cairo_image_surface_get_stride(surface);
+        int l = w, t = h, r = -1, b = -1;
+        for (int y = 0; y < h; ++y) {
+            const unsigned char* row = data + static_cast<size_t>(y) * stride;
+            for (int x = 0; x < w; ++x)
+                if (row[x]) l = std::min(l, x), r = std::max(r, x), t = std::min(t, y), b = std::max(b, y);
+        }
+        cairo_surface_destroy(surface);
+        if (r < 0) return {};
+        if (l == 0 || t == 0 || r == w - 1 || b == h - 1) {
+            // Ink at the picture's edge may go on beyond it: the whole
+            // picture and as much again.
+            l = -w, t = -h, r = 2 * w, b = 2 * h;
+        }
+        return {static_cast<float>(l - pad), static_cast<float>(t - pad), static_cast<float>(r + 1 - pad),
+                static_cast<float>(b + 1 - pad)};
+    }
+
+    std::unordered_map<std::string, Bounds> seen;
+};
+
+InkBounds::InkBounds() = default;
+InkBounds::~InkBounds() = default;
+
+Bounds InkBounds::operator()(const DrawOp& op) {
+    if (op.beneath) return (*this)(op, *op.beneath);
+    return (*this)(op, Beneath{});
+}
+
+Bounds InkBounds::operator()(const DrawOp& op, const Beneath& under) {
+    switch (op.op) {
+    case Op::Box:
+    case Op::Fill: {
+        double h = pen_at_layout(op.w) / 2;
+        return snapped_pixels(std::min(op.x1, op.x2) - h, std::min(op.y1, op.y2) - h, std::max(op.x1, op.x2) + h,
+                              std::max(op.y1, op.y2) + h);
+    }
+    case Op::Line: {
+        double h = pen_at_layout(op.w) / 2;
+        if (op.x1 == op.x2 || op.y1 == op.y2)
+            return snapped_pixels(std::min(op.x1, op.x2) - h, std::min(op.y1, op.y2) - h,
+                                  std::max(op.x1, op.x2) + h, std::max(op.y1, op.y2) + h);
+        // Round ends; the background colour reaches a pixel further.
+        return pixels_around(op.x1, op.y1, op.x2, op.y2, h + (op.c == BACKGROUND ? 1 : 0));
+    }
+    case Op::Circle: {
+        if (op.r <= 0) return {};
+        // The cursor's disc reaches half a pen beyond its radius, an outline
+        // half a pen (a pixel more in the background colour).
+        return pixels_around(op.x1, op.y1, op.x1, op.y1, op.r + pen_at_layout(op.w) / 2 + 1);
+    }
+    case Op::Polyline: {
+        if (op.pts.empty()) return {};
+        double l = op.pts[0].first, r = l, t = op.pts[0].second, b = t;
+        for (auto& [x, y] : op.pts)
+            l = std::min<double>(l, x), r = std::max<double>(r, x), t = std::min<double>(t, y), b = std::max<double>(b, y);
+        return pixels_around(l, t, r, b, pen_at_layout(op.w) / 2 + (op.c == BACKGROUND ? 1 : 0));
+    }
+    case Op::Text: {
+        if (op.font.size <= 0 || op.p <= 0 || op.q <= 0 || op.s.empty()) return {};
+        if (!texts_) texts_ = std::make_unique<Texts>();
+        const double px = std::floor(op.x1), py = std::floor(op.y1);
+        Bounds b = texts_->of(op, under, px, py);
+        if (b.empty()) return b;
+        return {static_cast<float>(b.l + px), static_cast<float>(b.t + py), static_cast<float>(b.r + px),
+                static_cast<float>(b.b + py)};
+    }
+    case Op::Cls: return {-1e9f, -1e9f, 1e9f, 1e9f};
+    default: return {};  // notes draw nothing
+    }
 }
 
 }  // namespace cw

@@ -1,5 +1,7 @@
-// Rendering draw operations with Cairo and Pango.
+// Rendering draw operations with Cairo and Pango, and where each one leaves
+// its ink.
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,15 +16,22 @@ namespace cw {
 // maps the 1440 x 900 layout to the target (drawing outside the layout is
 // clipped by the caller).  Each colour index is painted by its use (see
 // palette.h), over what the operations before it left; text keeps its ink
-// inside the filled box it is written in and clear of fraction bars.
+// inside the filled box it is written in and clear of fraction bars.  An
+// operation is drawn op.times times over itself.
 class Painter {
 public:
     explicit Painter(cairo_t* cr) : cr_(cr) {}
+    // Draws an operation over what it lies on: what it was kept with
+    // (op.beneath), else what this painter has drawn before it.
     void draw(const DrawOp& op);
+    // Draws an operation over what is given.
+    void draw(const DrawOp& op, const Beneath& under);
+    // Takes note of an operation drawn some other way.
+    void note(const DrawOp& op) { backdrop_.add(op); }
     const Backdrop& backdrop() const { return backdrop_; }
 
 private:
-    void text(const DrawOp& op);
+    void text(const DrawOp& op, const Beneath& under);
     cairo_t* cr_;
     Backdrop backdrop_;
 };
@@ -33,5 +42,33 @@ void render_ops(cairo_t* cr, const std::vector<DrawOp>& ops);
 // Writes the screen that ops leave as a PNG of (1440 x 900) * scale pixels.
 // Returns false when the file cannot be written.
 bool write_png(const std::vector<DrawOp>& ops, const std::string& path, double scale = 1.0);
+
+// Whether the operation's drawing depends on nothing under it: it paints
+// every pixel it touches in one colour, so drawing it again over itself
+// changes nothing.
+bool repaints_itself(const DrawOp& op);
+
+// Where operations leave their ink: the box of whole pixels an operation
+// touches when drawn at the layout's own size (one pixel a unit), its
+// antialiased rim included.  In a larger or smaller window its ink lies
+// within about a pixel of this box, scaled.  Text is measured by drawing it
+// once, over what it is drawn over (op.beneath, else nothing), so whatever
+// face draws it, bold or leaning or fitted into a cell, is measured as
+// drawn; what one text, style and place within a pixel touches is
+// remembered.
+class InkBounds {
+public:
+    InkBounds();
+    ~InkBounds();
+    InkBounds(const InkBounds&) = delete;
+    InkBounds& operator=(const InkBounds&) = delete;
+
+    Bounds operator()(const DrawOp& op);
+    Bounds operator()(const DrawOp& op, const Beneath& under);
+
+private:
+    struct Texts;
+    std::unique_ptr<Texts> texts_;
+};
 
 }  // namespace cw

@@ -1,114 +1,327 @@
 #include "platform/retained.h"
 
-#include <algorithm>
+#include "platform/palette.h"
 
-#include "platform/basic.h"
+#include <algorithm>
+#include <functional>
+#include <optional>
 
 namespace cw {
 
 namespace {
 
-// How far inside a filled box's outline an operation must lie to count as
-// covered: the box's edges are snapped to the nearest device pixel, which
-// moves them by up to half a pixel; the half unit kept here is enough down to
-// a window a third of the layout's size.
-constexpr float kSnapMargin = 0.5f;
+// Every rule below compares the whole pixels operations touch at the
+// layout's own size (InkBounds), so it holds there exactly.
+const Bounds kLayout{0, 0, LAYOUT_W, LAYOUT_H};
 
-Bounds box_of(float x1, float y1, float x2, float y2, float grow) {
-    return {std::min(x1, x2) - grow, std::min(y1, y2) - grow, std::max(x1, x2) + grow, std::max(y1, y2) + grow};
+// The grid: square cells of this many units over the layout.
+constexpr float kCell = 48.0f;
+constexpr int kCols = static_cast<int>((LAYOUT_W + kCell - 1) / kCell);
+constexpr int kRows = static_cast<int>((LAYOUT_H + kCell - 1) / kCell);
+
+// After this many copies drawn over each other another changes nothing.
+constexpr int kMostTimes = 255;
+
+// The most boxes remembered over a part of one operation.
+constexpr size_t kMostUnder = 8;
+
+// Keeps what is dropped from outweighing what is kept.
+constexpr size_t kCompactAfter = 1024;
+
+// Whether the operation paints every pixel it touches, opaque: a filled box
+// (border and inside) or an upright or level line, each in whole pixels (a
+// box's outline leaves its inside alone).
+bool covers_its_pixels(const DrawOp& op) {
+    return op.op == Op::Fill || (op.op == Op::Line && (op.x1 == op.x2 || op.y1 == op.y2));
 }
 
-float half_pen(const DrawOp& op) { return (op.w > 0 ? static_cast<float>(op.w) : 1.0f) / 2; }
-
-}  // namespace
-
-Bounds ink_bounds(const DrawOp& op) {
-    // One unit more than the geometry for the antialiased rim.
-    const float aa = 1.0f;
-    switch (op.op) {
-    case Op::Line:
-    case Op::Box:
-    case Op::Fill: return box_of(op.x1, op.y1, op.x2, op.y2, half_pen(op) + aa);
-    case Op::Circle: return box_of(op.x1, op.y1, op.x1, op.y1, op.r + 2 * half_pen(op) + aa);
-    case Op::Polyline: {
-        if (op.pts.empty()) return box_of(0, 0, 0, 0, 0);
-        Bounds b = box_of(op.pts[0].first, op.pts[0].second, op.pts[0].first, op.pts[0].second, 0);
-        for (auto& [x, y] : op.pts) b = {std::min(b.l, x), std::min(b.t, y), std::max(b.r, x), std::max(b.b, y)};
-        float g = half_pen(op) + aa;
-        return {b.l - g, b.t - g, b.r + g, b.b + g};
-    }
-    case Op::Text: {
-        // Cells of size/2 * p (one byte) or size * p (two bytes) by size * q.
-        // The gothic face is fitted into its cells, its ink (antialiased rim
-        // included) starting inside them; only its descenders ("(", "g")
-        // reach below, by less than a sixth of the cell.  The serif letters
-        // sit lower and lean out of their cells: a quarter of the cell height
-        // is kept on either side and above, half of it below.
-        // LEN counts the Shift-JIS bytes: one a half-width cell.
-        float w = static_cast<float>(LEN(op.s)) * op.font.size / 2 * op.p;
-        float h = op.font.size * op.q;
-        if (op.font.face == "Times New Roman" || op.font.face == "MT Extra") {
-            float g = h / 4 + aa;
-            return {op.x1 - g, op.y1 - g, op.x1 + w + g, op.y1 + h * 1.5f + aa};
-        }
-        return {op.x1, op.y1, op.x1 + w, op.y1 + h + h / 6 + aa};
-    }
-    case Op::Cls: return {-1e9f, -1e9f, 1e9f, 1e9f};
-    default: return box_of(0, 0, 0, 0, 0);
-    }
-}
-
-bool RetainedList::covers_screen(const DrawOp& op) {
-    if (op.op == Op::Cls) return true;
-    if (op.op != Op::Fill || op.f != 15) return false;
-    float l = op.x1 < op.x2 ? op.x1 : op.x2, r = op.x1 < op.x2 ? op.x2 : op.x1;
-    float t = op.y1 < op.y2 ? op.y1 : op.y2, b = op.y1 < op.y2 ? op.y2 : op.y1;
-    return l <= 0 && t <= 0 && r >= LAYOUT_W && b >= LAYOUT_H && (op.c == 15);
-}
-
-bool RetainedList::is_cursor_disc(const DrawOp& op) {
+// The one-colour whole disc the entry cursor is drawn and erased with.
+bool is_cursor_disc(const DrawOp& op) {
     return op.op == Op::Circle && op.filled && op.start == op.end && op.c == op.f;
 }
 
-template <class Pred>
-void RetainedList::drop_if(Pred covered) {
-    size_t kept = 0;
-    for (size_t i = 0; i < ops_.size(); ++i) {
-        if (covered(ops_[i], bounds_[i])) continue;
-        if (kept != i) {
-            ops_[kept] = std::move(ops_[i]);
-            bounds_[kept] = bounds_[i];
-        }
-        ++kept;
-    }
-    ops_.resize(kept);
-    bounds_.resize(kept);
+// Drawn without antialiasing, a disc takes every pixel of one no larger about
+// the same centre (a disc reaches half its pen beyond its radius; a pen of
+// width 0 is one pixel at the layout's size).
+bool disc_covers(const DrawOp& later, const DrawOp& earlier) {
+    auto reach = [](const DrawOp& d) { return d.r + (d.w > 0 ? static_cast<float>(d.w) : 1.0f) / 2; };
+    return earlier.x1 == later.x1 && earlier.y1 == later.y1 && reach(earlier) <= reach(later);
 }
 
-void RetainedList::add(const DrawOp& op) {
-    if (covers_screen(op)) {
-        clear();
-    } else if (op.op == Op::Fill) {
-        // Borders and inside are both opaque and snapped to whole pixels:
-        // the box paints every pixel of its outline's outer edge.
-        // An earlier box is snapped by the same rule, which keeps order, so
-        // one whose outline lies within this one's covers no pixel it does not.
-        float h = half_pen(op);
-        Bounds cover = box_of(op.x1, op.y1, op.x2, op.y2, h - kSnapMargin);
-        Bounds outline = box_of(op.x1, op.y1, op.x2, op.y2, h);
-        drop_if([&](const DrawOp& old, const Bounds& b) {
-            if (old.op == Op::Fill) return box_of(old.x1, old.y1, old.x2, old.y2, half_pen(old)).inside(outline);
-            return b.inside(cover);
-        });
-    } else if (is_cursor_disc(op)) {
-        // Drawn without antialiasing: the same disc, or a larger one about
-        // the same centre, takes back every pixel of the one before.
-        drop_if([&](const DrawOp& old, const Bounds&) {
-            return is_cursor_disc(old) && old.x1 == op.x1 && old.y1 == op.y1 && old.w <= op.w && old.r <= op.r;
-        });
+// Whether the boxes together hold every point of b.
+bool union_holds(const std::vector<Bounds>& boxes, const Bounds& b) {
+    std::vector<float> xs{b.l, b.r}, ys{b.t, b.b};
+    for (const Bounds& o : boxes) {
+        if (o.l > b.l && o.l < b.r) xs.push_back(o.l);
+        if (o.r > b.l && o.r < b.r) xs.push_back(o.r);
+        if (o.t > b.t && o.t < b.b) ys.push_back(o.t);
+        if (o.b > b.t && o.b < b.b) ys.push_back(o.b);
     }
-    ops_.push_back(op);
-    bounds_.push_back(ink_bounds(op));
+    std::sort(xs.begin(), xs.end());
+    std::sort(ys.begin(), ys.end());
+    for (size_t i = 0; i + 1 < xs.size(); ++i)
+        for (size_t j = 0; j + 1 < ys.size(); ++j) {
+            float x = (xs[i] + xs[i + 1]) / 2, y = (ys[j] + ys[j + 1]) / 2;
+            bool held = false;
+            for (const Bounds& o : boxes) held = held || (x >= o.l && x <= o.r && y >= o.t && y <= o.b);
+            if (!held) return false;
+        }
+    return true;
+}
+
+// Adds box to those over parts of an operation; whether they now cover
+// `whole` together.
+bool add_under(std::vector<Bounds>& under, const Bounds& box, const Bounds& whole) {
+    for (const Bounds& o : under)
+        if (box.inside(o)) return false;  // nothing new
+    under.erase(std::remove_if(under.begin(), under.end(), [&](const Bounds& o) { return o.inside(box); }),
+                under.end());
+    if (under.size() >= kMostUnder) under.erase(under.begin());
+    under.push_back(box);
+    return under.size() > 1 && union_holds(under, whole);
+}
+
+// The same operation, whatever it was drawn over.
+bool same_drawing(const DrawOp& a, const DrawOp& b) {
+    if (a.beneath == b.beneath) return a == b;
+    DrawOp c = b;
+    c.beneath = a.beneath;
+    return a == c;
+}
+
+void mix(size_t& h, size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); }
+
+size_t drawing_key(const DrawOp& op) {
+    size_t h = static_cast<size_t>(op.op);
+    std::hash<float> f;
+    for (float v : {op.x1, op.y1, op.x2, op.y2, op.r, op.start, op.end, op.font.size}) mix(h, f(v));
+    for (int v : {op.c, op.f, op.w, op.p, op.q, static_cast<int>(op.filled), static_cast<int>(op.font.bold),
+                  static_cast<int>(op.font.italic)})
+        mix(h, static_cast<size_t>(v));
+    for (auto& [x, y] : op.pts) mix(h, f(x)), mix(h, f(y));
+    mix(h, std::hash<std::string>{}(op.s));
+    mix(h, std::hash<std::string>{}(op.font.face));
+    return h;
+}
+
+}  // namespace
+
+RetainedList::RetainedList() : cells_(static_cast<size_t>(kCols * kRows)) {}
+
+RetainedList::CellRange RetainedList::cells_of(const Bounds& b) const {
+    auto col = [](float x) { return std::clamp(static_cast<int>(x / kCell), 0, kCols - 1); };
+    auto row = [](float y) { return std::clamp(static_cast<int>(y / kCell), 0, kRows - 1); };
+    // Clamped before converting, so far-off boxes do not overflow.
+    float l = std::clamp(b.l, -1.0f, LAYOUT_W + 1), r = std::clamp(b.r, -1.0f, LAYOUT_W + 1);
+    float t = std::clamp(b.t, -1.0f, LAYOUT_H + 1), bt = std::clamp(b.b, -1.0f, LAYOUT_H + 1);
+    return {col(l), row(t), col(r), row(bt)};
+}
+
+template <class Fn>
+void RetainedList::each_near(const Bounds& b, Fn fn) {
+    if (++stamp_ == 0) {
+        std::fill(seen_.begin(), seen_.end(), 0);
+        stamp_ = 1;
+    }
+    CellRange cr = cells_of(b);
+    for (int r = cr.r0; r <= cr.r1; ++r)
+        for (int c = cr.c0; c <= cr.c1; ++c) {
+            auto& cell = cells_[static_cast<size_t>(r * kCols + c)];
+            size_t kept = 0;
+            for (size_t k = 0; k < cell.size(); ++k) {
+                uint32_t i = cell[k];
+                if (!entries_[i].live) continue;  // dropped: forgotten here too
+                cell[kept++] = i;
+                if (seen_[i] == stamp_) continue;
+                seen_[i] = stamp_;
+                fn(i);
+            }
+            cell.resize(kept);
+        }
+}
+
+uint32_t RetainedList::push(const DrawOp& op, const Bounds& ink, std::shared_ptr<const Beneath> beneath) {
+    auto i = static_cast<uint32_t>(entries_.size());
+    Entry e;
+    e.op = op;
+    e.op.times = 1;
+    e.op.beneath.reset();
+    e.beneath = std::move(beneath);
+    e.ink = ink;
+    e.key = drawing_key(op);
+    entries_.push_back(std::move(e));
+    seen_.push_back(0);
+    CellRange cr = cells_of(ink);
+    for (int r = cr.r0; r <= cr.r1; ++r)
+        for (int c = cr.c0; c <= cr.c1; ++c) cells_[static_cast<size_t>(r * kCols + c)].push_back(i);
+    copies_[entries_[i].key].push_back(i);
+    ++live_;
+    return i;
+}
+
+void RetainedList::kill(uint32_t i) {
+    Entry& e = entries_[i];
+    if (!e.live) return;
+    e.live = false;
+    auto it = copies_.find(e.key);
+    if (it != copies_.end()) {
+        auto& list = it->second;
+        list.erase(std::find(list.begin(), list.end(), i));
+        if (list.empty()) copies_.erase(it);
+    }
+    e.op = DrawOp{};  // its text and points go now
+    e.beneath.reset();
+    e.under = {};
+    --live_;
+}
+
+void RetainedList::clear() {
+    history_.clear();
+    entries_.clear();
+    seen_.clear();
+    for (auto& cell : cells_) cell.clear();
+    copies_.clear();
+    live_ = 0;
+}
+
+Bounds RetainedList::drop_covered(const DrawOp& op, const Bounds& ink) {
+    Bounds looked{};
+    bool dropped = false;
+    if (covers_its_pixels(op)) {
+        each_near(ink, [&](uint32_t i) {
+            Entry& e = entries_[i];
+            bool covered = e.ink.inside(ink);
+            if (!covered && e.ink.overlaps(ink)) covered = add_under(e.under, ink, e.ink);
+            if (covered) {
+                kill(i);
+                dropped = true;
+            }
+        });
+        looked = ink;
+    } else if (is_cursor_disc(op)) {
+        each_near(ink, [&](uint32_t i) {
+            if (is_cursor_disc(entries_[i].op) && disc_covers(op, entries_[i].op)) {
+                kill(i);
+                dropped = true;
+            }
+        });
+        looked = ink;
+    }
+    if (repaints_itself(op)) {
+        // Drawn again, it paints each of its pixels as it did before,
+        // whatever was drawn in between.
+        auto it = copies_.find(drawing_key(op));
+        if (it != copies_.end()) {
+            std::vector<uint32_t> same;
+            for (uint32_t i : it->second)
+                if (same_drawing(entries_[i].op, op)) same.push_back(i);
+            for (uint32_t i : same) kill(i);
+            dropped = dropped || !same.empty();
+            if (!same.empty() && looked.empty()) looked = ink;
+        }
+    }
+    return dropped ? looked : Bounds{};
+}
+
+bool RetainedList::anything_between(uint32_t a, uint32_t b, const Bounds& ink) {
+    bool found = false;
+    each_near(ink, [&](uint32_t k) {
+        if (k > a && k < b && entries_[k].ink.overlaps(ink)) found = true;
+    });
+    return found;
+}
+
+void RetainedList::join_copies(uint32_t i) {
+    for (;;) {
+        const Entry& later = entries_[i];
+        if (!later.live) return;
+        auto it = copies_.find(later.key);
+        if (it == copies_.end()) return;
+        const auto& list = it->second;
+        auto at = std::find(list.begin(), list.end(), i);
+        std::optional<uint32_t> earlier;
+        while (at != list.begin()) {
+            --at;
+            // Drawn over the same, a copy is drawn the same.
+            if (entries_[*at].op == later.op && *entries_[*at].beneath == *later.beneath) {
+                earlier = *at;
+                break;
+            }
+        }
+        if (!earlier || anything_between(*earlier, i, later.ink)) return;
+        Entry& kept = entries_[*earlier];
+        kept.times = std::min(repaints_itself(kept.op) ? 1 : kMostTimes, kept.times + later.times);
+        // Only boxes drawn after both copies lie over both.
+        kept.under = std::move(entries_[i].under);
+        kill(i);
+        i = *earlier;
+    }
+}
+
+RetainedList::Added RetainedList::add(const DrawOp& op) {
+    if (!op.drawn()) return {};
+    auto beneath = std::make_shared<const Beneath>(history_.beneath(op));
+    const Bounds ink = inks_(op, *beneath);
+    history_.add(op);
+    if (clears_screen(op)) {
+        clear();
+        push(op, ink, beneath);
+        return {ink, beneath};
+    }
+    const Bounds looked = drop_covered(op, ink);
+    if (ink.overlaps(kLayout)) join_copies(push(op, ink, beneath));
+    if (!looked.empty()) {
+        // Copies that something now dropped kept apart may join.
+        std::vector<uint32_t> near;
+        each_near(looked, [&](uint32_t i) {
+            if (copies_[entries_[i].key].size() > 1) near.push_back(i);
+        });
+        for (uint32_t i : near) join_copies(i);
+    }
+    if (entries_.size() - live_ > std::max(kCompactAfter, live_)) compact();
+    return {ink, beneath};
+}
+
+std::vector<Bounds> RetainedList::ink_within(const Bounds& area) {
+    std::vector<Bounds> out;
+    each_near(area, [&](uint32_t i) {
+        const Entry& e = entries_[i];
+        if (!e.ink.overlaps(area)) return;
+        // An erase leaves the background, as what it erased does not.
+        const bool erase = repaints_itself(e.op) && e.op.c == BACKGROUND && (e.op.op != Op::Fill || e.op.f == BACKGROUND);
+        if (!erase) out.push_back(e.ink);
+    });
+    return out;
+}
+
+std::vector<DrawOp> RetainedList::ops() const {
+    std::vector<DrawOp> out;
+    out.reserve(live_);
+    for (const Entry& e : entries_)
+        if (e.live) {
+            out.push_back(e.op);
+            out.back().times = e.times;
+            out.back().beneath = e.beneath;
+        }
+    return out;
+}
+
+void RetainedList::compact() {
+    std::vector<Entry> kept;
+    kept.reserve(live_);
+    for (Entry& e : entries_)
+        if (e.live) kept.push_back(std::move(e));
+    entries_ = std::move(kept);
+    seen_.assign(entries_.size(), 0);
+    stamp_ = 0;
+    for (auto& cell : cells_) cell.clear();
+    copies_.clear();
+    for (uint32_t i = 0; i < entries_.size(); ++i) {
+        CellRange cr = cells_of(entries_[i].ink);
+        for (int r = cr.r0; r <= cr.r1; ++r)
+            for (int c = cr.c0; c <= cr.c1; ++c) cells_[static_cast<size_t>(r * kCols + c)].push_back(i);
+        copies_[entries_[i].key].push_back(i);
+    }
 }
 
 }  // namespace cw

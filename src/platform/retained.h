@@ -1,47 +1,98 @@
-// What is on the screen, as the operations that drew it.  An operation that
-// a later one paints over completely leaves the list: a whole-screen clear
-// drops everything, an opaque filled box drops what lies wholly inside it,
-// and the entry cursor's disc drawn again (in the background colour) drops
-// the disc under it.  So the list holds about what one screen shows, however
-// long a program runs, and still renders the picture the whole history
-// renders.
+// What is on the screen, as the operations that drew it.  An operation
+// leaves the list when what comes later makes it invisible:
+//   - a whole-screen clear drops everything;
+//   - an operation that paints whole pixels in one colour (a filled box, an
+//     upright or level line, the entry cursor's disc) drops what lies wholly
+//     under it, an earlier copy of itself included; boxes drawn one after
+//     another drop what lies under them together;
+//   - an operation whose ink lies wholly off the layout, or that leaves no
+//     ink (a blank), is never kept.
+// Each operation is kept with what it was drawn over (the fills and fraction
+// bars under and beside it, Beneath), and drawn again with it.  An operation
+// drawn again exactly over an earlier copy, over the same, with nothing kept
+// in between touching it, joins that copy, which is then drawn that many times
+// over itself (at most 255: by then another copy changes no pixel, each
+// pixel's colour moving one way with every copy).  So the list holds about
+// what one screen shows, however long a program runs, and still renders the
+// picture the whole history renders.
+//
+// Operations are found by place on a coarse grid of the layout, so what one
+// operation costs depends on what lies near it, not on the list's length.
 #pragma once
+#include <cstddef>
+#include <cstdint>
+#include <unordered_map>
 #include <vector>
 
+#include "platform/backdrop.h"
 #include "platform/display.h"
+#include "platform/render.h"
 
 namespace cw {
 
-// A box in layout units.
-struct Bounds {
-    float l = 0, t = 0, r = 0, b = 0;
-    bool inside(const Bounds& o) const { return l >= o.l && t >= o.t && r <= o.r && b <= o.b; }
-};
-
-// Every pixel an operation may touch, antialiasing and the overhang of
-// glyphs beyond their cells included.
-Bounds ink_bounds(const DrawOp& op);
-
 class RetainedList {
 public:
-    void add(const DrawOp& op);
-    const std::vector<DrawOp>& ops() const { return ops_; }
-    void clear() {
-        ops_.clear();
-        bounds_.clear();
-    }
+    RetainedList();
 
-    static bool covers_screen(const DrawOp& op);
-    // The one-colour whole disc the entry cursor is drawn and erased with.
-    static bool is_cursor_disc(const DrawOp& op);
+    struct Added {
+        Bounds ink;                              // where its ink lies (empty for notes and blanks)
+        std::shared_ptr<const Beneath> beneath;  // what it is drawn over
+    };
+    // Takes the operation as drawn next.
+    Added add(const DrawOp& op);
+    // What is kept, in drawing order, each with the times it is drawn.
+    std::vector<DrawOp> ops() const;
+    // How many operations are kept.
+    size_t size() const { return live_; }
+    // Where the operation would leave its ink if drawn next (InkBounds).
+    Bounds ink(const DrawOp& op) { return inks_(op, history_.beneath(op)); }
+    // Where kept operations left ink other than the background colour within
+    // area: everywhere else in it the screen shows the background.
+    std::vector<Bounds> ink_within(const Bounds& area);
+    void clear();
 
 private:
-    // Drops the operations for which `covered` holds.
-    template <class Pred>
-    void drop_if(Pred covered);
+    struct Entry {
+        DrawOp op;
+        std::shared_ptr<const Beneath> beneath;
+        Bounds ink;
+        size_t key = 0;  // hash of the drawing, for finding its copies
+        int times = 1;
+        bool live = true;
+        // Boxes painted in whole pixels since it was drawn, each over a part
+        // of it.
+        std::vector<Bounds> under;
+    };
 
-    std::vector<DrawOp> ops_;
-    std::vector<Bounds> bounds_;  // ink_bounds of each operation, kept with it
+    // Grid cells a box touches, clamped to the layout.
+    struct CellRange {
+        int c0, r0, c1, r1;
+    };
+    CellRange cells_of(const Bounds& b) const;
+    // Calls fn(index) once for each live entry in the cells of b.
+    template <class Fn>
+    void each_near(const Bounds& b, Fn fn);
+
+    uint32_t push(const DrawOp& op, const Bounds& ink, std::shared_ptr<const Beneath> beneath);
+    void kill(uint32_t i);
+    // Drops what op paints over; gives back the area it looked at (empty
+    // when nothing was dropped).
+    Bounds drop_covered(const DrawOp& op, const Bounds& ink);
+    // Joins entry i with the copy before it when nothing between them
+    // touches it, and that copy with the one before, and so on.
+    void join_copies(uint32_t i);
+    // Whether a live entry between a and b (exclusive) comes near ink.
+    bool anything_between(uint32_t a, uint32_t b, const Bounds& ink);
+    void compact();
+
+    InkBounds inks_;
+    Backdrop history_;  // every fill and bar drawn, as the painter saw them
+    std::vector<Entry> entries_;
+    std::vector<uint32_t> seen_;  // visit stamps, one per entry
+    uint32_t stamp_ = 0;
+    size_t live_ = 0;
+    std::vector<std::vector<uint32_t>> cells_;
+    std::unordered_map<size_t, std::vector<uint32_t>> copies_;  // live entries by key, in order
 };
 
 }  // namespace cw

@@ -19,6 +19,7 @@
 #include <ctime>
 #include <deque>
 #include <exception>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -30,40 +31,12 @@ constexpr Uint32 kFrameMs = 16;    // shortest time between two presents while d
 constexpr Uint32 kBlinkMs = 500;   // longest sleep of a poll: the entry dot's blink
 constexpr Uint32 kServiceMs = 4;   // window events are looked at this often while drawing
 constexpr Uint32 kBusyMs = 100;    // drawing this long without a poll shows what is done so far
-constexpr size_t kMaxDamage = 24;  // more damaged rectangles than this are merged
+constexpr size_t kMaxDamage = 64;  // more damaged rectangles than this are shown as one around them
+constexpr size_t kMaxErasePieces = 48;  // an erase over more drawings than this wipes around them all
 
 struct Box {
     double l, t, r, b;
 };
-
-// Where an operation may leave ink, in layout units (generous for text,
-// whose glyphs may reach out of their cells).
-Box op_bounds(const DrawOp& op) {
-    double h = std::max(op.w, 1) / 2.0 + 1;
-    switch (op.op) {
-    case Op::Line:
-    case Op::Box:
-    case Op::Fill:
-        return {std::min(op.x1, op.x2) - h, std::min(op.y1, op.y2) - h, std::max(op.x1, op.x2) + h,
-                std::max(op.y1, op.y2) + h};
-    case Op::Circle: return {op.x1 - op.r - h, op.y1 - op.r - h, op.x1 + op.r + h, op.y1 + op.r + h};
-    case Op::Polyline: {
-        Box b{1e30, 1e30, -1e30, -1e30};
-        for (auto& [x, y] : op.pts) {
-            b.l = std::min<double>(b.l, x), b.r = std::max<double>(b.r, x);
-            b.t = std::min<double>(b.t, y), b.b = std::max<double>(b.b, y);
-        }
-        return {b.l - h, b.t - h, b.r + h, b.b + h};
-    }
-    case Op::Text: {
-        double s = std::max(op.font.size, 0.0f), p = std::max(op.p, 0), q = std::max(op.q, 0);
-        double width = 0;
-        for (auto& ch : split_chars(op.s)) width += sj_width(ch) * s / 2 * p;
-        return {op.x1 - s * p, op.y1 - s * q, op.x1 + width + s * p, op.y1 + 2 * s * q};
-    }
-    default: return {-1e6, -1e6, 1e6, 1e6};
-    }
-}
 
 class WindowBackend : public Backend {
 public:
@@ -74,21 +47,30 @@ public:
         // screen takes (said on stderr).
         const char* r = std::getenv("CW_REPORT_REPAINT");
         report_repaint_ = r && *r && std::string(r) != "0";
+        // And how long each key takes to show what it drew.
+        const char* f = std::getenv("CW_REPORT_FRAMES");
+        report_frames_ = f && *f && std::string(f) != "0";
         rebuild();
     }
-    ~WindowBackend() override { release(); }
+    ~WindowBackend() override {
+        release();
+        cairo_region_destroy(damaged_);
+    }
     WindowBackend(const WindowBackend&) = delete;
     WindowBackend& operator=(const WindowBackend&) = delete;
 
     void draw(const DrawOp& op) override {
         if (!op.drawn()) return;
-        retained_.add(op);
-        painter_->draw(op);
-        if (RetainedList::covers_screen(op)) {
-            damage_all();
-        } else {
-            damage(op_bounds(op));
+        if (is_erase(op)) {
+            erase(op);
+            return;
         }
+        // Drawn over what the list saw under it, as the list draws it again.
+        RetainedList::Added kept = retained_.add(op);
+        Uint64 t0 = report_frames_ ? SDL_GetPerformanceCounter() : 0;
+        painter_->draw(op, *kept.beneath);
+        if (report_frames_) frame_.drawing += SDL_GetPerformanceCounter() - t0;
+        if (!kept.ink.empty()) damage(kept.ink.grown(1));  // in a window of another size, within about a pixel
     }
 
     std::string poll_key() override {
@@ -102,7 +84,9 @@ public:
             // due, so a program waiting for a key wakes only a few times a
             // second.
             present();
+            if (frame_.open) report_frame();
             if (exit_after_first_frame_) throw ProgramEnd{};
+            if (warm_up_a_face()) return "";  // and poll again at once
             // What the wait brings is shown by the next poll, which comes
             // at once.
             SDL_Event e;
@@ -152,6 +136,101 @@ public:
     }
 
 private:
+    // A box filled in the background colour, or a clear.
+    static bool is_erase(const DrawOp& op) {
+        return op.op == Op::Cls || (op.op == Op::Fill && op.c == BACKGROUND && op.f == BACKGROUND);
+    }
+
+    // An erase paints the background only where something else was drawn:
+    // every other pixel under it shows the background already (the
+    // retained list holds all that is on the screen).  Most erases of a
+    // page turn wipe a large area holding little, and so draw and show
+    // little.
+    void erase(const DrawOp& op) {
+        Uint64 t0 = report_frames_ ? SDL_GetPerformanceCounter() : 0;
+        const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
+        const Bounds area = op.op == Op::Cls ? layout : retained_.ink(op);
+        if (report_frames_) {
+            double w = std::min(area.r, layout.r) - std::max(area.l, layout.l);
+            double h = std::min(area.b, layout.b) - std::max(area.t, layout.t);
+            frame_.erased = std::max(frame_.erased, w > 0 && h > 0 ? w * h / (LAYOUT_W * LAYOUT_H) : 0.0);
+        }
+        std::vector<Bounds> under = retained_.ink_within(area);
+        retained_.add(op);
+        painter_->note(op);
+        // The erase's own pixels, snapped as the renderer snaps them.
+        Box box = clip_;
+        if (op.op == Op::Fill) {
+            double h = (op.w > 0 ? op.w : 1.0 / scale_) / 2;
+            double l = std::min(op.x1, op.x2) - h, t = std::min(op.y1, op.y2) - h;
+            double r = std::max(op.x1, op.x2) + h, b = std::max(op.y1, op.y2) + h;
+            cairo_user_to_device(cr_, &l, &t);
+            cairo_user_to_device(cr_, &r, &b);
+            l = std::round(l), t = std::round(t), r = std::max(std::round(r), l + 1), b = std::max(std::round(b), t + 1);
+            box = {std::max(clip_.l, l), std::max(clip_.t, t), std::min(clip_.r, r), std::min(clip_.b, b)};
+        }
+        if (under.size() > kMaxErasePieces) {
+            Bounds all = under[0];
+            for (const Bounds& u : under)
+                all = {std::min(all.l, u.l), std::min(all.t, u.t), std::max(all.r, u.r), std::max(all.b, u.b)};
+            under.assign(1, all);
+        }
+        Rgb bg = fill_rgb(BACKGROUND);
+        cairo_save(cr_);
+        cairo_identity_matrix(cr_);
+        cairo_set_source_rgb(cr_, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
+        for (const Bounds& u : under) {
+            // In a window of another size the ink lies within about a pixel;
+            // wiping a little more of what the erase covers changes nothing.
+            Box d = device_box(u.grown(2));
+            d = {std::max(d.l, box.l), std::max(d.t, box.t), std::min(d.r, box.r), std::min(d.b, box.b)};
+            if (d.r <= d.l || d.b <= d.t) continue;
+            cairo_rectangle(cr_, d.l, d.t, d.r - d.l, d.b - d.t);
+            damage_device(d);
+        }
+        cairo_fill(cr_);
+        cairo_restore(cr_);
+        if (report_frames_) frame_.drawing += SDL_GetPerformanceCounter() - t0;
+    }
+
+    // A face takes milliseconds to load the first time it draws; the first
+    // page drawn in it would show that much later.  So while the program
+    // waits for its first keys, once its screen is shown, each face and
+    // style the typesetter draws with draws a few characters where nobody
+    // sees them, one a poll.  Returns whether it drew (false once all have).
+    bool warm_up_a_face() {
+        struct Style {
+            const char* face;
+            bool bold, italic;
+        };
+        static constexpr Style kStyles[] = {
+            {"ゴシック", true, false},        {"ゴシック", false, false},       {"Times New Roman", true, true},
+            {"Times New Roman", false, true}, {"Times New Roman", true, false}, {"Times New Roman", false, false},
+            {"MT Extra", true, false},
+        };
+        if (warmed_ >= std::size(kStyles) || !keys_.empty()) return false;
+        const Style& style = kStyles[warmed_++];
+        DrawOp op;
+        op.op = Op::Text;
+        op.s = "漢あ3x";
+        op.p = 3, op.q = 3;
+        op.font.face = style.face;
+        op.font.bold = style.bold, op.font.italic = style.italic;
+        cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 8, 8);
+        cairo_t* cr = cairo_create(scratch);
+        cairo_scale(cr, scale_, scale_);
+        Painter(cr).draw(op);
+        cairo_destroy(cr);
+        cairo_surface_destroy(scratch);
+        return true;
+    }
+
+    // A layout box on the device: whole pixels around it, a pixel more.
+    Box device_box(const Bounds& b) const {
+        return {std::floor(clip_.l + b.l * scale_) - 1, std::floor(clip_.t + b.t * scale_) - 1,
+                std::ceil(clip_.l + b.r * scale_) + 1, std::ceil(clip_.t + b.b * scale_) + 1};
+    }
+
     void pump() {
         last_pump_ = SDL_GetTicks64();
         SDL_Event e;
@@ -175,9 +254,11 @@ private:
             break;
         case SDL_TEXTINPUT:
             for (char c : keys_from_text(e.text.text)) keys_.push_back(c);
+            open_frame();
             break;
         case SDL_KEYDOWN:
             for (char c : key_from_keydown(e.key.keysym.sym)) keys_.push_back(c);
+            open_frame();
             break;
         default: break;
         }
@@ -245,51 +326,81 @@ private:
         cairo_translate(cr_, clip_.l, clip_.t);
         cairo_scale(cr_, scale_, scale_);
         Uint64 t0 = SDL_GetPerformanceCounter();
+        const std::vector<DrawOp> kept = retained_.ops();
         painter_.emplace(cr_);
-        for (const DrawOp& op : retained_.ops()) painter_->draw(op);
+        for (const DrawOp& op : kept) painter_->draw(op);
         cairo_surface_flush(surface_);
         if (report_repaint_) {
             double ms = 1000.0 * static_cast<double>(SDL_GetPerformanceCounter() - t0) /
                         static_cast<double>(SDL_GetPerformanceFrequency());
-            std::fprintf(stderr, "repaint %dx%d: %zu operations in %.1f ms\n", w_, h_, retained_.ops().size(), ms);
+            std::fprintf(stderr, "repaint %dx%d: %zu operations in %.1f ms\n", w_, h_, kept.size(), ms);
         }
         damage_all();
     }
 
     void damage_all() {
-        damage_.clear();
-        damage_.push_back({0, 0, w_, h_});
+        cairo_region_destroy(damaged_);
+        cairo_rectangle_int_t all{0, 0, w_, h_};
+        damaged_ = cairo_region_create_rectangle(&all);
         whole_ = true;
     }
 
-    void damage(const Box& b) {
+    void damage(const Bounds& b) {
+        Box d = device_box(b);
+        damage_device({d.l - 1, d.t - 1, d.r + 1, d.b + 1});
+    }
+
+    void damage_device(const Box& b) {
         if (whole_) return;
-        double l = std::max(clip_.l, std::floor(clip_.l + b.l * scale_) - 2);
-        double t = std::max(clip_.t, std::floor(clip_.t + b.t * scale_) - 2);
-        double r = std::min(clip_.r, std::ceil(clip_.l + b.r * scale_) + 2);
-        double bt = std::min(clip_.b, std::ceil(clip_.t + b.b * scale_) + 2);
+        double l = std::max(clip_.l, b.l), t = std::max(clip_.t, b.t);
+        double r = std::min(clip_.r, b.r), bt = std::min(clip_.b, b.b);
         if (r <= l || bt <= t) return;
-        SDL_Rect rect{static_cast<int>(l), static_cast<int>(t), static_cast<int>(r - l), static_cast<int>(bt - t)};
-        for (auto& d : damage_)
-            if (d.x <= rect.x && d.y <= rect.y && d.x + d.w >= rect.x + rect.w && d.y + d.h >= rect.y + rect.h)
-                return;  // already covered
-        damage_.push_back(rect);
-        if (damage_.size() > kMaxDamage) {
-            SDL_Rect u = damage_[0];
-            for (auto& d : damage_) SDL_UnionRect(&u, &d, &u);
-            damage_.assign(1, u);
+        cairo_rectangle_int_t rect{static_cast<int>(l), static_cast<int>(t), static_cast<int>(r - l),
+                                   static_cast<int>(bt - t)};
+        cairo_region_union_rectangle(damaged_, &rect);
+    }
+
+    // The damaged area as rectangles apart from each other, and none left.
+    std::vector<SDL_Rect> take_damage() {
+        std::vector<SDL_Rect> out;
+        int n = cairo_region_num_rectangles(damaged_);
+        cairo_rectangle_int_t r;
+        if (n > static_cast<int>(kMaxDamage)) {
+            cairo_region_get_extents(damaged_, &r);
+            out.push_back({r.x, r.y, r.width, r.height});
+        } else {
+            for (int i = 0; i < n; ++i) {
+                cairo_region_get_rectangle(damaged_, i, &r);
+                out.push_back({r.x, r.y, r.width, r.height});
+            }
         }
+        cairo_region_destroy(damaged_);
+        damaged_ = cairo_region_create();
+        return out;
     }
 
     // Shows the damaged rectangles in the window.
     void present() {
         last_present_ = SDL_GetTicks64();
+        Uint64 t0 = report_frames_ ? SDL_GetPerformanceCounter() : 0;
+        show();
+        if (report_frames_) frame_.showing += SDL_GetPerformanceCounter() - t0;
+    }
+
+    void count_shown(const std::vector<SDL_Rect>& rects) {
+        if (report_frames_)
+            for (auto& d : rects) frame_.pixels += static_cast<Uint64>(d.w) * static_cast<Uint64>(d.h);
+    }
+
+    void show() {
         if (direct_) {
-            if (damage_.empty()) return;
+            if (cairo_region_is_empty(damaged_)) return;
+            const bool whole = whole_;
+            std::vector<SDL_Rect> rects = take_damage();
+            count_shown(rects);
             cairo_surface_flush(surface_);
-            int rc = whole_ ? SDL_UpdateWindowSurface(window_)
-                            : SDL_UpdateWindowSurfaceRects(window_, damage_.data(), static_cast<int>(damage_.size()));
-            damage_.clear();
+            int rc = whole ? SDL_UpdateWindowSurface(window_)
+                           : SDL_UpdateWindowSurfaceRects(window_, rects.data(), static_cast<int>(rects.size()));
             whole_ = false;
             if (rc != 0) {
                 // The window made new pixels (a resize not yet seen): draw
@@ -297,7 +408,7 @@ private:
                 rebuild();
                 cairo_surface_flush(surface_);
                 SDL_UpdateWindowSurface(window_);
-                damage_.clear();
+                take_damage();
                 whole_ = false;
             }
             return;
@@ -308,10 +419,10 @@ private:
             target_ = target;
             damage_all();
         }
-        if (damage_.empty()) return;
+        if (cairo_region_is_empty(damaged_)) return;
         cairo_surface_flush(surface_);
         std::vector<SDL_Rect> changed;
-        for (auto& d : damage_) {
+        for (auto& d : take_damage()) {
             // A rectangle drawn and put back since the last present (the
             // blinking entry cursor) needs no trip to the display.
             if (!whole_ && same_pixels(target, d)) continue;
@@ -319,12 +430,36 @@ private:
             SDL_BlitSurface(wrap_, &d, target, &r);
             changed.push_back(d);
         }
+        count_shown(changed);
         if (whole_)
             SDL_UpdateWindowSurface(window_);
         else if (!changed.empty())
             SDL_UpdateWindowSurfaceRects(window_, changed.data(), static_cast<int>(changed.size()));
-        damage_.clear();
         whole_ = false;
+    }
+
+    // The time from a key to the frame that shows what it drew: drawing,
+    // showing, and what the program did besides.
+    struct Frame {
+        bool open = false;
+        Uint64 start = 0, drawing = 0, showing = 0, pixels = 0;
+        double erased = 0;  // the largest share of the layout one erase wiped
+    };
+    void open_frame() {
+        if (!report_frames_ || frame_.open) return;
+        frame_ = Frame{};
+        frame_.open = true;
+        frame_.start = SDL_GetPerformanceCounter();
+    }
+    void report_frame() {
+        const double ms = 1000.0 / static_cast<double>(SDL_GetPerformanceFrequency());
+        std::fprintf(stderr,
+                     "frame %dx%d: key to shown %.2f ms, drawing %.2f ms, showing %.2f ms, %llu pixels shown, "
+                     "%.0f%% of the layout erased\n",
+                     w_, h_, static_cast<double>(SDL_GetPerformanceCounter() - frame_.start) * ms,
+                     static_cast<double>(frame_.drawing) * ms, static_cast<double>(frame_.showing) * ms,
+                     static_cast<unsigned long long>(frame_.pixels), 100 * frame_.erased);
+        frame_.open = false;
     }
 
     // Whether the window already shows the backing surface's pixels in r.
@@ -355,7 +490,7 @@ private:
     double scale_ = 1;
     Box clip_{0, 0, 0, 0};
     RetainedList retained_;
-    std::vector<SDL_Rect> damage_;
+    cairo_region_t* damaged_ = cairo_region_create();
     bool whole_ = false;
     std::deque<char> keys_;
     Uint64 last_pump_ = 0;
@@ -363,6 +498,9 @@ private:
     Uint64 last_poll_ = 0;
     bool exit_after_first_frame_ = false;
     bool report_repaint_ = false;
+    bool report_frames_ = false;
+    Frame frame_;
+    size_t warmed_ = 0;  // faces warmed up
 };
 
 bool has_env(const char* name) {

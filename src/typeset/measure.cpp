@@ -1,5 +1,6 @@
-// Measuring an expression by typesetting it below the visible area, and the
-// cells: a filled, bordered box with a typeset text centred in it.
+// Measuring an expression by typesetting it, with nothing drawn, below the
+// visible area; and the cells: a filled, bordered box with a typeset text
+// centred in it.
 #include "typeset/typeset.h"
 
 #include "platform/basic.h"
@@ -13,6 +14,8 @@ void MEASURE_EXPRESSION_TEXT(Program& g) {
     const float keep_y = g.Y;
     const std::string keep_a = g.A_s;
     TypesetScope inside(g);  // the hidden drawing is no call of the caller's
+    // What it would draw is measured, never shown: it stays off the screen.
+    Platform::MeasuringScope hidden(g.pf);
 
     g.X = 0;
     g.Y = 1800;

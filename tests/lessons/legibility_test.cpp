@@ -37,6 +37,7 @@ struct Pair {
 // character and every mark with the fill under it.
 void each_pair(const std::vector<DrawOp>& screen, const std::function<void(const Pair&, const DrawOp&)>& fn) {
     Backdrop under;
+    InkBounds ink_bounds;
     for (const DrawOp& op : screen) {
         switch (op.op) {
         case Op::Text:
@@ -221,6 +222,7 @@ TEST(Legibility, ReducedValuesClearTheNumbersTheyStandOver) {
                 seen.push_back(r.value);
                 ++checked;
                 Picture value(r.value, 2), struck(r.struck, 2);
+                InkBounds ink_bounds;
                 Bounds near = ink_bounds(r.value[0]);
                 for (const DrawOp& v : r.value) {
                     Bounds b = ink_bounds(v);

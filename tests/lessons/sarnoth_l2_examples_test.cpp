@@ -185,6 +185,7 @@ TEST(SarnothExamples, TheWidestAcceptedEntriesKeepTheirRowOnTheLayout) {
             if (texts[i].s != ex.rows[row].second) continue;
             // The result ends the row: the ink of the row's texts from its "③ " to the result.
             float right = 0;
+            InkBounds ink_bounds;
             for (size_t k = start; k <= i; ++k)
                 if (texts[k].y1 == c.step->row)
                     for (auto& op : all.drawn_by(k)) right = std::max(right, ink_bounds(op).r);

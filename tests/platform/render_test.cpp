@@ -160,9 +160,13 @@ TEST(Render, RepeatingAnOpInTheBackgroundErasesIt) {
         line(100, 400, 300, 520, 0, 3),    // slanting
         circle(1064, 656, 4, 5, 0, 0, true, 5),  // the entry cursor
         circle(600, 400, 80, 1, 0, 0, false, 1),
+        circle(600, 400, 80, 1, 0, 0, true, 6),
+        polyline({{100, 600}, {104, 636}, {108, 624}, {116, 660}, {130, 586}, {138, 586}}, 0, 3),
+    };
+    // Part of a circle: within the whole circle's box.
+    const DrawOp arcs[] = {
         circle(600, 400, 80, 1, 0.1f, 0.6f, true, 6),
         circle(600, 400, 60, 2, 0.75f, 0.25f, false, 2, 5),
-        polyline({{100, 600}, {104, 636}, {108, 624}, {116, 660}, {130, 586}, {138, 586}}, 0, 3),
     };
     for (double scale : kScales)
         for (const DrawOp& op : ops) {
@@ -387,6 +391,66 @@ TEST(Render, UnprintableAndBrokenTextDrawsNothing) {
     s.draw({text(100, 100, "\r\b\x7f", 3, 3), text(100, 200, "\xff\xfe", 3, 3), text(100, 300, "", 3, 3),
             text(100, 400, "8", 0, 3), text(100, 500, "8", 3, 3, 0, "ゴシック", 0)});
     EXPECT_EQ(s.ink(), 0);
+}
+
+// The box of pixels an operation touches at the layout's size: glyphs
+// exactly as drawn (in any face, bold or leaning, wherever within a pixel
+// they start), shapes within a pixel of their ink.
+TEST(InkBounds, HoldWhatIsDrawnAtTheLayoutsSize) {
+    const DrawOp glyphs[] = {
+        text(100, 140, "(", 3, 3, 0, "ゴシック", 16, true),
+        text(100.5f, 140.25f, "y", 4, 2, 3, "ゴシック", 16, true),
+        text(99.3f, 141.7f, "式の値", 2, 3),
+        text(139, 8, "x", 10, 7, 0, "Times New Roman", 8, true, true),
+        text(180.6f, 30, "f", 10, 7, 0, "Times New Roman", 8, true, true),
+        text(200, 30, "l", 6, 3, 0, "MT Extra", 16, true),
+        text(300, 30, "【", 10, 7, 0, "Times New Roman", 8, true),  // drawn by a fallback face
+        text(400, 300, "8888", 3, 3, 0, "ゴシック", 11),       // cells of 16.5 units
+        text(600, 30, "g", 10, 7, 15, "Times New Roman", 8, true, true),
+    };
+    const DrawOp shapes[] = {
+        box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 13, 4, 3),
+        box(Op::Box, 10, 10, 200, 120, 3, 0, 0),
+        line(100, 300, 400, 300, 0, 4),
+        line(113.5f, 310, 113.5f, 334, 0, 5),
+        line(100, 400, 300, 520, 0, 3),
+        painted_over(line(100, 400, 300, 520, 0, 3)),
+        circle(1064, 656, 4, 5, 0, 0, true, 5),
+        circle(600, 400, 80, 1, 0, 0, true, 6),
+        polyline({{100, 600}, {104, 636}, {108, 624}, {116, 660}, {130, 586}, {138, 586}}, 0, 3),
+    };
+    // Part of a circle: within the whole circle's box.
+    const DrawOp arcs[] = {
+        circle(600, 400, 80, 1, 0.1f, 0.6f, true, 6),
+        circle(600, 400, 60, 2, 0.75f, 0.25f, false, 2, 5),
+    };
+    InkBounds inks;
+    enum Fit { Exact, Near, Within };
+    auto check = [&](const DrawOp& op, Fit fit) {
+        Screen s;
+        if (op.c == BACKGROUND) s.draw({box(Op::Fill, 0, 0, 1440, 900, 10, 10, 1)});
+        const uint32_t under = s.pixel(0, 0);
+        s.draw({op});
+        Bounds b = inks(op);
+        Screen::Extent e;
+        for (int y = 0; y < s.height(); ++y)
+            for (int x = 0; x < s.width(); ++x)
+                if (s.pixel(x, y) != under) e.l = std::min<double>(e.l, x), e.r = std::max<double>(e.r, x + 1),
+                                            e.t = std::min<double>(e.t, y), e.b = std::max<double>(e.b, y + 1);
+        ASSERT_FALSE(e.empty()) << op.s;
+        EXPECT_GE(e.l, b.l) << op.s << " op " << static_cast<int>(op.op);
+        EXPECT_GE(e.t, b.t) << op.s << " op " << static_cast<int>(op.op);
+        EXPECT_LE(e.r, b.r) << op.s << " op " << static_cast<int>(op.op);
+        EXPECT_LE(e.b, b.b) << op.s << " op " << static_cast<int>(op.op);
+        if (fit == Within) return;
+        const double slack = fit == Exact ? 0 : 2;
+        EXPECT_LE(e.l - b.l + b.r - e.r + e.t - b.t + b.b - e.b, 4 * slack) << op.s << " op " << static_cast<int>(op.op);
+    };
+    for (const DrawOp& op : glyphs) check(op, Exact);
+    for (const DrawOp& op : shapes) check(op, Near);
+    for (const DrawOp& op : arcs) check(op, Within);
+    EXPECT_TRUE(inks(text(100, 100, "　 ", 2, 3)).empty());
+    EXPECT_TRUE(inks(text(100, 100, "8", 0, 3)).empty());
 }
 
 std::string temp_png(const char* tag) {

@@ -118,11 +118,12 @@ nrmse() {
 below() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a < b) }'; }
 
 # Waits until the window, cropped to GEOMETRY (WxH+X+Y, or "" for all of it),
-# looks like REF; the program may still be drawing.  Leaves the last
-# screenshot in $WORK/shot.png and its distance in $DIST.
+# looks like REF (closer than LIMIT, 0.002 unless given); the program may
+# still be drawing.  Leaves the last screenshot in $WORK/shot.png and its
+# distance in $DIST.
 DIST=1
 wait_for_picture() {
-    local ref=$1 geometry=$2
+    local ref=$1 geometry=$2 limit=${3:-0.002}
     for _ in $(seq 60); do
         if import -window "$WIN" "$WORK/shot.png" 2>/dev/null; then
             if [ -n "$geometry" ]; then
@@ -131,7 +132,7 @@ wait_for_picture() {
                 cp "$WORK/shot.png" "$WORK/shot_crop.png"
             fi
             DIST=$(nrmse "$WORK/shot_crop.png" "$ref")
-            below "$DIST" 0.002 && return 0
+            below "$DIST" "$limit" && return 0
         fi
         sleep 0.25
     done
@@ -222,6 +223,21 @@ if [ "$top" = "1" ] && [ "$bottom" = "1" ]; then
     pass "margins are background white"
 else
     fail "margins are not plain white (darkest top $top, bottom $bottom)"
+fi
+
+# Keys in the smaller window: back to the menu and into the lesson again,
+# which erases the menu's panel (only where something was drawn) at the new
+# scale; every pixel as the replay shows it.
+xdotool type --window "$WIN" --delay 20 "7"
+xdotool key --window "$WIN" Return
+xdotool type --window "$WIN" --delay 20 "1"
+xdotool key --window "$WIN" Return
+replay_png $'12\b5\x0c1\r7\r1\r' "$WORK/lesson_again_small.png" 0.6944444
+if wait_for_picture "$WORK/lesson_again_small.png" "1000x625+0+38" 1e-9; then
+    pass "keys in the resized window: the lesson opened again as the scaled replay shows it (NRMSE $DIST)"
+else
+    fail "keys in the resized window: the lesson opened again differs from the scaled replay (NRMSE $DIST)"
+    cp "$WORK/shot.png" "${TMPDIR:-/tmp}/window_xvfb_resized_keys_shot.png" 2>/dev/null
 fi
 
 # --- closing the window ends the program with status 0 ---------------------------

@@ -36,8 +36,8 @@ float BarePage::width(const std::string& code) {
 
 namespace {
 
-// The top of what an operation drew, for telling the screen from the
-// measuring area below it.
+// The top of what an operation drew, for telling the screen from what lies
+// below it.
 float top_of(const DrawOp& op) {
     if (op.op == Op::Polyline && !op.pts.empty()) return op.pts.front().second;
     return op.y1;

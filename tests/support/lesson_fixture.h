@@ -6,8 +6,8 @@
 // polylines, circles) and notes: one Expr note per typesetter call made by
 // the program (pen x1, y1, colour c and the whole code string s, as the
 // call received it), one Prompt note per prompt text, and one Key note per
-// key taken.  Measuring typesets below the visible area (y near 1800) and
-// makes no note; a text drawn in colour 15 leaves nothing visible.
+// key taken.  Measuring draws nothing and makes no note; a text drawn in
+// colour 15 leaves nothing visible.
 #pragma once
 #include <cmath>
 #include <functional>

@@ -13,9 +13,6 @@ const std::string kEntryLabel = "入力";
 const std::string kAnyKeyText = "何かキーを押して下さい。";
 const std::string kNextStepText = "次のステップは１を入力。";
 
-// More keys than any step takes: a walk past it is stuck in a loop.
-constexpr int kMaxWaits = 5000;
-
 // Items of a menu line: its circled numbers ① to ⑳ (U+2460..U+2473).
 int circled_numbers(const std::string& line) {
     int n = 0;
@@ -55,6 +52,7 @@ WalkResult walk(const Step& step, const WalkOptions& options) {
 
     h.pf.observer = [&](const DrawOp& op) {
         if (op.op == Op::Prompt && op.s != kEntryLabel) question = op.s;
+        if (options.on_every_op) options.on_every_op(op);
         if (phase == Phase::InStep && options.on_op) options.on_op(op, h.g);
     };
     auto stop = [&](std::string why) {
@@ -82,7 +80,8 @@ WalkResult walk(const Step& step, const WalkOptions& options) {
                 phase = Phase::Done;
                 return;
             }
-            if (++result.waits > kMaxWaits) return stop("more than " + std::to_string(kMaxWaits) + " keys");
+            if (++result.waits > options.max_waits)
+                return stop("more than " + std::to_string(options.max_waits) + " keys");
             if (options.on_wait) options.on_wait(h);
             if (question == kAnyKeyText) return h.backend.push_keys("k");
             if (question == kNextStepText) {

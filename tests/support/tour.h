@@ -36,11 +36,14 @@ std::vector<Step> all_steps();
 struct WalkOptions {
     std::string time = "00:00:00";  // the clock, and so the random problems
     int problems = 2;               // problems of each drill before leaving it
+    int max_waits = 5000;           // more keys than this: the walk is stuck in a loop
     // RND held at this value from start-up instead (the draws at the ends of their ranges).
     std::optional<float> rnd;
     // Each operation made from the key that chose the step until the
     // lesson's menu asks again, with the program as it was when it was made.
     std::function<void(const DrawOp&, const Program&)> on_op;
+    // Every operation from start-up on, menus included.
+    std::function<void(const DrawOp&)> on_every_op;
     // At each key the step waits for (before the key is taken).
     std::function<void(Harness&)> on_wait;
 };

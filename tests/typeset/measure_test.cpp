@@ -52,11 +52,22 @@ TEST_F(MeasureTest, GivesBackTheCallersPenAndText) {
     EXPECT_EQ(h.g.AA_s, "");
 }
 
-TEST_F(MeasureTest, DrawsOnlyBelowTheVisibleArea) {
-    measure("3x+ﾀ1/2ﾀ");
-    ASSERT_FALSE(h.drawn().empty());
-    for (auto& op : h.drawn()) EXPECT_GE(top(op), 1700) << static_cast<int>(op.op);
-    EXPECT_TRUE(visible().empty());
+TEST_F(MeasureTest, DrawsNothingAnywhere) {
+    // Glyphs, a fraction's bar and parts, a radical, a cell's box: none of it
+    // reaches the record, the observer or the screen.
+    int seen = 0;
+    h.pf.observer = [&](const DrawOp&) { ++seen; };
+    for (const char* text : {"3x+ﾀ1/2ﾀ", "!2ﾝ", "表^2", "ﾀﾀ1/2ﾀ/3ﾀ"}) {
+        measure(text);
+        measure(text, 1);
+    }
+    EXPECT_TRUE(h.pf.record().empty());
+    EXPECT_EQ(seen, 0);
+    EXPECT_TRUE(h.backend.screen().ops().empty());
+    // The platform draws again once measuring is over.
+    draw("3x", 100, 200);
+    EXPECT_FALSE(h.drawn().empty());
+    EXPECT_GT(seen, 0);
 }
 
 TEST_F(MeasureTest, FractionMovesTheAnchorsToTheHiddenCopy) {

@@ -27,7 +27,7 @@ protected:
         DRAW_EXPRESSION_TEXT(h.g);
     }
 
-    // Drawn operations on the visible layout (measuring draws at y 1800).
+    // Drawn operations on the visible layout.
     std::vector<DrawOp> visible() const {
         std::vector<DrawOp> out;
         for (auto& op : h.drawn())
