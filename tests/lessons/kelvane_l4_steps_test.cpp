@@ -201,10 +201,10 @@ TEST(Lesson4Reviews, ReviewTwoIsEnteredOnceAndTheStepEndsWithItsNote) {
 }
 
 // The platform's random numbers from a seed, read as the Parts of the drills describe their draws.
-struct Draws {
+struct Replay {
     HeadlessBackend b{"", "00:00:00"};
     Platform p{b};
-    explicit Draws(int seed) { p.RANDOMIZE(seed); }
+    explicit Replay(int seed) { p.RANDOMIZE(seed); }
     float operator()(float n, float base) { return INT(p.RND() * n) + base; }  // INT(RND·n) + base
     bool coin(float when) { return INT(p.RND() * 2) == when; }                  // INT(RND·2) = when
     // One of the list's first three entries, taken out of it.
@@ -232,7 +232,7 @@ float letter_index(const Kelvane& g) {
 struct Review2 {
     float a, c, b, letter;
 };
-Review2 review2_draws(Draws& d) {
+Review2 review2_draws(Replay& d) {
     Review2 r;
     r.a = d(9, 1);
     r.c = d(8, 2);
@@ -248,12 +248,12 @@ Review2 review2_draws(Draws& d) {
 struct GeneratorCase {
     const char* name;
     void (*make)(Kelvane&);
-    std::vector<float> (*replay)(Draws&, float fmaesu);  // the numbers the drill should hold
+    std::vector<float> (*replay)(Replay&, float fmaesu);  // the numbers the drill should hold
     std::vector<float> (*held)(const Kelvane&);          // the numbers it holds
 };
 
 // (n/d)(ax+b): d from 2, 3, 5 taken out of 2, 3, 5, 1; n from what is left, with its sign; p, q from ±1..±5.
-std::vector<float> fraction_times_binomial(Draws& d, float) {
+std::vector<float> fraction_times_binomial(Replay& d, float) {
     std::vector<float> list{2, 3, 5, 1};
     const float den = d.take(list);
     float num = list[static_cast<size_t>(d(3, 1)) - 1];
@@ -262,7 +262,7 @@ std::vector<float> fraction_times_binomial(Draws& d, float) {
     return {den, num, p * den, q * den};
 }
 // (ax+b)÷c: |c| from 2, 3, 5, its sign; a, b multiples of |c| by ±1..±5.
-std::vector<float> divided_by_number(Draws& d, float) {
+std::vector<float> divided_by_number(Replay& d, float) {
     std::vector<float> list{2, 3, 5, 1};
     const float size = d.take(list);
     const float c = d.coin(0) ? -size : size;
@@ -271,7 +271,7 @@ std::vector<float> divided_by_number(Draws& d, float) {
 }
 std::vector<float> fraction_tables(const Kelvane& g) { return {g.F_a(1), g.T_a(1), g.T_a(2), g.T_a(3)}; }
 // c(ax+by+d) and (ax+by+d)×c: c from ±2..±6 drawn again while it equals the last one; then a, b, d.
-std::vector<float> example6(Draws& d, float fmaesu) {
+std::vector<float> example6(Replay& d, float fmaesu) {
     float c;
     do {
         c = d(5, 2);
@@ -288,7 +288,7 @@ std::vector<float> example6(Draws& d, float fmaesu) {
 
 const GeneratorCase kGenerators[] = {
     {"review1", [](Kelvane& g) { kelvane4::make_review1_problem(g); },
-     [](Draws& d, float) -> std::vector<float> {
+     [](Replay& d, float) -> std::vector<float> {
          float a = d(9, 1);
          if (d.coin(1)) a = -a;
          float c = d(6, 1);
@@ -302,14 +302,14 @@ const GeneratorCase kGenerators[] = {
      },
      [](const Kelvane& g) -> std::vector<float> { return {g.T_a(2), g.T_a(1), g.T_a(3), letter_index(g)}; }},
     {"review2", [](Kelvane& g) { kelvane4::make_review2_problem(g); },
-     [](Draws& d, float) -> std::vector<float> {
+     [](Replay& d, float) -> std::vector<float> {
          const Review2 r = review2_draws(d);
          return {r.a, r.c, r.b, r.letter};
      },
      [](const Kelvane& g) -> std::vector<float> { return {g.T_a(2), g.T_a(1), g.T_a(3), letter_index(g)}; }},
     {"review3", [](Kelvane& g) { kelvane4::make_review3_problem(g); }, fraction_times_binomial, fraction_tables},
     {"review4", [](Kelvane& g) { kelvane4::make_review4_problem(g); },
-     [](Draws& d, float) -> std::vector<float> {
+     [](Replay& d, float) -> std::vector<float> {
          std::vector<float> list{2, 3, 5};
          const float size = list[static_cast<size_t>(d(3, 1)) - 1];
          const float c = d.coin(0) ? -size : size;
@@ -324,7 +324,7 @@ const GeneratorCase kGenerators[] = {
     {"example7-number", [](Kelvane& g) { kelvane4::make_example7_number_problem(g); }, divided_by_number,
      fraction_tables},
     {"example7-fraction", [](Kelvane& g) { kelvane4::make_example7_fraction_problem(g); },
-     [](Draws& d, float) -> std::vector<float> {
+     [](Replay& d, float) -> std::vector<float> {
          std::vector<float> list{2, 3, 5, 7};
          float divisor = d.take(list);
          const float over = list[static_cast<size_t>(d(3, 1)) - 1];
@@ -342,12 +342,12 @@ TEST(Lesson4Generators, EachDrawsItsNumbersInItsOrder) {
         std::map<float, int> firsts;
         for (int seed = 1; seed <= 300; ++seed) {
             // Half the time the last multiplier is the one the seed draws first, so the redraw is taken.
-            Draws peek(seed);
+            Replay peek(seed);
             const float last = seed % 2 ? c.replay(peek, 0)[0] : 0;
             LessonRun r("", seed);
             r.prog().FMAESU = last;
             c.make(r.prog());
-            Draws d(seed);
+            Replay d(seed);
             EXPECT_EQ(c.held(r.prog()), c.replay(d, last)) << "seed " << seed;
             ++firsts[c.held(r.prog())[0]];
         }
@@ -391,7 +391,7 @@ TEST(Lesson4Reviews, ReviewTwoIsEnteredOnceFromTheMenu) {
         }
         std::string problem;
         for (auto& op : first) problem += op.s;
-        Draws d(seed);
+        Replay d(seed);
         const Review2 want = review2_draws(d);
         const oracle::Poly letter = oracle::Poly::letter(kLetters[static_cast<int>(want.letter) - 2]);
         const auto n = [](float v) { return oracle::Poly(static_cast<int64_t>(v)); };

@@ -15,13 +15,12 @@
 #include "platform/retained.h"
 #include "shell/shell.h"
 #include "support/harness.h"
+#include "support/lesson_fixture.h"
 #include "support/picture.h"
 #include "support/tour.h"
 
 namespace cw::test {
 namespace {
-
-const std::string kNextStepQuestion = "次のステップは１を入力。";
 
 // Every drill of the three programs: the lesson steps that end a problem
 // with the next-step question ("2" and Enter bring another problem).
@@ -69,7 +68,7 @@ TEST(LongSession, TheDrillTableHoldsEveryDrill) {
         bool asks = false;
         WalkOptions o;
         o.problems = 1;
-        o.on_op = [&](const DrawOp& op, const Program&) { asks = asks || (op.op == Op::Prompt && op.s == kNextStepQuestion); };
+        o.on_op = [&](const DrawOp& op, const Program&) { asks = asks || (op.op == Op::Prompt && op.s == kNextStep); };
         walk(s, o);
         if (asks) found.insert(s.name());
     }
@@ -119,7 +118,7 @@ TEST_P(DrillSession, KeepsAboutOneScreenAndItsPicture) {
     o.max_waits = kProblems * 100;
     o.on_every_op = [&](const DrawOp& op) {
         if (op.drawn() && questions < kComparedProblems) history.draw(op);
-        if (op.op == Op::Prompt && op.s == kNextStepQuestion) ++questions, waits_in_problem = 0;
+        if (op.op == Op::Prompt && op.s == kNextStep) ++questions, waits_in_problem = 0;
     };
     o.on_wait = [&](Harness& h) {
         const RetainedList& screen = h.backend.screen();

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "shell/shell.h"
+#include "support/lesson_fixture.h"
 
 namespace cw::test {
 
@@ -10,8 +11,6 @@ namespace {
 
 const std::string kMainMenuQuestion = "番号を入力して下さい。";
 const std::string kEntryLabel = "入力";
-const std::string kAnyKeyText = "何かキーを押して下さい。";
-const std::string kNextStepText = "次のステップは１を入力。";
 
 // Items of a menu line: its circled numbers ① to ⑳ (U+2460..U+2473).
 int circled_numbers(const std::string& line) {
@@ -68,7 +67,7 @@ WalkResult walk(const Step& step, const WalkOptions& options) {
             phase = Phase::LessonMenu;
             return;
         case Phase::LessonMenu:
-            if (question == kAnyKeyText) return h.backend.push_keys("k");
+            if (question == kAnyKey) return h.backend.push_keys("k");
             if (question != step.menu) return stop("the lesson's menu did not ask: " + question);
             h.backend.push_keys(std::to_string(step.item) + "\r");
             question.clear();  // a step that waits before asking anything gets stuck
@@ -83,8 +82,8 @@ WalkResult walk(const Step& step, const WalkOptions& options) {
             if (++result.waits > options.max_waits)
                 return stop("more than " + std::to_string(options.max_waits) + " keys");
             if (options.on_wait) options.on_wait(h);
-            if (question == kAnyKeyText) return h.backend.push_keys("k");
-            if (question == kNextStepText) {
+            if (question == kAnyKey) return h.backend.push_keys("k");
+            if (question == kNextStep) {
                 ++problems;
                 return h.backend.push_keys(problems < options.problems ? "2\r" : "1\r");
             }
@@ -120,7 +119,7 @@ std::vector<Step> program_steps(const std::string& program) {
         // Any key until the first question after the lesson was chosen.
         h.backend.on_wait = [&] {
             if (h.backend.keys_left() > 0) return;
-            if (question == kAnyKeyText) h.backend.push_keys("k");
+            if (question == kAnyKey) h.backend.push_keys("k");
         };
         try {
             run_program(h.g);
