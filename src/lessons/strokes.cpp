@@ -10,13 +10,16 @@ namespace {
 constexpr float kStar = 38;    // "*" (drawn ×) in the fraction-part style
 constexpr float kLetter = 32;  // a digit or letter in the fraction-part style
 
-// A reduced value written over a struck number, in colour 3 at (x, y): in
-// the fraction parts' digits, a third less tall than ordinary ones, whose
-// ink ends above the struck number's top where ordinary digits reach into it.
-void small_value(Program& g, float x, float y, const std::string& text) {
+// A reduced value written over a struck number, in colour 3 with its top
+// left at `at`: in the fraction parts' digits, a third less tall than
+// ordinary ones, whose ink ends a few units above the struck number's top,
+// where ordinary digits reach into it.  The callers put it just that high:
+// any higher, the smaller digits stand level with the line above and read
+// with it.
+void small_value(Program& g, Anchor at, const std::string& text) {
     const float style = g.BUN;
     g.BUN = 1;
-    put(g, x, y, 3, text, Keep::None);
+    put(g, at.x, at.y, 3, text, Keep::None);
     g.BUN = style;
 }
 
@@ -26,7 +29,7 @@ void small_value(Program& g, float x, float y, const std::string& text) {
 
 void strike_number(Program& g, Anchor at, int chars, const std::string& reduced, StrokeRule rule) {
     g.pf.LINE(at.x, at.y + rule.rise, at.x + rule.pitch * static_cast<float>(chars), at.y, 3);
-    if (!reduced.empty()) small_value(g, at.x, at.y - 30, reduced);
+    if (!reduced.empty()) small_value(g, at.up(30), reduced);
 }
 
 void strike_denominator(Program& g, Anchor at, int chars, StrokeRule rule, Drawer drawer) {
@@ -55,7 +58,9 @@ void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule) {
 
 void strike_factor(Program& g, int k, float chars) { strike_factor(g, kept_anchor(g, k), to_int(chars)); }
 
-void value_above(Program& g, Anchor at, const std::string& text) { small_value(g, at.x, at.y - 38, text); }
+// Over a factor its stroke starts at the factor's top left, round end and all: the value stands 3 higher
+// than over a number, clear of it.
+void value_above(Program& g, Anchor at, const std::string& text) { small_value(g, at.up(33), text); }
 
 void value_above(Program& g, int k, const std::string& text) { value_above(g, kept_anchor(g, k), text); }
 

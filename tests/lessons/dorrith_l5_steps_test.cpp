@@ -279,7 +279,7 @@ TEST(AnswersQ7, CancellationStrokes) {
         EXPECT_EQ(letters[i].x2, want_letters[i].x2);
         EXPECT_EQ(letters[i].y2, want_letters[i].y2);
     }
-    auto six = pages[5].at(716, 202);
+    auto six = pages[5].at(716, 207);
     auto one = pages[5].at(767, 310);
     ASSERT_EQ(six.size(), 1u);
     ASSERT_EQ(one.size(), 1u);
@@ -325,7 +325,7 @@ TEST(AnswersQ7, CancellationStrokes) {
         }
         return product;
     };
-    const std::string numerator = left_of(240, -38), denominator = left_of(278, 32);
+    const std::string numerator = left_of(240, -33), denominator = left_of(278, 32);
     const auto next = pages[7].texts();
     ASSERT_FALSE(next.empty());
     EXPECT_EQ(next.back().s, "=6b");
