@@ -47,7 +47,7 @@ enum class Act {
     NewPage,    // erases (0, 0) by (w, h) and starts the cursor at the top: YI1 = 30
 };
 struct PageRow {
-    int stage = 0;  // 0: drawn when the page opens; k: after the k-th key
+    int stage = 0;  // keys before the row, counted from play_rows' entry: 0 drawn on entry, k after the k-th key
     Act act = Act::Text;
     Pos pos;                             // Text, ColumnSum; Call with at_pen
     float colour = 0;                    // Text
