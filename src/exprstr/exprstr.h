@@ -35,6 +35,8 @@ void PARENTHESIZE_IF_NEGATIVE(Program& g);
 // Runs a string routine of A$ (STRIP_SPACES, STRIP_LEADING_PLUS, PARENTHESIZE_IF_NEGATIVE, ...) on `text`:
 // A$ = text, routine, text = A$.  Writes A$ and `text`; clobbers what the routine clobbers.
 void through_a(Program& g, std::string& text, void (*routine)(Program&));
+// One leading "+" off `text`: through_a with STRIP_LEADING_PLUS.  Writes A$ and `text`; clobbers X8$, X9$.
+void strip_plus(Program& g, std::string& text);
 
 // Number texts.
 // A number's text without blanks ("7", "-7", "0.5"): STR$ without the blank it puts before a value >= 0.

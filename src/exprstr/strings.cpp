@@ -69,6 +69,8 @@ void through_a(Program& g, std::string& text, void (*routine)(Program&)) {
     text = g.A_s;
 }
 
+void strip_plus(Program& g, std::string& text) { through_a(g, text, STRIP_LEADING_PLUS); }
+
 std::string number_text(float v) {
     std::string out;
     for (char ch : STR_s(v))

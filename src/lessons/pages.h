@@ -47,7 +47,7 @@ enum class Act {
     NewPage,    // erases (0, 0) by (w, h) and starts the cursor at the top: YI1 = 30
 };
 struct PageRow {
-    int stage = 0;  // 0: drawn when the page opens; k: after the k-th key
+    int stage = 0;  // keys before the row, counted from play_rows' entry: 0 drawn on entry, k after the k-th key
     Act act = Act::Text;
     Pos pos;                             // Text, ColumnSum; Call with at_pen
     float colour = 0;                    // Text
@@ -155,8 +155,8 @@ struct TableDrill {
     std::vector<std::pair<int, std::vector<std::string>>> tables;  // (first slot of T_sa, texts)
     Order order = Order::Random;
     float count = 1;                       // how many rows to pick from
-    std::function<void()> before;          // runs before the row is picked
-    std::optional<std::array<float, 3>> cursor;  // XI0, XI1, YI1 set after the row is picked
+    std::function<void()> before{};        // runs before the row is picked
+    std::optional<std::array<float, 3>> cursor{};  // XI0, XI1, YI1 set after the row is picked
     std::array<float, 4> panel{};          // erased (filled box in colour 15) before each problem
     std::function<std::vector<PageRow>()> rows_of_problem;  // the rows, built once NO is picked
 };

@@ -53,7 +53,7 @@ void erase_panel(Program& g, const Reach& keep) {
 Reach method_lines(Program& g, const std::vector<MethodLine>& lines) {
     Reach r;
     for (auto& l : lines) {
-        below(g, g.XI1, l.dy, l.colour, l.text);
+        below(g, g.XI1 + l.dx, l.dy, l.colour, l.text);
         if (g.XI2 > g.MIGI) {
             if (!r.any()) r.y_top = g.YI1;
             r.x_end = std::max(r.x_end, g.XI2);

@@ -40,7 +40,7 @@ void strike_denominator(Program& g, Anchor at, int chars, StrokeRule rule, Drawe
         g.CCC1 = 3;
         g.X = at.x;
         g.Y = at.y + 28;
-        g.AA_s = "1";
+        g.AA_s = std::string("1");  // not = "1": GCC 12 warns of an overlap there that cannot happen
         DRAW_PLAIN_TEXT(g);
     }
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -75,7 +76,10 @@ public:
     // in [0, 1)) and the sequence does not move; nullopt goes back to the sequence where it was left.
     void pin_rnd(std::optional<float> value);
     [[noreturn]] void END() { throw ProgramEnd{}; }
-    [[noreturn]] void IDLE_FOREVER(int code, int site) { backend_.idle_forever(code, site); }
+    [[noreturn]] void IDLE_FOREVER(int code, int site) {
+        backend_.idle_forever(code, site);
+        throw std::logic_error("the backend's idle_forever returned");
+    }
 
     // Notes for the replay log.
     void note(Op kind, float x, float y, float c, const std::string& s);

@@ -11,6 +11,8 @@ using lesson::LetterPairing;
 using lesson::measure_small;
 using lesson::strike_factor;
 
+// Reads Y$(1)..Y$(5), ITI, U(1), V(1), U(3), V(3); writes U(2), V(2), U(4), V(4), U(5), V(5), U(6), V(6), BUN = 0,
+// LLT = width of Y$(5), A$ = Y$(5); clobbers AA$ and the typesetter's scratch.  Draws nothing visible.
 void LAYOUT_FACTOR_POSITIONS(Program& g) {
     FactorWidths w;
     w.w[1] = measure_small(g, g.Y_sa(1));
@@ -27,6 +29,9 @@ void LAYOUT_FACTOR_POSITIONS(Program& g) {
     }
 }
 
+// Reads X$(1) at (X1, Y1), X$(2) at (X2, Y2), U(11), V(11); writes U$(11), V$(11), U(12), U(13), BUN = 0,
+// CCC1 = 3, X, Y (after the lower value), AA$; clobbers A$, LLT and the typesetter's scratch.  Draws two strokes
+// and the two values.
 void STRIKE_NUMBERS_SHOW_REDUCED(Program& g) {
     g.U_sa(11) = number_text(g.U_a(11));
     g.V_sa(11) = number_text(g.V_a(11));
@@ -61,6 +66,9 @@ void strike_coefficients(Dorrith& g, int numerator, float numerator_chars, const
     lesson::value_below(g, denominator, below);
 }
 
+// Reads X$(1) (walked) at (X1, Y1), X$(2) (searched) at (X2, Y2); writes X$(2) with the taken letters as "0",
+// X$(1) = "" and X1 past the walked characters (all three untouched when either string is empty), and the
+// scratch A1$ (the last character walked), LEM, LEM1, LEM2.  Draws the strokes.
 void STRIKE_COMMON_LETTERS(Program& g) {
     const LetterPairing plan = lesson::pair_letters(g.X_sa(1), g.X1, g.X_sa(2), g.X2);
     for (auto& pair : plan.pairs) {

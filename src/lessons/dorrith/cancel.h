@@ -18,16 +18,12 @@ namespace cw::dorrith {
 
 // ---- the routines ------------------------------------------------------------------------
 
-// Reads Y$(1)..Y$(5), ITI, U(1), V(1), U(3), V(3); writes U(2), V(2), U(4), V(4), U(5), V(5), U(6), V(6), BUN = 0,
-// LLT = width of Y$(5), A$ = Y$(5); clobbers AA$ and the typesetter's scratch.  Draws nothing visible.
+// Where the six factor texts of a written-out fraction stand, from the numerator's and the denominator's
+// anchors (lesson::factor_positions).
 void LAYOUT_FACTOR_POSITIONS(Program& g);
-// Reads X$(1) at (X1, Y1), X$(2) at (X2, Y2), U(11), V(11); writes U$(11), V$(11), U(12), U(13), BUN = 0,
-// CCC1 = 3, X, Y (after the lower value), AA$; clobbers A$, LLT and the typesetter's scratch.  Draws two strokes
-// and the two values.
+// A pair of coefficients struck, the reduced value over the upper and under the lower.
 void STRIKE_NUMBERS_SHOW_REDUCED(Program& g);
-// Reads X$(1) (walked) at (X1, Y1), X$(2) (searched) at (X2, Y2); writes X$(2) with the taken letters as "0",
-// X$(1) = "" and X1 past the walked characters (all three untouched when either string is empty), and the
-// scratch A1$ (the last character walked), LEM, LEM1, LEM2.  Draws the strokes.
+// The letters two strings share struck: each walked letter with its leftmost free partner.
 void STRIKE_COMMON_LETTERS(Program& g);
 // The strokes over one letter's written-out factors (letter_factors), whose string starts at anchor k:
 // when the letter stands on both sides (exponents `here` and `there` above 0), KESU = the smaller of the two,

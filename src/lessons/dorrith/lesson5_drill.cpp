@@ -41,9 +41,6 @@ void SHOW_VALUE_RULES(Program& g) {
 
 namespace {
 
-// One leading "+" off entry `slot` of a text table.
-void strip_plus(Program& g, StrArray& table, int slot) { lesson::through_a(g, table(slot), STRIP_LEADING_PLUS); }
-
 // Entry `slot` of a text table in parentheses when it holds a "-".
 void parenthesize(Program& g, StrArray& table, int slot) {
     lesson::through_a(g, table(slot), PARENTHESIZE_IF_NEGATIVE);
@@ -111,8 +108,8 @@ void make_value_problem(Program& g) {
     lesson::drop_zero_terms(T_a, T_sa, 1, 12);
     lesson::unit_coefficients(T_a, T_sa, 1, 12);
     lesson::add_plus_signs(T_a, T_sa, 1, 12);
-    strip_plus(g, T_sa, 2);
-    strip_plus(g, T_sa, 5);
+    strip_plus(g, T_sa(2));
+    strip_plus(g, T_sa(5));
 }
 
 namespace {
@@ -145,7 +142,7 @@ void reveal_solution(Program& g) {
     lesson::erase_solution(g, area, g.YI1 + 60);
     put(g, g.XI1, g.YI1 + 60, 0, "=");
     WAIT_ANY_KEY(g);
-    strip_plus(g, T_sa, 7);
+    strip_plus(g, T_sa(7));
     cont(g, 0, T_sa(7) + "x");
     WAIT_ANY_KEY(g);
     cont(g, 0, T_sa(8) + "y");
@@ -158,8 +155,8 @@ void reveal_solution(Program& g) {
     WAIT_ANY_KEY(g);
     put(g, g.XI1, g.YI1 + 60, 0, "=" + T_sa(7) + "x" + T_sa(9) + "x" + T_sa(8) + "y" + T_sa(10) + "y");
     WAIT_ANY_KEY(g);
-    strip_plus(g, T_sa, 11);
-    if (T_a(11) == 0) strip_plus(g, T_sa, 12);
+    strip_plus(g, T_sa(11));
+    if (T_a(11) == 0) strip_plus(g, T_sa(12));
     T_sa(21) = T_a(11) == 0 ? "" : T_sa(11) + "x";
     T_sa(22) = T_a(12) == 0 ? "" : T_sa(12) + "y";
     // When the two brackets cancel, the collected line reads 0.

@@ -15,9 +15,6 @@ using lesson::put;
 
 namespace {
 
-// One leading "+" off entry `slot` of a text table.
-void strip_plus(Program& g, StrArray& table, int slot) { lesson::through_a(g, table(slot), STRIP_LEADING_PLUS); }
-
 // The answer's terms T$(15) (a) and T$(16) (b) from the sums T(5) and T(6):
 // a zero term is left out, and the b-term leads when the a-term is gone.
 void set_answer_texts(Program& g) {
@@ -63,9 +60,9 @@ void make_addition_problem(Program& g) {
 
     term_rules(g.T_a, g.T_sa);
     if (g.T_a(13) > 0) g.T_sa(13) = "+" + g.T_sa(13);
-    strip_plus(g, g.T_sa, 1);
-    strip_plus(g, g.T_sa, 3);
-    strip_plus(g, g.T_sa, 5);
+    strip_plus(g, g.T_sa(1));
+    strip_plus(g, g.T_sa(3));
+    strip_plus(g, g.T_sa(5));
 
     set_answer_texts(g);
 }
@@ -143,10 +140,10 @@ void make_subtraction_problem(Program& g) {
     // part of this problem and their texts are never shown.
     term_rules(g.T_a, g.T_sa);
     term_rules(g.F_a, g.F_sa);
-    strip_plus(g, g.T_sa, 1);
-    strip_plus(g, g.F_sa, 3);
-    strip_plus(g, g.T_sa, 5);
-    strip_plus(g, g.F_sa, 1);
+    strip_plus(g, g.T_sa(1));
+    strip_plus(g, g.F_sa(3));
+    strip_plus(g, g.T_sa(5));
+    strip_plus(g, g.F_sa(1));
 
     set_answer_texts(g);
 }

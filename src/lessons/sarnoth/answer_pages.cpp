@@ -3,6 +3,7 @@
 #include "figures/figures.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
+#include "shell/shell.h"
 
 namespace cw::sarnoth {
 
@@ -19,6 +20,13 @@ void number_cell_at(Program& g, float x, float y, const std::string& number) {
     lesson::number_cell(g, x, y, number);
     g.XI2 = g.X;
     g.YI1 = g.Y;
+}
+
+void answer_page(Program& g, const AnswerHeading& h, const std::vector<lesson::PageRow>& rows) {
+    lesson::clear_screen(g);
+    heading_cells(g, h.xi1, h.title, h.number, h.gap);
+    if (h.key_first) WAIT_ANY_KEY(g);
+    lesson::play_rows(g, rows);
 }
 
 void figure_page(Program& g, float xi1, const std::string& number, float ggx, float ggy, float yoko, float tate,

@@ -1,8 +1,10 @@
-// The heading of the answer pages of lessons 4 to 6: the problem set's title
-// cell and the problem's number cell.
+// The answer pages of lessons 4 to 6: the heading, the problem set's title
+// cell and the problem's number cell, and the page it opens.
 #pragma once
 #include <string>
+#include <vector>
 
+#include "lessons/pages.h"
 #include "state/program.h"
 
 namespace cw::sarnoth {
@@ -13,6 +15,19 @@ namespace cw::sarnoth {
 void heading_cells(Program& g, float xi1, const std::string& title, const std::string& number, float gap);
 // A number cell at (x, y) that opens a problem's block; XI2 and YI1 follow it.  As heading_cells.
 void number_cell_at(Program& g, float x, float y, const std::string& number);
+
+// How an answer page opens: the problem set's title cell at (xi1, 30), the problem's number cell `gap` to its
+// right, and whether a key comes between the heading and the rows.
+struct AnswerHeading {
+    std::string title;
+    std::string number;
+    float xi1 = 108;
+    float gap = 44;
+    bool key_first = true;
+};
+// An answer page: the window erased, heading_cells as `h` says, a key when h.key_first, then the rows
+// (lesson::play_rows).  Writes what heading_cells and the rows write; clobbers what WAIT_ANY_KEY clobbers.
+void answer_page(Program& g, const AnswerHeading& h, const std::vector<lesson::PageRow>& rows);
 
 // The start of a figure page of lesson 6: the window erased, XI1 = xi1, YI1 = 30, the draw width 5 (left
 // so), the heading "P33 章の問題B" with `number` 44 to its right; then the figure's frame, grid_frame at

@@ -17,6 +17,7 @@ void calendar_cell(Program& g, const std::string& text) { draw_cell(g, g.X, g.Y,
 
 }  // namespace
 
+// Writes F(5..35), T$(), F$(), II; clobbers I and A$.
 void FILL_CALENDAR_TABLES(Program& g) {
     for (g.II = 5; g.II <= 35; g.II += 1) g.F_a(g.II) = g.II - 4;
     FORMAT_NUMBER_TABLES(g);
@@ -24,6 +25,8 @@ void FILL_CALENDAR_TABLES(Program& g) {
     load_texts(g.T_sa, 1, {"日", "月", "火", "水", "木", "金", "土"});
 }
 
+// Reads X(31), Y(31), T$(1..7), F$(1..35); leaves HABA 70, TATE 50, CCC1 0, CCC2 = CCC3 = 13; clobbers X, Y, A$,
+// II.
 void DRAW_CALENDAR(Program& g) {
     g.X = g.X_a(31);
     for (g.II = 1; g.II <= 7; g.II += 1) {

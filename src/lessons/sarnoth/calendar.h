@@ -9,12 +9,10 @@ namespace cw::sarnoth {
 
 // Fills the calendar tables: F(5..35) = the days 1..31, FORMAT_NUMBER_TABLES, F$(1..4) empty (the cells
 // before the 1st), T$(1..7) the weekday headers "日" to "土".
-// Writes F(5..35), T$(), F$(), II; clobbers I and A$.
 void FILL_CALENDAR_TABLES(Program& g);
 
 // Draws the header row and the five day rows with DRAW_CELL (70 x 50, text colour 0, border and fill 13),
-// the borders in the width in force.  Reads X(31), Y(31), T$(1..7), F$(1..35); leaves HABA 70, TATE 50,
-// CCC1 0, CCC2 = CCC3 = 13; clobbers X, Y, A$, II.
+// the borders in the width in force.
 void DRAW_CALENDAR(Program& g);
 
 // Left and top edges of column col (1..7) and of row row (0 the header, 1..5 the days).

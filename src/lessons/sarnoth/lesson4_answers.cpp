@@ -41,20 +41,19 @@ const std::vector<lesson::PageRow> kSolveForLetter = {
     text(3, screen(720, 480), 5, "r=ﾀl/2πﾀ"),
 };
 
-// The page: the window erased, the heading cells at (xi1, 30) with the number 44 to the right, the rows.
-void answer_page(Program& g, float xi1, const std::string& number, const std::vector<lesson::PageRow>& rows) {
-    lesson::clear_screen(g);
-    sarnoth::heading_cells(g, xi1, "P29 基本の問題", number, 44);
-    lesson::play_rows(g, rows);
-}
+const std::string kTitle = "P29 基本の問題";
 
 }  // namespace
 
 // Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
-void SHOW_DIGIT_SUM_ANSWER(Program& g) { answer_page(g, 36, "1", kDigitSum); }
+void SHOW_DIGIT_SUM_ANSWER(Program& g) {
+    sarnoth::answer_page(g, {.title = kTitle, .number = "1", .xi1 = 36, .key_first = false}, kDigitSum);
+}
 
 // Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
-void SHOW_SOLVE_FOR_LETTER_ANSWERS(Program& g) { answer_page(g, 108, "2", kSolveForLetter); }
+void SHOW_SOLVE_FOR_LETTER_ANSWERS(Program& g) {
+    sarnoth::answer_page(g, {.title = kTitle, .number = "2", .key_first = false}, kSolveForLetter);
+}
 
 // Reads nothing; writes what SHOW_LESSON_4_MENU writes.
 void START_FUNDAMENTAL_PROBLEMS_LESSON(Program& g) { SHOW_LESSON_4_MENU(g); }

@@ -156,21 +156,14 @@ const std::vector<lesson::PageRow> kProblem8 = {
     text(4, screen(108, 390), 0, "nは整数だから、6の倍数である。"),
 };
 
-// The answer-page frame: the window erased, the heading cell at (108, 30) and the number cell 44 to its
-// right, a key; then the rows.
-void answer_page(Program& g, const std::string& number, const std::vector<lesson::PageRow>& rows) {
-    lesson::clear_screen(g);
-    sarnoth::heading_cells(g, 108, "P32 章の問題A", number, 44);
-    WAIT_ANY_KEY(g);
-    lesson::play_rows(g, rows);
-}
+const std::string kTitle = "P32 章の問題A";
 
 }  // namespace
 
 // Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
 void SHOW_PROBLEMS_1_TO_3(Program& g) {
     lesson::clear_screen(g);
-    sarnoth::heading_cells(g, 108, "P32 章の問題A", "", 0);
+    sarnoth::heading_cells(g, 108, kTitle, "", 0);
     // The first number cell waits for a key; the others come with the key that ends the block before.
     for (size_t i = 0; i < kProblems1To3.size(); ++i) {
         auto& b = kProblems1To3[i];
@@ -182,15 +175,15 @@ void SHOW_PROBLEMS_1_TO_3(Program& g) {
 }
 
 // Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
-void SHOW_PROBLEM_4(Program& g) { answer_page(g, "4", kProblem4); }
+void SHOW_PROBLEM_4(Program& g) { sarnoth::answer_page(g, {kTitle, "4"}, kProblem4); }
 // Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
-void SHOW_PROBLEM_5(Program& g) { answer_page(g, "5", kProblem5); }
+void SHOW_PROBLEM_5(Program& g) { sarnoth::answer_page(g, {kTitle, "5"}, kProblem5); }
 // Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
-void SHOW_PROBLEM_6(Program& g) { answer_page(g, "6", kProblem6); }
+void SHOW_PROBLEM_6(Program& g) { sarnoth::answer_page(g, {kTitle, "6"}, kProblem6); }
 // Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
-void SHOW_PROBLEM_7(Program& g) { answer_page(g, "7", kProblem7); }
+void SHOW_PROBLEM_7(Program& g) { sarnoth::answer_page(g, {kTitle, "7"}, kProblem7); }
 // Reads nothing; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
-void SHOW_PROBLEM_8(Program& g) { answer_page(g, "8", kProblem8); }
+void SHOW_PROBLEM_8(Program& g) { sarnoth::answer_page(g, {kTitle, "8"}, kProblem8); }
 
 // Reads nothing; writes what SHOW_LESSON_5_MENU writes.
 void START_CHAPTER_PROBLEMS_A_LESSON(Program& g) { SHOW_LESSON_5_MENU(g); }

@@ -4,7 +4,6 @@
 #include "lessons/sarnoth/answer_pages.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
-#include "shell/shell.h"
 
 namespace cw::sarnoth6 {
 
@@ -52,21 +51,17 @@ const std::vector<lesson::PageRow> kSubstitution = {
     text(6, screen(684, 560), 5, "=x+6y"),
 };
 
-// The window erased, the heading cells (the number `gap` right of the title), a key; then the rows.
-void answer_page(Program& g, float xi1, const std::string& number, float gap, const std::vector<lesson::PageRow>& rows) {
-    lesson::clear_screen(g);
-    sarnoth::heading_cells(g, xi1, "P33 章の問題B", number, gap);
-    WAIT_ANY_KEY(g);
-    lesson::play_rows(g, rows);
-}
+const std::string kTitle = "P33 章の問題B";
 
 }  // namespace
 
 // Reads the draw width; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
-void SHOW_SIMPLIFICATION_ANSWERS(Program& g) { answer_page(g, 36, "1", 10, kSimplification); }
+void SHOW_SIMPLIFICATION_ANSWERS(Program& g) {
+    sarnoth::answer_page(g, {.title = kTitle, .number = "1", .xi1 = 36, .gap = 10}, kSimplification);
+}
 
 // Reads the draw width; writes XI1, XI2, YI1; clobbers X, Y, CCC1..3, AA$, A$, HABA, TATE.
-void SHOW_SUBSTITUTION_ANSWERS(Program& g) { answer_page(g, 108, "2", 44, kSubstitution); }
+void SHOW_SUBSTITUTION_ANSWERS(Program& g) { sarnoth::answer_page(g, {kTitle, "2"}, kSubstitution); }
 
 // Reads nothing; writes what SHOW_LESSON_6_MENU writes.
 void START_CHAPTER_PROBLEMS_B_LESSON(Sarnoth& g) { SHOW_LESSON_6_MENU(g); }
