@@ -321,8 +321,8 @@ TEST_F(SlopeTest, LabelSwitches) {
         DRAW_SLOPE_TRIANGLE(g);
         auto t = shown();
         ASSERT_EQ(t.size(), (c.run ? 1u : 0u) + (c.rise ? 1u : 0u));
-        if (c.run) EXPECT_EQ(t[0].c, 7);
-        if (c.rise) EXPECT_EQ(t.back().c, 3);
+        if (c.run) { EXPECT_EQ(t[0].c, 7); }
+        if (c.rise) { EXPECT_EQ(t.back().c, 3); }
         EXPECT_EQ(g.X_s, "2");
     }
 }

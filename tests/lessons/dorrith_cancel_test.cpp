@@ -132,7 +132,7 @@ TEST(DorrithCancel, LetterFactorsStruckAsOftenAsTheSmallerExponent) {
             EXPECT_EQ(lines[i].y1, 50);
         }
         EXPECT_EQ(g.KESU, c.kesu);
-        if (!c.xs.empty()) EXPECT_EQ(g.II, c.kesu + 1);
+        if (!c.xs.empty()) { EXPECT_EQ(g.II, c.kesu + 1); }
     }
 }
 

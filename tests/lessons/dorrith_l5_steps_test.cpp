@@ -56,8 +56,8 @@ TEST(Lesson5Frame, RefusedEntriesLeaveTheScreen) {
         const auto all = f.all();
         for (auto& op : all.ops()) {
             if (op.op == Op::Prompt && op.s == kMenu) ++seen;
-            if (seen == 1 && op.op == Op::Expr) EXPECT_GE(op.y1, test::kPromptBandTop) << op.s;
-            if (seen == 1 && op.op == Op::Fill) EXPECT_GE(op.y1, test::kPromptBandTop);
+            if (seen == 1 && op.op == Op::Expr) { EXPECT_GE(op.y1, test::kPromptBandTop) << op.s; }
+            if (seen == 1 && op.op == Op::Fill) { EXPECT_GE(op.y1, test::kPromptBandTop); }
         }
     }
 }
@@ -81,7 +81,7 @@ TEST(Lesson5Frame, EveryItemRunsAndReturns) {
         EXPECT_EQ(f.run_program(4), test::Ending::Returned);
         EXPECT_EQ(f.count(c.marker), 1);
         EXPECT_EQ(f.prompt_count(kMenu), 2);
-        if (c.waits >= 0) EXPECT_EQ(f.waits(), c.waits);
+        if (c.waits >= 0) { EXPECT_EQ(f.waits(), c.waits); }
     }
 }
 

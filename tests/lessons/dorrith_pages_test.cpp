@@ -169,7 +169,7 @@ TEST(DorrithAnswerPages, KeyCountsAndEveryLineHoldsItsProblem) {
         expect_items_hold(items);
         for (auto& it : items)
             for (auto& line : it.lines)
-                if (line == it.lines.back()) EXPECT_TRUE(oracle::form_faults(line).empty()) << line;
+                if (line == it.lines.back()) { EXPECT_TRUE(oracle::form_faults(line).empty()) << line; }
     }
 }
 
@@ -208,7 +208,7 @@ TEST(DorrithLesson3, ReciprocalCycleAndRule) {
             if (texts[i].s == "逆数は、") reciprocal = texts[i + 1].s;
         }
         SCOPED_TRACE(mono[0].s);
-        if (!one_fraction.empty()) EXPECT_EQ(expand(one_fraction), expand(mono[0].s));
+        if (!one_fraction.empty()) { EXPECT_EQ(expand(one_fraction), expand(mono[0].s)); }
         EXPECT_EQ(expand(mono[0].s) * expand(reciprocal), oracle::Poly(1)) << reciprocal;
         EXPECT_EQ(pass.answers().at(0).s, reciprocal);
         rows.push_back(mono[0].s);

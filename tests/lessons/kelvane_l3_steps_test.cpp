@@ -130,12 +130,12 @@ TEST_P(TwoPanelStep, MethodTextBetweenThePanelsAndAssignmentAtTheEnd) {
     // Everything before them is in the left panel, the right panel's after.
     for (auto it = all.begin(); it != first; ++it) EXPECT_LT(it->x, 600) << it->s;
     for (auto it = first + static_cast<long>(c.method.size()); it != all.end(); ++it)
-        if (!contains(c.after, *it)) EXPECT_GE(it->x, 600) << it->s;
+        if (!contains(c.after, *it)) { EXPECT_GE(it->x, 600) << it->s; }
     for (auto& t : c.after) {
         ASSERT_FALSE(all.empty());
         EXPECT_EQ(all.back(), t);
     }
-    if (c.width_after) EXPECT_EQ(h.pf.GETDRAWWIDTH(), c.width_after);
+    if (c.width_after) { EXPECT_EQ(h.pf.GETDRAWWIDTH(), c.width_after); }
     EXPECT_EQ(h.g.XI0, 600);
     // The column steps draw each panel's rule 480 long at the width they set.
     std::vector<float> rules;

@@ -143,7 +143,7 @@ TEST_P(Drill, WorkedLinesAnswersStrokesAndArcs) {
                 if (op.y1 != c.problem_y) ys.insert(op.y1);
             for (float y : ys) {
                 std::string line = line_text(pass, 0, y);
-                if (line.substr(0, 1) == "=") EXPECT_EQ(oracle::expand(line), want) << line;
+                if (line.substr(0, 1) == "=") { EXPECT_EQ(oracle::expand(line), want) << line; }
             }
 
             // Arcs: the right number, 181 dots each, all above the chord.

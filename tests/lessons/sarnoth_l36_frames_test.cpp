@@ -89,7 +89,7 @@ TEST(SarnothLessonFrames, AStepsLastScreenStaysUnderTheSubMenu) {
     ASSERT_GT(last_text, 0u);
     EXPECT_GT(last_prompt, last_text);
     for (size_t i = last_text; i < rec.size(); ++i)
-        if (rec[i].op == Op::Fill && rec[i].f == 15) EXPECT_GE(rec[i].y1, kPromptBandTop) << "only the prompt band is erased";
+        if (rec[i].op == Op::Fill && rec[i].f == 15) { EXPECT_GE(rec[i].y1, kPromptBandTop) << "only the prompt band is erased"; }
 }
 
 // Lesson 6's first two pages set no draw width: their cell borders take the

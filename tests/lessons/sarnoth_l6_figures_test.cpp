@@ -143,7 +143,7 @@ TEST(SarnothLesson6Figures, NumbersInSixSectors) {
     EXPECT_EQ(stages[4].front().s, "(2)");
     // "答 D" is the only text in colour 5 besides the letters and the remainder digits.
     for (auto& op : r.texts())
-        if (op.c == 5 && op.s.size() > 1) EXPECT_EQ(op.s, "答 D");
+        if (op.c == 5 && op.s.size() > 1) { EXPECT_EQ(op.s, "答 D"); }
 }
 
 TEST(SarnothLesson6Figures, SectorArea) {

@@ -13,8 +13,6 @@ namespace {
 
 using namespace cw::lesson;
 
-std::vector<DrawOp> lines(const LessonFixture& r) { return r.h.of(Op::Line); }
-
 TEST(ToolkitMarks, AnchorsOfTheWorkedExamples) {
     // A factor ½ after "=" at (600, 240): the denominator's top left is (632, 268), the bar at y 265.
     {
@@ -100,7 +98,7 @@ TEST(ToolkitMarks, LayoutGivesWhatADrawGivesAndShowsNothing) {
         EXPECT_EQ(l.end_x, drawn.h.g.X) << c.code;
         const bool fraction = std::string(c.code).find("ﾀ") != std::string::npos;
         EXPECT_EQ(l.has_fraction, fraction) << c.code;
-        if (fraction) EXPECT_EQ(l.last, fraction_anchors(drawn.h.g)) << c.code;
+        if (fraction) { EXPECT_EQ(l.last, fraction_anchors(drawn.h.g)) << c.code; }
     }
 }
 

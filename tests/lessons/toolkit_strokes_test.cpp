@@ -22,6 +22,7 @@ TEST(ToolkitStrokes, KelvaneProductCancellationsOfTheWorkedExample) {
                        .denominator_chars = 1});
     cancel_product(g, {.number = {831, 240},
                        .number_chars = 2,
+                       .reduced = "",
                        .number_rule = kWideNumberStroke,
                        .denominator = {772, 268},
                        .denominator_chars = 1,

@@ -198,7 +198,7 @@ TEST(MainMenu, ChoosingALessonClearsTheWindowAndRunsIt) {
         } catch (const KeysExhausted&) {
         }
         ASSERT_EQ(p.chosen.size(), c.lesson ? 1u : 0u) << c.keys;
-        if (c.lesson) EXPECT_EQ(p.chosen[0], c.lesson) << c.keys;
+        if (c.lesson) { EXPECT_EQ(p.chosen[0], c.lesson) << c.keys; }
     }
 }
 
