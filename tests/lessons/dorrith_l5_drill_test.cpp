@@ -204,7 +204,9 @@ bool check_pass(const Pass& p, int colour) {
 
     // The value, last and in colour 5.
     EXPECT_EQ(p.answers.size(), 1u);
-    if (!p.answers.empty()) EXPECT_EQ(p.answers[0].s, "=" + value.str());
+    if (!p.answers.empty()) {
+        EXPECT_EQ(p.answers[0].s, "=" + value.str());
+    }
 
     // Fifteen keys with both products, twelve when one is 0.
     const int64_t px = problem.coefficient({{"x", 1}}).num() * p.at.x;
