@@ -4,6 +4,7 @@
 
 #include <map>
 #include <regex>
+#include <set>
 
 #include "lessons/dorrith/dorrith.h"
 #include "lessons/dorrith/lesson5.h"
@@ -108,63 +109,174 @@ Rational at_xy(const std::string& code, const Heading& h) {
     return oracle::value(code, {{"x", Rational(h.x)}, {"y", Rational(h.y)}});
 }
 
-TEST(ValueDrill, EveryLineHasTheProblemsValue) {
-    int both_products = 0, one_product = 0, pass_count = 0;
+// The branches of the drill a pass took, as its page shows them: how the
+// problem line writes its factors, how the expanded terms and the collected
+// coefficients come out, how the products of the substitution are written,
+// whether y was moved off x, whether the sum line is drawn.
+std::set<std::string> branches_of(const Pass& p) {
+    static const std::regex parts(R"((-?\d*)\((-?\d*)x[+-]\d+y\)([+-]\d*)\((-?\d*)x[+-]\d+y\))");
+    std::set<std::string> out;
+    std::smatch m;
+    if (!std::regex_match(p.problem, m, parts)) return out;
+    const std::string a = m[1], b = m[2], d = m[3], e = m[4];
+    out.insert(a == "-" ? "first factor -1" : "first factor other");
+    if (d == "+" || d == "-")
+        out.insert("second factor " + d + "1");
+    else
+        out.insert(d[0] == '+' ? "second factor positive" : "second factor negative");
+    if (b.empty() || e.empty()) out.insert("a bracket opens with x");
+    if (b == "-" || e == "-") out.insert("a bracket opens with -x");
+    if (p.rows.count(200)) {
+        const std::string& expanded = p.rows.at(200);
+        if (expanded.rfind("=x", 0) == 0) out.insert("first expanded term x");
+        if (expanded.find("+x") != std::string::npos) out.insert("a later expanded term +x");
+        if (expanded.find("-x") != std::string::npos) out.insert("an expanded term -x");
+    }
+    const oracle::Poly problem = oracle::expand(p.problem);
+    const Rational x = problem.coefficient({{"x", 1}}), y = problem.coefficient({{"y", 1}});
+    if (x == 0 && y == 0) out.insert("both collect to 0");
+    if (x == 0 && y != 0) out.insert("x collects to 0");
+    if (y == 0 && x != 0) out.insert("y collects to 0");
+    if (x == 1) out.insert("x product 1, leading");
+    if (x == -1) out.insert("x product -1");
+    if (y == 1) out.insert(x == 0 ? "y product 1, leading" : "y product +1 after x");
+    if (y == -1) out.insert("y product -1");
+    // Only a y drawn equal to x and moved one up is 0 or 6.
+    if (p.at.y == 6) out.insert("y moved up to 6");
+    if (p.at.y == 0) out.insert("y moved up to 0");
+    out.insert(p.rows.count(490) ? "sum line" : "no sum line");
+    return out;
+}
+
+const std::set<std::string> kBranches = {
+    "first factor -1",         "first factor other",       "second factor +1",       "second factor -1",
+    "second factor positive",  "second factor negative",   "a bracket opens with x", "a bracket opens with -x",
+    "first expanded term x",   "a later expanded term +x", "an expanded term -x",    "both collect to 0",
+    "x collects to 0",         "y collects to 0",          "x product 1, leading",   "x product -1",
+    "y product 1, leading",    "y product +1 after x",     "y product -1",           "y moved up to 6",
+    "y moved up to 0",         "sum line",                 "no sum line",
+};
+
+// Checks a pass against the problem as the oracle evaluates it and against
+// the writing rules; `colour` is the problem line's, by the parity of the
+// problems before it.  Whether it drew the sum line.
+bool check_pass(const Pass& p, int colour) {
+    SCOPED_TRACE(p.problem + " at x=" + std::to_string(p.at.x) + ", y=" + std::to_string(p.at.y));
+    EXPECT_NE(p.at.x, p.at.y);
+    EXPECT_EQ(p.colour, colour);
+    const oracle::Poly problem = oracle::expand(p.problem);
+    const Rational value = at_xy(p.problem, p.at);
+
+    // The problem line: a number times a bracket, plus or minus a number times a bracket, each
+    // bracket an x term and a y term.
+    EXPECT_TRUE(std::regex_match(p.problem, kProblemForm)) << p.problem;
+    // The substitution's heading names the values the problem's heading gave, over the "=" row.
+    EXPECT_EQ(p.substitutions.size(), 1u);
+    if (p.substitutions.size() == 1) {
+        EXPECT_EQ(p.substitutions[0].s,
+                  "x=" + std::to_string(p.at.x) + ",y=" + std::to_string(p.at.y) + " を代入して");
+        EXPECT_EQ(p.substitutions[0].c, 3);
+        EXPECT_EQ(std::make_pair(p.substitutions[0].x1, p.substitutions[0].y1), std::make_pair(80.0f, 370.0f));
+    }
+
+    // Every line from the problem down is written by the textbook's rules: the products of the
+    // substitution too, where a coefficient 1 is written out.
+    for (auto& [y, row] : p.rows)
+        if (y >= 140 && row.find("代入") == std::string::npos)
+            for (auto& fault : oracle::form_faults(row))
+                ADD_FAILURE() << "row " << y << " \"" << row << "\": " << fault;
+
+    // The expanded, gathered and collected lines are the problem's polynomial.
+    for (float y : {200.0f, 260.0f, 320.0f}) {
+        if (!p.rows.count(y)) {
+            ADD_FAILURE() << "no row " << y;
+            continue;
+        }
+        EXPECT_EQ(oracle::expand(p.rows.at(y)), problem) << p.rows.at(y);
+    }
+    // The substitution and the sum: every side has the value.
+    for (float y : {430.0f, 490.0f}) {
+        if (!p.rows.count(y)) continue;
+        for (auto& side : oracle::split_line(p.rows.at(y)).sides)
+            EXPECT_EQ(oracle::value(side, {}), value) << p.rows.at(y);
+    }
+    for (auto& [y, row] : p.rows) EXPECT_EQ(row.find("=="), std::string::npos) << row;
+
+    // The value, last and in colour 5.
+    EXPECT_EQ(p.answers.size(), 1u);
+    if (!p.answers.empty()) {
+        EXPECT_EQ(p.answers[0].s, "=" + value.str());
+    }
+
+    // Fifteen keys with both products, twelve when one is 0.
+    const int64_t px = problem.coefficient({{"x", 1}}).num() * p.at.x;
+    const int64_t py = problem.coefficient({{"y", 1}}).num() * p.at.y;
+    const bool sum_line = px != 0 && py != 0;
+    EXPECT_EQ(p.waits, sum_line ? 15 : 12);
+    EXPECT_EQ(p.rows.count(490), sum_line ? 1u : 0u);
+    return sum_line;
+}
+
+using Wanted = std::function<bool(const Program&)>;
+
+// For each test, the first seed whose first problem, made as the drill makes it, it accepts (-1 for none):
+// one pass over the seeds for all of them.
+std::vector<int> find_seeds(const std::vector<Wanted>& wanted) {
+    static LessonFixture probe("dorrith");
+    probe.pf.set_recording(false);
+    std::vector<int> seeds(wanted.size(), -1);
+    size_t left = wanted.size();
+    for (int s = 1; s < 200000 && left > 0; ++s) {
+        probe.seed(s);
+        dorrith5::make_value_problem(probe.g);
+        for (size_t i = 0; i < wanted.size(); ++i)
+            if (seeds[i] < 0 && wanted[i](probe.g)) {
+                seeds[i] = s;
+                --left;
+            }
+    }
+    return seeds;
+}
+
+int find_seed(const Wanted& wanted) { return find_seeds({wanted})[0]; }
+
+// Fifty problems from each of eight seeds reach every branch but the rarest, which the seeds found for
+// them reach: y alone collecting to 1 (about one problem in 2,300) and the brackets cancelling (one in
+// 600).  Every line of every pass has the problem's value and keeps the writing rules.
+TEST(ValueDrill, EveryBranchHasTheProblemsValueAndKeepsTheWritingRules) {
+    const std::vector<Wanted> rare = {
+        [](const Program& g) { return g.T_a(11) == 0 && g.T_a(12) == 1; },
+        [](const Program& g) { return g.T_a(11) == 0 && g.T_a(12) == 0; },
+    };
+    std::vector<std::pair<test::Draws, int>> runs;  // seed, problems
     for (const test::Draws& seed :
-         {test::Draws(1), {17}, {99}, {1234}, {31337}, {900001}, test::kLowestRnd, test::kHighestRnd}) {
-        DrillRun run(seed, 50);
-        ASSERT_EQ(run.passes.size(), 50u);
+         {test::Draws(1), {17}, {99}, {1234}, {31337}, {900001}, test::kLowestRnd, test::kHighestRnd})
+        runs.push_back({seed, 50});
+    for (int seed : find_seeds(rare)) {
+        ASSERT_GT(seed, 0) << "no seed for a rare branch";
+        runs.push_back({seed, 1});
+    }
+    std::set<std::string> reached;
+    int both_products = 0, one_product = 0, pass_count = 0;
+    for (auto& [seed, problems] : runs) {
+        SCOPED_TRACE(testing::Message() << seed);
+        DrillRun run(seed, problems);
+        ASSERT_EQ(run.passes.size(), static_cast<size_t>(problems));
         EXPECT_EQ(run.f.keys_left(), 0u);
         int no = 0;
         for (auto& p : run.passes) {
-            SCOPED_TRACE(p.problem + " at x=" + std::to_string(p.at.x) + ", y=" + std::to_string(p.at.y));
             ++pass_count;
-            EXPECT_NE(p.at.x, p.at.y);
-            EXPECT_EQ(p.colour, no++ % 2 == 0 ? 3 : 7);
-            const oracle::Poly problem = oracle::expand(p.problem);
-            const Rational value = at_xy(p.problem, p.at);
-
-            // The problem line: a number times a bracket, plus or minus a number times a bracket, each
-            // bracket an x term and a y term, written by the textbook's rules.
-            EXPECT_TRUE(std::regex_match(p.problem, kProblemForm)) << p.problem;
-            EXPECT_TRUE(oracle::form_faults(p.problem).empty()) << p.problem;
-            // The substitution's heading names the values the problem's heading gave, over the "=" row.
-            ASSERT_EQ(p.substitutions.size(), 1u);
-            EXPECT_EQ(p.substitutions[0].s,
-                      "x=" + std::to_string(p.at.x) + ",y=" + std::to_string(p.at.y) + " を代入して");
-            EXPECT_EQ(p.substitutions[0].c, 3);
-            EXPECT_EQ(std::make_pair(p.substitutions[0].x1, p.substitutions[0].y1), std::make_pair(80.0f, 370.0f));
-
-            // The expanded, gathered and collected lines are the problem's polynomial.
-            for (float y : {200.0f, 260.0f, 320.0f}) {
-                ASSERT_TRUE(p.rows.count(y)) << "row " << y;
-                EXPECT_EQ(oracle::expand(p.rows[y]), problem) << p.rows[y];
-                EXPECT_TRUE(oracle::form_faults(p.rows[y]).empty()) << p.rows[y];
+            (check_pass(p, no++ % 2 == 0 ? 3 : 7) ? both_products : one_product)++;
+            for (auto& b : branches_of(p)) {
+                EXPECT_TRUE(kBranches.count(b)) << b;
+                reached.insert(b);
             }
-            // The substitution and the sum: every side has the value.
-            for (float y : {430.0f, 490.0f}) {
-                if (!p.rows.count(y)) continue;
-                for (auto& side : oracle::split_line(p.rows[y]).sides)
-                    EXPECT_EQ(oracle::value(side, {}), value) << p.rows[y];
-            }
-            for (auto& [y, row] : p.rows) EXPECT_EQ(row.find("=="), std::string::npos) << row;
-
-            // The value, last and in colour 5.
-            ASSERT_EQ(p.answers.size(), 1u);
-            EXPECT_EQ(p.answers[0].s, "=" + value.str());
-
-            // Fifteen keys with both products, twelve when one is 0.
-            const int64_t px = problem.coefficient({{"x", 1}}).num() * p.at.x;
-            const int64_t py = problem.coefficient({{"y", 1}}).num() * p.at.y;
-            const bool sum_line = px != 0 && py != 0;
-            EXPECT_EQ(p.waits, sum_line ? 15 : 12);
-            EXPECT_EQ(p.rows.count(490), sum_line ? 1u : 0u);
-            (sum_line ? both_products : one_product)++;
         }
     }
-    EXPECT_EQ(pass_count, 400);
+    EXPECT_EQ(pass_count, 400 + static_cast<int>(rare.size()));
     EXPECT_GT(one_product, 0);
     EXPECT_GT(both_products, 0);
+    for (auto& b : kBranches) EXPECT_TRUE(reached.count(b)) << "no problem took the branch \"" << b << "\"";
 }
 
 TEST(ValueDrill, TheSummaryStaysAndTheAssignmentCloses) {
@@ -190,29 +302,6 @@ TEST(ValueDrill, TheSummaryStaysAndTheAssignmentCloses) {
     // One wait after "1", before the assignment line.
     EXPECT_EQ(run.f.waits(), 1 + run.passes[0].waits + run.passes[1].waits + run.passes[2].waits + 1);
 }
-
-using Wanted = std::function<bool(const Program&)>;
-
-// For each test, the first seed whose first problem, made as the drill makes it, it accepts (-1 for none):
-// one pass over the seeds for all of them.
-std::vector<int> find_seeds(const std::vector<Wanted>& wanted) {
-    static LessonFixture probe("dorrith");
-    probe.pf.set_recording(false);
-    std::vector<int> seeds(wanted.size(), -1);
-    size_t left = wanted.size();
-    for (int s = 1; s < 200000 && left > 0; ++s) {
-        probe.seed(s);
-        dorrith5::make_value_problem(probe.g);
-        for (size_t i = 0; i < wanted.size(); ++i)
-            if (seeds[i] < 0 && wanted[i](probe.g)) {
-                seeds[i] = s;
-                --left;
-            }
-    }
-    return seeds;
-}
-
-int find_seed(const Wanted& wanted) { return find_seeds({wanted})[0]; }
 
 struct RareCase {
     const char* name;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 
 #include "lessons/dorrith/dorrith.h"
 #include "lessons/dorrith/lesson5.h"
@@ -302,17 +303,24 @@ TEST(AnswersQ7, CancellationStrokes) {
             return ops;
         }());
     const auto values = struck_pages.texts_in(3);
-    auto left_of = [&](float top, float value_dy) {
-        std::string product = "1";
+    // The product the row of cells at `top` leaves; nothing when a factor of it has no cell there.
+    auto left_of = [&](float top, float value_dy) -> std::optional<std::string> {
+        std::string product = "1", read;
         std::vector<std::vector<dtest::Cell>> factors(1);
         for (auto& c : cells) {
             if (c.top != top) continue;
+            read += c.ch;
             if (c.ch == "×")
                 factors.emplace_back();
             else
                 factors.back().push_back(c);
         }
         for (auto& f : factors) {
+            if (f.empty()) {
+                ADD_FAILURE() << "the written-out fraction's row at y " << top << " reads \"" << read
+                              << "\": a factor with no character at that height";
+                return std::nullopt;
+            }
             std::string text;
             for (auto& c : f) text += c.ch;
             for (auto& st : struck_pages.lines())
@@ -325,12 +333,13 @@ TEST(AnswersQ7, CancellationStrokes) {
         }
         return product;
     };
-    const std::string numerator = left_of(240, -33), denominator = left_of(278, 32);
+    const auto numerator = left_of(240, -33), denominator = left_of(278, 32);
+    ASSERT_TRUE(numerator && denominator);
     const auto next = pages[7].texts();
     ASSERT_FALSE(next.empty());
     EXPECT_EQ(next.back().s, "=6b");
-    EXPECT_EQ(oracle::expand("(" + numerator + ")/(" + denominator + ")"), oracle::expand(next.back().s))
-        << numerator << " over " << denominator;
+    EXPECT_EQ(oracle::expand("(" + *numerator + ")/(" + *denominator + ")"), oracle::expand(next.back().s))
+        << *numerator << " over " << *denominator;
 }
 
 }  // namespace

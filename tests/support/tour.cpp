@@ -82,6 +82,8 @@ WalkResult walk(const Step& step, const WalkOptions& options) {
             if (++result.waits > options.max_waits)
                 return stop("more than " + std::to_string(options.max_waits) + " keys");
             if (options.on_wait) options.on_wait(h);
+            if (options.stop_if)
+                if (std::string why = options.stop_if(h); !why.empty()) return stop(std::move(why));
             if (question == kAnyKey) return h.backend.push_keys("k");
             if (question == kNextStep) {
                 ++problems;

@@ -46,11 +46,13 @@ struct WalkOptions {
     std::function<void(const DrawOp&)> on_every_op;
     // At each key the step waits for (before the key is taken).
     std::function<void(Harness&)> on_wait;
+    // Then, why the walk should stop there (a check that failed), or "" to go on.
+    std::function<std::string(Harness&)> stop_if;
 };
 
 struct WalkResult {
     bool back_at_menu = false;  // the step ended and its lesson's menu asked again
-    std::string stuck;          // otherwise why the walk stopped
+    std::string stuck;          // otherwise why the walk stopped (stop_if's reason among them)
     int waits = 0;              // keys the step took
 };
 
