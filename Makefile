@@ -1,6 +1,6 @@
 # make run [PROGRAM=kelvane|dorrith|sarnoth]   build and start a program
 # make test                                    build and run every test
-# make snapshots                               write the page snapshots anew (tests/snapshots/)
+# make snapshots                               write the page snapshots (tests/snapshots/) and the list of texts allowed together anew
 PROGRAM ?= kelvane
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -33,7 +33,7 @@ test: build build-asan
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS) -E '^script_'
 
 snapshots: build
-	CW_UPDATE_SNAPSHOTS=1 ./build/test_lessons --gtest_filter='PageSnapshots.*'
+	CW_UPDATE_SNAPSHOTS=1 ./build/test_lessons --gtest_filter='PageSnapshots.*:Legibility.MovedTextsKeepClearOfOtherTexts'
 
 bench: build
 	bash bench/run.sh build

@@ -9,8 +9,6 @@ namespace cw {
 
 namespace {
 
-constexpr int kBarWidth = 4;  // the typesetter's fraction bar
-
 float half_pen(const DrawOp& op) { return (op.w > 0 ? static_cast<float>(op.w) : 1.0f) / 2; }
 
 Bounds box_of(float x1, float y1, float x2, float y2, float grow) {
@@ -33,7 +31,7 @@ std::vector<CharCell> char_cells(const DrawOp& text) {
 }
 
 bool Backdrop::is_bar(const DrawOp& op) {
-    return op.op == Op::Line && op.y1 == op.y2 && op.x1 != op.x2 && op.w == kBarWidth;
+    return op.op == Op::Line && op.bar && op.y1 == op.y2 && op.x1 != op.x2;
 }
 
 bool Backdrop::is_fill(const DrawOp& op) {
@@ -64,15 +62,15 @@ void Backdrop::add(const DrawOp& op) {
         clear();
         return;
     }
+    if (op.op == Op::Line && op.y1 == op.y2 && op.c == BACKGROUND) {
+        // A level line in the background colour erases the bars it covers.
+        const Bounds erased = box_of(op.x1, op.y1, op.x2, op.y2, half_pen(op));
+        bars_.erase(std::remove_if(bars_.begin(), bars_.end(), [&](const Bar& b) { return b.ink().inside(erased); }),
+                    bars_.end());
+        return;
+    }
     if (is_bar(op)) {
-        Bar bar{op.x1, op.x2, op.y1, op.w};
-        auto same = [&](const Bar& b) {
-            return std::min(b.x1, b.x2) == std::min(bar.x1, bar.x2) && std::max(b.x1, b.x2) == std::max(bar.x1, bar.x2) &&
-                   b.y == bar.y;
-        };
-        // A bar drawn again in the background colour is erased.
-        bars_.erase(std::remove_if(bars_.begin(), bars_.end(), same), bars_.end());
-        if (op.c != 15) bars_.push_back(bar);
+        bars_.push_back({op.x1, op.x2, op.y1, op.w});
         return;
     }
     if (!is_fill(op)) return;
@@ -118,6 +116,17 @@ std::optional<Bounds> Backdrop::cell_at(float x, float y) const {
     return a->inner;
 }
 
+std::optional<Bounds> Backdrop::cell_holding(const Bounds& cell) const {
+    const float x = (cell.l + cell.r) / 2, y = (cell.t + cell.b) / 2;
+    std::optional<Bounds> inside = cell_at(x, y);
+    if (!inside) return std::nullopt;
+    const float w = cell.r - cell.l, h = cell.b - cell.t;
+    const float over_x = std::max(0.0f, inside->l - cell.l) + std::max(0.0f, cell.r - inside->r);
+    const float over_y = std::max(0.0f, inside->t - cell.t) + std::max(0.0f, cell.b - inside->b);
+    if (over_x > w / 4 || over_y > h / 4) return std::nullopt;
+    return inside;
+}
+
 int Backdrop::under_mark(const DrawOp& op) const {
     float x = op.x1, y = op.y1;
     switch (op.op) {
@@ -146,16 +155,7 @@ Beneath Backdrop::beneath(const DrawOp& op) const {
         b.mark = under_mark(op);
         return b;
     }
-    for (const CharCell& c : char_cells(op)) {
-        Beneath::Char ch;
-        ch.colour = colour_at(c.cx(), c.cy());
-        ch.cell = cell_at(c.cx(), c.cy());
-        // The bars a glyph keeps clear of lie next to its ink, which stays
-        // well within a cell's height of its cell.
-        const float h = c.cell.b - c.cell.t;
-        ch.bars = bars_across({c.cell.l, c.cell.t - h, c.cell.r, c.cell.b + h});
-        b.chars.push_back(std::move(ch));
-    }
+    for (const CharCell& c : char_cells(op)) b.chars.push_back(colour_at(c.cx(), c.cy()));
     return b;
 }
 

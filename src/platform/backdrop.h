@@ -1,7 +1,7 @@
-// What lies under what is drawn next, as the renderer needs to know it: the
-// fills (filled boxes and sectors) drawn since the screen was last cleared,
-// whose colour decides how text and marks over them are painted and whose
-// boxes text keeps its ink inside, and the fraction bars, which the glyphs
+// What lies under what is drawn next: the fills (filled boxes and sectors)
+// drawn since the screen was last cleared, whose colour decides how text and
+// marks over them are painted and whose boxes text written in them keeps its
+// ink inside, and the fraction bars (lines drawn as bars), which the glyphs
 // above and below a bar keep clear of.
 //
 // It follows the operations in the order they are drawn; a fill drops the
@@ -30,18 +30,10 @@ struct CharCell {
 std::vector<CharCell> char_cells(const DrawOp& text);
 
 // What an operation is drawn over, as the painter reads it: the fill under
-// a mark, and for each character of a text the fill under its middle, the
-// inside of the filled box it is written in (if any) and the fraction bars
-// near its cell.
+// a mark, and for each character of a text the fill under its middle.
 struct Beneath {
-    struct Char {
-        int colour = BACKGROUND;
-        std::optional<Bounds> cell;
-        std::vector<Bounds> bars;
-        bool operator==(const Char&) const = default;
-    };
     int mark = BACKGROUND;
-    std::vector<Char> chars;  // one for each of char_cells(op)
+    std::vector<int> chars;  // one for each of char_cells(op)
     bool operator==(const Beneath&) const = default;
 };
 
@@ -60,16 +52,21 @@ public:
     // The inside of the filled box under (x, y) (within its border), when a
     // box is the last fill there.
     std::optional<Bounds> cell_at(float x, float y) const;
+    // The inside of the filled box a character's cell is written in: the
+    // box under the cell's middle, when the cell reaches beyond its inside
+    // by no more than a quarter of its width and of its height.  A character
+    // laid across two boxes, or over a box's edge, is in neither.
+    std::optional<Bounds> cell_holding(const Bounds& cell) const;
     // The index of the fill a mark (a line, polyline, arc, box or a filled
     // box's border) is painted over, before it is drawn.
     int under_mark(const DrawOp& op) const;
-    // The fraction bars (level lines of the bar's width) that reach into
-    // the box, each as the box its ink covers.
+    // The fraction bars that reach into the box, each as the box its ink
+    // covers.
     std::vector<Bounds> bars_across(const Bounds& box) const;
     // What an operation drawn next is drawn over.
     Beneath beneath(const DrawOp& op) const;
 
-    // Whether an operation is a fraction bar.
+    // Whether an operation is a fraction bar: a level line drawn as one.
     static bool is_bar(const DrawOp& op);
     // Whether an operation fills an area (text and marks over it take their
     // colour from it): a filled box, or a filled circle or sector with a

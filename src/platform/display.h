@@ -27,6 +27,17 @@ struct Bounds {
 // What an operation was drawn over (backdrop.h).
 struct Beneath;
 
+// A glyph of a text drawn smaller or moved from where its cell puts it, so
+// that it stays inside the filled box it is written in or clear of a
+// fraction bar: glyph `index` (counting the text's characters from 0) is
+// scaled by `scale` about the middle of its cell, then moved by (dx, dy).
+struct GlyphFit {
+    int index = 0;
+    float scale = 1;
+    float dx = 0, dy = 0;
+    bool operator==(const GlyphFit&) const = default;
+};
+
 struct FontState {
     std::string face = "ｺﾞｼｯｸ";
     float size = 16.0f;
@@ -59,6 +70,11 @@ struct DrawOp {
     std::vector<std::pair<float, float>> pts;
     std::string s;
     FontState font;
+    // A line that is a fraction bar (the glyphs beside it keep clear of it).
+    bool bar = false;
+    // A text's glyphs fitted to what lay under them when it was drawn (none
+    // when every glyph stands where its cell puts it).
+    std::vector<GlyphFit> fits;
     // The screen's list keeps an operation with what it was drawn over, so
     // that it is drawn again just as it was (none: what the painter has
     // seen drawn before it); and keeps one copy for several drawn exactly

@@ -20,7 +20,10 @@ void Platform::SETDRAWWIDTH(float width) {
 
 void Platform::emit(DrawOp op) {
     if (measuring_ > 0) return;
-    if (op.drawn()) backend_.draw(op);
+    if (op.drawn()) {
+        backdrop_.add(op);
+        backend_.draw(op);
+    }
     if (observer) observer(op);
     if (recording_) record_.push_back(std::move(op));
     backend_.service();
@@ -42,6 +45,12 @@ DrawOp between(Op kind, float x1, float y1, float x2, float y2, int c, int w) {
 
 void Platform::LINE(float x1, float y1, float x2, float y2, float c) {
     emit(between(Op::Line, x1, y1, x2, y2, colour(c), width_));
+}
+
+void Platform::fraction_bar(float x1, float y, float x2, float c) {
+    DrawOp op = between(Op::Line, x1, y, x2, y, colour(c), width_);
+    op.bar = true;
+    emit(std::move(op));
 }
 
 void Platform::BOX(float x1, float y1, float x2, float y2, float c) {
@@ -83,6 +92,7 @@ void Platform::SYMBOL(float x, float y, float p, float q, float c, const std::st
     op.c = colour(c);
     op.s = text;
     op.font = font_;
+    if (measuring_ == 0) op.fits = fitter_(op, backdrop_);
     emit(std::move(op));
 }
 

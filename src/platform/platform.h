@@ -11,8 +11,10 @@
 #include <utility>
 #include <vector>
 
+#include "platform/backdrop.h"
 #include "platform/display.h"
 #include "platform/errors.h"
+#include "platform/render.h"
 
 namespace cw {
 
@@ -64,6 +66,11 @@ public:
     void CIRCLE(float cx, float cy, float r, float c, float start = 0, float end = 0, bool filled = false,
                 float f = -1);
     void CONNECT(const std::vector<Point>& pts, float c);
+    // A level line from (x1, y) to (x2, y) that is a fraction bar: the
+    // glyphs of text drawn later above and below it keep clear of it.
+    void fraction_bar(float x1, float y, float x2, float c);
+    // Text; each glyph fitted to what was drawn under it before (see
+    // GlyphFitter), as the operation records.
     void SYMBOL(float x, float y, float p, float q, float c, const std::string& text);
     void CLS();
 
@@ -118,6 +125,8 @@ private:
     bool recording_ = false;
     int measuring_ = 0;
     std::vector<DrawOp> record_;
+    Backdrop backdrop_;  // the fills and bars drawn, which text is fitted to
+    GlyphFitter fitter_;
     uint64_t rng_ = 0x853c49e6748fea9bULL;
     std::optional<float> pinned_rnd_;
 };

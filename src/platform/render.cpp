@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <unordered_map>
 
 namespace cw {
@@ -202,27 +203,26 @@ struct Placement {
     double tx, ty, sx, sy;
 };
 
-// The box a glyph's ink covers, placed.
-Bounds ink_box(const PangoRectangle& ink, const Placement& at) {
-    double l = ink.x / double(PANGO_SCALE), t = ink.y / double(PANGO_SCALE);
-    double r = l + ink.width / double(PANGO_SCALE), b = t + ink.height / double(PANGO_SCALE);
-    return {static_cast<float>(at.tx + at.sx * l), static_cast<float>(at.ty + at.sy * t),
-            static_cast<float>(at.tx + at.sx * r), static_cast<float>(at.ty + at.sy * b)};
+// A box in a glyph layout's own units, placed.
+Bounds placed(const Bounds& b, const Placement& at) {
+    return {static_cast<float>(at.tx + at.sx * b.l), static_cast<float>(at.ty + at.sy * b.t),
+            static_cast<float>(at.tx + at.sx * b.r), static_cast<float>(at.ty + at.sy * b.b)};
 }
 
-// The box the glyph's outline covers where it is placed (exact, where the
-// layout's own ink extents are only as fine as the font's size).
-Bounds path_ink(cairo_t* cr, PangoLayout* layout, const Placement& at) {
+// The box the layout's glyph outline covers, in the layout's own units:
+// measured on a fine grid, so that curves are followed closely.
+Bounds outline_box(cairo_t* cr, PangoLayout* layout) {
+    constexpr double kFine = 16;
     cairo_save(cr);
+    cairo_identity_matrix(cr);
+    cairo_scale(cr, kFine, kFine);
     cairo_new_path(cr);
-    cairo_translate(cr, at.tx, at.ty);
-    cairo_scale(cr, at.sx, at.sy);
     cairo_move_to(cr, 0, 0);
     pango_cairo_layout_path(cr, layout);
-    cairo_restore(cr);  // the path stays, in the user space of the layout
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     cairo_fill_extents(cr, &x0, &y0, &x1, &y1);
     cairo_new_path(cr);
+    cairo_restore(cr);
     return {static_cast<float>(x0), static_cast<float>(y0), static_cast<float>(x1), static_cast<float>(y1)};
 }
 
@@ -255,70 +255,110 @@ void fit(Placement& at, const Bounds& ink, double l, double t, double r, double 
     rescale(at, k, ax, ay, dx, dy);
 }
 
+// What the painter needs to know of a glyph of a style to place it: its
+// advance, its baseline and the box its outline covers, in the layout's
+// own units.
+struct GlyphShape {
+    double advance = 0, baseline = 0;
+    Bounds outline;
+};
+
+// Sets the layout to a glyph of the character as the face draws it.
+void set_glyph(PangoLayout* layout, const FaceChoice& face, const std::string& ch) {
+    const std::string drawn = (face.script_ell && ch == "l") ? "\u2113" : ch;
+    pango_layout_set_text(layout, drawn.c_str(), static_cast<int>(drawn.size()));
+}
+
+// Measures the glyph the layout holds; its outline only when asked.
+GlyphShape measure(cairo_t* cr, PangoLayout* layout, bool outline) {
+    GlyphShape g;
+    PangoRectangle logical;
+    pango_layout_get_extents(layout, nullptr, &logical);
+    g.advance = static_cast<double>(logical.width) / PANGO_SCALE;
+    g.baseline = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
+    if (outline) g.outline = outline_box(cr, layout);
+    return g;
+}
+
+// Where the glyph of a character goes before it is fitted to anything:
+// stretched into its share of the cell, on the face's baseline; a sign or
+// brace drawn heavier is drawn a little smaller, so that its ink, outline
+// and all, covers what it would have covered and comes no nearer its
+// neighbours, and a letter drawn heavier keeps its foot on the line.
+Placement place(const DrawOp& op, const FaceChoice& face, const CharCell& c, const GlyphShape& g, double heavier) {
+    const double s = op.font.size, cell_w = c.cell.r - c.cell.l;
+    Placement at{c.cell.l, op.y1, cell_w * face.width_share / g.advance, op.q * face.height_share};
+    if (face.proportional) {
+        // Its own width at the magnification, narrowed to fit.
+        at.sx = std::min(at.sx, static_cast<double>(op.p));
+        at.tx += (cell_w - g.advance * at.sx) / 2;
+    }
+    if (face.baseline > 0) at.ty += face.baseline * s * op.q - g.baseline * at.sy;
+    if (heavier > 0) {
+        const double weight = heavier * std::sqrt(at.sx * at.sy);
+        if (!face.gothic) {
+            at.ty -= weight / 2;
+        } else {
+            Bounds box = placed(g.outline, at);
+            double w = box.r - box.l, h = box.b - box.t;
+            if (w > 0 && h > 0)
+                rescale(at, std::min(w / (w + weight), h / (h + weight)), (box.l + box.r) / 2.0,
+                        (box.t + box.b) / 2.0, 0, 0);
+        }
+    }
+    return at;
+}
+
+// How much heavier than its face a glyph is drawn, in layout units.
+double heavier_of(const DrawOp& op, const FaceChoice& face, const std::string& ch) {
+    return extra_weight(face, ch, op.font.bold) * op.font.size;
+}
+
+// The outline of a glyph drawn heavier reaches half the extra weight beyond
+// its own.
+double weight_reach(double heavier, const Placement& at) { return heavier * std::sqrt(at.sx * at.sy) / 2; }
+
 // The ink of a full-height character of a face, from the top of its
 // layout (none for faces without one).
 struct Reference {
     double top = 0, bottom = 0;
 };
 
-// A sign or brace drawn heavier is drawn a little smaller, so that its ink,
-// outline and all, covers what it would have covered and comes no nearer
-// its neighbours; a letter drawn heavier keeps its foot on the line.
-void make_room_for_weight(cairo_t* cr, PangoLayout* layout, const FaceChoice& face, double heavier, Placement& at) {
-    const double weight = heavier * std::sqrt(at.sx * at.sy);
-    if (!face.gothic) {
-        at.ty -= weight / 2;
-        return;
-    }
-    Bounds box = path_ink(cr, layout, at);
-    double w = box.r - box.l, h = box.b - box.t;
-    if (w > 0 && h > 0)
-        rescale(at, std::min(w / (w + weight), h / (h + weight)), (box.l + box.r) / 2.0, (box.t + box.b) / 2.0, 0,
-                0);
-}
-
-// Fits a placed glyph (its layout's ink estimate `ink`, grown by `grow` for
-// an extra weight) to what lies under and around its cell: in a filled box,
-// text is first scaled alike by how the reference character fits the box,
-// then each glyph is kept inside the box; and a glyph is kept clear of the
-// fraction bars in the top or bottom third of its cell (a line through its
-// middle is no bar of it), its far side staying where it is.
-void fit_to_surroundings(cairo_t* cr, PangoLayout* layout, const PangoRectangle& ink, double grow, const CharCell& c,
-                         const Beneath::Char& under, const Reference& reference, Placement& at) {
+// Fits a placed glyph whose outline covers `outline` (in the layout's own
+// units), grown by `grow` for an extra weight, to what lies under and
+// around its cell: in the filled box it is written in, text is first
+// scaled alike by how the reference character fits the box, then each
+// glyph is kept inside the box; and a glyph is kept clear of the fraction
+// bars in the top or bottom third of its cell (a line through its middle is
+// no bar of it), moved away from the bar as far as its cell leaves room and
+// shrunk, its far side staying where it is, only where it does not.
+void fit_to_surroundings(const Bounds& outline, double grow, const CharCell& c, const std::optional<Bounds>& cell,
+                         const std::vector<Bounds>& bars_near, const Reference& reference, Placement& at) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     double l = -inf, t = -inf, r = inf, b = inf;
-    if (const auto& inside = under.cell) {
-        l = inside->l + kClearance, t = inside->t + kClearance;
-        r = inside->r - kClearance, b = inside->b - kClearance;
+    if (cell) {
+        l = cell->l + kClearance, t = cell->t + kClearance;
+        r = cell->r - kClearance, b = cell->b - kClearance;
         if (reference.bottom > reference.top) {
             double nt = at.ty + at.sy * reference.top, nb = at.ty + at.sy * reference.bottom;
             double k = std::min(1.0, (b - t) / (nb - nt)), ay = (nt + nb) / 2;
             if (k > 1.0 / 3) rescale(at, k, c.cx(), ay, 0, nudge(ay - k * (ay - nt), ay + k * (nb - ay), t, b));
         }
     }
-    Bounds box = grown(ink_box(ink, at), grow);
+    const Bounds box = grown(placed(outline, at), grow);
     const float third = (c.cell.b - c.cell.t) / 3;
-    std::vector<std::pair<bool, double>> bars;  // below the glyph?, the bar's near edge
-    Bounds near{c.cell.l, static_cast<float>(box.t - 2 * kBarClearance), c.cell.r,
-                static_cast<float>(box.b + 2 * kBarClearance)};
-    for (const Bounds& bar : under.bars) {
+    const Bounds near{c.cell.l, static_cast<float>(box.t - 2 * kBarClearance), c.cell.r,
+                      static_cast<float>(box.b + 2 * kBarClearance)};
+    for (const Bounds& bar : bars_near) {
         if (!bar.overlaps(near)) continue;
-        float mid = (bar.t + bar.b) / 2;
-        if (mid >= c.cell.b - third) bars.push_back({true, bar.t});
-        if (mid <= c.cell.t + third) bars.push_back({false, bar.b});
-    }
-    // The layout's ink box is only as fine as the font's size: where it
-    // comes near a limit, the outline is measured.
-    const double m = 2;
-    if (bars.empty() && box.l >= l + m && box.t >= t + m && box.r <= r - m && box.b <= b - m) return;
-    box = grown(path_ink(cr, layout, at), grow);
-    for (auto [below, edge] : bars) {
-        if (below) {
-            b = std::min(b, edge - kBarClearance);
-            t = std::max(t, static_cast<double>(box.t));
-        } else {
-            t = std::max(t, edge + kBarClearance);
-            b = std::min(b, static_cast<double>(box.b));
+        const float mid = (bar.t + bar.b) / 2;
+        if (mid >= c.cell.b - third) {
+            b = std::min(b, bar.t - kBarClearance);
+            t = std::max(t, static_cast<double>(std::min(box.t, c.cell.t)));
+        }
+        if (mid <= c.cell.t + third) {
+            t = std::max(t, bar.b + kBarClearance);
+            b = std::min(b, static_cast<double>(std::max(box.b, c.cell.b)));
         }
     }
     fit(at, box, l, t, r, b);
@@ -362,65 +402,135 @@ PangoLayout* new_glyph_layout() {
     return layout;
 }
 
-}  // namespace
-
-void Painter::text(const DrawOp& op, const Beneath& under) {
-    double s = op.font.size;
-    if (s <= 0 || op.p <= 0 || op.q <= 0 || op.s.empty()) return;
-    const FaceChoice& face = map_face(op.font.face, op.p, op.q);
-
+// The face and size a text is drawn in, for a glyph layout.
+PangoFontDescription* font_of(const DrawOp& op, const FaceChoice& face) {
     PangoFontDescription* desc = pango_font_description_new();
     pango_font_description_set_family(desc, face.family.c_str());
     pango_font_description_set_weight(desc, op.font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
     pango_font_description_set_style(desc, op.font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
-    pango_font_description_set_absolute_size(desc, s * PANGO_SCALE);
+    pango_font_description_set_absolute_size(desc, op.font.size * PANGO_SCALE);
+    return desc;
+}
 
+bool drawable_text(const DrawOp& op) { return op.font.size > 0 && op.p > 0 && op.q > 0 && !op.s.empty(); }
+
+}  // namespace
+
+void Painter::text(const DrawOp& op, const Beneath& under) {
+    if (!drawable_text(op)) return;
+    const FaceChoice& face = map_face(op.font.face, op.p, op.q);
+    PangoFontDescription* desc = font_of(op, face);
     PangoLayout* layout = new_glyph_layout();
     pango_layout_set_font_description(layout, desc);
 
-    // Text written in a cell is scaled alike, character by character, by
-    // how a full-height character ("漢") of its face fits the cell.
-    Reference reference;
-    if (face.gothic) {
-        pango_layout_set_text(layout, "漢", -1);
-        PangoRectangle ink;
-        pango_layout_get_extents(layout, &ink, nullptr);
-        reference = {ink.y / double(PANGO_SCALE), (ink.y + ink.height) / double(PANGO_SCALE)};
+    const std::vector<CharCell> cells = char_cells(op);
+    auto fit = op.fits.begin();
+    for (size_t i = 0; i < cells.size(); ++i) {
+        const CharCell& c = cells[i];
+        while (fit != op.fits.end() && fit->index < static_cast<int>(i)) ++fit;
+        if (!drawable_char(c.ch)) continue;
+        set_glyph(layout, face, c.ch);
+        const double heavier = heavier_of(op, face, c.ch);
+        const GlyphShape g = measure(cr_, layout, heavier > 0 && face.gothic);
+        if (!(g.advance > 0)) continue;
+        Placement at = place(op, face, c, g, heavier);
+        if (fit != op.fits.end() && fit->index == static_cast<int>(i))
+            rescale(at, fit->scale, c.cx(), c.cy(), fit->dx, fit->dy);
+        const double weight = heavier * std::sqrt(at.sx * at.sy);
+        set_rgb(cr_, ink_rgb(op.c, i < under.chars.size() ? under.chars[i] : BACKGROUND));
+        for (int k = 0; k < std::max(op.times, 1); ++k) show_glyph(cr_, layout, at, weight);
+    }
+    g_object_unref(layout);
+    pango_font_description_free(desc);
+}
+
+// ---- fitting glyphs where they are drawn ------------------------------------------------
+
+// What glyphs of each style are like, measured once on a layout of their own.
+struct GlyphFitter::Shapes {
+    Shapes()
+        : surface(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1)), cr(cairo_create(surface)),
+          layout(new_glyph_layout()) {}
+    ~Shapes() {
+        g_object_unref(layout);
+        cairo_destroy(cr);
+        cairo_surface_destroy(surface);
+    }
+    Shapes(const Shapes&) = delete;
+    Shapes& operator=(const Shapes&) = delete;
+
+    // Sets the layout to the style of op.
+    void style(const DrawOp& op, const FaceChoice& face) {
+        key = face.family;
+        key += op.font.bold ? 'b' : '-';
+        key += op.font.italic ? 'i' : '-';
+        key += std::to_string(op.font.size);
+        key += ' ';
+        if (key == current) return;
+        current = key;
+        PangoFontDescription* desc = font_of(op, face);
+        pango_layout_set_font_description(layout, desc);
+        pango_font_description_free(desc);
+    }
+    const GlyphShape& glyph(const FaceChoice& face, const std::string& ch) {
+        auto [it, fresh] = glyphs.try_emplace(current + (face.script_ell ? "ell " : "") + ch);
+        if (fresh) {
+            set_glyph(layout, face, ch);
+            it->second = measure(cr, layout, true);
+        }
+        return it->second;
+    }
+    const Reference& reference(const FaceChoice& face) {
+        auto [it, fresh] = references.try_emplace(current);
+        if (fresh && face.gothic) {
+            pango_layout_set_text(layout, "漢", -1);
+            PangoRectangle ink;
+            pango_layout_get_extents(layout, &ink, nullptr);
+            it->second = {ink.y / double(PANGO_SCALE), (ink.y + ink.height) / double(PANGO_SCALE)};
+        }
+        return it->second;
     }
 
+    cairo_surface_t* surface;
+    cairo_t* cr;
+    PangoLayout* layout;
+    std::string key, current;
+    std::unordered_map<std::string, GlyphShape> glyphs;
+    std::unordered_map<std::string, Reference> references;
+};
+
+GlyphFitter::GlyphFitter() = default;
+GlyphFitter::~GlyphFitter() = default;
+
+std::vector<GlyphFit> GlyphFitter::operator()(const DrawOp& op, const Backdrop& under) {
+    std::vector<GlyphFit> out;
+    if (op.op != Op::Text || !drawable_text(op)) return out;
+    const FaceChoice& face = map_face(op.font.face, op.p, op.q);
     const std::vector<CharCell> cells = char_cells(op);
     for (size_t i = 0; i < cells.size(); ++i) {
         const CharCell& c = cells[i];
         if (!drawable_char(c.ch)) continue;
-        const Beneath::Char here = i < under.chars.size() ? under.chars[i] : Beneath::Char{};
-        const double cell_w = c.cell.r - c.cell.l;
-        std::string ch = (face.script_ell && c.ch == "l") ? "\u2113" : c.ch;
-        pango_layout_set_text(layout, ch.c_str(), static_cast<int>(ch.size()));
-        PangoRectangle ink, logical;
-        pango_layout_get_extents(layout, &ink, &logical);
-        double adv = static_cast<double>(logical.width) / PANGO_SCALE;
-        if (!(adv > 0)) continue;
-        double base = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
-
-        // Stretched into its share of the cell.
-        Placement at{c.cell.l, op.y1, cell_w * face.width_share / adv, op.q * face.height_share};
-        if (face.proportional) {
-            // Its own width at the magnification, narrowed to fit.
-            at.sx = std::min(at.sx, static_cast<double>(op.p));
-            at.tx += (cell_w - adv * at.sx) / 2;
-        }
-        if (face.baseline > 0) at.ty += face.baseline * s * op.q - base * at.sy;
-
-        const double heavier = extra_weight(face, c.ch, op.font.bold) * s;
-        if (heavier > 0) make_room_for_weight(cr_, layout, face, heavier, at);
-        const double grow = heavier * std::sqrt(at.sx * at.sy) / 2;
-        if (ink.width > 0 && ink.height > 0) fit_to_surroundings(cr_, layout, ink, grow, c, here, reference, at);
-
-        set_rgb(cr_, ink_rgb(op.c, here.colour));
-        for (int k = 0; k < std::max(op.times, 1); ++k) show_glyph(cr_, layout, at, heavier * std::sqrt(at.sx * at.sy));
+        const std::optional<Bounds> cell = under.cell_holding(c.cell);
+        // The bars a glyph keeps clear of lie next to its ink, which stays
+        // well within a cell's height of its cell.
+        const float h = c.cell.b - c.cell.t;
+        const std::vector<Bounds> bars = under.bars_across({c.cell.l, c.cell.t - h, c.cell.r, c.cell.b + h});
+        if (!cell && bars.empty()) continue;
+        if (!shapes_) shapes_ = std::make_unique<Shapes>();
+        shapes_->style(op, face);
+        const GlyphShape& g = shapes_->glyph(face, c.ch);
+        if (!(g.advance > 0) || g.outline.empty()) continue;
+        const double heavier = heavier_of(op, face, c.ch);
+        const Placement from = place(op, face, c, g, heavier);
+        Placement at = from;
+        fit_to_surroundings(g.outline, weight_reach(heavier, from), c, cell, bars, shapes_->reference(face), at);
+        // The same move, as a scale about the middle of the cell and a shift.
+        const double k = at.sx / from.sx;
+        const double dx = at.tx - c.cx() - k * (from.tx - c.cx()), dy = at.ty - c.cy() - k * (from.ty - c.cy());
+        if (std::abs(k - 1) < 1e-4 && std::abs(dx) < 1e-3 && std::abs(dy) < 1e-3) continue;
+        out.push_back({static_cast<int>(i), static_cast<float>(k), static_cast<float>(dx), static_cast<float>(dy)});
     }
-    g_object_unref(layout);
-    pango_font_description_free(desc);
+    return out;
 }
 
 void Painter::draw(const DrawOp& op) {
@@ -528,41 +638,36 @@ Bounds snapped_pixels(double l, double t, double r, double b) {
 double pen_at_layout(int w) { return w > 0 ? static_cast<double>(w) : 1.0; }
 
 void put(std::string& key, double v) { key.append(reinterpret_cast<const char*>(&v), sizeof v); }
-void put(std::string& key, const Bounds& b, double dx, double dy) {
-    put(key, b.l - dx), put(key, b.t - dy), put(key, b.r - dx), put(key, b.b - dy);
-}
 
 }  // namespace
 
 // What texts touch, each drawn once in a small picture of its own.
 struct InkBounds::Texts {
     // The pixels a text touches, from the whole pixel its first cell starts
-    // in.  What the text is drawn over enters as far as it moves a glyph:
-    // the boxes and bars, in the same place from that pixel.
-    Bounds of(const DrawOp& op, const Beneath& under, double px, double py) {
+    // in; its glyphs' fits are part of it.
+    Bounds of(const DrawOp& op, double px, double py) {
         std::string key;
-        key.reserve(64 + op.s.size());
+        key.reserve(64 + op.s.size() + 16 * op.fits.size());
         key += static_cast<char>('0' + static_cast<int>(face_named(op.font.face)));
         key += op.font.bold ? 'b' : '-';
         key += op.font.italic ? 'i' : '-';
         for (double v : {static_cast<double>(op.font.size), static_cast<double>(op.p), static_cast<double>(op.q),
                          op.x1 - px, op.y1 - py})
             put(key, v);
-        for (const Beneath::Char& c : under.chars) {
-            key += c.cell ? 'c' : '-';
-            if (c.cell) put(key, *c.cell, px, py);
-            key += static_cast<char>('0' + c.bars.size());
-            for (const Bounds& bar : c.bars) put(key, bar, px, py);
-        }
+        for (const GlyphFit& f : op.fits)
+            for (double v : {static_cast<double>(f.index), static_cast<double>(f.scale), static_cast<double>(f.dx),
+                             static_cast<double>(f.dy)})
+                put(key, v);
+        key += '|';
         key += op.s;
         auto it = seen.find(key);
         if (it != seen.end()) return it->second;
-        Bounds b = draw_once(op, under, px, py);
+        Bounds b = draw_once(op, px, py);
         seen.emplace(std::move(key), b);
         return b;
     }
 
-    static Bounds draw_once(const DrawOp& op, const Beneath& under, double px, double py) {
+    static Bounds draw_once(const DrawOp& op, double px, double py) {
         DrawOp one = op;
         one.times = 1;
         one.c = 0;
@@ -576,7 +681,7 @@ struct InkBounds::Texts {
         cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
         cairo_t* cr = cairo_create(surface);
         cairo_translate(cr, pad - px, pad - py);  // whole pixels: the glyphs land as they do on the screen
-        Painter(cr).draw(one, under);
+        Painter(cr).draw(one, Beneath{});
         cairo_destroy(cr);
         cairo_surface_flush(surface);
         const unsigned char* data = cairo_image_surface_get_data(surface);
@@ -605,11 +710,6 @@ InkBounds::InkBounds() = default;
 InkBounds::~InkBounds() = default;
 
 Bounds InkBounds::operator()(const DrawOp& op) {
-    if (op.beneath) return (*this)(op, *op.beneath);
-    return (*this)(op, Beneath{});
-}
-
-Bounds InkBounds::operator()(const DrawOp& op, const Beneath& under) {
     switch (op.op) {
     case Op::Box:
     case Op::Fill: {
@@ -642,7 +742,7 @@ Bounds InkBounds::operator()(const DrawOp& op, const Beneath& under) {
         if (op.font.size <= 0 || op.p <= 0 || op.q <= 0 || op.s.empty()) return {};
         if (!texts_) texts_ = std::make_unique<Texts>();
         const double px = std::floor(op.x1), py = std::floor(op.y1);
-        Bounds b = texts_->of(op, under, px, py);
+        Bounds b = texts_->of(op, px, py);
         if (b.empty()) return b;
         return {static_cast<float>(b.l + px), static_cast<float>(b.t + py), static_cast<float>(b.r + px),
                 static_cast<float>(b.b + py)};

@@ -15,9 +15,9 @@ namespace cw {
 // Draws operations one after another onto a Cairo context whose user space
 // maps the 1440 x 900 layout to the target (drawing outside the layout is
 // clipped by the caller).  Each colour index is painted by its use (see
-// palette.h), over what the operations before it left; text keeps its ink
-// inside the filled box it is written in and clear of fraction bars.  An
-// operation is drawn op.times times over itself.
+// palette.h), over what the operations before it left; each glyph of a text
+// where its cell puts it, fitted as the text's fits say.  An operation is
+// drawn op.times times over itself.
 class Painter {
 public:
     explicit Painter(cairo_t* cr) : cr_(cr) {}
@@ -36,6 +36,27 @@ private:
     Backdrop backdrop_;
 };
 
+// Works out, when a text is drawn, how its glyphs are fitted to what lies
+// under them (DrawOp::fits): in the filled box a character is written in
+// (Backdrop::cell_holding), the text is scaled alike by how a full-height
+// character of its face fits the box and each glyph is kept inside it; a
+// glyph is kept clear of the fraction bars next to it, moved away from a bar
+// as far as its cell leaves room and shrunk only for the rest.  What a
+// glyph of a style is like is measured once.
+class GlyphFitter {
+public:
+    GlyphFitter();
+    ~GlyphFitter();
+    GlyphFitter(const GlyphFitter&) = delete;
+    GlyphFitter& operator=(const GlyphFitter&) = delete;
+
+    std::vector<GlyphFit> operator()(const DrawOp& text, const Backdrop& under);
+
+private:
+    struct Shapes;
+    std::unique_ptr<Shapes> shapes_;
+};
+
 // Draws ops with a painter of their own, from an empty screen.
 void render_ops(cairo_t* cr, const std::vector<DrawOp>& ops);
 
@@ -52,9 +73,8 @@ bool repaints_itself(const DrawOp& op);
 // touches when drawn at the layout's own size (one pixel a unit), its
 // antialiased rim included.  In a larger or smaller window its ink lies
 // within about a pixel of this box, scaled.  Text is measured by drawing it
-// once, over what it is drawn over (op.beneath, else nothing), so whatever
-// face draws it, bold or leaning or fitted into a cell, is measured as
-// drawn; what one text, style and place within a pixel touches is
+// once, so whatever face draws it, bold or leaning or fitted, is measured as
+// drawn; what one text, style, fit and place within a pixel touches is
 // remembered.
 class InkBounds {
 public:
@@ -64,7 +84,6 @@ public:
     InkBounds& operator=(const InkBounds&) = delete;
 
     Bounds operator()(const DrawOp& op);
-    Bounds operator()(const DrawOp& op, const Beneath& under);
 
 private:
     struct Texts;

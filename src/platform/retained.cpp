@@ -96,9 +96,10 @@ size_t drawing_key(const DrawOp& op) {
     std::hash<float> f;
     for (float v : {op.x1, op.y1, op.x2, op.y2, op.r, op.start, op.end, op.font.size}) mix(h, f(v));
     for (int v : {op.c, op.f, op.w, op.p, op.q, static_cast<int>(op.filled), static_cast<int>(op.font.bold),
-                  static_cast<int>(op.font.italic)})
+                  static_cast<int>(op.font.italic), static_cast<int>(op.bar)})
         mix(h, static_cast<size_t>(v));
     for (auto& [x, y] : op.pts) mix(h, f(x)), mix(h, f(y));
+    for (const GlyphFit& g : op.fits) mix(h, static_cast<size_t>(g.index)), mix(h, f(g.scale)), mix(h, f(g.dx)), mix(h, f(g.dy));
     mix(h, std::hash<std::string>{}(op.s));
     mix(h, std::hash<std::string>{}(op.font.face));
     return h;
@@ -261,7 +262,7 @@ void RetainedList::join_copies(uint32_t i) {
 RetainedList::Added RetainedList::add(const DrawOp& op) {
     if (!op.drawn()) return {};
     auto beneath = std::make_shared<const Beneath>(history_.beneath(op));
-    const Bounds ink = inks_(op, *beneath);
+    const Bounds ink = inks_(op);
     history_.add(op);
     if (clears_screen(op)) {
         clear();

@@ -7,8 +7,8 @@
 //     another drop what lies under them together;
 //   - an operation whose ink lies wholly off the layout, or that leaves no
 //     ink (a blank), is never kept.
-// Each operation is kept with what it was drawn over (the fills and fraction
-// bars under and beside it, Beneath), and drawn again with it.  An operation
+// Each operation is kept with what it was drawn over (the colours of the
+// fills under it, Beneath), and drawn again with it.  An operation
 // drawn again exactly over an earlier copy, over the same, with nothing kept
 // in between touching it, joins that copy, which is then drawn that many times
 // over itself (at most 255: by then another copy changes no pixel, each
@@ -45,7 +45,7 @@ public:
     // How many operations are kept.
     size_t size() const { return live_; }
     // Where the operation would leave its ink if drawn next (InkBounds).
-    Bounds ink(const DrawOp& op) { return inks_(op, history_.beneath(op)); }
+    Bounds ink(const DrawOp& op) { return inks_(op); }
     // Where kept operations left ink other than the background colour within
     // area: everywhere else in it the screen shows the background.
     std::vector<Bounds> ink_within(const Bounds& area);
@@ -86,7 +86,7 @@ private:
     void compact();
 
     InkBounds inks_;
-    Backdrop history_;  // every fill and bar drawn, as the painter saw them
+    Backdrop history_;  // every fill drawn, as the painter saw them
     std::vector<Entry> entries_;
     std::vector<uint32_t> seen_;  // visit stamps, one per entry
     uint32_t stamp_ = 0;

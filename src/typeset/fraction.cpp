@@ -33,7 +33,7 @@ float part_width(Program& g, const std::string& part) {
 
 void draw_inset_bar(Program& g, float x, float y, float length, float c) {
     float inset = std::min(kBarInset, length / 4);
-    g.pf.LINE(x + inset, y, x + length - inset, y, c);
+    g.pf.fraction_bar(x + inset, y, x + length - inset, c);
 }
 
 void DRAW_FRACTION(Program& g) {

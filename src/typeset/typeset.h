@@ -25,9 +25,10 @@ void DRAW_GLYPH_RUN(Program& g);
 void DRAW_FRACTION(Program& g);
 
 // The bar of a stacked fraction over [x, x + length] at y, in colour c at
-// the current draw width.  It stops short of both ends by a few units, so
-// that a sign just before or after the fraction stays apart from it; the
-// anchors and advances keep the whole length.
+// the current draw width, drawn as a fraction bar (text beside it keeps
+// clear of it).  It stops short of both ends by a few units, so that a sign
+// just before or after the fraction stays apart from it; the anchors and
+// advances keep the whole length.
 // Reads nothing; writes one line.
 void draw_inset_bar(Program& g, float x, float y, float length, float c);
 

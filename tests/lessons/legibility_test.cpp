@@ -125,7 +125,7 @@ CellTexts texts_in_cells(const std::vector<DrawOp>& screen) {
         std::optional<Bounds> cell;
         if (op.op == Op::Text)
             for (const CharCell& c : char_cells(op))
-                if (!cell && visible_char(c.ch)) cell = under.cell_at(c.cx(), c.cy());
+                if (!cell && visible_char(c.ch)) cell = under.cell_holding(c.cell);
         if (cell) {
             out.cells.push_back(*cell);
             ++out.texts;

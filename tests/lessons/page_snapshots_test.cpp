@@ -6,6 +6,8 @@
 // wrote it (the whole expression string with its pen, colour and the glyph
 // styles the typesetter gave it), every text, line, box, fill, circle and
 // polyline drawn outside the typesetter, and every key the step waited for.
+// A glyph drawn smaller or moved to fit what lies under it says so on its
+// text's line.
 // Measuring (drawing inside the typesetter below the screen) is left out.
 //
 // A change to a page is a diff of these files.  To write them anew after a
@@ -16,6 +18,7 @@
 // (which runs this test with CW_UPDATE_SNAPSHOTS=1).
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -23,6 +26,7 @@
 #include <set>
 #include <sstream>
 
+#include "platform/basic.h"
 #include "support/tour.h"
 #include "typeset/typeset.h"
 
@@ -74,6 +78,32 @@ std::string style(const DrawOp& op) {
     return s;
 }
 
+// A value rounded to tenths, without a sign on zero.
+std::string tenths(float v) {
+    float r = std::round(v * 10) / 10;
+    return num(r == 0 ? 0.0f : r);
+}
+
+// The glyphs of a text fitted to what lies under them, each as
+// ` fit "6"@2 ×0.83 +0,-1.5`: the character, its place among the characters
+// (counted from `first`), its scale when not 1 and its shift across and
+// down, in tenths of a unit.
+std::string fits_of(const DrawOp& op, int first) {
+    if (op.fits.empty()) return "";
+    const std::vector<std::string> chars = split_chars(op.s);
+    std::string out;
+    for (const GlyphFit& f : op.fits) {
+        const std::string ch = f.index < static_cast<int>(chars.size()) ? chars[static_cast<size_t>(f.index)] : "?";
+        out += " fit " + quoted(ch) + "@" + std::to_string(first + f.index);
+        char k[16];
+        std::snprintf(k, sizeof k, "%.2f", static_cast<double>(f.scale));
+        if (std::string(k) != "1.00") out += std::string(" ×") + k;
+        const std::string dx = tenths(f.dx);
+        out += (dx[0] == '-' ? " " : " +") + dx + "," + tenths(f.dy);
+    }
+    return out;
+}
+
 // Whether an operation's ink may reach the screen (the measuring area lies below it).
 bool on_screen(const DrawOp& op) {
     switch (op.op) {
@@ -103,6 +133,8 @@ public:
             if (op.op == Op::Text) {
                 std::string st = style(op);
                 if (call_styles_.insert(st).second) call_style_list_.push_back(st);
+                call_fits_ += fits_of(op, call_chars_);
+                call_chars_ += static_cast<int>(split_chars(op.s).size());
             } else {
                 ++call_marks_;
             }
@@ -118,7 +150,7 @@ public:
             return;
         case Op::Text:
             out_ << "T " << num(op.x1) << ' ' << num(op.y1) << " c" << op.c << " [" << style(op) << "] "
-                 << quoted(op.s) << '\n';
+                 << quoted(op.s) << fits_of(op, 0) << '\n';
             return;
         case Op::Line:
             out_ << "L " << num(op.x1) << ' ' << num(op.y1) << ' ' << num(op.x2) << ' ' << num(op.y2) << " c" << op.c
@@ -168,11 +200,13 @@ private:
             out_ << ']';
         }
         if (call_marks_) out_ << " +" << call_marks_;
-        out_ << '\n';
+        out_ << call_fits_ << '\n';
         call_ = false;
         call_styles_.clear();
         call_style_list_.clear();
         call_marks_ = 0;
+        call_chars_ = 0;
+        call_fits_.clear();
     }
 
     std::ostringstream out_;
@@ -181,6 +215,8 @@ private:
     std::set<std::string> call_styles_;
     std::vector<std::string> call_style_list_;
     int call_marks_ = 0;
+    int call_chars_ = 0;     // characters the call's texts drew so far
+    std::string call_fits_;  // their glyphs' fits
 };
 
 struct StepLog {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "platform/backdrop.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
 #include "platform/render.h"
@@ -120,6 +121,16 @@ DrawOp text(float x, float y, const std::string& s, int p, int q, int c = 0, con
 }
 DrawOp painted_over(DrawOp op) {
     op.c = BACKGROUND, op.f = BACKGROUND;
+    return op;
+}
+
+DrawOp as_bar(DrawOp op) {
+    op.bar = true;
+    return op;
+}
+
+DrawOp fitted(DrawOp op, std::vector<GlyphFit> fits) {
+    op.fits = std::move(fits);
     return op;
 }
 
@@ -407,6 +418,7 @@ TEST(InkBounds, HoldWhatIsDrawnAtTheLayoutsSize) {
         text(300, 30, "【", 10, 7, 0, "Times New Roman", 8, true),  // drawn by a fallback face
         text(400, 300, "8888", 3, 3, 0, "ゴシック", 11),       // cells of 16.5 units
         text(600, 30, "g", 10, 7, 15, "Times New Roman", 8, true, true),
+        fitted(text(700, 30, "式の値", 2, 3, 0, "ゴシック", 16, true), {{1, 0.8f, 2.5f, -3.25f}}),
     };
     const DrawOp shapes[] = {
         box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 13, 4, 3),
@@ -451,6 +463,67 @@ TEST(InkBounds, HoldWhatIsDrawnAtTheLayoutsSize) {
     for (const DrawOp& op : arcs) check(op, Within);
     EXPECT_TRUE(inks(text(100, 100, "　 ", 2, 3)).empty());
     EXPECT_TRUE(inks(text(100, 100, "8", 0, 3)).empty());
+}
+
+// Where a text's glyphs go is decided when it is drawn, from what lies under
+// it: into the filled box each character is written in, clear of the
+// fraction bars next to it.  The painter draws what the text records.
+TEST(GlyphFitter, FitsGlyphsToTheCellsAndBarsUnderThem) {
+    const DrawOp ell = text(208, 290, "l", 6, 3, 0, "MT Extra", 16, true);  // a numerator
+    const DrawOp digit = text(208, 290, "2", 4, 2, 0, "ゴシック", 16, true);
+    const DrawOp letter = text(208, 290, "y", 12, 5, 0, "Times New Roman", 8, true, true);  // its tail reaches down
+    const DrawOp bar = as_bar(line(212, 325, 236, 325, 0, 4));
+    struct Case {
+        const char* name;
+        std::vector<DrawOp> under;
+        DrawOp text;
+        enum { None, Moved, Shrunk } fit;
+        float least_scale = 1;  // the smallest the fitted glyph may be drawn
+    } cases[] = {
+        {"nothing under it", {}, letter, Case::None},
+        {"a digit clear of the bar", {bar}, digit, Case::None},
+        {"a bar under the numerator: moved up", {bar}, letter, Case::Moved},
+        {"a level line as wide that is no bar", {line(212, 325, 236, 325, 0, 4)}, letter, Case::None},
+        {"a bar erased", {bar, line(212, 325, 236, 325, BACKGROUND, 4)}, letter, Case::None},
+        {"a bar erased by a box", {bar, box(Op::Fill, 200, 320, 250, 330, 15, 15, 1)}, letter, Case::None},
+        // The script ell over a short bar rises as far as its cell lets it,
+        // and is drawn only a little smaller.
+        {"a tall letter over a short bar", {bar}, ell, Case::Shrunk, 0.85f},
+        // A title in a cell lower than its characters' cells.
+        {"text in a cell", {box(Op::Fill, 72, 30, 468, 74, 5, 4, 3)}, text(87, 30, "P", 3, 3, 13, "ゴシック", 16, true),
+         Case::Shrunk, 0.8f},
+        // A calendar's label written across the line between two day cells.
+        {"text across two cells",
+         {box(Op::Fill, 1072, 70, 1142, 120, 13, 13, 5), box(Op::Fill, 1142, 70, 1212, 120, 13, 13, 5)},
+         text(1132, 70, "②", 2, 3, 7, "ゴシック", 16, true), Case::None},
+    };
+    InkBounds inks;
+    for (const Case& c : cases) {
+        Backdrop under;
+        for (const DrawOp& op : c.under) under.add(op);
+        const std::vector<GlyphFit> fits = GlyphFitter()(c.text, under);
+        if (c.fit == Case::None) {
+            EXPECT_TRUE(fits.empty()) << c.name;
+            continue;
+        }
+        ASSERT_EQ(fits.size(), 1u) << c.name;
+        if (c.fit == Case::Moved) {
+            EXPECT_FLOAT_EQ(fits[0].scale, 1) << c.name;
+        } else {
+            EXPECT_LT(fits[0].scale, 1) << c.name;
+            EXPECT_GE(fits[0].scale, c.least_scale) << c.name;
+        }
+        // Drawn as recorded, the glyph keeps its ink off what it was fitted to.
+        const Bounds ink = inks(fitted(c.text, fits));
+        for (const DrawOp& op : c.under) {
+            if (op.bar) {
+                EXPECT_LE(ink.b, op.y1 - op.w / 2.0f - 1) << c.name;
+            }
+            if (op.op == Op::Fill) {
+                EXPECT_TRUE(ink.inside(Bounds{op.x1, op.y1, op.x2, op.y2})) << c.name;
+            }
+        }
+    }
 }
 
 std::string temp_png(const char* tag) {

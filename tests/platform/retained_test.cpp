@@ -142,20 +142,26 @@ TEST(RetainedList, CopiesDrawnOverEachOtherStayOneWithItsCount) {
 }
 
 // A glyph keeps clear of a fraction bar drawn just under it, without the bar
-// touching it: drawn again after the bar, it lands a little higher, so it
-// is no copy of the one before.
-TEST(RetainedList, CopiesJoinOnlyOverTheSame) {
+// touching it: drawn again after the bar, it is fitted higher, so it is no
+// copy of the one before.
+TEST(RetainedList, CopiesJoinOnlyWhenDrawnTheSame) {
     const DrawOp digit = text(100, 100, "2", 3, 3);
     InkBounds inks;
     const Bounds ink = inks(digit);
-    DrawOp bar = line(80, ink.b + 2.5f, 160, ink.b + 2.5f, 4);  // the typesetter's bar
+    DrawOp bar = line(80, ink.b + 2.5f, 160, ink.b + 2.5f, 4);
+    bar.bar = true;
     ASSERT_FALSE(inks(bar).overlaps(ink));
-    const std::vector<DrawOp> ops = {digit, bar, digit};
+    Backdrop drawn;
+    drawn.add(bar);
+    DrawOp fitted = digit;
+    fitted.fits = GlyphFitter()(digit, drawn);
+    ASSERT_FALSE(fitted.fits.empty());
+    const std::vector<DrawOp> ops = {digit, bar, fitted};
     RetainedList list;
     for (const DrawOp& op : ops) list.add(op);
     EXPECT_EQ(list.size(), 3u);
     EXPECT_TRUE(picture(list.ops()) == picture(ops));
-    // Without the bar between, the copies join.
+    // Drawn the same, with the bar apart, the copies join.
     RetainedList apart;
     for (const DrawOp& op : {digit, line(300, 300, 400, 300, 4), digit}) apart.add(op);
     EXPECT_EQ(apart.size(), 2u);

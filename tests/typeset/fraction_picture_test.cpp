@@ -77,6 +77,7 @@ TEST_F(FractionPicture, SignsBesideAFractionStayApartFromItsBar) {
         {"2+ﾀ3x-y/4ﾀ*2", {{true, true}}},
     };
     for (auto& c : cases) {
+        h.pf.CLS();  // each case on a screen of its own: text is fitted to the bars drawn before it
         h.pf.clear_record();
         draw(c.code, 100, 300);
         Picture pic(visible(), kScale);
@@ -103,6 +104,7 @@ TEST_F(FractionPicture, SignsBesideAFractionStayApartFromItsBar) {
 TEST_F(FractionPicture, PartsKeepTheirInkOffTheBar) {
     const char* cases[] = {"ﾀl/2ﾀ", "ﾀ2l/3ﾀ", "ﾀy/3ﾀ", "ﾀ(x+y)/2ﾀ", "ﾀ2(x-y)/(3y)ﾀ", "ﾀgjpq/yyyyﾀ"};
     for (const char* code : cases) {
+        h.pf.CLS();  // each case on a screen of its own: text is fitted to the bars drawn before it
         h.pf.clear_record();
         draw(code, 100, 300);
         Picture pic(visible(), kScale);

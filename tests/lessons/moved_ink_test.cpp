@@ -1,0 +1,230 @@
+// Texts that the legibility rules moved or resized (glyphs fitted into the
+// box they are written in or clear of a fraction bar, and the reduced values
+// written over struck numbers) land on no other text: on every screen of the
+// tour their ink keeps at least a layout unit from every other text's ink,
+// measured on the pixels at twice the layout's size.  Where the lessons' own
+// coordinates put two texts together, the pair is listed, read like the
+// snapshots, in tests/lessons/ink_overlaps_allowed.txt (written anew, with
+// the snapshots, under CW_UPDATE_SNAPSHOTS=1).
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "platform/render.h"
+#include "support/tour.h"
+#include "typeset/typeset.h"
+
+namespace cw::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kAllowed = fs::path(CW_SOURCE_DIR) / "tests" / "lessons" / "ink_overlaps_allowed.txt";
+
+constexpr double kScale = 2;
+// A pixel a glyph covers at least this much (of 255) is ink; the faint rim
+// of antialiasing is not.
+constexpr int kSolid = 64;
+// Pixels closer than this (at kScale) are within a unit of each other.
+constexpr int kNear = 1;
+
+// Whether two operations are the same text drawn at the same place (what
+// it was drawn over and how many times aside).
+bool same_text(const DrawOp& a, const DrawOp& b) {
+    return a.op == Op::Text && b.op == Op::Text && a.x1 == b.x1 && a.y1 == b.y1 && a.s == b.s && a.c == b.c &&
+           a.p == b.p && a.q == b.q && a.font == b.font && a.fits == b.fits;
+}
+
+// "2ab" (790, 372)
+std::string named(const DrawOp& t) {
+    std::ostringstream s;
+    s << '"' << t.s << "\" (" << t.x1 << ", " << t.y1 << ")";
+    return s.str();
+}
+
+// A text's ink at kScale: which pixels of a box round it it covers.
+class Ink {
+public:
+    Ink(const DrawOp& op, const Bounds& box) {
+        x0_ = static_cast<int>(std::floor(box.l * kScale)) - 2, y0_ = static_cast<int>(std::floor(box.t * kScale)) - 2;
+        w_ = static_cast<int>(std::ceil(box.r * kScale)) + 2 - x0_, h_ = static_cast<int>(std::ceil(box.b * kScale)) + 2 - y0_;
+        cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_A8, w_, h_);
+        cairo_t* cr = cairo_create(s);
+        cairo_translate(cr, -x0_, -y0_);
+        cairo_scale(cr, kScale, kScale);
+        DrawOp one = op;
+        one.times = 1;
+        one.beneath.reset();
+        Painter(cr).draw(one, Beneath{});
+        cairo_destroy(cr);
+        cairo_surface_flush(s);
+        const unsigned char* data = cairo_image_surface_get_data(s);
+        const int stride = cairo_image_surface_get_stride(s);
+        solid_.resize(static_cast<size_t>(w_ * h_));
+        for (int y = 0; y < h_; ++y)
+            for (int x = 0; x < w_; ++x) solid_[static_cast<size_t>(y * w_ + x)] = data[y * stride + x] >= kSolid;
+        cairo_surface_destroy(s);
+    }
+    bool at(int x, int y) const {
+        x -= x0_, y -= y0_;
+        return x >= 0 && y >= 0 && x < w_ && y < h_ && solid_[static_cast<size_t>(y * w_ + x)];
+    }
+    // A pixel of this ink within kNear pixels of the other's ink, if any.
+    bool near(const Ink& o, int& px, int& py) const {
+        for (int y = y0_; y < y0_ + h_; ++y)
+            for (int x = x0_; x < x0_ + w_; ++x) {
+                if (!at(x, y)) continue;
+                for (int dy = -kNear; dy <= kNear; ++dy)
+                    for (int dx = -kNear; dx <= kNear; ++dx)
+                        if (o.at(x + dx, y + dy)) {
+                            px = x, py = y;
+                            return true;
+                        }
+            }
+        return false;
+    }
+
+private:
+    int x0_ = 0, y0_ = 0, w_ = 0, h_ = 0;
+    std::vector<char> solid_;
+};
+
+// The texts a screen shows: those not drawn in the background colour over
+// the background, nor erased later by the same text so drawn.
+std::vector<DrawOp> shown_texts(const std::vector<DrawOp>& screen) {
+    auto erase = [](const DrawOp& op) {
+        if (op.c != BACKGROUND || !op.beneath) return false;
+        for (int c : op.beneath->chars)
+            if (c != BACKGROUND) return false;
+        return true;
+    };
+    std::vector<DrawOp> out;
+    for (size_t i = 0; i < screen.size(); ++i) {
+        const DrawOp& op = screen[i];
+        if (op.op != Op::Text || erase(op)) continue;
+        bool erased = false;
+        for (size_t k = i + 1; k < screen.size() && !erased; ++k) {
+            DrawOp e = screen[k];
+            if (!erase(e)) continue;
+            e.c = op.c;
+            e.fits = op.fits;
+            erased = same_text(e, op);
+        }
+        if (!erased) out.push_back(op);
+    }
+    return out;
+}
+
+// One line of the list: a step, the moved text and the text it comes near.
+std::string pair_line(const std::string& step, const DrawOp& moved, const DrawOp& other) {
+    return step + " " + named(moved) + " near " + named(other);
+}
+
+struct Allowed {
+    std::set<std::string> pairs;
+    std::map<std::string, std::string> notes;  // a line's trailing "# ...", kept when written anew
+};
+
+Allowed read_allowed() {
+    Allowed a;
+    std::ifstream in(kAllowed);
+    for (std::string line; std::getline(in, line);) {
+        if (line.empty() || line[0] == '#') continue;
+        std::string note;
+        if (size_t hash = line.find("  #"); hash != std::string::npos) {
+            note = line.substr(hash);
+            line.erase(hash);
+        }
+        a.pairs.insert(line);
+        if (!note.empty()) a.notes[line] = note;
+    }
+    return a;
+}
+
+bool updating() {
+    const char* v = std::getenv("CW_UPDATE_SNAPSHOTS");
+    return v && *v && std::string(v) != "0";
+}
+
+TEST(Legibility, MovedTextsKeepClearOfOtherTexts) {
+    const Allowed allowed = read_allowed();
+    std::set<std::string> found;
+    size_t checked = 0;
+    for (const Step& step : all_steps()) {
+        std::vector<DrawOp> moved;  // texts with fitted glyphs, and reduced values
+        bool reduced_call = false;
+        InkBounds inks;
+        std::map<std::string, Ink> drawn;  // each text's ink, by place and text
+        auto ink_of = [&](const DrawOp& t) -> const Ink& {
+            std::ostringstream key;
+            key << t.x1 << ' ' << t.y1 << ' ' << t.p << ' ' << t.q << ' ' << t.font.face << t.font.size
+                << t.font.bold << t.font.italic << ' ' << t.s;
+            for (const GlyphFit& f : t.fits) key << ' ' << f.index << ':' << f.scale << ':' << f.dx << ':' << f.dy;
+            auto it = drawn.find(key.str());
+            if (it == drawn.end()) it = drawn.emplace(key.str(), Ink(t, inks(t))).first;
+            return it->second;
+        };
+        WalkOptions options;
+        options.on_op = [&](const DrawOp& op, const Program& g) {
+            // A reduced value is a number in colour 3 typeset on the line in
+            // the fraction parts' style.
+            if (op.op == Op::Expr) reduced_call = op.c == 3 && g.BUN == 1;
+            else if (!inside_typesetter(g)) reduced_call = false;
+            if (op.op == Op::Text && op.c != BACKGROUND && (reduced_call || !op.fits.empty())) moved.push_back(op);
+        };
+        int wait = 0;
+        options.on_wait = [&](Harness& h) {
+            ++wait;
+            const std::vector<DrawOp> texts = shown_texts(h.backend.screen().ops());
+            for (const DrawOp& m : texts) {
+                bool is_moved = false;
+                for (const DrawOp& t : moved) is_moved = is_moved || same_text(t, m);
+                if (!is_moved) continue;
+                const Bounds mb = inks(m).grown(1);
+                for (const DrawOp& o : texts) {
+                    if (same_text(o, m) || !inks(o).overlaps(mb)) continue;
+                    const std::string line = pair_line(step.name(), m, o);
+                    if (found.count(line)) continue;
+                    ++checked;
+                    int px = 0, py = 0;
+                    if (!ink_of(m).near(ink_of(o), px, py)) continue;
+                    found.insert(line);
+                    if (!updating() && !allowed.pairs.count(line))
+                        ADD_FAILURE() << step.name() << " key " << wait << ": " << named(m)
+                                      << ", moved or resized to read, comes within a unit of " << named(o) << " at ("
+                                      << px / kScale << ", " << py / kScale << ")\n  (a pair the lesson puts together"
+                                      << " goes into " << kAllowed.filename() << " as: " << line << ")";
+                }
+            }
+        };
+        WalkResult r = walk(step, options);
+        ASSERT_TRUE(r.back_at_menu) << step.name() << ": " << r.stuck;
+    }
+    EXPECT_GT(checked, 100u);
+    if (updating()) {
+        std::ofstream out(kAllowed);
+        out << "# Texts moved or resized to read that stand within a unit of another text's ink where the\n"
+               "# lessons' own coordinates put them: step, the moved text and the other, each with its pen.\n"
+               "# Written by MovedTextsKeepClearOfOtherTexts under CW_UPDATE_SNAPSHOTS=1; read each line.\n";
+        for (const std::string& line : found) {
+            auto note = allowed.notes.find(line);
+            out << line << (note == allowed.notes.end() ? "" : note->second) << '\n';
+        }
+        return;
+    }
+    for (const std::string& line : allowed.pairs)
+        EXPECT_TRUE(found.count(line)) << "listed but no longer found (drop it from " << kAllowed.filename()
+                                       << "): " << line;
+}
+
+}  // namespace
+}  // namespace cw::test
