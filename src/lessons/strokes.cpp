@@ -59,8 +59,9 @@ void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule) {
 void strike_factor(Program& g, int k, float chars) { strike_factor(g, kept_anchor(g, k), to_int(chars)); }
 
 // Over a factor its stroke starts at the factor's top left, round end and all: the value stands 3 higher
-// than over a number, clear of it.
-void value_above(Program& g, Anchor at, const std::string& text) { small_value(g, at.up(33), text); }
+// than over a number, clear of it, and 4 to the left, clear of what the line above has beside it (the
+// smaller digits are wider than the ordinary ones).
+void value_above(Program& g, Anchor at, const std::string& text) { small_value(g, at.up(33).right(-4), text); }
 
 void value_above(Program& g, int k, const std::string& text) { value_above(g, kept_anchor(g, k), text); }
 

@@ -72,7 +72,7 @@ void cancel_product(Program& g, const ProductCancel& c);
 void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule = kFactorStroke);
 // The same from the anchor kept in slot k, (X(k), Y(k)), across `chars` characters (a whole number).
 void strike_factor(Program& g, int k, float chars = 1);
-// The reduced value over a struck numerator factor: `text` in colour 3 at (at.x, at.y - 33), in the
+// The reduced value over a struck numerator factor: `text` in colour 3 at (at.x - 4, at.y - 33), in the
 // fraction parts' smaller digits, just clear of the factor and its stroke, so that it reads with the
 // factor rather than with the line above.  Cursor
 // untouched; writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.

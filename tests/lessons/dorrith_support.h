@@ -103,7 +103,9 @@ inline int common_letter_factors(const oracle::Monomial& a, const oracle::Monomi
 // under (denominator) its start.
 inline std::optional<std::string> value_beside(const Span& s, const DrawOp& stroke, bool numerator) {
     for (auto& t : s.texts())
-        if (t.c == 3 && t.x1 == stroke.x1 && t.y1 == (numerator ? stroke.y1 - 33 : stroke.y1 + 32)) return t.s;
+        if (t.c == 3 && t.x1 == (numerator ? stroke.x1 - 4 : stroke.x1) &&
+            t.y1 == (numerator ? stroke.y1 - 33 : stroke.y1 + 32))
+            return t.s;
     return std::nullopt;
 }
 

@@ -180,8 +180,8 @@ struct Reduced {
 
 // The reduced values of a screen: the texts in colour 3 whose pen lies 30
 // (over a struck number) or 33 (over a struck factor) above the top of a
-// stroke in colour 3, at its left end or up to three
-// characters further.
+// stroke in colour 3, from 4 left of its left end to three characters
+// further.
 std::vector<Reduced> reduced_values(const std::vector<DrawOp>& screen) {
     std::vector<Reduced> out;
     for (const DrawOp& l : screen) {
@@ -191,7 +191,7 @@ std::vector<Reduced> reduced_values(const std::vector<DrawOp>& screen) {
         for (const DrawOp& t : screen) {
             if (t.op != Op::Text || t.c == BACKGROUND) continue;
             const float rise = stroke.t - t.y1;
-            if (t.c == 3 && (rise == 30 || rise == 33) && t.x1 >= stroke.l && t.x1 < stroke.l + 96) {
+            if (t.c == 3 && (rise == 30 || rise == 33) && t.x1 >= stroke.l - 4 && t.x1 < stroke.l + 96) {
                 r.value.push_back(t);
                 continue;
             }

@@ -73,7 +73,7 @@ TEST(ToolkitStrokes, DorrithStrokesAndValues) {
     EXPECT_EQ((std::vector<float>{l[2].x1, l[2].y1, l[2].x2, l[2].y2}), (std::vector<float>{455, 279, 519, 307}));
     auto t = r.texts();
     ASSERT_EQ(t.size(), 2u);
-    EXPECT_EQ((std::vector<float>{t[0].x1, t[0].y1}), (std::vector<float>{147, 246}));
+    EXPECT_EQ((std::vector<float>{t[0].x1, t[0].y1}), (std::vector<float>{143, 246}));
     EXPECT_EQ((std::vector<float>{t[1].x1, t[1].y1}), (std::vector<float>{182, 351}));
     EXPECT_EQ(t[0].c, 3);
     EXPECT_EQ(g.XI2, 1);
@@ -95,7 +95,7 @@ TEST(ToolkitStrokes, KeptAnchorsCancelAPairDenominatorFirst) {
     EXPECT_EQ(t[0].s, "1");
     EXPECT_EQ((std::vector<float>{t[0].x1, t[0].y1}), (std::vector<float>{182, 351}));
     EXPECT_EQ(t[1].s, "5");
-    EXPECT_EQ((std::vector<float>{t[1].x1, t[1].y1}), (std::vector<float>{147, 246}));
+    EXPECT_EQ((std::vector<float>{t[1].x1, t[1].y1}), (std::vector<float>{143, 246}));
 }
 
 TEST(ToolkitStrokes, LetterPairing) {

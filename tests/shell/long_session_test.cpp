@@ -136,7 +136,7 @@ std::vector<PixelBox> changed_areas(const std::vector<DrawOp>& before, const std
                                     InkBounds& inks) {
     std::vector<PixelBox> out;
     auto add = [&](const DrawOp& op) {
-        const Bounds b = op.beneath ? inks(op, *op.beneath) : inks(op);
+        const Bounds b = inks(op);
         // A pixel more each side, for what antialiasing reaches.
         const PixelBox p{std::max(0, static_cast<int>(std::floor(b.l)) - 1),
                          std::max(0, static_cast<int>(std::floor(b.t)) - 1),
