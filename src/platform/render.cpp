@@ -324,6 +324,25 @@ void fit_to_surroundings(cairo_t* cr, PangoLayout* layout, const PangoRectangle&
     fit(at, box, l, t, r, b);
 }
 
+// Sets an operator sign at `em` of its cell's height, as sign_em_share
+// says, in the cell `at` places a glyph of the op's face in: scaled alike
+// both ways, its ink centred across the cell and on the middle of a digit
+// drawn there.  `ink` is the sign's ink at the layout's size; the
+// reference character stays where it was, measured in the sign's layout.
+void place_sign(PangoLayout* layout, double em, const std::string& ch, const PangoRectangle& ink, const CharCell& c,
+                double size, Placement& at, Reference& reference) {
+    pango_layout_set_text(layout, "0", 1);
+    PangoRectangle digit;
+    pango_layout_get_extents(layout, &digit, nullptr);
+    pango_layout_set_text(layout, ch.c_str(), static_cast<int>(ch.size()));
+    const double middle = at.ty + at.sy * (digit.y + digit.height / 2.0) / PANGO_SCALE;
+    const double top = at.ty + at.sy * reference.top, bottom = at.ty + at.sy * reference.bottom;
+    const double k = em * (c.cell.b - c.cell.t) / size;
+    at = {c.cx() - k * (ink.x + ink.width / 2.0) / PANGO_SCALE, middle - k * (ink.y + ink.height / 2.0) / PANGO_SCALE,
+          k, k};
+    reference = {(top - at.ty) / k, (bottom - at.ty) / k};
+}
+
 // Draws a placed glyph in the source colour; with a weight, its outline is
 // filled and laid round with a pen that wide, even in every direction.
 void show_glyph(cairo_t* cr, PangoLayout* layout, const Placement& at, double weight) {
@@ -410,11 +429,13 @@ void Painter::text(const DrawOp& op, const Beneath& under) {
             at.tx += (cell_w - adv * at.sx) / 2;
         }
         if (face.baseline > 0) at.ty += face.baseline * s * op.q - base * at.sy;
+        Reference here_reference = reference;
+        if (double em = sign_em_share(face, c.ch); em > 0) place_sign(layout, em, ch, ink, c, s, at, here_reference);
 
         const double heavier = extra_weight(face, c.ch, op.font.bold) * s;
         if (heavier > 0) make_room_for_weight(cr_, layout, face, heavier, at);
         const double grow = heavier * std::sqrt(at.sx * at.sy) / 2;
-        if (ink.width > 0 && ink.height > 0) fit_to_surroundings(cr_, layout, ink, grow, c, here, reference, at);
+        if (ink.width > 0 && ink.height > 0) fit_to_surroundings(cr_, layout, ink, grow, c, here, here_reference, at);
 
         set_rgb(cr_, ink_rgb(op.c, here.colour));
         for (int k = 0; k < std::max(op.times, 1); ++k) show_glyph(cr_, layout, at, heavier * std::sqrt(at.sx * at.sy));
