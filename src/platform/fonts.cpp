@@ -12,18 +12,19 @@ const char* const kSerif = "Liberation Serif";
 
 // The serif letters are narrower and smaller than their cells, which would
 // otherwise run into the next character at the typesetter's advances, sit
-// on the gothic digits' baseline and are drawn a little heavier, as the
-// bold digits are.
+// on the gothic digits' baseline and are drawn a touch heavier, nearer the
+// bold digits' weight; no more, so that their counters stay open and their
+// strokes thick and thin.
 const std::array<FaceChoice, 3> kFaces = {{
     {kGothic, false, true, 0, 1},                             // Face::Gothic
-    {kSerif, false, false, 1.10, 0.58, 0.86, false, 0.06},  // Face::Serif
+    {kSerif, false, false, 1.10, 0.58, 0.86, false, 0.02},  // Face::Serif
     {kSerif, true, false, 0.86, 0.6, 1.1},                    // Face::ScriptEll
 }};
 
 // The serif letters of the fraction parts (cells 48 by 40 at size 8): the
 // share of the width the others take would draw them flat and small beside
 // the fraction's digits; these are narrower and taller, on the same line.
-const FaceChoice kSerifWide = {kSerif, false, false, 1.10, 0.5, 0.98, false, 0.06};
+const FaceChoice kSerifWide = {kSerif, false, false, 1.10, 0.5, 0.98, false, 0.02};
 
 // The preferred gothic face has a taller line than IPAGothic, whose baseline
 // lies 14.078 of 16 units down with its digits drawn 0.49 above it.  The
@@ -74,11 +75,15 @@ const FaceChoice& map_face(const std::string& name, int p, int q) {
 
 double extra_weight(const FaceChoice& face, const std::string& ch, bool bold) {
     if (!bold) return 0;
-    if (face.gothic) {
-        if (ch == "×") return 0.15;
-        if (ch == "{" || ch == "}") return 0.04;
-    }
+    if (face.gothic && (ch == "{" || ch == "}")) return 0.04;
     return face.extra_weight;
+}
+
+double sign_em_share(const FaceChoice& face, const std::string& ch) {
+    // The signs' ink about three fifths of the digits' height, a little
+    // less than the letters' x-height on the line.
+    if (face.gothic && (ch == "×" || ch == "÷" || ch == "±")) return 0.62;
+    return 0;
 }
 
 std::vector<RequiredFont> required_fonts() {

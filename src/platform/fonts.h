@@ -47,9 +47,17 @@ const FaceChoice& map_face(const std::string& name);
 // high, are drawn less stretched and taller than the others.
 const FaceChoice& map_face(const std::string& name, int p, int q);
 // How much heavier than its face a bold character is drawn, as a share of
-// the em: the times sign and the braces, which the gothic face draws
-// lighter than its digits; otherwise the face's own extra weight.
+// the em: the braces, which the gothic face draws lighter than its digits;
+// otherwise the face's own extra weight.
 double extra_weight(const FaceChoice& face, const std::string& ch, bool bold);
+
+// How an operator sign (×, ÷, ±) of the gothic face is drawn, as a maths
+// typesetter sets a binary operator between bold digits and italic
+// letters: upright at its own proportions, its em this share of its cell's
+// height (so smaller and lighter than the digits and letters beside it),
+// its ink centred across the cell and on the middle of the face's digits
+// (the axis of the maths); 0 for any other character or face.
+double sign_em_share(const FaceChoice& face, const std::string& ch);
 
 struct RequiredFont {
     std::string family;

@@ -11,40 +11,46 @@ namespace {
 using Table = std::array<Rgb, PALETTE_SIZE>;
 
 // Fills: light tints, so that every deep tone below reaches 4.5:1 on every
-// one of them; the number cells (3) and the menu panel (10) stay dark.
+// one of them; the number cells (3) and the menu panel (10) stay dark.  The
+// tints the lessons fill areas with (4, 11, 12, 13) are as deep as that
+// allows, so that a projector at the back of a room still shows them apart
+// from white (1.38:1 or more, a colour difference over 30) and from one
+// another where they meet (the flower bed's 11 and 13).
 constexpr Table kFill = {{
     {224, 224, 224},  // 0  grey
     {214, 226, 255},  // 1  sky blue
     {255, 218, 212},  // 2  rose
     {90, 0, 120},     // 3  purple: the number cells, dark
-    {200, 244, 200},  // 4  pale green: the any-key box, title cells
+    {184, 230, 184},  // 4  pale green: the any-key box, title cells
     {255, 226, 226},  // 5  blush
     {242, 230, 206},  // 6  sand
     {240, 240, 240},  // 7  light grey
     {212, 212, 212},  // 8  silver
     {228, 222, 255},  // 9  lavender
     {0, 42, 70},      // 10 navy: the menu panel, dark
-    {204, 242, 244},  // 11 pale teal
-    {255, 230, 188},  // 12 pale orange: the next-step box
-    {252, 220, 244},  // 13 pale pink
+    {150, 230, 218},  // 11 pale teal
+    {252, 212, 164},  // 12 pale orange: the next-step box
+    {252, 202, 246},  // 13 pale pink
     {236, 240, 168},  // 14 pale olive
     {255, 255, 255},  // 15 background
 }};
 
-// Text and marks on white and on the light tints.
+// Text and marks on white and on the light tints.  The arcs that tie a term
+// to its result (3, 7, 9 and 11) stay at least as far apart in colour as
+// they were drawn before colours were painted by use.
 constexpr Table kInk = {{
     {0, 0, 0},        // 0  body text
     {0, 60, 200},     // 1  blue
     {170, 20, 0},     // 2  red
-    {110, 0, 150},    // 3  headings: purple
+    {130, 0, 150},    // 3  headings: purple
     {0, 100, 20},     // 4  green
     {180, 0, 50},     // 5  answers and typed input: crimson
     {115, 75, 0},     // 6  brown
     {88, 88, 88},     // 7  grey: homework lines and method headings
     {56, 56, 56},     // 8  dark grey
-    {20, 0, 140},     // 9  prompt text: deep blue
+    {20, 0, 165},     // 9  prompt text: deep blue
     {0, 42, 70},      // 10 navy
-    {0, 95, 105},     // 11 teal
+    {0, 100, 80},     // 11 teal
     {150, 65, 0},     // 12 orange
     {170, 0, 110},    // 13 borders, odd menu items, error text: magenta
     {95, 88, 0},      // 14 ochre
@@ -89,6 +95,28 @@ Rgb ink_rgb(int index, int beneath) { return (dark_fill(beneath) ? kLifted : kIn
 
 double relative_luminance(Rgb c) {
     return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b);
+}
+
+namespace {
+
+struct Lab {
+    double l, a, b;
+};
+
+Lab lab(Rgb c) {
+    const double r = channel(c.r), g = channel(c.g), b = channel(c.b);
+    const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047;
+    const double y = 0.2126 * r + 0.7152 * g + 0.0722 * b;
+    const double z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883;
+    auto f = [](double t) { return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116; };
+    return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
+}
+
+}  // namespace
+
+double colour_difference(Rgb a, Rgb b) {
+    const Lab p = lab(a), q = lab(b);
+    return std::sqrt((p.l - q.l) * (p.l - q.l) + (p.a - q.a) * (p.a - q.a) + (p.b - q.b) * (p.b - q.b));
 }
 
 double contrast_ratio(Rgb a, Rgb b) {

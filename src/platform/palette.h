@@ -35,5 +35,8 @@ Rgb ink_rgb(int index, int beneath);
 // colours (1 .. 21) as the WCAG formulas define them.
 double relative_luminance(Rgb c);
 double contrast_ratio(Rgb a, Rgb b);
+// How far apart two colours look: their distance in CIELAB (D65), the
+// CIE 1976 colour difference; about 2.3 is the least an eye tells apart.
+double colour_difference(Rgb a, Rgb b);
 
 }  // namespace cw

@@ -261,6 +261,7 @@ void fit(Placement& at, const Bounds& ink, double l, double t, double r, double 
 struct GlyphShape {
     double advance = 0, baseline = 0;
     Bounds outline;
+    double axis = 0;  // a sign's: the middle of the face's digits
 };
 
 // Sets the layout to a glyph of the character as the face draws it.
@@ -269,23 +270,45 @@ void set_glyph(PangoLayout* layout, const FaceChoice& face, const std::string& c
     pango_layout_set_text(layout, drawn.c_str(), static_cast<int>(drawn.size()));
 }
 
-// Measures the glyph the layout holds; its outline only when asked.
-GlyphShape measure(cairo_t* cr, PangoLayout* layout, bool outline) {
+// Sets the layout to the glyph of a character and measures it: its outline
+// when asked, and always for an operator sign, which is placed by it and by
+// the middle of the face's digits.
+GlyphShape measure(cairo_t* cr, PangoLayout* layout, const FaceChoice& face, const std::string& ch, bool outline) {
     GlyphShape g;
+    const bool sign = sign_em_share(face, ch) > 0;
+    if (sign) {
+        PangoRectangle digit;
+        pango_layout_set_text(layout, "0", 1);
+        pango_layout_get_extents(layout, &digit, nullptr);
+        g.axis = (digit.y + digit.height / 2.0) / PANGO_SCALE;
+    }
+    set_glyph(layout, face, ch);
     PangoRectangle logical;
     pango_layout_get_extents(layout, nullptr, &logical);
     g.advance = static_cast<double>(logical.width) / PANGO_SCALE;
     g.baseline = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
-    if (outline) g.outline = outline_box(cr, layout);
+    if (outline || sign) g.outline = outline_box(cr, layout);
     return g;
 }
 
+// The ink of a full-height character of a face, from the top of its
+// layout (none for faces without one).
+struct Reference {
+    double top = 0, bottom = 0;
+};
+
 // Where the glyph of a character goes before it is fitted to anything:
-// stretched into its share of the cell, on the face's baseline; a sign or
-// brace drawn heavier is drawn a little smaller, so that its ink, outline
-// and all, covers what it would have covered and comes no nearer its
-// neighbours, and a letter drawn heavier keeps its foot on the line.
-Placement place(const DrawOp& op, const FaceChoice& face, const CharCell& c, const GlyphShape& g, double heavier) {
+// stretched into its share of the cell, on the face's baseline.  An
+// operator sign is set as a maths typesetter sets a binary operator, at its
+// own proportions and at sign_em_share of the cell's height, its ink
+// centred across the cell and on the middle of the digits (the reference
+// character, when given in the glyph's own units, follows so that it stays
+// where it lies in the cell).  A brace drawn heavier is drawn a little
+// smaller, so that its ink, outline and all, covers what it would have
+// covered and comes no nearer its neighbours, and a letter drawn heavier
+// keeps its foot on the line.
+Placement place(const DrawOp& op, const FaceChoice& face, const CharCell& c, const GlyphShape& g, double heavier,
+                Reference* reference = nullptr) {
     const double s = op.font.size, cell_w = c.cell.r - c.cell.l;
     Placement at{c.cell.l, op.y1, cell_w * face.width_share / g.advance, op.q * face.height_share};
     if (face.proportional) {
@@ -294,6 +317,15 @@ Placement place(const DrawOp& op, const FaceChoice& face, const CharCell& c, con
         at.tx += (cell_w - g.advance * at.sx) / 2;
     }
     if (face.baseline > 0) at.ty += face.baseline * s * op.q - g.baseline * at.sy;
+    if (const double em = sign_em_share(face, c.ch); em > 0 && !g.outline.empty()) {
+        const double middle = at.ty + at.sy * g.axis, k = em * (c.cell.b - c.cell.t) / s;
+        const Placement sign{c.cx() - k * (g.outline.l + g.outline.r) / 2.0,
+                             middle - k * (g.outline.t + g.outline.b) / 2.0, k, k};
+        if (reference)
+            *reference = {(at.ty + at.sy * reference->top - sign.ty) / k,
+                          (at.ty + at.sy * reference->bottom - sign.ty) / k};
+        at = sign;
+    }
     if (heavier > 0) {
         const double weight = heavier * std::sqrt(at.sx * at.sy);
         if (!face.gothic) {
@@ -317,12 +349,6 @@ double heavier_of(const DrawOp& op, const FaceChoice& face, const std::string& c
 // The outline of a glyph drawn heavier reaches half the extra weight beyond
 // its own.
 double weight_reach(double heavier, const Placement& at) { return heavier * std::sqrt(at.sx * at.sy) / 2; }
-
-// The ink of a full-height character of a face, from the top of its
-// layout (none for faces without one).
-struct Reference {
-    double top = 0, bottom = 0;
-};
 
 // Fits a placed glyph whose outline covers `outline` (in the layout's own
 // units), grown by `grow` for an extra weight, to what lies under and
@@ -429,9 +455,8 @@ void Painter::text(const DrawOp& op, const Beneath& under) {
         const CharCell& c = cells[i];
         while (fit != op.fits.end() && fit->index < static_cast<int>(i)) ++fit;
         if (!drawable_char(c.ch)) continue;
-        set_glyph(layout, face, c.ch);
         const double heavier = heavier_of(op, face, c.ch);
-        const GlyphShape g = measure(cr_, layout, heavier > 0 && face.gothic);
+        const GlyphShape g = measure(cr_, layout, face, c.ch, heavier > 0 && face.gothic);
         if (!(g.advance > 0)) continue;
         Placement at = place(op, face, c, g, heavier);
         if (fit != op.fits.end() && fit->index == static_cast<int>(i))
@@ -474,10 +499,7 @@ struct GlyphFitter::Shapes {
     }
     const GlyphShape& glyph(const FaceChoice& face, const std::string& ch) {
         auto [it, fresh] = glyphs.try_emplace(current + (face.script_ell ? "ell " : "") + ch);
-        if (fresh) {
-            set_glyph(layout, face, ch);
-            it->second = measure(cr, layout, true);
-        }
+        if (fresh) it->second = measure(cr, layout, face, ch, true);
         return it->second;
     }
     const Reference& reference(const FaceChoice& face) {
@@ -521,9 +543,10 @@ std::vector<GlyphFit> GlyphFitter::operator()(const DrawOp& op, const Backdrop& 
         const GlyphShape& g = shapes_->glyph(face, c.ch);
         if (!(g.advance > 0) || g.outline.empty()) continue;
         const double heavier = heavier_of(op, face, c.ch);
-        const Placement from = place(op, face, c, g, heavier);
+        Reference reference = shapes_->reference(face);
+        const Placement from = place(op, face, c, g, heavier, &reference);
         Placement at = from;
-        fit_to_surroundings(g.outline, weight_reach(heavier, from), c, cell, bars, shapes_->reference(face), at);
+        fit_to_surroundings(g.outline, weight_reach(heavier, from), c, cell, bars, reference, at);
         // The same move, as a scale about the middle of the cell and a shift.
         const double k = at.sx / from.sx;
         const double dx = at.tx - c.cx() - k * (from.tx - c.cx()), dy = at.ty - c.cy() - k * (from.ty - c.cy());

@@ -111,6 +111,41 @@ TEST(Legibility, EveryTextAndMarkReadsOnWhatLiesUnderIt) {
         EXPECT_TRUE(first_seen.count(p)) << "text in " << p.colour << " on fill " << p.under << " was not seen";
 }
 
+// Every light tint a lesson fills an area with stands apart from the white
+// around it, and from another tint it meets (the flower bed of Kelvane
+// lesson 4 ①), as a projector at the back of a room shows them: 1.35:1 and
+// a colour difference of 30 from white, 40 between two tints.
+TEST(Legibility, TintsStandApartFromWhiteAndFromTheTintsTheyMeet) {
+    std::map<int, std::string> tints;
+    std::map<std::pair<int, int>, std::string> meeting;
+    tour_screens([&](const std::string& where, const std::vector<DrawOp>& screen) {
+        std::vector<std::pair<Bounds, int>> boxes;  // the tinted boxes of the screen, border and all
+        for (const DrawOp& op : screen) {
+            if (clears_screen(op)) boxes.clear();
+            const bool tint = op.f != BACKGROUND && !dark_fill(op.f);
+            if (!Backdrop::is_fill(op) || !tint) continue;
+            tints.emplace(op.f, where);
+            if (op.op != Op::Fill) continue;
+            const float h = static_cast<float>(op.w) / 2;
+            const Bounds b{std::min(op.x1, op.x2) - h, std::min(op.y1, op.y2) - h, std::max(op.x1, op.x2) + h,
+                           std::max(op.y1, op.y2) + h};
+            for (auto& [other, f] : boxes)
+                if (f != op.f && b.grown(1).overlaps(other)) meeting.emplace(std::minmax(f, op.f), where);
+            boxes.push_back({b, op.f});
+        }
+    });
+    ASSERT_FALSE(tints.empty());
+    const Rgb white = fill_rgb(BACKGROUND);
+    for (auto& [f, where] : tints) {
+        EXPECT_GE(contrast_ratio(fill_rgb(f), white), 1.35) << "tint " << f << " on white, first at " << where;
+        EXPECT_GE(colour_difference(fill_rgb(f), white), 30) << "tint " << f << " on white, first at " << where;
+    }
+    EXPECT_TRUE(meeting.count({11, 13})) << "the flower bed's tints were not seen meeting";
+    for (auto& [pair, where] : meeting)
+        EXPECT_GE(colour_difference(fill_rgb(pair.first), fill_rgb(pair.second)), 40)
+            << "tints " << pair.first << " and " << pair.second << " meet, first at " << where;
+}
+
 // The texts of a screen written in filled cells, and those cells' insides.
 struct CellTexts {
     std::vector<DrawOp> others;  // the screen without those texts

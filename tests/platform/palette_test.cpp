@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "platform/palette.h"
 
@@ -88,6 +91,44 @@ TEST(Palette, EachIndexKeepsItsHueAndStaysDistinct) {
                 double d = std::hypot(x.r - y.r, x.g - y.g, x.b - y.b);
                 EXPECT_GE(d, 14) << "tone " << tone << ": colours " << a << " and " << b;
             }
+}
+
+// Colours that tell things apart stay apart.  The arcs and marks that tie a
+// term to its result (Kelvane lesson 4: 3, 7, 9 and 11, each pair of them
+// on one page) are no closer in colour than they were drawn before colours
+// were painted by use; the tints the lessons fill areas with stand apart
+// from white and, where two meet (the flower bed of Kelvane lesson 4: 11
+// and 13), from each other, as a projector at the back of a room shows them.
+TEST(Palette, ColoursThatTellThingsApartStayApart) {
+    // The inks the arcs were drawn in then.
+    const std::map<int, Rgb> before = {{3, {120, 0, 140}}, {7, {117, 117, 117}}, {9, {0, 0, 150}}, {11, {0, 128, 138}}};
+    const Rgb white = fill_rgb(BACKGROUND);
+    struct Case {
+        std::string what;
+        Rgb a, b;
+        double difference;  // at least this far apart
+        double contrast;    // and at least this contrast
+    };
+    std::vector<Case> cases;
+    for (auto [a, then_a] : before)
+        for (auto [b, then_b] : before)
+            if (a < b)
+                cases.push_back({"arcs in " + std::to_string(a) + " and " + std::to_string(b), ink_rgb(a, BACKGROUND),
+                                 ink_rgb(b, BACKGROUND), colour_difference(then_a, then_b), 1});
+    for (int tint : {4, 11, 12, 13})
+        cases.push_back({"tint " + std::to_string(tint) + " on white", fill_rgb(tint), white, 30, 1.35});
+    cases.push_back({"tints 11 and 13", fill_rgb(11), fill_rgb(13), 40, 1});
+    for (const Case& c : cases) {
+        EXPECT_GE(colour_difference(c.a, c.b), c.difference) << c.what;
+        EXPECT_GE(contrast_ratio(c.a, c.b), c.contrast) << c.what;
+    }
+}
+
+TEST(Palette, ColourDifference) {
+    const Rgb black{0, 0, 0}, white{255, 255, 255};
+    EXPECT_NEAR(colour_difference(black, white), 100.0, 0.01);  // L* from 0 to 100
+    EXPECT_NEAR(colour_difference({255, 0, 0}, white), 114.6, 0.1);
+    EXPECT_DOUBLE_EQ(colour_difference(white, white), 0);
 }
 
 TEST(Palette, ContrastFormula) {

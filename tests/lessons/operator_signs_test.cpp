@@ -1,0 +1,247 @@
+// Whether a pupil tells the operator signs from the italic letters beside
+// them: a tour through every step of every lesson of the three programs,
+// comparing the ink of each ×, ÷ and ± with that of the italic letter next
+// to it, each as the painter draws it.
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <iomanip>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/backdrop.h"
+#include "platform/basic.h"
+#include "platform/render.h"
+#include "support/tour.h"
+#include "typeset/typeset.h"
+
+namespace cw::test {
+namespace {
+
+bool operator_sign(const std::string& ch) { return ch == "×" || ch == "÷" || ch == "±"; }
+
+// The ink of one glyph drawn alone, as the painter draws it over what lay
+// under it, at kScale pixels a layout unit.
+struct Ink {
+    static constexpr int kScale = 4;
+    static constexpr int kBox = 32;  // the side of the box shapes are compared in
+    float height = 0, width = 0;     // of its ink, in layout units
+    float weight = 0;                // the mean width of its strokes, in layout units
+    std::vector<bool> shape;         // its ink scaled to a kBox square, row by row
+    bool empty() const { return shape.empty(); }
+};
+
+Ink measure(const DrawOp& glyph, const Beneath& under) {
+    const Bounds cell = char_cells(glyph).front().cell;
+    const float margin = cell.b - cell.t;  // leaning letters and descenders stay within a cell's height
+    const int w = static_cast<int>(std::ceil((cell.r - cell.l + 2 * margin) * Ink::kScale));
+    const int h = static_cast<int>(std::ceil((cell.b - cell.t + 2 * margin) * Ink::kScale));
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+    cairo_t* cr = cairo_create(surface);
+    cairo_scale(cr, Ink::kScale, Ink::kScale);
+    cairo_translate(cr, margin - cell.l, margin - cell.t);
+    DrawOp one = glyph;
+    one.c = 0;
+    one.times = 1;
+    Painter(cr).draw(one, under);
+    cairo_destroy(cr);
+    cairo_surface_flush(surface);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    auto dark = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && data[y * stride + x] >= 128; };
+
+    Ink ink;
+    int l = w, t = h, r = -1, b = -1;
+    double area = 0, edges = 0;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            if (!dark(x, y)) continue;
+            l = std::min(l, x), r = std::max(r, x), t = std::min(t, y), b = std::max(b, y);
+            ++area;
+            edges += !dark(x + 1, y) + !dark(x - 1, y) + !dark(x, y + 1) + !dark(x, y - 1);
+        }
+    if (r >= 0) {
+        ink.width = static_cast<float>(r + 1 - l) / Ink::kScale;
+        ink.height = static_cast<float>(b + 1 - t) / Ink::kScale;
+        // Twice its area over its outline's length: about w for strokes of width w.
+        ink.weight = static_cast<float>(2 * area / edges / Ink::kScale);
+        ink.shape.resize(Ink::kBox * Ink::kBox);
+        for (int y = 0; y < Ink::kBox; ++y)
+            for (int x = 0; x < Ink::kBox; ++x) {
+                // The share of the pixels under this square that are ink.
+                const double x0 = l + (r + 1 - l) * double(x) / Ink::kBox;
+                const double x1 = l + (r + 1 - l) * double(x + 1) / Ink::kBox;
+                const double y0 = t + (b + 1 - t) * double(y) / Ink::kBox;
+                const double y1 = t + (b + 1 - t) * double(y + 1) / Ink::kBox;
+                double on = 0, all = 0;
+                for (int py = static_cast<int>(y0); py < std::ceil(y1); ++py)
+                    for (int px = static_cast<int>(x0); px < std::ceil(x1); ++px) {
+                        const double a = (std::min<double>(px + 1, x1) - std::max<double>(px, x0)) *
+                                         (std::min<double>(py + 1, y1) - std::max<double>(py, y0));
+                        all += a;
+                        if (dark(px, py)) on += a;
+                    }
+                ink.shape[static_cast<size_t>(y * Ink::kBox + x)] = on >= all / 2;
+            }
+    }
+    cairo_surface_destroy(surface);
+    return ink;
+}
+
+// The ink two glyphs share once each is scaled to one box, as a share of
+// the ink either has.
+double overlap(const Ink& a, const Ink& b) {
+    int both = 0, either = 0;
+    for (size_t i = 0; i < a.shape.size(); ++i) {
+        both += a.shape[i] && b.shape[i];
+        either += a.shape[i] || b.shape[i];
+    }
+    return either ? double(both) / either : 0;
+}
+
+// Glyph inks measured once for each style, character and fit, relative to
+// the glyph's pen.
+class Inks {
+public:
+    const Ink& of(const DrawOp& glyph, const Beneath& under) {
+        std::ostringstream key;
+        key << glyph.font.face << glyph.font.bold << glyph.font.italic << ' ' << glyph.font.size << ' ' << glyph.p
+            << '/' << glyph.q << ' ' << glyph.s;
+        for (const GlyphFit& f : glyph.fits) key << " fit " << f.scale << ',' << f.dx << ',' << f.dy;
+        auto it = seen_.find(key.str());
+        if (it == seen_.end()) it = seen_.emplace(key.str(), measure(glyph, under)).first;
+        return it->second;
+    }
+
+private:
+    std::map<std::string, Ink> seen_;
+};
+
+// One character of a text as the painter draws it.
+struct Glyph {
+    DrawOp op;  // the character alone, in its cell
+    Beneath under;
+    bool italic_letter() const {
+        return op.font.italic && op.s.size() == 1 && std::isalpha(static_cast<unsigned char>(op.s[0]));
+    }
+};
+
+// The characters of a text, each alone and fitted as it was, with what lay
+// under it.
+std::vector<Glyph> glyphs_of(const DrawOp& text, const Beneath& under) {
+    std::vector<Glyph> out;
+    const std::vector<CharCell> cells = char_cells(text);
+    for (size_t i = 0; i < cells.size(); ++i) {
+        Glyph g{text, {}};
+        g.op.s = cells[i].ch;
+        g.op.x1 = cells[i].cell.l;
+        g.op.fits.clear();
+        for (GlyphFit f : text.fits)
+            if (f.index == static_cast<int>(i)) g.op.fits.push_back({0, f.scale, f.dx, f.dy});
+        g.under.mark = under.mark;
+        if (i < under.chars.size()) g.under.chars.push_back(under.chars[i]);
+        out.push_back(std::move(g));
+    }
+    return out;
+}
+
+struct Pair {
+    std::string where;  // the step and the expression
+    Glyph sign, letter;
+};
+
+// Every operator sign drawn beside an italic letter in the tour: in one
+// text, or as neighbouring glyphs of one typesetter call (a stroke drawn
+// between them parts them).
+std::vector<Pair> signs_beside_letters() {
+    std::vector<Pair> out;
+    for (const Step& step : all_steps()) {
+        Backdrop backdrop;
+        std::string expr;
+        std::optional<Glyph> last;  // the last glyph of the typesetter call
+        auto meet = [&](const Glyph& a, const Glyph& b) {
+            if (operator_sign(a.op.s) && b.italic_letter()) out.push_back({step.name() + " \"" + expr + "\"", a, b});
+            if (operator_sign(b.op.s) && a.italic_letter()) out.push_back({step.name() + " \"" + expr + "\"", b, a});
+        };
+        WalkOptions options;
+        options.on_op = [&](const DrawOp& op, const Program& g) {
+            const bool typeset = inside_typesetter(g);
+            if (op.op == Op::Expr) expr = op.s, last.reset();
+            if (!typeset) last.reset();
+            if (op.op == Op::Text && op.c != BACKGROUND) {
+                Beneath under = backdrop.beneath(op);
+                std::vector<Glyph> glyphs = glyphs_of(op, under);
+                const bool on_screen = op.y1 < LAYOUT_H && op.y1 >= 0;  // measuring draws below the screen
+                if (on_screen) {
+                    if (typeset && last && !glyphs.empty()) meet(*last, glyphs.front());
+                    for (size_t i = 1; i < glyphs.size(); ++i) meet(glyphs[i - 1], glyphs[i]);
+                }
+                if (typeset && on_screen && !glyphs.empty())
+                    last = glyphs.back();
+                else
+                    last.reset();
+            } else if (op.drawn()) {
+                last.reset();
+            }
+            backdrop.add(op);
+        };
+        WalkResult r = walk(step, options);
+        EXPECT_TRUE(r.back_at_menu) << step.name() << ": " << r.stuck;
+    }
+    return out;
+}
+
+// Where the sign and the letter could be taken for one another.  A maths
+// typesetter sets the sign lighter and no larger than the letters, so that
+// an italic x and a times sign differ in weight, in size and in shape;
+// each of the three is checked.  The bounds lie between the times sign
+// drawn as heavy as the bold digits (overlap 0.69, weight 1.08, height
+// 1.18 beside x on the line) and as it is meant (at most 0.51, 0.68, 0.99
+// over the tour).
+struct Likeness {
+    double overlap, weight, height;  // shapes' shared ink; sign over letter
+    std::string fault() const {
+        if (overlap > 0.6) return "shapes overlap";
+        if (weight > 0.8) return "sign as heavy as the letter";
+        if (height > 1.05) return "sign taller than the letter";
+        return "";
+    }
+};
+
+// Every ×, ÷ and ± a pupil sees beside an italic letter reads as an
+// operator: "x×y", "a×b", "6x×(−3x)" and "(x×x)×(x×x×x)" on the line, in
+// a fraction's parts and beside exponents.  Each sign and letter is drawn
+// alone, as the painter draws it, and their ink compared; each pair of
+// styles is reported once, with the first step it was seen in.
+TEST(OperatorSigns, ReadApartFromTheItalicLettersBesideThem) {
+    Inks inks;
+    const std::vector<Pair> pairs = signs_beside_letters();
+    ASSERT_GT(pairs.size(), 100u);
+    std::set<std::string> reported;
+    for (const Pair& p : pairs) {
+        const Ink& sign = inks.of(p.sign.op, p.sign.under);
+        const Ink& letter = inks.of(p.letter.op, p.letter.under);
+        ASSERT_FALSE(sign.empty() || letter.empty()) << p.where << ": nothing drawn";
+        const Likeness like{overlap(sign, letter), sign.weight / letter.weight, sign.height / letter.height};
+        const std::string fault = like.fault();
+        if (fault.empty()) continue;
+        std::ostringstream styles;
+        styles << p.sign.op.s << " " << p.sign.op.p << "/" << p.sign.op.q << " size " << p.sign.op.font.size
+               << " beside " << p.letter.op.s << " " << p.letter.op.p << "/" << p.letter.op.q;
+        if (!reported.insert(styles.str()).second) continue;
+        ADD_FAILURE() << std::fixed << std::setprecision(2) << p.where << ": " << styles.str() << ": " << fault
+                      << " (overlap " << like.overlap
+                      << ", weight " << like.weight << ", height " << like.height << ")";
+    }
+}
+
+}  // namespace
+}  // namespace cw::test
