@@ -25,7 +25,7 @@ WORK=$(mktemp -d)
 XVFB_PID=
 PROG_PID=
 cleanup() {
-    [ -n "$PROG_PID" ] && kill "$PROG_PID" 2>/dev/null
+    [ -n "$PROG_PID" ] && kill "$PROG_PID" 2>/dev/null && kill -CONT "$PROG_PID" 2>/dev/null
     [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$WORK"
@@ -59,6 +59,50 @@ int main(int argc, char** argv) {
 }
 EOF
 cc -o "$WORK/close" "$WORK/close.c" -lX11 2>"$WORK/cc.log" || { echo "skipped: cannot build the X11 close helper"; exit 77; }
+
+# Binds a keysym the keyboard lacks to a spare keycode and prints the
+# keycode ("keymap bind UFF13"), or frees the keycode again ("keymap unbind
+# 248").  xdotool binds such a key itself only for the moment it types it,
+# and a program that looks the key up after that moment finds nothing: bound
+# here, the key stays readable until the program has shown what it did.
+cat >"$WORK/keymap.c" <<'EOF'
+#include <X11/Xlib.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+int main(int argc, char** argv) {
+    if (argc < 3) return 2;
+    Display* d = XOpenDisplay(NULL);
+    if (!d) return 2;
+    int lo, hi, per;
+    XDisplayKeycodes(d, &lo, &hi);
+    KeySym syms[2] = {NoSymbol, NoSymbol};
+    int code = 0;
+    if (strcmp(argv[1], "bind") == 0) {
+        syms[0] = syms[1] = XStringToKeysym(argv[2]);
+        if (syms[0] == NoSymbol) return 2;
+        KeySym* map = XGetKeyboardMapping(d, lo, hi - lo + 1, &per);
+        for (int k = hi; k >= lo && !code; --k) {
+            int empty = 1;
+            for (int i = 0; i < per; ++i) empty &= map[(k - lo) * per + i] == NoSymbol;
+            if (empty) code = k;
+        }
+        XFree(map);
+        if (!code) return 1;
+        printf("%d\n", code);
+    } else if (strcmp(argv[1], "unbind") == 0) {
+        code = atoi(argv[2]);
+        if (code < lo || code > hi) return 2;
+    } else {
+        return 2;
+    }
+    XChangeKeyboardMapping(d, code, 2, syms, 1);
+    XSync(d, False);
+    XCloseDisplay(d);
+    return 0;
+}
+EOF
+cc -o "$WORK/keymap" "$WORK/keymap.c" -lX11 2>>"$WORK/cc.log" || { echo "skipped: cannot build the X11 keymap helper"; exit 77; }
 
 # --- no display: one line on stderr, status 1 -------------------------------
 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 20 "$BUILD/kelvane" >/dev/null 2>"$WORK/nodisplay.err"
@@ -251,11 +295,18 @@ if [ -z "$WIN" ]; then
     fail "no second Kelvane window appeared: $(cat "$WORK/kelvane2.err")"
 else
     wait_for_picture "$WORK/menu.png" "" >/dev/null
+    # The program is stopped while the keys are typed, so it reads them only
+    # afterwards, as a program busy drawing does; the full-width 3 stays
+    # bound until the lesson shows.
+    code=$("$WORK/keymap" bind UFF13) || fail "no spare keycode for the full-width 3"
+    kill -STOP "$PROG_PID"
     xdotool type --window "$WIN" --delay 20 "３"
     xdotool key --window "$WIN" Return
+    kill -CONT "$PROG_PID"
     replay_png $'3\r' "$WORK/lesson3.png" 1
     wait_for_picture "$WORK/lesson3.png" "" && pass "full-width 3 and Enter open lesson 3 (NRMSE $DIST)" \
         || fail "full-width 3 and Enter did not open lesson 3 (NRMSE $DIST)"
+    [ -n "$code" ] && "$WORK/keymap" unbind "$code"
     xdotool type --window "$WIN" --delay 20 "1"
     xdotool key --window "$WIN" Return
     xdotool key --window "$WIN" Right
