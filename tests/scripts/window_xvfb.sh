@@ -2,9 +2,11 @@
 # The real window under Xvfb: Kelvane is started, keys are typed into it with
 # xdotool, and the window is compared with the replay tool's picture after the
 # same keys; the window is resized (the layout must be scaled to fit with
-# white margins) and closed (the program must exit 0).  Also checks the
-# messages for a missing display and missing fonts, and runs the window
-# backend's gtest cases, which need a display.
+# white margins) and closed (the program must exit 0).  On a second screen,
+# wider than the layout, a program's picture must fill the height and stand
+# centred between equal margins.  Also checks the messages for a missing
+# display and missing fonts, and runs the window backend's gtest cases, which
+# need a display.
 #
 #   bash tests/scripts/window_xvfb.sh BUILD_DIR
 #
@@ -22,11 +24,11 @@ for bin in kelvane dorrith sarnoth replay; do
 done
 
 WORK=$(mktemp -d)
-XVFB_PID=
+XVFB_PIDS=()
 PROG_PID=
 cleanup() {
-    [ -n "$PROG_PID" ] && kill "$PROG_PID" 2>/dev/null
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+    [ -n "$PROG_PID" ] && kill "$PROG_PID" 2>/dev/null && kill -CONT "$PROG_PID" 2>/dev/null
+    for pid in "${XVFB_PIDS[@]}"; do kill "$pid" 2>/dev/null; done
     wait 2>/dev/null
     rm -rf "$WORK"
 }
@@ -60,6 +62,50 @@ int main(int argc, char** argv) {
 EOF
 cc -o "$WORK/close" "$WORK/close.c" -lX11 2>"$WORK/cc.log" || { echo "skipped: cannot build the X11 close helper"; exit 77; }
 
+# Binds a keysym the keyboard lacks to a spare keycode and prints the
+# keycode ("keymap bind UFF13"), or frees the keycode again ("keymap unbind
+# 248").  xdotool binds such a key itself only for the moment it types it,
+# and a program that looks the key up after that moment finds nothing: bound
+# here, the key stays readable until the program has shown what it did.
+cat >"$WORK/keymap.c" <<'EOF'
+#include <X11/Xlib.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+int main(int argc, char** argv) {
+    if (argc < 3) return 2;
+    Display* d = XOpenDisplay(NULL);
+    if (!d) return 2;
+    int lo, hi, per;
+    XDisplayKeycodes(d, &lo, &hi);
+    KeySym syms[2] = {NoSymbol, NoSymbol};
+    int code = 0;
+    if (strcmp(argv[1], "bind") == 0) {
+        syms[0] = syms[1] = XStringToKeysym(argv[2]);
+        if (syms[0] == NoSymbol) return 2;
+        KeySym* map = XGetKeyboardMapping(d, lo, hi - lo + 1, &per);
+        for (int k = hi; k >= lo && !code; --k) {
+            int empty = 1;
+            for (int i = 0; i < per; ++i) empty &= map[(k - lo) * per + i] == NoSymbol;
+            if (empty) code = k;
+        }
+        XFree(map);
+        if (!code) return 1;
+        printf("%d\n", code);
+    } else if (strcmp(argv[1], "unbind") == 0) {
+        code = atoi(argv[2]);
+        if (code < lo || code > hi) return 2;
+    } else {
+        return 2;
+    }
+    XChangeKeyboardMapping(d, code, 2, syms, 1);
+    XSync(d, False);
+    XCloseDisplay(d);
+    return 0;
+}
+EOF
+cc -o "$WORK/keymap" "$WORK/keymap.c" -lX11 2>>"$WORK/cc.log" || { echo "skipped: cannot build the X11 keymap helper"; exit 77; }
+
 # --- no display: one line on stderr, status 1 -------------------------------
 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 20 "$BUILD/kelvane" >/dev/null 2>"$WORK/nodisplay.err"
 rc=$?
@@ -70,17 +116,25 @@ else
     fail "without a display: status $rc, $lines lines on stderr: $(cat "$WORK/nodisplay.err")"
 fi
 
-# --- Xvfb on a free display ----------------------------------------------------
-# -noreset: without it the server resets whenever its last client leaves, and
-# a window opened during the reset is refused.
-Xvfb -displayfd 3 -screen 0 1440x900x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-XVFB_PID=$!
-for _ in $(seq 100); do
-    [ -s "$WORK/display" ] && break
-    sleep 0.1
-done
-[ -s "$WORK/display" ] || { echo "FAIL: Xvfb did not start: $(tail -3 "$WORK/xvfb.log")"; exit 1; }
-export DISPLAY=":$(head -1 "$WORK/display")"
+# --- Xvfb on free displays --------------------------------------------------------
+# One screen the layout's size, and one of 16:9, wider than the layout; both
+# are started at once.  -noreset: without it a server resets whenever its last
+# client leaves, and a window opened during the reset is refused.
+start_xvfb() {  # NAME SIZE
+    Xvfb -displayfd 3 -screen 0 "$2x24" -nolisten tcp -noreset 3>"$WORK/$1.display" 2>"$WORK/$1.log" &
+    XVFB_PIDS+=($!)
+}
+display_of() {  # NAME: waits for its server and prints its display
+    for _ in $(seq 100); do
+        [ -s "$WORK/$1.display" ] && break
+        sleep 0.1
+    done
+    [ -s "$WORK/$1.display" ] && echo ":$(head -1 "$WORK/$1.display")"
+}
+start_xvfb layout 1440x900
+start_xvfb wide 1920x1080
+DISPLAY=$(display_of layout) || { echo "FAIL: Xvfb did not start: $(tail -3 "$WORK/layout.log")"; exit 1; }
+export DISPLAY
 unset WAYLAND_DISPLAY SDL_VIDEODRIVER
 
 # --- missing fonts are named with their package --------------------------------
@@ -251,11 +305,18 @@ if [ -z "$WIN" ]; then
     fail "no second Kelvane window appeared: $(cat "$WORK/kelvane2.err")"
 else
     wait_for_picture "$WORK/menu.png" "" >/dev/null
+    # The program is stopped while the keys are typed, so it reads them only
+    # afterwards, as a program busy drawing does; the full-width 3 stays
+    # bound until the lesson shows.
+    code=$("$WORK/keymap" bind UFF13) || fail "no spare keycode for the full-width 3"
+    kill -STOP "$PROG_PID"
     xdotool type --window "$WIN" --delay 20 "３"
     xdotool key --window "$WIN" Return
+    kill -CONT "$PROG_PID"
     replay_png $'3\r' "$WORK/lesson3.png" 1
     wait_for_picture "$WORK/lesson3.png" "" && pass "full-width 3 and Enter open lesson 3 (NRMSE $DIST)" \
         || fail "full-width 3 and Enter did not open lesson 3 (NRMSE $DIST)"
+    [ -n "$code" ] && "$WORK/keymap" unbind "$code"
     xdotool type --window "$WIN" --delay 20 "1"
     xdotool key --window "$WIN" Return
     xdotool key --window "$WIN" Right
@@ -273,20 +334,42 @@ else
 fi
 
 # --- the other two programs start in their windows and close -----------------------
-for prog in dorrith sarnoth; do
-    title="$(tr '[:lower:]' '[:upper:]' <<<"${prog:0:1}")${prog:1}"
-    "$BUILD/$prog" >/dev/null 2>"$WORK/$prog.err" &
+# Starts PROG and sets PROG_PID and WIN; fails and returns 1 when no window shows.
+start_program() {  # PROG
+    local title
+    title="$(tr '[:lower:]' '[:upper:]' <<<"${1:0:1}")${1:1}"
+    "$BUILD/$1" >/dev/null 2>"$WORK/$1.err" &
     PROG_PID=$!
     WIN=$(timeout 20 xdotool search --sync --onlyvisible --name "^$title\$" 2>/dev/null | head -1)
-    if [ -z "$WIN" ]; then
-        fail "no $title window appeared: $(cat "$WORK/$prog.err")"
-        continue
+    [ -n "$WIN" ] || { fail "no $title window appeared: $(cat "$WORK/$1.err")"; return 1; }
+}
+
+if start_program dorrith; then
+    replay_png "" "$WORK/dorrith.png" 1 dorrith
+    wait_for_picture "$WORK/dorrith.png" "" && pass "dorrith menu matches the replay (NRMSE $DIST)" \
+        || fail "dorrith menu differs from the replay (NRMSE $DIST)"
+    close_and_check "dorrith at its menu"
+fi
+
+# On the 16:9 screen, wider than the layout: 1440x900 at 1080/900 = 1.2 is
+# 1728x1080, centred: 96 pixels of margin left and right, none above or below.
+if ! DISPLAY=$(display_of wide); then
+    fail "the 1920x1080 Xvfb did not start: $(tail -3 "$WORK/wide.log")"
+elif start_program sarnoth; then
+    geometry=$(xdotool getwindowgeometry "$WIN" | awk '/Geometry/ { print $2 }')
+    [ "$geometry" = "1920x1080" ] && pass "window fills the 1920x1080 screen" || fail "window is $geometry, not 1920x1080"
+    replay_png "" "$WORK/sarnoth.png" 1.2 sarnoth
+    if wait_for_picture "$WORK/sarnoth.png" "1728x1080+96+0"; then
+        pass "on the wide screen the sarnoth menu fills the height, centred (NRMSE $DIST)"
+    else
+        fail "on the wide screen the sarnoth menu is not the replay scaled to the height and centred (NRMSE $DIST)"
+        cp "$WORK/shot.png" "${TMPDIR:-/tmp}/window_xvfb_wide_shot.png" 2>/dev/null
     fi
-    replay_png "" "$WORK/$prog.png" 1 "$prog"
-    wait_for_picture "$WORK/$prog.png" "" && pass "$prog menu matches the replay (NRMSE $DIST)" \
-        || fail "$prog menu differs from the replay (NRMSE $DIST)"
-    close_and_check "$prog at its menu"
-done
+    darkest=$(convert "$WORK/shot.png" -fill white -draw "rectangle 96,0 1823,1079" -format '%[fx:minima]' info: 2>/dev/null)
+    [ "$darkest" = "1" ] && pass "the margins left and right are background white" \
+        || fail "the margins left and right are not plain white (darkest $darkest)"
+    close_and_check "sarnoth on the wide screen"
+fi
 
 if [ "$FAILED" -eq 0 ]; then
     echo "window_xvfb: all checks passed"
