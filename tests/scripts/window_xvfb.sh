@@ -179,7 +179,8 @@ DIST=1
 wait_for_picture() {
     local ref=$1 geometry=$2 limit=${3:-0.002}
     for _ in $(seq 60); do
-        if import -window "$WIN" "$WORK/shot.png" 2>/dev/null; then
+        # A window that is gone makes import wait for a click: bounded.
+        if timeout 10 import -window "$WIN" "$WORK/shot.png" 2>/dev/null; then
             if [ -n "$geometry" ]; then
                 convert "$WORK/shot.png" -crop "$geometry" +repage "$WORK/shot_crop.png"
             else
