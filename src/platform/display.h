@@ -38,6 +38,14 @@ struct GlyphFit {
     bool operator==(const GlyphFit&) const = default;
 };
 
+// What a text's glyphs are, as the one who drew them says: characters
+// (letters, digits, kana, marks), or an operator sign set between two
+// operands, as a maths typesetter sets a binary operator.
+enum class GlyphRole : unsigned char {
+    Character,
+    Operator,
+};
+
 struct FontState {
     std::string face = "ｺﾞｼｯｸ";
     float size = 16.0f;
@@ -72,6 +80,8 @@ struct DrawOp {
     FontState font;
     // A line that is a fraction bar (the glyphs beside it keep clear of it).
     bool bar = false;
+    // What a text's glyphs are.
+    GlyphRole role = GlyphRole::Character;
     // A text's glyphs fitted to what lay under them when it was drawn (none
     // when every glyph stands where its cell puts it).
     std::vector<GlyphFit> fits;

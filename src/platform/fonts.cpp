@@ -15,8 +15,13 @@ const char* const kSerif = "Liberation Serif";
 // on the gothic digits' baseline and are drawn a touch heavier, nearer the
 // bold digits' weight; no more, so that their counters stay open and their
 // strokes thick and thin.
+//
+// An operator sign is set as a maths typesetter sets a binary operator:
+// upright at its own proportions, its ink about two thirds of the digits'
+// height (as tall as the italic letters' x beside it, no taller), centred
+// across its cell and on the middle of the digits.
 const std::array<FaceChoice, 3> kFaces = {{
-    {kGothic, false, true, 0, 1},                             // Face::Gothic
+    {kGothic, false, true, 0, 1, 1, false, 0, 0.74, 0.07},    // Face::Gothic
     {kSerif, false, false, 1.10, 0.58, 0.86, false, 0.02},  // Face::Serif
     {kSerif, true, false, 0.86, 0.6, 1.1},                    // Face::ScriptEll
 }};
@@ -30,7 +35,7 @@ const FaceChoice kSerifWide = {kSerif, false, false, 1.10, 0.5, 0.98, false, 0.0
 // lies 14.078 of 16 units down with its digits drawn 0.49 above it.  The
 // baseline goes between the two, so digits and kanji both sit within a third
 // of a unit of where IPAGothic put them.
-const FaceChoice kNotoGothic = {kPreferredGothic, false, true, 13.73 / 16, 1, 1, true};
+const FaceChoice kNotoGothic = {kPreferredGothic, false, true, 13.73 / 16, 1, 1, true, 0, 0.74, 0.084};
 
 }  // namespace
 
@@ -80,10 +85,7 @@ double extra_weight(const FaceChoice& face, const std::string& ch, bool bold) {
 }
 
 double sign_em_share(const FaceChoice& face, const std::string& ch) {
-    // The signs' ink about three fifths of the digits' height, a little
-    // less than the letters' x-height on the line.
-    if (face.gothic && (ch == "×" || ch == "÷" || ch == "±")) return 0.62;
-    return 0;
+    return ch == "÷" ? face.sign_em_share * 0.95 : face.sign_em_share;
 }
 
 std::vector<RequiredFont> required_fonts() {

@@ -27,6 +27,11 @@ struct FaceChoice {
     // this wide, as a share of the em, laid round each), so that they match
     // the gothic bold digits beside them.
     double extra_weight = 0;
+    // An operator sign (GlyphRole::Operator) of the face: its em as a share
+    // of its cell's height (0: the face sets none), and the width of the
+    // face's own strokes of ×, ÷ and ± as a share of their em.
+    double sign_em_share = 0;
+    double sign_stroke = 0;
 };
 
 // The faces the programs draw with.
@@ -51,13 +56,16 @@ const FaceChoice& map_face(const std::string& name, int p, int q);
 // otherwise the face's own extra weight.
 double extra_weight(const FaceChoice& face, const std::string& ch, bool bold);
 
-// How an operator sign (×, ÷, ±) of the gothic face is drawn, as a maths
-// typesetter sets a binary operator between bold digits and italic
-// letters: upright at its own proportions, its em this share of its cell's
-// height (so smaller and lighter than the digits and letters beside it),
-// its ink centred across the cell and on the middle of the face's digits
-// (the axis of the maths); 0 for any other character or face.
+// The em of an operator sign of the face as a share of its cell's height:
+// the face's sign_em_share, a little less for ÷, whose dots make it read
+// heavier than × at one size.
 double sign_em_share(const FaceChoice& face, const std::string& ch);
+
+// The width of an operator sign's strokes, in layout units: three fifths
+// of the typesetter's plus and minus (lines 5 wide), so that the signs of
+// a line weigh alike on the line and in a fraction's smaller parts.  A
+// sign whose face draws it lighter is drawn this heavy.
+constexpr double kOperatorStroke = 2.8;
 
 struct RequiredFont {
     std::string family;

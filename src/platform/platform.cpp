@@ -85,8 +85,17 @@ void Platform::CONNECT(const std::vector<Point>& pts, float c) {
 }
 
 void Platform::SYMBOL(float x, float y, float p, float q, float c, const std::string& text) {
+    text_of(x, y, p, q, c, text, GlyphRole::Character);
+}
+
+void Platform::operator_sign(float x, float y, float p, float q, float c, const std::string& text) {
+    text_of(x, y, p, q, c, text, GlyphRole::Operator);
+}
+
+void Platform::text_of(float x, float y, float p, float q, float c, const std::string& text, GlyphRole role) {
     DrawOp op;
     op.op = Op::Text;
+    op.role = role;
     op.x1 = x, op.y1 = y;
     op.p = to_int(p), op.q = to_int(q);
     op.c = colour(c);

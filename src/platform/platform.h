@@ -72,6 +72,9 @@ public:
     // Text; each glyph fitted to what was drawn under it before (see
     // GlyphFitter), as the operation records.
     void SYMBOL(float x, float y, float p, float q, float c, const std::string& text);
+    // A text that is an operator sign between two operands (×, ÷, ±), set as
+    // a maths typesetter sets a binary operator (see GlyphRole).
+    void operator_sign(float x, float y, float p, float q, float c, const std::string& text);
     void CLS();
 
     // Keyboard, clock, random numbers.
@@ -117,6 +120,7 @@ public:
 
 private:
     void emit(DrawOp op);
+    void text_of(float x, float y, float p, float q, float c, const std::string& text, GlyphRole role);
     int colour(float c) const;
 
     Backend& backend_;

@@ -270,12 +270,17 @@ void set_glyph(PangoLayout* layout, const FaceChoice& face, const std::string& c
     pango_layout_set_text(layout, drawn.c_str(), static_cast<int>(drawn.size()));
 }
 
+// Whether a text's glyphs are set as operator signs.
+bool operator_signs(const DrawOp& op, const FaceChoice& face) {
+    return op.role == GlyphRole::Operator && face.sign_em_share > 0;
+}
+
 // Sets the layout to the glyph of a character and measures it: its outline
 // when asked, and always for an operator sign, which is placed by it and by
 // the middle of the face's digits.
-GlyphShape measure(cairo_t* cr, PangoLayout* layout, const FaceChoice& face, const std::string& ch, bool outline) {
+GlyphShape measure(cairo_t* cr, PangoLayout* layout, const FaceChoice& face, const std::string& ch, bool outline,
+                   bool sign) {
     GlyphShape g;
-    const bool sign = sign_em_share(face, ch) > 0;
     if (sign) {
         PangoRectangle digit;
         pango_layout_set_text(layout, "0", 1);
@@ -317,7 +322,7 @@ Placement place(const DrawOp& op, const FaceChoice& face, const CharCell& c, con
         at.tx += (cell_w - g.advance * at.sx) / 2;
     }
     if (face.baseline > 0) at.ty += face.baseline * s * op.q - g.baseline * at.sy;
-    if (const double em = sign_em_share(face, c.ch); em > 0 && !g.outline.empty()) {
+    if (const double em = sign_em_share(face, c.ch); operator_signs(op, face) && !g.outline.empty()) {
         const double middle = at.ty + at.sy * g.axis, k = em * (c.cell.b - c.cell.t) / s;
         const Placement sign{c.cx() - k * (g.outline.l + g.outline.r) / 2.0,
                              middle - k * (g.outline.t + g.outline.b) / 2.0, k, k};
@@ -341,8 +346,14 @@ Placement place(const DrawOp& op, const FaceChoice& face, const CharCell& c, con
     return at;
 }
 
-// How much heavier than its face a glyph is drawn, in layout units.
+// How much heavier than its face a glyph is drawn, in the units of its
+// font size (place scales it with the glyph).  An operator sign is drawn
+// with strokes kOperatorStroke wide where its face draws them lighter.
 double heavier_of(const DrawOp& op, const FaceChoice& face, const std::string& ch) {
+    if (operator_signs(op, face)) {
+        const double k = sign_em_share(face, ch) * op.q;  // the sign's scale: its em is k * size
+        return std::max(0.0, kOperatorStroke / k - face.sign_stroke * op.font.size);
+    }
     return extra_weight(face, ch, op.font.bold) * op.font.size;
 }
 
@@ -456,7 +467,8 @@ void Painter::text(const DrawOp& op, const Beneath& under) {
         while (fit != op.fits.end() && fit->index < static_cast<int>(i)) ++fit;
         if (!drawable_char(c.ch)) continue;
         const double heavier = heavier_of(op, face, c.ch);
-        const GlyphShape g = measure(cr_, layout, face, c.ch, heavier > 0 && face.gothic);
+        const bool sign = operator_signs(op, face);
+        const GlyphShape g = measure(cr_, layout, face, c.ch, heavier > 0 && face.gothic, sign);
         if (!(g.advance > 0)) continue;
         Placement at = place(op, face, c, g, heavier);
         if (fit != op.fits.end() && fit->index == static_cast<int>(i))
@@ -497,9 +509,9 @@ struct GlyphFitter::Shapes {
         pango_layout_set_font_description(layout, desc);
         pango_font_description_free(desc);
     }
-    const GlyphShape& glyph(const FaceChoice& face, const std::string& ch) {
-        auto [it, fresh] = glyphs.try_emplace(current + (face.script_ell ? "ell " : "") + ch);
-        if (fresh) it->second = measure(cr, layout, face, ch, true);
+    const GlyphShape& glyph(const FaceChoice& face, const std::string& ch, bool sign) {
+        auto [it, fresh] = glyphs.try_emplace(current + (face.script_ell ? "ell " : "") + (sign ? "sign " : "") + ch);
+        if (fresh) it->second = measure(cr, layout, face, ch, true, sign);
         return it->second;
     }
     const Reference& reference(const FaceChoice& face) {
@@ -540,7 +552,7 @@ std::vector<GlyphFit> GlyphFitter::operator()(const DrawOp& op, const Backdrop& 
         if (!cell && bars.empty()) continue;
         if (!shapes_) shapes_ = std::make_unique<Shapes>();
         shapes_->style(op, face);
-        const GlyphShape& g = shapes_->glyph(face, c.ch);
+        const GlyphShape& g = shapes_->glyph(face, c.ch, operator_signs(op, face));
         if (!(g.advance > 0) || g.outline.empty()) continue;
         const double heavier = heavier_of(op, face, c.ch);
         Reference reference = shapes_->reference(face);

@@ -25,6 +25,10 @@ enum class MenuJump {
 // What the typesetter keeps about itself while it runs.
 struct TypesetterState {
     int depth = 0;  // how many typesetter routines are running, one inside the other (TypesetScope)
+    // The code characters around the glyph run about to be drawn, within its
+    // expression ("" at either end): the last one drawn before it and the
+    // next one after it.  A glyph run takes them and leaves them empty.
+    std::string before, after;
 };
 
 struct ProgramInfo {

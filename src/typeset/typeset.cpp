@@ -4,6 +4,8 @@
 
 #include "platform/basic.h"
 
+#include <utility>
+
 namespace cw {
 
 namespace {
@@ -23,8 +25,43 @@ void stroke(Program& g, float x, float y, float dx, float dy) {
 bool is_italic_letter(const std::string& b) { return b == "a" || b == "x" || b == "c"; }
 bool is_operator_sign(const std::string& b) { return b == "×" || b == "÷" || b == "±"; }
 
+// Codes that draw nothing themselves: they change how what follows is set.
+bool silent_code(const std::string& c) { return c == "^" || c == "\\" || c == "ﾝ"; }
+
+// Whether a sign after the code character c has an operand before it: not
+// at the start of the expression, nor after an opening bracket, a relation,
+// another sign, a space or a radical's hook.
+bool ends_operand(const std::string& c) {
+    static const char* const kNot[] = {"", "(", "=", "+", "-", "*", "/", "@", "×", "÷", "±", " ", "　", "#", "!", "√", ",", "、"};
+    for (const char* n : kNot)
+        if (c == n) return false;
+    return true;
+}
+
+// Whether a sign before the code character c has an operand after it: not
+// before a closing bracket, a relation or another times or divide sign.  At
+// the end of the expression ("") it has: a lesson writes a line in pieces,
+// and the operand comes in the next.
+bool starts_operand(const std::string& c) {
+    static const char* const kNot[] = {")", "=", "*", "/", "×", "÷", ",", "、"};
+    for (const char* n : kNot)
+        if (c == n) return false;
+    return true;
+}
+
+// A sign drawn as the glyph run's current character: an operator between
+// two operands, or (with nothing on one side, as a mark alone in a table
+// cell) an ordinary character.
+void sign(Program& g, bool binary, float dx, float dy, float p, float q) {
+    if (binary)
+        g.pf.operator_sign(g.TX + dx, g.TY + dy, p, q, g.CCC1, g.B_s);
+    else
+        glyph(g, dx, dy, p, q);
+}
+
 // One character through the glyph metrics table: first matching row wins.
-void glyph_step(Program& g) {
+// `binary`: the character, if a sign, stands between two operands.
+void glyph_step(Program& g, bool binary) {
     auto& pf = g.pf;
     const std::string& b = g.B_s;
     g.TA2 = static_cast<float>(LEN(b));
@@ -95,13 +132,13 @@ void glyph_step(Program& g) {
         pf.SETDRAWWIDTH(3);
         g.TX += 27;
     } else if (is_operator_sign(b) && g.BUN != 1) {
-        glyph(g, -4, 0, 2, 3);
+        sign(g, binary, -4, 0, 2, 3);
         g.TX += 27;
     } else if (b == " ") {
         g.TX += 27;
     } else if (g.TA2 == 2 && g.BUN == 1) {
         pf.SETFONTSIZE(11);
-        glyph(g, 0, 0, 3, 3);
+        sign(g, binary && is_operator_sign(b), 0, 0, 3, 3);
         pf.SETFONTSIZE(16);
         g.TX += 38;
     } else if (g.TA2 == 2) {
@@ -135,6 +172,15 @@ void overbar_step(Program& g) {
     g.pf.SETDRAWWIDTH(3);
 }
 
+// The first code character of s that draws something ("" for none).
+std::string next_code(const std::string& s) {
+    for (std::string rest = s, c; !rest.empty();) {
+        take_first_char(rest, c);
+        if (!silent_code(c)) return c;
+    }
+    return {};
+}
+
 void polyline(Program& g, float x, float y, std::initializer_list<Point> rel) {
     std::vector<Point> pts;
     for (auto& p : rel) pts.emplace_back(x + p.first, y + p.second);
@@ -146,6 +192,7 @@ void polyline(Program& g, float x, float y, std::initializer_list<Point> rel) {
 void DRAW_EXPRESSION_TEXT(Program& g) {
     if (!inside_typesetter(g)) g.pf.note(Op::Expr, g.X, g.Y, g.CCC1, g.AA_s);
     TypesetScope inside(g);
+    std::string before;  // the last code character drawn (a fraction's closing mark for a fraction)
     for (;;) {
         g.DR = static_cast<float>(g.pf.GETDRAWWIDTH());
         g.LEM = static_cast<float>(KLEN(g.AA_s));
@@ -154,6 +201,7 @@ void DRAW_EXPRESSION_TEXT(Program& g) {
             return;
         }
         take_first_char(g.AA_s, g.A_s);
+        const std::string code = g.A_s;
         if (g.A_s == "ﾀ") {
             g.N = static_cast<float>(KINSTR(g.AA_s, "ﾀ"));
             if (g.N == 0) continue;  // a lone mark is dropped
@@ -172,8 +220,11 @@ void DRAW_EXPRESSION_TEXT(Program& g) {
         } else if (g.A_s == "^") {
             g.JYOU = 1;
         } else {
+            g.typesetter.before = before;
+            g.typesetter.after = next_code(g.AA_s);
             DRAW_GLYPH_RUN(g);
         }
+        if (!silent_code(code)) before = code;
     }
 }
 
@@ -187,6 +238,17 @@ void DRAW_GLYPH_RUN(Program& g) {
     pf.SETFONTNAME(GOTHIC);
     pf.SETFONTSIZE(16);
     pf.SETFONTBOLD(-1);
+    const std::string before = std::exchange(g.typesetter.before, {});
+    const std::string after = std::exchange(g.typesetter.after, {});
+    // The code character next to the I-th one, one way or the other, past
+    // the silent codes; what lies around the run beyond its ends.
+    auto neighbour = [&](int step) {
+        for (int i = static_cast<int>(g.I) + step; i >= 1 && i <= static_cast<int>(g.NAG); i += step) {
+            std::string c = KMID_s(g.R_s, static_cast<float>(i), 1);
+            if (!silent_code(c)) return c;
+        }
+        return step < 0 ? before : after;
+    };
     g.I = 1;
     do {
         g.B_s = KMID_s(g.R_s, g.I, 1);
@@ -225,7 +287,7 @@ void DRAW_GLYPH_RUN(Program& g) {
             g.TX += 36;
             g.TXM = g.TX;
         } else {
-            glyph_step(g);
+            glyph_step(g, ends_operand(neighbour(-1)) && starts_operand(neighbour(+1)));
             overbar_step(g);
         }
         g.I += 1;

@@ -158,9 +158,18 @@ struct Pair {
     Glyph sign, letter;
 };
 
+// Whether two glyphs stand on one line: the middle of each one's cell lies
+// within the other's height (a sign on the line after a fraction is beside
+// the fraction, not beside the last letter of its numerator).
+bool on_one_line(const Glyph& a, const Glyph& b) {
+    const Bounds ca = char_cells(a.op).front().cell, cb = char_cells(b.op).front().cell;
+    const float ma = (ca.t + ca.b) / 2, mb = (cb.t + cb.b) / 2;
+    return ma > cb.t && ma < cb.b && mb > ca.t && mb < ca.b;
+}
+
 // Every operator sign drawn beside an italic letter in the tour: in one
-// text, or as neighbouring glyphs of one typesetter call (a stroke drawn
-// between them parts them).
+// text, or as neighbouring glyphs of one typesetter call on one line (a
+// stroke drawn between them parts them).
 std::vector<Pair> signs_beside_letters() {
     std::vector<Pair> out;
     for (const Step& step : all_steps()) {
@@ -168,6 +177,7 @@ std::vector<Pair> signs_beside_letters() {
         std::string expr;
         std::optional<Glyph> last;  // the last glyph of the typesetter call
         auto meet = [&](const Glyph& a, const Glyph& b) {
+            if (!on_one_line(a, b)) return;
             if (operator_sign(a.op.s) && b.italic_letter()) out.push_back({step.name() + " \"" + expr + "\"", a, b});
             if (operator_sign(b.op.s) && a.italic_letter()) out.push_back({step.name() + " \"" + expr + "\"", b, a});
         };

@@ -75,6 +75,7 @@ std::string style(const DrawOp& op) {
                     num(op.font.size);
     if (op.font.bold) s += " b";
     if (op.font.italic) s += " i";
+    if (op.role == GlyphRole::Operator) s += " op";
     return s;
 }
 
