@@ -119,6 +119,11 @@ DrawOp text(float x, float y, const std::string& s, int p, int q, int c = 0, con
     op.font.face = face, op.font.size = size, op.font.bold = bold, op.font.italic = italic;
     return op;
 }
+// A text the typesetter set as an operator sign between two operands.
+DrawOp as_operator(DrawOp op) {
+    op.role = GlyphRole::Operator;
+    return op;
+}
 DrawOp painted_over(DrawOp op) {
     op.c = BACKGROUND, op.f = BACKGROUND;
     return op;
@@ -671,15 +676,15 @@ TEST(Render, DigitsLettersAndSignsKeepTheirOwnWeights) {
             text(100, 100, "a", 10, 7, 0, "Times New Roman", 8, true, true),
             text(100, 100, "c", 10, 7, 0, "Times New Roman", 8, true, true)}},
           {"sign", 0.2, 0.6,
-           {text(100, 100, "×", 2, 3, 0, "ゴシック", 16, true), text(100, 100, "÷", 2, 3, 0, "ゴシック", 16, true),
-            text(100, 100, "±", 2, 3, 0, "ゴシック", 16, true)}}}},
+           {as_operator(text(100, 100, "×", 2, 3, 0, "ゴシック", 16, true)), as_operator(text(100, 100, "÷", 2, 3, 0, "ゴシック", 16, true)),
+            as_operator(text(100, 100, "±", 2, 3, 0, "ゴシック", 16, true))}}}},
         {"fraction",
          text(100, 100, "1", 4, 2, 0, "ゴシック", 16, true),
          {{"letter", 0.45, 1.05,
            {text(100, 100, "x", 12, 5, 0, "Times New Roman", 8, true, true),
             text(100, 100, "a", 12, 5, 0, "Times New Roman", 8, true, true)}},
           {"sign", 0.2, 0.6,
-           {text(100, 100, "×", 3, 3, 0, "ゴシック", 11, true), text(100, 100, "÷", 3, 3, 0, "ゴシック", 11, true)}}}},
+           {as_operator(text(100, 100, "×", 3, 3, 0, "ゴシック", 11, true)), as_operator(text(100, 100, "÷", 3, 3, 0, "ゴシック", 11, true))}}}},
     };
     for (auto& c : cases) {
         const double stem = stroke_width(c.digit);
@@ -712,9 +717,9 @@ TEST(Render, OperatorSignsSitOnTheAxisUprightAndCentred) {
     std::vector<Case> cases;
     for (const char* sign : {"×", "÷", "±"}) {
         cases.push_back({text(100, 100, "3", 3, 3, 0, "ゴシック", 16, true),
-                         text(300, 100, sign, 2, 3, 0, "ゴシック", 16, true), 300, 332});
+                         as_operator(text(300, 100, sign, 2, 3, 0, "ゴシック", 16, true)), 300, 332});
         cases.push_back({text(100, 100, "3", 4, 2, 0, "ゴシック", 16, true),
-                         text(300, 100, sign, 3, 3, 0, "ゴシック", 11, true), 300, 333});
+                         as_operator(text(300, 100, sign, 3, 3, 0, "ゴシック", 11, true)), 300, 333});
     }
     for (const Case& c : cases) {
         Screen s(4);
