@@ -89,14 +89,10 @@ inline std::pair<oracle::Monomial, oracle::Rational> term_of(const std::string& 
     return *p.terms().begin();
 }
 
-// How many letter factors cancel between the two monomials.
-inline int common_letter_factors(const oracle::Monomial& a, const oracle::Monomial& b) {
-    int n = 0;
-    for (auto& [letter, e] : a) {
-        auto it = b.find(letter);
-        if (it != b.end()) n += std::min(e, it->second);
-    }
-    return n;
+// A letter's exponent in a monomial, 0 when it is not there.
+inline int exponent(const oracle::Monomial& m, const std::string& letter) {
+    auto it = m.find(letter);
+    return it == m.end() ? 0 : it->second;
 }
 
 // The value written beside a stroke: a colour-3 text over (numerator) or
