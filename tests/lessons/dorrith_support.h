@@ -107,7 +107,7 @@ inline std::optional<std::string> value_beside(const Span& s, const DrawOp& stro
 
 inline int64_t gcd64(int64_t a, int64_t b) { return std::gcd(a, b); }
 
-// A stroke as four numbers, for tables of where the Parts put them.
+// A stroke as four numbers, for tables of where the lessons put them.
 struct Seg {
     float x1, y1, x2, y2;
     bool operator==(const Seg&) const = default;

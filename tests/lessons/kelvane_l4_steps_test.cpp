@@ -200,7 +200,7 @@ TEST(Lesson4Reviews, ReviewTwoIsEnteredOnceAndTheStepEndsWithItsNote) {
     expect_last(ops, "分配法則で（　）をはずし、約分する。", 600, 400, 5);
 }
 
-// The platform's random numbers from a seed, read as the Parts of the drills describe their draws.
+// The platform's random numbers from a seed, read as the drills describe their draws.
 struct Replay {
     HeadlessBackend b{"", "00:00:00"};
     Platform p{b};
