@@ -54,7 +54,7 @@ constexpr Table kInk = {{
     {56, 56, 56},     // 8  dark grey
     {20, 0, 165},     // 9  prompt text: deep blue
     {0, 42, 70},      // 10 navy
-    {0, 64, 42},      // 11 teal: deep, to stand apart from the grey
+    {0, 68, 44},      // 11 teal: deep, to stand apart from the grey
     {150, 65, 0},     // 12 orange
     {170, 0, 110},    // 13 borders, odd menu items, error text: magenta
     {95, 88, 0},      // 14 ochre

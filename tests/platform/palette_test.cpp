@@ -1,4 +1,5 @@
-// The palette: readable text colours on white and on the fills.
+// The palette: readable text colours on white and on the fills, and the
+// colours a pupil must tell apart kept apart for every eye.
 #include <gtest/gtest.h>
 
 #include <algorithm>
