@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <utility>
 
 namespace cw {
 
@@ -36,8 +35,13 @@ constexpr Table kFill = {{
 }};
 
 // Text and marks on white and on the light tints.  The arcs that tie a term
-// to its result (3, 7, 9 and 11) stay at least as far apart in colour as
-// they were drawn before colours were painted by use.
+// to its result (3, 7, 9 and 11) stand apart for a pupil who cannot tell
+// red from green as well, so they differ in lightness first and then along
+// blue and yellow: grey 7 is as light as an ink may be and still read on
+// every tint, purple 3 a little darker, teal 11 much darker and blue 9 the
+// darkest and bluest.  They also stay at least as far apart in colour as
+// they were drawn before colours were painted by use.  The grey of problem
+// lines (7) stays well clear of black working (0).
 constexpr Table kInk = {{
     {0, 0, 0},        // 0  body text
     {0, 60, 200},     // 1  blue
@@ -50,7 +54,7 @@ constexpr Table kInk = {{
     {56, 56, 56},     // 8  dark grey
     {20, 0, 165},     // 9  prompt text: deep blue
     {0, 42, 70},      // 10 navy
-    {0, 100, 80},     // 11 teal
+    {0, 68, 44},      // 11 teal: deep, to stand apart from the grey
     {150, 65, 0},     // 12 orange
     {170, 0, 110},    // 13 borders, odd menu items, error text: magenta
     {95, 88, 0},      // 14 ochre
@@ -70,7 +74,7 @@ constexpr Table kLifted = {{
     {180, 180, 180},  // 8
     {200, 180, 255},  // 9
     {150, 200, 230},  // 10
-    {120, 220, 230},  // 11
+    {120, 220, 205},  // 11
     {255, 210, 150},  // 12
     {255, 150, 210},  // 13 odd menu items, page numbers on purple
     {235, 215, 120},  // 14
@@ -95,34 +99,6 @@ Rgb ink_rgb(int index, int beneath) { return (dark_fill(beneath) ? kLifted : kIn
 
 double relative_luminance(Rgb c) {
     return 0.2126 * channel(c.r) + 0.7152 * channel(c.g) + 0.0722 * channel(c.b);
-}
-
-namespace {
-
-struct Lab {
-    double l, a, b;
-};
-
-Lab lab(Rgb c) {
-    const double r = channel(c.r), g = channel(c.g), b = channel(c.b);
-    const double x = (0.4124 * r + 0.3576 * g + 0.1805 * b) / 0.95047;
-    const double y = 0.2126 * r + 0.7152 * g + 0.0722 * b;
-    const double z = (0.0193 * r + 0.1192 * g + 0.9505 * b) / 1.08883;
-    auto f = [](double t) { return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116; };
-    return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
-}
-
-}  // namespace
-
-double colour_difference(Rgb a, Rgb b) {
-    const Lab p = lab(a), q = lab(b);
-    return std::sqrt((p.l - q.l) * (p.l - q.l) + (p.a - q.a) * (p.a - q.a) + (p.b - q.b) * (p.b - q.b));
-}
-
-double contrast_ratio(Rgb a, Rgb b) {
-    double la = relative_luminance(a), lb = relative_luminance(b);
-    if (la < lb) std::swap(la, lb);
-    return (la + 0.05) / (lb + 0.05);
 }
 
 }  // namespace cw

@@ -31,12 +31,7 @@ bool dark_fill(int index);
 // background index is white in every use.
 Rgb ink_rgb(int index, int beneath);
 
-// Relative luminance (0 black .. 1 white) and the contrast ratio of two
-// colours (1 .. 21) as the WCAG formulas define them.
+// Relative luminance (0 black .. 1 white) as the WCAG formula defines it.
 double relative_luminance(Rgb c);
-double contrast_ratio(Rgb a, Rgb b);
-// How far apart two colours look: their distance in CIELAB (D65), the
-// CIE 1976 colour difference; about 2.3 is the least an eye tells apart.
-double colour_difference(Rgb a, Rgb b);
 
 }  // namespace cw

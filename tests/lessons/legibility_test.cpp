@@ -12,6 +12,7 @@
 #include "platform/basic.h"
 #include "platform/palette.h"
 #include "shell/shell.h"
+#include "support/colour.h"
 #include "support/picture.h"
 #include "support/tour.h"
 

@@ -1,4 +1,5 @@
-// The palette: readable text colours on white and on the fills.
+// The palette: readable text colours on white and on the fills, and the
+// colours a pupil must tell apart kept apart for every eye.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,9 +10,16 @@
 #include <vector>
 
 #include "platform/palette.h"
+#include "support/colour.h"
 
 namespace cw {
 namespace {
+
+using test::colour_difference;
+using test::contrast_ratio;
+using test::kEveryVision;
+using test::Vision;
+using test::vision_name;
 
 // Hue in degrees and saturation (0..1) of a colour, HSL style.
 std::pair<double, double> hue_and_saturation(Rgb c) {
@@ -124,11 +132,60 @@ TEST(Palette, ColoursThatTellThingsApartStayApart) {
     }
 }
 
+// The inks a pupil must tell apart, on white, as a pupil with normal
+// vision, a deuteranope and a protanope sees them: each hue an arc ties a
+// term to its result in from the others (Kelvane lesson 4 ③ and ④ and
+// lesson 5 ①: 3, 7, 9 and 11, two or three of them on a page), the arcs of
+// one figure (Sarnoth lesson 6 ⑤: 0, 3 and 7), and the grey of problem
+// lines and headings from the black working beside them, as far as a tint
+// stands from white, so that the grey never reads as a faded black.
+TEST(Palette, InksAPupilMustTellApartStayApartForEveryEye) {
+    struct Case {
+        std::string what;
+        int a, b;
+        double least;  // colour difference for every eye
+    };
+    std::vector<Case> cases;
+    const int arcs[] = {3, 7, 9, 11};
+    for (int a : arcs)
+        for (int b : arcs)
+            if (a < b) cases.push_back({"arcs in " + std::to_string(a) + " and " + std::to_string(b), a, b, 12});
+    cases.push_back({"a figure's arcs in 0 and 3", 0, 3, 12});
+    cases.push_back({"grey lines (7) and black working (0)", 7, 0, 30});
+    for (const Case& c : cases)
+        for (Vision v : kEveryVision)
+            EXPECT_GE(colour_difference(ink_rgb(c.a, BACKGROUND), ink_rgb(c.b, BACKGROUND), v), c.least)
+                << c.what << ", for " << vision_name(v);
+}
+
 TEST(Palette, ColourDifference) {
     const Rgb black{0, 0, 0}, white{255, 255, 255};
     EXPECT_NEAR(colour_difference(black, white), 100.0, 0.01);  // L* from 0 to 100
     EXPECT_NEAR(colour_difference({255, 0, 0}, white), 114.6, 0.1);
     EXPECT_DOUBLE_EQ(colour_difference(white, white), 0);
+}
+
+// As a dichromat sees them: greys stay as they are; red dims for a
+// protanope, and red and green close up for both; a teal and a grey of one
+// lightness, which an eye with all three cones tells apart, are almost one
+// colour to a deuteranope.
+TEST(Palette, ColourDifferenceForAColourBlindEye) {
+    const Rgb black{0, 0, 0}, grey{88, 88, 88}, red{255, 0, 0}, green{0, 160, 0}, teal{0, 100, 80};
+    struct Case {
+        Rgb a, b;
+        double normal, deuteranope, protanope;
+    };
+    const Case cases[] = {
+        {grey, black, 37.4, 37.4, 37.4},
+        {red, black, 117.3, 87.6, 62.4},
+        {red, green, 141.2, 12.1, 25.2},
+        {teal, grey, 30.8, 2.4, 8.5},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NEAR(colour_difference(c.a, c.b, Vision::Normal), c.normal, 0.1);
+        EXPECT_NEAR(colour_difference(c.a, c.b, Vision::Deuteranope), c.deuteranope, 0.1);
+        EXPECT_NEAR(colour_difference(c.a, c.b, Vision::Protanope), c.protanope, 0.1);
+    }
 }
 
 TEST(Palette, ContrastFormula) {
