@@ -3,6 +3,7 @@
 // random values of the others, and the numbers come from their sets.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <random>
 #include <regex>
@@ -10,6 +11,7 @@
 
 #include "lessons/sarnoth/lesson3.h"
 #include "lessons/sarnoth_l36_support.h"
+#include "support/picture.h"
 
 namespace cw::test {
 namespace {
@@ -147,7 +149,7 @@ TEST(SarnothLesson3Drills, FractionFormulaAnswersSolveTheirEquations) {
         ASSERT_TRUE(run.returned);
         EXPECT_EQ(run.keys_left(), 0u) << "six keys per problem";
         ASSERT_EQ(run.problems.size(), static_cast<size_t>(count));
-        EXPECT_EQ(run.erases(40, 30, 640, 160), count);
+        EXPECT_EQ(run.erases(40, 30, 640, 165), count);
         EXPECT_EQ(run.erases(40, 170, 640, 1470), count);
 
         for (size_t i = 0; i < run.problems.size(); ++i) {
@@ -275,6 +277,105 @@ TEST(SarnothLesson3Drills, PreviousWorkingStaysUntilTheFirstKey) {
     ASSERT_GE(texts.size(), 12u);
     EXPECT_EQ(texts[8].y1, 500);
     EXPECT_EQ(texts[11].c, 0) << "the second problem's line in colour 0";
+}
+
+// The same drawing at the same place, whatever it was drawn over and however many times.
+bool same_drawing(const DrawOp& a, const DrawOp& b) {
+    DrawOp c = b;
+    c.beneath = a.beneath;
+    c.times = a.times;
+    return a == c;
+}
+
+// The operations with each drawing that is drawn again later, at the same
+// place, left to its last copy: what each one shows, once.
+std::vector<DrawOp> drawn_once(const std::vector<DrawOp>& ops) {
+    std::vector<DrawOp> out;
+    for (size_t i = 0; i < ops.size(); ++i) {
+        const bool again = std::any_of(ops.begin() + static_cast<long>(i) + 1, ops.end(),
+                                       [&](const DrawOp& later) { return same_drawing(ops[i], later); });
+        if (again) continue;
+        out.push_back(ops[i]);
+        out.back().times = 1;
+    }
+    return out;
+}
+
+// A new problem starts on a clean area.  Each problem's head is erased before
+// it is drawn and the working below it at its first key, and between them
+// they must take in all the ink of the problems before: while a problem waits
+// for its first key the screen shows what it and the problem before drew and
+// nothing older; from that key on, what it drew alone.  The screen is read as
+// the window keeps it, where a remnant (the descender of a letter under a
+// bar, reaching out of the head's box) stays as an operation of its own, and
+// its pixels are compared with a picture of those operations on a blank
+// screen.  What a problem draws again exactly where an earlier one drew it
+// (the instruction, past the head's box) covers the earlier copy's ink with
+// its own, and is looked at once.  The seed gives ⑥ problems with a "y"
+// under the bar followed by others (one by another such), and each screen is
+// looked at in the window's pixels at two sizes.
+TEST(SarnothLesson3Drills, ANewProblemStartsOnACleanArea) {
+    struct Case {
+        const char* step;
+        void (*drill)(Sarnoth&);
+        int waits;  // any-key waits a problem
+    };
+    const Case cases[] = {
+        {"③", [](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FOR_FIRST_LETTER(g); }, 4},
+        {"⑥", [](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FRACTION_FORMULA(g); }, 6},
+        {"⑧", [](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FORMULA_WITH_PARENTHESES(g); }, 6},
+    };
+    const std::regex y_under_bar(R"(/\d+yﾀ)");
+    constexpr int kCount = 12;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.step);
+        StepRun run(drill_keys(c.waits, kCount), 45);
+        std::vector<size_t> starts{0};  // where each problem's operations start in the record
+        size_t seen = 0;
+        int any_keys = 0;  // any-key waits of the problem so far
+        bool at_any_key = false, failed = false;
+        run.backend.on_wait = [&] {
+            const std::vector<DrawOp>& rec = run.pf.record();
+            for (; seen < rec.size(); ++seen) {
+                const DrawOp& op = rec[seen];
+                if (op.op != Op::Prompt) continue;
+                at_any_key = op.s == kAnyKey;
+                if (op.s == kAnyKey) ++any_keys;
+                if (op.s == kNextStep) starts.push_back(seen + 1), any_keys = 0;
+            }
+            // The first two waits: the new head, then the new working area.
+            if (!at_any_key || any_keys > 2 || failed) return;
+            const size_t problem = starts.size() - 1;
+            const size_t from = any_keys == 1 && problem > 0 ? starts[problem - 1] : starts[problem];
+            std::vector<DrawOp> own;
+            for (size_t i = from; i < rec.size(); ++i)
+                if (rec[i].drawn()) own.push_back(rec[i]);
+            const std::vector<DrawOp> kept = drawn_once(run.backend.screen().ops());
+            own = drawn_once(own);
+            for (double scale : {1.0, 2.0}) {
+                const Picture screen(kept, scale), fresh(own, scale);
+                const Picture::Px d = screen.differing(fresh, {0, 0, LAYOUT_W, LAYOUT_H});
+                if (d.empty()) continue;
+                failed = true;
+                ADD_FAILURE() << "problem " << problem + 1 << ", wait " << any_keys << ", at scale " << scale
+                              << ": ink of an earlier problem stays from (" << d.l / scale << ", " << d.t / scale
+                              << ") to (" << d.r / scale << ", " << d.b / scale << ")";
+                return;
+            }
+        };
+        ASSERT_TRUE(run.run(c.drill));
+        EXPECT_EQ(starts.size(), static_cast<size_t>(kCount + 1));
+        // Problems with a "y" under the bar, followed by another.
+        const std::vector<Span> passes = run.passes();
+        const auto after_y = std::count_if(passes.begin(), passes.end() - 1, [&](const Span& pass) {
+            const auto texts = pass.texts();
+            return std::any_of(texts.begin(), texts.end(),
+                               [&](const DrawOp& t) { return std::regex_search(t.s, y_under_bar); });
+        });
+        if (std::string(c.step) == "⑥") {
+            EXPECT_GE(after_y, 4);
+        }
+    }
 }
 
 }  // namespace

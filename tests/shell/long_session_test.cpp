@@ -53,13 +53,6 @@ constexpr int kMostWaits = 40;
 // cover, the longest drills kept tens of thousands).
 constexpr size_t kOneScreen = 3000;
 
-// Sarnoth lesson 3's step 6 leaves a gap of ten units between its two erase
-// boxes, and the descender of a "y" in a problem's denominator reaches one
-// row of pixels into it.  There each "y", black or purple, is drawn over the
-// faint remains of those before it, and that row's pixels depend on every
-// earlier copy, so the list keeps them: about one in nine problems adds one.
-const std::string kKeepsFaintRemains = "sarnoth-3-6";
-
 const Step& step_named(const std::string& name) {
     static const std::vector<Step> steps = all_steps();
     for (const Step& s : steps)
@@ -239,7 +232,6 @@ class DrillSession : public testing::TestWithParam<const char*> {};
 TEST_P(DrillSession, KeepsAboutOneScreenAndItsPicture) {
     const Step& step = step_named(GetParam());
     const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
-    const bool keeps_remains = step.name() == kKeepsFaintRemains;
     History history;
     int questions = 0, waits_in_problem = 0, compared = 0;
     size_t first_screens = 0;  // the most kept over the first problems
@@ -271,7 +263,7 @@ TEST_P(DrillSession, KeepsAboutOneScreenAndItsPicture) {
         } else if (wait == 0 && questions <= kProblems) {
             // No growth: each question keeps no more than the busiest wait of the first problems (a
             // two-panel step's question after the last shows both panels).
-            const size_t most = first_screens + first_screens / 4 + (keeps_remains ? questions / 8 : 0);
+            const size_t most = first_screens + first_screens / 4;
             if (screen.size() > most)
                 return at + "the list keeps " + std::to_string(screen.size()) + " operations, more than " +
                        std::to_string(most) + " (the first problems kept at most " + std::to_string(first_screens) +

@@ -116,7 +116,9 @@ void DRILL_SOLVE_FRACTION_FORMULA(Sarnoth& g) {
     lesson::drill(g, lesson::Count::Finished, [&] {
         make_fraction_formula_problem(g);
         const std::string q = g.T_sa(1), p = g.T_sa(2), a = g.A1_s, b = g.B1_s, c = g.C1_s;
-        drill_head(g, 130, " 次の等式を【 】内の文字について解きなさい。");
+        // The head down to y = 165: past the descender of a "y" under the bar (its ink ends at 163), short of
+        // the first working line at 170, which stays until the first key and erases from there down.
+        drill_head(g, 135, " 次の等式を【 】内の文字について解きなさい。");
         put(g, g.XI1 + 32, g.YI1 + 70, lesson::parity_colour(g.NO, 3, 0), c + "=ﾀ" + p + b + "/" + q + a + "ﾀ 【" + b + "】");
 
         WAIT_ANY_KEY(g);
