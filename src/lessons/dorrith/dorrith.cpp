@@ -8,6 +8,7 @@
 #include "lessons/dorrith/lesson4.h"
 #include "lessons/dorrith/lesson5.h"
 #include "lessons/dorrith/lesson6.h"
+#include "lessons/toolkit.h"
 
 namespace cw {
 
@@ -30,7 +31,7 @@ const std::array<void (*)(Dorrith&), 7> kLessons = {
     [](Dorrith& g) { dorrith4::RUN_LESSON4(g); },
     [](Dorrith& g) { dorrith5::RUN_LESSON_5(g); },
     [](Dorrith& g) { dorrith6::RUN_LESSON_6(g); },
-    nullptr,  // the blank item: straight back to the main menu
+    [](Dorrith& g) { lesson::RETURN_TO_MAIN_MENU(g); },
 };
 
 }  // namespace
