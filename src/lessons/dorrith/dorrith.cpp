@@ -41,3 +41,9 @@ Dorrith::Dorrith(Platform& pf) : Program(pf, dorrith_info()) {}
 void Dorrith::run_lesson(int n) { run_lesson_entry(*this, kLessons, n); }
 
 }  // namespace cw
+
+namespace cw::dorrith {
+
+lesson::Cursor right_column(Dorrith& g) { return lesson::Cursor(g, g.XJ1, g.XJ1, g.XJ2, g.YJ1); }
+
+}  // namespace cw::dorrith
