@@ -50,10 +50,10 @@ void erase_panel(Program& g, const Reach& keep) {
     erase(g, keep.x_end + m, top, g.XMADE, g.YMADE);
 }
 
-Reach method_lines(Program& g, const std::vector<MethodLine>& lines) {
+Reach method_lines(Program& g, float x, const std::vector<MethodLine>& lines) {
     Reach r;
     for (auto& l : lines) {
-        below(g, g.XI1 + l.dx, l.dy, l.colour, l.text);
+        below(g, x + l.dx, l.dy, l.colour, l.text);
         if (g.XI2 > g.MIGI) {
             if (!r.any()) r.y_top = g.YI1;
             r.x_end = std::max(r.x_end, g.XI2);
@@ -79,7 +79,7 @@ void two_panel_step(Program& g, const TwoPanels& at, const PanelDrill& drill, co
     drill(g, Reach{});
 
     g.XI1 = g.XI0;
-    const Reach reach = method_lines(g, lines);
+    const Reach reach = method_lines(g, g.XI1, lines);
     WAIT_ANY_KEY(g);
 
     set_panel(g, g.MIGI, g.UE, at.far, at.bottom);

@@ -55,17 +55,17 @@ void set_panel(Program& g, float x1, float y1, float x2, float y2);
 // width.
 void erase_panel(Program& g, const Reach& keep = {});
 
-// One line of a step's method text: dy below the line before, colour, text, and dx right of XI1 when the line is
-// set in.
+// One line of a step's method text: dy below the line before, colour, text, and dx right of the text's x when
+// the line is set in.
 struct MethodLine {
     float dy;
     float colour;
     std::string text;
     float dx = 0;
 };
-// The method text at X = XI1 + dx, each line dy below the one before (from YI1); XI2 and YI1 follow the pen.
+// The method text at X = x + dx, each line dy below the one before (from YI1); XI2 and YI1 follow the pen.
 // Returns how far the lines reach past MIGI.  Reads MIGI; writes XI2, YI1, CCC1, X, Y, AA_s.
-Reach method_lines(Program& g, const std::vector<MethodLine>& lines);
+Reach method_lines(Program& g, float x, const std::vector<MethodLine>& lines);
 
 // Where a screen of two panels puts them.
 struct TwoPanels {

@@ -146,6 +146,8 @@ void run_submenu(Program& g, const std::string& menu, const std::vector<std::fun
     }
 }
 
+void RETURN_TO_MAIN_MENU(Program&) {}
+
 std::string term_text(float n, const std::string& letter, bool leading) {
     if (n == 0) return "";
     std::string t;

@@ -135,6 +135,9 @@ int choose_item(Program& g, const std::string& menu, int n, bool set_ainp10 = fa
 // which goes back to the main menu.
 void run_submenu(Program& g, const std::string& menu, const std::vector<std::function<void(Program&)>>& steps,
                  bool set_ainp10 = false);
+// Main-menu item 7 of Dorrith and Sarnoth, whose label is blank: it opens no lesson and draws nothing, so the
+// main menu, which has already erased the window, draws itself again.  Reads nothing; writes nothing.
+void RETURN_TO_MAIN_MENU(Program& g);
 
 // ---- term texts -----------------------------------------------------------------
 

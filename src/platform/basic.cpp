@@ -119,13 +119,10 @@ float SQR(float v, std::source_location w) {
     return std::sqrt(v);
 }
 float ABS(float v) { return std::fabs(v); }
-float SGN(float v) { return v > 0 ? 1.0f : (v < 0 ? -1.0f : 0.0f); }
 float ATN(float v) { return std::atan(v); }
 float SIN(float v) { return std::sin(v); }
 float COS(float v) { return std::cos(v); }
-float TAN(float v) { return std::tan(v); }
 float POW(float a, float b, std::source_location w) { return checked(std::pow(a, b), w); }
-float FIX(float v) { return std::trunc(v); }
 float MOD(float a, float b, std::source_location w) {
     float ia = std::nearbyint(a), ib = std::nearbyint(b);
     if (ib == 0.0f) throw RuntimeError(ERR_DIV_ZERO, w);

@@ -33,13 +33,10 @@ float DIV(float a, float b, std::source_location w = std::source_location::curre
 float CHECK(float v, std::source_location w = std::source_location::current());         // overflow check
 float SQR(float v, std::source_location w = std::source_location::current());
 float ABS(float v);
-float SGN(float v);
 float ATN(float v);
 float SIN(float v);
 float COS(float v);
-float TAN(float v);
 float POW(float a, float b, std::source_location w = std::source_location::current());
-float FIX(float v);                        // truncation towards 0
 float MOD(float a, float b, std::source_location w = std::source_location::current());  // a MOD b on whole numbers
 // Conversion to a 16-bit integer: rounds to nearest, halves to even; a value
 // outside -32768..32767 is an overflow.

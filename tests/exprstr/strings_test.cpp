@@ -42,6 +42,9 @@ TEST(StringRoutines, Table) {
         {STRIP_LEADING_PLUS, "strip plus", "++a", "+a"},
         {STRIP_LEADING_PLUS, "strip plus", "-3a", "-3a"},
         {STRIP_LEADING_PLUS, "strip plus", "", ""},
+        {STRIP_LEADING_PLUS, "strip plus", "+0", "0"},
+        {STRIP_LEADING_PLUS, "strip plus", "+0.5", "0.5"},
+        {STRIP_LEADING_PLUS, "strip plus", "+ﾀ1/2ﾀa", "ﾀ1/2ﾀa"},
         {STRIP_LEADING_SIGN, "strip sign", "-3", "3"},
         {STRIP_LEADING_SIGN, "strip sign", "+12", "12"},
         {STRIP_LEADING_SIGN, "strip sign", "-", ""},
@@ -97,6 +100,23 @@ TEST(StringRoutines, ThroughA) {
         h.g.A_s = "left over";
         std::string t = c.in;
         through_a(h.g, t, c.routine);
+        EXPECT_EQ(t, c.out) << c.in;
+        EXPECT_EQ(h.g.A_s, c.out) << c.in;
+    }
+}
+
+// strip_plus takes one leading "+" off whatever follows it, a zero as well, and leaves the result in A$ too.
+TEST(StringRoutines, StripPlus) {
+    const struct {
+        std::string in, out;
+    } cases[] = {
+        {"+3a", "3a"}, {"+0", "0"}, {"+0.5", "0.5"}, {"+ﾀ1/2ﾀ", "ﾀ1/2ﾀ"},
+        {"++a", "+a"}, {"-0", "-0"}, {"0", "0"},     {"+", ""},     {"", ""},
+    };
+    for (auto& c : cases) {
+        test::Harness h;
+        std::string t = c.in;
+        strip_plus(h.g, t);
         EXPECT_EQ(t, c.out) << c.in;
         EXPECT_EQ(h.g.A_s, c.out) << c.in;
     }

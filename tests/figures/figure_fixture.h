@@ -19,12 +19,12 @@ protected:
         h.pf.clear_record();
     }
 
-    // Drawn operations of one kind, leaving out the hidden drawing that text
-    // measuring makes below the layout.
+    // Drawn operations of one kind, in order.  Measuring a text draws
+    // nothing, so the record holds only what the figure drew.
     std::vector<DrawOp> ops(Op kind) const {
         std::vector<DrawOp> out;
         for (auto& op : h.pf.record())
-            if (op.op == kind && op.y1 < 1500) out.push_back(op);
+            if (op.op == kind) out.push_back(op);
         return out;
     }
     std::vector<DrawOp> lines() const { return ops(Op::Line); }

@@ -149,13 +149,5 @@ TEST(Lesson6Menu, RangeAndReturn) {
     }
 }
 
-// Main-menu item 7 erases the window and shows the menu again, nothing else.
-TEST(DorrithMenu, ItemSevenReturnsAtOnce) {
-    LessonFixture f("dorrith", enter("7") + enter("8"));
-    EXPECT_EQ(f.run_program(), test::Ending::Returned);
-    EXPECT_EQ(f.count("7　"), 2);
-    for (auto& op : f.texts()) EXPECT_TRUE(op.y1 == 30 || op.x1 == 44) << op.s;
-}
-
 }  // namespace
 }  // namespace cw

@@ -1,5 +1,5 @@
 // Sarnoth lessons 3 to 6 from the main menu: the sub-menu protocol, lesson
-// 3's goal screen, main-menu item 7, and the bench table of lesson 3 step ①.
+// 3's goal screen and the bench table of lesson 3 step ①.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -67,13 +67,6 @@ TEST(SarnothLessonFrames, AFractionInsideTheBoundsRunsAStep) {
     ProgramRun r(enter("4") + enter("3/2") + keys(5) + enter("3") + enter("8"));
     EXPECT_FALSE(r.ran_out);
     EXPECT_NE(r.find("xは整数だから、9の倍数である。"), nullptr);
-}
-
-TEST(SarnothLessonFrames, MainMenuItem7ShowsTheMenuAgain) {
-    ProgramRun r(enter("7") + enter("8"));
-    EXPECT_FALSE(r.ran_out);
-    EXPECT_EQ(r.keys_left(), 0u);
-    EXPECT_EQ(r.count(kMenuLast), 2);
 }
 
 TEST(SarnothLessonFrames, AStepsLastScreenStaysUnderTheSubMenu) {

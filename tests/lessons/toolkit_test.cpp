@@ -168,6 +168,35 @@ TEST(Toolkit, SubMenuRunsStepsUntilTheLastItem) {
     EXPECT_EQ(r.prompt_count("menu"), 5);
 }
 
+// Item 7 of the Dorrith and Sarnoth main menus has no title and goes straight back to the menu: the run draws
+// what a number out of range draws (the menu twice, no key asked) but for the number echoed and, between the
+// two menus, the erase the main menu makes before every item.
+TEST(Toolkit, BlankMenuItemGoesStraightBackToTheMenu) {
+    // What a run drew, without the key notes, the window's erases and the echo of `typed` in the prompt band.
+    auto drawn = [](const LessonFixture& f, const std::string& typed) {
+        std::vector<DrawOp> ops;
+        for (auto& op : f.pf.record()) {
+            const bool erase = op.op == Op::Fill && op.f == 15 && op.x1 == 0 && op.y1 == 0 && op.x2 == 1760 &&
+                               op.y2 == 1800;
+            const bool echo = op.op == Op::Text && op.y1 >= kPromptBandTop && op.s == typed;
+            if (op.op != Op::Key && !erase && !echo) ops.push_back(op);
+        }
+        return ops;
+    };
+    for (const char* program : {"dorrith", "sarnoth"}) {
+        SCOPED_TRACE(program);
+        LessonFixture item7(program, enter("7") + enter("8"));
+        LessonFixture again(program, enter("0") + enter("8"));
+        ASSERT_EQ(item7.run_program(), Ending::Returned);
+        ASSERT_EQ(again.run_program(), Ending::Returned);
+        EXPECT_EQ(item7.keys_left(), 0u);
+        EXPECT_EQ(item7.prompt_count(kAnyKey), 0);
+        EXPECT_EQ(item7.count("8　終了"), 2);
+        EXPECT_EQ(item7.erases(0, 0, 1760, 1800), again.erases(0, 0, 1760, 1800) + 1);
+        EXPECT_TRUE(drawn(item7, "７") == drawn(again, "０"));
+    }
+}
+
 TEST(Toolkit, DrillEndsOnlyOnExactlyOne) {
     struct Case {
         std::string keys;

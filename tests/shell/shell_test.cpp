@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/retained.h"
 #include "shell/shell.h"
 #include "support/harness.h"
 #include "typeset/typeset.h"
@@ -420,12 +421,9 @@ TEST(WorkArea, ClearLeavesTheTopStrip) {
     EXPECT_EQ(f.y2, 900);
 }
 
-TEST(ErrorScreen, ShowsSiteAndNumberInTheGothicFace) {
+TEST(ErrorScreen, ShowsSiteAndNumber) {
     Harness h(test::bare_info());
     INITIALIZE_PROGRAM(h.g);
-    h.pf.SETFONTNAME("Times New Roman");
-    h.pf.SETFONTSIZE(8);
-    h.pf.SETFONTITALIC(-1);
     h.pf.clear_record();
     try {
         REPORT_FATAL_ERROR(h.g, 11, 120);
@@ -439,10 +437,68 @@ TEST(ErrorScreen, ShowsSiteAndNumberInTheGothicFace) {
     EXPECT_EQ(drawn[1].x1, 288);
     EXPECT_EQ(drawn[1].y1, 432);
     EXPECT_EQ(drawn[1].c, 13);
-    EXPECT_EQ(drawn[1].p, 1);
-    EXPECT_EQ(drawn[1].font.face, "ゴシック");
-    EXPECT_EQ(drawn[1].font.size, 16);
-    EXPECT_FALSE(drawn[1].font.italic);
+}
+
+// The error screen as the painter gets it, from the screen's list: its one line in the gothic face at size
+// 16, regular, at magnification 1, whatever style was selected when the error came (in the middle of a
+// text the typesetter has the face bold, and an italic letter in the serif face at size 8), and so with the
+// ink of that line drawn in that style.
+TEST(ErrorScreen, ItsLineIsRegularGothicWhateverStyleWasSelected) {
+    const std::string line = " 120, 11エラーが発生しました。マウスで×をクリックして下さい。";
+    DrawOp want;
+    want.op = Op::Text;
+    want.x1 = 288;
+    want.y1 = 432;
+    want.c = 13;
+    want.s = line;
+    want.font = FontState{"ゴシック", 16, false, false};
+    RetainedList probe;
+    const Bounds want_ink = probe.ink(want);
+    ASSERT_FALSE(want_ink.empty());
+
+    struct Case {
+        const char* selected;
+        void (*select)(Platform&);
+    } cases[] = {
+        {"the start-up style", [](Platform&) {}},
+        {"bold", [](Platform& pf) { pf.SETFONTBOLD(-1); }},
+        {"serif italic at 8",
+         [](Platform& pf) {
+             pf.SETFONTNAME("Times New Roman");
+             pf.SETFONTSIZE(8);
+             pf.SETFONTITALIC(-1);
+         }},
+        {"size 32", [](Platform& pf) { pf.SETFONTSIZE(32); }},
+        {"bold serif italic at 8",
+         [](Platform& pf) {
+             pf.SETFONTBOLD(-1);
+             pf.SETFONTNAME("Times New Roman");
+             pf.SETFONTSIZE(8);
+             pf.SETFONTITALIC(-1);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.selected);
+        Harness h(test::bare_info());
+        INITIALIZE_PROGRAM(h.g);
+        c.select(h.pf);
+        EXPECT_THROW(REPORT_FATAL_ERROR(h.g, 11, 120), ErrorScreenReached);
+        std::vector<DrawOp> screen;
+        for (auto& op : h.backend.screen().ops())
+            if (op.op == Op::Text) screen.push_back(op);
+        ASSERT_EQ(screen.size(), 1u) << "the clear leaves only the error line";
+        const DrawOp& t = screen[0];
+        EXPECT_EQ(t.s, line);
+        EXPECT_EQ(t.font.face, "ゴシック");
+        EXPECT_EQ(t.font.size, 16);
+        EXPECT_FALSE(t.font.bold);
+        EXPECT_FALSE(t.font.italic);
+        EXPECT_EQ(t.p, 1);
+        EXPECT_EQ(t.q, 1);
+        const Bounds ink = probe.ink(t);
+        EXPECT_EQ(ink.r - ink.l, want_ink.r - want_ink.l) << "the line's width";
+        EXPECT_EQ(ink.b - ink.t, want_ink.b - want_ink.t) << "the line's height";
+    }
 }
 
 TEST(ErrorScreen, ARunTimeErrorInALessonEndsThere) {

@@ -8,6 +8,7 @@
 #include "lessons/dorrith/lesson4.h"
 #include "lessons/dorrith/lesson5.h"
 #include "lessons/dorrith/lesson6.h"
+#include "lessons/toolkit.h"
 
 namespace cw {
 
@@ -30,7 +31,7 @@ const std::array<void (*)(Dorrith&), 7> kLessons = {
     [](Dorrith& g) { dorrith4::RUN_LESSON4(g); },
     [](Dorrith& g) { dorrith5::RUN_LESSON_5(g); },
     [](Dorrith& g) { dorrith6::RUN_LESSON_6(g); },
-    nullptr,  // the blank item: straight back to the main menu
+    [](Dorrith& g) { lesson::RETURN_TO_MAIN_MENU(g); },
 };
 
 }  // namespace
@@ -40,3 +41,9 @@ Dorrith::Dorrith(Platform& pf) : Program(pf, dorrith_info()) {}
 void Dorrith::run_lesson(int n) { run_lesson_entry(*this, kLessons, n); }
 
 }  // namespace cw
+
+namespace cw::dorrith {
+
+lesson::Cursor right_column(Dorrith& g) { return lesson::Cursor(g, g.XJ1, g.XJ1, g.XJ2, g.YJ1); }
+
+}  // namespace cw::dorrith

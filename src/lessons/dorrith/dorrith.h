@@ -3,6 +3,10 @@
 #include "lessons/dorrith/dorrith_vars.h"
 #include "state/program.h"
 
+namespace cw::lesson {
+class Cursor;
+}
+
 namespace cw {
 
 class Dorrith : public Program, public DorrithVars {
@@ -13,3 +17,10 @@ public:
 };
 
 }  // namespace cw
+
+namespace cw::dorrith {
+
+// The right-hand column's layout cursor (lessons 3 and 5): margin and indent XJ1, pen XJ2, line YJ1.
+lesson::Cursor right_column(Dorrith& g);
+
+}  // namespace cw::dorrith

@@ -105,7 +105,7 @@ void SHOW_FRACTION_COEFFICIENT_TASK(Dorrith& g) {
                }),
         action(5,
                [&g](Program&) {
-                   lesson::Cursor note(g, g.XJ2, g.XJ2, g.XJ2, g.YJ1);
+                   lesson::Cursor note = right_column(g);
                    note.put(528, 420, 3, "②　約分する。");
                    note.cont(5, "(文字も約分する）", lesson::Keep::None);
                    lesson::load_texts(g.T_sa, 1, {"2", "1", "1"});

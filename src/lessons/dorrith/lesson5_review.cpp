@@ -6,12 +6,10 @@
 
 namespace cw::dorrith5 {
 
+using dorrith::right_column;
 using lesson::Cursor;
 
 namespace {
-
-// The right-hand column's cursor: margin XJ1, pen XJ2, line YJ1.
-Cursor right_column(Dorrith& g) { return Cursor(g, g.XJ1, g.XJ1, g.XJ2, g.YJ1); }
 
 // The head of a review at XI1 = 48: heading at y 27, the task line 50 lower,
 // the given expression 60 lower again, indented 44.

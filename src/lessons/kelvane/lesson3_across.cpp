@@ -67,7 +67,9 @@ void make_addition_problem(Program& g) {
     set_answer_texts(g);
 }
 
-static void drill_addition(Program& g, const Reach& keep) {
+namespace {
+
+void drill_addition(Program& g, const Reach& keep) {
     g.NO = 0;
     lesson::drill(g, [&] {
         make_addition_problem(g);
@@ -99,6 +101,8 @@ static void drill_addition(Program& g, const Reach& keep) {
         put(g, g.XI1, g.YI1 + 65, 5, "=" + answer_terms(g));
     });
 }
+
+}  // namespace
 
 // Reads the panel (XKARA..YMADE) and UE; writes NO = 0, AINP, XI0 = XKARA, XI1, XI2, YI1 and what
 // make_addition_problem writes; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
@@ -148,7 +152,9 @@ void make_subtraction_problem(Program& g) {
     set_answer_texts(g);
 }
 
-static void drill_subtraction(Program& g, const Reach& keep) {
+namespace {
+
+void drill_subtraction(Program& g, const Reach& keep) {
     g.NO = 0;
     lesson::drill(g, [&] {
         make_subtraction_problem(g);
@@ -190,6 +196,8 @@ static void drill_subtraction(Program& g, const Reach& keep) {
         put(g, g.XI1, g.YI1 + 55, 5, "=" + answer_terms(g));
     });
 }
+
+}  // namespace
 
 // Reads the panel (XKARA..YMADE) and UE; writes NO = 0, AINP, XI0 = XKARA, XI1, XI2, YI1 and what
 // make_subtraction_problem writes; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.

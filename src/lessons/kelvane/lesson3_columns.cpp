@@ -87,7 +87,9 @@ void make_column_addition_problem(Program& g) {
     column_texts(g);
 }
 
-static void drill_column_addition(Program& g, const Reach& keep) {
+namespace {
+
+void drill_column_addition(Program& g, const Reach& keep) {
     g.NO = 0;
     lesson::drill(g, [&] {
         make_column_addition_problem(g);
@@ -95,6 +97,8 @@ static void drill_column_addition(Program& g, const Reach& keep) {
         detail::reveal_column_answer(g);
     });
 }
+
+}  // namespace
 
 // Reads the panel (XKARA..YMADE) and UE; writes NO = 0, AINP, X(31..34), Y(31..35), the layout cursor and what
 // make_column_addition_problem writes; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY and ASK_NEXT_STEP clobber.
@@ -134,7 +138,9 @@ void build_column_subtraction_texts(Program& g) {
     g.X_sa(3) = g.F_a(2) < 0 ? "+" : "-";
 }
 
-static void show_column_subtraction(Program& g, const Reach& keep) {
+namespace {
+
+void show_column_subtraction(Program& g, const Reach& keep) {
     build_column_subtraction_texts(g);
     draw_column_problem(g, keep, 3, Keep::Indent, "-)");
     auto& X_a = g.X_a;
@@ -150,13 +156,15 @@ static void show_column_subtraction(Program& g, const Reach& keep) {
     detail::reveal_column_answer(g);
 }
 
-static void drill_column_subtraction(Program& g, const Reach& keep) {
+void drill_column_subtraction(Program& g, const Reach& keep) {
     g.NO = 0;
     lesson::drill(g, [&] {
         make_column_subtraction_numbers(g);
         show_column_subtraction(g, keep);
     });
 }
+
+}  // namespace
 
 // Reads the panel (XKARA..YMADE) and UE; writes NO = 0, AINP, X(31..34), Y(31..35), X$(1..3), the layout cursor and
 // what make_column_subtraction_numbers and build_column_subtraction_texts write; clobbers CCC1, X, Y, AA$ and

@@ -24,25 +24,24 @@ void SHOW_LESSON3_MENU(Program& g) {
         true);
 }
 
-// Reads nothing; writes XI1 = 32, XI2, YI1, the draw width 5; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY and the
+// Reads nothing; writes XI2, YI1, the draw width 5; clobbers CCC1, X, Y, AA$ and what WAIT_ANY_KEY and the
 // assignment line clobber.
 void SHOW_ADD_SUBTRACT_SUMMARY(Program& g) {
     lesson::erase_by(g, 0, 0, 1760, 1500);
     g.pf.SETDRAWWIDTH(8);
     lesson::filled_box(g, 16, 9, 16 + 896, 9 + 498, 9, 15);
     g.pf.SETDRAWWIDTH(5);
-    g.XI1 = 32;
     g.YI1 = 18;
-    lesson::method_lines(g, {
-                                {0, 5, "   <式の加法・減法>"},
-                                {60, 3, "　計算のしかた"},
-                                {60, 0, "①　それぞれの式に（　）をつける。", 32},
-                                {60, 0, "②　+または- でつなぐ。", 32},
-                                {60, 3, "-(減法)は、+(加法)になおす", 112},
-                                {60, 3, "（　）の中の項は、すべて符号を変える", 72},
-                                {60, 0, "③　（　）をはずす。", 32},
-                                {60, 0, "④　同類項をまとめる。", 32},
-                            });
+    lesson::method_lines(g, 32, {
+                                    {0, 5, "   <式の加法・減法>"},
+                                    {60, 3, "　計算のしかた"},
+                                    {60, 0, "①　それぞれの式に（　）をつける。", 32},
+                                    {60, 0, "②　+または- でつなぐ。", 32},
+                                    {60, 3, "-(減法)は、+(加法)になおす", 112},
+                                    {60, 3, "（　）の中の項は、すべて符号を変える", 72},
+                                    {60, 0, "③　（　）をはずす。", 32},
+                                    {60, 0, "④　同類項をまとめる。", 32},
+                                });
     WAIT_ANY_KEY(g);
     lesson::assignment(g, 44, 570, 0, "14", "7");
 }

@@ -162,12 +162,12 @@ void SHOW_DIVISION_STEP(Kelvane& g) {
     DRILL_POLY_DIVIDED_BY_FRACTION(g);
     WAIT_ANY_KEY(g);
 
-    lesson::method_lines(g, {
-                                {70, 3, "<多項式と数の除法>"},
-                                {50, 5, "逆数にして、分配法則を使う"},
-                                {70, 0, "①(a+b)/c=(a+b)*ﾀ1/cﾀ"},
-                                {70, 0, "②(a+b)/ﾀd/cﾀ=(a+b)*ﾀc/dﾀ"},
-                            });
+    lesson::method_lines(g, g.XI1, {
+                                       {70, 3, "<多項式と数の除法>"},
+                                       {50, 5, "逆数にして、分配法則を使う"},
+                                       {70, 0, "①(a+b)/c=(a+b)*ﾀ1/cﾀ"},
+                                       {70, 0, "②(a+b)/ﾀd/cﾀ=(a+b)*ﾀc/dﾀ"},
+                                   });
     WAIT_ANY_KEY(g);
     detail::set_drill_panel(g, DrillPanel{g.HIDARI, g.NAKA1, g.MIGI, g.SITA, g.HIDARI, g.NAKA1 + 20});
     lesson::erase_panel(g);

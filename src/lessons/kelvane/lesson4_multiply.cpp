@@ -145,13 +145,13 @@ void STEP_MULTIPLICATION(Kelvane& g) {
 
     g.XI1 = g.MIGI;
     g.YI1 = g.NAKA3;
-    lesson::method_lines(g, {
-                                {0, 3, "<多項式と数の乗法>"},
-                                {50, 0, "分配法則を使って計算する"},
-                                {50, 7, "(a+b)*c=ac+bc"},
-                                {50, 7, "c(a+b)=ac+bc"},
-                                {50, 5, "※cが分数の場合でも同じ"},
-                            });
+    lesson::method_lines(g, g.XI1, {
+                                       {0, 3, "<多項式と数の乗法>"},
+                                       {50, 0, "分配法則を使って計算する"},
+                                       {50, 7, "(a+b)*c=ac+bc"},
+                                       {50, 7, "c(a+b)=ac+bc"},
+                                       {50, 5, "※cが分数の場合でも同じ"},
+                                   });
     WAIT_ANY_KEY(g);
     put(g, 44, 600, 7, "教科書P15 問8　をしなさい。");
 }

@@ -1,7 +1,6 @@
 // Lesson 3, steps ④ ⑤ ⑦ ⑨ ⑩: the answers to the textbook's exercises 問1 to
 // 問4 and the worked example 例2, each a fixed page revealed a few lines per key.
 #include "lessons/sarnoth/lesson3.h"
-#include "lessons/sarnoth/answer_pages.h"
 #include "lessons/pages.h"
 #include "lessons/toolkit.h"
 
@@ -94,8 +93,8 @@ const std::vector<lesson::PageRow> kQ4 = {
     text(8, screen(44, 590), 7, "教科書P29 基本の問題　をしなさい。"),
 };
 
-// A page: the screen erased, the layout cursor set, the rows.
-void answer_page(Program& g, float xi0, float xi1, const std::vector<lesson::PageRow>& rows) {
+// A fresh page: the screen erased, the layout cursor set at (xi0, xi1, 30), the rows played.
+void fresh_page(Program& g, float xi0, float xi1, const std::vector<lesson::PageRow>& rows) {
     lesson::erase_by(g, 0, 0, 1320, 1300);
     lesson::set_cursor(g, xi0, xi1, 30);
     lesson::play_rows(g, rows);
@@ -104,14 +103,14 @@ void answer_page(Program& g, float xi0, float xi1, const std::vector<lesson::Pag
 }  // namespace
 
 // Reads nothing; writes XI0, XI1, XI2, YI1; clobbers X, Y, CCC1, AA$.
-void SHOW_ANSWERS_Q1(Program& g) { answer_page(g, 40, 94, kQ1); }
+void SHOW_ANSWERS_Q1(Program& g) { fresh_page(g, 40, 94, kQ1); }
 // Reads nothing; writes XI0, XI1, XI2, YI1; clobbers X, Y, CCC1, AA$.
-void SHOW_EXAMPLE_2(Program& g) { answer_page(g, 72, 108, kExample2); }
+void SHOW_EXAMPLE_2(Program& g) { fresh_page(g, 72, 108, kExample2); }
 // Reads nothing; writes XI0, XI1, XI2, YI1; clobbers X, Y, CCC1, AA$.
-void SHOW_ANSWERS_Q2(Program& g) { answer_page(g, 40, 94, kQ2); }
+void SHOW_ANSWERS_Q2(Program& g) { fresh_page(g, 40, 94, kQ2); }
 // Reads nothing; writes XI0, XI1, XI2, YI1; clobbers X, Y, CCC1, AA$.
-void SHOW_ANSWERS_Q3(Program& g) { answer_page(g, 36, 108, kQ3); }
+void SHOW_ANSWERS_Q3(Program& g) { fresh_page(g, 36, 108, kQ3); }
 // Reads nothing; writes XI0, XI1, XI2, YI1; clobbers X, Y, CCC1, AA$.
-void SHOW_ANSWERS_Q4(Program& g) { answer_page(g, 40, 121, kQ4); }
+void SHOW_ANSWERS_Q4(Program& g) { fresh_page(g, 40, 121, kQ4); }
 
 }  // namespace cw::sarnoth3

@@ -43,10 +43,3 @@ void SHOW_SECTOR_AREA(Sarnoth& g);
 void SHOW_CYLINDERS_FROM_RECTANGLE(Sarnoth& g);
 
 }  // namespace cw::sarnoth6
-
-namespace cw::sarnoth {
-
-// Main-menu item 7, which opens no lesson, so the main menu is drawn again.
-void RETURN_TO_MAIN_MENU(Program& g);
-
-}  // namespace cw::sarnoth

@@ -6,6 +6,7 @@
 #include "lessons/sarnoth/lesson2.h"
 #include "lessons/sarnoth/lesson3.h"
 #include "lessons/sarnoth/problem_sets.h"
+#include "lessons/toolkit.h"
 
 namespace cw {
 
@@ -27,7 +28,7 @@ const std::array<void (*)(Sarnoth&), 7> kLessons = {
     [](Sarnoth& g) { sarnoth4::START_FUNDAMENTAL_PROBLEMS_LESSON(g); },
     [](Sarnoth& g) { sarnoth5::START_CHAPTER_PROBLEMS_A_LESSON(g); },
     [](Sarnoth& g) { sarnoth6::START_CHAPTER_PROBLEMS_B_LESSON(g); },
-    [](Sarnoth& g) { sarnoth::RETURN_TO_MAIN_MENU(g); },
+    [](Sarnoth& g) { lesson::RETURN_TO_MAIN_MENU(g); },
 };
 
 }  // namespace
