@@ -23,19 +23,19 @@ float M(float X, float Y);
 void STRIP_SPACES(Program& g);
 // Reads A$; writes A$ without the marks "^", "ﾝ", "ﾀ"; clobbers LB8, KB8, IB8, X8$, X9$.
 void STRIP_LAYOUT_MARKS(Program& g);
-// Reads A$; writes A$ with its leading sign turned; clobbers X8$, X9$.
+// Reads A$; writes A$ with its leading sign turned; clobbers LE.
 void NEGATE_TERM_SIGN(Program& g);
-// Reads A$; writes A$ without a leading "+"; clobbers X8$, X9$.
+// Reads A$; writes A$ without a leading "+"; clobbers LE.
 void STRIP_LEADING_PLUS(Program& g);
-// Reads A$; writes A$ without a leading "+" or "-"; clobbers X8$, X9$.
+// Reads A$; writes A$ without a leading "+" or "-"; clobbers LE.
 void STRIP_LEADING_SIGN(Program& g);
-// Reads A$; writes A$ in parentheses when it starts with "-"; clobbers X8$, X9$.
+// Reads A$; writes A$ in parentheses when it holds a "-"; clobbers TA1.
 void PARENTHESIZE_IF_NEGATIVE(Program& g);
 
 // Runs a string routine of A$ (STRIP_SPACES, STRIP_LEADING_PLUS, PARENTHESIZE_IF_NEGATIVE, ...) on `text`:
 // A$ = text, routine, text = A$.  Writes A$ and `text`; clobbers what the routine clobbers.
 void through_a(Program& g, std::string& text, void (*routine)(Program&));
-// One leading "+" off `text`: through_a with STRIP_LEADING_PLUS.  Writes A$ and `text`; clobbers X8$, X9$.
+// One leading "+" off `text`: through_a with STRIP_LEADING_PLUS.  Writes A$ and `text`; clobbers LE.
 void strip_plus(Program& g, std::string& text);
 
 // Number texts.
