@@ -6,8 +6,9 @@
 // wrote it (the whole expression string with its pen, colour and the glyph
 // styles the typesetter gave it), every text, line, box, fill, circle and
 // polyline drawn outside the typesetter, and every key the step waited for.
-// A glyph drawn smaller or moved to fit what lies under it says so on its
-// text's line.
+// A line drawn as a fraction bar says so, as does a text set as an operator
+// sign, and a glyph drawn smaller or moved to fit what lies under it says so
+// on its text's line.
 // Measuring (drawing inside the typesetter below the screen) is left out.
 //
 // A change to a page is a diff of these files.  To write them anew after a
@@ -88,7 +89,7 @@ std::string tenths(float v) {
 // The glyphs of a text fitted to what lies under them, each as
 // ` fit "6"@2 ×0.83 +0,-1.5`: the character, its place among the characters
 // (counted from `first`), its scale when not 1 and its shift across and
-// down, in tenths of a unit.
+// down, in layout units to a tenth.
 std::string fits_of(const DrawOp& op, int first) {
     if (op.fits.empty()) return "";
     const std::vector<std::string> chars = split_chars(op.s);
@@ -155,7 +156,7 @@ public:
             return;
         case Op::Line:
             out_ << "L " << num(op.x1) << ' ' << num(op.y1) << ' ' << num(op.x2) << ' ' << num(op.y2) << " c" << op.c
-                 << " w" << op.w << '\n';
+                 << " w" << op.w << (op.bar ? " bar" : "") << '\n';
             return;
         case Op::Box:
             out_ << "B " << num(op.x1) << ' ' << num(op.y1) << ' ' << num(op.x2) << ' ' << num(op.y2) << " c" << op.c
