@@ -93,6 +93,7 @@ std::string to_json(const DrawOp& op) {
             o << ", \"x1\": " << num(op.x1) << ", \"y1\": " << num(op.y1) << ", \"x2\": " << num(op.x2)
               << ", \"y2\": " << num(op.y2) << ", \"c\": " << op.c << ", \"f\": " << (op.op == Op::Fill ? op.f : op.c)
               << ", \"w\": " << op.w;
+            if (op.bar) o << ", \"bar\": true";
             break;
         case Op::Circle:
             o << ", \"cx\": " << num(op.x1) << ", \"cy\": " << num(op.y1) << ", \"r\": " << num(op.r)
@@ -110,6 +111,16 @@ std::string to_json(const DrawOp& op) {
               << ", \"c\": " << op.c << ", \"s\": " << json_str(op.s) << ", \"face\": " << json_str(op.font.face)
               << ", \"size\": " << num(op.font.size) << ", \"bold\": " << (op.font.bold ? "true" : "false")
               << ", \"italic\": " << (op.font.italic ? "true" : "false");
+            if (op.role == GlyphRole::Operator) o << ", \"role\": \"operator\"";
+            if (!op.fits.empty()) {
+                o << ", \"fits\": [";
+                for (size_t i = 0; i < op.fits.size(); ++i) {
+                    const GlyphFit& f = op.fits[i];
+                    o << (i ? ", " : "") << "{\"index\": " << f.index << ", \"scale\": " << num(f.scale)
+                      << ", \"dx\": " << num(f.dx) << ", \"dy\": " << num(f.dy) << "}";
+                }
+                o << "]";
+            }
             break;
         case Op::Cls:
             break;

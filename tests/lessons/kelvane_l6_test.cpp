@@ -111,7 +111,7 @@ TEST_P(Example9Drill, TheLastRowIsTheDifferenceInLowestTerms) {
         no_factor += second.s.rfind("-(", 0) == 0;
         int bars = 0;
         for (auto& op : of(ops, Op::Line))
-            if (op.w == 4 && op.y1 == row + 25 && op.y2 == row + 25 && op.x1 == x0 + 32 + 4 && op.c == 0) ++bars;
+            if (op.bar && op.y1 == row + 25 && op.y2 == row + 25 && op.x1 == x0 + 32 + 4 && op.c == 0) ++bars;
         EXPECT_EQ(bars, 1) << "one bar, right after the \"=\" (drawn 4 short of the fraction's start)";
 
         // Then one row every 80 from the numerator's line, each worth the problem.

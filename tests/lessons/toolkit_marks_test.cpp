@@ -124,7 +124,8 @@ TEST(ToolkitMarks, AFractionRevealedPartByPartDrawsWhatTheTypesetterDraws) {
         EXPECT_EQ(g.pf.GETDRAWWIDTH(), 5);
         EXPECT_EQ(g.BUN, 0);
 
-        // The same visible strokes and glyphs, whatever their order.
+        // The same visible strokes and glyphs, whatever their order, the bar
+        // drawn as a fraction bar.
         auto shapes = [](const LessonFixture& r) {
             std::vector<std::string> out;
             for (auto& op : r.h.drawn()) {
@@ -133,7 +134,7 @@ TEST(ToolkitMarks, AFractionRevealedPartByPartDrawsWhatTheTypesetterDraws) {
                 out.push_back(std::to_string(static_cast<int>(op.op)) + " " + std::to_string(op.x1) + " " +
                               std::to_string(op.y1) + " " + std::to_string(op.x2) + " " + std::to_string(op.y2) +
                               " " + std::to_string(op.w) + " " + std::to_string(op.p) + " " + std::to_string(op.q) +
-                              " " + op.s);
+                              " " + op.s + (op.bar ? " bar" : ""));
             }
             std::sort(out.begin(), out.end());
             return out;

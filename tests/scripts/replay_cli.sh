@@ -26,6 +26,21 @@ if command -v python3 >/dev/null; then
         { echo "FAIL: log is not JSON Lines"; fail=1; }
 fi
 
+# The log holds what decides the picture: which lines are fraction bars, which texts are operator
+# signs, and each glyph fitted to what lies under it (its place among the text's characters, its
+# scale and its shift).
+"$replay" typeset '1+ﾀ15/6ﾀ' --log "$tmp/fraction.jsonl" > /dev/null
+grep -q '"op": "line", "x1": 158, "y1": 225, "x2": 214, "y2": 225, "c": 0, "f": 0, "w": 4, "bar": true}' \
+    "$tmp/fraction.jsonl" || { echo "FAIL: fraction bar not logged as a bar"; fail=1; }
+grep -q '"op": "line", "x1": 131, "y1": 222, "x2": 150, "y2": 222, "c": 0, "f": 0, "w": 5}' "$tmp/fraction.jsonl" ||
+    { echo "FAIL: the plus sign's stroke not logged as a plain line"; fail=1; }
+"$replay" dorrith --keys '1\n1\nkkk' --log "$tmp/fits.jsonl" > /dev/null
+n='-?[0-9][-0-9.e]*'
+grep -Eq '"op": "text", [^}]*"s": "b", [^}]*"fits": \[\{"index": 0, "scale": '"$n"', "dx": '"$n"', "dy": '"$n"'\}\]\}' "$tmp/fits.jsonl" ||
+    { echo "FAIL: fitted glyphs not logged"; fail=1; }
+grep -Eq '"op": "text", [^}]*"s": "[×÷±]", [^}]*"role": "operator"' "$tmp/fits.jsonl" ||
+    { echo "FAIL: operator sign not logged as one"; fail=1; }
+
 out=$("$replay" dorrith --keys '1\n' --time 12:34:56)
 check "keys run out" 3 $?
 check "keys summary" '"keys"' "$(tail -n 1 <<< "$out" | sed 's/.*"end": \("[a-z]*"\).*/\1/')"

@@ -16,7 +16,7 @@ protected:
     std::vector<DrawOp> bars() const {
         std::vector<DrawOp> out;
         for (auto& op : visible(Op::Line))
-            if (op.w == 4 && op.y1 == op.y2) out.push_back(op);
+            if (op.bar) out.push_back(op);
         return out;
     }
 };

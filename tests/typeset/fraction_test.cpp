@@ -130,7 +130,9 @@ TEST_F(FractionTest, OpenTallRadicalStretchesItsBarOverTheFraction) {
     ASSERT_EQ(bars.size(), 2u);
     EXPECT_FLOAT_EQ(bars[0].y1, 225);  // the fraction's own bar
     EXPECT_EQ(bars[0].w, 4);
+    EXPECT_TRUE(bars[0].bar);
     EXPECT_FLOAT_EQ(bars[1].x1, 132);  // the radical's, at its own height
+    EXPECT_FALSE(bars[1].bar) << "a radical's overline is no fraction bar";
     EXPECT_FLOAT_EQ(bars[1].x2, 132 + 64);
     EXPECT_FLOAT_EQ(bars[1].y1, 186);
     EXPECT_EQ(bars[1].w, 3);

@@ -173,6 +173,7 @@ TEST(GlyphRun, RadicalOverbarGrowsCharacterByCharacter) {
     EXPECT_EQ(bars[0].x2, 155);
     EXPECT_EQ(bars[1].x1, 128);
     EXPECT_EQ(bars[1].x2, 182);
+    for (auto& b : bars) EXPECT_FALSE(b.bar) << "a radical's overline is no fraction bar";
     EXPECT_EQ(open.h.g.HROOT, 1);  // stays open for later texts
 }
 
