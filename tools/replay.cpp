@@ -251,7 +251,7 @@ int run_typeset(int argc, char** argv) {
         std::cout << "{\"end\": \"error\", \"keys_used\": 0, \"ops\": " << log.count() << "}\n";
         return 4;
     }
-    if (o.values.count("--png") && !write_png(backend.screen().ops(), o.values["--png"], 1.0)) {
+    if (o.values.count("--png") && !write_png(backend.screen().kept(), o.values["--png"], 1.0)) {
         std::cerr << "replay: cannot write " << o.values["--png"] << "\n";
         return 2;
     }
@@ -318,7 +318,7 @@ int run_program(int argc, char** argv) {
         backend.on_wait = [&] {
             char file[32];
             std::snprintf(file, sizeof file, "/%04d.png", ++shot);
-            shots_ok = write_png(backend.screen().ops(), shots + file, scale) && shots_ok;
+            shots_ok = write_png(backend.screen().kept(), shots + file, scale) && shots_ok;
         };
     }
 
@@ -333,7 +333,7 @@ int run_program(int argc, char** argv) {
         end = "error";
         rc = 4;
     }
-    if (o.values.count("--png") && !write_png(backend.screen().ops(), o.values["--png"], scale)) {
+    if (o.values.count("--png") && !write_png(backend.screen().kept(), o.values["--png"], scale)) {
         std::cerr << "replay: cannot write " << o.values["--png"] << "\n";
         rc = rc ? rc : 2;
     }

@@ -1,7 +1,6 @@
 // Draw operations in logical coordinates (1440 x 900 layout, y down).
 #pragma once
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,9 +23,6 @@ struct Bounds {
     bool operator==(const Bounds&) const = default;
 };
 
-// What an operation was drawn over (backdrop.h).
-struct Beneath;
-
 // A glyph of a text drawn smaller or moved from where its cell puts it, so
 // that it stays inside the filled box it is written in or clear of a
 // fraction bar: glyph `index` (counting the text's characters from 0) is
@@ -44,6 +40,18 @@ struct GlyphFit {
 enum class GlyphRole : unsigned char {
     Character,
     Operator,
+};
+
+// One glyph of a text as the layout placed it (glyph_layout.h): the glyph
+// `drawn` for character `index` (counting the text's characters from 0),
+// its face's layout origin at (tx, ty) scaled by (sx, sy), laid round with
+// an outline `weight` wide (0: as its face draws it).
+struct PlacedGlyph {
+    int index = 0;
+    std::string drawn;
+    double tx = 0, ty = 0, sx = 1, sy = 1;
+    double weight = 0;
+    bool operator==(const PlacedGlyph&) const = default;
 };
 
 struct FontState {
@@ -82,15 +90,12 @@ struct DrawOp {
     bool bar = false;
     // What a text's glyphs are.
     GlyphRole role = GlyphRole::Character;
-    // A text's glyphs fitted to what lay under them when it was drawn (none
-    // when every glyph stands where its cell puts it).
+    // A text's glyphs, each where the layout placed it: what the painter
+    // draws.
+    std::vector<PlacedGlyph> glyphs;
+    // Of those, the glyphs fitted to what lay under them when it was drawn
+    // (none when every glyph stands where its cell puts it).
     std::vector<GlyphFit> fits;
-    // The screen's list keeps an operation with what it was drawn over, so
-    // that it is drawn again just as it was (none: what the painter has
-    // seen drawn before it); and keeps one copy for several drawn exactly
-    // over one another, drawn that many times.
-    std::shared_ptr<const Beneath> beneath;
-    int times = 1;
 
     bool drawn() const { return op <= Op::Cls; }
     bool operator==(const DrawOp&) const = default;

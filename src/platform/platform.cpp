@@ -21,8 +21,9 @@ void Platform::SETDRAWWIDTH(float width) {
 void Platform::emit(DrawOp op) {
     if (measuring_ > 0) return;
     if (op.drawn()) {
+        const Beneath under = backdrop_.beneath(op);
         backdrop_.add(op);
-        backend_.draw(op);
+        backend_.draw(op, under);
     }
     if (observer) observer(op);
     if (recording_) record_.push_back(std::move(op));
@@ -101,7 +102,7 @@ void Platform::text_of(float x, float y, float p, float q, float c, const std::s
     op.c = colour(c);
     op.s = text;
     op.font = font_;
-    if (measuring_ == 0) op.fits = fitter_(op, backdrop_);
+    if (measuring_ == 0) layout_(op, backdrop_);
     emit(std::move(op));
 }
 

@@ -14,15 +14,15 @@
 #include "platform/backdrop.h"
 #include "platform/display.h"
 #include "platform/errors.h"
-#include "platform/render.h"
+#include "platform/glyph_layout.h"
 
 namespace cw {
 
 class Backend {
 public:
     virtual ~Backend() = default;
-    // Each drawing operation as it is made.
-    virtual void draw(const DrawOp& op) = 0;
+    // Each drawing operation as it is made, with what it is drawn over.
+    virtual void draw(const DrawOp& op, const Beneath& under) = 0;
     // One waiting key as a one-byte string, or "" when none is waiting.
     // A window backend shows what was drawn and may wait up to about one
     // frame for input before it answers "".  Closing the window throws
@@ -69,8 +69,8 @@ public:
     // A level line from (x1, y) to (x2, y) that is a fraction bar: the
     // glyphs of text drawn later above and below it keep clear of it.
     void fraction_bar(float x1, float y, float x2, float c);
-    // Text; each glyph fitted to what was drawn under it before (see
-    // GlyphFitter), as the operation records.
+    // Text; its glyphs laid out over what was drawn under it before (see
+    // glyph_layout.h), as the operation records.
     void SYMBOL(float x, float y, float p, float q, float c, const std::string& text);
     // A text that is an operator sign between two operands (×, ÷, ±), set as
     // a maths typesetter sets a binary operator (see GlyphRole).
@@ -129,8 +129,8 @@ private:
     bool recording_ = false;
     int measuring_ = 0;
     std::vector<DrawOp> record_;
-    Backdrop backdrop_;  // the fills and bars drawn, which text is fitted to
-    GlyphFitter fitter_;
+    Backdrop backdrop_;  // the fills and bars drawn: what each operation is drawn over
+    GlyphLayout layout_;
     uint64_t rng_ = 0x853c49e6748fea9bULL;
     std::optional<float> pinned_rnd_;
 };

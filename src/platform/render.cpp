@@ -1,5 +1,7 @@
 #include "platform/render.h"
 
+#include "platform/glyph_layout.h"
+
 // The run-time headers come before glib's, whose ABS macro would clash.
 #include "platform/basic.h"
 #include "platform/fonts.h"
@@ -185,225 +187,11 @@ void draw_polyline(cairo_t* cr, const DrawOp& op, const Colours& k) {
     stroke_path(cr, pen_width(cr, op.w), k.ink_erases);
 }
 
-bool drawable_char(const std::string& ch) {
-    if (ch.empty()) return false;
-    if (!g_utf8_validate(ch.data(), static_cast<gssize>(ch.size()), nullptr)) return false;
-    char32_t cp = first_codepoint(ch);
-    return cp >= 0x20 && cp != 0x7F;
-}
-
-// Room left between a glyph's ink and the border of the cell it is written
-// in, and between a glyph's ink and a fraction bar above or below it, in
-// layout units.
-constexpr double kClearance = 1.0;
-constexpr double kBarClearance = 1.5;
-
-// Where a glyph is drawn: its layout's origin and scale in user space.
-struct Placement {
-    double tx, ty, sx, sy;
-};
-
-// A box in a glyph layout's own units, placed.
-Bounds placed(const Bounds& b, const Placement& at) {
-    return {static_cast<float>(at.tx + at.sx * b.l), static_cast<float>(at.ty + at.sy * b.t),
-            static_cast<float>(at.tx + at.sx * b.r), static_cast<float>(at.ty + at.sy * b.b)};
-}
-
-// The box the layout's glyph outline covers, in the layout's own units:
-// measured on a fine grid, so that curves are followed closely.
-Bounds outline_box(cairo_t* cr, PangoLayout* layout) {
-    constexpr double kFine = 16;
-    cairo_save(cr);
-    cairo_identity_matrix(cr);
-    cairo_scale(cr, kFine, kFine);
-    cairo_new_path(cr);
-    cairo_move_to(cr, 0, 0);
-    pango_cairo_layout_path(cr, layout);
-    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    cairo_fill_extents(cr, &x0, &y0, &x1, &y1);
-    cairo_new_path(cr);
-    cairo_restore(cr);
-    return {static_cast<float>(x0), static_cast<float>(y0), static_cast<float>(x1), static_cast<float>(y1)};
-}
-
-Bounds grown(const Bounds& b, double by) {
-    float d = static_cast<float>(by);
-    return {b.l - d, b.t - d, b.r + d, b.b + d};
-}
-
-// Scales a placed glyph by k about (ax, ay), then moves it by (dx, dy).
-void rescale(Placement& at, double k, double ax, double ay, double dx, double dy) {
-    at.tx = ax + dx + k * (at.tx - ax);
-    at.ty = ay + dy + k * (at.ty - ay);
-    at.sx *= k;
-    at.sy *= k;
-}
-
-// How far [lo, hi] must move to lie within [min, max] (as far as it can).
-double nudge(double lo, double hi, double min, double max) { return lo < min ? min - lo : (hi > max ? max - hi : 0); }
-
-// Shrinks a glyph (about the middle of its ink) and moves it, as little as
-// it can, so that its ink lies within the limits; a glyph that would have to
-// shrink to less than a third is left alone.
-void fit(Placement& at, const Bounds& ink, double l, double t, double r, double b) {
-    double w = ink.r - ink.l, h = ink.b - ink.t;
-    if (w <= 0 || h <= 0) return;
-    double k = std::min({1.0, (r - l) / w, (b - t) / h});
-    if (!(k > 1.0 / 3)) return;
-    double ax = (ink.l + ink.r) / 2.0, ay = (ink.t + ink.b) / 2.0;
-    double dx = nudge(ax - k * w / 2, ax + k * w / 2, l, r), dy = nudge(ay - k * h / 2, ay + k * h / 2, t, b);
-    rescale(at, k, ax, ay, dx, dy);
-}
-
-// What the painter needs to know of a glyph of a style to place it: its
-// advance, its baseline and the box its outline covers, in the layout's
-// own units.
-struct GlyphShape {
-    double advance = 0, baseline = 0;
-    Bounds outline;
-    double axis = 0;  // a sign's: the middle of the face's digits
-};
-
-// Sets the layout to a glyph of the character as the face draws it.
-void set_glyph(PangoLayout* layout, const FaceChoice& face, const std::string& ch) {
-    const std::string drawn = (face.script_ell && ch == "l") ? "\u2113" : ch;
-    pango_layout_set_text(layout, drawn.c_str(), static_cast<int>(drawn.size()));
-}
-
-// Whether a text's glyphs are set as operator signs.
-bool operator_signs(const DrawOp& op, const FaceChoice& face) {
-    return op.role == GlyphRole::Operator && face.sign_em_share > 0;
-}
-
-// Sets the layout to the glyph of a character and measures it: its outline
-// when asked, and always for an operator sign, which is placed by it and by
-// the middle of the face's digits.
-GlyphShape measure(cairo_t* cr, PangoLayout* layout, const FaceChoice& face, const std::string& ch, bool outline,
-                   bool sign) {
-    GlyphShape g;
-    if (sign) {
-        PangoRectangle digit;
-        pango_layout_set_text(layout, "0", 1);
-        pango_layout_get_extents(layout, &digit, nullptr);
-        g.axis = (digit.y + digit.height / 2.0) / PANGO_SCALE;
-    }
-    set_glyph(layout, face, ch);
-    PangoRectangle logical;
-    pango_layout_get_extents(layout, nullptr, &logical);
-    g.advance = static_cast<double>(logical.width) / PANGO_SCALE;
-    g.baseline = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
-    if (outline || sign) g.outline = outline_box(cr, layout);
-    return g;
-}
-
-// The ink of a full-height character of a face, from the top of its
-// layout (none for faces without one).
-struct Reference {
-    double top = 0, bottom = 0;
-};
-
-// Where the glyph of a character goes before it is fitted to anything:
-// stretched into its share of the cell, on the face's baseline.  An
-// operator sign is set as a maths typesetter sets a binary operator, at its
-// own proportions and at sign_em_share of the cell's height, its ink
-// centred across the cell and on the middle of the digits (the reference
-// character, when given in the glyph's own units, follows so that it stays
-// where it lies in the cell).  A brace drawn heavier is drawn a little
-// smaller, so that its ink, outline and all, covers what it would have
-// covered and comes no nearer its neighbours, and a letter drawn heavier
-// keeps its foot on the line.
-Placement place(const DrawOp& op, const FaceChoice& face, const CharCell& c, const GlyphShape& g, double heavier,
-                Reference* reference = nullptr) {
-    const double s = op.font.size, cell_w = c.cell.r - c.cell.l;
-    Placement at{c.cell.l, op.y1, cell_w * face.width_share / g.advance, op.q * face.height_share};
-    if (face.proportional) {
-        // Its own width at the magnification, narrowed to fit.
-        at.sx = std::min(at.sx, static_cast<double>(op.p));
-        at.tx += (cell_w - g.advance * at.sx) / 2;
-    }
-    if (face.baseline > 0) at.ty += face.baseline * s * op.q - g.baseline * at.sy;
-    if (const double em = sign_em_share(face, c.ch); operator_signs(op, face) && !g.outline.empty()) {
-        const double middle = at.ty + at.sy * g.axis, k = em * (c.cell.b - c.cell.t) / s;
-        const Placement sign{c.cx() - k * (g.outline.l + g.outline.r) / 2.0,
-                             middle - k * (g.outline.t + g.outline.b) / 2.0, k, k};
-        if (reference)
-            *reference = {(at.ty + at.sy * reference->top - sign.ty) / k,
-                          (at.ty + at.sy * reference->bottom - sign.ty) / k};
-        at = sign;
-    }
-    if (heavier > 0) {
-        const double weight = heavier * std::sqrt(at.sx * at.sy);
-        if (!face.gothic) {
-            at.ty -= weight / 2;
-        } else {
-            Bounds box = placed(g.outline, at);
-            double w = box.r - box.l, h = box.b - box.t;
-            if (w > 0 && h > 0)
-                rescale(at, std::min(w / (w + weight), h / (h + weight)), (box.l + box.r) / 2.0,
-                        (box.t + box.b) / 2.0, 0, 0);
-        }
-    }
-    return at;
-}
-
-// How much heavier than its face a glyph is drawn, in the units of its
-// font size (place scales it with the glyph).  An operator sign is drawn
-// with strokes kOperatorStroke wide where its face draws them lighter.
-double heavier_of(const DrawOp& op, const FaceChoice& face, const std::string& ch) {
-    if (operator_signs(op, face)) {
-        const double k = sign_em_share(face, ch) * op.q;  // the sign's scale: its em is k * size
-        return std::max(0.0, kOperatorStroke / k - face.sign_stroke * op.font.size);
-    }
-    return extra_weight(face, ch, op.font.bold) * op.font.size;
-}
-
-// The outline of a glyph drawn heavier reaches half the extra weight beyond
-// its own.
-double weight_reach(double heavier, const Placement& at) { return heavier * std::sqrt(at.sx * at.sy) / 2; }
-
-// Fits a placed glyph whose outline covers `outline` (in the layout's own
-// units), grown by `grow` for an extra weight, to what lies under and
-// around its cell: in the filled box it is written in, text is first
-// scaled alike by how the reference character fits the box, then each
-// glyph is kept inside the box; and a glyph is kept clear of the fraction
-// bars in the top or bottom third of its cell (a line through its middle is
-// no bar of it), moved away from the bar as far as its cell leaves room and
-// shrunk, its far side staying where it is, only where it does not.
-void fit_to_surroundings(const Bounds& outline, double grow, const CharCell& c, const std::optional<Bounds>& cell,
-                         const std::vector<Bounds>& bars_near, const Reference& reference, Placement& at) {
-    constexpr double inf = std::numeric_limits<double>::infinity();
-    double l = -inf, t = -inf, r = inf, b = inf;
-    if (cell) {
-        l = cell->l + kClearance, t = cell->t + kClearance;
-        r = cell->r - kClearance, b = cell->b - kClearance;
-        if (reference.bottom > reference.top) {
-            double nt = at.ty + at.sy * reference.top, nb = at.ty + at.sy * reference.bottom;
-            double k = std::min(1.0, (b - t) / (nb - nt)), ay = (nt + nb) / 2;
-            if (k > 1.0 / 3) rescale(at, k, c.cx(), ay, 0, nudge(ay - k * (ay - nt), ay + k * (nb - ay), t, b));
-        }
-    }
-    const Bounds box = grown(placed(outline, at), grow);
-    const float third = (c.cell.b - c.cell.t) / 3;
-    const Bounds near{c.cell.l, static_cast<float>(box.t - 2 * kBarClearance), c.cell.r,
-                      static_cast<float>(box.b + 2 * kBarClearance)};
-    for (const Bounds& bar : bars_near) {
-        if (!bar.overlaps(near)) continue;
-        const float mid = (bar.t + bar.b) / 2;
-        if (mid >= c.cell.b - third) {
-            b = std::min(b, bar.t - kBarClearance);
-            t = std::max(t, static_cast<double>(std::min(box.t, c.cell.t)));
-        }
-        if (mid <= c.cell.t + third) {
-            t = std::max(t, bar.b + kBarClearance);
-            b = std::min(b, static_cast<double>(std::max(box.b, c.cell.b)));
-        }
-    }
-    fit(at, box, l, t, r, b);
-}
 
 // Draws a placed glyph in the source colour; with a weight, its outline is
 // filled and laid round with a pen that wide, even in every direction.
-void show_glyph(cairo_t* cr, PangoLayout* layout, const Placement& at, double weight) {
+void show_glyph(cairo_t* cr, PangoLayout* layout, const PlacedGlyph& at) {
+    const double weight = at.weight;
     cairo_save(cr);
     cairo_translate(cr, at.tx, at.ty);
     cairo_scale(cr, at.sx, at.sy);
@@ -421,166 +209,35 @@ void show_glyph(cairo_t* cr, PangoLayout* layout, const Placement& at, double we
     }
 }
 
-// A layout for one glyph at a time.  Glyphs are laid out in the layout's
-// own units, whatever the window's size or a glyph's stretch: with hinting
-// off, outlines and advances scale exactly, so the faces Pango finds for a
-// style serve every size and stretch it is drawn at (finding them takes
-// milliseconds, once a style rather than once a stretch).
-PangoLayout* new_glyph_layout() {
-    PangoContext* context = pango_font_map_create_context(pango_cairo_font_map_get_default());
-    cairo_font_options_t* fo = cairo_font_options_create();
-    cairo_font_options_set_hint_metrics(fo, CAIRO_HINT_METRICS_OFF);
-    cairo_font_options_set_hint_style(fo, CAIRO_HINT_STYLE_NONE);
-    cairo_font_options_set_antialias(fo, CAIRO_ANTIALIAS_GRAY);
-    pango_cairo_context_set_font_options(context, fo);
-    cairo_font_options_destroy(fo);
-    PangoLayout* layout = pango_layout_new(context);
-    g_object_unref(context);
-    return layout;
-}
-
-// The face and size a text is drawn in, for a glyph layout.
-PangoFontDescription* font_of(const DrawOp& op, const FaceChoice& face) {
-    PangoFontDescription* desc = pango_font_description_new();
-    pango_font_description_set_family(desc, face.family.c_str());
-    pango_font_description_set_weight(desc, op.font.bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-    pango_font_description_set_style(desc, op.font.italic ? PANGO_STYLE_ITALIC : PANGO_STYLE_NORMAL);
-    pango_font_description_set_absolute_size(desc, op.font.size * PANGO_SCALE);
-    return desc;
-}
-
-bool drawable_text(const DrawOp& op) { return op.font.size > 0 && op.p > 0 && op.q > 0 && !op.s.empty(); }
-
 }  // namespace
 
-void Painter::text(const DrawOp& op, const Beneath& under) {
-    if (!drawable_text(op)) return;
-    const FaceChoice& face = map_face(op.font.face, op.p, op.q);
-    PangoFontDescription* desc = font_of(op, face);
+void Painter::text(const DrawOp& op, const Beneath& under, int times) {
+    if (op.glyphs.empty()) return;
+    PangoFontDescription* desc = font_of(op, map_face(op.font.face, op.p, op.q));
     PangoLayout* layout = new_glyph_layout();
     pango_layout_set_font_description(layout, desc);
-
-    const std::vector<CharCell> cells = char_cells(op);
-    auto fit = op.fits.begin();
-    for (size_t i = 0; i < cells.size(); ++i) {
-        const CharCell& c = cells[i];
-        while (fit != op.fits.end() && fit->index < static_cast<int>(i)) ++fit;
-        if (!drawable_char(c.ch)) continue;
-        const double heavier = heavier_of(op, face, c.ch);
-        const bool sign = operator_signs(op, face);
-        const GlyphShape g = measure(cr_, layout, face, c.ch, heavier > 0 && face.gothic, sign);
-        if (!(g.advance > 0)) continue;
-        Placement at = place(op, face, c, g, heavier);
-        if (fit != op.fits.end() && fit->index == static_cast<int>(i))
-            rescale(at, fit->scale, c.cx(), c.cy(), fit->dx, fit->dy);
-        const double weight = heavier * std::sqrt(at.sx * at.sy);
+    for (const PlacedGlyph& g : op.glyphs) {
+        pango_layout_set_text(layout, g.drawn.c_str(), static_cast<int>(g.drawn.size()));
+        const size_t i = static_cast<size_t>(g.index);
         set_rgb(cr_, ink_rgb(op.c, i < under.chars.size() ? under.chars[i] : BACKGROUND));
-        for (int k = 0; k < std::max(op.times, 1); ++k) show_glyph(cr_, layout, at, weight);
+        for (int k = 0; k < times; ++k) show_glyph(cr_, layout, g);
     }
     g_object_unref(layout);
     pango_font_description_free(desc);
 }
 
-// ---- fitting glyphs where they are drawn ------------------------------------------------
-
-// What glyphs of each style are like, measured once on a layout of their own.
-struct GlyphFitter::Shapes {
-    Shapes()
-        : surface(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1)), cr(cairo_create(surface)),
-          layout(new_glyph_layout()) {}
-    ~Shapes() {
-        g_object_unref(layout);
-        cairo_destroy(cr);
-        cairo_surface_destroy(surface);
-    }
-    Shapes(const Shapes&) = delete;
-    Shapes& operator=(const Shapes&) = delete;
-
-    // Sets the layout to the style of op.
-    void style(const DrawOp& op, const FaceChoice& face) {
-        key = face.family;
-        key += op.font.bold ? 'b' : '-';
-        key += op.font.italic ? 'i' : '-';
-        key += std::to_string(op.font.size);
-        key += ' ';
-        if (key == current) return;
-        current = key;
-        PangoFontDescription* desc = font_of(op, face);
-        pango_layout_set_font_description(layout, desc);
-        pango_font_description_free(desc);
-    }
-    const GlyphShape& glyph(const FaceChoice& face, const std::string& ch, bool sign) {
-        auto [it, fresh] = glyphs.try_emplace(current + (face.script_ell ? "ell " : "") + (sign ? "sign " : "") + ch);
-        if (fresh) it->second = measure(cr, layout, face, ch, true, sign);
-        return it->second;
-    }
-    const Reference& reference(const FaceChoice& face) {
-        auto [it, fresh] = references.try_emplace(current);
-        if (fresh && face.gothic) {
-            pango_layout_set_text(layout, "漢", -1);
-            PangoRectangle ink;
-            pango_layout_get_extents(layout, &ink, nullptr);
-            it->second = {ink.y / double(PANGO_SCALE), (ink.y + ink.height) / double(PANGO_SCALE)};
-        }
-        return it->second;
-    }
-
-    cairo_surface_t* surface;
-    cairo_t* cr;
-    PangoLayout* layout;
-    std::string key, current;
-    std::unordered_map<std::string, GlyphShape> glyphs;
-    std::unordered_map<std::string, Reference> references;
-};
-
-GlyphFitter::GlyphFitter() = default;
-GlyphFitter::~GlyphFitter() = default;
-
-std::vector<GlyphFit> GlyphFitter::operator()(const DrawOp& op, const Backdrop& under) {
-    std::vector<GlyphFit> out;
-    if (op.op != Op::Text || !drawable_text(op)) return out;
-    const FaceChoice& face = map_face(op.font.face, op.p, op.q);
-    const std::vector<CharCell> cells = char_cells(op);
-    for (size_t i = 0; i < cells.size(); ++i) {
-        const CharCell& c = cells[i];
-        if (!drawable_char(c.ch)) continue;
-        const std::optional<Bounds> cell = under.cell_holding(c.cell);
-        // The bars a glyph keeps clear of lie next to its ink, which stays
-        // well within a cell's height of its cell.
-        const float h = c.cell.b - c.cell.t;
-        const std::vector<Bounds> bars = under.bars_across({c.cell.l, c.cell.t - h, c.cell.r, c.cell.b + h});
-        if (!cell && bars.empty()) continue;
-        if (!shapes_) shapes_ = std::make_unique<Shapes>();
-        shapes_->style(op, face);
-        const GlyphShape& g = shapes_->glyph(face, c.ch, operator_signs(op, face));
-        if (!(g.advance > 0) || g.outline.empty()) continue;
-        const double heavier = heavier_of(op, face, c.ch);
-        Reference reference = shapes_->reference(face);
-        const Placement from = place(op, face, c, g, heavier, &reference);
-        Placement at = from;
-        fit_to_surroundings(g.outline, weight_reach(heavier, from), c, cell, bars, reference, at);
-        // The same move, as a scale about the middle of the cell and a shift.
-        const double k = at.sx / from.sx;
-        const double dx = at.tx - c.cx() - k * (from.tx - c.cx()), dy = at.ty - c.cy() - k * (from.ty - c.cy());
-        if (std::abs(k - 1) < 1e-4 && std::abs(dx) < 1e-3 && std::abs(dy) < 1e-3) continue;
-        out.push_back({static_cast<int>(i), static_cast<float>(k), static_cast<float>(dx), static_cast<float>(dy)});
-    }
-    return out;
-}
-
-void Painter::draw(const DrawOp& op) {
-    if (!op.drawn()) return;
-    if (op.beneath)
-        draw(op, *op.beneath);
-    else
-        draw(op, backdrop_.beneath(op));
-}
-
-void Painter::draw(const DrawOp& op, const Beneath& under) {
+void Painter::draw(const DrawOp& op, const Beneath& under, int times) {
     if (!op.drawn()) return;
     const Colours k = colours_of(op, under.mark);
-    // Text draws each glyph op.times times itself.
-    const int times = op.op == Op::Text ? 1 : std::max(op.times, 1);
+    times = std::max(times, 1);
+    if (op.op == Op::Text) {
+        // Each glyph is drawn that many times over itself.
+        cairo_save(cr_);
+        cairo_new_path(cr_);
+        text(op, under, times);
+        cairo_restore(cr_);
+        return;
+    }
     for (int n = 0; n < times; ++n) {
         cairo_save(cr_);
         cairo_new_path(cr_);
@@ -590,7 +247,6 @@ void Painter::draw(const DrawOp& op, const Beneath& under) {
         case Op::Fill: draw_box(cr_, op, true, k); break;
         case Op::Circle: draw_circle(cr_, op, k); break;
         case Op::Polyline: draw_polyline(cr_, op, k); break;
-        case Op::Text: text(op, under); break;
         case Op::Cls:
             set_rgb(cr_, fill_rgb(BACKGROUND));
             cairo_paint(cr_);
@@ -599,15 +255,28 @@ void Painter::draw(const DrawOp& op, const Beneath& under) {
         }
         cairo_restore(cr_);
     }
-    backdrop_.add(op);
 }
 
 void render_ops(cairo_t* cr, const std::vector<DrawOp>& ops) {
     Painter painter(cr);
-    for (const DrawOp& op : ops) painter.draw(op);
+    Backdrop under;
+    for (const DrawOp& op : ops) {
+        painter.draw(op, under.beneath(op));
+        under.add(op);
+    }
 }
 
-bool write_png(const std::vector<DrawOp>& ops, const std::string& path, double scale) {
+void render_ops(cairo_t* cr, const std::vector<KeptOp>& ops) {
+    Painter painter(cr);
+    for (const KeptOp& k : ops) painter.draw(k.op, k.beneath ? *k.beneath : Beneath{}, k.times);
+}
+
+namespace {
+
+// Writes what draw paints onto a white picture of (1440 x 900) * scale
+// pixels as a PNG.
+template <class Draw>
+bool write_picture(const std::string& path, double scale, Draw draw) {
     if (!(scale > 0)) return false;
     int w = static_cast<int>(std::lround(LAYOUT_W * scale)), h = static_cast<int>(std::lround(LAYOUT_H * scale));
     if (w <= 0 || h <= 0) return false;
@@ -616,17 +285,28 @@ bool write_png(const std::vector<DrawOp>& ops, const std::string& path, double s
     set_rgb(cr, fill_rgb(BACKGROUND));
     cairo_paint(cr);
     cairo_scale(cr, scale, scale);
-    // Only what the last whole-screen clear left matters.
-    size_t from = 0;
-    for (size_t i = 0; i < ops.size(); ++i)
-        if (clears_screen(ops[i])) from = i;
-    Painter painter(cr);
-    for (size_t i = from; i < ops.size(); ++i) painter.draw(ops[i]);
+    draw(cr);
     cairo_destroy(cr);
     cairo_surface_flush(surface);
     bool ok = cairo_surface_write_to_png(surface, path.c_str()) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
     return ok;
+}
+
+}  // namespace
+
+bool write_png(const std::vector<DrawOp>& ops, const std::string& path, double scale) {
+    return write_picture(path, scale, [&](cairo_t* cr) {
+        // Only what the last whole-screen clear left matters.
+        size_t from = 0;
+        for (size_t i = 0; i < ops.size(); ++i)
+            if (clears_screen(ops[i])) from = i;
+        render_ops(cr, std::vector<DrawOp>(ops.begin() + static_cast<std::ptrdiff_t>(from), ops.end()));
+    });
+}
+
+bool write_png(const std::vector<KeptOp>& ops, const std::string& path, double scale) {
+    return write_picture(path, scale, [&](cairo_t* cr) { render_ops(cr, ops); });
 }
 
 bool repaints_itself(const DrawOp& op) {
@@ -704,9 +384,7 @@ struct InkBounds::Texts {
 
     static Bounds draw_once(const DrawOp& op, double px, double py) {
         DrawOp one = op;
-        one.times = 1;
         one.c = 0;
-        one.beneath.reset();
         // Glyphs stay near their cells: leaning serif letters and
         // descenders within a cell's height around them.
         double width = 0, height = static_cast<double>(op.font.size) * op.q;

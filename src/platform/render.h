@@ -12,57 +12,40 @@ typedef struct _cairo cairo_t;
 
 namespace cw {
 
-// Draws operations one after another onto a Cairo context whose user space
-// maps the 1440 x 900 layout to the target (drawing outside the layout is
-// clipped by the caller).  Each colour index is painted by its use (see
-// palette.h), over what the operations before it left; each glyph of a text
-// where its cell puts it, fitted as the text's fits say.  An operation is
-// drawn op.times times over itself.
+// Draws operations onto a Cairo context whose user space maps the 1440 x
+// 900 layout to the target (drawing outside the layout is clipped by the
+// caller), each over what lies under it: each colour index painted by its
+// use (see palette.h) over the fill under it, and each glyph of a text where
+// the layout placed it (DrawOp::glyphs).  It decides nothing itself.
 class Painter {
 public:
     explicit Painter(cairo_t* cr) : cr_(cr) {}
-    // Draws an operation over what it lies on: what it was kept with
-    // (op.beneath), else what this painter has drawn before it.
-    void draw(const DrawOp& op);
-    // Draws an operation over what is given.
-    void draw(const DrawOp& op, const Beneath& under);
-    // Takes note of an operation drawn some other way.
-    void note(const DrawOp& op) { backdrop_.add(op); }
-    const Backdrop& backdrop() const { return backdrop_; }
+    // Draws an operation over what lies under it, `times` times over itself.
+    void draw(const DrawOp& op, const Beneath& under, int times = 1);
 
 private:
-    void text(const DrawOp& op, const Beneath& under);
+    void text(const DrawOp& op, const Beneath& under, int times);
     cairo_t* cr_;
-    Backdrop backdrop_;
 };
 
-// Works out, when a text is drawn, how its glyphs are fitted to what lies
-// under them (DrawOp::fits): in the filled box a character is written in
-// (Backdrop::cell_holding), the text is scaled alike by how a full-height
-// character of its face fits the box and each glyph is kept inside it; a
-// glyph is kept clear of the fraction bars next to it, moved away from a bar
-// as far as its cell leaves room and shrunk only for the rest.  What a
-// glyph of a style is like is measured once.
-class GlyphFitter {
-public:
-    GlyphFitter();
-    ~GlyphFitter();
-    GlyphFitter(const GlyphFitter&) = delete;
-    GlyphFitter& operator=(const GlyphFitter&) = delete;
-
-    std::vector<GlyphFit> operator()(const DrawOp& text, const Backdrop& under);
-
-private:
-    struct Shapes;
-    std::unique_ptr<Shapes> shapes_;
+// An operation as a screen keeps it: drawn over what lay under it when it
+// was made, `times` times over itself.
+struct KeptOp {
+    DrawOp op;
+    std::shared_ptr<const Beneath> beneath;
+    int times = 1;
 };
 
-// Draws ops with a painter of their own, from an empty screen.
+// Draws a history of operations from an empty screen, each over what the
+// ones before it left under it.
 void render_ops(cairo_t* cr, const std::vector<DrawOp>& ops);
+// Draws what a screen keeps.
+void render_ops(cairo_t* cr, const std::vector<KeptOp>& ops);
 
 // Writes the screen that ops leave as a PNG of (1440 x 900) * scale pixels.
 // Returns false when the file cannot be written.
 bool write_png(const std::vector<DrawOp>& ops, const std::string& path, double scale = 1.0);
+bool write_png(const std::vector<KeptOp>& ops, const std::string& path, double scale = 1.0);
 
 // Whether the operation's drawing depends on nothing under it: it paints
 // every pixel it touches in one colour, so drawing it again over itself

@@ -81,14 +81,6 @@ bool add_under(std::vector<Bounds>& under, const Bounds& box, const Bounds& whol
     return under.size() > 1 && union_holds(under, whole);
 }
 
-// The same operation, whatever it was drawn over.
-bool same_drawing(const DrawOp& a, const DrawOp& b) {
-    if (a.beneath == b.beneath) return a == b;
-    DrawOp c = b;
-    c.beneath = a.beneath;
-    return a == c;
-}
-
 void mix(size_t& h, size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); }
 
 size_t drawing_key(const DrawOp& op) {
@@ -96,7 +88,7 @@ size_t drawing_key(const DrawOp& op) {
     std::hash<float> f;
     for (float v : {op.x1, op.y1, op.x2, op.y2, op.r, op.start, op.end, op.font.size}) mix(h, f(v));
     for (int v : {op.c, op.f, op.w, op.p, op.q, static_cast<int>(op.filled), static_cast<int>(op.font.bold),
-                  static_cast<int>(op.font.italic), static_cast<int>(op.bar)})
+                  static_cast<int>(op.font.italic), static_cast<int>(op.bar), static_cast<int>(op.role)})
         mix(h, static_cast<size_t>(v));
     for (auto& [x, y] : op.pts) mix(h, f(x)), mix(h, f(y));
     for (const GlyphFit& g : op.fits) mix(h, static_cast<size_t>(g.index)), mix(h, f(g.scale)), mix(h, f(g.dx)), mix(h, f(g.dy));
@@ -145,8 +137,6 @@ uint32_t RetainedList::push(const DrawOp& op, const Bounds& ink, std::shared_ptr
     auto i = static_cast<uint32_t>(entries_.size());
     Entry e;
     e.op = op;
-    e.op.times = 1;
-    e.op.beneath.reset();
     e.beneath = std::move(beneath);
     e.ink = ink;
     e.key = drawing_key(op);
@@ -177,7 +167,6 @@ void RetainedList::kill(uint32_t i) {
 }
 
 void RetainedList::clear() {
-    history_.clear();
     entries_.clear();
     seen_.clear();
     for (auto& cell : cells_) cell.clear();
@@ -215,7 +204,7 @@ Bounds RetainedList::drop_covered(const DrawOp& op, const Bounds& ink) {
         if (it != copies_.end()) {
             std::vector<uint32_t> same;
             for (uint32_t i : it->second)
-                if (same_drawing(entries_[i].op, op)) same.push_back(i);
+                if (entries_[i].op == op) same.push_back(i);
             for (uint32_t i : same) kill(i);
             dropped = dropped || !same.empty();
             if (!same.empty() && looked.empty()) looked = ink;
@@ -259,15 +248,14 @@ void RetainedList::join_copies(uint32_t i) {
     }
 }
 
-RetainedList::Added RetainedList::add(const DrawOp& op) {
+Bounds RetainedList::add(const DrawOp& op, const Beneath& under) {
     if (!op.drawn()) return {};
-    auto beneath = std::make_shared<const Beneath>(history_.beneath(op));
+    auto beneath = std::make_shared<const Beneath>(under);
     const Bounds ink = inks_(op);
-    history_.add(op);
     if (clears_screen(op)) {
         clear();
         push(op, ink, beneath);
-        return {ink, beneath};
+        return ink;
     }
     const Bounds looked = drop_covered(op, ink);
     if (ink.overlaps(kLayout)) join_copies(push(op, ink, beneath));
@@ -280,7 +268,7 @@ RetainedList::Added RetainedList::add(const DrawOp& op) {
         for (uint32_t i : near) join_copies(i);
     }
     if (entries_.size() - live_ > std::max(kCompactAfter, live_)) compact();
-    return {ink, beneath};
+    return ink;
 }
 
 std::vector<Bounds> RetainedList::ink_within(const Bounds& area) {
@@ -299,11 +287,15 @@ std::vector<DrawOp> RetainedList::ops() const {
     std::vector<DrawOp> out;
     out.reserve(live_);
     for (const Entry& e : entries_)
-        if (e.live) {
-            out.push_back(e.op);
-            out.back().times = e.times;
-            out.back().beneath = e.beneath;
-        }
+        if (e.live) out.push_back(e.op);
+    return out;
+}
+
+std::vector<KeptOp> RetainedList::kept() const {
+    std::vector<KeptOp> out;
+    out.reserve(live_);
+    for (const Entry& e : entries_)
+        if (e.live) out.push_back({e.op, e.beneath, e.times});
     return out;
 }
 

@@ -34,14 +34,14 @@ class RetainedList {
 public:
     RetainedList();
 
-    struct Added {
-        Bounds ink;                              // where its ink lies (empty for notes and blanks)
-        std::shared_ptr<const Beneath> beneath;  // what it is drawn over
-    };
-    // Takes the operation as drawn next.
-    Added add(const DrawOp& op);
-    // What is kept, in drawing order, each with the times it is drawn.
+    // Takes the operation as drawn next, over what lies under it; gives
+    // back where its ink lies (empty for notes and blanks).
+    Bounds add(const DrawOp& op, const Beneath& under);
+    // What is kept, in drawing order.
     std::vector<DrawOp> ops() const;
+    // What is kept, in drawing order, each with what it is drawn over and
+    // the times it is drawn: what paints the screen.
+    std::vector<KeptOp> kept() const;
     // How many operations are kept.
     size_t size() const { return live_; }
     // Where the operation would leave its ink if drawn next (InkBounds).
@@ -86,7 +86,6 @@ private:
     void compact();
 
     InkBounds inks_;
-    Backdrop history_;  // every fill drawn, as the painter saw them
     std::vector<Entry> entries_;
     std::vector<uint32_t> seen_;  // visit stamps, one per entry
     uint32_t stamp_ = 0;

@@ -59,18 +59,18 @@ public:
     WindowBackend(const WindowBackend&) = delete;
     WindowBackend& operator=(const WindowBackend&) = delete;
 
-    void draw(const DrawOp& op) override {
+    void draw(const DrawOp& op, const Beneath& under) override {
         if (!op.drawn()) return;
         if (is_erase(op)) {
-            erase(op);
+            erase(op, under);
             return;
         }
-        // Drawn over what the list saw under it, as the list draws it again.
-        RetainedList::Added kept = retained_.add(op);
+        // Drawn over what lies under it, as the list draws it again.
+        const Bounds ink = retained_.add(op, under);
         Uint64 t0 = report_frames_ ? SDL_GetPerformanceCounter() : 0;
-        painter_->draw(op, *kept.beneath);
+        painter_->draw(op, under);
         if (report_frames_) frame_.drawing += SDL_GetPerformanceCounter() - t0;
-        if (!kept.ink.empty()) damage(kept.ink.grown(1));  // in a window of another size, within about a pixel
+        if (!ink.empty()) damage(ink.grown(1));  // in a window of another size, within about a pixel
     }
 
     std::string poll_key() override {
@@ -146,7 +146,7 @@ private:
     // retained list holds all that is on the screen).  Most erases of a
     // page turn wipe a large area holding little, and so draw and show
     // little.
-    void erase(const DrawOp& op) {
+    void erase(const DrawOp& op, const Beneath& beneath) {
         Uint64 t0 = report_frames_ ? SDL_GetPerformanceCounter() : 0;
         const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
         const Bounds area = op.op == Op::Cls ? layout : retained_.ink(op);
@@ -156,8 +156,7 @@ private:
             frame_.erased = std::max(frame_.erased, w > 0 && h > 0 ? w * h / (LAYOUT_W * LAYOUT_H) : 0.0);
         }
         std::vector<Bounds> under = retained_.ink_within(area);
-        retained_.add(op);
-        painter_->note(op);
+        retained_.add(op, beneath);
         // The erase's own pixels, snapped as the renderer snaps them.
         Box box = clip_;
         if (op.op == Op::Fill) {
@@ -219,7 +218,7 @@ private:
         cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 8, 8);
         cairo_t* cr = cairo_create(scratch);
         cairo_scale(cr, scale_, scale_);
-        Painter(cr).draw(op);
+        Painter(cr).draw(laid_out(op), Beneath{});
         cairo_destroy(cr);
         cairo_surface_destroy(scratch);
         return true;
@@ -326,9 +325,9 @@ private:
         cairo_translate(cr_, clip_.l, clip_.t);
         cairo_scale(cr_, scale_, scale_);
         Uint64 t0 = SDL_GetPerformanceCounter();
-        const std::vector<DrawOp> kept = retained_.ops();
+        const std::vector<KeptOp> kept = retained_.kept();
         painter_.emplace(cr_);
-        for (const DrawOp& op : kept) painter_->draw(op);
+        for (const KeptOp& k : kept) painter_->draw(k.op, *k.beneath, k.times);
         cairo_surface_flush(surface_);
         if (report_repaint_) {
             double ms = 1000.0 * static_cast<double>(SDL_GetPerformanceCounter() - t0) /
@@ -482,7 +481,7 @@ private:
     SDL_Window* window_;
     cairo_surface_t* surface_ = nullptr;
     cairo_t* cr_ = nullptr;
-    std::optional<Painter> painter_;  // draws onto cr_, knowing what lies under each operation
+    std::optional<Painter> painter_;  // draws onto cr_
     SDL_Surface* wrap_ = nullptr;
     SDL_Surface* target_ = nullptr;
     bool direct_ = false;  // cairo draws into target_'s pixels

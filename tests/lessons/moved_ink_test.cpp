@@ -61,10 +61,7 @@ public:
         cairo_t* cr = cairo_create(s);
         cairo_translate(cr, -x0_, -y0_);
         cairo_scale(cr, kScale, kScale);
-        DrawOp one = op;
-        one.times = 1;
-        one.beneath.reset();
-        Painter(cr).draw(one, Beneath{});
+        Painter(cr).draw(op, Beneath{});
         cairo_destroy(cr);
         cairo_surface_flush(s);
         const unsigned char* data = cairo_image_surface_get_data(s);
@@ -100,21 +97,21 @@ private:
 
 // The texts a screen shows: those not drawn in the background colour over
 // the background, nor erased later by the same text so drawn.
-std::vector<DrawOp> shown_texts(const std::vector<DrawOp>& screen) {
-    auto erase = [](const DrawOp& op) {
-        if (op.c != BACKGROUND || !op.beneath) return false;
-        for (int c : op.beneath->chars)
+std::vector<DrawOp> shown_texts(const std::vector<KeptOp>& screen) {
+    auto erase = [](const KeptOp& k) {
+        if (k.op.c != BACKGROUND || !k.beneath) return false;
+        for (int c : k.beneath->chars)
             if (c != BACKGROUND) return false;
         return true;
     };
     std::vector<DrawOp> out;
     for (size_t i = 0; i < screen.size(); ++i) {
-        const DrawOp& op = screen[i];
-        if (op.op != Op::Text || erase(op)) continue;
+        const DrawOp& op = screen[i].op;
+        if (op.op != Op::Text || erase(screen[i])) continue;
         bool erased = false;
         for (size_t k = i + 1; k < screen.size() && !erased; ++k) {
-            DrawOp e = screen[k];
-            if (!erase(e)) continue;
+            if (!erase(screen[k])) continue;
+            DrawOp e = screen[k].op;
             e.c = op.c;
             e.fits = op.fits;
             erased = same_text(e, op);
@@ -184,7 +181,7 @@ TEST(Legibility, MovedTextsKeepClearOfOtherTexts) {
         int wait = 0;
         options.on_wait = [&](Harness& h) {
             ++wait;
-            const std::vector<DrawOp> texts = shown_texts(h.backend.screen().ops());
+            const std::vector<DrawOp> texts = shown_texts(h.backend.screen().kept());
             for (const DrawOp& m : texts) {
                 bool is_moved = false;
                 for (const DrawOp& t : moved) is_moved = is_moved || same_text(t, m);

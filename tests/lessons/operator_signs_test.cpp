@@ -50,7 +50,6 @@ Ink measure(const DrawOp& glyph, const Beneath& under) {
     cairo_translate(cr, margin - cell.l, margin - cell.t);
     DrawOp one = glyph;
     one.c = 0;
-    one.times = 1;
     Painter(cr).draw(one, under);
     cairo_destroy(cr);
     cairo_surface_flush(surface);
@@ -146,6 +145,9 @@ std::vector<Glyph> glyphs_of(const DrawOp& text, const Beneath& under) {
         g.op.fits.clear();
         for (GlyphFit f : text.fits)
             if (f.index == static_cast<int>(i)) g.op.fits.push_back({0, f.scale, f.dx, f.dy});
+        g.op.glyphs.clear();
+        for (PlacedGlyph p : text.glyphs)
+            if (p.index == static_cast<int>(i)) p.index = 0, g.op.glyphs.push_back(p);
         g.under.mark = under.mark;
         if (i < under.chars.size()) g.under.chars.push_back(under.chars[i]);
         out.push_back(std::move(g));

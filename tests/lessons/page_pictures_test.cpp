@@ -30,7 +30,7 @@ uint64_t fnv(const std::vector<uint8_t>& bytes) {
     return h;
 }
 
-void write_hashes(std::ostream& out, const std::string& name, const std::vector<DrawOp>& ops) {
+void write_hashes(std::ostream& out, const std::string& name, const std::vector<KeptOp>& ops) {
     out << name;
     for (double scale : {1.0, 2.0}) out << ' ' << std::hex << fnv(Picture(ops, scale).bytes()) << std::dec;
     out << '\n';
@@ -44,7 +44,7 @@ TEST(PagePictures, HashesOfEveryPage) {
         int page = 0;
         WalkOptions options;
         options.on_wait = [&](Harness& h) {
-            write_hashes(out, step.name() + " " + std::to_string(++page), h.backend.screen().ops());
+            write_hashes(out, step.name() + " " + std::to_string(++page), h.backend.screen().kept());
         };
         const WalkResult r = walk(step, options);
         EXPECT_TRUE(r.back_at_menu) << step.name() << ": " << r.stuck;
@@ -55,9 +55,9 @@ TEST(PagePictures, HashesOfEveryPage) {
             REPORT_FATAL_ERROR(h.g, 11, 3);
         } catch (const ErrorScreenReached&) {
         }
-        write_hashes(out, std::string(program) + " error-screen", h.backend.screen().ops());
+        write_hashes(out, std::string(program) + " error-screen", h.backend.screen().kept());
         if (const char* png = std::getenv("CW_ERROR_SCREEN_PNG"))
-            write_png(h.backend.screen().ops(), png + std::string("-") + program + ".png", 2);
+            write_png(h.backend.screen().kept(), png + std::string("-") + program + ".png", 2);
     }
 }
 

@@ -3,6 +3,8 @@
 // random values of the others, and the numbers come from their sets.
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include <algorithm>
 #include <map>
 #include <random>
@@ -279,24 +281,22 @@ TEST(SarnothLesson3Drills, PreviousWorkingStaysUntilTheFirstKey) {
     EXPECT_EQ(texts[11].c, 0) << "the second problem's line in colour 0";
 }
 
-// The same drawing at the same place, whatever it was drawn over and however many times.
-bool same_drawing(const DrawOp& a, const DrawOp& b) {
-    DrawOp c = b;
-    c.beneath = a.beneath;
-    c.times = a.times;
-    return a == c;
-}
+// The drawing of an operation, whatever it was drawn over and however many times.
+const DrawOp& drawing(const DrawOp& op) { return op; }
+const DrawOp& drawing(const KeptOp& k) { return k.op; }
 
-// The operations with each drawing that is drawn again later, at the same
-// place, left to its last copy: what each one shows, once.
-std::vector<DrawOp> drawn_once(const std::vector<DrawOp>& ops) {
-    std::vector<DrawOp> out;
+// The operations (as drawn, or as the screen keeps them) with each drawing
+// that is drawn again later, at the same place, left to its last copy: what
+// each one shows, once.
+template <class Ops>
+Ops drawn_once(const Ops& ops) {
+    Ops out;
     for (size_t i = 0; i < ops.size(); ++i) {
         const bool again = std::any_of(ops.begin() + static_cast<long>(i) + 1, ops.end(),
-                                       [&](const DrawOp& later) { return same_drawing(ops[i], later); });
+                                       [&](const auto& later) { return drawing(ops[i]) == drawing(later); });
         if (again) continue;
         out.push_back(ops[i]);
-        out.back().times = 1;
+        if constexpr (std::is_same_v<Ops, std::vector<KeptOp>>) out.back().times = 1;
     }
     return out;
 }
@@ -350,7 +350,7 @@ TEST(SarnothLesson3Drills, ANewProblemStartsOnACleanArea) {
             std::vector<DrawOp> own;
             for (size_t i = from; i < rec.size(); ++i)
                 if (rec[i].drawn()) own.push_back(rec[i]);
-            const std::vector<DrawOp> kept = drawn_once(run.backend.screen().ops());
+            const std::vector<KeptOp> kept = drawn_once(run.backend.screen().kept());
             own = drawn_once(own);
             for (double scale : {1.0, 2.0}) {
                 const Picture screen(kept, scale), fresh(own, scale);

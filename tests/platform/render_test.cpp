@@ -10,6 +10,7 @@
 #include "platform/backdrop.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
+#include "platform/glyph_layout.h"
 #include "platform/render.h"
 
 #include <cairo.h>
@@ -117,12 +118,12 @@ DrawOp text(float x, float y, const std::string& s, int p, int q, int c = 0, con
     DrawOp op;
     op.op = Op::Text, op.x1 = x, op.y1 = y, op.s = s, op.p = p, op.q = q, op.c = c;
     op.font.face = face, op.font.size = size, op.font.bold = bold, op.font.italic = italic;
-    return op;
+    return laid_out(op);
 }
 // A text the typesetter set as an operator sign between two operands.
 DrawOp as_operator(DrawOp op) {
     op.role = GlyphRole::Operator;
-    return op;
+    return laid_out(op);
 }
 DrawOp painted_over(DrawOp op) {
     op.c = BACKGROUND, op.f = BACKGROUND;
@@ -134,8 +135,11 @@ DrawOp as_bar(DrawOp op) {
     return op;
 }
 
-DrawOp fitted(DrawOp op, std::vector<GlyphFit> fits) {
-    op.fits = std::move(fits);
+// A text laid out over what was drawn before it.
+DrawOp laid_over(DrawOp op, const std::vector<DrawOp>& before) {
+    Backdrop under;
+    for (const DrawOp& b : before) under.add(b);
+    GlyphLayout()(op, under);
     return op;
 }
 
@@ -424,7 +428,7 @@ TEST(InkBounds, HoldWhatIsDrawnAtTheLayoutsSize) {
         text(300, 30, "【", 10, 7, 0, "Times New Roman", 8, true),  // drawn by a fallback face
         text(400, 300, "8888", 3, 3, 0, "ゴシック", 11),       // cells of 16.5 units
         text(600, 30, "g", 10, 7, 15, "Times New Roman", 8, true, true),
-        fitted(text(700, 30, "式の値", 2, 3, 0, "ゴシック", 16, true), {{1, 0.8f, 2.5f, -3.25f}}),
+        laid_over(text(700, 30, "式の値", 2, 3, 0, "ゴシック", 16, true), {box(Op::Fill, 732, 34, 758, 70, 13, 4, 3)}),
     };
     const DrawOp shapes[] = {
         box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 13, 4, 3),
@@ -474,7 +478,7 @@ TEST(InkBounds, HoldWhatIsDrawnAtTheLayoutsSize) {
 // Where a text's glyphs go is decided when it is drawn, from what lies under
 // it: into the filled box each character is written in, clear of the
 // fraction bars next to it.  The painter draws what the text records.
-TEST(GlyphFitter, FitsGlyphsToTheCellsAndBarsUnderThem) {
+TEST(GlyphLayout, FitsGlyphsToTheCellsAndBarsUnderThem) {
     const DrawOp ell = text(208, 290, "l", 6, 3, 0, "MT Extra", 16, true);  // a numerator
     const DrawOp digit = text(208, 290, "2", 4, 2, 0, "ゴシック", 16, true);
     const DrawOp letter = text(208, 290, "y", 12, 5, 0, "Times New Roman", 8, true, true);  // its tail reaches down
@@ -507,7 +511,9 @@ TEST(GlyphFitter, FitsGlyphsToTheCellsAndBarsUnderThem) {
     for (const Case& c : cases) {
         Backdrop under;
         for (const DrawOp& op : c.under) under.add(op);
-        const std::vector<GlyphFit> fits = GlyphFitter()(c.text, under);
+        DrawOp laid = c.text;
+        GlyphLayout()(laid, under);
+        const std::vector<GlyphFit>& fits = laid.fits;
         if (c.fit == Case::None) {
             EXPECT_TRUE(fits.empty()) << c.name;
             continue;
@@ -520,7 +526,7 @@ TEST(GlyphFitter, FitsGlyphsToTheCellsAndBarsUnderThem) {
             EXPECT_GE(fits[0].scale, c.least_scale) << c.name;
         }
         // Drawn as recorded, the glyph keeps its ink off what it was fitted to.
-        const Bounds ink = inks(fitted(c.text, fits));
+        const Bounds ink = inks(laid);
         for (const DrawOp& op : c.under) {
             if (op.bar) {
                 EXPECT_LE(ink.b, op.y1 - op.w / 2.0f - 1) << c.name;
@@ -585,8 +591,8 @@ TEST(WritePng, ShowsOnlyWhatTheLastClearLeft) {
 }
 
 TEST(WritePng, ReportsAnUnwritablePath) {
-    EXPECT_FALSE(write_png({}, "/nonexistent-dir/x.png"));
-    EXPECT_FALSE(write_png({}, temp_png("zero"), 0));
+    EXPECT_FALSE(write_png(std::vector<DrawOp>{}, "/nonexistent-dir/x.png"));
+    EXPECT_FALSE(write_png(std::vector<DrawOp>{}, temp_png("zero"), 0));
 }
 
 }  // namespace

@@ -87,7 +87,10 @@ public:
     }
     History(const History&) = delete;
     History& operator=(const History&) = delete;
-    void draw(const DrawOp& op) { painter_.draw(op); }
+    void draw(const DrawOp& op) {
+        painter_.draw(op, under_.beneath(op));
+        under_.add(op);
+    }
     std::vector<uint8_t> pixels() {
         cairo_surface_flush(surface_);
         const uint8_t* d = cairo_image_surface_get_data(surface_);
@@ -104,7 +107,8 @@ public:
 private:
     cairo_surface_t* surface_;
     cairo_t* cr_;
-    Painter painter_;  // what lies under each operation, as the window's painter sees it
+    Painter painter_;
+    Backdrop under_;  // what lies under each operation, as the platform sees it
 };
 
 // A box of whole pixels of the layout, right and bottom exclusive.
@@ -112,20 +116,13 @@ struct PixelBox {
     int l, t, r, b;
 };
 
-// The same operation, however many times it is drawn and whatever it was drawn over.
-bool same_op(const DrawOp& a, const DrawOp& b) {
-    DrawOp c = b;
-    c.beneath = a.beneath;
-    c.times = a.times;
-    return a == c;
-}
 
 // Where the list changed other than by taking what was drawn: `before` is
 // what it held at the page before followed by what was drawn since, `now`
 // what it holds (a subsequence of it).  The pixels of each operation it
 // dropped, and of each drawn more times than before; the whole layout when
 // it holds what was never drawn.
-std::vector<PixelBox> changed_areas(const std::vector<DrawOp>& before, const std::vector<DrawOp>& now,
+std::vector<PixelBox> changed_areas(const std::vector<KeptOp>& before, const std::vector<KeptOp>& now,
                                     InkBounds& inks) {
     std::vector<PixelBox> out;
     auto add = [&](const DrawOp& op) {
@@ -138,12 +135,12 @@ std::vector<PixelBox> changed_areas(const std::vector<DrawOp>& before, const std
         if (p.l < p.r && p.t < p.b) out.push_back(p);
     };
     size_t j = 0;
-    for (const DrawOp& op : before) {
-        if (j < now.size() && same_op(op, now[j])) {
-            if (op.times != now[j].times) add(now[j]);
+    for (const KeptOp& k : before) {
+        if (j < now.size() && k.op == now[j].op) {
+            if (k.times != now[j].times) add(now[j].op);
             ++j;
         } else {
-            add(op);
+            add(k.op);
         }
     }
     if (j < now.size()) return {{0, 0, 1440, 900}};
@@ -153,7 +150,7 @@ std::vector<PixelBox> changed_areas(const std::vector<DrawOp>& before, const std
 // The first pixel within the boxes where the list's picture differs from
 // the history's.  The list is drawn clipped to one box around them all (a
 // clip of several boxes blends glyph edges a shade apart).
-std::optional<std::pair<int, int>> first_difference(const std::vector<DrawOp>& ops, const std::vector<PixelBox>& boxes,
+std::optional<std::pair<int, int>> first_difference(const std::vector<KeptOp>& ops, const std::vector<PixelBox>& boxes,
                                                     History& history) {
     PixelBox all = boxes.front();
     for (const PixelBox& p : boxes)
@@ -193,7 +190,7 @@ TEST_P(TourSession, EveryPageRendersWhatTheWholeHistoryRenders) {
     int pages = 0, compared = 0;
     for (const Step& step : program_steps(GetParam())) {
         History history;
-        std::vector<DrawOp> before;  // the list at the page before, and what was drawn since
+        std::vector<KeptOp> before;  // the list at the page before, and what was drawn since
         int page = 0;
         bool failed = false;
         WalkOptions o;
@@ -201,11 +198,11 @@ TEST_P(TourSession, EveryPageRendersWhatTheWholeHistoryRenders) {
             if (!op.drawn()) return;
             history.draw(op);
             if (clears_screen(op)) before.clear();
-            before.push_back(op);
+            before.push_back({op, nullptr, 1});
         };
         o.on_wait = [&](Harness& h) {
             ++page, ++pages;
-            std::vector<DrawOp> now = h.backend.screen().ops();
+            std::vector<KeptOp> now = h.backend.screen().kept();
             const std::vector<PixelBox> areas = changed_areas(before, now, inks);
             before = std::move(now);
             if (areas.empty() || failed) return;
@@ -258,7 +255,7 @@ TEST_P(DrillSession, KeepsAboutOneScreenAndItsPicture) {
             // Every wait of the first problems, then the question of each.
             if (questions < 3 || wait == 0) {
                 ++compared;
-                if (picture(screen.ops()) != history.pixels()) return at + "the list's picture differs from the history's";
+                if (picture(screen.kept()) != history.pixels()) return at + "the list's picture differs from the history's";
             }
         } else if (wait == 0 && questions <= kProblems) {
             // No growth: each question keeps no more than the busiest wait of the first problems (a
@@ -323,7 +320,7 @@ TEST(LongSession, RetainedListRendersWhatTheWholeHistoryRenders) {
             if (clears_screen(op)) all.clear();
             all.push_back(op);
         }
-        ASSERT_TRUE(picture(h.backend.screen().ops()) == picture(all)) << "at wait " << waits;
+        ASSERT_TRUE(picture(h.backend.screen().kept()) == picture(all)) << "at wait " << waits;
         ++compared;
     };
     try {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/glyph_layout.h"
 #include "platform/retained.h"
 #include "shell/shell.h"
 #include "support/harness.h"
@@ -452,6 +453,7 @@ TEST(ErrorScreen, ItsLineIsRegularGothicWhateverStyleWasSelected) {
     want.c = 13;
     want.s = line;
     want.font = FontState{"ゴシック", 16, false, false};
+    want = laid_out(want);
     RetainedList probe;
     const Bounds want_ink = probe.ink(want);
     ASSERT_FALSE(want_ink.empty());

@@ -17,7 +17,10 @@ namespace cw::test {
 // The screen ops leave, at `scale` times the layout's size.
 class Picture {
 public:
-    explicit Picture(const std::vector<DrawOp>& ops, double scale = 1.0)
+    // A history of operations (std::vector<DrawOp>) or what a screen keeps
+    // (std::vector<KeptOp>).
+    template <class Ops>
+    explicit Picture(const Ops& ops, double scale = 1.0)
         : scale_(scale),
           w_(static_cast<int>(std::lround(1440 * scale))),
           h_(static_cast<int>(std::lround(900 * scale))),
@@ -71,5 +74,6 @@ private:
 };
 
 inline std::vector<uint8_t> picture(const std::vector<DrawOp>& ops) { return Picture(ops).bytes(); }
+inline std::vector<uint8_t> picture(const std::vector<KeptOp>& ops) { return Picture(ops).bytes(); }
 
 }  // namespace cw::test

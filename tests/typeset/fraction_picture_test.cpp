@@ -31,7 +31,7 @@ struct Gaps {
 };
 
 Gaps gaps_beside(const Picture& pic, const DrawOp& bar) {
-    Picture alone({bar}, pic.scale());
+    Picture alone(std::vector<DrawOp>{bar}, pic.scale());
     const float half = static_cast<float>(bar.w) / 2;
     int top = pic.px(bar.y1 - half - 1), bottom = pic.px(bar.y1 + half + 1) - 1, mid = pic.px(bar.y1);
     int l = 0, r = pic.width();

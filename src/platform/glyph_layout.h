@@ -1,0 +1,56 @@
+// Where each glyph of a text goes: the one place that decides it.
+//
+// A text operation names its characters, their cells (char_cells), their
+// style and their role (GlyphRole); the layout measures each glyph in its
+// face, places it in its cell by the face's rules (stretched into its share
+// of the cell on the face's baseline; an operator sign set as a maths
+// typesetter sets a binary operator; braces and letters drawn heavier kept
+// within their ink), then fits it to what lies under it (inside the filled
+// box its character is written in, clear of the fraction bars next to it)
+// and records the outcome in the operation: DrawOp::glyphs, each glyph's
+// place, scale and weight, and DrawOp::fits, the glyphs the fitting moved.
+// The painter draws what is recorded and decides nothing.
+#pragma once
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/backdrop.h"
+#include "platform/display.h"
+
+typedef struct _PangoLayout PangoLayout;
+typedef struct _PangoFontDescription PangoFontDescription;
+
+namespace cw {
+
+struct FaceChoice;
+
+class GlyphLayout {
+public:
+    GlyphLayout();
+    ~GlyphLayout();
+    GlyphLayout(const GlyphLayout&) = delete;
+    GlyphLayout& operator=(const GlyphLayout&) = delete;
+
+    // Lays out a text drawn next over `under`: sets text.glyphs and text.fits.
+    void operator()(DrawOp& text, const Backdrop& under);
+    // How many glyph shapes it has measured and keeps.
+    size_t shapes() const;
+
+private:
+    struct Shapes;
+    std::unique_ptr<Shapes> shapes_;
+};
+
+// A text laid out as if drawn on a blank screen (for operations made by
+// hand, in tests and tools).
+DrawOp laid_out(DrawOp text);
+
+// A layout for one glyph at a time, in a face's own units (hinting off, so
+// outlines and advances scale exactly); the caller unrefs it.
+PangoLayout* new_glyph_layout();
+// The face and size a text is drawn in; the caller frees it.
+PangoFontDescription* font_of(const DrawOp& text, const FaceChoice& face);
+
+}  // namespace cw
