@@ -8,7 +8,8 @@
 // polyline drawn outside the typesetter, and every key the step waited for.
 // A line drawn as a fraction bar says so, as does a text set as an operator
 // sign, and a glyph drawn smaller or moved to fit what lies under it says so
-// on its text's line.
+// on its text's line.  Where the layout placed every other glyph, relative
+// to its cell, is one table for the whole tour, GLYPHS.
 // Measuring (drawing inside the typesetter below the screen) is left out.
 //
 // A change to a page is a diff of these files.  To write them anew after a
@@ -24,6 +25,7 @@
 // compared without their fits.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -45,6 +47,7 @@ namespace fs = std::filesystem;
 
 const fs::path kDir = fs::path(CW_SOURCE_DIR) / "tests" / "snapshots";
 const fs::path kFaceFile = kDir / "FACE";
+const fs::path kGlyphsFile = kDir / "GLYPHS";
 const char* const kClocks[] = {"00:00:00", "12:34:56"};
 
 std::string num(float v) {
@@ -114,6 +117,38 @@ std::string fits_of(const DrawOp& op, int first) {
     return out;
 }
 
+// Where the layout placed each glyph it did not fit, relative to its cell,
+// one line for each character, style and place the tour draws:
+// `"×" 2/3 G 16 b op: +5.2,+9.8 ×0.74/0.74 w0.03`, its face's layout origin
+// from the cell's top left corner, its scale across and down and the
+// weight laid round it, in layout units to a hundredth.  Every placement
+// rule shows here, as the fits show on the pages.
+class GlyphTable {
+public:
+    void add(const DrawOp& op) {
+        if (op.glyphs.empty()) return;
+        const std::vector<CharCell> cells = char_cells(op);
+        const std::string st = style(op);
+        for (const PlacedGlyph& g : op.glyphs) {
+            const bool fitted = std::any_of(op.fits.begin(), op.fits.end(), [&](const GlyphFit& f) { return f.index == g.index; });
+            if (fitted || g.index >= static_cast<int>(cells.size())) continue;
+            const Bounds& cell = cells[static_cast<size_t>(g.index)].cell;
+            char at[96];
+            std::snprintf(at, sizeof at, "%+.2f,%+.2f ×%.4f/%.4f w%.2f", g.tx - cell.l, g.ty - cell.t, g.sx, g.sy,
+                          g.weight);
+            lines_.insert(quoted(g.drawn) + " " + st + ": " + at);
+        }
+    }
+    std::string text() const {
+        std::string out;
+        for (const std::string& l : lines_) out += l + "\n";
+        return out;
+    }
+
+private:
+    std::set<std::string> lines_;
+};
+
 // Whether an operation's ink may reach the screen (the measuring area lies below it).
 bool on_screen(const DrawOp& op) {
     switch (op.op) {
@@ -131,6 +166,7 @@ bool on_screen(const DrawOp& op) {
 // The visible draw log of a stretch of a program, one operation a line.
 class PageLog {
 public:
+    explicit PageLog(GlyphTable& glyphs) : glyphs_(glyphs) {}
     void add(const DrawOp& op, bool in_typesetter) {
         if (op.op == Op::Key) {
             flush();
@@ -138,6 +174,7 @@ public:
             return;
         }
         if (!on_screen(op)) return;
+        if (op.op == Op::Text) glyphs_.add(op);
         if (in_typesetter) {
             if (!call_) return;  // drawn by a typesetter routine called from inside another
             if (op.op == Op::Text) {
@@ -219,6 +256,7 @@ private:
         call_fits_.clear();
     }
 
+    GlyphTable& glyphs_;
     std::ostringstream out_;
     bool call_ = false;
     std::string call_line_;
@@ -234,8 +272,8 @@ struct StepLog {
     std::string stuck;
 };
 
-StepLog log_step(const Step& step, const std::string& clock) {
-    PageLog log;
+StepLog log_step(const Step& step, const std::string& clock, GlyphTable& glyphs) {
+    PageLog log(glyphs);
     WalkOptions options;
     options.time = clock;
     options.on_op = [&](const DrawOp& op, const Program& g) { log.add(op, inside_typesetter(g)); };
@@ -245,11 +283,11 @@ StepLog log_step(const Step& step, const std::string& clock) {
 
 // The file of a step: one section per clock; a clock that drew what the
 // first drew says so instead of repeating it.
-std::string snapshot_of(const Step& step, std::string& stuck) {
+std::string snapshot_of(const Step& step, std::string& stuck, GlyphTable& glyphs) {
     std::string out;
     std::string first;
     for (const char* clock : kClocks) {
-        StepLog l = log_step(step, clock);
+        StepLog l = log_step(step, clock, glyphs);
         if (!l.stuck.empty() && stuck.empty()) stuck = std::string("at ") + clock + ": " + l.stuck;
         out += "# " + step.name() + " at " + clock + "\n";
         if (clock == kClocks[0]) {
@@ -355,10 +393,11 @@ TEST(PageSnapshots, WrittenWithTheFaceInstalled) {
 TEST(PageSnapshots, EveryStepDrawsWhatItsFileHolds) {
     ASSERT_FALSE(steps().empty());
     std::set<fs::path> expected_files;
+    GlyphTable glyphs;
     for (const Step& step : steps()) {
         SCOPED_TRACE(step.name());
         std::string stuck;
-        std::string actual = snapshot_of(step, stuck);
+        std::string actual = snapshot_of(step, stuck, glyphs);
         EXPECT_EQ(stuck, "") << step.name() << ": the walk did not come back to the lesson's menu";
         fs::path file = file_of(step);
         expected_files.insert(file);
@@ -379,6 +418,15 @@ TEST(PageSnapshots, EveryStepDrawsWhatItsFileHolds) {
                           << (same_face() ? "" : " (compared without fits: the snapshots' face is not installed)")
                           << "\n"
                           << first_difference(expected, actual);
+    }
+    // Where every glyph went, over the whole tour (the face decides it).
+    if (updating()) {
+        std::ofstream(kGlyphsFile, std::ios::binary) << glyphs.text();
+    } else if (same_face()) {
+        const std::string expected = read_file(kGlyphsFile);
+        if (expected != glyphs.text())
+            ADD_FAILURE() << "the glyphs are placed otherwise than " << kGlyphsFile << " holds\n"
+                          << first_difference(expected, glyphs.text());
     }
     // Every file belongs to a step the menus still offer.
     for (auto& entry : fs::recursive_directory_iterator(kDir)) {
