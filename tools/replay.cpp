@@ -121,6 +121,17 @@ std::string to_json(const DrawOp& op) {
                 }
                 o << "]";
             }
+            if (!op.glyphs.empty()) {
+                o << ", \"glyphs\": [";
+                for (size_t i = 0; i < op.glyphs.size(); ++i) {
+                    const PlacedGlyph& g = op.glyphs[i];
+                    o << (i ? ", " : "") << "{\"index\": " << g.index << ", \"drawn\": " << json_str(g.drawn)
+                      << ", \"x\": " << num(static_cast<float>(g.tx)) << ", \"y\": " << num(static_cast<float>(g.ty))
+                      << ", \"sx\": " << num(static_cast<float>(g.sx)) << ", \"sy\": " << num(static_cast<float>(g.sy))
+                      << ", \"weight\": " << num(static_cast<float>(g.weight)) << "}";
+                }
+                o << "]";
+            }
             break;
         case Op::Cls:
             break;

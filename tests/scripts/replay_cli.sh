@@ -28,7 +28,7 @@ fi
 
 # The log holds what decides the picture: which lines are fraction bars, which texts are operator
 # signs, and each glyph fitted to what lies under it (its place among the text's characters, its
-# scale and its shift).
+# scale and its shift), and where each glyph was placed.
 "$replay" typeset '1+ﾀ15/6ﾀ' --log "$tmp/fraction.jsonl" > /dev/null
 grep -q '"op": "line", "x1": 158, "y1": 225, "x2": 214, "y2": 225, "c": 0, "f": 0, "w": 4, "bar": true}' \
     "$tmp/fraction.jsonl" || { echo "FAIL: fraction bar not logged as a bar"; fail=1; }
@@ -36,8 +36,10 @@ grep -q '"op": "line", "x1": 131, "y1": 222, "x2": 150, "y2": 222, "c": 0, "f": 
     { echo "FAIL: the plus sign's stroke not logged as a plain line"; fail=1; }
 "$replay" dorrith --keys '1\n1\nkkk' --log "$tmp/fits.jsonl" > /dev/null
 n='-?[0-9][-0-9.e]*'
-grep -Eq '"op": "text", [^}]*"s": "b", [^}]*"fits": \[\{"index": 0, "scale": '"$n"', "dx": '"$n"', "dy": '"$n"'\}\]\}' "$tmp/fits.jsonl" ||
+grep -Eq '"op": "text", [^}]*"s": "b", [^}]*"fits": \[\{"index": 0, "scale": '"$n"', "dx": '"$n"', "dy": '"$n"'\}\], "glyphs"' "$tmp/fits.jsonl" ||
     { echo "FAIL: fitted glyphs not logged"; fail=1; }
+grep -Eq '"op": "text", [^}]*"s": "b", [^}]*"glyphs": \[\{"index": 0, "drawn": "b", "x": '"$n"', "y": '"$n"', "sx": '"$n"', "sy": '"$n"', "weight": '"$n"'\}\]\}' "$tmp/fits.jsonl" ||
+    { echo "FAIL: glyph placements not logged"; fail=1; }
 grep -Eq '"op": "text", [^}]*"s": "[×÷±]", [^}]*"role": "operator"' "$tmp/fits.jsonl" ||
     { echo "FAIL: operator sign not logged as one"; fail=1; }
 
