@@ -469,13 +469,50 @@ void Painter::text(const DrawOp& op, const Beneath& under) {
     pango_font_description_free(desc);
 }
 
+// ---- what is measured once --------------------------------------------------------------
+
+namespace {
+
+// Values remembered by key, at most `most` of the newest and as many of the
+// generation before, which come back among the newest when asked for again:
+// so what a long session keeps is about what it has drawn lately.  A value
+// forgotten is made again, the same, when it is next asked for.
+template <class Value>
+class Recent {
+public:
+    explicit Recent(size_t most) : most_(std::max<size_t>(most, 1)) {}
+    // The value of key: remembered, or made by make().
+    template <class Make>
+    Value get(const std::string& key, Make make) {
+        if (auto it = now_.find(key); it != now_.end()) return it->second;
+        Value v;
+        if (auto it = before_.find(key); it != before_.end())
+            v = std::move(it->second), before_.erase(it);
+        else
+            v = make();
+        if (now_.size() >= most_) {
+            before_ = std::move(now_);
+            now_.clear();
+        }
+        now_.emplace(key, v);
+        return v;
+    }
+    size_t size() const { return now_.size() + before_.size(); }
+
+private:
+    size_t most_;
+    std::unordered_map<std::string, Value> now_, before_;
+};
+
+}  // namespace
+
 // ---- fitting glyphs where they are drawn ------------------------------------------------
 
 // What glyphs of each style are like, measured once on a layout of their own.
 struct GlyphFitter::Shapes {
-    Shapes()
+    explicit Shapes(size_t most)
         : surface(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1)), cr(cairo_create(surface)),
-          layout(new_glyph_layout()) {}
+          layout(new_glyph_layout()), glyphs(most), references(most) {}
     ~Shapes() {
         g_object_unref(layout);
         cairo_destroy(cr);
@@ -497,32 +534,33 @@ struct GlyphFitter::Shapes {
         pango_layout_set_font_description(layout, desc);
         pango_font_description_free(desc);
     }
-    const GlyphShape& glyph(const FaceChoice& face, const std::string& ch) {
-        auto [it, fresh] = glyphs.try_emplace(current + (face.script_ell ? "ell " : "") + ch);
-        if (fresh) it->second = measure(cr, layout, face, ch, true);
-        return it->second;
+    GlyphShape glyph(const FaceChoice& face, const std::string& ch) {
+        return glyphs.get(current + (face.script_ell ? "ell " : "") + ch,
+                          [&] { return measure(cr, layout, face, ch, true); });
     }
-    const Reference& reference(const FaceChoice& face) {
-        auto [it, fresh] = references.try_emplace(current);
-        if (fresh && face.gothic) {
+    Reference reference(const FaceChoice& face) {
+        return references.get(current, [&] {
+            Reference r;
+            if (!face.gothic) return r;
             pango_layout_set_text(layout, "漢", -1);
             PangoRectangle ink;
             pango_layout_get_extents(layout, &ink, nullptr);
-            it->second = {ink.y / double(PANGO_SCALE), (ink.y + ink.height) / double(PANGO_SCALE)};
-        }
-        return it->second;
+            return Reference{ink.y / double(PANGO_SCALE), (ink.y + ink.height) / double(PANGO_SCALE)};
+        });
     }
 
     cairo_surface_t* surface;
     cairo_t* cr;
     PangoLayout* layout;
     std::string key, current;
-    std::unordered_map<std::string, GlyphShape> glyphs;
-    std::unordered_map<std::string, Reference> references;
+    Recent<GlyphShape> glyphs;
+    Recent<Reference> references;
 };
 
-GlyphFitter::GlyphFitter() = default;
+GlyphFitter::GlyphFitter(size_t most) : most_(most) {}
 GlyphFitter::~GlyphFitter() = default;
+
+size_t GlyphFitter::size() const { return shapes_ ? shapes_->glyphs.size() + shapes_->references.size() : 0; }
 
 std::vector<GlyphFit> GlyphFitter::operator()(const DrawOp& op, const Backdrop& under) {
     std::vector<GlyphFit> out;
@@ -538,9 +576,9 @@ std::vector<GlyphFit> GlyphFitter::operator()(const DrawOp& op, const Backdrop& 
         const float h = c.cell.b - c.cell.t;
         const std::vector<Bounds> bars = under.bars_across({c.cell.l, c.cell.t - h, c.cell.r, c.cell.b + h});
         if (!cell && bars.empty()) continue;
-        if (!shapes_) shapes_ = std::make_unique<Shapes>();
+        if (!shapes_) shapes_ = std::make_unique<Shapes>(most_);
         shapes_->style(op, face);
-        const GlyphShape& g = shapes_->glyph(face, c.ch);
+        const GlyphShape g = shapes_->glyph(face, c.ch);
         if (!(g.advance > 0) || g.outline.empty()) continue;
         const double heavier = heavier_of(op, face, c.ch);
         Reference reference = shapes_->reference(face);
@@ -683,11 +721,7 @@ struct InkBounds::Texts {
                 put(key, v);
         key += '|';
         key += op.s;
-        auto it = seen.find(key);
-        if (it != seen.end()) return it->second;
-        Bounds b = draw_once(op, px, py);
-        seen.emplace(std::move(key), b);
-        return b;
+        return seen.get(key, [&] { return draw_once(op, px, py); });
     }
 
     static Bounds draw_once(const DrawOp& op, double px, double py) {
@@ -726,11 +760,14 @@ struct InkBounds::Texts {
                 static_cast<float>(b + 1 - pad)};
     }
 
-    std::unordered_map<std::string, Bounds> seen;
+    explicit Texts(size_t most) : seen(most) {}
+    Recent<Bounds> seen;
 };
 
-InkBounds::InkBounds() = default;
+InkBounds::InkBounds(size_t most) : most_(most) {}
 InkBounds::~InkBounds() = default;
+
+size_t InkBounds::size() const { return texts_ ? texts_->seen.size() : 0; }
 
 Bounds InkBounds::operator()(const DrawOp& op) {
     switch (op.op) {
@@ -763,7 +800,7 @@ Bounds InkBounds::operator()(const DrawOp& op) {
     }
     case Op::Text: {
         if (op.font.size <= 0 || op.p <= 0 || op.q <= 0 || op.s.empty()) return {};
-        if (!texts_) texts_ = std::make_unique<Texts>();
+        if (!texts_) texts_ = std::make_unique<Texts>(most_);
         const double px = std::floor(op.x1), py = std::floor(op.y1);
         Bounds b = texts_->of(op, px, py);
         if (b.empty()) return b;

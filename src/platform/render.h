@@ -42,18 +42,24 @@ private:
 // character of its face fits the box and each glyph is kept inside it; a
 // glyph is kept clear of the fraction bars next to it, moved away from a bar
 // as far as its cell leaves room and shrunk only for the rest.  What a
-// glyph of a style is like is measured once.
+// glyph of a style is like is measured once and remembered while it is
+// among the `most` glyphs measured or asked for last (or the `most` before
+// them); one forgotten is measured again, the same.
 class GlyphFitter {
 public:
-    GlyphFitter();
+    static constexpr size_t kMostShapes = 1024;
+    explicit GlyphFitter(size_t most = kMostShapes);
     ~GlyphFitter();
     GlyphFitter(const GlyphFitter&) = delete;
     GlyphFitter& operator=(const GlyphFitter&) = delete;
 
     std::vector<GlyphFit> operator()(const DrawOp& text, const Backdrop& under);
+    // How many shapes it remembers.
+    size_t size() const;
 
 private:
     struct Shapes;
+    size_t most_;
     std::unique_ptr<Shapes> shapes_;
 };
 
@@ -75,18 +81,23 @@ bool repaints_itself(const DrawOp& op);
 // within about a pixel of this box, scaled.  Text is measured by drawing it
 // once, so whatever face draws it, bold or leaning or fitted, is measured as
 // drawn; what one text, style, fit and place within a pixel touches is
-// remembered.
+// remembered, as glyph shapes are (GlyphFitter), among the `most` asked for
+// last and the `most` before them.
 class InkBounds {
 public:
-    InkBounds();
+    static constexpr size_t kMostTexts = 4096;
+    explicit InkBounds(size_t most = kMostTexts);
     ~InkBounds();
     InkBounds(const InkBounds&) = delete;
     InkBounds& operator=(const InkBounds&) = delete;
 
     Bounds operator()(const DrawOp& op);
+    // How many texts it remembers.
+    size_t size() const;
 
 private:
     struct Texts;
+    size_t most_;
     std::unique_ptr<Texts> texts_;
 };
 

@@ -50,6 +50,10 @@ public:
     // area: everywhere else in it the screen shows the background.
     std::vector<Bounds> ink_within(const Bounds& area);
     void clear();
+    // What it keeps beside the list: the fills and bars drawn, and the ink
+    // of the texts it has measured.
+    const Backdrop& history() const { return history_; }
+    size_t inks_remembered() const { return inks_.size(); }
 
 private:
     struct Entry {
