@@ -18,10 +18,12 @@
 #     keys to frame (target: 16.7 ms) and the repaint of a resize (targets:
 #     below 50 ms at 1440x900, below 150 ms at 3840x2160);
 #   - headless, with the screen kept (build/replay --keys-file K --png),
-#     the three drills that grew most: time a problem over the first 200
-#     problems and over problems 201 to 3,000 (target: the later within
-#     1.5x of the first), and peak memory at 200 and at 3,000 against a
-#     fresh start (target: within 5 MB).
+#     the three drills that grew most and the third drill of Kelvane lesson
+#     4's step 4 (reached by leaving the four drills before it after one
+#     problem each): time a problem over the first 200 problems and over
+#     problems 201 to 3,000 (target: the later within 1.5x of the first),
+#     and peak memory at 200 and at 3,000 against a fresh start (target:
+#     within 5 MB).
 #
 #   bash bench/run.sh BUILD_DIR
 #   BENCH_RUNS (9), BENCH_IDLE_SECONDS (20), BENCH_DRILL_PROBLEMS (3000) change the work.
@@ -41,12 +43,14 @@ mb() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }
 median() { sort -n | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 # --- long drills headless, with the screen kept -------------------------------------------
-# The keys of N problems of a drill: the lesson, the step, and for each
-# problem more page keys than any of its waits takes (the question's entry
-# ignores the rest), then "2" and Enter, and "1" after the last.
-drill_keys() {  # LESSON ITEM N
-    awk -v l="$1" -v i="$2" -v n="$3" 'BEGIN {
+# The keys of N problems of a drill: the lesson, the step, one problem of
+# each of the SKIP drills before it in the step, and for each problem more
+# page keys than any of its waits takes (the question's entry ignores the
+# rest), then "2" and Enter, and "1" after the last.
+drill_keys() {  # LESSON ITEM N [SKIP]
+    awk -v l="$1" -v i="$2" -v n="$3" -v skip="${4:-0}" 'BEGIN {
         k = "kkkkkkkkkkkk"; printf "%s\\n%s\\n", l, i
+        for (d = 0; d < skip; ++d) printf "%s1\\n", k
         for (p = 1; p <= n; ++p) printf "%s%s\\n", k, (p < n ? "2" : "1") }'
 }
 replay_once() {  # PROGRAM KEYFILE: prints seconds and peak KB
@@ -66,17 +70,18 @@ replay_median() {  # PROGRAM KEYFILE: median seconds and largest peak KB of 3 ru
     for _ in 1 2 3; do replay_once "$1" "$2" >>"$WORK/replay.runs"; done
     echo "$(awk '{ print $1 }' "$WORK/replay.runs" | median) $(awk '{ print $2 }' "$WORK/replay.runs" | sort -n | tail -1)"
 }
-replay_drill() {  # PROGRAM LESSON ITEM LABEL
+replay_drill() {  # PROGRAM LESSON ITEM LABEL [SKIP]
     : >"$WORK/empty.keys"
-    drill_keys "$2" "$3" 200 >"$WORK/200.keys"
-    drill_keys "$2" "$3" "$DRILL_PROBLEMS" >"$WORK/long.keys"
+    drill_keys "$2" "$3" 200 "${5:-0}" >"$WORK/200.keys"
+    drill_keys "$2" "$3" "$DRILL_PROBLEMS" "${5:-0}" >"$WORK/long.keys"
     local fresh first long
     fresh=$(replay_median "$1" "$WORK/empty.keys")
     first=$(replay_median "$1" "$WORK/200.keys")
     long=$(replay_median "$1" "$WORK/long.keys")
-    awk -v l="$4" -v f="$fresh" -v a="$first" -v b="$long" -v n="$DRILL_PROBLEMS" 'BEGIN {
+    # The first figure takes in the problems of the drills left on the way.
+    awk -v l="$4" -v f="$fresh" -v a="$first" -v b="$long" -v n="$DRILL_PROBLEMS" -v skip="${5:-0}" 'BEGIN {
         split(f, F, " "); split(a, A, " "); split(b, B, " ")
-        first = (A[1] - F[1]) / 200 * 1000; later = (B[1] - A[1]) / (n - 200) * 1000
+        first = (A[1] - F[1]) / (200 + skip) * 1000; later = (B[1] - A[1]) / (n - 200) * 1000
         printf "replay %s, screen kept: %.3f ms a problem over the first 200, %.3f ms over problems 201 to %d, %.2fx (target <= 1.5x)\n",
                l, first, later, n, (first > 0 ? later / first : 0)
         printf "replay %s, screen kept: peak memory %.1f MB at 200 problems, %.1f MB at %d, fresh start %.1f MB, %+.1f MB (target within 5 MB)\n",
@@ -86,6 +91,7 @@ replay_drill() {  # PROGRAM LESSON ITEM LABEL
 replay_drill kelvane 6 3 "Kelvane lesson 6 step 3"
 replay_drill dorrith 4 3 "Dorrith lesson 4 step 3 (practice)"
 replay_drill dorrith 3 4 "Dorrith lesson 3 step 4 (practice)"
+replay_drill kelvane 4 4 "Kelvane lesson 4 step 4, third drill" 4
 
 for tool in Xvfb xdotool; do
     command -v "$tool" >/dev/null 2>&1 || { echo "bench: $tool is not installed; nothing measured"; exit 0; }

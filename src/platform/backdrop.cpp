@@ -17,7 +17,40 @@ Bounds box_of(float x1, float y1, float x2, float y2, float grow) {
 
 bool meets(const Bounds& a, const Bounds& b) { return a.l < b.r && b.l < a.r && a.t < b.b && b.t < a.b; }
 
+// The most boxes remembered over one operation.
+constexpr size_t kMostUnder = 8;
+
 }  // namespace
+
+bool union_holds(const std::vector<Bounds>& boxes, const Bounds& b) {
+    std::vector<float> xs{b.l, b.r}, ys{b.t, b.b};
+    for (const Bounds& o : boxes) {
+        if (o.l > b.l && o.l < b.r) xs.push_back(o.l);
+        if (o.r > b.l && o.r < b.r) xs.push_back(o.r);
+        if (o.t > b.t && o.t < b.b) ys.push_back(o.t);
+        if (o.b > b.t && o.b < b.b) ys.push_back(o.b);
+    }
+    std::sort(xs.begin(), xs.end());
+    std::sort(ys.begin(), ys.end());
+    for (size_t i = 0; i + 1 < xs.size(); ++i)
+        for (size_t j = 0; j + 1 < ys.size(); ++j) {
+            float x = (xs[i] + xs[i + 1]) / 2, y = (ys[j] + ys[j + 1]) / 2;
+            bool held = false;
+            for (const Bounds& o : boxes) held = held || (x >= o.l && x <= o.r && y >= o.t && y <= o.b);
+            if (!held) return false;
+        }
+    return true;
+}
+
+bool add_under(std::vector<Bounds>& under, const Bounds& box, const Bounds& whole) {
+    for (const Bounds& o : under)
+        if (box.inside(o)) return false;  // nothing new
+    under.erase(std::remove_if(under.begin(), under.end(), [&](const Bounds& o) { return o.inside(box); }),
+                under.end());
+    if (under.size() >= kMostUnder) under.erase(under.begin());
+    under.push_back(box);
+    return under.size() > 1 && union_holds(under, whole);
+}
 
 std::vector<CharCell> char_cells(const DrawOp& text) {
     std::vector<CharCell> out;
@@ -57,6 +90,31 @@ bool Backdrop::Area::holds(float x, float y) const {
     return s < e ? (a >= s && a <= e) : (a >= s || a <= e);
 }
 
+void Backdrop::paint_over_bars(const Bounds& box) {
+    bars_.erase(std::remove_if(bars_.begin(), bars_.end(),
+                               [&](Bar& b) {
+                                   const Bounds ink = b.ink();
+                                   if (ink.inside(box)) return true;
+                                   return meets(ink, box) && add_under(b.under, box, ink);
+                               }),
+                bars_.end());
+}
+
+void Backdrop::forget_hidden_sector() {
+    // A sector drawn over an earlier one about the same centre, holding every
+    // point of it within a box holding all of its: no point finds the
+    // earlier one, and whatever drops the later drops it.
+    const Area& a = areas_.back();
+    if (a.box) return;
+    areas_.erase(std::remove_if(areas_.begin(), areas_.end() - 1,
+                                [&](const Area& old) {
+                                    return !old.box && old.cx == a.cx && old.cy == a.cy && old.r <= a.r &&
+                                           (a.start == a.end || (old.start == a.start && old.end == a.end)) &&
+                                           old.outer.inside(a.outer);
+                                }),
+                 areas_.end() - 1);
+}
+
 void Backdrop::add(const DrawOp& op) {
     if (clears_screen(op)) {
         clear();
@@ -64,13 +122,15 @@ void Backdrop::add(const DrawOp& op) {
     }
     if (op.op == Op::Line && op.y1 == op.y2 && op.c == BACKGROUND) {
         // A level line in the background colour erases the bars it covers.
-        const Bounds erased = box_of(op.x1, op.y1, op.x2, op.y2, half_pen(op));
-        bars_.erase(std::remove_if(bars_.begin(), bars_.end(), [&](const Bar& b) { return b.ink().inside(erased); }),
-                    bars_.end());
+        paint_over_bars(box_of(op.x1, op.y1, op.x2, op.y2, half_pen(op)));
         return;
     }
     if (is_bar(op)) {
-        bars_.push_back({op.x1, op.x2, op.y1, op.w});
+        Bar bar{op.x1, op.x2, op.y1, op.w, {}};
+        // Drawn again where it lies, a bar is held once.
+        bars_.erase(std::remove_if(bars_.begin(), bars_.end(), [&](const Bar& b) { return b.ink() == bar.ink(); }),
+                    bars_.end());
+        bars_.push_back(std::move(bar));
         return;
     }
     if (!is_fill(op)) return;
@@ -85,8 +145,7 @@ void Backdrop::add(const DrawOp& op) {
         areas_.erase(std::remove_if(areas_.begin(), areas_.end(),
                                     [&](const Area& old) { return old.outer.inside(a.outer); }),
                      areas_.end());
-        bars_.erase(std::remove_if(bars_.begin(), bars_.end(), [&](const Bar& b) { return b.ink().inside(a.outer); }),
-                    bars_.end());
+        paint_over_bars(a.outer);
     } else {
         a.box = false;
         a.cx = op.x1, a.cy = op.y1, a.r = op.r, a.start = op.start, a.end = op.end;
@@ -97,6 +156,7 @@ void Backdrop::add(const DrawOp& op) {
         std::none_of(areas_.begin(), areas_.end(), [&](const Area& old) { return meets(old.outer, a.outer); }))
         return;
     areas_.push_back(a);
+    forget_hidden_sector();
 }
 
 const Backdrop::Area* Backdrop::area_at(float x, float y) const {

@@ -4,9 +4,15 @@
 // ink inside, and the fraction bars (lines drawn as bars), which the glyphs
 // above and below a bar keep clear of.
 //
-// It follows the operations in the order they are drawn; a fill drops the
-// fills and bars it covers whole, as the screen's own list does, so it stays
-// small however long a program runs.
+// It follows the operations in the order they are drawn and forgets what can
+// no longer matter, as the screen's own list does, so it holds about what
+// one screen shows however long a program runs:
+//   - a filled box drops the fills it covers whole, border and all;
+//   - a bar goes once boxes painted over it (filled boxes, level lines in the
+//     background colour) cover its ink whole, one alone or several together;
+//     a bar drawn again where it lies is held once;
+//   - a sector drawn over one about the same centre that it holds whole
+//     drops it.
 #pragma once
 #include <optional>
 #include <string>
@@ -29,6 +35,12 @@ struct CharCell {
 // side by side from the top left corner.
 std::vector<CharCell> char_cells(const DrawOp& text);
 
+// Whether the boxes together hold every point of b (each box with its edges).
+bool union_holds(const std::vector<Bounds>& boxes, const Bounds& b);
+// Adds a box painted over some of `whole` to those painted over it before
+// (the last few of them); whether they now cover all of it together.
+bool add_under(std::vector<Bounds>& under, const Bounds& box, const Bounds& whole);
+
 // What an operation is drawn over, as the painter reads it: the fill under
 // a mark, and for each character of a text the fill under its middle.
 struct Beneath {
@@ -45,6 +57,8 @@ public:
         areas_.clear();
         bars_.clear();
     }
+    // How many fills and bars it holds.
+    size_t size() const { return areas_.size() + bars_.size(); }
 
     // The index of the fill under (x, y): the last filled box (inside its
     // border) or sector that holds the point, or the background.
@@ -89,8 +103,14 @@ private:
     struct Bar {
         float x1, x2, y;
         int w;
+        std::vector<Bounds> under;  // boxes painted over some of it since
         Bounds ink() const;
     };
+    // Paints a box over the bars: those it covers, alone or with the boxes
+    // before it, go.
+    void paint_over_bars(const Bounds& box);
+    // Drops what the last fill, a sector, holds whole.
+    void forget_hidden_sector();
 
     std::vector<Area> areas_;
     std::vector<Bar> bars_;

@@ -3,6 +3,7 @@
 // The run-time headers come before glib's, whose ABS macro would clash.
 #include "platform/basic.h"
 #include "platform/fonts.h"
+#include "platform/recent.h"
 
 #include <cairo.h>
 #include <pango/pangocairo.h>
@@ -270,9 +271,9 @@ PangoFontDescription* font_of(const DrawOp& op, const FaceChoice& face) {
 
 // What glyphs of each style are like, measured once on a layout of their own.
 struct GlyphLayout::Shapes {
-    Shapes()
+    explicit Shapes(size_t most)
         : surface(cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1)), cr(cairo_create(surface)),
-          layout(new_glyph_layout()) {}
+          layout(new_glyph_layout()), glyphs(most), references(most) {}
     ~Shapes() {
         g_object_unref(layout);
         cairo_destroy(cr);
@@ -294,31 +295,30 @@ struct GlyphLayout::Shapes {
         pango_layout_set_font_description(layout, desc);
         pango_font_description_free(desc);
     }
-    const GlyphShape& glyph(const FaceChoice& face, const std::string& ch, bool sign) {
-        auto [it, fresh] = glyphs.try_emplace(current + (face.script_ell ? "ell " : "") + (sign ? "sign " : "") + ch);
-        if (fresh) it->second = measure(cr, layout, face, ch, true, sign);
-        return it->second;
+    GlyphShape glyph(const FaceChoice& face, const std::string& ch, bool sign) {
+        return glyphs.get(current + (face.script_ell ? "ell " : "") + (sign ? "sign " : "") + ch,
+                          [&] { return measure(cr, layout, face, ch, true, sign); });
     }
-    const Reference& reference(const FaceChoice& face) {
-        auto [it, fresh] = references.try_emplace(current);
-        if (fresh && face.gothic) {
+    Reference reference(const FaceChoice& face) {
+        return references.get(current, [&] {
+            Reference r;
+            if (!face.gothic) return r;
             pango_layout_set_text(layout, "漢", -1);
             PangoRectangle ink;
             pango_layout_get_extents(layout, &ink, nullptr);
-            it->second = {ink.y / double(PANGO_SCALE), (ink.y + ink.height) / double(PANGO_SCALE)};
-        }
-        return it->second;
+            return Reference{ink.y / double(PANGO_SCALE), (ink.y + ink.height) / double(PANGO_SCALE)};
+        });
     }
 
     cairo_surface_t* surface;
     cairo_t* cr;
     PangoLayout* layout;
     std::string key, current;
-    std::unordered_map<std::string, GlyphShape> glyphs;
-    std::unordered_map<std::string, Reference> references;
+    Recent<GlyphShape> glyphs;
+    Recent<Reference> references;
 };
 
-GlyphLayout::GlyphLayout() = default;
+GlyphLayout::GlyphLayout(size_t most) : most_(most) {}
 GlyphLayout::~GlyphLayout() = default;
 
 size_t GlyphLayout::shapes() const { return shapes_ ? shapes_->glyphs.size() + shapes_->references.size() : 0; }
@@ -328,14 +328,14 @@ void GlyphLayout::operator()(DrawOp& op, const Backdrop& under) {
     op.fits.clear();
     if (op.op != Op::Text || !drawable_text(op)) return;
     const FaceChoice& face = map_face(op.font.face, op.p, op.q);
-    if (!shapes_) shapes_ = std::make_unique<Shapes>();
+    if (!shapes_) shapes_ = std::make_unique<Shapes>(most_);
     shapes_->style(op, face);
     const bool sign = operator_signs(op, face);
     const std::vector<CharCell> cells = char_cells(op);
     for (size_t i = 0; i < cells.size(); ++i) {
         const CharCell& c = cells[i];
         if (!drawable_char(c.ch)) continue;
-        const GlyphShape& g = shapes_->glyph(face, c.ch, sign);
+        const GlyphShape g = shapes_->glyph(face, c.ch, sign);
         if (!(g.advance > 0)) continue;
         const double heavier = heavier_of(op, face, c.ch);
         Reference reference = shapes_->reference(face);

@@ -26,9 +26,13 @@ namespace cw {
 
 struct FaceChoice;
 
+// What a glyph of a style is like is measured once and remembered while it
+// is among the `most` glyphs measured or asked for last (or the `most` before
+// them); one forgotten is measured again, the same.
 class GlyphLayout {
 public:
-    GlyphLayout();
+    static constexpr size_t kMostShapes = 1024;
+    explicit GlyphLayout(size_t most = kMostShapes);
     ~GlyphLayout();
     GlyphLayout(const GlyphLayout&) = delete;
     GlyphLayout& operator=(const GlyphLayout&) = delete;
@@ -40,6 +44,7 @@ public:
 
 private:
     struct Shapes;
+    size_t most_;
     std::unique_ptr<Shapes> shapes_;
 };
 

@@ -115,6 +115,10 @@ public:
     void set_recording(bool on) { recording_ = on; }
     const std::vector<DrawOp>& record() const { return record_; }
     void clear_record() { record_.clear(); }
+    // What it keeps of the drawing: the fills and bars under what is drawn
+    // next, and the glyph shapes it fits text with.
+    const Backdrop& backdrop() const { return backdrop_; }
+    const GlyphLayout& layout() const { return layout_; }
     // Optional observer of every operation (the replay tool's log).
     std::function<void(const DrawOp&)> observer;
 

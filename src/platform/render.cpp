@@ -6,6 +6,7 @@
 #include "platform/basic.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
+#include "platform/recent.h"
 
 #include <cairo.h>
 #include <pango/pangocairo.h>
@@ -375,11 +376,7 @@ struct InkBounds::Texts {
                 put(key, v);
         key += '|';
         key += op.s;
-        auto it = seen.find(key);
-        if (it != seen.end()) return it->second;
-        Bounds b = draw_once(op, px, py);
-        seen.emplace(std::move(key), b);
-        return b;
+        return seen.get(key, [&] { return draw_once(op, px, py); });
     }
 
     static Bounds draw_once(const DrawOp& op, double px, double py) {
@@ -416,11 +413,14 @@ struct InkBounds::Texts {
                 static_cast<float>(b + 1 - pad)};
     }
 
-    std::unordered_map<std::string, Bounds> seen;
+    explicit Texts(size_t most) : seen(most) {}
+    Recent<Bounds> seen;
 };
 
-InkBounds::InkBounds() = default;
+InkBounds::InkBounds(size_t most) : most_(most) {}
 InkBounds::~InkBounds() = default;
+
+size_t InkBounds::size() const { return texts_ ? texts_->seen.size() : 0; }
 
 Bounds InkBounds::operator()(const DrawOp& op) {
     switch (op.op) {
@@ -453,7 +453,7 @@ Bounds InkBounds::operator()(const DrawOp& op) {
     }
     case Op::Text: {
         if (op.font.size <= 0 || op.p <= 0 || op.q <= 0 || op.s.empty()) return {};
-        if (!texts_) texts_ = std::make_unique<Texts>();
+        if (!texts_) texts_ = std::make_unique<Texts>(most_);
         const double px = std::floor(op.x1), py = std::floor(op.y1);
         Bounds b = texts_->of(op, px, py);
         if (b.empty()) return b;

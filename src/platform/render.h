@@ -58,18 +58,23 @@ bool repaints_itself(const DrawOp& op);
 // within about a pixel of this box, scaled.  Text is measured by drawing it
 // once, so whatever face draws it, bold or leaning or fitted, is measured as
 // drawn; what one text, style, fit and place within a pixel touches is
-// remembered.
+// remembered among the `most` asked for last and the `most` before them
+// (recent.h).
 class InkBounds {
 public:
-    InkBounds();
+    static constexpr size_t kMostTexts = 4096;
+    explicit InkBounds(size_t most = kMostTexts);
     ~InkBounds();
     InkBounds(const InkBounds&) = delete;
     InkBounds& operator=(const InkBounds&) = delete;
 
     Bounds operator()(const DrawOp& op);
+    // How many texts it remembers.
+    size_t size() const;
 
 private:
     struct Texts;
+    size_t most_;
     std::unique_ptr<Texts> texts_;
 };
 

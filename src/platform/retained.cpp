@@ -22,9 +22,6 @@ constexpr int kRows = static_cast<int>((LAYOUT_H + kCell - 1) / kCell);
 // After this many copies drawn over each other another changes nothing.
 constexpr int kMostTimes = 255;
 
-// The most boxes remembered over a part of one operation.
-constexpr size_t kMostUnder = 8;
-
 // Keeps what is dropped from outweighing what is kept.
 constexpr size_t kCompactAfter = 1024;
 
@@ -46,39 +43,6 @@ bool is_cursor_disc(const DrawOp& op) {
 bool disc_covers(const DrawOp& later, const DrawOp& earlier) {
     auto reach = [](const DrawOp& d) { return d.r + (d.w > 0 ? static_cast<float>(d.w) : 1.0f) / 2; };
     return earlier.x1 == later.x1 && earlier.y1 == later.y1 && reach(earlier) <= reach(later);
-}
-
-// Whether the boxes together hold every point of b.
-bool union_holds(const std::vector<Bounds>& boxes, const Bounds& b) {
-    std::vector<float> xs{b.l, b.r}, ys{b.t, b.b};
-    for (const Bounds& o : boxes) {
-        if (o.l > b.l && o.l < b.r) xs.push_back(o.l);
-        if (o.r > b.l && o.r < b.r) xs.push_back(o.r);
-        if (o.t > b.t && o.t < b.b) ys.push_back(o.t);
-        if (o.b > b.t && o.b < b.b) ys.push_back(o.b);
-    }
-    std::sort(xs.begin(), xs.end());
-    std::sort(ys.begin(), ys.end());
-    for (size_t i = 0; i + 1 < xs.size(); ++i)
-        for (size_t j = 0; j + 1 < ys.size(); ++j) {
-            float x = (xs[i] + xs[i + 1]) / 2, y = (ys[j] + ys[j + 1]) / 2;
-            bool held = false;
-            for (const Bounds& o : boxes) held = held || (x >= o.l && x <= o.r && y >= o.t && y <= o.b);
-            if (!held) return false;
-        }
-    return true;
-}
-
-// Adds box to those over parts of an operation; whether they now cover
-// `whole` together.
-bool add_under(std::vector<Bounds>& under, const Bounds& box, const Bounds& whole) {
-    for (const Bounds& o : under)
-        if (box.inside(o)) return false;  // nothing new
-    under.erase(std::remove_if(under.begin(), under.end(), [&](const Bounds& o) { return o.inside(box); }),
-                under.end());
-    if (under.size() >= kMostUnder) under.erase(under.begin());
-    under.push_back(box);
-    return under.size() > 1 && union_holds(under, whole);
 }
 
 void mix(size_t& h, size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); }

@@ -50,6 +50,8 @@ public:
     // area: everywhere else in it the screen shows the background.
     std::vector<Bounds> ink_within(const Bounds& area);
     void clear();
+    // What it keeps beside the list: how many texts' ink it remembers.
+    size_t inks_remembered() const { return inks_.size(); }
 
 private:
     struct Entry {

@@ -538,6 +538,44 @@ TEST(GlyphLayout, FitsGlyphsToTheCellsAndBarsUnderThem) {
     }
 }
 
+// What is measured once is remembered only while it was asked for lately:
+// a long session keeps a bounded number of texts and glyph shapes, and a
+// measure forgotten and made again is the same.
+TEST(InkBounds, RemembersTheTextsAskedForLatelyAndMeasuresOthersAgainTheSame) {
+    auto op = [](int i) { return text(100 + 0.37f * static_cast<float>(i), 200, std::to_string(i), 3, 3); };
+    InkBounds few(4), all;
+    // Each text, then one asked for a few texts before, and all of them again.
+    for (int round = 0; round < 2; ++round)
+        for (int i = 0; i < 40; ++i)
+            for (int k : {i, i - 5}) {
+                if (k < 0) continue;
+                EXPECT_EQ(few(op(k)), all(op(k))) << k << " round " << round;
+                EXPECT_LE(few.size(), 8u);
+            }
+    EXPECT_EQ(all.size(), 40u);
+}
+
+TEST(GlyphLayout, RemembersTheShapesAskedForLatelyAndMeasuresOthersAgainTheSame) {
+    Backdrop under;
+    under.add(as_bar(line(212, 325, 236, 325, 0, 4)));
+    GlyphLayout few(2), all;
+    int fitted = 0;
+    // Each letter, then one asked for a few letters before, and all of them again.
+    for (int round = 0; round < 2; ++round)
+        for (char ch = 'a'; ch <= 'z'; ++ch)
+            for (char k : {ch, static_cast<char>(ch - 3)}) {
+                if (k < 'a') continue;
+                DrawOp a = text(208, 290, std::string(1, k), 12, 5, 0, "Times New Roman", 8, true, true), b = a;
+                few(a, under);
+                all(b, under);
+                EXPECT_EQ(a.fits, b.fits) << k << " round " << round;
+                EXPECT_EQ(a.glyphs, b.glyphs) << k << " round " << round;
+                fitted += !a.fits.empty();
+                EXPECT_LE(few.shapes(), 6u);  // 2 glyphs and 2 before them, and the style's reference
+            }
+    EXPECT_GT(fitted, 10);  // the letters whose tails reach the bar
+}
+
 std::string temp_png(const char* tag) {
     return testing::TempDir() + "render_test_" + tag + "_" + std::to_string(getpid()) + ".png";
 }

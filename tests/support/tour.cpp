@@ -86,8 +86,9 @@ WalkResult walk(const Step& step, const WalkOptions& options) {
                 if (std::string why = options.stop_if(h); !why.empty()) return stop(std::move(why));
             if (question == kAnyKey) return h.backend.push_keys("k");
             if (question == kNextStep) {
-                ++problems;
-                return h.backend.push_keys(problems < options.problems ? "2\r" : "1\r");
+                const bool more = ++problems < options.problems;
+                if (!more && options.problems_each_drill) problems = 0;
+                return h.backend.push_keys(more ? "2\r" : "1\r");
             }
             if (const std::string* answer = example_answer(question)) return h.backend.push_keys(*answer + "\r");
             return stop("an unknown question: " + question);

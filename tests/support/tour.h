@@ -35,7 +35,10 @@ std::vector<Step> all_steps();
 
 struct WalkOptions {
     std::string time = "00:00:00";  // the clock, and so the random problems
-    int problems = 2;               // problems of each drill before leaving it
+    int problems = 2;               // problems of the step before leaving its drills
+    // Instead, that many problems of every drill of the step: after leaving
+    // one, the next question starts the count anew.
+    bool problems_each_drill = false;
     int max_waits = 5000;           // more keys than this: the walk is stuck in a loop
     // RND held at this value from start-up instead (the draws at the ends of their ranges).
     std::optional<float> rnd;
