@@ -295,9 +295,11 @@ struct GlyphLayout::Shapes {
         pango_layout_set_font_description(layout, desc);
         pango_font_description_free(desc);
     }
-    GlyphShape glyph(const FaceChoice& face, const std::string& ch, bool sign) {
-        return glyphs.get(current + (face.script_ell ? "ell " : "") + (sign ? "sign " : "") + ch,
-                          [&] { return measure(cr, layout, face, ch, true, sign); });
+    // A glyph's shape; its outline only when asked (measuring it is the
+    // costly part).
+    GlyphShape glyph(const FaceChoice& face, const std::string& ch, bool sign, bool outline) {
+        return glyphs.get(current + (face.script_ell ? "ell " : "") + (sign ? "sign " : "") + (outline ? "out " : "") + ch,
+                          [&] { return measure(cr, layout, face, ch, outline, sign); });
     }
     Reference reference(const FaceChoice& face) {
         return references.get(current, [&] {
@@ -335,19 +337,19 @@ void GlyphLayout::operator()(DrawOp& op, const Backdrop& under) {
     for (size_t i = 0; i < cells.size(); ++i) {
         const CharCell& c = cells[i];
         if (!drawable_char(c.ch)) continue;
-        const GlyphShape g = shapes_->glyph(face, c.ch, sign);
-        if (!(g.advance > 0)) continue;
-        const double heavier = heavier_of(op, face, c.ch);
-        Reference reference = shapes_->reference(face);
-        Placement at = place(op, face, c, g, heavier, &reference);
-
-        // Fitted to what lies under and around its cell, when anything does.
+        // What lies under and around its cell, which it is fitted to: the
+        // filled box it is written in, and the bars next to its ink, which
+        // stays well within a cell's height of its cell.
         const std::optional<Bounds> cell = under.cell_holding(c.cell);
-        // The bars a glyph keeps clear of lie next to its ink, which stays
-        // well within a cell's height of its cell.
         const float h = c.cell.b - c.cell.t;
         const std::vector<Bounds> bars = under.bars_across({c.cell.l, c.cell.t - h, c.cell.r, c.cell.b + h});
-        if ((cell || !bars.empty()) && !g.outline.empty()) {
+        const bool fitting = cell || !bars.empty();
+        const double heavier = heavier_of(op, face, c.ch);
+        const GlyphShape g = shapes_->glyph(face, c.ch, sign, fitting || (heavier > 0 && face.gothic));
+        if (!(g.advance > 0)) continue;
+        Reference reference = shapes_->reference(face);
+        Placement at = place(op, face, c, g, heavier, &reference);
+        if (fitting && !g.outline.empty()) {
             Placement fitted = at;
             fit_to_surroundings(g.outline, weight_reach(heavier, at), c, cell, bars, reference, fitted);
             // The same move, as a scale about the middle of the cell and a
