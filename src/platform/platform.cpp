@@ -18,10 +18,16 @@ void Platform::SETDRAWWIDTH(float width) {
     width_ = w < 0 ? 0 : w;
 }
 
+bool Platform::sketching() const { return sketch_ && measuring_ == sketch_level_; }
+
 void Platform::emit(DrawOp op) {
-    if (measuring_ > 0) return;
+    if (measuring_ > 0) {
+        if (sketching() && op.drawn()) sketch_->push_back(std::move(op));
+        return;
+    }
     if (op.drawn()) {
         backdrop_.add(op);
+        shown_.add(op);
         backend_.draw(op);
     }
     if (observer) observer(op);
@@ -92,7 +98,7 @@ void Platform::SYMBOL(float x, float y, float p, float q, float c, const std::st
     op.c = colour(c);
     op.s = text;
     op.font = font_;
-    if (measuring_ == 0) op.fits = fitter_(op, backdrop_);
+    if (measuring_ == 0 || sketching()) op.fits = fitter_(op, backdrop_);
     emit(std::move(op));
 }
 
@@ -100,6 +106,25 @@ void Platform::CLS() {
     DrawOp op;
     op.op = Op::Cls;
     emit(std::move(op));
+}
+
+Bounds Platform::ink(const DrawOp& op) {
+    // Measured afresh each time: what is measured here is not kept.
+    InkBounds inks;
+    return inks(op);
+}
+
+std::vector<Bounds> Platform::text_ink_within(const Bounds& area) {
+    std::vector<Bounds> out;
+    InkBounds inks;
+    for (ShownTexts::Shown& t : shown_.texts()) {
+        // Ink stays within a cell's height of the cells.
+        const float reach = t.cells.b - t.cells.t;
+        if (!t.cells.grown(reach).overlaps(area)) continue;
+        if (!t.ink) t.ink = inks(t.op);
+        if (t.ink->overlaps(area)) out.push_back(*t.ink);
+    }
+    return out;
 }
 
 void Platform::note(Op kind, float x, float y, float c, const std::string& s) {

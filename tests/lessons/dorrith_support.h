@@ -99,13 +99,10 @@ inline int common_letter_factors(const oracle::Monomial& a, const oracle::Monomi
     return n;
 }
 
-// The value written beside a stroke: a colour-3 text over (numerator) or
-// under (denominator) its start.
+// The value written beside a stroke: the colour-3 text placed from 38 over
+// (numerator) or 32 under (denominator) its start.
 inline std::optional<std::string> value_beside(const Span& s, const DrawOp& stroke, bool numerator) {
-    for (auto& t : s.texts())
-        if (t.c == 3 && t.x1 == (numerator ? stroke.x1 - 4 : stroke.x1) &&
-            t.y1 == (numerator ? stroke.y1 - 33 : stroke.y1 + 32))
-            return t.s;
+    if (auto t = s.value_placed_from(stroke.x1, numerator ? stroke.y1 - 38 : stroke.y1 + 32)) return t->s;
     return std::nullopt;
 }
 
