@@ -108,20 +108,26 @@ void Platform::CLS() {
     emit(std::move(op));
 }
 
-Bounds Platform::ink(const DrawOp& op) {
-    // Measured afresh each time: what is measured here is not kept.
-    InkBounds inks;
-    return inks(op);
+InkBounds& Platform::inks() {
+    // What the measurer remembers of each text it measured goes with it: a
+    // new one every kInkMeasures measurings keeps that small.
+    constexpr int kInkMeasures = 512;
+    if (!inks_ || ++inks_used_ > kInkMeasures) {
+        inks_ = std::make_unique<InkBounds>();
+        inks_used_ = 1;
+    }
+    return *inks_;
 }
+
+Bounds Platform::ink(const DrawOp& op) { return inks()(op); }
 
 std::vector<Bounds> Platform::text_ink_within(const Bounds& area) {
     std::vector<Bounds> out;
-    InkBounds inks;
     for (ShownTexts::Shown& t : shown_.texts()) {
         // Ink stays within a cell's height of the cells.
         const float reach = t.cells.b - t.cells.t;
         if (!t.cells.grown(reach).overlaps(area)) continue;
-        if (!t.ink) t.ink = inks(t.op);
+        if (!t.ink) t.ink = inks()(t.op);
         if (t.ink->overlaps(area)) out.push_back(*t.ink);
     }
     return out;

@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -152,6 +153,8 @@ private:
     void emit(DrawOp op);
     // Whether what is made now goes into a sketch.
     bool sketching() const;
+    // The measurer of ink, renewed now and then so that it stays small.
+    InkBounds& inks();
     int colour(float c) const;
 
     Backend& backend_;
@@ -164,6 +167,8 @@ private:
     ShownTexts shown_;   // the texts drawn, which text placed clear of others looks at
     std::vector<DrawOp>* sketch_ = nullptr;  // where a sketch's operations go
     int sketch_level_ = 0;                   // the measuring depth the sketch opened
+    std::unique_ptr<InkBounds> inks_;
+    int inks_used_ = 0;
     GlyphFitter fitter_;
     uint64_t rng_ = 0x853c49e6748fea9bULL;
     std::optional<float> pinned_rnd_;
