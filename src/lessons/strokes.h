@@ -57,11 +57,11 @@ struct StrokeInk {
 };
 
 // How far a reduced value moves from the place the scripts give it, where its ink would cover `ink`: the
-// nearest offset in whole units, at most kValueReachAcross across and kValueReachUpDown up or down, that keeps its ink kValueFromStroke
-// from the stroke's, kValueFromText from each box of `others` (other texts' ink) and kValueBesideText from
-// one that stands level with it.  Of offsets as near, the smaller move across goes first, then up before
-// down, then left before right.  Where none clears everything, the nearest that clears the stroke.  Reads
-// and writes nothing.
+// nearest offset in whole units, at most kValueReachAcross across and kValueReachUpDown up or down, that
+// keeps its ink kValueFromStroke from the stroke's, kValueFromText from each box of `others` (other texts'
+// ink) and kValueBesideText from one that stands level with it (beside it over half its height).  Of
+// offsets as near, the smaller move across goes first, then up before down, then left before right.  Where
+// none clears everything, the nearest that clears the stroke.  Reads and writes nothing.
 Anchor value_offset(const Bounds& ink, const StrokeInk& stroke, const std::vector<Bounds>& others);
 
 // Draws a reduced value by `draw` at the place value_offset gives from `at`: the value is first drawn as
