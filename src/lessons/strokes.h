@@ -12,10 +12,12 @@
 // A written-out letter string is "*" and one letter by turns ("*a*b*b"); in
 // the fraction-part style a digit or letter advances 32 and "*" 38.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "lessons/marks.h"
+#include "platform/display.h"
 #include "state/program.h"
 
 namespace cw::lesson {
@@ -36,16 +38,48 @@ constexpr StrokeRule kFactorStroke{32, 28};            // a factor inside a writ
 // How a value beside a stroke is drawn.
 enum class Drawer { Typeset, Plain };
 
+// ---- where a reduced value goes ------------------------------------------------------------------
+
+// What a reduced value keeps clear of, in units between inks: its stroke, so that it does not read as
+// the stroke's end; any other text; and a text level with it, by a word's space, so that it does not read
+// as part of that text.
+constexpr float kValueFromStroke = 6;
+constexpr float kValueFromText = 3;
+constexpr float kValueBesideText = 12;
+// How far a value may move from the place the scripts give it: across, and up or down.
+constexpr int kValueReachAcross = 32;
+constexpr int kValueReachUpDown = 16;
+
+// A stroke as drawn: a line from one end to the other at a pen width, with round ends.
+struct StrokeInk {
+    Anchor from, to;
+    float width = 5;
+};
+
+// How far a reduced value moves from the place the scripts give it, where its ink would cover `ink`: the
+// nearest offset in whole units, at most kValueReachAcross across and kValueReachUpDown up or down, that
+// keeps its ink kValueFromStroke from the stroke's, kValueFromText from each box of `others` (other texts'
+// ink) and kValueBesideText from one that stands level with it (beside it over half its height).  Of
+// offsets as near, the smaller move across goes first, then up before down, then left before right.  Where
+// none clears everything, the nearest that clears the stroke.  Reads and writes nothing.
+Anchor value_offset(const Bounds& ink, const StrokeInk& stroke, const std::vector<Bounds>& others);
+
+// Draws a reduced value by `draw` at the place value_offset gives from `at`: the value is first drawn as
+// a sketch at `at` to find its ink, and the texts the screen shows are its neighbours (Platform::
+// text_ink_within).  Writes and clobbers what `draw` does.
+void place_value(Program& g, const StrokeInk& stroke, Anchor at, const std::function<void(Program&, Anchor)>& draw);
+
 // ---- rising strokes: numbers on a line and denominators ---------------------------------------
 
 // Strikes a number on a line: a stroke in colour 3 rising from (at.x, at.y + rise) to (at.x + pitch * chars,
-// at.y), then `reduced` in colour 3 at (at.x, at.y - 30), above it (nothing when empty), in the fraction
-// parts' smaller digits so that it clears the struck number.  The cursor is not moved.  Writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
+// at.y), then `reduced` in colour 3 over it (nothing when empty), in the fraction parts' smaller digits,
+// placed by place_value from (at.x, at.y - 30).  The cursor is not moved.  Writes CCC1, X, Y, AA_s; clobbers
+// what DRAW_EXPRESSION_TEXT clobbers.
 void strike_number(Program& g, Anchor at, int chars, const std::string& reduced, StrokeRule rule = kNumberStroke);
 // Strikes a denominator whose text's top left is `at` (the fraction's TBBOYAKX, TBBOYAKY): a stroke in
-// colour 3 rising from (at.x, at.y + 28) to (at.x + pitch * chars, at.y), then "1" in colour 3 at
-// (at.x, at.y + 28), below it, by the typesetter or the plain drawer.  Cursor untouched; writes CCC1, X, Y,
-// AA_s; clobbers what the drawer clobbers.
+// colour 3 rising from (at.x, at.y + 28) to (at.x + pitch * chars, at.y), then "1" in colour 3 under it, by
+// the typesetter or the plain drawer, placed by place_value from (at.x, at.y + 28).  Cursor untouched;
+// writes CCC1, X, Y, AA_s; clobbers what the drawer clobbers.
 void strike_denominator(Program& g, Anchor at, int chars, StrokeRule rule = kDenominatorStroke,
                         Drawer drawer = Drawer::Typeset);
 
@@ -72,15 +106,15 @@ void cancel_product(Program& g, const ProductCancel& c);
 void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule = kFactorStroke);
 // The same from the anchor kept in slot k, (X(k), Y(k)), across `chars` characters (a whole number).
 void strike_factor(Program& g, int k, float chars = 1);
-// The reduced value over a struck numerator factor: `text` in colour 3 at (at.x - 4, at.y - 33), in the
-// fraction parts' smaller digits, just clear of the factor and its stroke, so that it reads with the
-// factor rather than with the line above.  Cursor
-// untouched; writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
-void value_above(Program& g, Anchor at, const std::string& text);
-void value_above(Program& g, int k, const std::string& text);
-// The reduced value under a struck denominator factor: `text` in colour 3 at (at.x, at.y + 32).  As above.
-void value_below(Program& g, Anchor at, const std::string& text);
-void value_below(Program& g, int k, const std::string& text);
+// The reduced value over a numerator factor struck from `at` (`chars` wide, by `rule`): `text` in colour 3,
+// in the fraction parts' smaller digits, placed by place_value from (at.x, at.y - 38).  Cursor untouched;
+// writes CCC1, X, Y, AA_s; clobbers what DRAW_EXPRESSION_TEXT clobbers.
+void value_above(Program& g, Anchor at, const std::string& text, int chars = 1, StrokeRule rule = kFactorStroke);
+void value_above(Program& g, int k, const std::string& text, float chars = 1);
+// The reduced value under a denominator factor struck from `at`: `text` in colour 3, in ordinary digits,
+// placed by place_value from (at.x, at.y + 32).  As above.
+void value_below(Program& g, Anchor at, const std::string& text, int chars = 1, StrokeRule rule = kFactorStroke);
+void value_below(Program& g, int k, const std::string& text, float chars = 1);
 // A cancelled pair at kept anchors, denominator first: the stroke at slot `den` and its value under it, then
 // the stroke at slot `num` (`num_chars` wide) and its value over it.
 void cancel_pair(Program& g, int den, const std::string& den_value, int num, const std::string& num_value,

@@ -369,6 +369,27 @@ void GlyphLayout::operator()(DrawOp& op, const Backdrop& under) {
     }
 }
 
+Bounds GlyphLayout::ink(const DrawOp& op) {
+    if (op.op != Op::Text || op.glyphs.empty() || !drawable_text(op)) return {};
+    const FaceChoice& face = map_face(op.font.face, op.p, op.q);
+    if (!shapes_) shapes_ = std::make_unique<Shapes>(most_);
+    shapes_->style(op, face);
+    const bool sign = operator_signs(op, face);
+    const std::vector<CharCell> cells = char_cells(op);
+    double l = std::numeric_limits<double>::infinity(), t = l, r = -l, b = -l;
+    for (const PlacedGlyph& g : op.glyphs) {
+        if (g.index < 0 || g.index >= static_cast<int>(cells.size())) continue;
+        const GlyphShape s = shapes_->glyph(face, cells[static_cast<size_t>(g.index)].ch, sign, true);
+        if (s.outline.empty()) continue;
+        const Bounds box = grown(placed(s.outline, {g.tx, g.ty, g.sx, g.sy}), g.weight / 2);
+        l = std::min<double>(l, box.l), t = std::min<double>(t, box.t);
+        r = std::max<double>(r, box.r), b = std::max<double>(b, box.b);
+    }
+    if (!(r > l && b > t)) return {};
+    return {static_cast<float>(std::floor(l)), static_cast<float>(std::floor(t)), static_cast<float>(std::ceil(r)),
+            static_cast<float>(std::ceil(b))};
+}
+
 DrawOp laid_out(DrawOp text) {
     GlyphLayout layout;
     layout(text, Backdrop{});

@@ -39,6 +39,10 @@ public:
 
     // Lays out a text drawn next over `under`: sets text.glyphs and text.fits.
     void operator()(DrawOp& text, const Backdrop& under);
+    // The whole pixels, at the layout's own size, that a text laid out
+    // here covers: each glyph's outline where it was placed, and the weight
+    // laid round it (empty for anything else).
+    Bounds ink(const DrawOp& text);
     // How many glyph shapes it has measured and keeps.
     size_t shapes() const;
 

@@ -18,11 +18,17 @@ void Platform::SETDRAWWIDTH(float width) {
     width_ = w < 0 ? 0 : w;
 }
 
+bool Platform::sketching() const { return sketch_ && measuring_ == sketch_level_; }
+
 void Platform::emit(DrawOp op) {
-    if (measuring_ > 0) return;
+    if (measuring_ > 0) {
+        if (sketching() && op.drawn()) sketch_->push_back(std::move(op));
+        return;
+    }
     if (op.drawn()) {
         const Beneath under = backdrop_.beneath(op);
         backdrop_.add(op);
+        shown_.add(op);
         backend_.draw(op, under);
     }
     if (observer) observer(op);
@@ -102,7 +108,7 @@ void Platform::text_of(float x, float y, float p, float q, float c, const std::s
     op.c = colour(c);
     op.s = text;
     op.font = font_;
-    if (measuring_ == 0) layout_(op, backdrop_);
+    if (measuring_ == 0 || sketching()) layout_(op, backdrop_);
     emit(std::move(op));
 }
 
@@ -110,6 +116,35 @@ void Platform::CLS() {
     DrawOp op;
     op.op = Op::Cls;
     emit(std::move(op));
+}
+
+Bounds Platform::ink(const DrawOp& op) {
+    if (op.op == Op::Text) return layout_.ink(op);
+    // A mark: its extent and half its pen, in whole pixels.
+    float l = std::min(op.x1, op.x2), t = std::min(op.y1, op.y2), r = std::max(op.x1, op.x2), b = std::max(op.y1, op.y2);
+    if (op.op == Op::Polyline) {
+        if (op.pts.empty()) return {};
+        l = r = op.pts[0].first, t = b = op.pts[0].second;
+        for (auto& [x, y] : op.pts) l = std::min(l, x), r = std::max(r, x), t = std::min(t, y), b = std::max(b, y);
+    } else if (op.op == Op::Circle) {
+        l = op.x1 - op.r, r = op.x1 + op.r, t = op.y1 - op.r, b = op.y1 + op.r;
+    } else if (op.op != Op::Line && op.op != Op::Box && op.op != Op::Fill) {
+        return {};
+    }
+    const float h = (op.w > 0 ? static_cast<float>(op.w) : 1.0f) / 2;
+    return {std::floor(l - h), std::floor(t - h), std::ceil(r + h), std::ceil(b + h)};
+}
+
+std::vector<Bounds> Platform::text_ink_within(const Bounds& area) {
+    std::vector<Bounds> out;
+    for (ShownTexts::Shown& t : shown_.texts()) {
+        // Ink stays within a cell's height of the cells.
+        const float reach = t.cells.b - t.cells.t;
+        if (!t.cells.grown(reach).overlaps(area)) continue;
+        if (!t.ink) t.ink = layout_.ink(t.op);
+        if (t.ink->overlaps(area)) out.push_back(*t.ink);
+    }
+    return out;
 }
 
 void Platform::note(Op kind, float x, float y, float c, const std::string& s) {

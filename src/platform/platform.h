@@ -5,6 +5,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -15,6 +16,7 @@
 #include "platform/display.h"
 #include "platform/errors.h"
 #include "platform/glyph_layout.h"
+#include "platform/shown_texts.h"
 
 namespace cw {
 
@@ -110,6 +112,39 @@ public:
     };
     bool measuring() const { return measuring_ > 0; }
 
+    // Drawing done only to see what it would draw: while a scope is open
+    // the operations are made as when measuring, and those that would be
+    // drawn (fitted to what lies under them, as ever) go into `into` instead
+    // of being drawn; measuring inside it stays hidden.
+    class SketchScope {
+    public:
+        SketchScope(Platform& pf, std::vector<DrawOp>& into)
+            : pf_(pf), outer_(pf.sketch_), outer_level_(pf.sketch_level_) {
+            pf_.sketch_ = &into;
+            pf_.sketch_level_ = ++pf_.measuring_;
+        }
+        ~SketchScope() {
+            --pf_.measuring_;
+            pf_.sketch_ = outer_;
+            pf_.sketch_level_ = outer_level_;
+        }
+        SketchScope(const SketchScope&) = delete;
+        SketchScope& operator=(const SketchScope&) = delete;
+
+    private:
+        Platform& pf_;
+        std::vector<DrawOp>* outer_;
+        int outer_level_;
+    };
+
+    // Where an operation leaves its ink: the whole pixels at the layout's
+    // size its glyphs' outlines (glyph_layout.h) or its marks cover.
+    Bounds ink(const DrawOp& op);
+    // Where the texts the screen shows (ShownTexts) leave ink that reaches
+    // into `area`: one box for each text.
+    std::vector<Bounds> text_ink_within(const Bounds& area);
+    const ShownTexts& shown_texts() const { return shown_; }
+
     // Every operation since recording began (drawn ones and notes), for tests
     // and the replay log.
     void set_recording(bool on) { recording_ = on; }
@@ -125,6 +160,8 @@ public:
 private:
     void emit(DrawOp op);
     void text_of(float x, float y, float p, float q, float c, const std::string& text, GlyphRole role);
+    // Whether what is made now goes into a sketch.
+    bool sketching() const;
     int colour(float c) const;
 
     Backend& backend_;
@@ -134,6 +171,9 @@ private:
     int measuring_ = 0;
     std::vector<DrawOp> record_;
     Backdrop backdrop_;  // the fills and bars drawn: what each operation is drawn over
+    ShownTexts shown_;   // the texts drawn, which text placed clear of others looks at
+    std::vector<DrawOp>* sketch_ = nullptr;  // where a sketch's operations go
+    int sketch_level_ = 0;                   // the measuring depth the sketch opened
     GlyphLayout layout_;
     uint64_t rng_ = 0x853c49e6748fea9bULL;
     std::optional<float> pinned_rnd_;

@@ -63,7 +63,7 @@ TEST(DorrithCancel, NumbersStruckWithTheirReducedValues) {
     auto texts = f.all().visible_texts();
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[0].s, "6");
-    EXPECT_EQ(std::make_pair(texts[0].x1, texts[0].y1), std::make_pair(96.0f, 167.0f));
+    EXPECT_EQ(std::make_pair(texts[0].x1, texts[0].y1), std::make_pair(100.0f, 162.0f));
     EXPECT_EQ(texts[1].s, "1");
     EXPECT_EQ(std::make_pair(texts[1].x1, texts[1].y1), std::make_pair(120.0f, 270.0f));
     EXPECT_EQ(g.U_sa(11), "6");

@@ -280,7 +280,9 @@ TEST(AnswersQ7, CancellationStrokes) {
         EXPECT_EQ(letters[i].x2, want_letters[i].x2);
         EXPECT_EQ(letters[i].y2, want_letters[i].y2);
     }
-    auto six = pages[5].at(712, 207);
+    // The line above's "2ab" stands level with the place over the "12" (716, 202): the "6" stands a word's
+    // space to its left, over the stroke's start.
+    auto six = pages[5].at(701, 202);
     auto one = pages[5].at(767, 310);
     ASSERT_EQ(six.size(), 1u);
     ASSERT_EQ(one.size(), 1u);
@@ -302,9 +304,8 @@ TEST(AnswersQ7, CancellationStrokes) {
             ops.insert(ops.end(), pages[6].ops().begin(), pages[6].ops().end());
             return ops;
         }());
-    const auto values = struck_pages.texts_in(3);
     // The product the row of cells at `top` leaves; nothing when a factor of it has no cell there.
-    auto left_of = [&](float top, float value_dx, float value_dy) -> std::optional<std::string> {
+    auto left_of = [&](float top, float value_dy) -> std::optional<std::string> {
         std::string product = "1", read;
         std::vector<std::vector<dtest::Cell>> factors(1);
         for (auto& c : cells) {
@@ -326,14 +327,13 @@ TEST(AnswersQ7, CancellationStrokes) {
             for (auto& st : struck_pages.lines())
                 if (st.c == 3 && st.x1 == f.front().x && st.y1 == top && st.x2 >= f.back().x + 32) {
                     text = "1";
-                    for (auto& v : values)
-                        if (v.x1 == st.x1 + value_dx && v.y1 == top + value_dy) text = v.s;
+                    if (auto v = struck_pages.value_placed_from(st.x1, top + value_dy)) text = v->s;
                 }
             product += "*" + text;
         }
         return product;
     };
-    const auto numerator = left_of(240, -4, -33), denominator = left_of(278, 0, 32);
+    const auto numerator = left_of(240, -38), denominator = left_of(278, 32);
     ASSERT_TRUE(numerator && denominator);
     const auto next = pages[7].texts();
     ASSERT_FALSE(next.empty());

@@ -95,13 +95,10 @@ inline int exponent(const oracle::Monomial& m, const std::string& letter) {
     return it == m.end() ? 0 : it->second;
 }
 
-// The value written beside a stroke: a colour-3 text over (numerator) or
-// under (denominator) its start.
+// The value written beside a stroke: the colour-3 text placed from 38 over
+// (numerator) or 32 under (denominator) its start.
 inline std::optional<std::string> value_beside(const Span& s, const DrawOp& stroke, bool numerator) {
-    for (auto& t : s.texts())
-        if (t.c == 3 && t.x1 == (numerator ? stroke.x1 - 4 : stroke.x1) &&
-            t.y1 == (numerator ? stroke.y1 - 33 : stroke.y1 + 32))
-            return t.s;
+    if (auto t = s.value_placed_from(stroke.x1, numerator ? stroke.y1 - 38 : stroke.y1 + 32)) return t->s;
     return std::nullopt;
 }
 

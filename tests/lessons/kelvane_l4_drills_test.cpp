@@ -185,8 +185,12 @@ TEST_P(Drill, WorkedLinesAnswersStrokesAndArcs) {
                 const int factor = std::stoi(digits_of(den.struck));
                 const int struck = std::stoi(digits_of(num.struck));
                 EXPECT_EQ(struck % factor, 0);
-                EXPECT_EQ(marks_at(pass, num.line.x1, num.line.y2 - 30), std::to_string(struck / factor));
-                EXPECT_EQ(marks_at(pass, den.line.x1, den.line.y1), "1");
+                const test::Span placed(pass);
+                // The values placed from 30 over the number's top and from the denominator stroke's foot.
+                const auto over = placed.value_placed_from(num.line.x1, num.line.y2 - 30);
+                const auto under = placed.value_placed_from(den.line.x1, den.line.y1);
+                EXPECT_EQ(over ? over->s : "", std::to_string(struck / factor));
+                EXPECT_EQ(under ? under->s : "", "1");
             }
         }
         if (!seed.pin) {

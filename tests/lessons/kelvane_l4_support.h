@@ -90,13 +90,6 @@ inline std::vector<Stroke> strokes(const std::vector<DrawOp>& ops) {
     }
     return out;
 }
-// The colour-3 glyphs drawn with their left edge at (x, y), joined.
-inline std::string marks_at(const std::vector<DrawOp>& ops, float x, float y) {
-    std::string s;
-    for (auto& t : ops)
-        if (t.op == Op::Text && t.c == 3 && t.y1 == y && t.x1 >= x && t.x1 < x + 27) s += t.s;
-    return s;
-}
 
 // A dotted arc: its dots in drawing order.
 using Arc = std::vector<DrawOp>;

@@ -5,16 +5,20 @@
 // measured on the pixels at twice the layout's size.  Where the lessons' own
 // coordinates put two texts together, the pair is listed, read like the
 // snapshots, in tests/lessons/ink_overlaps_allowed.txt (written anew, with
-// the snapshots, under CW_UPDATE_SNAPSHOTS=1).
+// the snapshots, under CW_UPDATE_SNAPSHOTS=1).  The values left by
+// cancellations keep further apart still: 6 units from their strokes, 3 from
+// any other text.
 #include <gtest/gtest.h>
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -88,6 +92,22 @@ public:
                         }
             }
         return false;
+    }
+
+    // The space between this ink and the other's, in layout units: the
+    // distance between the centres of their nearest pixels less a pixel;
+    // `most` when they lie further apart than that.
+    double gap(const Ink& o, double most) const {
+        const int reach = static_cast<int>(std::ceil(most * kScale)) + 1;
+        double best = most * kScale + 1;
+        for (int y = y0_; y < y0_ + h_; ++y)
+            for (int x = x0_; x < x0_ + w_; ++x) {
+                if (!at(x, y)) continue;
+                for (int oy = std::max(o.y0_, y - reach); oy < std::min(o.y0_ + o.h_, y + reach + 1); ++oy)
+                    for (int ox = std::max(o.x0_, x - reach); ox < std::min(o.x0_ + o.w_, x + reach + 1); ++ox)
+                        if (o.at(ox, oy)) best = std::min(best, std::hypot(ox - x, oy - y));
+            }
+        return std::min(most, (best - 1) / kScale);
     }
 
 private:
@@ -221,6 +241,145 @@ TEST(Legibility, MovedTextsKeepClearOfOtherTexts) {
     for (const std::string& line : allowed.pairs)
         EXPECT_TRUE(found.count(line)) << "listed but no longer found (drop it from " << kAllowed.filename()
                                        << "): " << line;
+}
+
+
+// ---- reduced values ----------------------------------------------------------------------------
+
+// A cancellation stroke: a slanting line in colour 3 (a fraction bar, an
+// upright or a level line is none).
+bool cancellation_stroke(const DrawOp& op) {
+    return op.op == Op::Line && op.c == 3 && !op.bar && op.x1 != op.x2 && op.y1 != op.y2;
+}
+
+// The space between two boxes (0 where they overlap).
+float box_gap(const Bounds& a, const Bounds& b) {
+    const float dx = std::max({0.0f, a.l - b.r, b.l - a.r}), dy = std::max({0.0f, a.t - b.b, b.t - a.b});
+    return std::hypot(dx, dy);
+}
+
+// Whether the line runs through the box: a struck text.
+bool crosses(const DrawOp& l, const Bounds& b) {
+    for (int i = 0; i <= 64; ++i) {
+        const float f = static_cast<float>(i) / 64, x = l.x1 + (l.x2 - l.x1) * f, y = l.y1 + (l.y2 - l.y1) * f;
+        if (x > b.l && x < b.r && y > b.t && y < b.b) return true;
+    }
+    return false;
+}
+
+bool a_number(const std::string& s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Where a value stands against its stroke: over or under it, and whether
+// the stroke falls to the right (a factor of a written-out fraction) or
+// rises (a number on a line, a denominator).
+std::string value_case(const DrawOp& stroke, const Bounds& value_ink) {
+    const bool falling = (stroke.y2 - stroke.y1) * (stroke.x2 - stroke.x1) > 0;
+    const bool above = value_ink.t + value_ink.b < stroke.y1 + stroke.y2;
+    if (falling) return above ? "over a struck factor" : "under a struck factor";
+    return above ? "over a struck number" : "under a struck denominator";
+}
+
+// The value's pen from the stroke's top left corner: "(-4, -33)".
+std::string offset_from(const DrawOp& stroke, const DrawOp& value) {
+    std::ostringstream s;
+    s << '(' << value.x1 - std::min(stroke.x1, stroke.x2) << ", " << value.y1 - std::min(stroke.y1, stroke.y2) << ')';
+    return s.str();
+}
+
+// Space a reduced value keeps from its stroke's ink, and from every other
+// text's.
+constexpr double kFromStroke = 6;
+constexpr double kFromText = 3;
+
+// The value a cancellation leaves, written over or under the struck number
+// (a number in colour 3 within 30 units of a stroke, which no stroke
+// crosses), keeps its ink 6 units from its stroke's (the nearest stroke's)
+// and 3 from every other text's, on every screen of the tour: it reads as
+// the number's new value, apart from the stroke, from the struck number and
+// from the lines around it.
+TEST(Legibility, ReducedValuesKeepClearOfTheirStrokesAndOfOtherTexts) {
+    struct Seen {
+        double stroke_min = 1e9, stroke_max = 0, text_min = 1e9;
+        std::map<std::string, int> offsets;
+        int values = 0;
+    };
+    std::map<std::string, Seen> cases;
+    std::set<std::string> steps_with_values;
+    for (const Step& step : all_steps()) {
+        InkBounds inks;
+        std::map<std::string, Ink> drawn;
+        auto ink_of = [&](const DrawOp& t) -> const Ink& {
+            std::ostringstream key;
+            key << static_cast<int>(t.op) << ' ' << t.x1 << ' ' << t.y1 << ' ' << t.x2 << ' ' << t.y2 << ' ' << t.p
+                << ' ' << t.q << ' ' << t.font.face << t.font.size << t.font.bold << t.font.italic << ' ' << t.s;
+            for (const GlyphFit& f : t.fits) key << ' ' << f.index << ':' << f.scale << ':' << f.dx << ':' << f.dy;
+            auto it = drawn.find(key.str());
+            if (it == drawn.end()) it = drawn.emplace(key.str(), Ink(t, inks(t))).first;
+            return it->second;
+        };
+        std::set<std::string> checked;  // each value once, each pair once
+        WalkOptions options;
+        int wait = 0;
+        options.on_wait = [&](Harness& h) {
+            ++wait;
+            const std::vector<KeptOp> screen = h.backend.screen().kept();
+            std::vector<DrawOp> strokes;
+            for (const KeptOp& k : screen)
+                if (cancellation_stroke(k.op)) strokes.push_back(k.op);
+            if (strokes.empty()) return;
+            const std::vector<DrawOp> texts = shown_texts(screen);
+            for (const DrawOp& v : texts) {
+                if (v.c != 3 || !a_number(v.s)) continue;
+                const Bounds vb = inks(v);
+                const DrawOp* mine = nullptr;
+                double from_stroke = 30;
+                bool struck = false;
+                for (const DrawOp& l : strokes) {
+                    struck = struck || crosses(l, vb);
+                    if (box_gap(vb, inks(l)) >= 30) continue;
+                    const double gap = ink_of(v).gap(ink_of(l), 30);
+                    if (gap < from_stroke || !mine) from_stroke = gap, mine = &l;
+                }
+                if (!mine || struck) continue;
+                const std::string where = step.name() + " " + named(v);
+                Seen& seen = cases[value_case(*mine, vb)];
+                if (checked.insert(where).second) {
+                    steps_with_values.insert(step.name());
+                    ++seen.values;
+                    ++seen.offsets[offset_from(*mine, v)];
+                    seen.stroke_min = std::min(seen.stroke_min, from_stroke);
+                    seen.stroke_max = std::max(seen.stroke_max, from_stroke);
+                    EXPECT_GE(from_stroke, kFromStroke)
+                        << step.name() << " key " << wait << ": the reduced value " << named(v) << " stands "
+                        << from_stroke << " from its stroke (" << mine->x1 << ", " << mine->y1 << ")-(" << mine->x2
+                        << ", " << mine->y2 << ")";
+                }
+                for (const DrawOp& o : texts) {
+                    if (same_text(o, v) || box_gap(vb, inks(o)) >= kFromText + 1) continue;
+                    if (!checked.insert(where + " near " + named(o)).second) continue;
+                    const double gap = ink_of(v).gap(ink_of(o), kFromText + 1);
+                    seen.text_min = std::min(seen.text_min, gap);
+                    EXPECT_GE(gap, kFromText) << step.name() << " key " << wait << ": the reduced value " << named(v)
+                                              << " stands " << gap << " from " << named(o);
+                }
+            }
+        };
+        WalkResult r = walk(step, options);
+        ASSERT_TRUE(r.back_at_menu) << step.name() << ": " << r.stuck;
+    }
+    for (auto& [name, seen] : cases) {
+        std::cout << name << ": " << seen.values << " values, " << seen.stroke_min << " to " << seen.stroke_max
+                  << " from the stroke, at least " << std::min(seen.text_min, kFromText + 1) << " from other text; at";
+        for (auto& [offset, n] : seen.offsets) std::cout << ' ' << offset << " x" << n;
+        std::cout << '\n';
+    }
+    std::cout << "steps:";
+    for (auto& s : steps_with_values) std::cout << ' ' << s;
+    std::cout << '\n';
+    for (const char* c : {"over a struck factor", "under a struck factor", "over a struck number", "under a struck denominator"})
+        EXPECT_TRUE(cases.count(c)) << "no reduced value " << c << " was seen";
 }
 
 }  // namespace

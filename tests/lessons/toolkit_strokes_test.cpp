@@ -40,18 +40,19 @@ TEST(ToolkitStrokes, KelvaneProductCancellationsOfTheWorkedExample) {
         EXPECT_EQ(l[i].y2, want[i].y2) << i;
         EXPECT_EQ(l[i].c, 3) << i;
     }
+    // The values stand as near the script's places as keeps them 6 from their strokes: the "3" 6 above
+    // (691, 210), where its foot came within 6 of the stroke's top end; the "1"s a little below and right
+    // of (632, 296) and (772, 296), the feet of theirs.
     auto t = r.texts();
     ASSERT_EQ(t.size(), 2u);  // the plain "1" is no typesetter text, and an empty value draws nothing
     EXPECT_EQ(t[0].s, "3");
-    EXPECT_EQ(t[0].x1, 691);
-    EXPECT_EQ(t[0].y1, 210);
+    EXPECT_EQ(std::make_pair(t[0].x1, t[0].y1), std::make_pair(691.0f, 204.0f));
     EXPECT_EQ(t[1].s, "1");
-    EXPECT_EQ(t[1].x1, 632);
-    EXPECT_EQ(t[1].y1, 296);
-    bool plain_one = false;
+    EXPECT_EQ(std::make_pair(t[1].x1, t[1].y1), std::make_pair(632.0f, 298.0f));
+    std::vector<std::pair<float, float>> plain_ones;
     for (auto& op : r.h.of(Op::Text))
-        if (op.s == "1" && op.c == 3 && op.x1 == 772) plain_one = true;
-    EXPECT_TRUE(plain_one);
+        if (op.s == "1" && op.c == 3 && op.font.size == 15) plain_ones.emplace_back(op.x1, op.y1);
+    EXPECT_EQ(plain_ones, (std::vector<std::pair<float, float>>{{774, 299}}));
     EXPECT_EQ(g.XI2, 1);
     EXPECT_EQ(g.YI1, 2);
 }
@@ -73,7 +74,7 @@ TEST(ToolkitStrokes, DorrithStrokesAndValues) {
     EXPECT_EQ((std::vector<float>{l[2].x1, l[2].y1, l[2].x2, l[2].y2}), (std::vector<float>{455, 279, 519, 307}));
     auto t = r.texts();
     ASSERT_EQ(t.size(), 2u);
-    EXPECT_EQ((std::vector<float>{t[0].x1, t[0].y1}), (std::vector<float>{143, 246}));
+    EXPECT_EQ((std::vector<float>{t[0].x1, t[0].y1}), (std::vector<float>{147, 241}));
     EXPECT_EQ((std::vector<float>{t[1].x1, t[1].y1}), (std::vector<float>{182, 351}));
     EXPECT_EQ(t[0].c, 3);
     EXPECT_EQ(g.XI2, 1);
@@ -95,7 +96,50 @@ TEST(ToolkitStrokes, KeptAnchorsCancelAPairDenominatorFirst) {
     EXPECT_EQ(t[0].s, "1");
     EXPECT_EQ((std::vector<float>{t[0].x1, t[0].y1}), (std::vector<float>{182, 351}));
     EXPECT_EQ(t[1].s, "5");
-    EXPECT_EQ((std::vector<float>{t[1].x1, t[1].y1}), (std::vector<float>{143, 246}));
+    EXPECT_EQ((std::vector<float>{t[1].x1, t[1].y1}), (std::vector<float>{147, 241}));
+}
+
+// Where a reduced value moves from the script's place, on a value whose ink covers (0, 0)-(20, 20).
+TEST(ToolkitStrokes, ValueOffsetsKeepClearOfTheStrokeAndOfOtherText) {
+    const Bounds ink{0, 0, 20, 20};
+    const StrokeInk far_below{{-100, 100}, {100, 100}, 4};
+    const StrokeInk just_below{{-100, 24}, {100, 24}, 4};  // 2 from the ink
+    const StrokeInk starting_below{{10, 24}, {40, 54}, 4};  // falls to the right from under the ink's middle
+    struct Case {
+        const char* name;
+        StrokeInk stroke;
+        std::vector<Bounds> others;
+        Anchor want;
+    } cases[] = {
+        {"clear of all: where the script puts it", far_below, {{-100, -30, 100, -3}}, {0, 0}},
+        {"a stroke 2 below: up by what 6 lacks", just_below, {}, {0, -4}},
+        {"a text 1 above: down to 3 from it", far_below, {{-100, -30, 100, -1}}, {0, 2}},
+        {"a text level beside it: a word's space (12) away, sooner than over it", far_below, {{24, 0, 60, 20}},
+         {-8, 0}},
+        {"a text above leaving no room over its stroke's start: sideways, up to 3 from the text", starting_below,
+         {{-100, -20, 100, -6}}, {-14, -3}},
+        {"text all round: the nearest place clear of the stroke", just_below, {{-200, -200, 200, 200}}, {0, -4}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(value_offset(ink, c.stroke, c.others), c.want) << c.name;
+}
+
+// The value over a struck factor looks at what the screen shows: on Dorrith's lesson 5 answer page the line
+// above stands level with the place over the "12", so the "6" goes a word's space left of that line's
+// "2ab"; with that line erased it stands where the script puts it, 38 over the stroke's start.
+TEST(ToolkitStrokes, AValueLevelWithTheLineAboveMovesSideways) {
+    for (bool erased : {false, true}) {
+        LessonFixture r("dorrith");
+        auto& g = r.h.g;
+        put(g, 684, 170, 0, "=ﾀ12ab^2/2abﾀ");
+        if (erased) g.pf.FILL(600, 160, 900, 235, 15, 15);
+        put(g, 684, 250, 0, "=ﾀ12*a*b*b/2*a*bﾀ");
+        strike_factor(g, {716, 240}, 2);
+        value_above(g, {716, 240}, "6", 2);
+        const auto six = r.texts().back();
+        EXPECT_EQ(six.s, "6");
+        EXPECT_EQ(std::make_pair(six.x1, six.y1), erased ? std::make_pair(716.0f, 202.0f) : std::make_pair(701.0f, 202.0f))
+            << (erased ? "erased" : "shown");
+    }
 }
 
 TEST(ToolkitStrokes, LetterPairing) {

@@ -1,5 +1,6 @@
-// The platform's drawing calls: where an operation goes, and measuring,
-// which makes operations that go nowhere.
+// The platform's drawing calls: where an operation goes, measuring, which
+// makes operations that go nowhere, sketching, which hands them back, and
+// the texts the screen shows.
 #include <gtest/gtest.h>
 
 #include "platform/headless.h"
@@ -67,6 +68,94 @@ TEST(Measuring, EndsWhenAnErrorLeavesTheScope) {
     EXPECT_FALSE(r.pf.measuring());
     r.pf.LINE(0, 0, 1, 1, 0);
     EXPECT_EQ(r.pf.record().size(), 1u);
+}
+
+
+TEST(Sketching, TheDrawnOperationsComeBackAndNothingIsShown) {
+    Drawing r;
+    std::vector<DrawOp> sketch;
+    {
+        Platform::SketchScope seeing(r.pf, sketch);
+        EXPECT_TRUE(r.pf.measuring());
+        r.draw_each();
+        {
+            Platform::MeasuringScope hidden(r.pf);  // measuring inside a sketch stays hidden
+            r.pf.SYMBOL(500, 500, 1, 1, 6, "y");
+        }
+    }
+    EXPECT_FALSE(r.pf.measuring());
+    ASSERT_EQ(sketch.size(), 6u);  // the six drawn ones: no note, nothing measured
+    EXPECT_EQ(sketch[0].op, Op::Line);
+    EXPECT_EQ(sketch[5].op, Op::Text);
+    EXPECT_EQ(sketch[5].s, "x");
+    EXPECT_TRUE(r.pf.record().empty());
+    EXPECT_EQ(r.observed, 0);
+    EXPECT_TRUE(r.backend.screen().ops().empty());
+    EXPECT_TRUE(r.pf.shown_texts().texts().empty());
+}
+
+TEST(Sketching, TextIsFittedAsWhenDrawn) {
+    Drawing r;
+    r.pf.FILL(100, 100, 140, 140, 0, 4);  // a cell lower than the text's 48
+    std::vector<DrawOp> sketch;
+    {
+        Platform::SketchScope seeing(r.pf, sketch);
+        r.pf.SETFONTSIZE(16);
+        r.pf.SYMBOL(104, 100, 3, 3, 0, "7");
+    }
+    r.pf.SYMBOL(104, 100, 3, 3, 0, "7");
+    ASSERT_EQ(sketch.size(), 1u);
+    EXPECT_FALSE(sketch[0].fits.empty());
+    EXPECT_EQ(sketch[0].fits, r.pf.record().back().fits);
+}
+
+// The texts of the shown-texts record, as "text@x,y".
+std::vector<std::string> shown(const Platform& pf) {
+    std::vector<std::string> out;
+    for (auto& t : pf.shown_texts().texts())
+        out.push_back(t.op.s + "@" + std::to_string(static_cast<int>(t.op.x1)) + "," +
+                      std::to_string(static_cast<int>(t.op.y1)));
+    return out;
+}
+
+TEST(ShownTexts, WhatTheDrawingLeavesOnTheScreen) {
+    using V = std::vector<std::string>;
+    Drawing r;
+    r.pf.SYMBOL(100, 100, 1, 1, 0, "12");
+    r.pf.SYMBOL(200, 100, 1, 1, 0, "ab");
+    r.pf.SYMBOL(300, 100, 1, 1, 0, "cd");
+    EXPECT_EQ(shown(r.pf), (V{"12@100,100", "ab@200,100", "cd@300,100"}));
+    // A fill over a text whole hides it; one over a part of it does not.
+    r.pf.FILL(190, 90, 240, 130, 15, 15);
+    r.pf.FILL(290, 90, 305, 130, 15, 15);
+    EXPECT_EQ(shown(r.pf), (V{"12@100,100", "cd@300,100"}));
+    // The same text again in the background colour erases it; drawn again, it is one text.
+    r.pf.SYMBOL(100, 100, 1, 1, 15, "12");
+    r.pf.SYMBOL(300, 100, 1, 1, 2, "cd");
+    EXPECT_EQ(shown(r.pf), (V{"cd@300,100"}));
+    r.pf.SYMBOL(400, 100, 1, 1, 0, "ef");
+    r.pf.CLS();
+    EXPECT_TRUE(shown(r.pf).empty());
+    // What is never erased stays bounded: the latest texts are kept.
+    for (int i = 0; i < 1000; ++i) r.pf.SYMBOL(static_cast<float>(i), 50, 1, 1, 0, "9");
+    ASSERT_EQ(r.pf.shown_texts().texts().size(), ShownTexts::kMost);
+    EXPECT_EQ(r.pf.shown_texts().texts().back().op.x1, 999);
+}
+
+TEST(ShownTexts, InkWithinAnArea) {
+    Drawing r;
+    r.pf.SETFONTSIZE(16);
+    r.pf.SYMBOL(100, 100, 3, 3, 0, "2");  // a 24 x 48 cell
+    r.pf.SYMBOL(400, 100, 3, 3, 0, "3");
+    const auto near = r.pf.text_ink_within({90, 90, 200, 200});
+    ASSERT_EQ(near.size(), 1u);
+    // The digit's ink, inside its cell and less than it.
+    EXPECT_GE(near[0].l, 100);
+    EXPECT_LE(near[0].r, 124);
+    EXPECT_GT(near[0].t, 100);
+    EXPECT_LT(near[0].b, 148);
+    EXPECT_EQ(near[0], r.pf.ink(r.pf.record()[0]));
+    EXPECT_TRUE(r.pf.text_ink_within({200, 90, 300, 200}).empty());
 }
 
 }  // namespace

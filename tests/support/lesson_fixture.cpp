@@ -1,5 +1,6 @@
 #include "support/lesson_fixture.h"
 
+#include "lessons/strokes.h"
 #include "shell/shell.h"
 #include "typeset/typeset.h"
 
@@ -101,6 +102,18 @@ std::vector<DrawOp> Span::at(float x, float y) const {
     for (auto& op : texts())
         if (op.x1 == x && op.y1 == y) out.push_back(op);
     return out;
+}
+
+std::optional<DrawOp> Span::value_placed_from(float x, float y) const {
+    std::optional<DrawOp> best;
+    float nearest = 0;
+    for (auto& op : ops_) {
+        if ((op.op != Op::Expr && op.op != Op::Text) || op.c != 3) continue;
+        const float dx = op.x1 - x, dy = op.y1 - y;
+        if (std::abs(dx) > lesson::kValueReachAcross || std::abs(dy) > lesson::kValueReachUpDown) continue;
+        if (!best || dx * dx + dy * dy < nearest) best = op, nearest = dx * dx + dy * dy;
+    }
+    return best;
 }
 
 std::optional<DrawOp> Span::find(const std::string& s) const {

@@ -77,6 +77,10 @@ public:
 
     // Calls at pen (x, y).
     std::vector<DrawOp> at(float x, float y) const;
+    // The reduced value a cancellation placed from (x, y), the place the script gives it: the text in
+    // colour 3 (a typesetter call or plain text) whose pen lies nearest it within the placing rule's reach
+    // (lesson::place_value), or nothing.
+    std::optional<DrawOp> value_placed_from(float x, float y) const;
     // The first call whose text is s, or nothing.
     std::optional<DrawOp> find(const std::string& s) const;
     // How many calls drew the text s; how many prompts showed s.

@@ -39,8 +39,8 @@ void STRIKE_NUMBERS_SHOW_REDUCED(Program& g) {
     g.U_a(13) = measure_small(g, g.X_sa(2));
     strike_factor(g, {g.X1, g.Y1}, 1, {g.U_a(12), 28});
     strike_factor(g, {g.X2, g.Y2}, 1, {g.U_a(13), 28});
-    lesson::value_above(g, {g.X1, g.Y1}, g.U_sa(11));
-    lesson::value_below(g, {g.X2, g.Y2}, g.V_sa(11));
+    lesson::value_above(g, {g.X1, g.Y1}, g.U_sa(11), 1, {g.U_a(12), 28});
+    lesson::value_below(g, {g.X2, g.Y2}, g.V_sa(11), 1, {g.U_a(13), 28});
 }
 
 void strike_letter_factors(Dorrith& g, int k, float here, float there) {
@@ -62,8 +62,8 @@ void strike_coefficients(Dorrith& g, int numerator, float numerator_chars, const
                          int denominator, float denominator_chars, const std::string& below) {
     lesson::strike_factor(g, numerator, numerator_chars);
     lesson::strike_factor(g, denominator, denominator_chars);
-    lesson::value_above(g, numerator, above);
-    lesson::value_below(g, denominator, below);
+    lesson::value_above(g, numerator, above, numerator_chars);
+    lesson::value_below(g, denominator, below, denominator_chars);
 }
 
 // Reads X$(1) (walked) at (X1, Y1), X$(2) (searched) at (X2, Y2); writes X$(2) with the taken letters as "0",

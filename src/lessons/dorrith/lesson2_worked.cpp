@@ -46,7 +46,7 @@ void SHOW_NUMBER_DIVISION_REVIEW(Program& g) {
         crossed(4, "ﾀ15/6ﾀ"),
         aside(5, screen(528, 330), 3, "③　約分する。"),
         action(6, [](Program& g) { strike_factor(g, 11); value_below(g, 11, "2"); }),
-        action(7, [](Program& g) { strike_factor(g, 1, 2); value_above(g, 1, "5"); }),
+        action(7, [](Program& g) { strike_factor(g, 1, 2); value_above(g, 1, "5", 2); }),
         text(8, screen(88, 350), 5, "=-ﾀ5/2ﾀ"),
     };
     lesson::play_rows(g, rows);

@@ -30,7 +30,7 @@ lesson::PageRow cancelled(int stage, const std::string& fraction, float first_ch
         strike_factor(g, 2);
         strike_factor(g, 11);
         strike_factor(g, 12);
-        value_above(g, 1, values[0]);
+        value_above(g, 1, values[0], first_chars);
         value_above(g, 2, values[1]);
         value_below(g, 11, values[2]);
         value_below(g, 12, values[3]);
