@@ -22,7 +22,7 @@ bool same_place(const DrawOp& a, const DrawOp& b) {
 
 }  // namespace
 
-void ShownTexts::add(const DrawOp& op) {
+void ShownTexts::add(const DrawOp& op, const Bounds& ink) {
     if (clears_screen(op)) {
         clear();
         return;
@@ -31,7 +31,7 @@ void ShownTexts::add(const DrawOp& op) {
         const float h = (op.w > 0 ? static_cast<float>(op.w) : 1.0f) / 2;
         const Bounds covered{std::min(op.x1, op.x2) - h, std::min(op.y1, op.y2) - h, std::max(op.x1, op.x2) + h,
                              std::max(op.y1, op.y2) + h};
-        std::erase_if(texts_, [&](const Shown& t) { return t.cells.inside(covered); });
+        std::erase_if(texts_, [&](const Shown& t) { return t.cells.inside(covered) || (t.ink && t.ink->inside(covered)); });
         return;
     }
     if (op.op != Op::Text) return;
@@ -39,7 +39,7 @@ void ShownTexts::add(const DrawOp& op) {
     // earlier copy goes.
     std::erase_if(texts_, [&](const Shown& t) { return same_place(t.op, op); });
     if (op.c == BACKGROUND || op.s.empty()) return;
-    texts_.push_back({op, cells_of(op), std::nullopt});
+    texts_.push_back({op, cells_of(op), ink.empty() ? std::nullopt : std::optional<Bounds>(ink)});
     if (texts_.size() > kMost) texts_.pop_front();
 }
 

@@ -1,6 +1,6 @@
 // The texts the screen shows, as far as the drawing tells: each text drawn
 // since the screen was last cleared, less those a fill drawn later covers
-// whole and those erased by drawing them again in the background colour.
+// whole (their cells, or all their ink) and those erased by drawing them again in the background colour.
 // Text placed to read clear of what stands near it (a reduced value beside
 // its stroke) looks here for its neighbours.
 //
@@ -25,8 +25,10 @@ public:
         std::optional<Bounds> ink;  // where it leaves ink, once someone measured it
     };
 
-    // Takes note of an operation once it is drawn.
-    void add(const DrawOp& op);
+    // Takes note of an operation once it is drawn; a text's ink, when known
+    // (empty when not), lets a fill that covers all its ink take it away
+    // though its cells reach beyond the fill.
+    void add(const DrawOp& op, const Bounds& ink = {});
     void clear() { texts_.clear(); }
     // Oldest first.
     std::deque<Shown>& texts() { return texts_; }

@@ -133,6 +133,13 @@ TEST(ShownTexts, WhatTheDrawingLeavesOnTheScreen) {
     r.pf.SYMBOL(100, 100, 1, 1, 15, "12");
     r.pf.SYMBOL(300, 100, 1, 1, 2, "cd");
     EXPECT_EQ(shown(r.pf), (V{"cd@300,100"}));
+    // A fill over all of a text's ink hides it, though its cells reach
+    // beyond the fill (a drill's erase that stops short of a cell's foot).
+    r.pf.SYMBOL(500, 100, 3, 3, 0, "7");
+    const Bounds ink = r.pf.ink(r.pf.record().back());
+    ASSERT_LT(ink.b, 100 + 16 * 3);
+    r.pf.FILL(ink.l - 2, ink.t - 2, ink.r + 2, ink.b + 1, 15, 15);
+    EXPECT_EQ(shown(r.pf), (V{"cd@300,100"}));
     r.pf.SYMBOL(400, 100, 1, 1, 0, "ef");
     r.pf.CLS();
     EXPECT_TRUE(shown(r.pf).empty());

@@ -245,6 +245,7 @@ const KeptBeside kKeptBeside[] = {
     {"the platform's fills and bars", [](Harness& h) { return h.pf.backdrop().size(); }},
     {"the platform's glyph shapes", [](Harness& h) { return h.pf.layout().shapes(); }},
     {"the list's text inks", [](Harness& h) { return h.backend.screen().inks_remembered(); }},
+    {"the platform's shown texts", [](Harness& h) { return h.pf.shown_texts().texts().size(); }},
 };
 constexpr size_t kKeptKinds = std::size(kKeptBeside);
 
