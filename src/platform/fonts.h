@@ -61,11 +61,11 @@ double extra_weight(const FaceChoice& face, const std::string& ch, bool bold);
 // heavier than × at one size.
 double sign_em_share(const FaceChoice& face, const std::string& ch);
 
-// The width of an operator sign's strokes, in layout units: three fifths
+// The width of an operator sign's strokes, in layout units: nearly three fifths
 // of the typesetter's plus and minus (lines 5 wide), so that the signs of
 // a line weigh alike on the line and in a fraction's smaller parts.  A
 // sign whose face draws it lighter is drawn this heavy.
-constexpr double kOperatorStroke = 2.8;
+constexpr double kOperatorStroke = 2.9;
 
 struct RequiredFont {
     std::string family;
