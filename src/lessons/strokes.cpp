@@ -63,15 +63,24 @@ float gap_between(const Bounds& a, const Bounds& b) {
 
 Bounds moved(const Bounds& b, float dx, float dy) { return {b.l + dx, b.t + dy, b.r + dx, b.b + dy}; }
 
-// The stroke strike_factor draws from `at`.
+// The stroke strike_factor draws from `at`: falling across `chars`
+// characters.
 StrokeInk falling_stroke(const Program& g, Anchor at, int chars, StrokeRule rule) {
     return {at, {at.x + rule.pitch * static_cast<float>(chars), at.y + rule.rise},
             static_cast<float>(g.pf.GETDRAWWIDTH())};
 }
 
-}  // namespace
+// The stroke strike_number and strike_denominator draw from `at`: rising
+// across `chars` characters to `at`'s height.
+StrokeInk rising_stroke(const Program& g, Anchor at, int chars, StrokeRule rule) {
+    return {{at.x, at.y + rule.rise}, {at.x + rule.pitch * static_cast<float>(chars), at.y},
+            static_cast<float>(g.pf.GETDRAWWIDTH())};
+}
 
-// ---- rising strokes -----------------------------------------------------------------------------
+// Draws a stroke in colour 3.
+void draw_stroke(Program& g, const StrokeInk& s) { g.pf.LINE(s.from.x, s.from.y, s.to.x, s.to.y, 3); }
+
+}  // namespace
 
 // ---- where a reduced value goes -------------------------------------------------------------------
 
@@ -115,9 +124,7 @@ void place_value(Program& g, const StrokeInk& stroke, Anchor at, const std::func
     std::optional<Bounds> ink;
     for (const DrawOp& op : sketch) {
         const Bounds b = g.pf.ink(op);
-        if (b.empty()) continue;
-        ink = ink ? Bounds{std::min(ink->l, b.l), std::min(ink->t, b.t), std::max(ink->r, b.r), std::max(ink->b, b.b)}
-                  : b;
+        if (!b.empty()) ink = ink ? ink->united(b) : b;
     }
     Anchor offset{0, 0};
     if (ink) {
@@ -132,19 +139,15 @@ void place_value(Program& g, const StrokeInk& stroke, Anchor at, const std::func
 // ---- rising strokes -----------------------------------------------------------------------------
 
 void strike_number(Program& g, Anchor at, int chars, const std::string& reduced, StrokeRule rule) {
-    const StrokeInk stroke{{at.x, at.y + rule.rise},
-                           {at.x + rule.pitch * static_cast<float>(chars), at.y},
-                           static_cast<float>(g.pf.GETDRAWWIDTH())};
-    g.pf.LINE(stroke.from.x, stroke.from.y, stroke.to.x, stroke.to.y, 3);
+    const StrokeInk stroke = rising_stroke(g, at, chars, rule);
+    draw_stroke(g, stroke);
     if (!reduced.empty())
         place_value(g, stroke, at.up(30), [&](Program& p, Anchor v) { small_value(p, v, reduced); });
 }
 
 void strike_denominator(Program& g, Anchor at, int chars, StrokeRule rule, Drawer drawer) {
-    const StrokeInk stroke{{at.x, at.y + rule.rise},
-                           {at.x + rule.pitch * static_cast<float>(chars), at.y},
-                           static_cast<float>(g.pf.GETDRAWWIDTH())};
-    g.pf.LINE(stroke.from.x, stroke.from.y, stroke.to.x, stroke.to.y, 3);
+    const StrokeInk stroke = rising_stroke(g, at, chars, rule);
+    draw_stroke(g, stroke);
     place_value(g, stroke, at.down(28), [&](Program& p, Anchor v) {
         if (drawer == Drawer::Typeset) {
             value_at(p, v, "1");
@@ -165,9 +168,7 @@ void cancel_product(Program& g, const ProductCancel& c) {
 
 // ---- falling strokes ----------------------------------------------------------------------------
 
-void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule) {
-    g.pf.LINE(at.x, at.y, at.x + rule.pitch * static_cast<float>(chars), at.y + rule.rise, 3);
-}
+void strike_factor(Program& g, Anchor at, int chars, StrokeRule rule) { draw_stroke(g, falling_stroke(g, at, chars, rule)); }
 
 void strike_factor(Program& g, int k, float chars) { strike_factor(g, kept_anchor(g, k), to_int(chars)); }
 

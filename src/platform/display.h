@@ -20,6 +20,10 @@ struct Bounds {
     // Whether the two share an area (boxes that only touch do not).
     bool overlaps(const Bounds& o) const { return l < o.r && o.l < r && t < o.b && o.t < b; }
     Bounds grown(float d) const { return {l - d, t - d, r + d, b + d}; }
+    // The box that holds both.
+    Bounds united(const Bounds& o) const {
+        return {std::min(l, o.l), std::min(t, o.t), std::max(r, o.r), std::max(b, o.b)};
+    }
     bool operator==(const Bounds&) const = default;
 };
 

@@ -137,13 +137,8 @@ Bounds Platform::ink(const DrawOp& op) {
 
 std::vector<Bounds> Platform::text_ink_within(const Bounds& area) {
     std::vector<Bounds> out;
-    for (ShownTexts::Shown& t : shown_.texts()) {
-        // Ink stays within a cell's height of the cells.
-        const float reach = t.cells.b - t.cells.t;
-        if (!t.cells.grown(reach).overlaps(area)) continue;
-        if (!t.ink) t.ink = layout_.ink(t.op);
-        if (t.ink->overlaps(area)) out.push_back(*t.ink);
-    }
+    for (const ShownTexts::Shown& t : shown_.texts())
+        if (t.ink.overlaps(area)) out.push_back(t.ink);
     return out;
 }
 

@@ -11,7 +11,7 @@ namespace {
 Bounds cells_of(const DrawOp& text) {
     Bounds b{text.x1, text.y1, text.x1, text.y1};
     for (const CharCell& c : char_cells(text))
-        b = {std::min(b.l, c.cell.l), std::min(b.t, c.cell.t), std::max(b.r, c.cell.r), std::max(b.b, c.cell.b)};
+        b = b.united(c.cell);
     return b;
 }
 
@@ -31,15 +31,15 @@ void ShownTexts::add(const DrawOp& op, const Bounds& ink) {
         const float h = (op.w > 0 ? static_cast<float>(op.w) : 1.0f) / 2;
         const Bounds covered{std::min(op.x1, op.x2) - h, std::min(op.y1, op.y2) - h, std::max(op.x1, op.x2) + h,
                              std::max(op.y1, op.y2) + h};
-        std::erase_if(texts_, [&](const Shown& t) { return t.cells.inside(covered) || (t.ink && t.ink->inside(covered)); });
+        std::erase_if(texts_, [&](const Shown& t) { return t.cells.inside(covered) || t.ink.inside(covered); });
         return;
     }
     if (op.op != Op::Text) return;
     // Drawn again, or erased by drawing it in the background colour: the
     // earlier copy goes.
     std::erase_if(texts_, [&](const Shown& t) { return same_place(t.op, op); });
-    if (op.c == BACKGROUND || op.s.empty()) return;
-    texts_.push_back({op, cells_of(op), ink.empty() ? std::nullopt : std::optional<Bounds>(ink)});
+    if (op.c == BACKGROUND || ink.empty()) return;
+    texts_.push_back({op, cells_of(op), ink});
     if (texts_.size() > kMost) texts_.pop_front();
 }
 

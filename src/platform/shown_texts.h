@@ -9,7 +9,6 @@
 #pragma once
 #include <cstddef>
 #include <deque>
-#include <optional>
 
 #include "platform/display.h"
 
@@ -21,17 +20,17 @@ public:
 
     struct Shown {
         DrawOp op;
-        Bounds cells;               // the cells its characters are laid in
-        std::optional<Bounds> ink;  // where it leaves ink, once someone measured it
+        Bounds cells;  // the cells its characters are laid in
+        Bounds ink;    // where it leaves ink
     };
 
-    // Takes note of an operation once it is drawn; a text's ink, when known
-    // (empty when not), lets a fill that covers all its ink take it away
-    // though its cells reach beyond the fill.
-    void add(const DrawOp& op, const Bounds& ink = {});
+    // Takes note of an operation once it is drawn, with the ink a text
+    // leaves (a text that leaves none is no neighbour): a fill that covers
+    // its cells, or all its ink though its cells reach beyond the fill, takes
+    // it away.
+    void add(const DrawOp& op, const Bounds& ink);
     void clear() { texts_.clear(); }
     // Oldest first.
-    std::deque<Shown>& texts() { return texts_; }
     const std::deque<Shown>& texts() const { return texts_; }
 
 private:
