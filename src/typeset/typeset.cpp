@@ -28,10 +28,18 @@ bool is_operator_sign(const std::string& b) { return b == "×" || b == "÷" || b
 // Codes that draw nothing themselves: they change how what follows is set.
 bool silent_code(const std::string& c) { return c == "^" || c == "\\" || c == "ﾝ"; }
 
+// Whether c is kana: a sign beside it is a word of Japanese text ("最初の
+// 項と×の項"), no operator.
+bool kana(const std::string& c) {
+    const char32_t cp = c.empty() ? 0 : first_codepoint(c);
+    return cp >= 0x3040 && cp <= 0x30FF;
+}
+
 // Whether a sign after the code character c has an operand before it: not
 // at the start of the expression, nor after an opening bracket, a relation,
-// another sign, a space or a radical's hook.
+// another sign, a space, a radical's hook or kana.
 bool ends_operand(const std::string& c) {
+    if (kana(c)) return false;
     static const char* const kNot[] = {"", "(", "=", "+", "-", "*", "/", "@", "×", "÷", "±", " ", "　", "#", "!", "√", ",", "、"};
     for (const char* n : kNot)
         if (c == n) return false;
@@ -39,10 +47,11 @@ bool ends_operand(const std::string& c) {
 }
 
 // Whether a sign before the code character c has an operand after it: not
-// before a closing bracket, a relation or another times or divide sign.  At
-// the end of the expression ("") it has: a lesson writes a line in pieces,
-// and the operand comes in the next.
+// before a closing bracket, a relation, another times or divide sign or
+// kana.  At the end of the expression ("") it has: a lesson writes a line in
+// pieces, and the operand comes in the next.
 bool starts_operand(const std::string& c) {
+    if (kana(c)) return false;
     static const char* const kNot[] = {")", "=", "*", "/", "×", "÷", ",", "、"};
     for (const char* n : kNot)
         if (c == n) return false;

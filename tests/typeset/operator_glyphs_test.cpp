@@ -136,6 +136,7 @@ TEST_F(OperatorGlyphs, SignsThatAreNoOperatorKeepTheirSize) {
     const Case cases[] = {
         {"*", "×", nullptr},      // a mark alone in a table cell
         {"*6", "×", "6"},         // nothing before it
+        {"3と*の6", "×", "6"},    // a word of Japanese text
     };
     h.pf.clear_record();
     draw("6", 100, 200);
