@@ -2,6 +2,9 @@
 // plain computations of where the strokes over a written-out fraction go.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <optional>
+
 #include "lessons/strokes.h"
 #include "support/lesson_fixture.h"
 
@@ -140,6 +143,90 @@ TEST(ToolkitStrokes, AValueLevelWithTheLineAboveMovesSideways) {
         EXPECT_EQ(std::make_pair(six.x1, six.y1), erased ? std::make_pair(716.0f, 202.0f) : std::make_pair(701.0f, 202.0f))
             << (erased ? "erased" : "shown");
     }
+}
+
+// Values placed among texts drawn where they stand, their inks measured as the screen's record of
+// shown texts measures them.  A value here is a "6" in one gothic cell, its stroke far off.
+struct AmongTexts {
+    AmongTexts() {
+        g.pf.SETFONTNAME("ゴシック");
+        g.pf.SETFONTSIZE(16);
+        g.pf.SETFONTBOLD(1);
+    }
+    // The ink of a text drawn at (0, 0), from the corner of its first cell.
+    static Bounds ink_from_corner(const std::string& s, int p, int q) {
+        AmongTexts probe;
+        probe.g.pf.SYMBOL(500, 300, static_cast<float>(p), static_cast<float>(q), 0, s);
+        const Bounds b = probe.shown().at(0);
+        return {b.l - 500, b.t - 300, b.r - 500, b.b - 300};
+    }
+    // Draws a text (whole units) whose ink's top left corner lands at (l, t).
+    void text_with_ink_at(const std::string& s, int p, int q, float l, float t) {
+        const Bounds from = ink_from_corner(s, p, q);
+        g.pf.SYMBOL(l - from.l, t - from.t, static_cast<float>(p), static_cast<float>(q), 0, s);
+    }
+    // Places the value by the script's place `at`, and gives back where it went.
+    Anchor place(Anchor at) {
+        place_value(g, kFarStroke, at, [](Program& p, Anchor v) { p.pf.SYMBOL(v.x, v.y, 1, 1, 3, "6"); });
+        const DrawOp six = r.h.of(Op::Text).back();
+        return {six.x1 - at.x, six.y1 - at.y};
+    }
+    std::vector<Bounds> shown() { return g.pf.text_ink_within({0, 0, LAYOUT_W, LAYOUT_H}); }
+    static constexpr StrokeInk kFarStroke{{0, 880}, {10, 880}, 5};
+    LessonFixture r{"dorrith"};
+    Program& g = r.h.g;
+};
+
+float gap_between(const Bounds& a, const Bounds& b) {
+    return std::hypot(std::max({0.0f, a.l - b.r, b.l - a.r}), std::max({0.0f, a.t - b.b, b.t - a.b}));
+}
+
+// A thin rule across the value's place, its middle on the value's: up and down are as near, and the value
+// goes up, 3 over the rule.
+TEST(ToolkitStrokes, AValueCrossedByARuleGoesUpSoonerThanDown) {
+    const Anchor at{600, 300};
+    const Bounds value = AmongTexts::ink_from_corner("6", 1, 1);
+    const Bounds v{value.l + at.x, value.t + at.y, value.r + at.x, value.b + at.y};
+    // A rule as thick as leaves the same space over and under it (both heights odd or both even).
+    std::optional<std::pair<std::string, int>> rule;
+    for (auto [s, q] : {std::pair<std::string, int>{"ー", 1}, {"ー", 2}, {"―", 1}, {"―", 2}}) {
+        const Bounds b = AmongTexts::ink_from_corner(s, 1, q);
+        if (static_cast<int>(b.b - b.t) % 2 == static_cast<int>(v.b - v.t) % 2) rule = {s, q};
+    }
+    ASSERT_TRUE(rule) << "no rule whose thickness shares the value's height's parity";
+    const Bounds one = AmongTexts::ink_from_corner(rule->first, 1, rule->second);
+    const float thick = one.b - one.t, top = (v.t + v.b - thick) / 2;
+    AmongTexts t;
+    // Wider than the value can move across, each way.
+    const int cells = static_cast<int>((v.r - v.l + 2 * (kValueReachAcross + kValueBesideText)) / (one.r - one.l)) + 2;
+    std::string across;
+    for (int i = 0; i < cells; ++i) across += rule->first;
+    t.text_with_ink_at(across, 1, rule->second, v.l - kValueReachAcross - kValueBesideText - (one.r - one.l), top);
+    const float up = v.b - top + kValueFromText;
+    ASSERT_LE(up, static_cast<float>(kValueReachUpDown));
+    const Anchor moved = t.place(at);
+    EXPECT_EQ(std::make_pair(moved.x, moved.y), std::make_pair(0.0f, -up));
+}
+
+// A wide block under the value's place, reaching below it further than the value may move, sends the
+// value up as far as it may go; a small block wholly beyond that reach stands 2 from it there.  The value
+// looks beyond its reach for the texts it would come near, and goes elsewhere.
+TEST(ToolkitStrokes, AValueKeepsClearOfTextsJustBeyondItsReach) {
+    const Anchor at{600, 300};
+    const Bounds value = AmongTexts::ink_from_corner("6", 1, 1);
+    const Bounds v{value.l + at.x, value.t + at.y, value.r + at.x, value.b + at.y};
+    const float reach = static_cast<float>(kValueReachUpDown);
+    AmongTexts t;
+    t.text_with_ink_at("■■■■■■■■■■■■", 1, 3, v.l - 2 * kValueReachAcross, v.b - reach + kValueFromText);
+    const Bounds block = AmongTexts::ink_from_corner("■", 1, 1);
+    t.text_with_ink_at("■", 1, 1, v.l, v.t - reach - (kValueFromText - 1) - (block.b - block.t));
+    const std::vector<Bounds> others = t.shown();
+    ASSERT_EQ(others.size(), 2u);
+    ASSERT_GT(others[0].b, v.b + reach) << "the block below leaves the value room under it";
+    t.place(at);
+    const std::vector<Bounds> all = t.shown();
+    ASSERT_EQ(all.size(), 3u);
+    for (const Bounds& o : others) EXPECT_GE(gap_between(all.back(), o), kValueFromText);
 }
 
 TEST(ToolkitStrokes, LetterPairing) {

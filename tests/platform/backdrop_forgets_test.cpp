@@ -46,6 +46,11 @@ TEST(Backdrop, ForgetsWhatLaterDrawingPutsOutOfReach) {
     } cases[] = {
         {"a bar drawn again where it lies is held once", {bar(100, 200, 300), bar(100, 200, 300), bar(100, 200, 300)}, 1, 1},
         {"bars side by side are each held", {bar(100, 150, 300), bar(150, 200, 300)}, 2, 2},
+        // Only the same ends make the same bar: one from the same start to elsewhere is another, and
+        // the glyphs over the rest of the first still keep clear of it.
+        {"a shorter bar from the same start leaves the longer", {bar(100, 200, 300), bar(100, 150, 300)}, 2, 2},
+        {"a longer bar from the same start leaves the shorter", {bar(100, 150, 300), bar(100, 200, 300)}, 2, 2},
+        {"a bar to the same end from elsewhere leaves the other", {bar(100, 200, 300), bar(150, 200, 300)}, 2, 2},
         {"a box over a bar's ink takes it", {bar(100, 200, 300), erase(90, 290, 210, 310)}, 0, 0},
         {"two boxes over a bar's ink together take it",
          {bar(100, 200, 300), erase(90, 290, 150, 310), erase(150, 290, 210, 310)}, 0, 0},

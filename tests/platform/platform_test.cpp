@@ -5,6 +5,7 @@
 
 #include "platform/headless.h"
 #include "platform/platform.h"
+#include "support/picture.h"
 
 namespace cw {
 namespace {
@@ -163,6 +164,55 @@ TEST(ShownTexts, InkWithinAnArea) {
     EXPECT_LT(near[0].b, 148);
     EXPECT_EQ(near[0], r.pf.ink(r.pf.record()[0]));
     EXPECT_TRUE(r.pf.text_ink_within({200, 90, 300, 200}).empty());
+}
+
+// The ink the platform keeps for a text is where its glyphs paint: it holds
+// every pixel they paint and reaches at most a pixel beyond them, for glyphs
+// drawn heavier (laid round with a pen, half of it outside their outline),
+// large and small.
+TEST(ShownTexts, ATextsInkIsWhereItsGlyphsPaint) {
+    struct Case {
+        const char* name;
+        const char* face;
+        float size;
+        bool italic;
+        int p, q;
+        const char* text;
+        bool sign = false;
+    } cases[] = {
+        {"a brace", "ゴシック", 16, false, 3, 3, "{"},
+        {"a large brace", "ゴシック", 16, false, 12, 12, "}"},
+        {"an italic letter", "Times New Roman", 8, true, 10, 7, "a"},
+        {"a large italic letter", "Times New Roman", 16, true, 30, 21, "x"},
+        {"an operator sign", "ゴシック", 11, false, 3, 3, "×", true},
+        {"a large operator sign", "ゴシック", 16, false, 12, 12, "×", true},
+    };
+    for (const Case& c : cases) {
+        Drawing r;
+        r.pf.SETFONTNAME(c.face);
+        r.pf.SETFONTSIZE(c.size);
+        r.pf.SETFONTBOLD(1);
+        r.pf.SETFONTITALIC(c.italic ? 1 : 0);
+        if (c.sign) r.pf.operator_sign(300, 100, c.p, c.q, 0, c.text);
+        else r.pf.SYMBOL(300, 100, c.p, c.q, 0, c.text);
+        ASSERT_EQ(r.pf.record().size(), 1u) << c.name;
+        const DrawOp& op = r.pf.record()[0];
+        ASSERT_FALSE(op.glyphs.empty()) << c.name;
+        const std::vector<Bounds> kept = r.pf.text_ink_within({0, 0, LAYOUT_W, LAYOUT_H});
+        ASSERT_EQ(kept.size(), 1u) << c.name;
+        const Bounds ink = kept[0];
+        const test::Picture drawn(std::vector<DrawOp>{op}), blank(std::vector<DrawOp>{});
+        const test::Picture::Px painted = drawn.differing(blank, {0, 0, LAYOUT_W, LAYOUT_H});
+        ASSERT_FALSE(painted.empty()) << c.name;
+        EXPECT_LE(ink.l, painted.l) << c.name;
+        EXPECT_LE(ink.t, painted.t) << c.name;
+        EXPECT_GE(ink.r, painted.r) << c.name;
+        EXPECT_GE(ink.b, painted.b) << c.name;
+        EXPECT_LE(painted.l - ink.l, 1) << c.name;
+        EXPECT_LE(painted.t - ink.t, 1) << c.name;
+        EXPECT_LE(ink.r - painted.r, 1) << c.name;
+        EXPECT_LE(ink.b - painted.b, 1) << c.name;
+    }
 }
 
 }  // namespace

@@ -192,6 +192,25 @@ TEST(RetainedList, CopiesJoinOnlyWhenDrawnTheSame) {
     EXPECT_EQ(apart.size(), 2u);
 }
 
+// A text is painted in the colour the fill under its cells' middles gives.
+// A dark cell filled under the middle of a low stroke's cell, clear of its
+// ink, lifts the copy drawn after it to a light tone: drawn over something
+// else, it is no copy of the one before, though the same operation with
+// nothing touching it in between.
+TEST(RetainedList, CopiesJoinOnlyWhenDrawnOverTheSame) {
+    const DrawOp low = text(100, 100, "_", 3, 3);  // a 24 x 48 cell, its ink at the foot
+    const DrawOp dark = fill(108, 116, 116, 124, 10, 10, 1);  // the menu panel's fill, under the middle
+    Screen list;
+    ASSERT_FALSE(list.ink(dark).overlaps(list.ink(low)));
+    Backdrop before;
+    before.add(dark);
+    ASSERT_NE(before.beneath(low), Backdrop{}.beneath(low));
+    const std::vector<DrawOp> ops = {low, dark, low};
+    for (const DrawOp& op : ops) list.add(op);
+    EXPECT_EQ(list.size(), 3u);
+    EXPECT_TRUE(picture(list.kept()) == picture(ops));
+}
+
 TEST(RetainedList, StaysSmallOverALongSession) {
     Screen list;
     for (int pass = 0; pass < 5000; ++pass) {

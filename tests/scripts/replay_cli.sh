@@ -42,6 +42,20 @@ grep -Eq '"op": "text", [^}]*"s": "b", [^}]*"glyphs": \[\{"index": 0, "drawn": "
     { echo "FAIL: glyph placements not logged"; fail=1; }
 grep -Eq '"op": "text", [^}]*"s": "[×÷±]", [^}]*"role": "operator"' "$tmp/fits.jsonl" ||
     { echo "FAIL: operator sign not logged as one"; fail=1; }
+# The fields hold what the operations recorded: the same glyphs the page snapshots record for the same
+# steps (the fitted "b" of lesson 1 ① raised, the italic letters laid round with their weight).  The
+# snapshots hold what the gothic face they were written with fits and places.
+snapshots="$(dirname "$0")/../snapshots"
+if command -v fc-list >/dev/null; then
+    if fc-list ':family=Noto Sans CJK JP' family | grep -q .; then installed="Noto Sans CJK JP"; else installed=IPAGothic; fi
+    if [ "$installed" = "$(cat "$snapshots/FACE")" ]; then
+        awk -f "$(dirname "$0")/replay_log_fields.awk" "$snapshots/GLYPHS" "$snapshots"/dorrith/*.txt \
+            "$tmp/fits.jsonl" > "$tmp/fields.txt" ||
+            { echo "FAIL: logged glyph fields differ from the snapshots':"; cat "$tmp/fields.txt"; fail=1; }
+    else
+        echo "replay: the snapshots' face is not installed; the log's glyph fields are not compared"
+    fi
+fi
 
 out=$("$replay" dorrith --keys '1\n' --time 12:34:56)
 check "keys run out" 3 $?
