@@ -321,7 +321,7 @@ std::string menus_snapshot(const std::string& program, std::string& stuck, Glyph
         };
         options.stop_if = [](Harness&) { return std::string("the step began"); };
         WalkResult r = walk(step, options);
-        if (r.stuck != "the step began" && stuck.empty()) stuck = "lesson " + std::to_string(step.lesson) + ": " + r.stuck;
+        if (!r.back_at_menu && r.stuck != "the step began" && stuck.empty()) stuck = "lesson " + std::to_string(step.lesson) + ": " + r.stuck;
         if (first) out += "# " + program + " main menu\n" + menu.text();
         first = false;
         out += "# " + program + " lesson " + std::to_string(step.lesson) + " opening\n" + opening.text();
