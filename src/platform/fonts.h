@@ -66,6 +66,16 @@ double sign_em_share(const FaceChoice& face, const std::string& ch);
 // a line weigh alike on the line and in a fraction's smaller parts.  A
 // sign whose face draws it lighter is drawn this heavy.
 constexpr double kOperatorStroke = 2.9;
+// A sign smaller than those of the line (an em of kLineSignEm units or
+// more), as in a fraction's parts, is drawn heavier by kSmallSignGain of a
+// unit for each unit its em is smaller: a projector showing the layout at
+// one pixel a unit breaks its short slanting strokes into steps that read
+// lighter.
+constexpr double kLineSignEm = 32;
+constexpr double kSmallSignGain = 0.05;
+inline double operator_stroke(double em) {
+    return kOperatorStroke + kSmallSignGain * (em < kLineSignEm ? kLineSignEm - em : 0);
+}
 
 struct RequiredFont {
     std::string family;

@@ -181,11 +181,11 @@ Placement place(const DrawOp& op, const FaceChoice& face, const CharCell& c, con
 
 // How much heavier than its face a glyph is drawn, in the units of its
 // font size (place scales it with the glyph).  An operator sign is drawn
-// with strokes kOperatorStroke wide where its face draws them lighter.
+// with strokes operator_stroke wide where its face draws them lighter.
 double heavier_of(const DrawOp& op, const FaceChoice& face, const std::string& ch) {
     if (operator_signs(op, face)) {
         const double k = sign_em_share(face, ch) * op.q;  // the sign's scale: its em is k * size
-        return std::max(0.0, kOperatorStroke / k - face.sign_stroke * op.font.size);
+        return std::max(0.0, operator_stroke(k * op.font.size) / k - face.sign_stroke * op.font.size);
     }
     return extra_weight(face, ch, op.font.bold) * op.font.size;
 }

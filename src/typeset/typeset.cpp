@@ -4,6 +4,8 @@
 
 #include "platform/basic.h"
 
+#include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace cw {
@@ -28,44 +30,68 @@ bool is_operator_sign(const std::string& b) { return b == "×" || b == "÷" || b
 // Codes that draw nothing themselves: they change how what follows is set.
 bool silent_code(const std::string& c) { return c == "^" || c == "\\" || c == "ﾝ"; }
 
-// Whether c is kana: a sign beside it is a word of Japanese text ("最初の
-// 項と×の項"), no operator.
-bool kana(const std::string& c) {
-    const char32_t cp = c.empty() ? 0 : first_codepoint(c);
-    return cp >= 0x3040 && cp <= 0x30FF;
+}  // namespace
+
+CharClass char_class(const std::string& code) {
+    using C = CharClass;
+    // The code characters of the maths by what each is in an expression, a
+    // bracket, relation or sign in its full-width form as in its own
+    // ("2×｛3×5−4×(−3)｝").  The silent codes ("^", "\\", "ﾝ") are no
+    // character of the expression.
+    static const std::pair<const char*, C> kCodes[] = {
+        {"+", C::Binary},    {"-", C::Binary},    {"*", C::Binary},      {"/", C::Binary},      {"@", C::Binary},
+        {"×", C::Binary},    {"÷", C::Binary},    {"±", C::Binary},      {"＋", C::Binary},     {"－", C::Binary},
+        {"=", C::Relation},  {"<", C::Relation},  {">", C::Relation},    {"＝", C::Relation},   {"＜", C::Relation},
+        {"＞", C::Relation}, {"(", C::Opening},   {"[", C::Opening},     {"{", C::Opening},     {"（", C::Opening},
+        {"［", C::Opening},  {"｛", C::Opening},  {"#", C::Opening},     {"!", C::Opening},     {"√", C::Opening},
+        {")", C::Closing},   {"]", C::Closing},   {"}", C::Closing},     {"）", C::Closing},    {"］", C::Closing},
+        {"｝", C::Closing},  {",", C::Punctuation}, {";", C::Punctuation}, {":", C::Punctuation},
+        {" ", C::Punctuation},
+    };
+    for (const auto& [c, k] : kCodes)
+        if (code == c) return k;
+    if (code == "ﾀ") return C::Ordinary;  // a fraction, by its closing mark
+    const char32_t cp = code.empty() ? 0 : first_codepoint(code);
+    const bool japanese = (cp >= 0x3000 && cp <= 0x30FF)                                 // CJK punctuation, kana
+                          || (cp >= 0x3400 && cp <= 0x4DBF) || (cp >= 0x4E00 && cp <= 0x9FFF)  // kanji
+                          || (cp >= 0xF900 && cp <= 0xFAFF)                              // more kanji
+                          || (cp >= 0xFF01 && cp <= 0xFFEF);  // full-width forms, half-width kana
+    return japanese ? C::Japanese : C::Ordinary;
 }
 
-// Whether a sign after the code character c has an operand before it: not
-// at the start of the expression, nor after an opening bracket, a relation,
-// another sign, a space, a radical's hook or kana.
-bool ends_operand(const std::string& c) {
-    if (kana(c)) return false;
-    static const char* const kNot[] = {"", "(", "=", "+", "-", "*", "/", "@", "×", "÷", "±", " ", "　", "#", "!", "√", ",", "、"};
-    for (const char* n : kNot)
-        if (c == n) return false;
-    return true;
+bool binary_between(std::optional<CharClass> before, std::optional<CharClass> after) {
+    using C = CharClass;
+    auto among = [](std::optional<C> k, std::initializer_list<C> of) {
+        return k && std::find(of.begin(), of.end(), *k) != of.end();
+    };
+    // A sign with Japanese text on either side is a character of that text.
+    if (among(before, {C::Japanese}) || among(after, {C::Japanese})) return false;
+    // As a maths typesetter sets it, a sign is ordinary with nothing before
+    // it, after a sign, a relation, an opening or punctuation ...
+    if (!before || among(before, {C::Binary, C::Relation, C::Opening, C::Punctuation})) return false;
+    // ... and before a relation, a closing or punctuation, or nothing; but for
+    // the one departure: a lesson writes a line in pieces, so a sign at the end
+    // of a piece has its operand in the next.
+    const bool operand_follows_the_piece = true;
+    if (!after) return operand_follows_the_piece;
+    return !among(after, {C::Relation, C::Closing, C::Punctuation});
 }
 
-// Whether a sign before the code character c has an operand after it: not
-// before a closing bracket, a relation, another times or divide sign or
-// kana.  At the end of the expression ("") it has: a lesson writes a line in
-// pieces, and the operand comes in the next.
-bool starts_operand(const std::string& c) {
-    if (kana(c)) return false;
-    static const char* const kNot[] = {")", "=", "*", "/", "×", "÷", ",", "、"};
-    for (const char* n : kNot)
-        if (c == n) return false;
-    return true;
-}
+namespace {
 
-// A sign drawn as the glyph run's current character: an operator between
-// two operands, or (with nothing on one side, as a mark alone in a table
-// cell) an ordinary character.
-void sign(Program& g, bool binary, float dx, float dy, float p, float q) {
-    if (binary)
-        g.pf.operator_sign(g.TX + dx, g.TY + dy, p, q, g.CCC1, g.B_s);
-    else
+// A sign drawn as the glyph run's current character, its cell p by q at
+// (dx, dy) from the pen: an operator between two operands, or (with nothing
+// on one side, as a mark alone in a table cell) an ordinary character.  An
+// operator stands in the middle of its space, the `advance` the pen moves
+// past it, whatever its cell's width: the layout centres its ink on its
+// cell, so its ink is as far from the pen before it as from the pen after.
+void sign(Program& g, bool binary, float dx, float dy, float p, float q, float advance) {
+    if (binary) {
+        const float cell = g.pf.font().size * p;  // a two-byte character's
+        g.pf.operator_sign(g.TX + (advance - cell) / 2, g.TY + dy, p, q, g.CCC1, g.B_s);
+    } else {
         glyph(g, dx, dy, p, q);
+    }
 }
 
 // One character through the glyph metrics table: first matching row wins.
@@ -141,13 +167,13 @@ void glyph_step(Program& g, bool binary) {
         pf.SETDRAWWIDTH(3);
         g.TX += 27;
     } else if (is_operator_sign(b) && g.BUN != 1) {
-        sign(g, binary, -4, 0, 2, 3);
+        sign(g, binary, -4, 0, 2, 3, 27);
         g.TX += 27;
     } else if (b == " ") {
         g.TX += 27;
     } else if (g.TA2 == 2 && g.BUN == 1) {
         pf.SETFONTSIZE(11);
-        sign(g, binary && is_operator_sign(b), 0, 0, 3, 3);
+        sign(g, binary && is_operator_sign(b), 0, 0, 3, 3, 38);
         pf.SETFONTSIZE(16);
         g.TX += 38;
     } else if (g.TA2 == 2) {
@@ -296,7 +322,9 @@ void DRAW_GLYPH_RUN(Program& g) {
             g.TX += 36;
             g.TXM = g.TX;
         } else {
-            glyph_step(g, ends_operand(neighbour(-1)) && starts_operand(neighbour(+1)));
+            const std::string left = neighbour(-1), right = neighbour(+1);
+            auto class_of = [](const std::string& c) { return c.empty() ? std::nullopt : std::optional(char_class(c)); };
+            glyph_step(g, binary_between(class_of(left), class_of(right)));
             overbar_step(g);
         }
         g.I += 1;

@@ -1,5 +1,8 @@
 // The math typesetter: expression code strings, prompt text and plain text.
 #pragma once
+#include <optional>
+#include <string>
+
 #include "state/program.h"
 
 namespace cw {
@@ -15,6 +18,17 @@ struct TypesetScope {
 };
 // True while a typesetter routine runs: what is drawn now is the typesetter's own work, not a lesson's call.
 inline bool inside_typesetter(const Program& g) { return g.typesetter.depth > 0; }
+
+// What a code character of an expression is, as a maths typesetter classes
+// its atoms: an operand's character, a binary sign, a relation, an opening or
+// closing bracket, punctuation, or a character of Japanese text (kana, kanji,
+// CJK punctuation, full-width forms).  Whether a ×, ÷ or ± is set as a binary
+// operator is decided by the classes of the characters beside it.
+enum class CharClass { Ordinary, Binary, Relation, Opening, Closing, Punctuation, Japanese };
+CharClass char_class(const std::string& code);
+// Whether a sign between characters of these classes (nullopt: nothing, the
+// start or the end of a piece of text) is set as a binary operator.
+bool binary_between(std::optional<CharClass> before, std::optional<CharClass> after);
 
 // Expression code strings.
 // Reads AA$, X, Y, CCC1, BUN, JYOU, JYOUK, HROOT, TXM; writes X (the pen after the text), the fraction anchors; clobbers AA$ (empty), A$, B$, DR, the typesetter state, the font (gothic 16).

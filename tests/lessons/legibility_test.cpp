@@ -3,7 +3,10 @@
 // for as the renderer paints it.
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <tuple>
@@ -11,6 +14,7 @@
 #include "platform/backdrop.h"
 #include "platform/basic.h"
 #include "platform/palette.h"
+#include "platform/render.h"
 #include "shell/shell.h"
 #include "support/colour.h"
 #include "support/picture.h"
@@ -34,28 +38,41 @@ struct Pair {
     bool operator<(const Pair& o) const { return std::tie(text, colour, under) < std::tie(o.text, o.colour, o.under); }
 };
 
+// One thing drawn as the painter is handed it: an operation over what lay
+// under it, and for text the character it stands for.
+struct Drawn {
+    DrawOp op;
+    Beneath beneath;
+    size_t index = 0;
+};
+
 // What a screen shows, walked in the order it was drawn: every text
 // character and every mark with the fill under it.
-void each_pair(const std::vector<DrawOp>& screen, const std::function<void(const Pair&, const DrawOp&)>& fn) {
+void each_pair(const std::vector<DrawOp>& screen, const std::function<void(const Pair&, const Drawn&)>& fn) {
     Backdrop under;
     InkBounds ink_bounds;
     for (const DrawOp& op : screen) {
         switch (op.op) {
-        case Op::Text:
-            for (const CharCell& c : char_cells(op))
-                if (visible_char(c.ch) && on_screen(c.cell)) fn({true, op.c, under.colour_at(c.cx(), c.cy())}, op);
+        case Op::Text: {
+            const std::vector<CharCell> cells = char_cells(op);
+            for (size_t i = 0; i < cells.size(); ++i) {
+                const CharCell& c = cells[i];
+                if (visible_char(c.ch) && on_screen(c.cell))
+                    fn({true, op.c, under.colour_at(c.cx(), c.cy())}, {op, under.beneath(op), i});
+            }
             break;
+        }
         case Op::Fill:  // its border, where it has one of its own
-            if (op.c != op.f && on_screen(ink_bounds(op))) fn({false, op.c, under.under_mark(op)}, op);
+            if (op.c != op.f && on_screen(ink_bounds(op))) fn({false, op.c, under.under_mark(op)}, {op, under.beneath(op)});
             break;
         case Op::Circle:  // its outline, or a dot
             if (!(op.filled && op.start != op.end && op.c == op.f) && on_screen(ink_bounds(op)))
-                fn({false, op.c, under.under_mark(op)}, op);
+                fn({false, op.c, under.under_mark(op)}, {op, under.beneath(op)});
             break;
         case Op::Line:
         case Op::Box:
         case Op::Polyline:
-            if (on_screen(ink_bounds(op))) fn({false, op.c, under.under_mark(op)}, op);
+            if (on_screen(ink_bounds(op))) fn({false, op.c, under.under_mark(op)}, {op, under.beneath(op)});
             break;
         default: break;
         }
@@ -66,11 +83,44 @@ void each_pair(const std::vector<DrawOp>& screen, const std::function<void(const
 // The contrast the renderer gives a pair.
 double contrast(const Pair& p) { return contrast_ratio(ink_rgb(p.colour, p.under), fill_rgb(p.under)); }
 
+// The contrast of a text character as the painter paints it: the character's
+// cell is painted at four pixels a unit over the fill under it, and its ink
+// is the pixel furthest in contrast from the fill (the core of a stroke).
+double painted_contrast(const Drawn& d, int fill) {
+    constexpr int kScale = 4;
+    const Bounds cell = char_cells(d.op)[d.index].cell;
+    const int w = static_cast<int>(std::ceil((cell.r - cell.l) * kScale));
+    const int h = static_cast<int>(std::ceil((cell.b - cell.t) * kScale));
+    if (w <= 0 || h <= 0) return 21;
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+    cairo_t* cr = cairo_create(surface);
+    const Rgb under = fill_rgb(fill);
+    cairo_set_source_rgb(cr, under.r / 255.0, under.g / 255.0, under.b / 255.0);
+    cairo_paint(cr);
+    cairo_scale(cr, kScale, kScale);
+    cairo_translate(cr, -cell.l, -cell.t);
+    Painter(cr).draw(d.op, d.beneath);
+    cairo_destroy(cr);
+    cairo_surface_flush(surface);
+    const unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    double most = 1;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const uint32_t px = reinterpret_cast<const uint32_t*>(data + y * stride)[x];
+            const Rgb ink{static_cast<uint8_t>(px >> 16), static_cast<uint8_t>(px >> 8), static_cast<uint8_t>(px)};
+            most = std::max(most, contrast_ratio(ink, under));
+        }
+    cairo_surface_destroy(surface);
+    return most;
+}
+
 // Text in the background colour on the background is an erase, not text.
 bool an_erase(const Pair& p) { return p.colour == BACKGROUND && p.under == BACKGROUND; }
 
-// The main menu of each program and every step of every lesson, at each
-// key a pupil presses, with the pairs that screen shows.
+// The main menu of each program, every lesson's goal screen and every step
+// of every lesson, at each key a pupil presses, with the pairs that screen
+// shows.
 void tour_screens(const std::function<void(const std::string& where, const std::vector<DrawOp>&)>& fn) {
     for (const char* program : {"kelvane", "dorrith", "sarnoth"}) {
         Harness h(program);
@@ -84,6 +134,13 @@ void tour_screens(const std::function<void(const std::string& where, const std::
         WalkOptions options;
         int wait = 0;
         options.on_wait = [&](Harness& h) { fn(step.name() + " key " + std::to_string(++wait), h.backend.screen().ops()); };
+        // A lesson's goal screen, once.
+        int opening = 0;
+        if (step.item == 1)
+            options.on_opening_wait = [&](Harness& h) {
+                fn(step.program + " lesson " + std::to_string(step.lesson) + " opening key " + std::to_string(++opening),
+                   h.backend.screen().ops());
+            };
         WalkResult r = walk(step, options);
         ASSERT_TRUE(r.back_at_menu) << step.name() << ": " << r.stuck;
     }
@@ -94,17 +151,24 @@ void tour_screens(const std::function<void(const std::string& where, const std::
 // renderer paints them: the pairs the lessons really draw, found by walking
 // them.
 TEST(Legibility, EveryTextAndMarkReadsOnWhatLiesUnderIt) {
-    std::map<Pair, std::string> first_seen;
+    std::map<Pair, std::pair<std::string, Drawn>> first_seen;
     tour_screens([&](const std::string& where, const std::vector<DrawOp>& screen) {
-        each_pair(screen, [&](const Pair& p, const DrawOp&) {
-            if (!an_erase(p)) first_seen.emplace(p, where);
+        each_pair(screen, [&](const Pair& p, const Drawn& d) {
+            if (!an_erase(p)) first_seen.emplace(p, std::make_pair(where, d));
         });
     });
     ASSERT_GT(first_seen.size(), 10u);
-    for (auto& [p, where] : first_seen) {
+    for (auto& [p, seen] : first_seen) {
+        const auto& [where, drawn] = seen;
         double need = p.text ? 4.5 : 3.0;
         EXPECT_GE(contrast(p), need) << (p.text ? "text" : "mark") << " in " << p.colour << " on fill " << p.under
                                      << ", first at " << where;
+        // Text as the painter really paints it, in the colour it takes from
+        // the fill under the character.
+        if (p.text) {
+            EXPECT_GE(painted_contrast(drawn, p.under), need)
+                << "text in " << p.colour << " on fill " << p.under << " as painted, first at " << where;
+        }
     }
     // The pairs the old palette let down are among those checked.
     for (Pair p : {Pair{true, 5, 11}, Pair{true, 5, 13}, Pair{true, 13, 3}, Pair{true, 13, 10}, Pair{true, 13, 4},

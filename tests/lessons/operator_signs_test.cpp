@@ -36,6 +36,9 @@ struct Ink {
     float height = 0, width = 0;     // of its ink, in layout units
     float weight = 0;                // the mean width of its strokes, in layout units
     std::vector<bool> shape;         // its ink scaled to a kBox square, row by row
+    // Where any of it shows (a pixel a quarter dark or more), from the top
+    // left corner of the glyph's cell, in layout units.
+    Bounds box;
     bool empty() const { return shape.empty(); }
 };
 
@@ -60,6 +63,14 @@ Ink measure(const DrawOp& glyph, const Beneath& under) {
     Ink ink;
     int l = w, t = h, r = -1, b = -1;
     double area = 0, edges = 0;
+    {
+        int bl = w, bt = h, br = -1, bb = -1;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (data[y * stride + x] >= 64) bl = std::min(bl, x), br = std::max(br, x), bt = std::min(bt, y), bb = std::max(bb, y);
+        auto unit = [&](int px) { return static_cast<float>(px) / Ink::kScale - margin; };
+        if (br >= 0) ink.box = {unit(bl), unit(bt), unit(br + 1), unit(bb + 1)};
+    }
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {
             if (!dark(x, y)) continue;
@@ -115,6 +126,9 @@ public:
         key << glyph.font.face << glyph.font.bold << glyph.font.italic << ' ' << glyph.font.size << ' ' << glyph.p
             << '/' << glyph.q << ' ' << glyph.s;
         for (const GlyphFit& f : glyph.fits) key << " fit " << f.scale << ',' << f.dx << ',' << f.dy;
+        const Bounds cell = char_cells(glyph).front().cell;
+        for (const PlacedGlyph& g : glyph.glyphs)
+            key << " at " << g.tx - cell.l << ',' << g.ty - cell.t << ' ' << g.sx << ',' << g.sy << ' ' << g.weight;
         auto it = seen_.find(key.str());
         if (it == seen_.end()) it = seen_.emplace(key.str(), measure(glyph, under)).first;
         return it->second;
@@ -252,6 +266,149 @@ TEST(OperatorSigns, ReadApartFromTheItalicLettersBesideThem) {
         ADD_FAILURE() << std::fixed << std::setprecision(2) << p.where << ": " << styles.str() << ": " << fault
                       << " (overlap " << like.overlap
                       << ", weight " << like.weight << ", height " << like.height << ")";
+    }
+}
+
+// The ink of what one typesetter call drew, each box where a glyph or a mark
+// shows, in the order drawn; the signs among them.
+struct CallInk {
+    struct Item {
+        Bounds box;
+        std::string ch;     // a glyph's character ("" for a mark)
+        bool sign = false;  // a ×, ÷ or ± set as an operator
+    };
+    std::string where;
+    std::vector<Item> items;
+};
+
+// Where a mark shows: its line or points grown by half its width.
+Bounds mark_box(const DrawOp& op) {
+    const float h = static_cast<float>(op.w) / 2;
+    if (op.op == Op::Polyline) {
+        Bounds b{1e9f, 1e9f, -1e9f, -1e9f};
+        for (auto& p : op.pts) b = {std::min(b.l, p.first), std::min(b.t, p.second), std::max(b.r, p.first), std::max(b.b, p.second)};
+        return b.grown(h);
+    }
+    return Bounds{std::min(op.x1, op.x2), std::min(op.y1, op.y2), std::max(op.x1, op.x2), std::max(op.y1, op.y2)}.grown(h);
+}
+
+// Every typesetter call of the tour, from the main menus and the lessons'
+// goal screens to every step, with the ink of each glyph and mark it drew
+// on the screen.
+std::vector<CallInk> typeset_calls(Inks& inks) {
+    std::vector<CallInk> out;
+    auto walk_with = [&](const Step& step, bool menus) {
+        Backdrop backdrop;
+        std::optional<CallInk> call;
+        auto end_call = [&] {
+            if (call && !call->items.empty()) out.push_back(std::move(*call));
+            call.reset();
+        };
+        auto take = [&](const DrawOp& op, const Program& g, const std::string& where) {
+            const bool typeset = inside_typesetter(g);
+            if (op.op == Op::Expr) {
+                end_call();
+                call = CallInk{where + " \"" + op.s + "\"", {}};
+            } else if (!typeset && op.drawn()) {
+                end_call();
+            }
+            const bool on_screen = op.y1 < LAYOUT_H && op.y1 >= 0;
+            if (call && typeset && on_screen && op.c != BACKGROUND) {
+                if (op.op == Op::Text) {
+                    const Beneath under = backdrop.beneath(op);
+                    for (const Glyph& gl : glyphs_of(op, under)) {
+                        const Ink& ink = inks.of(gl.op, gl.under);
+                        if (ink.empty()) continue;
+                        const Bounds cell = char_cells(gl.op).front().cell;
+                        const Bounds box{cell.l + ink.box.l, cell.t + ink.box.t, cell.l + ink.box.r, cell.t + ink.box.b};
+                        call->items.push_back({box, gl.op.s, op.role == GlyphRole::Operator});
+                    }
+                } else if (op.op == Op::Line || op.op == Op::Polyline) {
+                    call->items.push_back({mark_box(op), "", false});
+                }
+            }
+            backdrop.add(op);
+        };
+        WalkOptions options;
+        options.on_op = [&](const DrawOp& op, const Program& g) { take(op, g, step.name()); };
+        if (menus)
+            options.on_menu_op = [&](const DrawOp& op, const Program& g, bool opening) {
+                take(op, g, opening ? step.program + " lesson " + std::to_string(step.lesson) + " opening"
+                                    : step.program + " main menu");
+            };
+        WalkResult r = walk(step, options);
+        end_call();
+        EXPECT_TRUE(r.back_at_menu) << step.name() << ": " << r.stuck;
+    };
+    for (const Step& step : all_steps()) walk_with(step, step.item == 1);
+    return out;
+}
+
+// The white between an operator sign's ink and its neighbours' on its line:
+// the nearest ink before it and after it that shares some of its height.
+struct Room {
+    float before = 1e9f, after = 1e9f;
+};
+
+Room room_of(const CallInk& call, size_t i) {
+    const Bounds s = call.items[i].box;
+    const float mid = (s.l + s.r) / 2;
+    Room room;
+    for (size_t k = 0; k < call.items.size(); ++k) {
+        const Bounds b = call.items[k].box;
+        if (k == i || b.b <= s.t || b.t >= s.b) continue;
+        if (b.r <= mid) room.before = std::min(room.before, s.l - b.r);
+        else if (b.l >= mid) room.after = std::min(room.after, b.l - s.r);
+        else room.before = room.after = std::min({room.before, room.after, -1.0f});  // ink across the sign
+    }
+    return room;
+}
+
+// Every ×, ÷ and ± the typesetter sets as an operator, in every step, menu
+// and goal screen: none has a character of Japanese text beside it (it would
+// be a character of that text, at its full size: 「多項式×数」), and its ink
+// keeps 2 units of white from the ink before it and after it on its line
+// (after an italic letter, 「x×y」 and 「6x÷(」 read as one lump without).
+TEST(OperatorSigns, StandClearOfTheirNeighboursAndOutOfJapaneseText) {
+    Inks inks;
+    const std::vector<CallInk> calls = typeset_calls(inks);
+    size_t signs = 0;
+    std::set<std::string> reported;
+    std::map<std::string, Room> after_letter;  // the least room of × and ÷ after an italic letter
+    for (const CallInk& call : calls) {
+        const auto& items = call.items;
+        for (size_t i = 0; i < items.size(); ++i) {
+            if (!items[i].sign) continue;
+            ++signs;
+            auto glyph_beside = [&](int step) {
+                for (size_t k = i + step; k < items.size(); k += step)
+                    if (!items[k].ch.empty()) return items[k].ch;
+                return std::string();
+            };
+            for (const std::string& beside : {glyph_beside(-1), glyph_beside(+1)})
+                if (!beside.empty() && char_class(beside) == CharClass::Japanese)
+                    ADD_FAILURE() << call.where << ": " << items[i].ch << " beside \"" << beside
+                                  << "\" is set as an operator";
+            const Room room = room_of(call, i);
+            if (i > 0 && (items[i - 1].ch == "x" || items[i - 1].ch == "a" || items[i - 1].ch == "c")) {
+                Room& least = after_letter[items[i].ch];
+                least.before = std::min(least.before, room.before);
+                least.after = std::min(least.after, room.after);
+            }
+            if (room.before >= 2 && room.after >= 2) continue;
+            std::ostringstream what;
+            what << std::fixed << std::setprecision(2) << items[i].ch << " with " << room.before << " before and "
+                 << room.after << " after";
+            if (reported.insert(call.where).second)
+                ADD_FAILURE() << call.where << ": " << what.str() << " (at least 2 each side)";
+        }
+    }
+    EXPECT_GT(signs, 300u);
+    // The least room after an italic letter, in the test's report.
+    for (auto& [sign, room] : after_letter) {
+        std::ostringstream least;
+        least << std::fixed << std::setprecision(2) << room.before << " before, " << room.after << " after";
+        testing::Test::RecordProperty("room of " + sign + " after an italic letter", least.str());
     }
 }
 

@@ -267,6 +267,8 @@ private:
     std::string call_fits_;  // their glyphs' fits
 };
 
+const std::vector<Step>& steps();
+
 struct StepLog {
     std::string text;
     std::string stuck;
@@ -298,6 +300,31 @@ std::string snapshot_of(const Step& step, std::string& stuck, GlyphTable& glyphs
         } else {
             out += l.text;
         }
+    }
+    return out;
+}
+
+// The file of a program's main menu and of each lesson's opening (its goal
+// screen and its menu, up to the first key a step waits for), where the
+// titles and goals are drawn.
+fs::path menus_file(const std::string& program) { return kDir / program / "menus.txt"; }
+
+std::string menus_snapshot(const std::string& program, std::string& stuck, GlyphTable& glyphs) {
+    std::string out;
+    bool first = true;
+    for (const Step& step : steps()) {
+        if (step.program != program || step.item != 1) continue;
+        PageLog menu(glyphs), opening(glyphs);
+        WalkOptions options;
+        options.on_menu_op = [&](const DrawOp& op, const Program& g, bool in_opening) {
+            (in_opening ? opening : menu).add(op, inside_typesetter(g));
+        };
+        options.stop_if = [](Harness&) { return std::string("the step began"); };
+        WalkResult r = walk(step, options);
+        if (!r.back_at_menu && r.stuck != "the step began" && stuck.empty()) stuck = "lesson " + std::to_string(step.lesson) + ": " + r.stuck;
+        if (first) out += "# " + program + " main menu\n" + menu.text();
+        first = false;
+        out += "# " + program + " lesson " + std::to_string(step.lesson) + " opening\n" + opening.text();
     }
     return out;
 }
@@ -417,6 +444,25 @@ TEST(PageSnapshots, EveryStepDrawsWhatItsFileHolds) {
             ADD_FAILURE() << step.name() << " draws what " << file.filename() << " does not hold"
                           << (same_face() ? "" : " (compared without fits: the snapshots' face is not installed)")
                           << "\n"
+                          << first_difference(expected, actual);
+    }
+    // The main menus and the lessons' openings.
+    for (const char* program : {"kelvane", "dorrith", "sarnoth"}) {
+        SCOPED_TRACE(std::string(program) + " menus");
+        std::string stuck;
+        std::string actual = menus_snapshot(program, stuck, glyphs);
+        EXPECT_EQ(stuck, "") << program << ": the walk did not reach a step";
+        const fs::path file = menus_file(program);
+        expected_files.insert(file);
+        if (updating()) {
+            std::ofstream(file, std::ios::binary) << actual;
+            continue;
+        }
+        ASSERT_TRUE(fs::exists(file)) << program << ": no snapshot " << file << " (make snapshots writes it)";
+        std::string expected = read_file(file);
+        if (!same_face()) expected = without_fits(expected), actual = without_fits(actual);
+        if (expected != actual)
+            ADD_FAILURE() << program << "'s menus draw what " << file.filename() << " does not hold\n"
                           << first_difference(expected, actual);
     }
     // Where every glyph went, over the whole tour (the face decides it).

@@ -52,6 +52,8 @@ WalkResult walk(const Step& step, const WalkOptions& options) {
     h.pf.observer = [&](const DrawOp& op) {
         if (op.op == Op::Prompt && op.s != kEntryLabel) question = op.s;
         if (options.on_every_op) options.on_every_op(op);
+        if (options.on_menu_op && (phase == Phase::MainMenu || phase == Phase::LessonMenu))
+            options.on_menu_op(op, h.g, phase == Phase::LessonMenu);
         if (phase == Phase::InStep && options.on_op) options.on_op(op, h.g);
     };
     auto stop = [&](std::string why) {
@@ -67,7 +69,10 @@ WalkResult walk(const Step& step, const WalkOptions& options) {
             phase = Phase::LessonMenu;
             return;
         case Phase::LessonMenu:
-            if (question == kAnyKey) return h.backend.push_keys("k");
+            if (question == kAnyKey) {
+                if (options.on_opening_wait) options.on_opening_wait(h);
+                return h.backend.push_keys("k");
+            }
             if (question != step.menu) return stop("the lesson's menu did not ask: " + question);
             h.backend.push_keys(std::to_string(step.item) + "\r");
             question.clear();  // a step that waits before asking anything gets stuck

@@ -47,6 +47,13 @@ struct WalkOptions {
     std::function<void(const DrawOp&, const Program&)> on_op;
     // Every operation from start-up on, menus included.
     std::function<void(const DrawOp&)> on_every_op;
+    // Each operation before the step was chosen, with the program: the main
+    // menu's (`opening` false), then the lesson's opening's, its goal screen
+    // and its menu (`opening` true).
+    std::function<void(const DrawOp&, const Program&, bool opening)> on_menu_op;
+    // At each key the lesson's opening waits for (its goal screen), before
+    // the key is taken.
+    std::function<void(Harness&)> on_opening_wait;
     // At each key the step waits for (before the key is taken).
     std::function<void(Harness&)> on_wait;
     // Then, why the walk should stop there (a check that failed), or "" to go on.
