@@ -8,58 +8,55 @@
 set -euo pipefail
 src="${1:-.}/src"
 
-# The platform library a file of src/platform belongs to: a .cpp as
-# CMakeLists.txt builds it, a header with its .cpp or, header alone, with
-# what it describes.
-platform_library() {
-    case "${1##*/}" in
-        backdrop.* | chars.* | display.h | palette.*) echo canvas ;;
-        fonts.* | glyph_layout.* | recent.h) echo glyphs ;;
-        array.h | basic.* | errors.h | platform.* | shown_texts.*) echo platform ;;
-        headless.h | render*.* | retained*.* | window*.*) echo gfx ;;
-        *) echo none ;;
-    esac
-}
-
+# Sets R to the rank of a file under src/.  A file of src/platform ranks as
+# the platform library it belongs to: a .cpp as CMakeLists.txt builds it, a
+# header with its .cpp or, header alone, with what it describes.
 rank() {
     case "$1" in
         platform/*)
-            case $(platform_library "$1") in
-                canvas) echo 0 ;;
-                glyphs) echo 1 ;;
-                platform) echo 2 ;;
-                gfx) echo 10 ;;
-                *) echo 99 ;;
+            case "${1##*/}" in
+                backdrop.* | chars.* | display.h | palette.*) R=0 ;;                        # cw_canvas
+                fonts.* | glyph_layout.* | recent.h) R=1 ;;                                 # cw_glyphs
+                array.h | basic.* | errors.h | platform.* | shown_texts.*) R=2 ;;           # cw_platform
+                headless.h | render*.* | retained*.* | window*.*) R=10 ;;                   # cw_gfx
+                *) R=99 ;;
             esac ;;
-        state/*) echo 3 ;;
-        exprstr/*) echo 4 ;;
-        typeset/*) echo 5 ;;
-        figures/*) echo 6 ;;
-        shell/*) echo 7 ;;
-        lessons/*/*) echo 9 ;;
-        lessons/*) echo 8 ;;
-        programs/*) echo 11 ;;
-        *) echo 99 ;;
+        state/*) R=3 ;;
+        exprstr/*) R=4 ;;
+        typeset/*) R=5 ;;
+        figures/*) R=6 ;;
+        shell/*) R=7 ;;
+        lessons/*/*) R=9 ;;
+        lessons/*) R=8 ;;
+        programs/*) R=11 ;;
+        *) R=99 ;;
     esac
 }
 bad=0
 while IFS= read -r file; do
-    rel="${file#"$src"/}"
-    r=$(rank "$rel")
-    if [ "$r" = 99 ]; then
-        echo "$rel lies in no layer (a new file of src/platform is placed in tools/check_layers.sh)" >&2
+    rank "${file#"$src"/}"
+    if [ "$R" = 99 ]; then
+        echo "${file#"$src"/} lies in no layer (a new file of src/platform is placed in tools/check_layers.sh)" >&2
         bad=1
-        continue
     fi
-    while IFS= read -r inc; do
-        ri=$(rank "$inc")
-        if [ "$ri" -gt "$r" ]; then
-            echo "$rel includes $inc, which lies in a higher layer" >&2
-            bad=1
-        elif [ "$ri" = 9 ] && [ "$r" = 9 ] && [ "${inc%/*}" != "${rel%/*}" ]; then
-            echo "$rel includes $inc, the lessons of another program" >&2
-            bad=1
-        fi
-    done < <(sed -n 's/^#include "\([^"]*\)".*/\1/p' "$file")
 done < <(find "$src" -name '*.h' -o -name '*.cpp')
+# Every include of a header of the project, as FILE:#include "HEADER".
+while IFS= read -r line; do
+    rel="${line%%:*}"
+    rel="${rel#"$src"/}"
+    inc="${line#*\"}"
+    inc="${inc%%\"*}"
+    rank "$rel"
+    r=$R
+    rank "$inc"
+    if [ "$r" = 99 ]; then
+        continue
+    elif [ "$R" -gt "$r" ]; then
+        echo "$rel includes $inc, which lies in a higher layer" >&2
+        bad=1
+    elif [ "$R" = 9 ] && [ "$r" = 9 ] && [ "${inc%/*}" != "${rel%/*}" ]; then
+        echo "$rel includes $inc, the lessons of another program" >&2
+        bad=1
+    fi
+done < <(find "$src" \( -name '*.h' -o -name '*.cpp' \) -exec grep -H '^#include "' {} +)
 exit $bad
