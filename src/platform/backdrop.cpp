@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/basic.h"
-
 namespace cw {
 
 namespace {
@@ -50,17 +48,6 @@ bool add_under(std::vector<Bounds>& under, const Bounds& box, const Bounds& whol
     if (under.size() >= kMostUnder) under.erase(under.begin());
     under.push_back(box);
     return under.size() > 1 && union_holds(under, whole);
-}
-
-std::vector<CharCell> char_cells(const DrawOp& text) {
-    std::vector<CharCell> out;
-    float x = text.x1, h = text.font.size * static_cast<float>(text.q);
-    for (std::string& ch : split_chars(text.s)) {
-        float w = static_cast<float>(sj_width(ch)) * (text.font.size / 2) * static_cast<float>(text.p);
-        out.push_back({std::move(ch), {x, text.y1, x + w, text.y1 + h}});
-        x += w;
-    }
-    return out;
 }
 
 bool Backdrop::is_bar(const DrawOp& op) {

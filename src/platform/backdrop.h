@@ -18,22 +18,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/chars.h"
 #include "platform/display.h"
 #include "platform/palette.h"
 
 namespace cw {
-
-// One character of a text operation and the cell it is stretched into.
-struct CharCell {
-    std::string ch;
-    Bounds cell;
-    float cx() const { return (cell.l + cell.r) / 2; }
-    float cy() const { return (cell.t + cell.b) / 2; }
-};
-// Every character of a text operation with its cell: size/2 * p wide for a
-// one-byte character and size * p for a two-byte one, size * q high, laid
-// side by side from the top left corner.
-std::vector<CharCell> char_cells(const DrawOp& text);
 
 // Whether the boxes together hold every point of b (each box with its edges).
 bool union_holds(const std::vector<Bounds>& boxes, const Bounds& b);

@@ -10,34 +10,14 @@ namespace cw {
 
 namespace {
 
-int utf8_len(unsigned char c) {
-    if (c < 0x80) return 1;
-    if ((c & 0xE0) == 0xC0) return 2;
-    if ((c & 0xF0) == 0xE0) return 3;
-    if ((c & 0xF8) == 0xF0) return 4;
-    return 1;  // stray byte: taken alone
-}
-
-size_t char_len(const std::string& s, size_t i) { return char_bytes_at(s, i); }
-
-char32_t codepoint_at(const std::string& s, size_t i, size_t n) {
-    auto b = reinterpret_cast<const unsigned char*>(s.data()) + i;
-    if (n == 1 || static_cast<int>(n) < utf8_len(b[0])) return b[0];
-    char32_t cp = b[0] & (0x7F >> n);
-    for (size_t k = 1; k < n; ++k) cp = (cp << 6) | (b[k] & 0x3F);
-    return cp;
-}
-
-int sj_width_of(char32_t cp) { return cp < 0x80 || (cp >= 0xFF61 && cp <= 0xFF9F) ? 1 : 2; }
-
 // Walks s character by character without copying: f(byte offset, byte
 // length, Shift-JIS offset, Shift-JIS width) until f returns false.
 template <class F>
 void each_char(const std::string& s, F f) {
     int sj = 0;
     for (size_t i = 0; i < s.size();) {
-        size_t n = char_len(s, i);
-        int w = sj_width_of(codepoint_at(s, i, n));
+        size_t n = char_bytes_at(s, i);
+        int w = sj_width(codepoint_at(s, i));
         if (!f(i, n, sj, w)) return;
         sj += w;
         i += n;
@@ -47,7 +27,7 @@ void each_char(const std::string& s, F f) {
 // The byte offset of the n-th character (0-based), or s.size() when there are fewer.
 size_t char_offset(const std::string& s, int n) {
     size_t i = 0;
-    for (int k = 0; k < n && i < s.size(); ++k) i += char_len(s, i);
+    for (int k = 0; k < n && i < s.size(); ++k) i += char_bytes_at(s, i);
     return i;
 }
 
@@ -56,7 +36,7 @@ size_t char_offset(const std::string& s, int n) {
 bool match_at(const std::string& s, size_t i, const std::string& needle) {
     if (s[i] != needle[0] || s.compare(i, needle.size(), needle) != 0) return false;
     size_t end = i + needle.size(), j = i;
-    while (j < end) j += char_len(s, j);
+    while (j < end) j += char_bytes_at(s, j);
     return j == end;
 }
 
@@ -66,44 +46,6 @@ float checked(float v, const std::source_location& w) {
 }
 
 }  // namespace
-
-size_t char_bytes_at(const std::string& s, size_t i) {
-    if (i >= s.size()) return 0;
-    size_t n = utf8_len(static_cast<unsigned char>(s[i]));
-    return i + n > s.size() ? s.size() - i : n;
-}
-
-std::vector<std::string> split_chars(const std::string& s) {
-    std::vector<std::string> out;
-    for (size_t i = 0; i < s.size();) {
-        size_t n = utf8_len(static_cast<unsigned char>(s[i]));
-        if (i + n > s.size()) n = s.size() - i;
-        out.push_back(s.substr(i, n));
-        i += n;
-    }
-    return out;
-}
-
-char32_t first_codepoint(const std::string& ch) {
-    if (ch.empty()) return 0;
-    auto b = reinterpret_cast<const unsigned char*>(ch.data());
-    int n = utf8_len(b[0]);
-    if (n == 1 || static_cast<int>(ch.size()) < n) return b[0];
-    char32_t cp = b[0] & (0x7F >> n);
-    for (int i = 1; i < n; ++i) cp = (cp << 6) | (b[i] & 0x3F);
-    return cp;
-}
-
-int sj_width(const std::string& ch) {
-    if (ch.empty()) return 0;
-    return sj_width_of(first_codepoint(ch));  // half-width katakana are one byte
-}
-
-void take_first_char(std::string& s, std::string& first) {
-    size_t n = s.empty() ? 0 : char_len(s, 0);
-    first.assign(s, 0, n);
-    s.erase(0, n);
-}
 
 float INT(float v) { return std::floor(v); }
 
@@ -230,7 +172,7 @@ int INSTR(float startf, const std::string& s, const std::string& needle) {
         // Only a find on a character boundary counts, at or after start.
         int at = 0;
         size_t i = 0;
-        for (; i < p; i += char_len(s, i)) at += sj_width_of(codepoint_at(s, i, char_len(s, i)));
+        for (; i < p; i += char_bytes_at(s, i)) at += sj_width(codepoint_at(s, i));
         if (i == p && at + 1 >= start && match_at(s, p, needle)) return at + 1;
     }
     return 0;
@@ -238,7 +180,7 @@ int INSTR(float startf, const std::string& s, const std::string& needle) {
 
 int KLEN(const std::string& s) {
     int n = 0;
-    for (size_t i = 0; i < s.size(); i += char_len(s, i)) ++n;
+    for (size_t i = 0; i < s.size(); i += char_bytes_at(s, i)) ++n;
     return n;
 }
 
@@ -262,7 +204,7 @@ std::string KMID_s(const std::string& s, float startf, float nf) {
     int n = to_int(nf);
     if (n <= 0) return "";
     size_t to = from;
-    for (int k = 0; k < n && to < s.size(); ++k) to += char_len(s, to);
+    for (int k = 0; k < n && to < s.size(); ++k) to += char_bytes_at(s, to);
     return s.substr(from, to - from);
 }
 
@@ -274,7 +216,7 @@ int KINSTR(float startf, const std::string& s, const std::string& needle) {
     for (size_t p = s.find(needle); p != std::string::npos; p = s.find(needle, p + 1)) {
         int k = 1;
         size_t i = 0;
-        for (; i < p; i += char_len(s, i)) ++k;
+        for (; i < p; i += char_bytes_at(s, i)) ++k;
         if (i == p && k >= start && match_at(s, p, needle)) return k;
     }
     return 0;

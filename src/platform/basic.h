@@ -10,22 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/chars.h"  // the characters of a text and their widths
 #include "platform/errors.h"
 
 namespace cw {
-
-// --- characters -----------------------------------------------------------
-// Splits UTF-8 text into its characters.
-std::vector<std::string> split_chars(const std::string& s);
-// Shift-JIS byte width of one character (1 or 2; 0 for the empty string).
-int sj_width(const std::string& ch);
-char32_t first_codepoint(const std::string& ch);
-// The byte length of the character that starts at byte i of s (a stray or
-// cut-off byte counts alone, as split_chars takes it); 0 at the end.
-size_t char_bytes_at(const std::string& s, size_t i);
-// Moves the first character of s into first (as KLEFT_s(s, 1) and
-// KRIGHT_s(s, KLEN(s) - 1) would, without making new strings).
-void take_first_char(std::string& s, std::string& first);
 
 // --- numbers --------------------------------------------------------------
 float INT(float v);                       // floor

@@ -1,7 +1,7 @@
 #include "platform/glyph_layout.h"
 
 // The run-time headers come before glib's, whose ABS macro would clash.
-#include "platform/basic.h"
+#include "platform/chars.h"
 #include "platform/fonts.h"
 #include "platform/recent.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/backdrop.h"
+#include "platform/chars.h"
 
 namespace cw {
 

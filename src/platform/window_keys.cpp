@@ -20,6 +20,18 @@ char one_byte_for(char32_t cp) {
     }
 }
 
+// Whether a keypad key types a character, and so comes as text too: SDL
+// names each keypad key "Keypad " and what it bears, which is one printable
+// character for the keys that type one ("Keypad 7", "Keypad =") and a word
+// for those that do not ("Keypad Enter", "Keypad Clear").
+bool keypad_types_text(int sdl_keycode) {
+    if (!(sdl_keycode & SDLK_SCANCODE_MASK)) return false;
+    const std::string name = SDL_GetKeyName(static_cast<SDL_Keycode>(sdl_keycode));
+    const std::string keypad = "Keypad ";
+    return name.size() == keypad.size() + 1 && name.compare(0, keypad.size(), keypad) == 0 &&
+           name.back() > ' ' && name.back() < 0x7F;
+}
+
 }  // namespace
 
 std::string keys_from_text(const char* utf8) {
@@ -74,11 +86,12 @@ std::string key_from_keydown(int sdl_keycode) {
     case SDLK_SCROLLLOCK:
     case SDLK_APPLICATION: return "";
     default:
-        // A key that types text comes as text; every other key (Page Up and
-        // Down, Home, End, Insert, the function keys, ...) is a key press
-        // that no number holds.
+        // A key that types text comes as text, and only so, or a page wait
+        // would take it twice; every other key (Page Up and Down, Home, End,
+        // Insert, the function keys, ...) is a key press that no number
+        // holds.
         if (sdl_keycode >= 0x20 && sdl_keycode < 0x7F) return "";
-        if (sdl_keycode >= SDLK_KP_DIVIDE && sdl_keycode <= SDLK_KP_PERIOD) return "";
+        if (keypad_types_text(sdl_keycode)) return "";
         return "\x1a";
     }
 }

@@ -14,8 +14,8 @@ std::string keys_from_text(const char* utf8);
 // keypad) gives "\r", Backspace "\b", Delete "\x0c" (which clears an entry
 // as Backspace does), Escape "\x1b", Tab "\t", the arrows "\x1c" to "\x1f",
 // any other key "\x1a" (they end a page wait; the number entry ignores them).
-// Keys that type text give "" (their text comes as text), and so do the
-// modifier and lock keys alone.
+// Keys that type text, the keypad's among them, give "" (their text comes
+// as text), and so do the modifier and lock keys alone.
 std::string key_from_keydown(int sdl_keycode);
 
 }  // namespace cw
