@@ -4,6 +4,7 @@
 
 // The run-time headers come before glib's, whose ABS macro would clash.
 #include "platform/basic.h"
+#include "platform/covers.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
 
@@ -323,30 +324,20 @@ bool repaints_itself(const DrawOp& op) {
 
 namespace {
 
-Bounds box_around(double l, double t, double r, double b, double grow) {
-    return {static_cast<float>(std::min(l, r) - grow), static_cast<float>(std::min(t, b) - grow),
-            static_cast<float>(std::max(l, r) + grow), static_cast<float>(std::max(t, b) + grow)};
-}
-
-// The whole pixels at the layout's size that a shape within [l, r] x [t, b]
-// may touch; a little is added for curves drawn as short straight pieces.
-Bounds pixels_around(double l, double t, double r, double b, double grow) {
-    const double slack = 0.25;
-    Bounds box = box_around(l, t, r, b, grow + slack);
-    return {std::floor(box.l), std::floor(box.t), std::ceil(box.r), std::ceil(box.b)};
+// The whole pixels at the layout's size that a shape within the box may
+// touch; a little is added for curves drawn as short straight pieces.
+Bounds pixels_around(const Bounds& box) {
+    const Bounds b = box.grown(0.25f);
+    return {std::floor(b.l), std::floor(b.t), std::ceil(b.r), std::ceil(b.b)};
 }
 
 // The pixels fill_snapped paints at the layout's size.
-Bounds snapped_pixels(double l, double t, double r, double b) {
-    double dl = std::round(std::min(l, r)), dr = std::round(std::max(l, r));
-    double dt = std::round(std::min(t, b)), db = std::round(std::max(t, b));
+Bounds snapped_pixels(const Bounds& b) {
+    double dl = std::round(b.l), dr = std::round(b.r), dt = std::round(b.t), db = std::round(b.b);
     if (dr <= dl) dr = dl + 1;
     if (db <= dt) db = dt + 1;
     return {static_cast<float>(dl), static_cast<float>(dt), static_cast<float>(dr), static_cast<float>(db)};
 }
-
-// A pen at the layout's size: width 0 is one pixel.
-double pen_at_layout(int w) { return w > 0 ? static_cast<double>(w) : 1.0; }
 
 }  // namespace
 
@@ -355,34 +346,24 @@ InkBounds::InkBounds(size_t most) : glyphs_(most) {}
 size_t InkBounds::size() const { return glyphs_.shapes(); }
 
 Bounds InkBounds::operator()(const DrawOp& op) {
+    // What the pen covers (covers.h), as the painter lays it on pixels.
+    const Bounds pen = pen_covers(op);
+    // In the background colour, a round end or rim reaches a pixel further.
+    const float erase_reach = op.c == BACKGROUND ? 1 : 0;
     switch (op.op) {
     case Op::Box:
-    case Op::Fill: {
-        double h = pen_at_layout(op.w) / 2;
-        return snapped_pixels(std::min(op.x1, op.x2) - h, std::min(op.y1, op.y2) - h, std::max(op.x1, op.x2) + h,
-                              std::max(op.y1, op.y2) + h);
-    }
-    case Op::Line: {
-        double h = pen_at_layout(op.w) / 2;
-        if (op.x1 == op.x2 || op.y1 == op.y2)
-            return snapped_pixels(std::min(op.x1, op.x2) - h, std::min(op.y1, op.y2) - h,
-                                  std::max(op.x1, op.x2) + h, std::max(op.y1, op.y2) + h);
-        // Round ends; the background colour reaches a pixel further.
-        return pixels_around(op.x1, op.y1, op.x2, op.y2, h + (op.c == BACKGROUND ? 1 : 0));
-    }
-    case Op::Circle: {
+    case Op::Fill: return snapped_pixels(pen);
+    case Op::Line:
+        if (op.x1 == op.x2 || op.y1 == op.y2) return snapped_pixels(pen);
+        return pixels_around(pen.grown(erase_reach));
+    case Op::Circle:
         if (op.r <= 0) return {};
-        // The cursor's disc reaches half a pen beyond its radius, an outline
-        // half a pen (a pixel more in the background colour).
-        return pixels_around(op.x1, op.y1, op.x1, op.y1, op.r + pen_at_layout(op.w) / 2 + 1);
-    }
-    case Op::Polyline: {
+        // An outline (the cursor's disc too) reaches half a pen beyond its
+        // radius, a pixel more in the background colour.
+        return pixels_around(pen.grown(1));
+    case Op::Polyline:
         if (op.pts.empty()) return {};
-        double l = op.pts[0].first, r = l, t = op.pts[0].second, b = t;
-        for (auto& [x, y] : op.pts)
-            l = std::min<double>(l, x), r = std::max<double>(r, x), t = std::min<double>(t, y), b = std::max<double>(b, y);
-        return pixels_around(l, t, r, b, pen_at_layout(op.w) / 2 + (op.c == BACKGROUND ? 1 : 0));
-    }
+        return pixels_around(pen.grown(erase_reach));
     case Op::Text: return glyphs_.ink(op, 1, true);
     case Op::Cls: return {-1e9f, -1e9f, 1e9f, 1e9f};
     default: return {};  // notes draw nothing
