@@ -127,6 +127,20 @@ Bounds Platform::ink(const DrawOp& op) {
     return {std::floor(b.l), std::floor(b.t), std::ceil(b.r), std::ceil(b.b)};
 }
 
+Bounds Platform::covers(const std::function<void()>& draw) {
+    std::vector<DrawOp> sketch;
+    {
+        SketchScope seeing(*this, sketch);
+        draw();
+    }
+    Bounds all;
+    for (const DrawOp& op : sketch) {
+        const Bounds b = ink(op);
+        if (!b.empty()) all = all.empty() ? b : all.united(b);
+    }
+    return all;
+}
+
 std::vector<Bounds> Platform::text_ink_within(const Bounds& area) {
     std::vector<Bounds> out;
     for (const ShownTexts::Shown& t : shown_.texts())

@@ -111,6 +111,26 @@ TEST(Sketching, TextIsFittedAsWhenDrawn) {
     EXPECT_EQ(sketch[0].fits, r.pf.record().back().fits);
 }
 
+// What a drawing would cover is the box of all its ink, as drawn over what
+// lies under it now, and nothing of it is drawn.
+TEST(Sketching, CoversIsTheInkOfAllADrawingDraws) {
+    Drawing r;
+    r.pf.FILL(100, 100, 140, 140, 0, 4);  // a cell the digit is fitted into
+    r.pf.SETFONTSIZE(16);
+    const Bounds covered = r.pf.covers([&] {
+        r.pf.SYMBOL(104, 100, 3, 3, 0, "7");
+        r.pf.SETDRAWWIDTH(3);
+        r.pf.LINE(300, 200, 320, 240, 0);
+    });
+    ASSERT_EQ(r.pf.record().size(), 1u);  // the fill alone
+    EXPECT_TRUE(r.pf.shown_texts().texts().empty());
+    r.pf.SYMBOL(104, 100, 3, 3, 0, "7");
+    r.pf.LINE(300, 200, 320, 240, 0);
+    const auto& drawn = r.pf.record();
+    EXPECT_EQ(covered, r.pf.ink(drawn[1]).united(r.pf.ink(drawn[2])));
+    EXPECT_TRUE(r.pf.covers([] {}).empty());
+}
+
 // The texts of the shown-texts record, as "text@x,y".
 std::vector<std::string> shown(const Platform& pf) {
     std::vector<std::string> out;
