@@ -387,11 +387,11 @@ Bounds GlyphLayout::ink(const DrawOp& op, double scale, bool landed) {
     if (!shapes_) shapes_ = std::make_unique<Shapes>(most_);
     shapes_->style(op, face);
     const bool sign = operator_signs(op, face);
-    const std::vector<CharCell> cells = char_cells(op);
     double l = std::numeric_limits<double>::infinity(), t = l, r = -l, b = -l;
     for (const PlacedGlyph& g : op.glyphs) {
-        if (g.index < 0 || g.index >= static_cast<int>(cells.size())) continue;
-        const GlyphShape s = shapes_->glyph(face, cells[static_cast<size_t>(g.index)].ch, sign, true);
+        // The shape of the glyph drawn (the face's own for a character it
+        // draws as another).
+        const GlyphShape s = shapes_->glyph(face, g.drawn, sign, true);
         if (s.outline.empty()) continue;
         Bounds box = placed(s.outline, {g.tx, g.ty, g.sx, g.sy});
         if (g.weight > 0) {
