@@ -15,7 +15,7 @@ rank() {
     case "$1" in
         platform/*)
             case "${1##*/}" in
-                backdrop.* | chars.* | display.h | palette.*) R=0 ;;                        # cw_canvas
+                backdrop.* | chars.* | covers.h | display.h | palette.*) R=0 ;;                        # cw_canvas
                 fonts.* | glyph_layout.* | recent.h) R=1 ;;                                 # cw_glyphs
                 array.h | basic.* | errors.h | platform.* | shown_texts.*) R=2 ;;           # cw_platform
                 headless.h | render*.* | retained*.* | window*.*) R=10 ;;                   # cw_gfx

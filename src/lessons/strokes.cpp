@@ -116,22 +116,13 @@ Anchor value_offset(const Bounds& ink, const StrokeInk& stroke, const std::vecto
 }
 
 void place_value(Program& g, const StrokeInk& stroke, Anchor at, const std::function<void(Program&, Anchor)>& draw) {
-    std::vector<DrawOp> sketch;
-    {
-        Platform::SketchScope seeing(g.pf, sketch);
-        draw(g, at);
-    }
-    std::optional<Bounds> ink;
-    for (const DrawOp& op : sketch) {
-        const Bounds b = g.pf.ink(op);
-        if (!b.empty()) ink = ink ? ink->united(b) : b;
-    }
+    const Bounds ink = g.pf.covers([&] { draw(g, at); });
     Anchor offset{0, 0};
-    if (ink) {
+    if (!ink.empty()) {
         // As far as a value may move, and a word's space beyond.
         const float across = kValueReachAcross + kValueBesideText, up_down = kValueReachUpDown + kValueBesideText;
-        const Bounds around{ink->l - across, ink->t - up_down, ink->r + across, ink->b + up_down};
-        offset = value_offset(*ink, stroke, g.pf.text_ink_within(around));
+        const Bounds around{ink.l - across, ink.t - up_down, ink.r + across, ink.b + up_down};
+        offset = value_offset(ink, stroke, g.pf.text_ink_within(around));
     }
     draw(g, at.right(offset.x).down(offset.y));
 }

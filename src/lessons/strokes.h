@@ -64,9 +64,9 @@ struct StrokeInk {
 // none clears everything, the nearest that clears the stroke.  Reads and writes nothing.
 Anchor value_offset(const Bounds& ink, const StrokeInk& stroke, const std::vector<Bounds>& others);
 
-// Draws a reduced value by `draw` at the place value_offset gives from `at`: the value is first drawn as
-// a sketch at `at` to find its ink, and the texts the screen shows are its neighbours (Platform::
-// text_ink_within).  Writes and clobbers what `draw` does.
+// Draws a reduced value by `draw` at the place value_offset gives from `at`: what the value would cover
+// drawn at `at` is asked of the platform (Platform::covers), and the texts the screen shows are its
+// neighbours (Platform::text_ink_within).  Writes and clobbers what `draw` does.
 void place_value(Program& g, const StrokeInk& stroke, Anchor at, const std::function<void(Program&, Anchor)>& draw);
 
 // ---- rising strokes: numbers on a line and denominators ---------------------------------------

@@ -7,48 +7,11 @@ namespace cw {
 
 namespace {
 
-float half_pen(const DrawOp& op) { return (op.w > 0 ? static_cast<float>(op.w) : 1.0f) / 2; }
-
 Bounds box_of(float x1, float y1, float x2, float y2, float grow) {
     return {std::min(x1, x2) - grow, std::min(y1, y2) - grow, std::max(x1, x2) + grow, std::max(y1, y2) + grow};
 }
 
-bool meets(const Bounds& a, const Bounds& b) { return a.l < b.r && b.l < a.r && a.t < b.b && b.t < a.b; }
-
-// The most boxes remembered over one operation.
-constexpr size_t kMostUnder = 8;
-
 }  // namespace
-
-bool union_holds(const std::vector<Bounds>& boxes, const Bounds& b) {
-    std::vector<float> xs{b.l, b.r}, ys{b.t, b.b};
-    for (const Bounds& o : boxes) {
-        if (o.l > b.l && o.l < b.r) xs.push_back(o.l);
-        if (o.r > b.l && o.r < b.r) xs.push_back(o.r);
-        if (o.t > b.t && o.t < b.b) ys.push_back(o.t);
-        if (o.b > b.t && o.b < b.b) ys.push_back(o.b);
-    }
-    std::sort(xs.begin(), xs.end());
-    std::sort(ys.begin(), ys.end());
-    for (size_t i = 0; i + 1 < xs.size(); ++i)
-        for (size_t j = 0; j + 1 < ys.size(); ++j) {
-            float x = (xs[i] + xs[i + 1]) / 2, y = (ys[j] + ys[j + 1]) / 2;
-            bool held = false;
-            for (const Bounds& o : boxes) held = held || (x >= o.l && x <= o.r && y >= o.t && y <= o.b);
-            if (!held) return false;
-        }
-    return true;
-}
-
-bool add_under(std::vector<Bounds>& under, const Bounds& box, const Bounds& whole) {
-    for (const Bounds& o : under)
-        if (box.inside(o)) return false;  // nothing new
-    under.erase(std::remove_if(under.begin(), under.end(), [&](const Bounds& o) { return o.inside(box); }),
-                under.end());
-    if (under.size() >= kMostUnder) under.erase(under.begin());
-    under.push_back(box);
-    return under.size() > 1 && union_holds(under, whole);
-}
 
 bool Backdrop::is_bar(const DrawOp& op) {
     return op.op == Op::Line && op.bar && op.y1 == op.y2 && op.x1 != op.x2;
@@ -80,9 +43,7 @@ bool Backdrop::Area::holds(float x, float y) const {
 void Backdrop::paint_over_bars(const Bounds& box) {
     bars_.erase(std::remove_if(bars_.begin(), bars_.end(),
                                [&](Bar& b) {
-                                   const Bounds ink = b.ink();
-                                   if (ink.inside(box)) return true;
-                                   return meets(ink, box) && add_under(b.under, box, ink);
+                                   return hides(box, b.ink(), b.under);
                                }),
                 bars_.end());
 }
@@ -109,7 +70,7 @@ void Backdrop::add(const DrawOp& op) {
     }
     if (op.op == Op::Line && op.y1 == op.y2 && op.c == BACKGROUND) {
         // A level line in the background colour erases the bars it covers.
-        paint_over_bars(box_of(op.x1, op.y1, op.x2, op.y2, half_pen(op)));
+        paint_over_bars(paints_over(op));
         return;
     }
     if (is_bar(op)) {
@@ -124,9 +85,8 @@ void Backdrop::add(const DrawOp& op) {
     Area a;
     a.colour = op.f;
     if (op.op == Op::Fill) {
-        float h = half_pen(op);
-        a.outer = box_of(op.x1, op.y1, op.x2, op.y2, h);
-        a.inner = box_of(op.x1, op.y1, op.x2, op.y2, -h);
+        a.outer = pen_covers(op);
+        a.inner = box_of(op.x1, op.y1, op.x2, op.y2, -half_pen(op));
         a.tinted = op.c == op.f ? a.outer : a.inner;
         // What the box paints over whole is gone.
         areas_.erase(std::remove_if(areas_.begin(), areas_.end(),
@@ -136,11 +96,11 @@ void Backdrop::add(const DrawOp& op) {
     } else {
         a.box = false;
         a.cx = op.x1, a.cy = op.y1, a.r = op.r, a.start = op.start, a.end = op.end;
-        a.outer = box_of(op.x1, op.y1, op.x1, op.y1, op.r + half_pen(op));
+        a.outer = pen_covers(op);
     }
     // Background laid on background changes nothing.
     if (a.colour == 15 &&
-        std::none_of(areas_.begin(), areas_.end(), [&](const Area& old) { return meets(old.outer, a.outer); }))
+        std::none_of(areas_.begin(), areas_.end(), [&](const Area& old) { return old.outer.overlaps(a.outer); }))
         return;
     areas_.push_back(a);
     forget_hidden_sector();
@@ -209,7 +169,7 @@ Beneath Backdrop::beneath(const DrawOp& op) const {
 std::vector<Bounds> Backdrop::bars_across(const Bounds& box) const {
     std::vector<Bounds> out;
     for (const Bar& b : bars_)
-        if (meets(b.ink(), box)) out.push_back(b.ink());
+        if (b.ink().overlaps(box)) out.push_back(b.ink());
     return out;
 }
 

@@ -6,10 +6,15 @@
 //
 // It follows the operations in the order they are drawn and forgets what can
 // no longer matter, as the screen's own list does, so it holds about what
-// one screen shows however long a program runs:
-//   - a filled box drops the fills it covers whole, border and all;
+// one screen shows however long a program runs (what a fill hides is read
+// from covers.h):
+//   - a filled box drops the fills it covers whole, border and all (alone:
+//     a fill is asked for by point, and one partly covered still answers
+//     for the points left, whatever covers the rest);
 //   - a bar goes once boxes painted over it (filled boxes, level lines in the
-//     background colour) cover its ink whole, one alone or several together;
+//     background colour: a line of a colour over a bar is still a line the
+//     glyphs keep clear of) cover its ink whole, one alone or several
+//     together;
 //     a bar drawn again where it lies is held once;
 //   - a sector drawn over one about the same centre that it holds whole
 //     drops it.
@@ -19,16 +24,12 @@
 #include <vector>
 
 #include "platform/chars.h"
+#include "platform/covers.h"
 #include "platform/display.h"
 #include "platform/palette.h"
 
 namespace cw {
 
-// Whether the boxes together hold every point of b (each box with its edges).
-bool union_holds(const std::vector<Bounds>& boxes, const Bounds& b);
-// Adds a box painted over some of `whole` to those painted over it before
-// (the last few of them); whether they now cover all of it together.
-bool add_under(std::vector<Bounds>& under, const Bounds& box, const Bounds& whole);
 
 // What an operation is drawn over, as the painter reads it: the fill under
 // a mark, and for each character of a text the fill under its middle.

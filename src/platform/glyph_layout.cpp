@@ -234,6 +234,18 @@ void fit_to_surroundings(const Bounds& outline, double grow, const CharCell& c, 
     fit(at, box, l, t, r, b);
 }
 
+// How far a point at layout place v moves, in layout units, when drawn at
+// `scale` pixels a unit on the nearest whole pixel: the least and most of
+// it (both ways, a point about halfway between two pixels).
+std::pair<double, double> snap_shift(double v, double scale) {
+    const double px = v * scale, frac = px - std::floor(px);
+    // Within what the glyph positions are rounded to on their way.
+    constexpr double kHalfway = 1.0 / 32;
+    const double lo = std::abs(frac - 0.5) < kHalfway ? -frac : (frac < 0.5 ? -frac : 1 - frac);
+    const double hi = std::abs(frac - 0.5) < kHalfway ? 1 - frac : lo;
+    return {lo / scale, hi / scale};
+}
+
 bool drawable_text(const DrawOp& op) { return op.font.size > 0 && op.p > 0 && op.q > 0 && !op.s.empty(); }
 
 }  // namespace
@@ -369,25 +381,37 @@ void GlyphLayout::operator()(DrawOp& op, const Backdrop& under) {
     }
 }
 
-Bounds GlyphLayout::ink(const DrawOp& op) {
-    if (op.op != Op::Text || op.glyphs.empty() || !drawable_text(op)) return {};
+Bounds GlyphLayout::ink(const DrawOp& op, double scale, bool landed) {
+    if (op.op != Op::Text || op.glyphs.empty() || !drawable_text(op) || !(scale > 0)) return {};
     const FaceChoice& face = map_face(op.font.face, op.p, op.q);
     if (!shapes_) shapes_ = std::make_unique<Shapes>(most_);
     shapes_->style(op, face);
     const bool sign = operator_signs(op, face);
-    const std::vector<CharCell> cells = char_cells(op);
     double l = std::numeric_limits<double>::infinity(), t = l, r = -l, b = -l;
     for (const PlacedGlyph& g : op.glyphs) {
-        if (g.index < 0 || g.index >= static_cast<int>(cells.size())) continue;
-        const GlyphShape s = shapes_->glyph(face, cells[static_cast<size_t>(g.index)].ch, sign, true);
+        // The shape of the glyph drawn (the face's own for a character it
+        // draws as another).
+        const GlyphShape s = shapes_->glyph(face, g.drawn, sign, true);
         if (s.outline.empty()) continue;
-        const Bounds box = grown(placed(s.outline, {g.tx, g.ty, g.sx, g.sy}), g.weight / 2);
+        Bounds box = placed(s.outline, {g.tx, g.ty, g.sx, g.sy});
+        if (g.weight > 0) {
+            // Filled and laid round as a path, where it was placed.
+            box = grown(box, g.weight / 2);
+        } else if (landed) {
+            // Drawn by its face, it lands with its origin (on its baseline)
+            // moved to the nearest whole pixel.
+            const auto [ll, lr] = snap_shift(g.tx, scale);
+            const auto [tl, tr] = snap_shift(g.ty + g.sy * s.baseline, scale);
+            box = {static_cast<float>(box.l + ll), static_cast<float>(box.t + tl), static_cast<float>(box.r + lr),
+                   static_cast<float>(box.b + tr)};
+        }
         l = std::min<double>(l, box.l), t = std::min<double>(t, box.t);
         r = std::max<double>(r, box.r), b = std::max<double>(b, box.b);
     }
     if (!(r > l && b > t)) return {};
-    return {static_cast<float>(std::floor(l)), static_cast<float>(std::floor(t)), static_cast<float>(std::ceil(r)),
-            static_cast<float>(std::ceil(b))};
+    // The antialiased rim: every pixel the ink reaches into.
+    return {static_cast<float>(std::floor(l * scale) / scale), static_cast<float>(std::floor(t * scale) / scale),
+            static_cast<float>(std::ceil(r * scale) / scale), static_cast<float>(std::ceil(b * scale) / scale)};
 }
 
 DrawOp laid_out(DrawOp text) {

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "platform/basic.h"
+#include "platform/covers.h"
 
 namespace cw {
 
@@ -120,19 +121,24 @@ void Platform::CLS() {
 
 Bounds Platform::ink(const DrawOp& op) {
     if (op.op == Op::Text) return layout_.ink(op);
-    // A mark: its extent and half its pen, in whole pixels.
-    float l = std::min(op.x1, op.x2), t = std::min(op.y1, op.y2), r = std::max(op.x1, op.x2), b = std::max(op.y1, op.y2);
-    if (op.op == Op::Polyline) {
-        if (op.pts.empty()) return {};
-        l = r = op.pts[0].first, t = b = op.pts[0].second;
-        for (auto& [x, y] : op.pts) l = std::min(l, x), r = std::max(r, x), t = std::min(t, y), b = std::max(b, y);
-    } else if (op.op == Op::Circle) {
-        l = op.x1 - op.r, r = op.x1 + op.r, t = op.y1 - op.r, b = op.y1 + op.r;
-    } else if (op.op != Op::Line && op.op != Op::Box && op.op != Op::Fill) {
-        return {};
+    // A mark: the box its pen covers, in whole pixels.
+    const Bounds b = pen_covers(op);
+    if (b.empty()) return {};
+    return {std::floor(b.l), std::floor(b.t), std::ceil(b.r), std::ceil(b.b)};
+}
+
+Bounds Platform::covers(const std::function<void()>& draw) {
+    std::vector<DrawOp> sketch;
+    {
+        SketchScope seeing(*this, sketch);
+        draw();
     }
-    const float h = (op.w > 0 ? static_cast<float>(op.w) : 1.0f) / 2;
-    return {std::floor(l - h), std::floor(t - h), std::ceil(r + h), std::ceil(b + h)};
+    Bounds all;
+    for (const DrawOp& op : sketch) {
+        const Bounds b = ink(op);
+        if (!b.empty()) all = all.empty() ? b : all.united(b);
+    }
+    return all;
 }
 
 std::vector<Bounds> Platform::text_ink_within(const Bounds& area) {

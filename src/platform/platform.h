@@ -137,8 +137,13 @@ public:
     };
 
     // Where an operation leaves its ink: the whole pixels at the layout's
-    // size its glyphs' outlines (glyph_layout.h) or its marks cover.
+    // size its glyphs' outlines (GlyphLayout::ink) or its marks' pens
+    // (covers.h) cover.
     Bounds ink(const DrawOp& op);
+    // What a drawing would cover if drawn now: the box of the ink of all
+    // that `draw` draws, made in a sketch (SketchScope) and so not drawn;
+    // empty when it leaves no ink.
+    Bounds covers(const std::function<void()>& draw);
     // Where the texts the screen shows (ShownTexts) leave ink that reaches
     // into `area`: one box for each text.
     std::vector<Bounds> text_ink_within(const Bounds& area);

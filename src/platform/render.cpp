@@ -4,19 +4,15 @@
 
 // The run-time headers come before glib's, whose ABS macro would clash.
 #include "platform/basic.h"
+#include "platform/covers.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
-#include "platform/recent.h"
 
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <limits>
-#include <optional>
-#include <unordered_map>
 
 namespace cw {
 
@@ -328,138 +324,47 @@ bool repaints_itself(const DrawOp& op) {
 
 namespace {
 
-Bounds box_around(double l, double t, double r, double b, double grow) {
-    return {static_cast<float>(std::min(l, r) - grow), static_cast<float>(std::min(t, b) - grow),
-            static_cast<float>(std::max(l, r) + grow), static_cast<float>(std::max(t, b) + grow)};
-}
-
-// The whole pixels at the layout's size that a shape within [l, r] x [t, b]
-// may touch; a little is added for curves drawn as short straight pieces.
-Bounds pixels_around(double l, double t, double r, double b, double grow) {
-    const double slack = 0.25;
-    Bounds box = box_around(l, t, r, b, grow + slack);
-    return {std::floor(box.l), std::floor(box.t), std::ceil(box.r), std::ceil(box.b)};
+// The whole pixels at the layout's size that a shape within the box may
+// touch; a little is added for curves drawn as short straight pieces.
+Bounds pixels_around(const Bounds& box) {
+    const Bounds b = box.grown(0.25f);
+    return {std::floor(b.l), std::floor(b.t), std::ceil(b.r), std::ceil(b.b)};
 }
 
 // The pixels fill_snapped paints at the layout's size.
-Bounds snapped_pixels(double l, double t, double r, double b) {
-    double dl = std::round(std::min(l, r)), dr = std::round(std::max(l, r));
-    double dt = std::round(std::min(t, b)), db = std::round(std::max(t, b));
+Bounds snapped_pixels(const Bounds& b) {
+    double dl = std::round(b.l), dr = std::round(b.r), dt = std::round(b.t), db = std::round(b.b);
     if (dr <= dl) dr = dl + 1;
     if (db <= dt) db = dt + 1;
     return {static_cast<float>(dl), static_cast<float>(dt), static_cast<float>(dr), static_cast<float>(db)};
 }
 
-// A pen at the layout's size: width 0 is one pixel.
-double pen_at_layout(int w) { return w > 0 ? static_cast<double>(w) : 1.0; }
-
-void put(std::string& key, double v) { key.append(reinterpret_cast<const char*>(&v), sizeof v); }
-
 }  // namespace
 
-// What texts touch, each drawn once in a small picture of its own.
-struct InkBounds::Texts {
-    // The pixels a text touches, from the whole pixel its first cell starts
-    // in; its glyphs' fits are part of it.
-    Bounds of(const DrawOp& op, double px, double py) {
-        std::string key;
-        key.reserve(64 + op.s.size() + 16 * op.fits.size());
-        key += static_cast<char>('0' + static_cast<int>(face_named(op.font.face)));
-        key += op.font.bold ? 'b' : '-';
-        key += op.font.italic ? 'i' : '-';
-        for (double v : {static_cast<double>(op.font.size), static_cast<double>(op.p), static_cast<double>(op.q),
-                         op.x1 - px, op.y1 - py})
-            put(key, v);
-        for (const GlyphFit& f : op.fits)
-            for (double v : {static_cast<double>(f.index), static_cast<double>(f.scale), static_cast<double>(f.dx),
-                             static_cast<double>(f.dy)})
-                put(key, v);
-        key += '|';
-        key += op.s;
-        return seen.get(key, [&] { return draw_once(op, px, py); });
-    }
+InkBounds::InkBounds(size_t most) : glyphs_(most) {}
 
-    static Bounds draw_once(const DrawOp& op, double px, double py) {
-        DrawOp one = op;
-        one.c = 0;
-        // Glyphs stay near their cells: leaning serif letters and
-        // descenders within a cell's height around them.
-        double width = 0, height = static_cast<double>(op.font.size) * op.q;
-        for (const CharCell& c : char_cells(op)) width += c.cell.r - c.cell.l;
-        const int pad = static_cast<int>(std::ceil(std::max(height, width / std::max<size_t>(1, op.s.size())))) + 8;
-        const int w = static_cast<int>(std::ceil(width)) + 2 * pad, h = static_cast<int>(std::ceil(height)) + 2 * pad;
-        cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
-        cairo_t* cr = cairo_create(surface);
-        cairo_translate(cr, pad - px, pad - py);  // whole pixels: the glyphs land as they do on the screen
-        Painter(cr).draw(one, Beneath{});
-        cairo_destroy(cr);
-        cairo_surface_flush(surface);
-        const unsigned char* data = cairo_image_surface_get_data(surface);
-        const int stride = cairo_image_surface_get_stride(surface);
-        int l = w, t = h, r = -1, b = -1;
-        for (int y = 0; y < h; ++y) {
-            const unsigned char* row = data + static_cast<size_t>(y) * stride;
-            for (int x = 0; x < w; ++x)
-                if (row[x]) l = std::min(l, x), r = std::max(r, x), t = std::min(t, y), b = std::max(b, y);
-        }
-        cairo_surface_destroy(surface);
-        if (r < 0) return {};
-        if (l == 0 || t == 0 || r == w - 1 || b == h - 1) {
-            // Ink at the picture's edge may go on beyond it: the whole
-            // picture and as much again.
-            l = -w, t = -h, r = 2 * w, b = 2 * h;
-        }
-        return {static_cast<float>(l - pad), static_cast<float>(t - pad), static_cast<float>(r + 1 - pad),
-                static_cast<float>(b + 1 - pad)};
-    }
-
-    explicit Texts(size_t most) : seen(most) {}
-    Recent<Bounds> seen;
-};
-
-InkBounds::InkBounds(size_t most) : most_(most) {}
-InkBounds::~InkBounds() = default;
-
-size_t InkBounds::size() const { return texts_ ? texts_->seen.size() : 0; }
+size_t InkBounds::size() const { return glyphs_.shapes(); }
 
 Bounds InkBounds::operator()(const DrawOp& op) {
+    // What the pen covers (covers.h), as the painter lays it on pixels.
+    const Bounds pen = pen_covers(op);
+    // In the background colour, a round end or rim reaches a pixel further.
+    const float erase_reach = op.c == BACKGROUND ? 1 : 0;
     switch (op.op) {
     case Op::Box:
-    case Op::Fill: {
-        double h = pen_at_layout(op.w) / 2;
-        return snapped_pixels(std::min(op.x1, op.x2) - h, std::min(op.y1, op.y2) - h, std::max(op.x1, op.x2) + h,
-                              std::max(op.y1, op.y2) + h);
-    }
-    case Op::Line: {
-        double h = pen_at_layout(op.w) / 2;
-        if (op.x1 == op.x2 || op.y1 == op.y2)
-            return snapped_pixels(std::min(op.x1, op.x2) - h, std::min(op.y1, op.y2) - h,
-                                  std::max(op.x1, op.x2) + h, std::max(op.y1, op.y2) + h);
-        // Round ends; the background colour reaches a pixel further.
-        return pixels_around(op.x1, op.y1, op.x2, op.y2, h + (op.c == BACKGROUND ? 1 : 0));
-    }
-    case Op::Circle: {
+    case Op::Fill: return snapped_pixels(pen);
+    case Op::Line:
+        if (op.x1 == op.x2 || op.y1 == op.y2) return snapped_pixels(pen);
+        return pixels_around(pen.grown(erase_reach));
+    case Op::Circle:
         if (op.r <= 0) return {};
-        // The cursor's disc reaches half a pen beyond its radius, an outline
-        // half a pen (a pixel more in the background colour).
-        return pixels_around(op.x1, op.y1, op.x1, op.y1, op.r + pen_at_layout(op.w) / 2 + 1);
-    }
-    case Op::Polyline: {
+        // An outline (the cursor's disc too) reaches half a pen beyond its
+        // radius, a pixel more in the background colour.
+        return pixels_around(pen.grown(1));
+    case Op::Polyline:
         if (op.pts.empty()) return {};
-        double l = op.pts[0].first, r = l, t = op.pts[0].second, b = t;
-        for (auto& [x, y] : op.pts)
-            l = std::min<double>(l, x), r = std::max<double>(r, x), t = std::min<double>(t, y), b = std::max<double>(b, y);
-        return pixels_around(l, t, r, b, pen_at_layout(op.w) / 2 + (op.c == BACKGROUND ? 1 : 0));
-    }
-    case Op::Text: {
-        if (op.font.size <= 0 || op.p <= 0 || op.q <= 0 || op.s.empty()) return {};
-        if (!texts_) texts_ = std::make_unique<Texts>(most_);
-        const double px = std::floor(op.x1), py = std::floor(op.y1);
-        Bounds b = texts_->of(op, px, py);
-        if (b.empty()) return b;
-        return {static_cast<float>(b.l + px), static_cast<float>(b.t + py), static_cast<float>(b.r + px),
-                static_cast<float>(b.b + py)};
-    }
+        return pixels_around(pen.grown(erase_reach));
+    case Op::Text: return glyphs_.ink(op, 1, true);
     case Op::Cls: return {-1e9f, -1e9f, 1e9f, 1e9f};
     default: return {};  // notes draw nothing
     }

@@ -7,6 +7,7 @@
 
 #include "platform/backdrop.h"
 #include "platform/display.h"
+#include "platform/glyph_layout.h"
 
 typedef struct _cairo cairo_t;
 
@@ -55,27 +56,22 @@ bool repaints_itself(const DrawOp& op);
 // Where operations leave their ink: the box of whole pixels an operation
 // touches when drawn at the layout's own size (one pixel a unit), its
 // antialiased rim included.  In a larger or smaller window its ink lies
-// within about a pixel of this box, scaled.  Text is measured by drawing it
-// once, so whatever face draws it, bold or leaning or fitted, is measured as
-// drawn; what one text, style, fit and place within a pixel touches is
-// remembered among the `most` asked for last and the `most` before them
-// (recent.h).
+// within about a pixel of this box, scaled.  A text is measured from its
+// glyphs as the layout placed them, landed on the layout's pixels
+// (GlyphLayout::ink, the one measure of a text's ink), whose shapes it keeps
+// among the `most` asked for last and the `most` before them (recent.h).
 class InkBounds {
 public:
-    static constexpr size_t kMostTexts = 4096;
-    explicit InkBounds(size_t most = kMostTexts);
-    ~InkBounds();
+    explicit InkBounds(size_t most = GlyphLayout::kMostShapes);
     InkBounds(const InkBounds&) = delete;
     InkBounds& operator=(const InkBounds&) = delete;
 
     Bounds operator()(const DrawOp& op);
-    // How many texts it remembers.
+    // How many glyph shapes it keeps.
     size_t size() const;
 
 private:
-    struct Texts;
-    size_t most_;
-    std::unique_ptr<Texts> texts_;
+    GlyphLayout glyphs_;
 };
 
 }  // namespace cw

@@ -1,5 +1,6 @@
 #include "platform/retained.h"
 
+#include "platform/covers.h"
 #include "platform/palette.h"
 
 #include <algorithm>
@@ -25,24 +26,15 @@ constexpr int kMostTimes = 255;
 // Keeps what is dropped from outweighing what is kept.
 constexpr size_t kCompactAfter = 1024;
 
-// Whether the operation paints every pixel it touches, opaque: a filled box
-// (border and inside) or an upright or level line, each in whole pixels (a
-// box's outline leaves its inside alone).
-bool covers_its_pixels(const DrawOp& op) {
-    return op.op == Op::Fill || (op.op == Op::Line && (op.x1 == op.x2 || op.y1 == op.y2));
-}
-
 // The one-colour whole disc the entry cursor is drawn and erased with.
 bool is_cursor_disc(const DrawOp& op) {
     return op.op == Op::Circle && op.filled && op.start == op.end && op.c == op.f;
 }
 
 // Drawn without antialiasing, a disc takes every pixel of one no larger about
-// the same centre (a disc reaches half its pen beyond its radius; a pen of
-// width 0 is one pixel at the layout's size).
+// the same centre (a disc reaches half its pen beyond its radius).
 bool disc_covers(const DrawOp& later, const DrawOp& earlier) {
-    auto reach = [](const DrawOp& d) { return d.r + (d.w > 0 ? static_cast<float>(d.w) : 1.0f) / 2; };
-    return earlier.x1 == later.x1 && earlier.y1 == later.y1 && reach(earlier) <= reach(later);
+    return earlier.x1 == later.x1 && earlier.y1 == later.y1 && pen_covers(earlier).inside(pen_covers(later));
 }
 
 void mix(size_t& h, size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); }
@@ -141,12 +133,11 @@ void RetainedList::clear() {
 Bounds RetainedList::drop_covered(const DrawOp& op, const Bounds& ink) {
     Bounds looked{};
     bool dropped = false;
-    if (covers_its_pixels(op)) {
+    if (!paints_over(op).empty()) {
+        // What it hides (covers.h), read on the whole pixels it paints.
         each_near(ink, [&](uint32_t i) {
             Entry& e = entries_[i];
-            bool covered = e.ink.inside(ink);
-            if (!covered && e.ink.overlaps(ink)) covered = add_under(e.under, ink, e.ink);
-            if (covered) {
+            if (hides(ink, e.ink, e.under)) {
                 kill(i);
                 dropped = true;
             }

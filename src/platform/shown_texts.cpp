@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "platform/chars.h"
+#include "platform/backdrop.h"
+#include "platform/covers.h"
 
 namespace cw {
 
@@ -27,11 +29,13 @@ void ShownTexts::add(const DrawOp& op, const Bounds& ink) {
         clear();
         return;
     }
-    if (op.op == Op::Fill) {
-        const float h = (op.w > 0 ? static_cast<float>(op.w) : 1.0f) / 2;
-        const Bounds covered{std::min(op.x1, op.x2) - h, std::min(op.y1, op.y2) - h, std::max(op.x1, op.x2) + h,
-                             std::max(op.y1, op.y2) + h};
-        std::erase_if(texts_, [&](const Shown& t) { return t.cells.inside(covered) || t.ink.inside(covered); });
+    if (const Bounds over = paints_over(op); !over.empty()) {
+        // A box painted over all of a text's cells takes it away, though
+        // its glyphs' ink reach a little beyond them: what is left is the
+        // rim of a glyph drawn over its cell's edge, no neighbour to read
+        // clear of (the lessons erase what they wrote by its cells).
+        for (auto it = texts_.begin(); it != texts_.end();)
+            it = it->cells.inside(over) || hides(over, it->ink, it->under) ? texts_.erase(it) : it + 1;
         return;
     }
     if (op.op != Op::Text) return;
@@ -39,7 +43,7 @@ void ShownTexts::add(const DrawOp& op, const Bounds& ink) {
     // earlier copy goes.
     std::erase_if(texts_, [&](const Shown& t) { return same_place(t.op, op); });
     if (op.c == BACKGROUND || ink.empty()) return;
-    texts_.push_back({op, cells_of(op), ink});
+    texts_.push_back({op, cells_of(op), ink, {}});
     if (texts_.size() > kMost) texts_.pop_front();
 }
 

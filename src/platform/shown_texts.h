@@ -1,14 +1,16 @@
 // The texts the screen shows, as far as the drawing tells: each text drawn
-// since the screen was last cleared, less those a fill drawn later covers
-// whole (their cells, or all their ink) and those erased by drawing them again in the background colour.
-// Text placed to read clear of what stands near it (a reduced value beside
-// its stroke) looks here for its neighbours.
-//
-// It keeps at most the latest kMost texts, so that it stays small however
-// long a program runs, whether or not the program erases what it wrote.
+// since the screen was last cleared, less those erased by drawing them again
+// in the background colour and those hidden, as the screen's list forgets
+// them (covers.h): by what is later painted over their ink, one box alone or
+// several together, or over their cells.  Text placed to read clear of what
+// stands near it (a reduced value beside its stroke) looks here for its
+// neighbours, so it holds every text on the screen: no screen comes near
+// kMost texts, which only bounds a program that writes text after text and
+// never erases it.
 #pragma once
 #include <cstddef>
 #include <deque>
+#include <vector>
 
 #include "platform/display.h"
 
@@ -16,18 +18,17 @@ namespace cw {
 
 class ShownTexts {
 public:
-    static constexpr size_t kMost = 256;
+    static constexpr size_t kMost = 4096;
 
     struct Shown {
         DrawOp op;
         Bounds cells;  // the cells its characters are laid in
         Bounds ink;    // where it leaves ink
+        std::vector<Bounds> under;  // boxes painted over parts of it since
     };
 
     // Takes note of an operation once it is drawn, with the ink a text
-    // leaves (a text that leaves none is no neighbour): a fill that covers
-    // its cells, or all its ink though its cells reach beyond the fill, takes
-    // it away.
+    // leaves (a text that leaves none is no neighbour).
     void add(const DrawOp& op, const Bounds& ink);
     void clear() { texts_.clear(); }
     // Oldest first.

@@ -2,6 +2,7 @@
 
 // The run-time headers come before glib's, whose ABS macro would clash.
 #include "platform/basic.h"
+#include "platform/covers.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
 #include "platform/render.h"
@@ -160,9 +161,9 @@ private:
         // The erase's own pixels, snapped as the renderer snaps them.
         Box box = clip_;
         if (op.op == Op::Fill) {
-            double h = (op.w > 0 ? op.w : 1.0 / scale_) / 2;
-            double l = std::min(op.x1, op.x2) - h, t = std::min(op.y1, op.y2) - h;
-            double r = std::max(op.x1, op.x2) + h, b = std::max(op.y1, op.y2) + h;
+            // A hairline is one pixel of the window.
+            const Bounds covered = pen_covers(op, static_cast<float>(1 / scale_));
+            double l = covered.l, t = covered.t, r = covered.r, b = covered.b;
             cairo_user_to_device(cr_, &l, &t);
             cairo_user_to_device(cr_, &r, &b);
             l = std::round(l), t = std::round(t), r = std::max(std::round(r), l + 1), b = std::max(std::round(b), t + 1);

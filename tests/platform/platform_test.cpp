@@ -3,6 +3,8 @@
 // the texts the screen shows.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/headless.h"
 #include "platform/platform.h"
 #include "support/picture.h"
@@ -110,6 +112,26 @@ TEST(Sketching, TextIsFittedAsWhenDrawn) {
     EXPECT_EQ(sketch[0].fits, r.pf.record().back().fits);
 }
 
+// What a drawing would cover is the box of all its ink, as drawn over what
+// lies under it now, and nothing of it is drawn.
+TEST(Sketching, CoversIsTheInkOfAllADrawingDraws) {
+    Drawing r;
+    r.pf.FILL(100, 100, 140, 140, 0, 4);  // a cell the digit is fitted into
+    r.pf.SETFONTSIZE(16);
+    const Bounds covered = r.pf.covers([&] {
+        r.pf.SYMBOL(104, 100, 3, 3, 0, "7");
+        r.pf.SETDRAWWIDTH(3);
+        r.pf.LINE(300, 200, 320, 240, 0);
+    });
+    ASSERT_EQ(r.pf.record().size(), 1u);  // the fill alone
+    EXPECT_TRUE(r.pf.shown_texts().texts().empty());
+    r.pf.SYMBOL(104, 100, 3, 3, 0, "7");
+    r.pf.LINE(300, 200, 320, 240, 0);
+    const auto& drawn = r.pf.record();
+    EXPECT_EQ(covered, r.pf.ink(drawn[1]).united(r.pf.ink(drawn[2])));
+    EXPECT_TRUE(r.pf.covers([] {}).empty());
+}
+
 // The texts of the shown-texts record, as "text@x,y".
 std::vector<std::string> shown(const Platform& pf) {
     std::vector<std::string> out;
@@ -141,13 +163,27 @@ TEST(ShownTexts, WhatTheDrawingLeavesOnTheScreen) {
     ASSERT_LT(ink.b, 100 + 16 * 3);
     r.pf.FILL(ink.l - 2, ink.t - 2, ink.r + 2, ink.b + 1, 15, 15);
     EXPECT_EQ(shown(r.pf), (V{"cd@300,100"}));
+    // Boxes painted over parts of a text hide it once they cover all its ink
+    // together, as on the screen's list: a fill, then an erase line in the
+    // background colour.
+    r.pf.SYMBOL(600, 100, 3, 3, 0, "8");
+    const Bounds eight = r.pf.ink(r.pf.record().back());
+    const float middle = (eight.t + eight.b) / 2;
+    r.pf.FILL(eight.l - 2, eight.t - 2, eight.r + 2, middle, 15, 15);
+    EXPECT_EQ(shown(r.pf), (V{"cd@300,100", "8@600,100"}));
+    const float w = std::ceil(eight.b - middle) + 2;  // from just above the middle to below the foot
+    r.pf.SETDRAWWIDTH(w);
+    r.pf.LINE(eight.l - 4, middle - 1 + w / 2, eight.r + 4, middle - 1 + w / 2, 15);
+    r.pf.SETDRAWWIDTH(1);
+    EXPECT_EQ(shown(r.pf), (V{"cd@300,100"}));
     r.pf.SYMBOL(400, 100, 1, 1, 0, "ef");
     r.pf.CLS();
     EXPECT_TRUE(shown(r.pf).empty());
     // What is never erased stays bounded: the latest texts are kept.
-    for (int i = 0; i < 1000; ++i) r.pf.SYMBOL(static_cast<float>(i), 50, 1, 1, 0, "9");
+    for (int i = 0; i < static_cast<int>(ShownTexts::kMost) + 100; ++i)
+        r.pf.SYMBOL(static_cast<float>(i % 1000), static_cast<float>(50 + i / 1000 * 20), 1, 1, 0, "9");
     ASSERT_EQ(r.pf.shown_texts().texts().size(), ShownTexts::kMost);
-    EXPECT_EQ(r.pf.shown_texts().texts().back().op.x1, 999);
+    EXPECT_EQ(r.pf.shown_texts().texts().back().op.x1, static_cast<float>((ShownTexts::kMost + 99) % 1000));
 }
 
 TEST(ShownTexts, InkWithinAnArea) {

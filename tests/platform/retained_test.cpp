@@ -211,6 +211,43 @@ TEST(RetainedList, CopiesJoinOnlyWhenDrawnOverTheSame) {
     EXPECT_TRUE(picture(list.kept()) == picture(ops));
 }
 
+// The same character drawn as a character and as an operator sign is two
+// drawings: the sign is set at its own proportions on the middle of the
+// digits, its strokes as heavy as the signs'.  Through one screen list each
+// is measured as its glyphs were placed, whichever came first, so an erase
+// of either wipes all of its ink.
+TEST(RetainedList, MeasuresEachTextAsItsGlyphsWerePlaced) {
+    const test::Picture blank(std::vector<DrawOp>{});
+    const Bounds layout{0, 0, 1440, 900};
+    for (const char* ch : {"×", "÷"}) {
+        const DrawOp character = text(100, 100, ch, 2, 3);
+        DrawOp sign = character;
+        sign.role = GlyphRole::Operator;
+        sign = laid_out(sign);
+        ASSERT_NE(character.glyphs, sign.glyphs) << ch;
+        for (bool sign_first : {false, true}) {
+            Screen list;
+            const DrawOp& first = sign_first ? sign : character;
+            const DrawOp& second = sign_first ? character : sign;
+            for (const DrawOp* op : {&first, &second}) {
+                const Bounds ink = list.add(*op);
+                const test::Picture::Px drawn = test::Picture(std::vector<DrawOp>{*op}).differing(blank, layout);
+                ASSERT_FALSE(drawn.empty()) << ch;
+                const char* which = op->role == GlyphRole::Operator ? "operator" : "character";
+                // All its ink, and no more than the faint rim a pixel beyond.
+                EXPECT_TRUE((Bounds{static_cast<float>(drawn.l), static_cast<float>(drawn.t),
+                                    static_cast<float>(drawn.r), static_cast<float>(drawn.b)}
+                                 .inside(ink)))
+                    << ch << " " << which << (sign_first ? " after the sign" : " first");
+                EXPECT_TRUE(ink.inside(Bounds{static_cast<float>(drawn.l), static_cast<float>(drawn.t),
+                                              static_cast<float>(drawn.r), static_cast<float>(drawn.b)}
+                                           .grown(1)))
+                    << ch << " " << which << (sign_first ? " after the sign" : " first");
+            }
+        }
+    }
+}
+
 TEST(RetainedList, StaysSmallOverALongSession) {
     Screen list;
     for (int pass = 0; pass < 5000; ++pass) {

@@ -1,0 +1,96 @@
+// The one measure of a text's ink over every text of the tour: the screen's
+// list (InkBounds) and the platform (what shown texts and sketches are
+// measured by) measure each text from its glyphs as the layout placed them,
+// and the box holds every pixel the painter paints, at the layout's size and
+// at the other sizes a window is drawn at.
+#include <gtest/gtest.h>
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+#include "platform/glyph_layout.h"
+#include "platform/render.h"
+#include "support/tour.h"
+
+namespace cw::test {
+namespace {
+
+// The pixels a text paints at `scale` pixels a unit, on a screen whose
+// pixels start at the layout's corner, as a box in layout units.
+Bounds painted(const DrawOp& op, double scale) {
+    const float reach = op.font.size * static_cast<float>(std::max(op.p, op.q));
+    float right = op.x1;
+    for (const CharCell& c : char_cells(op)) right = c.cell.r;
+    const double l = std::floor((op.x1 - 2 * reach) * scale), t = std::floor((op.y1 - 2 * reach) * scale);
+    const int w = static_cast<int>(std::ceil((right + 2 * reach) * scale - l));
+    const int h = static_cast<int>(std::ceil((op.y1 + op.font.size * static_cast<float>(op.q) + 2 * reach) * scale - t));
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+    cairo_t* cr = cairo_create(s);
+    cairo_translate(cr, -l, -t);
+    cairo_scale(cr, scale, scale);
+    DrawOp black = op;
+    black.c = 0;
+    Painter(cr).draw(black, Beneath{});
+    cairo_destroy(cr);
+    cairo_surface_flush(s);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    int x0 = w, y0 = h, x1 = -1, y1 = -1;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (data[y * stride + x]) x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+    cairo_surface_destroy(s);
+    if (x1 < 0) return {};
+    EXPECT_TRUE(x0 > 0 && y0 > 0 && x1 < w - 1 && y1 < h - 1) << op.s << ": ink at the picture's edge";
+    return {static_cast<float>((x0 + l) / scale), static_cast<float>((y0 + t) / scale),
+            static_cast<float>((x1 + 1 + l) / scale), static_cast<float>((y1 + 1 + t) / scale)};
+}
+
+std::string named(const DrawOp& op, double scale) {
+    std::ostringstream s;
+    s << '"' << op.s << "\" (" << op.x1 << ", " << op.y1 << ")" << (op.role == GlyphRole::Operator ? " operator" : "")
+      << " at scale " << scale;
+    return s.str();
+}
+
+TEST(TextInk, OneMeasureHoldsWhatThePainterPaintsAtEverySize) {
+    InkBounds screen;
+    GlyphLayout windows;
+    int texts = 0, failures = 0;
+    for (const Step& step : all_steps()) {
+        WalkOptions options;
+        options.on_op = [&](const DrawOp& op, const Program& g) {
+            if (op.op != Op::Text || op.glyphs.empty() || failures > 10) return;
+            ++texts;
+            const Bounds listed = screen(op);
+            const Bounds placed = const_cast<Program&>(g).pf.ink(op);
+            // The screen's measure is the platform's, with the glyphs landed
+            // on the layout's pixels: half a pixel moves a side at most a
+            // pixel either way.
+            const bool agree = placed.empty() ? listed.empty() : std::abs(listed.l - placed.l) <= 1 &&
+                               std::abs(listed.t - placed.t) <= 1 && std::abs(listed.r - placed.r) <= 1 &&
+                               std::abs(listed.b - placed.b) <= 1;
+            EXPECT_TRUE(agree) << step.name() << ": " << named(op, 1);
+            const Bounds at1 = painted(op, 1);
+            const bool holds = at1.empty() || at1.inside(listed);
+            EXPECT_TRUE(holds) << step.name() << ": " << named(op, 1);
+            // Every fifth text at the other sizes a window is drawn at.
+            if (texts % 5 == 0)
+                for (double scale : {2.0, 1.2, 0.853, 0.711, 0.444}) {
+                    const Bounds p = painted(op, scale);
+                    const bool held = p.empty() || p.inside(windows.ink(op, scale, true));
+                    EXPECT_TRUE(held) << step.name() << ": " << named(op, scale);
+                    failures += !held;
+                }
+            failures += !agree + !holds;
+        };
+        walk(step, options);
+    }
+    EXPECT_GT(texts, 10000);
+}
+
+}  // namespace
+}  // namespace cw::test
