@@ -247,6 +247,18 @@ std::vector<Bounds> RetainedList::ink_within(const Bounds& area) {
     return out;
 }
 
+std::vector<KeptOp> RetainedList::kept_within(const Bounds& area) {
+    std::vector<uint32_t> near;
+    each_near(area, [&](uint32_t i) {
+        if (entries_[i].ink.overlaps(area)) near.push_back(i);
+    });
+    std::sort(near.begin(), near.end());
+    std::vector<KeptOp> out;
+    out.reserve(near.size());
+    for (uint32_t i : near) out.push_back({entries_[i].op, entries_[i].beneath, entries_[i].times});
+    return out;
+}
+
 std::vector<DrawOp> RetainedList::ops() const {
     std::vector<DrawOp> out;
     out.reserve(live_);

@@ -49,6 +49,9 @@ public:
     // Where kept operations left ink other than the background colour within
     // area: everywhere else in it the screen shows the background.
     std::vector<Bounds> ink_within(const Bounds& area);
+    // What is kept whose ink reaches into area, in drawing order, as kept()
+    // gives it: all that paints there.
+    std::vector<KeptOp> kept_within(const Bounds& area);
     void clear();
     // What it keeps beside the list: how many texts' ink it remembers.
     size_t inks_remembered() const { return inks_.size(); }
