@@ -117,6 +117,7 @@ uint32_t RetainedList::push(const DrawOp& op, const Bounds& ink, std::shared_ptr
 void RetainedList::kill(uint32_t i) {
     Entry& e = entries_[i];
     if (!e.live) return;
+    if (hidden_) hidden_->push_back(e.ink);
     e.live = false;
     auto it = copies_.find(e.key);
     if (it != copies_.end()) {
@@ -212,7 +213,7 @@ void RetainedList::join_copies(uint32_t i) {
     }
 }
 
-Bounds RetainedList::add(const DrawOp& op, const Beneath& under) {
+Bounds RetainedList::add(const DrawOp& op, const Beneath& under, std::vector<Bounds>* hidden) {
     if (!op.drawn()) return {};
     auto beneath = std::make_shared<const Beneath>(under);
     const Bounds ink = inks_(op);
@@ -221,7 +222,9 @@ Bounds RetainedList::add(const DrawOp& op, const Beneath& under) {
         push(op, ink, beneath);
         return ink;
     }
+    hidden_ = hidden;
     const Bounds looked = drop_covered(op, ink);
+    hidden_ = nullptr;
     if (ink.overlaps(kLayout)) join_copies(push(op, ink, beneath));
     if (!looked.empty()) {
         // Copies that something now dropped kept apart may join.

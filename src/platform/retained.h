@@ -35,8 +35,11 @@ public:
     RetainedList();
 
     // Takes the operation as drawn next, over what lies under it; gives
-    // back where its ink lies (empty for notes and blanks).
-    Bounds add(const DrawOp& op, const Beneath& under);
+    // back where its ink lies (empty for notes and blanks).  With `hidden`,
+    // adds to it where the ink of each operation lay that this one hides
+    // (erases and fills among them): what a picture drawn at another scale
+    // than the layout's must take away itself.
+    Bounds add(const DrawOp& op, const Beneath& under, std::vector<Bounds>* hidden = nullptr);
     // What is kept, in drawing order.
     std::vector<DrawOp> ops() const;
     // What is kept, in drawing order, each with what it is drawn over and
@@ -91,6 +94,7 @@ private:
     void compact();
 
     InkBounds inks_;
+    std::vector<Bounds>* hidden_ = nullptr;  // where kill() tells of what is hidden
     std::vector<Entry> entries_;
     std::vector<uint32_t> seen_;  // visit stamps, one per entry
     uint32_t stamp_ = 0;

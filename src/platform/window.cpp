@@ -59,16 +59,11 @@ public:
 
     void draw(const DrawOp& op, const Beneath& under) override {
         if (!op.drawn()) return;
-        if (erases_in_window(op)) {
-            erase(op, under);
-            return;
-        }
-        // Drawn over what lies under it, as the list draws it again.
-        const Bounds ink = retained_.add(op, under);
         Uint64 t0 = report_frames_ ? SDL_GetPerformanceCounter() : 0;
-        painter_->draw(op, under);
+        if (report_frames_ && erases_in_window(op)) note_erased(op);
+        // Drawn over what lies under it, as the list draws it again.
+        draw_in_window(cr_, {scale_, clip_}, retained_, op, under, [&](const Box& d) { damage_device(d); });
         if (report_frames_) frame_.drawing += SDL_GetPerformanceCounter() - t0;
-        if (!ink.empty()) damage(ink.grown(1));  // in a window of another size, within about a pixel
     }
 
     std::string poll_key() override {
@@ -134,22 +129,13 @@ public:
     }
 
 private:
-    // An erase paints the background only where something else was drawn:
-    // every other pixel under it shows the background already (the
-    // retained list holds all that is on the screen).  Most erases of a
-    // page turn wipe a large area holding little, and so draw and show
-    // little.
-    void erase(const DrawOp& op, const Beneath& beneath) {
-        Uint64 t0 = report_frames_ ? SDL_GetPerformanceCounter() : 0;
-        if (report_frames_) {
-            const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
-            const Bounds area = op.op == Op::Cls ? layout : retained_.ink(op);
-            double w = std::min(area.r, layout.r) - std::max(area.l, layout.l);
-            double h = std::min(area.b, layout.b) - std::max(area.t, layout.t);
-            frame_.erased = std::max(frame_.erased, w > 0 && h > 0 ? w * h / (LAYOUT_W * LAYOUT_H) : 0.0);
-        }
-        erase_in_window(cr_, {scale_, clip_}, retained_, op, beneath, [&](const Box& d) { damage_device(d); });
-        if (report_frames_) frame_.drawing += SDL_GetPerformanceCounter() - t0;
+    // The share of the layout an erase wipes, for the frame's report.
+    void note_erased(const DrawOp& op) {
+        const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
+        const Bounds area = op.op == Op::Cls ? layout : retained_.ink(op);
+        double w = std::min(area.r, layout.r) - std::max(area.l, layout.l);
+        double h = std::min(area.b, layout.b) - std::max(area.t, layout.t);
+        frame_.erased = std::max(frame_.erased, w > 0 && h > 0 ? w * h / (LAYOUT_W * LAYOUT_H) : 0.0);
     }
 
     // A face takes milliseconds to load the first time it draws; the first
@@ -183,9 +169,6 @@ private:
         cairo_surface_destroy(scratch);
         return true;
     }
-
-    // A layout box on the device: whole pixels around it, a pixel more.
-    Box device_box(const Bounds& b) const { return WindowPlace{scale_, clip_}.device_box(b); }
 
     void pump() {
         last_pump_ = SDL_GetTicks64();
@@ -295,11 +278,6 @@ private:
         cairo_rectangle_int_t all{0, 0, w_, h_};
         damaged_ = cairo_region_create_rectangle(&all);
         whole_ = true;
-    }
-
-    void damage(const Bounds& b) {
-        Box d = device_box(b);
-        damage_device({d.l - 1, d.t - 1, d.r + 1, d.b + 1});
     }
 
     void damage_device(const Box& b) {

@@ -32,6 +32,10 @@ void at_most_a_few(std::vector<Bounds>& boxes) {
     boxes.assign(1, all);
 }
 
+// How far beyond its ink at the layout's size, in layout units, a drawing's
+// ink may reach in the window: about a device pixel, and a little more.
+float reach(const WindowPlace& at) { return static_cast<float>(2 / at.scale + 1); }
+
 void set_background(cairo_t* cr) {
     const Rgb bg = fill_rgb(BACKGROUND);
     cairo_set_source_rgb(cr, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
@@ -51,24 +55,40 @@ DeviceBox erase_pixels(cairo_t* cr, const WindowPlace& at, const DrawOp& op) {
 }
 
 // Draws the device box d again from the list: the background, then what
-// the list keeps there, in its order, as a whole repaint draws it.
-void draw_again(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DeviceBox& d) {
+// the list keeps there, in its order, as a whole repaint draws it.  They are
+// drawn on a picture of their own that holds every text among them whole,
+// and d is copied from it: a glyph cut by a clip is drawn a shade apart from
+// one drawn whole.
+void draw_again(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DeviceBox& d, InkBounds& inks) {
+    const std::vector<KeptOp> ops = list.kept_within(at.layout_box(d).grown(reach(at)));
+    DeviceBox whole = d;
+    for (const KeptOp& k : ops)
+        if (k.op.op == Op::Text) {
+            const DeviceBox t = at.device_box(inks(k.op).grown(reach(at)));
+            whole = {std::min(whole.l, t.l), std::min(whole.t, t.t), std::max(whole.r, t.r), std::max(whole.b, t.b)};
+        }
+    whole = meet(whole, at.clip);
+    const int w = static_cast<int>(whole.r - whole.l), h = static_cast<int>(whole.b - whole.t);
+    if (w <= 0 || h <= 0) return;
+    cairo_surface_t* own = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+    cairo_surface_set_device_offset(own, -whole.l, -whole.t);  // the window's pixels
+    cairo_t* oc = cairo_create(own);
+    set_background(oc);
+    cairo_paint(oc);
     cairo_matrix_t m;
     cairo_get_matrix(cr, &m);
+    cairo_set_matrix(oc, &m);
+    Painter painter(oc);
+    for (const KeptOp& k : ops) painter.draw(k.op, *k.beneath, k.times);
+    cairo_destroy(oc);
+    cairo_surface_flush(own);
     cairo_save(cr);
     cairo_identity_matrix(cr);
+    cairo_set_source_surface(cr, own, 0, 0);
     cairo_rectangle(cr, d.l, d.t, d.r - d.l, d.b - d.t);
-    cairo_clip(cr);  // in whole pixels: what is drawn within is drawn as without it
-    set_background(cr);
-    cairo_paint(cr);
-    cairo_set_matrix(cr, &m);
-    // A drawing's ink at this scale lies within about a device pixel of its
-    // ink at the layout's size, scaled.
-    const float reach = static_cast<float>(2 / at.scale + 1);
-    Painter painter(cr);
-    for (const KeptOp& k : list.kept_within(at.layout_box(d).grown(reach)))
-        painter.draw(k.op, *k.beneath, k.times);
+    cairo_fill(cr);
     cairo_restore(cr);
+    cairo_surface_destroy(own);
 }
 
 }  // namespace
@@ -97,48 +117,51 @@ Bounds WindowPlace::layout_box(const DeviceBox& d) const {
             static_cast<float>((d.r - clip.l) / scale), static_cast<float>((d.b - clip.t) / scale)};
 }
 
-void erase_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DrawOp& op,
-                     const Beneath& beneath, const std::function<void(const DeviceBox&)>& changed) {
+void draw_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DrawOp& op,
+                    const Beneath& beneath, const std::function<void(const DeviceBox&)>& changed) {
+    if (!op.drawn()) return;
+    const bool erase = erases_in_window(op);
     const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
-    const Bounds area = op.op == Op::Cls ? layout : list.ink(op);
-    // Everything else under the erase is the background already (the list
-    // holds all that is on the screen): only where something was drawn
-    // changes.
-    std::vector<Bounds> under = list.ink_within(area);
-    list.add(op, beneath);
-    // What the list still keeps there, and what it dropped.
-    std::vector<Bounds> still = list.ink_within(area), kept, gone;
-    for (const Bounds& u : under) {
-        auto it = std::find(still.begin(), still.end(), u);
-        if (it == still.end()) {
-            gone.push_back(u);
-        } else {
-            kept.push_back(u);
-            still.erase(it);
+    // Under an erase, everything but what was drawn there is the background
+    // already (the list holds all that is on the screen); drawn at this
+    // scale, a drawing beside the erase may reach into its pixels too.
+    std::vector<Bounds> drawn_under =
+        erase ? list.ink_within((op.op == Op::Cls ? layout : list.ink(op)).grown(reach(at)))
+              : std::vector<Bounds>{};
+    std::vector<Bounds> hidden;
+    const Bounds ink = list.add(op, beneath, &hidden);
+    if (erase) {
+        // What was drawn there loses the pixels the erase paints, as the
+        // renderer paints them; a little more of what the erase covers
+        // changes nothing.
+        at_most_a_few(drawn_under);
+        const DeviceBox box = erase_pixels(cr, at, op);
+        cairo_save(cr);
+        cairo_identity_matrix(cr);
+        set_background(cr);
+        for (const Bounds& u : drawn_under) {
+            const DeviceBox d = meet(at.device_box(u.grown(2)), box);
+            if (blank(d)) continue;
+            cairo_rectangle(cr, d.l, d.t, d.r - d.l, d.b - d.t);
+            changed(d);
         }
+        cairo_fill(cr);
+        cairo_restore(cr);
+    } else {
+        Painter(cr).draw(op, beneath);
+        // In a window of another size, within about a pixel.
+        const DeviceBox d = at.device_box(ink.grown(1));
+        if (!ink.empty()) changed({d.l - 1, d.t - 1, d.r + 1, d.b + 1});
     }
-    at_most_a_few(kept);
-    at_most_a_few(gone);
-
-    // What stays loses the pixels the erase paints, as the renderer paints
-    // them; a little more of what the erase covers changes nothing.
-    const DeviceBox box = erase_pixels(cr, at, op);
-    cairo_save(cr);
-    cairo_identity_matrix(cr);
-    set_background(cr);
-    for (const Bounds& u : kept) {
-        const DeviceBox d = meet(at.device_box(u.grown(2)), box);
-        if (blank(d)) continue;
-        cairo_rectangle(cr, d.l, d.t, d.r - d.l, d.b - d.t);
-        changed(d);
-    }
-    cairo_fill(cr);
-    cairo_restore(cr);
-    // What went leaves none of its pixels, wherever this scale put them.
-    for (const Bounds& u : gone) {
+    // What the list now hides leaves none of its pixels, wherever this
+    // scale put them (an erase it hides, none of its wiping): there the
+    // window shows what the list draws.
+    at_most_a_few(hidden);
+    InkBounds inks;
+    for (const Bounds& u : hidden) {
         const DeviceBox d = meet(at.device_box(u.grown(2)), at.clip);
         if (blank(d)) continue;
-        draw_again(cr, at, list, d);
+        draw_again(cr, at, list, d, inks);
         changed(d);
     }
 }

@@ -1,5 +1,5 @@
-// How an erase changes a window's picture of the screen, at the window's own
-// scale: the part of the window backend that reads and writes pixels only.
+// How a window's picture of the screen changes with each operation, at the
+// window's own scale: the part of the window backend that writes pixels.
 #pragma once
 #include <functional>
 
@@ -31,22 +31,23 @@ struct WindowPlace {
 // aspect kept, centred, its edges on whole pixels so the margins stay clean.
 WindowPlace place_in_window(int w, int h);
 
-// Whether the window erases the operation (erase_in_window) rather than
-// drawing it: a box filled in the background colour, or a clear.
+// Whether the window erases the operation rather than drawing it: a box
+// filled in the background colour, or a clear.
 bool erases_in_window(const DrawOp& op);
 
-// Erases (a fill in the background colour, or a whole-screen clear) on a
-// window's picture of what `list` keeps: cr draws onto the window's pixels
-// with its user space on the layout as `at` places it.  The list takes the
-// erase and decides what it hides; the window then shows what the list
-// would draw there at the window's scale: a drawing the list keeps loses the
-// pixels the erase paints, and one it drops loses all its pixels, with what
-// the list keeps beside them drawn again there.  So a line's antialiased rim
-// or a glyph reaching a pixel past the erase's snapped edge leaves nothing,
-// at any size.  Calls `changed` with each device box it painted.
-// Reads and writes the list and the pixels under the erase; leaves cr as it
-// found it.
-void erase_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DrawOp& op,
-                     const Beneath& beneath, const std::function<void(const DeviceBox&)>& changed);
+// Draws an operation on a window's picture of what `list` keeps: cr draws
+// onto the window's pixels with its user space on the layout as `at` places
+// it.  The list takes the operation and decides what it hides; the window
+// then shows what the list would draw there at the window's own scale.  An
+// erase (erases_in_window) paints the background only where something was
+// drawn.  What the list keeps loses the pixels the erase paints; what it
+// drops (under an erase, a fill or an upright or level line) loses all its
+// pixels, with what the list keeps beside them drawn again there.  So a
+// line's antialiased rim or a glyph reaching a pixel past a box's snapped
+// edge leaves nothing, at any size.  Calls `changed` with each device box it
+// painted.  Reads and writes the list and the pixels; leaves cr as it found
+// it.
+void draw_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DrawOp& op,
+                    const Beneath& beneath, const std::function<void(const DeviceBox&)>& changed);
 
 }  // namespace cw
