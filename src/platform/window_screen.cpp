@@ -41,10 +41,15 @@ void set_background(cairo_t* cr) {
     cairo_set_source_rgb(cr, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
 }
 
-// The device pixels the renderer's fill of the erase paints (fill_snapped),
-// within the window's clip.
-DeviceBox erase_pixels(cairo_t* cr, const WindowPlace& at, const DrawOp& op) {
-    if (op.op != Op::Fill) return at.clip;
+// The box of device pixels the operation paints all over in one colour, as
+// the renderer snaps it (fill_snapped), within the window's clip: a box in
+// one colour (an erase among them), an upright or level line; the whole
+// layout for a clear; none for any other.
+DeviceBox solid_pixels(cairo_t* cr, const WindowPlace& at, const DrawOp& op) {
+    if (op.op == Op::Cls) return at.clip;
+    const bool box = op.op == Op::Fill && op.c == op.f;
+    const bool line = op.op == Op::Line && (op.x1 == op.x2 || op.y1 == op.y2);
+    if (!box && !line) return {0, 0, 0, 0};
     const double h = (op.w > 0 ? op.w : 1.0 / at.scale) / 2;
     double l = std::min(op.x1, op.x2) - h, t = std::min(op.y1, op.y2) - h;
     double r = std::max(op.x1, op.x2) + h, b = std::max(op.y1, op.y2) + h;
@@ -54,17 +59,29 @@ DeviceBox erase_pixels(cairo_t* cr, const WindowPlace& at, const DrawOp& op) {
     return meet({l, t, r, b}, at.clip);
 }
 
+// The parts of d outside s: at most four boxes.
+std::vector<DeviceBox> outside(const DeviceBox& d, const DeviceBox& s) {
+    if (blank(d)) return {};
+    const DeviceBox m = meet(d, s);
+    if (blank(m)) return {d};
+    std::vector<DeviceBox> out;
+    for (const DeviceBox& p : {DeviceBox{d.l, d.t, d.r, m.t}, DeviceBox{d.l, m.b, d.r, d.b},
+                               DeviceBox{d.l, m.t, m.l, m.b}, DeviceBox{m.r, m.t, d.r, m.b}})
+        if (!blank(p)) out.push_back(p);
+    return out;
+}
+
 // Draws the device box d again from the list: the background, then what
 // the list keeps there, in its order, as a whole repaint draws it.  They are
 // drawn on a picture of their own that holds every text among them whole,
 // and d is copied from it: a glyph cut by a clip is drawn a shade apart from
 // one drawn whole.
-void draw_again(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DeviceBox& d, InkBounds& inks) {
+void draw_again(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DeviceBox& d) {
     const std::vector<KeptOp> ops = list.kept_within(at.layout_box(d).grown(reach(at)));
     DeviceBox whole = d;
     for (const KeptOp& k : ops)
         if (k.op.op == Op::Text) {
-            const DeviceBox t = at.device_box(inks(k.op).grown(reach(at)));
+            const DeviceBox t = at.device_box(list.ink(k.op).grown(reach(at)));
             whole = {std::min(whole.l, t.l), std::min(whole.t, t.t), std::max(whole.r, t.r), std::max(whole.b, t.b)};
         }
     whole = meet(whole, at.clip);
@@ -135,7 +152,7 @@ void draw_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, cons
         // renderer paints them; a little more of what the erase covers
         // changes nothing.
         at_most_a_few(drawn_under);
-        const DeviceBox box = erase_pixels(cr, at, op);
+        const DeviceBox box = solid_pixels(cr, at, op);
         cairo_save(cr);
         cairo_identity_matrix(cr);
         set_background(cr);
@@ -155,15 +172,15 @@ void draw_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, cons
     }
     // What the list now hides leaves none of its pixels, wherever this
     // scale put them (an erase it hides, none of its wiping): there the
-    // window shows what the list draws.
+    // window shows what the list draws.  Where the operation painted every
+    // pixel in one colour, it shows it already.
     at_most_a_few(hidden);
-    InkBounds inks;
-    for (const Bounds& u : hidden) {
-        const DeviceBox d = meet(at.device_box(u.grown(2)), at.clip);
-        if (blank(d)) continue;
-        draw_again(cr, at, list, d, inks);
-        changed(d);
-    }
+    const DeviceBox solid = solid_pixels(cr, at, op);
+    for (const Bounds& u : hidden)
+        for (const DeviceBox& d : outside(meet(at.device_box(u.grown(2)), at.clip), solid)) {
+            draw_again(cr, at, list, d);
+            changed(d);
+        }
 }
 
 }  // namespace cw
