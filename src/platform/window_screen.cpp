@@ -71,16 +71,23 @@ std::vector<DeviceBox> outside(const DeviceBox& d, const DeviceBox& s) {
     return out;
 }
 
+// Whether the renderer draws the operation in whole pixels only (a box, an
+// upright or level line, a clear), so that a clip changes none of them.
+bool whole_pixels(const DrawOp& op) {
+    return op.op == Op::Cls || op.op == Op::Fill || op.op == Op::Box ||
+           (op.op == Op::Line && (op.x1 == op.x2 || op.y1 == op.y2));
+}
+
 // Draws the device box d again from the list: the background, then what
 // the list keeps there, in its order, as a whole repaint draws it.  They are
-// drawn on a picture of their own that holds every text among them whole,
-// and d is copied from it: a glyph cut by a clip is drawn a shade apart from
-// one drawn whole.
+// drawn on a picture of their own that holds every antialiased drawing
+// among them whole (a text, an arc, a slanted line), and d is copied from
+// it: cut by a clip, such a drawing's rim comes out a shade apart.
 void draw_again(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DeviceBox& d) {
     const std::vector<KeptOp> ops = list.kept_within(at.layout_box(d).grown(reach(at)));
     DeviceBox whole = d;
     for (const KeptOp& k : ops)
-        if (k.op.op == Op::Text) {
+        if (!whole_pixels(k.op)) {
             const DeviceBox t = at.device_box(list.ink(k.op).grown(reach(at)));
             whole = {std::min(whole.l, t.l), std::min(whole.t, t.t), std::max(whole.r, t.r), std::max(whole.b, t.b)};
         }

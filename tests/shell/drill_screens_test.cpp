@@ -1,7 +1,9 @@
-// Every drill of the three programs starts each new problem on a clean area:
-// its erases take in all the ink of the problems before, under whichever
-// gothic face draws (the build runs these tests under Noto Sans CJK JP and
-// again under IPAGothic, the face the programs fall back on).
+// What the screen leaves behind: every drill of the three programs starts
+// each new problem on a clean area (its erases take in all the ink of the
+// problems before), and a window of any size shows what a repaint of the
+// screen's list shows, under whichever gothic face draws (the build runs
+// these tests under Noto Sans CJK JP and again under IPAGothic, the face the
+// programs fall back on).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -156,6 +158,44 @@ TEST_P(DrillScreens, ANewProblemStartsOnACleanArea) {
         EXPECT_GT(checked, 2 * (kProblems - 2));
     }
 }
+
+// Every page of every step, in windows smaller than the layout (projectors,
+// and the smallest a school's screen gives): each shows what a repaint of the
+// screen's list shows, so no rim of what a fill or an erase hid stays.
+class WindowSizes : public testing::TestWithParam<const char*> {};
+
+TEST_P(WindowSizes, EveryPageShowsWhatARepaintShows) {
+    int pages = 0;
+    for (const Step& step : program_steps(GetParam())) {
+        std::vector<std::unique_ptr<test::WindowPicture>> windows;
+        for (auto [w, h] : {std::pair{1366, 768}, {1024, 768}, {640, 480}})
+            windows.push_back(std::make_unique<test::WindowPicture>(w, h));
+        bool failed = false;
+        int page = 0;
+        WalkOptions o;
+        o.on_every_op = [&](const DrawOp& op) {
+            for (auto& w : windows) w->draw(op);
+        };
+        o.on_wait = [&](Harness&) {
+            ++page, ++pages;
+            for (auto& w : windows) {
+                if (failed) return;
+                const auto [x, y] = w->first_difference(w->pixels(), w->repainted());
+                if (x < 0) continue;
+                failed = true;
+                ADD_FAILURE() << step.name() << " page " << page << ", at scale " << w->scale()
+                              << ": the window differs from a repaint of the screen's list at pixel (" << x << ", "
+                              << y << ")";
+            }
+        };
+        const WalkResult r = walk(step, o);
+        ASSERT_TRUE(r.back_at_menu) << step.name() << ": " << r.stuck;
+    }
+    EXPECT_GT(pages, 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryProgram, WindowSizes, testing::Values("kelvane", "dorrith", "sarnoth"),
+                         [](const testing::TestParamInfo<const char*>& i) { return std::string(i.param); });
 
 INSTANTIATE_TEST_SUITE_P(EveryDrill, DrillScreens, testing::ValuesIn(drill_steps()),
                          [](const testing::TestParamInfo<std::string>& i) {
