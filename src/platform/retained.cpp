@@ -109,6 +109,7 @@ uint32_t RetainedList::push(const DrawOp& op, const Bounds& ink, std::shared_ptr
 void RetainedList::kill(uint32_t i) {
     Entry& e = entries_[i];
     if (!e.live) return;
+    if (hidden_) hidden_->push_back(e.ink);
     e.live = false;
     auto it = copies_.find(e.key);
     if (it != copies_.end()) {
@@ -203,7 +204,7 @@ void RetainedList::join_copies(uint32_t i) {
     }
 }
 
-Bounds RetainedList::add(const DrawOp& op, const Beneath& under) {
+Bounds RetainedList::add(const DrawOp& op, const Beneath& under, std::vector<Bounds>* hidden) {
     if (!op.drawn()) return {};
     auto beneath = std::make_shared<const Beneath>(under);
     const Bounds ink = inks_(op);
@@ -212,7 +213,9 @@ Bounds RetainedList::add(const DrawOp& op, const Beneath& under) {
         push(op, ink, beneath);
         return ink;
     }
+    hidden_ = hidden;
     const Bounds looked = drop_covered(op, ink);
+    hidden_ = nullptr;
     if (ink.overlaps(kLayout)) join_copies(push(op, ink, beneath));
     if (!looked.empty()) {
         // Copies that something now dropped kept apart may join.
@@ -235,6 +238,18 @@ std::vector<Bounds> RetainedList::ink_within(const Bounds& area) {
         const bool erase = repaints_itself(e.op) && e.op.c == BACKGROUND && (e.op.op != Op::Fill || e.op.f == BACKGROUND);
         if (!erase) out.push_back(e.ink);
     });
+    return out;
+}
+
+std::vector<KeptOp> RetainedList::kept_within(const Bounds& area) {
+    std::vector<uint32_t> near;
+    each_near(area, [&](uint32_t i) {
+        if (entries_[i].ink.overlaps(area)) near.push_back(i);
+    });
+    std::sort(near.begin(), near.end());
+    std::vector<KeptOp> out;
+    out.reserve(near.size());
+    for (uint32_t i : near) out.push_back({entries_[i].op, entries_[i].beneath, entries_[i].times});
     return out;
 }
 

@@ -35,8 +35,11 @@ public:
     RetainedList();
 
     // Takes the operation as drawn next, over what lies under it; gives
-    // back where its ink lies (empty for notes and blanks).
-    Bounds add(const DrawOp& op, const Beneath& under);
+    // back where its ink lies (empty for notes and blanks).  With `hidden`,
+    // adds to it where the ink of each operation lay that this one hides
+    // (erases and fills among them): what a picture drawn at another scale
+    // than the layout's must take away itself.
+    Bounds add(const DrawOp& op, const Beneath& under, std::vector<Bounds>* hidden = nullptr);
     // What is kept, in drawing order.
     std::vector<DrawOp> ops() const;
     // What is kept, in drawing order, each with what it is drawn over and
@@ -49,6 +52,9 @@ public:
     // Where kept operations left ink other than the background colour within
     // area: everywhere else in it the screen shows the background.
     std::vector<Bounds> ink_within(const Bounds& area);
+    // What is kept whose ink reaches into area, in drawing order, as kept()
+    // gives it: all that paints there.
+    std::vector<KeptOp> kept_within(const Bounds& area);
     void clear();
     // What it keeps beside the list: how many texts' ink it remembers.
     size_t inks_remembered() const { return inks_.size(); }
@@ -88,6 +94,7 @@ private:
     void compact();
 
     InkBounds inks_;
+    std::vector<Bounds>* hidden_ = nullptr;  // where kill() tells of what is hidden
     std::vector<Entry> entries_;
     std::vector<uint32_t> seen_;  // visit stamps, one per entry
     uint32_t stamp_ = 0;

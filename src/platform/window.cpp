@@ -2,13 +2,13 @@
 
 // The run-time headers come before glib's, whose ABS macro would clash.
 #include "platform/basic.h"
-#include "platform/covers.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
 #include "platform/render.h"
 #include "platform/retained.h"
 #include "platform/window_keys.h"
 #include "platform/window_x11.h"
+#include "platform/window_screen.h"
 
 #include <SDL.h>
 #include <cairo.h>
@@ -33,11 +33,8 @@ constexpr Uint32 kBlinkMs = 500;   // longest sleep of a poll: the entry dot's b
 constexpr Uint32 kServiceMs = 4;   // window events are looked at this often while drawing
 constexpr Uint32 kBusyMs = 100;    // drawing this long without a poll shows what is done so far
 constexpr size_t kMaxDamage = 64;  // more damaged rectangles than this are shown as one around them
-constexpr size_t kMaxErasePieces = 48;  // an erase over more drawings than this wipes around them all
 
-struct Box {
-    double l, t, r, b;
-};
+using Box = DeviceBox;
 
 class WindowBackend : public Backend {
 public:
@@ -62,16 +59,11 @@ public:
 
     void draw(const DrawOp& op, const Beneath& under) override {
         if (!op.drawn()) return;
-        if (is_erase(op)) {
-            erase(op, under);
-            return;
-        }
-        // Drawn over what lies under it, as the list draws it again.
-        const Bounds ink = retained_.add(op, under);
         Uint64 t0 = report_frames_ ? SDL_GetPerformanceCounter() : 0;
-        painter_->draw(op, under);
+        if (report_frames_ && erases_in_window(op)) note_erased(op);
+        // Drawn over what lies under it, as the list draws it again.
+        draw_in_window(cr_, {scale_, clip_}, retained_, op, under, [&](const Box& d) { damage_device(d); });
         if (report_frames_) frame_.drawing += SDL_GetPerformanceCounter() - t0;
-        if (!ink.empty()) damage(ink.grown(1));  // in a window of another size, within about a pixel
     }
 
     std::string poll_key() override {
@@ -137,60 +129,13 @@ public:
     }
 
 private:
-    // A box filled in the background colour, or a clear.
-    static bool is_erase(const DrawOp& op) {
-        return op.op == Op::Cls || (op.op == Op::Fill && op.c == BACKGROUND && op.f == BACKGROUND);
-    }
-
-    // An erase paints the background only where something else was drawn:
-    // every other pixel under it shows the background already (the
-    // retained list holds all that is on the screen).  Most erases of a
-    // page turn wipe a large area holding little, and so draw and show
-    // little.
-    void erase(const DrawOp& op, const Beneath& beneath) {
-        Uint64 t0 = report_frames_ ? SDL_GetPerformanceCounter() : 0;
+    // The share of the layout an erase wipes, for the frame's report.
+    void note_erased(const DrawOp& op) {
         const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
         const Bounds area = op.op == Op::Cls ? layout : retained_.ink(op);
-        if (report_frames_) {
-            double w = std::min(area.r, layout.r) - std::max(area.l, layout.l);
-            double h = std::min(area.b, layout.b) - std::max(area.t, layout.t);
-            frame_.erased = std::max(frame_.erased, w > 0 && h > 0 ? w * h / (LAYOUT_W * LAYOUT_H) : 0.0);
-        }
-        std::vector<Bounds> under = retained_.ink_within(area);
-        retained_.add(op, beneath);
-        // The erase's own pixels, snapped as the renderer snaps them.
-        Box box = clip_;
-        if (op.op == Op::Fill) {
-            // A hairline is one pixel of the window.
-            const Bounds covered = pen_covers(op, static_cast<float>(1 / scale_));
-            double l = covered.l, t = covered.t, r = covered.r, b = covered.b;
-            cairo_user_to_device(cr_, &l, &t);
-            cairo_user_to_device(cr_, &r, &b);
-            l = std::round(l), t = std::round(t), r = std::max(std::round(r), l + 1), b = std::max(std::round(b), t + 1);
-            box = {std::max(clip_.l, l), std::max(clip_.t, t), std::min(clip_.r, r), std::min(clip_.b, b)};
-        }
-        if (under.size() > kMaxErasePieces) {
-            Bounds all = under[0];
-            for (const Bounds& u : under)
-                all = {std::min(all.l, u.l), std::min(all.t, u.t), std::max(all.r, u.r), std::max(all.b, u.b)};
-            under.assign(1, all);
-        }
-        Rgb bg = fill_rgb(BACKGROUND);
-        cairo_save(cr_);
-        cairo_identity_matrix(cr_);
-        cairo_set_source_rgb(cr_, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
-        for (const Bounds& u : under) {
-            // In a window of another size the ink lies within about a pixel;
-            // wiping a little more of what the erase covers changes nothing.
-            Box d = device_box(u.grown(2));
-            d = {std::max(d.l, box.l), std::max(d.t, box.t), std::min(d.r, box.r), std::min(d.b, box.b)};
-            if (d.r <= d.l || d.b <= d.t) continue;
-            cairo_rectangle(cr_, d.l, d.t, d.r - d.l, d.b - d.t);
-            damage_device(d);
-        }
-        cairo_fill(cr_);
-        cairo_restore(cr_);
-        if (report_frames_) frame_.drawing += SDL_GetPerformanceCounter() - t0;
+        double w = std::min(area.r, layout.r) - std::max(area.l, layout.l);
+        double h = std::min(area.b, layout.b) - std::max(area.t, layout.t);
+        frame_.erased = std::max(frame_.erased, w > 0 && h > 0 ? w * h / (LAYOUT_W * LAYOUT_H) : 0.0);
     }
 
     // A face takes milliseconds to load the first time it draws; the first
@@ -223,12 +168,6 @@ private:
         cairo_destroy(cr);
         cairo_surface_destroy(scratch);
         return true;
-    }
-
-    // A layout box on the device: whole pixels around it, a pixel more.
-    Box device_box(const Bounds& b) const {
-        return {std::floor(clip_.l + b.l * scale_) - 1, std::floor(clip_.t + b.t * scale_) - 1,
-                std::ceil(clip_.l + b.r * scale_) + 1, std::ceil(clip_.t + b.b * scale_) + 1};
     }
 
     void pump() {
@@ -315,12 +254,8 @@ private:
         Rgb bg = fill_rgb(BACKGROUND);
         cairo_set_source_rgb(cr_, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
         cairo_paint(cr_);  // the margins
-        scale_ = std::min(w / static_cast<double>(LAYOUT_W), h / static_cast<double>(LAYOUT_H));
-        // The layout's edges on whole pixels, so the margins stay clean.
-        clip_.l = std::round((w - LAYOUT_W * scale_) / 2);
-        clip_.t = std::round((h - LAYOUT_H * scale_) / 2);
-        clip_.r = std::min<double>(w, clip_.l + std::round(LAYOUT_W * scale_));
-        clip_.b = std::min<double>(h, clip_.t + std::round(LAYOUT_H * scale_));
+        const WindowPlace at = place_in_window(w, h);
+        scale_ = at.scale, clip_ = at.clip;
         cairo_rectangle(cr_, clip_.l, clip_.t, clip_.r - clip_.l, clip_.b - clip_.t);
         cairo_clip(cr_);
         cairo_translate(cr_, clip_.l, clip_.t);
@@ -343,11 +278,6 @@ private:
         cairo_rectangle_int_t all{0, 0, w_, h_};
         damaged_ = cairo_region_create_rectangle(&all);
         whole_ = true;
-    }
-
-    void damage(const Bounds& b) {
-        Box d = device_box(b);
-        damage_device({d.l - 1, d.t - 1, d.r + 1, d.b + 1});
     }
 
     void damage_device(const Box& b) {

@@ -3,8 +3,6 @@
 // random values of the others, and the numbers come from their sets.
 #include <gtest/gtest.h>
 
-#include <type_traits>
-
 #include <algorithm>
 #include <map>
 #include <random>
@@ -279,26 +277,6 @@ TEST(SarnothLesson3Drills, PreviousWorkingStaysUntilTheFirstKey) {
     ASSERT_GE(texts.size(), 12u);
     EXPECT_EQ(texts[8].y1, 500);
     EXPECT_EQ(texts[11].c, 0) << "the second problem's line in colour 0";
-}
-
-// The drawing of an operation, whatever it was drawn over and however many times.
-const DrawOp& drawing(const DrawOp& op) { return op; }
-const DrawOp& drawing(const KeptOp& k) { return k.op; }
-
-// The operations (as drawn, or as the screen keeps them) with each drawing
-// that is drawn again later, at the same place, left to its last copy: what
-// each one shows, once.
-template <class Ops>
-Ops drawn_once(const Ops& ops) {
-    Ops out;
-    for (size_t i = 0; i < ops.size(); ++i) {
-        const bool again = std::any_of(ops.begin() + static_cast<long>(i) + 1, ops.end(),
-                                       [&](const auto& later) { return drawing(ops[i]) == drawing(later); });
-        if (again) continue;
-        out.push_back(ops[i]);
-        if constexpr (std::is_same_v<Ops, std::vector<KeptOp>>) out.back().times = 1;
-    }
-    return out;
 }
 
 // A new problem starts on a clean area.  Each problem's head is erased before

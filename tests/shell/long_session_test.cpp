@@ -27,16 +27,6 @@
 namespace cw::test {
 namespace {
 
-// Every drill of the three programs: the lesson steps that end a problem
-// with the next-step question ("2" and Enter bring another problem).
-const char* const kDrills[] = {
-    "kelvane-1-1", "kelvane-1-3", "kelvane-1-5", "kelvane-2-1", "kelvane-2-2", "kelvane-3-1", "kelvane-3-2",
-    "kelvane-3-4", "kelvane-3-5", "kelvane-4-2", "kelvane-4-3", "kelvane-4-4", "kelvane-4-6", "kelvane-5-1",
-    "kelvane-6-3", "dorrith-1-1", "dorrith-1-3", "dorrith-2-5", "dorrith-3-2", "dorrith-3-4", "dorrith-4-2",
-    "dorrith-4-3", "dorrith-5-3", "sarnoth-1-7", "sarnoth-1-8", "sarnoth-2-1", "sarnoth-2-3", "sarnoth-2-4",
-    "sarnoth-2-5", "sarnoth-3-3", "sarnoth-3-6", "sarnoth-3-8",
-};
-
 // Problems of each drill (a step with several drills runs each this long).
 // The sanitizer build runs every drill too, for fewer problems (growth shows
 // in the normal build; the sanitizers look at the same code paths over the
@@ -59,13 +49,6 @@ constexpr int kMostWaits = 40;
 // cover, the longest drills kept tens of thousands).
 constexpr size_t kOneScreen = 3000;
 
-const Step& step_named(const std::string& name) {
-    static const std::vector<Step> steps = all_steps();
-    for (const Step& s : steps)
-        if (s.name() == name) return s;
-    throw std::runtime_error("no step " + name);
-}
-
 TEST(LongSession, TheDrillTableHoldsEveryDrill) {
     std::set<std::string> found;
     for (const Step& s : all_steps()) {
@@ -76,7 +59,7 @@ TEST(LongSession, TheDrillTableHoldsEveryDrill) {
         walk(s, o);
         if (asks) found.insert(s.name());
     }
-    EXPECT_EQ(found, std::set<std::string>(std::begin(kDrills), std::end(kDrills)));
+    EXPECT_EQ(found, std::set<std::string>(drill_steps().begin(), drill_steps().end()));
 }
 
 // The whole history drawn as it comes, on one picture of the layout.
@@ -233,7 +216,7 @@ TEST_P(TourSession, EveryPageRendersWhatTheWholeHistoryRenders) {
 INSTANTIATE_TEST_SUITE_P(EveryProgram, TourSession, testing::Values("kelvane", "dorrith", "sarnoth"),
                          [](const testing::TestParamInfo<const char*>& i) { return std::string(i.param); });
 
-class DrillSession : public testing::TestWithParam<const char*> {};
+class DrillSession : public testing::TestWithParam<std::string> {};
 
 // What is kept beside the screen's list of what is drawn, each counted as
 // its keeper counts it.
@@ -327,8 +310,8 @@ TEST_P(DrillSession, KeepsAboutOneScreenAndItsPicture) {
     EXPECT_EQ(outside, 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryDrill, DrillSession, testing::ValuesIn(kDrills),
-                         [](const testing::TestParamInfo<const char*>& i) {
+INSTANTIATE_TEST_SUITE_P(EveryDrill, DrillSession, testing::ValuesIn(drill_steps()),
+                         [](const testing::TestParamInfo<std::string>& i) {
                              std::string n = i.param;
                              std::replace(n.begin(), n.end(), '-', '_');
                              return n;

@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <functional>
+#include <string>
+#include <type_traits>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/display.h"
@@ -67,11 +71,54 @@ public:
         return e;
     }
 
+    // The box (as differing gives it) of the pixels within b that show ink
+    // where another picture of the same size shows none.
+    Px ink_beyond(const Picture& o, const Bounds& b) const {
+        Px e;
+        for (int y = std::max(0, px(b.t)); y < std::min(h_, px(b.b) + 1); ++y)
+            for (int x = std::max(0, px(b.l)); x < std::min(w_, px(b.r) + 1); ++x)
+                if (ink(x, y) && !o.ink(x, y)) {
+                    e.l = std::min(e.l, x), e.r = std::max(e.r, x + 1);
+                    e.t = std::min(e.t, y), e.b = std::max(e.b, y + 1);
+                }
+        return e;
+    }
+
 private:
     double scale_;
     int w_, h_, stride_;
     std::vector<uint8_t> data_;
 };
+
+// The drawing of an operation, whatever it was drawn over and however many times.
+inline const DrawOp& drawing(const DrawOp& op) { return op; }
+inline const DrawOp& drawing(const KeptOp& k) { return k.op; }
+
+// The operations (as drawn, or as the screen keeps them) with each drawing
+// that is drawn again later, at the same place, left to its last copy: what
+// each one shows, once.
+template <class Ops>
+Ops drawn_once(const Ops& ops) {
+    // Looked for among the later ones with the same kind, place and text.
+    auto key = [](const DrawOp& op) {
+        return std::hash<std::string>{}(op.s) ^ (std::hash<float>{}(op.x1) * 3) ^ (std::hash<float>{}(op.y1) * 7) ^
+               (std::hash<float>{}(op.x2) * 11) ^ (std::hash<float>{}(op.y2) * 13) ^ static_cast<size_t>(op.op);
+    };
+    std::unordered_multimap<size_t, size_t> later;
+    Ops out;
+    for (size_t i = ops.size(); i-- > 0;) {
+        const DrawOp& op = drawing(ops[i]);
+        const size_t k = key(op);
+        auto [from, to] = later.equal_range(k);
+        const bool again = std::any_of(from, to, [&](const auto& e) { return drawing(ops[e.second]) == op; });
+        if (again) continue;
+        later.emplace(k, i);
+        out.push_back(ops[i]);
+        if constexpr (std::is_same_v<Ops, std::vector<KeptOp>>) out.back().times = 1;
+    }
+    std::reverse(out.begin(), out.end());
+    return out;
+}
 
 inline std::vector<uint8_t> picture(const std::vector<DrawOp>& ops) { return Picture(ops).bytes(); }
 inline std::vector<uint8_t> picture(const std::vector<KeptOp>& ops) { return Picture(ops).bytes(); }

@@ -1,6 +1,7 @@
 #include "support/tour.h"
 
 #include <map>
+#include <stdexcept>
 
 #include "shell/shell.h"
 #include "support/lesson_fixture.h"
@@ -149,6 +150,24 @@ std::vector<Step> all_steps() {
         steps.insert(steps.end(), s.begin(), s.end());
     }
     return steps;
+}
+
+const std::vector<std::string>& drill_steps() {
+    static const std::vector<std::string> drills = {
+        "kelvane-1-1", "kelvane-1-3", "kelvane-1-5", "kelvane-2-1", "kelvane-2-2", "kelvane-3-1", "kelvane-3-2",
+        "kelvane-3-4", "kelvane-3-5", "kelvane-4-2", "kelvane-4-3", "kelvane-4-4", "kelvane-4-6", "kelvane-5-1",
+        "kelvane-6-3", "dorrith-1-1", "dorrith-1-3", "dorrith-2-5", "dorrith-3-2", "dorrith-3-4", "dorrith-4-2",
+        "dorrith-4-3", "dorrith-5-3", "sarnoth-1-7", "sarnoth-1-8", "sarnoth-2-1", "sarnoth-2-3", "sarnoth-2-4",
+        "sarnoth-2-5", "sarnoth-3-3", "sarnoth-3-6", "sarnoth-3-8",
+    };
+    return drills;
+}
+
+const Step& step_named(const std::string& name) {
+    static const std::vector<Step> steps = all_steps();
+    for (const Step& s : steps)
+        if (s.name() == name) return s;
+    throw std::runtime_error("no step " + name);
 }
 
 }  // namespace cw::test

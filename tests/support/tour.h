@@ -32,6 +32,11 @@ struct Step {
 std::vector<Step> program_steps(const std::string& program);
 // The steps of the three programs.
 std::vector<Step> all_steps();
+// Every drill of the three programs: the names of the steps that end a
+// problem with the next-step question ("2" and Enter bring another problem).
+const std::vector<std::string>& drill_steps();
+// The step of that name.
+const Step& step_named(const std::string& name);
 
 struct WalkOptions {
     std::string time = "00:00:00";  // the clock, and so the random problems

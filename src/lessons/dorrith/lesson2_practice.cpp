@@ -47,7 +47,11 @@ void RUN_DIVISION_PRACTICE(Dorrith& g) {
             T_sa(11) + T_sa(1) + F_sa(1) + F_sa(2) + "/" + T_sa(2) + F_sa(11) + F_sa(12));
 
         WAIT_ANY_KEY(g);
-        lesson::erase_solution(g, area, g.YI1 + 110);
+        // From 3 units higher than the script's YI1 + 110: the solution's
+        // fraction below reaches 14 units above its line (an exponent of the
+        // numerator, whose top row lies at 205 in IPAGothic), and the
+        // erase, from 202.5, takes in all of the one before under every face.
+        lesson::erase_solution(g, area, g.YI1 + 107);
         put(g, g.XI1 + 132, g.YI1 + 120, 0,
             "=" + T_sa(11) + "ﾀ" + T_sa(1) + F_sa(1) + F_sa(2) + "/" + T_sa(2) + F_sa(11) + F_sa(12) + "ﾀ");
 

@@ -1,0 +1,195 @@
+// Erasing in a window's picture of the screen, at the window's own scale.
+#include "platform/window_screen.h"
+
+#include "platform/covers.h"
+
+#include <cairo.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "platform/palette.h"
+#include "platform/render.h"
+
+namespace cw {
+
+namespace {
+
+// An erase over more drawings than this wipes (or draws again) one box
+// around them all.
+constexpr size_t kMaxErasePieces = 48;
+
+DeviceBox meet(const DeviceBox& a, const DeviceBox& b) {
+    return {std::max(a.l, b.l), std::max(a.t, b.t), std::min(a.r, b.r), std::min(a.b, b.b)};
+}
+
+bool blank(const DeviceBox& d) { return d.r <= d.l || d.b <= d.t; }
+
+// One box around all of them, when there are too many to take one by one.
+void at_most_a_few(std::vector<Bounds>& boxes) {
+    if (boxes.size() <= kMaxErasePieces) return;
+    Bounds all = boxes[0];
+    for (const Bounds& b : boxes) all = all.united(b);
+    boxes.assign(1, all);
+}
+
+// How far beyond its ink at the layout's size, in layout units, a drawing's
+// ink may reach in the window: about a device pixel, and a little more.
+float reach(const WindowPlace& at) { return static_cast<float>(2 / at.scale + 1); }
+
+void set_background(cairo_t* cr) {
+    const Rgb bg = fill_rgb(BACKGROUND);
+    cairo_set_source_rgb(cr, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
+}
+
+// The box of device pixels the operation paints all over in one colour, as
+// the renderer snaps it (fill_snapped), within the window's clip: a box in
+// one colour (an erase among them), an upright or level line; the whole
+// layout for a clear; none for any other.
+DeviceBox solid_pixels(cairo_t* cr, const WindowPlace& at, const DrawOp& op) {
+    if (op.op == Op::Cls) return at.clip;
+    const bool box = op.op == Op::Fill && op.c == op.f;
+    const bool line = op.op == Op::Line && (op.x1 == op.x2 || op.y1 == op.y2);
+    if (!box && !line) return {0, 0, 0, 0};
+    // A hairline is one pixel of the window.
+    const Bounds covered = pen_covers(op, static_cast<float>(1 / at.scale));
+    double l = covered.l, t = covered.t, r = covered.r, b = covered.b;
+    cairo_user_to_device(cr, &l, &t);
+    cairo_user_to_device(cr, &r, &b);
+    l = std::round(l), t = std::round(t), r = std::max(std::round(r), l + 1), b = std::max(std::round(b), t + 1);
+    return meet({l, t, r, b}, at.clip);
+}
+
+// The parts of d outside s: at most four boxes.
+std::vector<DeviceBox> outside(const DeviceBox& d, const DeviceBox& s) {
+    if (blank(d)) return {};
+    const DeviceBox m = meet(d, s);
+    if (blank(m)) return {d};
+    std::vector<DeviceBox> out;
+    for (const DeviceBox& p : {DeviceBox{d.l, d.t, d.r, m.t}, DeviceBox{d.l, m.b, d.r, d.b},
+                               DeviceBox{d.l, m.t, m.l, m.b}, DeviceBox{m.r, m.t, d.r, m.b}})
+        if (!blank(p)) out.push_back(p);
+    return out;
+}
+
+// Whether the renderer draws the operation in whole pixels only (a box, an
+// upright or level line, a clear), so that a clip changes none of them.
+bool whole_pixels(const DrawOp& op) {
+    return op.op == Op::Cls || op.op == Op::Fill || op.op == Op::Box ||
+           (op.op == Op::Line && (op.x1 == op.x2 || op.y1 == op.y2));
+}
+
+// Draws the device box d again from the list: the background, then what
+// the list keeps there, in its order, as a whole repaint draws it.  They are
+// drawn on a picture of their own that holds every antialiased drawing
+// among them whole (a text, an arc, a slanted line), and d is copied from
+// it: cut by a clip, such a drawing's rim comes out a shade apart.
+void draw_again(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DeviceBox& d) {
+    const std::vector<KeptOp> ops = list.kept_within(at.layout_box(d).grown(reach(at)));
+    DeviceBox whole = d;
+    for (const KeptOp& k : ops)
+        if (!whole_pixels(k.op)) {
+            const DeviceBox t = at.device_box(list.ink(k.op).grown(reach(at)));
+            whole = {std::min(whole.l, t.l), std::min(whole.t, t.t), std::max(whole.r, t.r), std::max(whole.b, t.b)};
+        }
+    whole = meet(whole, at.clip);
+    const int w = static_cast<int>(whole.r - whole.l), h = static_cast<int>(whole.b - whole.t);
+    if (w <= 0 || h <= 0) return;
+    cairo_surface_t* own = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+    cairo_surface_set_device_offset(own, -whole.l, -whole.t);  // the window's pixels
+    cairo_t* oc = cairo_create(own);
+    set_background(oc);
+    cairo_paint(oc);
+    cairo_matrix_t m;
+    cairo_get_matrix(cr, &m);
+    cairo_set_matrix(oc, &m);
+    Painter painter(oc);
+    for (const KeptOp& k : ops) painter.draw(k.op, *k.beneath, k.times);
+    cairo_destroy(oc);
+    cairo_surface_flush(own);
+    cairo_save(cr);
+    cairo_identity_matrix(cr);
+    cairo_set_source_surface(cr, own, 0, 0);
+    cairo_rectangle(cr, d.l, d.t, d.r - d.l, d.b - d.t);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    cairo_surface_destroy(own);
+}
+
+}  // namespace
+
+WindowPlace place_in_window(int w, int h) {
+    WindowPlace at;
+    at.scale = std::min(w / static_cast<double>(LAYOUT_W), h / static_cast<double>(LAYOUT_H));
+    at.clip.l = std::round((w - LAYOUT_W * at.scale) / 2);
+    at.clip.t = std::round((h - LAYOUT_H * at.scale) / 2);
+    at.clip.r = std::min<double>(w, at.clip.l + std::round(LAYOUT_W * at.scale));
+    at.clip.b = std::min<double>(h, at.clip.t + std::round(LAYOUT_H * at.scale));
+    return at;
+}
+
+bool erases_in_window(const DrawOp& op) {
+    return op.op == Op::Cls || (op.op == Op::Fill && op.c == BACKGROUND && op.f == BACKGROUND);
+}
+
+DeviceBox WindowPlace::device_box(const Bounds& b) const {
+    return {std::floor(clip.l + b.l * scale) - 1, std::floor(clip.t + b.t * scale) - 1,
+            std::ceil(clip.l + b.r * scale) + 1, std::ceil(clip.t + b.b * scale) + 1};
+}
+
+Bounds WindowPlace::layout_box(const DeviceBox& d) const {
+    return {static_cast<float>((d.l - clip.l) / scale), static_cast<float>((d.t - clip.t) / scale),
+            static_cast<float>((d.r - clip.l) / scale), static_cast<float>((d.b - clip.t) / scale)};
+}
+
+void draw_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DrawOp& op,
+                    const Beneath& beneath, const std::function<void(const DeviceBox&)>& changed) {
+    if (!op.drawn()) return;
+    const bool erase = erases_in_window(op);
+    const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
+    // Under an erase, everything but what was drawn there is the background
+    // already (the list holds all that is on the screen); drawn at this
+    // scale, a drawing beside the erase may reach into its pixels too.
+    std::vector<Bounds> drawn_under =
+        erase ? list.ink_within((op.op == Op::Cls ? layout : list.ink(op)).grown(reach(at)))
+              : std::vector<Bounds>{};
+    std::vector<Bounds> hidden;
+    const Bounds ink = list.add(op, beneath, &hidden);
+    if (erase) {
+        // What was drawn there loses the pixels the erase paints, as the
+        // renderer paints them; a little more of what the erase covers
+        // changes nothing.
+        at_most_a_few(drawn_under);
+        const DeviceBox box = solid_pixels(cr, at, op);
+        cairo_save(cr);
+        cairo_identity_matrix(cr);
+        set_background(cr);
+        for (const Bounds& u : drawn_under) {
+            const DeviceBox d = meet(at.device_box(u.grown(2)), box);
+            if (blank(d)) continue;
+            cairo_rectangle(cr, d.l, d.t, d.r - d.l, d.b - d.t);
+            changed(d);
+        }
+        cairo_fill(cr);
+        cairo_restore(cr);
+    } else {
+        Painter(cr).draw(op, beneath);
+        // In a window of another size, within about a pixel.
+        const DeviceBox d = at.device_box(ink.grown(1));
+        if (!ink.empty()) changed({d.l - 1, d.t - 1, d.r + 1, d.b + 1});
+    }
+    // What the list now hides leaves none of its pixels, wherever this
+    // scale put them (an erase it hides, none of its wiping): there the
+    // window shows what the list draws.  Where the operation painted every
+    // pixel in one colour, it shows it already.
+    at_most_a_few(hidden);
+    const DeviceBox solid = solid_pixels(cr, at, op);
+    for (const Bounds& u : hidden)
+        for (const DeviceBox& d : outside(meet(at.device_box(u.grown(2)), at.clip), solid)) {
+            draw_again(cr, at, list, d);
+            changed(d);
+        }
+}
+
+}  // namespace cw

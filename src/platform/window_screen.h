@@ -1,0 +1,53 @@
+// How a window's picture of the screen changes with each operation, at the
+// window's own scale: the part of the window backend that writes pixels.
+#pragma once
+#include <functional>
+
+#include "platform/backdrop.h"
+#include "platform/display.h"
+#include "platform/retained.h"
+
+typedef struct _cairo cairo_t;
+
+namespace cw {
+
+// A box of device pixels, right and bottom exclusive.
+struct DeviceBox {
+    double l, t, r, b;
+};
+
+// Where the layout lies in a window: `scale` device pixels a unit, its top
+// left corner at (clip.l, clip.t), and drawn within clip.
+struct WindowPlace {
+    double scale = 1;
+    DeviceBox clip{0, 0, 0, 0};
+    // A layout box on the device: whole pixels around it, a pixel more.
+    DeviceBox device_box(const Bounds& b) const;
+    // The layout box a device box covers.
+    Bounds layout_box(const DeviceBox& d) const;
+};
+
+// Where the layout lies in a window of w by h pixels: scaled to fit with its
+// aspect kept, centred, its edges on whole pixels so the margins stay clean.
+WindowPlace place_in_window(int w, int h);
+
+// Whether the window erases the operation rather than drawing it: a box
+// filled in the background colour, or a clear.
+bool erases_in_window(const DrawOp& op);
+
+// Draws an operation on a window's picture of what `list` keeps: cr draws
+// onto the window's pixels with its user space on the layout as `at` places
+// it.  The list takes the operation and decides what it hides; the window
+// then shows what the list would draw there at the window's own scale.  An
+// erase (erases_in_window) paints the background only where something was
+// drawn.  What the list keeps loses the pixels the erase paints; what it
+// drops (under an erase, a fill or an upright or level line) loses all its
+// pixels, with what the list keeps beside them drawn again there.  So a
+// line's antialiased rim or a glyph reaching a pixel past a box's snapped
+// edge leaves nothing, at any size.  Calls `changed` with each device box it
+// painted.  Reads and writes the list and the pixels; leaves cr as it found
+// it.
+void draw_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DrawOp& op,
+                    const Beneath& beneath, const std::function<void(const DeviceBox&)>& changed);
+
+}  // namespace cw

@@ -1,0 +1,208 @@
+// What the screen leaves behind: every drill of the three programs starts
+// each new problem on a clean area (its erases take in all the ink of the
+// problems before), and a window of any size shows what a repaint of the
+// screen's list shows, under whichever gothic face draws (the build runs
+// these tests under Noto Sans CJK JP and again under IPAGothic, the face the
+// programs fall back on).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <initializer_list>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/fonts.h"
+#include "support/lesson_fixture.h"
+#include "support/picture.h"
+#include "support/tour.h"
+#include "support/window_picture.h"
+
+namespace cw::test {
+namespace {
+
+// Problems of each drill of a step.
+constexpr int kProblems = 8;
+
+// The run under another face says which it asked for: the face it draws with
+// must be that one, or the run looks at the same face twice.
+TEST(DrillScreens, DrawWithTheGothicFaceAsked) {
+    const char* asked = std::getenv("CW_EXPECT_GOTHIC");
+    const std::string drawn = face_choice(Face::Gothic).family;
+    if (!asked || !*asked) {
+        EXPECT_TRUE(drawn == "Noto Sans CJK JP" || drawn == "IPAGothic") << drawn;
+        return;
+    }
+    EXPECT_EQ(drawn, asked);
+    EXPECT_TRUE(family_installed(drawn)) << drawn;
+}
+
+// An operation in a line, for saying which stays.
+std::string describe(const DrawOp& op) {
+    std::ostringstream out;
+    out << "op " << static_cast<int>(op.op) << " (" << op.x1 << ", " << op.y1 << ") (" << op.x2 << ", " << op.y2
+        << ") c" << op.c << " w" << op.w << (op.s.empty() ? "" : " \"" + op.s + "\"");
+    return out.str();
+}
+
+// Each problem of a drill draws over what the screen showed when the drill
+// first asked the next-step question (its frame, the first problem) and
+// erases what it needs.  While it runs, the screen shows that, the problem
+// before and this one, and nothing of an older problem; when it asks the
+// next-step question, that and this problem alone.  The screen is read as
+// the window keeps it, where a remnant (a glyph's top row between two
+// erases) stays as an operation of its own, and its pixels are compared
+// with a picture of those operations drawn on a blank screen, at the
+// layout's size and at twice it.
+// What a problem draws again exactly where an earlier one drew it (an
+// instruction, a frame) covers the earlier copy's ink with its own, and is
+// looked at once.
+class DrillScreens : public testing::TestWithParam<std::string> {};
+
+TEST_P(DrillScreens, ANewProblemStartsOnACleanArea) {
+    const Step& step = step_named(GetParam());
+    std::vector<DrawOp> history;  // drawn since the last whole-screen clear
+    // Where in the history the problem before and this one started.
+    size_t before_started = 0, started = 0;
+    std::vector<DrawOp> first_screen;  // what the screen kept at the drill's first question
+    int problem = 0;  // of the drill, from 1
+    int checked = 0;
+    bool failed = false;
+    std::string question;  // the last prompt
+
+    InkBounds inks;
+    auto compare = [&](const std::vector<KeptOp>& screen, size_t from, const std::string& when,
+                       std::initializer_list<double> scales) {
+        std::vector<DrawOp> own = first_screen;
+        own.insert(own.end(), history.begin() + static_cast<long>(from), history.end());
+        own = drawn_once(own);
+        const std::vector<KeptOp> kept = drawn_once(screen);
+        ++checked;
+        for (double scale : scales) {
+            // At the layout's size, where the list decides what each
+            // operation hides, the two are the same; at another, the list
+            // may have dropped a drawing whose rim the operations drawn
+            // afresh still show, but keeps none they do not.
+            const Picture seen(kept, scale), fresh(own, scale);
+            const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
+            const Picture::Px d = scale == 1 ? seen.differing(fresh, layout) : seen.ink_beyond(fresh, layout);
+            if (d.empty()) continue;
+            failed = true;
+            // The drawings of earlier problems the screen keeps there.
+            const Bounds at{static_cast<float>(d.l / scale), static_cast<float>(d.t / scale),
+                            static_cast<float>(d.r / scale), static_cast<float>(d.b / scale)};
+            std::string older;
+            for (const KeptOp& k : kept)
+                if (std::find(own.begin(), own.end(), k.op) == own.end() && inks(k.op).grown(1).overlaps(at))
+                    older += "\n  " + describe(k.op);
+            ADD_FAILURE() << step.name() << ", problem " << problem << ", " << when << ", at scale " << scale
+                          << ": ink of an earlier problem stays from (" << at.l << ", " << at.t << ") to (" << at.r
+                          << ", " << at.b << ")" << older;
+            return;
+        }
+    };
+
+    WalkOptions o;
+    o.problems = kProblems;
+    o.problems_each_drill = true;
+    o.on_every_op = [&](const DrawOp& op) {
+        if (op.op == Op::Prompt && op.s != "入力") question = op.s;  // the entry's label is no question
+        if (!op.drawn()) return;
+        if (clears_screen(op)) history.clear(), before_started = started = 0;
+        history.push_back(op);
+    };
+    o.on_wait = [&](Harness& h) {
+        if (failed) return;
+        const bool asked = question == kNextStep;
+        if (problem == 0) problem = 1;
+        if (problem >= 3) compare(h.backend.screen().kept(), before_started, "while it runs", {1.0});
+        if (!asked) return;
+        if (problem >= 2) compare(h.backend.screen().kept(), started, "at its question", {1.0, 2.0});
+        if (problem == 1) first_screen = h.backend.screen().ops();
+        // The answer and what it draws belong to the next problem.
+        before_started = started, started = history.size();
+        problem = problem == kProblems ? 0 : problem + 1;
+    };
+    // And in windows smaller than the layout, as projectors show it, each
+    // problem's question shows what a repaint of the screen's list would.
+    std::vector<std::unique_ptr<test::WindowPicture>> windows;
+    for (auto [w, h] : {std::pair{1366, 768}, {1024, 768}, {640, 480}})
+        windows.push_back(std::make_unique<test::WindowPicture>(w, h));
+    bool window_failed = false;
+    o.on_every_op = [&, record = o.on_every_op](const DrawOp& op) {
+        record(op);
+        for (auto& w : windows) w->draw(op);
+    };
+    o.on_wait = [&, look = o.on_wait](Harness& h) {
+        look(h);
+        if (question != kNextStep || window_failed) return;
+        for (auto& w : windows) {
+            const auto [x, y] = w->first_difference(w->pixels(), w->repainted());
+            if (x < 0) continue;
+            window_failed = true;
+            const Bounds near =
+                w->place().layout_box({double(x), double(y), double(x + 1), double(y + 1)}).grown(4);
+            std::string there;
+            for (const KeptOp& k : w->list().kept_within(near)) there += "\n  " + describe(k.op);
+            ADD_FAILURE() << step.name() << ", at scale " << w->scale()
+                          << ": the window differs from a repaint of the screen's list at pixel (" << x << ", " << y
+                          << "), where the list keeps:" << there;
+            return;
+        }
+    };
+    const WalkResult r = walk(step, o);
+    ASSERT_TRUE(r.back_at_menu) << r.stuck;
+    if (!failed) {
+        EXPECT_GT(checked, 2 * (kProblems - 2));
+    }
+}
+
+// Every page of every step, in windows smaller than the layout (projectors,
+// and the smallest a school's screen gives): each shows what a repaint of the
+// screen's list shows, so no rim of what a fill or an erase hid stays.
+class WindowSizes : public testing::TestWithParam<const char*> {};
+
+TEST_P(WindowSizes, EveryPageShowsWhatARepaintShows) {
+    int pages = 0;
+    for (const Step& step : program_steps(GetParam())) {
+        std::vector<std::unique_ptr<test::WindowPicture>> windows;
+        for (auto [w, h] : {std::pair{1366, 768}, {1024, 768}, {640, 480}})
+            windows.push_back(std::make_unique<test::WindowPicture>(w, h));
+        bool failed = false;
+        int page = 0;
+        WalkOptions o;
+        o.on_every_op = [&](const DrawOp& op) {
+            for (auto& w : windows) w->draw(op);
+        };
+        o.on_wait = [&](Harness&) {
+            ++page, ++pages;
+            for (auto& w : windows) {
+                if (failed) return;
+                const auto [x, y] = w->first_difference(w->pixels(), w->repainted());
+                if (x < 0) continue;
+                failed = true;
+                ADD_FAILURE() << step.name() << " page " << page << ", at scale " << w->scale()
+                              << ": the window differs from a repaint of the screen's list at pixel (" << x << ", "
+                              << y << ")";
+            }
+        };
+        const WalkResult r = walk(step, o);
+        ASSERT_TRUE(r.back_at_menu) << step.name() << ": " << r.stuck;
+    }
+    EXPECT_GT(pages, 100);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryProgram, WindowSizes, testing::Values("kelvane", "dorrith", "sarnoth"),
+                         [](const testing::TestParamInfo<const char*>& i) { return std::string(i.param); });
+
+INSTANTIATE_TEST_SUITE_P(EveryDrill, DrillScreens, testing::ValuesIn(drill_steps()),
+                         [](const testing::TestParamInfo<std::string>& i) {
+                             std::string n = i.param;
+                             std::replace(n.begin(), n.end(), '-', '_');
+                             return n;
+                         });
+
+}  // namespace
+}  // namespace cw::test
