@@ -296,6 +296,13 @@ struct GlyphLayout::Shapes {
 
     // Sets the layout to the style of op.
     void style(const DrawOp& op, const FaceChoice& face) {
+        // Most texts come in the style of the one before: it is told apart
+        // without building its key.
+        if (&face == last_face && op.font.bold == last_font.bold && op.font.italic == last_font.italic &&
+            op.font.size == last_font.size && !current.empty())
+            return;
+        last_face = &face;
+        last_font = op.font;
         key = face.family;
         key += op.font.bold ? 'b' : '-';
         key += op.font.italic ? 'i' : '-';
@@ -310,8 +317,12 @@ struct GlyphLayout::Shapes {
     // A glyph's shape; its outline only when asked (measuring it is the
     // costly part).
     GlyphShape glyph(const FaceChoice& face, const std::string& ch, bool sign, bool outline) {
-        return glyphs.get(current + (face.script_ell ? "ell " : "") + (sign ? "sign " : "") + (outline ? "out " : "") + ch,
-                          [&] { return measure(cr, layout, face, ch, outline, sign); });
+        probe = current;
+        if (face.script_ell) probe += "ell ";
+        if (sign) probe += "sign ";
+        if (outline) probe += "out ";
+        probe += ch;
+        return glyphs.get(probe, [&] { return measure(cr, layout, face, ch, outline, sign); });
     }
     Reference reference(const FaceChoice& face) {
         return references.get(current, [&] {
@@ -327,7 +338,9 @@ struct GlyphLayout::Shapes {
     cairo_surface_t* surface;
     cairo_t* cr;
     PangoLayout* layout;
-    std::string key, current;
+    std::string key, current, probe;
+    const FaceChoice* last_face = nullptr;  // the style set last, as asked
+    FontState last_font;
     Recent<GlyphShape> glyphs;
     Recent<Reference> references;
 };
