@@ -17,10 +17,6 @@ bool Backdrop::is_bar(const DrawOp& op) {
     return op.op == Op::Line && op.bar && op.y1 == op.y2 && op.x1 != op.x2;
 }
 
-bool Backdrop::is_fill(const DrawOp& op) {
-    if (op.op == Op::Fill) return true;
-    return op.op == Op::Circle && op.filled && op.r > 0 && !(op.start == op.end && op.c == op.f);
-}
 
 Bounds Backdrop::Bar::ink() const {
     float h = static_cast<float>(w) / 2;
@@ -64,13 +60,15 @@ void Backdrop::forget_hidden_sector() {
 }
 
 void Backdrop::add(const DrawOp& op) {
-    if (clears_screen(op)) {
+    const Paint paint = paint_of(op);
+    if (paint.clears) {
         clear();
         return;
     }
-    if (op.op == Op::Line && op.y1 == op.y2 && op.c == BACKGROUND) {
-        // A level line in the background colour erases the bars it covers.
-        paint_over_bars(paints_over(op));
+    if (!paint.fills && paint.erases && !paint.over.empty()) {
+        // An upright or level line in the background colour erases the bars
+        // it covers.
+        paint_over_bars(paint.over);
         return;
     }
     if (is_bar(op)) {
@@ -81,13 +79,13 @@ void Backdrop::add(const DrawOp& op) {
         bars_.push_back(std::move(bar));
         return;
     }
-    if (!is_fill(op)) return;
+    if (!paint.fills) return;
     Area a;
     a.colour = op.f;
     if (op.op == Op::Fill) {
-        a.outer = pen_covers(op);
+        a.outer = paint.pen;
         a.inner = box_of(op.x1, op.y1, op.x2, op.y2, -half_pen(op));
-        a.tinted = op.c == op.f ? a.outer : a.inner;
+        a.tinted = paint.one_colour ? a.outer : a.inner;
         // What the box paints over whole is gone.
         areas_.erase(std::remove_if(areas_.begin(), areas_.end(),
                                     [&](const Area& old) { return old.outer.inside(a.outer); }),
@@ -96,7 +94,7 @@ void Backdrop::add(const DrawOp& op) {
     } else {
         a.box = false;
         a.cx = op.x1, a.cy = op.y1, a.r = op.r, a.start = op.start, a.end = op.end;
-        a.outer = pen_covers(op);
+        a.outer = paint.pen;
     }
     // Background laid on background changes nothing.
     if (a.colour == 15 &&

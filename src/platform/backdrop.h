@@ -72,11 +72,9 @@ public:
 
     // Whether an operation is a fraction bar: a level line drawn as one.
     static bool is_bar(const DrawOp& op);
-    // Whether an operation fills an area (text and marks over it take their
-    // colour from it): a filled box, or a filled circle or sector with a
-    // border of its own; a disc in one colour (a dot, the entry cursor) is
-    // a mark.
-    static bool is_fill(const DrawOp& op);
+    // Whether an operation fills an area (Paint::fills): text and marks
+    // over it take their colour from it.
+    static bool is_fill(const DrawOp& op) { return paint_of(op).fills; }
 
 private:
     struct Area {

@@ -105,13 +105,4 @@ struct DrawOp {
     bool operator==(const DrawOp&) const = default;
 };
 
-// Whether the operation paints the whole layout in the background colour (a
-// clear, or an erase of the whole window).
-inline bool clears_screen(const DrawOp& op) {
-    if (op.op == Op::Cls) return true;
-    if (op.op != Op::Fill || op.f != BACKGROUND || op.c != BACKGROUND) return false;
-    return std::min(op.x1, op.x2) <= 0 && std::min(op.y1, op.y2) <= 0 && std::max(op.x1, op.x2) >= LAYOUT_W &&
-           std::max(op.y1, op.y2) >= LAYOUT_H;
-}
-
 }  // namespace cw

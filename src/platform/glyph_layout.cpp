@@ -395,7 +395,9 @@ void GlyphLayout::operator()(DrawOp& op, const Backdrop& under) {
 }
 
 Bounds GlyphLayout::ink(const DrawOp& op, double scale, bool landed) {
-    if (op.op != Op::Text || op.glyphs.empty() || !drawable_text(op) || !(scale > 0)) return {};
+    if (!(scale > 0)) return {};
+    if (op.op != Op::Text) return mark_ink(op, scale);
+    if (op.glyphs.empty() || !drawable_text(op)) return {};
     const FaceChoice& face = map_face(op.font.face, op.p, op.q);
     if (!shapes_) shapes_ = std::make_unique<Shapes>(most_);
     shapes_->style(op, face);

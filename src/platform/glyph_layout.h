@@ -39,21 +39,21 @@ public:
 
     // Lays out a text drawn next over `under`: sets text.glyphs and text.fits.
     void operator()(DrawOp& text, const Backdrop& under);
-    // Where a text laid out here leaves its ink, the one measure of it,
-    // from its glyphs as the layout placed them: the box of each glyph's
-    // outline where it was placed, with the weight laid round it, out to the
+    // Where an operation leaves its ink, the one measure of it: out to the
     // whole pixels it reaches into at `scale` pixels a layout unit (the
-    // antialiased rim), in layout units; empty for anything else.  Measured
-    // from the outlines of the glyphs' shapes, which it keeps, so it draws
-    // nothing.
+    // antialiased rim), in layout units.  A mark as it paints (mark_ink); a
+    // text laid out here from its glyphs as the layout placed them: the box
+    // of each glyph's outline where it was placed, with the weight laid
+    // round it, measured from the outlines of the glyphs' shapes, which it
+    // keeps, so it draws nothing.
     //
-    // `landed`: as a screen paints it, where a glyph its face draws (one
+    // `landed`: as a screen paints text, where a glyph its face draws (one
     // with no weight) lands with its origin on the nearest whole pixel,
     // half a pixel at most from its place, and its ink with it.  What a
     // screen keeps and wipes is measured so; what text is placed by (the
     // lessons' decisions, taken once for screens of every size) is measured
     // where the glyphs were placed.
-    Bounds ink(const DrawOp& text, double scale = 1, bool landed = false);
+    Bounds ink(const DrawOp& op, double scale = 1, bool landed = false);
     // How many glyph shapes it has measured and keeps.
     size_t shapes() const;
 

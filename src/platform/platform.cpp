@@ -1,6 +1,5 @@
 #include "platform/platform.h"
 
-#include <cmath>
 #include <stdexcept>
 
 #include "platform/basic.h"
@@ -117,14 +116,6 @@ void Platform::CLS() {
     DrawOp op;
     op.op = Op::Cls;
     emit(std::move(op));
-}
-
-Bounds Platform::ink(const DrawOp& op) {
-    if (op.op == Op::Text) return layout_.ink(op);
-    // A mark: the box its pen covers, in whole pixels.
-    const Bounds b = pen_covers(op);
-    if (b.empty()) return {};
-    return {std::floor(b.l), std::floor(b.t), std::ceil(b.r), std::ceil(b.b)};
 }
 
 Bounds Platform::covers(const std::function<void()>& draw) {

@@ -137,9 +137,9 @@ public:
     };
 
     // Where an operation leaves its ink: the whole pixels at the layout's
-    // size its glyphs' outlines (GlyphLayout::ink) or its marks' pens
-    // (covers.h) cover.
-    Bounds ink(const DrawOp& op);
+    // size it reaches into, a text's glyphs where they were placed
+    // (GlyphLayout::ink, the one measure).
+    Bounds ink(const DrawOp& op) { return layout_.ink(op); }
     // What a drawing would cover if drawn now: the box of the ink of all
     // that `draw` draws, made in a sketch (SketchScope) and so not drawn;
     // empty when it leaves no ink.

@@ -33,28 +33,22 @@ double device_pixel(cairo_t* cr) {
 // A logical width in user units; width 0 is one device pixel.
 double pen_width(cairo_t* cr, int w) { return w > 0 ? static_cast<double>(w) : device_pixel(cr); }
 
-// Fills the rectangle [l, r] x [t, b] with its edges moved to the nearest
-// device pixel edges, so the same call always covers the same pixels and
-// leaves no half-covered pixels behind.
+// Fills the layout box [l, r] x [t, b] in whole device pixels
+// (snap_to_pixels).
 void fill_snapped(cairo_t* cr, double l, double t, double r, double b) {
     double x0 = l, y0 = t, x1 = r, y1 = b;
     cairo_user_to_device(cr, &x0, &y0);
     cairo_user_to_device(cr, &x1, &y1);
-    double dl = std::round(std::min(x0, x1)), dr = std::round(std::max(x0, x1));
-    double dt = std::round(std::min(y0, y1)), db = std::round(std::max(y0, y1));
-    if (dr <= dl) dr = dl + 1;
-    if (db <= dt) db = dt + 1;
+    const DeviceBox d = snap_to_pixels(x0, y0, x1, y1);
     cairo_save(cr);
     cairo_identity_matrix(cr);
-    cairo_rectangle(cr, dl, dt, dr - dl, db - dt);
+    cairo_rectangle(cr, d.l, d.t, d.r - d.l, d.b - d.t);
     cairo_fill(cr);
     cairo_restore(cr);
 }
 
-// Strokes the current path in the source colour.  What is painted in the
-// background colour is an erase: it covers whole pixels and reaches a pixel
-// further, so that it also takes away the anti-aliased fringe of the same
-// shape drawn before.
+// Strokes the current path in the source colour; an erase (erasing) in
+// whole pixels and a pixel wider on each side.
 void stroke_path(cairo_t* cr, double width, bool erase) {
     if (erase) {
         cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
@@ -64,6 +58,8 @@ void stroke_path(cairo_t* cr, double width, bool erase) {
     cairo_stroke(cr);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
 }
+
+void fill_snapped(cairo_t* cr, const Bounds& b) { fill_snapped(cr, b.l, b.t, b.r, b.b); }
 
 void fill_path(cairo_t* cr, bool erase) {
     if (erase) {
@@ -81,60 +77,53 @@ void fill_path(cairo_t* cr, bool erase) {
 // it, and the inside of a fill.
 struct Colours {
     Rgb ink, fill;
-    bool ink_erases, fill_erases;  // painted in the background colour
+    bool ink_erases, fill_erases;
 };
 
 Colours colours_of(const DrawOp& op, int under) {
-    return {ink_rgb(op.c, under), fill_rgb(op.f), op.c == BACKGROUND, op.f == BACKGROUND};
+    return {ink_rgb(op.c, under), fill_rgb(op.f), erasing(op.c), erasing(op.f)};
 }
 
-void draw_line(cairo_t* cr, const DrawOp& op, const Colours& k) {
-    double w = pen_width(cr, op.w);
+void draw_line(cairo_t* cr, const DrawOp& op, const Paint& p, const Colours& k) {
     set_rgb(cr, k.ink);
-    if (op.x1 == op.x2 || op.y1 == op.y2) {
-        // Upright and level lines are pixel-aligned boxes (square ends).
-        double h = w / 2;
-        fill_snapped(cr, std::min(op.x1, op.x2) - h, std::min(op.y1, op.y2) - h, std::max(op.x1, op.x2) + h,
-                     std::max(op.y1, op.y2) + h);
+    if (p.lands == Landing::Snapped) {
+        fill_snapped(cr, p.pen);
         return;
     }
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_move_to(cr, op.x1, op.y1);
     cairo_line_to(cr, op.x2, op.y2);
-    stroke_path(cr, w, k.ink_erases);
+    stroke_path(cr, pen_width(cr, op.w), k.ink_erases);
 }
 
 // Box outline or filled box: the border is centred on the edges.
-void draw_box(cairo_t* cr, const DrawOp& op, bool filled, const Colours& k) {
-    double w = pen_width(cr, op.w), h = w / 2;
-    double l = std::min(op.x1, op.x2), r = std::max(op.x1, op.x2);
-    double t = std::min(op.y1, op.y2), b = std::max(op.y1, op.y2);
-    if (filled && op.c == op.f) {
+void draw_box(cairo_t* cr, const DrawOp& op, const Paint& p, bool filled, const Colours& k) {
+    if (filled && p.one_colour) {
         // A box in one colour (an erase, a highlighted cell) is all fill.
         set_rgb(cr, k.fill);
-        fill_snapped(cr, l - h, t - h, r + h, b + h);
+        fill_snapped(cr, p.pen);
         return;
     }
+    double w = pen_width(cr, op.w), h = w / 2;
     set_rgb(cr, k.ink);
-    fill_snapped(cr, l - h, t - h, r + h, t + h);  // top
-    fill_snapped(cr, l - h, b - h, r + h, b + h);  // bottom
-    fill_snapped(cr, l - h, t - h, l + h, b + h);  // left
-    fill_snapped(cr, r - h, t - h, r + h, b + h);  // right
+    border_bands(op, h, [cr](double l, double t, double r, double b) { fill_snapped(cr, l, t, r, b); });
+    double l = std::min(op.x1, op.x2), r = std::max(op.x1, op.x2);
+    double t = std::min(op.y1, op.y2), b = std::max(op.y1, op.y2);
     if (filled && r - l > w && b - t > w) {
         set_rgb(cr, k.fill);
         fill_snapped(cr, l + h, t + h, r - h, b - h);
     }
 }
 
-void draw_circle(cairo_t* cr, const DrawOp& op, const Colours& k) {
-    if (op.r <= 0) return;
+void draw_circle(cairo_t* cr, const DrawOp& op, const Paint& p, const Colours& k) {
+    if (p.lands == Landing::Nothing) return;
     double w = pen_width(cr, op.w);
     bool whole = op.start == op.end;
     // Fractions of a turn from +x towards +y: with y growing downward this
     // is cairo's own direction of growing angles, clockwise on the screen.
     double a0 = 2 * kPi * op.start, a1 = 2 * kPi * op.end;
     if (whole) a0 = 0, a1 = 2 * kPi;
-    if (op.filled && whole && op.c == op.f) {
+    if (p.disc) {
         // A disc in one colour (a dot; the entry cursor, drawn and erased on
         // every poll) is a mark: its outline is the rim of a larger disc.
         // Without antialiasing, so that the same disc in the background
@@ -159,9 +148,8 @@ void draw_circle(cairo_t* cr, const DrawOp& op, const Colours& k) {
         cairo_arc(cr, op.x1, op.y1, op.r, a0, a1);
         cairo_close_path(cr);
         // A sector in one colour is all fill, its rim too.
-        bool one_colour = op.c == op.f;
-        set_rgb(cr, one_colour ? k.fill : k.ink);
-        stroke_path(cr, w, one_colour ? k.fill_erases : k.ink_erases);
+        set_rgb(cr, p.one_colour ? k.fill : k.ink);
+        stroke_path(cr, w, p.one_colour ? k.fill_erases : k.ink_erases);
         return;
     }
     cairo_new_path(cr);
@@ -226,6 +214,8 @@ void Painter::text(const DrawOp& op, const Beneath& under, int times) {
 void Painter::draw(const DrawOp& op, const Beneath& under, int times) {
     if (!op.drawn()) return;
     const Colours k = colours_of(op, under.mark);
+    // A hairline is one device pixel wide.
+    const Paint p = paint_of(op, static_cast<float>(device_pixel(cr_)));
     times = std::max(times, 1);
     if (op.op == Op::Text) {
         // Each glyph is drawn that many times over itself.
@@ -239,10 +229,10 @@ void Painter::draw(const DrawOp& op, const Beneath& under, int times) {
         cairo_save(cr_);
         cairo_new_path(cr_);
         switch (op.op) {
-        case Op::Line: draw_line(cr_, op, k); break;
-        case Op::Box: draw_box(cr_, op, false, k); break;
-        case Op::Fill: draw_box(cr_, op, true, k); break;
-        case Op::Circle: draw_circle(cr_, op, k); break;
+        case Op::Line: draw_line(cr_, op, p, k); break;
+        case Op::Box: draw_box(cr_, op, p, false, k); break;
+        case Op::Fill: draw_box(cr_, op, p, true, k); break;
+        case Op::Circle: draw_circle(cr_, op, p, k); break;
         case Op::Polyline: draw_polyline(cr_, op, k); break;
         case Op::Cls:
             set_rgb(cr_, fill_rgb(BACKGROUND));
@@ -304,70 +294,6 @@ bool write_png(const std::vector<DrawOp>& ops, const std::string& path, double s
 
 bool write_png(const std::vector<KeptOp>& ops, const std::string& path, double scale) {
     return write_picture(path, scale, [&](cairo_t* cr) { render_ops(cr, ops); });
-}
-
-bool repaints_itself(const DrawOp& op) {
-    switch (op.op) {
-    case Op::Cls:
-    case Op::Box:
-    case Op::Fill: return true;  // whole pixels in one colour each
-    case Op::Line: return op.x1 == op.x2 || op.y1 == op.y2 || op.c == BACKGROUND;
-    case Op::Circle:
-        if (op.r <= 0 || (op.filled && op.start == op.end && op.c == op.f)) return true;  // the one-colour disc
-        return op.c == BACKGROUND && (!op.filled || op.f == BACKGROUND);
-    case Op::Polyline: return op.c == BACKGROUND;
-    default: return false;  // text is antialiased in every colour
-    }
-}
-
-// ---- ink bounds -------------------------------------------------------------------------
-
-namespace {
-
-// The whole pixels at the layout's size that a shape within the box may
-// touch; a little is added for curves drawn as short straight pieces.
-Bounds pixels_around(const Bounds& box) {
-    const Bounds b = box.grown(0.25f);
-    return {std::floor(b.l), std::floor(b.t), std::ceil(b.r), std::ceil(b.b)};
-}
-
-// The pixels fill_snapped paints at the layout's size.
-Bounds snapped_pixels(const Bounds& b) {
-    double dl = std::round(b.l), dr = std::round(b.r), dt = std::round(b.t), db = std::round(b.b);
-    if (dr <= dl) dr = dl + 1;
-    if (db <= dt) db = dt + 1;
-    return {static_cast<float>(dl), static_cast<float>(dt), static_cast<float>(dr), static_cast<float>(db)};
-}
-
-}  // namespace
-
-InkBounds::InkBounds(size_t most) : glyphs_(most) {}
-
-size_t InkBounds::size() const { return glyphs_.shapes(); }
-
-Bounds InkBounds::operator()(const DrawOp& op) {
-    // What the pen covers (covers.h), as the painter lays it on pixels.
-    const Bounds pen = pen_covers(op);
-    // In the background colour, a round end or rim reaches a pixel further.
-    const float erase_reach = op.c == BACKGROUND ? 1 : 0;
-    switch (op.op) {
-    case Op::Box:
-    case Op::Fill: return snapped_pixels(pen);
-    case Op::Line:
-        if (op.x1 == op.x2 || op.y1 == op.y2) return snapped_pixels(pen);
-        return pixels_around(pen.grown(erase_reach));
-    case Op::Circle:
-        if (op.r <= 0) return {};
-        // An outline (the cursor's disc too) reaches half a pen beyond its
-        // radius, a pixel more in the background colour.
-        return pixels_around(pen.grown(1));
-    case Op::Polyline:
-        if (op.pts.empty()) return {};
-        return pixels_around(pen.grown(erase_reach));
-    case Op::Text: return glyphs_.ink(op, 1, true);
-    case Op::Cls: return {-1e9f, -1e9f, 1e9f, 1e9f};
-    default: return {};  // notes draw nothing
-    }
 }
 
 }  // namespace cw

@@ -12,7 +12,7 @@ namespace cw {
 namespace {
 
 // Every rule below compares the whole pixels operations touch at the
-// layout's own size (InkBounds), so it holds there exactly.
+// layout's own size (ink()), so it holds there exactly.
 const Bounds kLayout{0, 0, LAYOUT_W, LAYOUT_H};
 
 // The grid: square cells of this many units over the layout.
@@ -26,15 +26,12 @@ constexpr int kMostTimes = 255;
 // Keeps what is dropped from outweighing what is kept.
 constexpr size_t kCompactAfter = 1024;
 
-// The one-colour whole disc the entry cursor is drawn and erased with.
-bool is_cursor_disc(const DrawOp& op) {
-    return op.op == Op::Circle && op.filled && op.start == op.end && op.c == op.f;
-}
-
-// Drawn without antialiasing, a disc takes every pixel of one no larger about
+// Drawn without antialiasing, a disc in one colour (the entry cursor's,
+// drawn and erased on every poll) takes every pixel of one no larger about
 // the same centre (a disc reaches half its pen beyond its radius).
-bool disc_covers(const DrawOp& later, const DrawOp& earlier) {
-    return earlier.x1 == later.x1 && earlier.y1 == later.y1 && pen_covers(earlier).inside(pen_covers(later));
+bool disc_covers(const DrawOp& later, const Paint& paint, const DrawOp& earlier) {
+    const Paint before = paint_of(earlier);
+    return before.disc && earlier.x1 == later.x1 && earlier.y1 == later.y1 && before.pen.inside(paint.pen);
 }
 
 void mix(size_t& h, size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); }
@@ -131,10 +128,10 @@ void RetainedList::clear() {
     live_ = 0;
 }
 
-Bounds RetainedList::drop_covered(const DrawOp& op, const Bounds& ink) {
+Bounds RetainedList::drop_covered(const DrawOp& op, const Paint& paint, const Bounds& ink) {
     Bounds looked{};
     bool dropped = false;
-    if (!paints_over(op).empty()) {
+    if (!paint.over.empty()) {
         // What it hides (covers.h), read on the whole pixels it paints.
         each_near(ink, [&](uint32_t i) {
             Entry& e = entries_[i];
@@ -144,16 +141,16 @@ Bounds RetainedList::drop_covered(const DrawOp& op, const Bounds& ink) {
             }
         });
         looked = ink;
-    } else if (is_cursor_disc(op)) {
+    } else if (paint.disc) {
         each_near(ink, [&](uint32_t i) {
-            if (is_cursor_disc(entries_[i].op) && disc_covers(op, entries_[i].op)) {
+            if (disc_covers(op, paint, entries_[i].op)) {
                 kill(i);
                 dropped = true;
             }
         });
         looked = ink;
     }
-    if (repaints_itself(op)) {
+    if (paint.repaints_itself()) {
         // Drawn again, it paints each of its pixels as it did before,
         // whatever was drawn in between.
         auto it = copies_.find(drawing_key(op));
@@ -196,7 +193,7 @@ void RetainedList::join_copies(uint32_t i) {
         }
         if (!earlier || anything_between(*earlier, i, later.ink)) return;
         Entry& kept = entries_[*earlier];
-        kept.times = std::min(repaints_itself(kept.op) ? 1 : kMostTimes, kept.times + later.times);
+        kept.times = std::min(paint_of(kept.op).repaints_itself() ? 1 : kMostTimes, kept.times + later.times);
         // Only boxes drawn after both copies lie over both.
         kept.under = std::move(entries_[i].under);
         kill(i);
@@ -207,14 +204,15 @@ void RetainedList::join_copies(uint32_t i) {
 Bounds RetainedList::add(const DrawOp& op, const Beneath& under, std::vector<Bounds>* hidden) {
     if (!op.drawn()) return {};
     auto beneath = std::make_shared<const Beneath>(under);
-    const Bounds ink = inks_(op);
-    if (clears_screen(op)) {
+    const Bounds ink = this->ink(op);
+    const Paint paint = paint_of(op);
+    if (paint.clears) {
         clear();
         push(op, ink, beneath);
         return ink;
     }
     hidden_ = hidden;
-    const Bounds looked = drop_covered(op, ink);
+    const Bounds looked = drop_covered(op, paint, ink);
     hidden_ = nullptr;
     if (ink.overlaps(kLayout)) join_copies(push(op, ink, beneath));
     if (!looked.empty()) {
@@ -235,8 +233,7 @@ std::vector<Bounds> RetainedList::ink_within(const Bounds& area) {
         const Entry& e = entries_[i];
         if (!e.ink.overlaps(area)) return;
         // An erase leaves the background, as what it erased does not.
-        const bool erase = repaints_itself(e.op) && e.op.c == BACKGROUND && (e.op.op != Op::Fill || e.op.f == BACKGROUND);
-        if (!erase) out.push_back(e.ink);
+        if (!paint_of(e.op).erases) out.push_back(e.ink);
     });
     return out;
 }

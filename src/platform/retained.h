@@ -1,10 +1,11 @@
 // What is on the screen, as the operations that drew it.  An operation
 // leaves the list when what comes later makes it invisible:
 //   - a whole-screen clear drops everything;
-//   - an operation that paints whole pixels in one colour (a filled box, an
-//     upright or level line, the entry cursor's disc) drops what lies wholly
-//     under it, an earlier copy of itself included; boxes drawn one after
-//     another drop what lies under them together;
+//   - an operation that paints over a box opaquely (a filled box, an upright
+//     or level line: Paint::over) drops what lies wholly under it, an earlier
+//     copy of itself included; boxes drawn one after another drop what lies
+//     under them together; a disc in one colour drops the discs it holds
+//     about the same centre;
 //   - an operation whose ink lies wholly off the layout, or that leaves no
 //     ink (a blank), is never kept.
 // Each operation is kept with what it was drawn over (the colours of the
@@ -21,14 +22,23 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/backdrop.h"
 #include "platform/display.h"
-#include "platform/render.h"
+#include "platform/glyph_layout.h"
 
 namespace cw {
+
+// An operation as a screen keeps it: drawn over what lay under it when it
+// was made, `times` times over itself.
+struct KeptOp {
+    DrawOp op;
+    std::shared_ptr<const Beneath> beneath;
+    int times = 1;
+};
 
 class RetainedList {
 public:
@@ -47,8 +57,10 @@ public:
     std::vector<KeptOp> kept() const;
     // How many operations are kept.
     size_t size() const { return live_; }
-    // Where the operation would leave its ink if drawn next (InkBounds).
-    Bounds ink(const DrawOp& op) { return inks_(op); }
+    // Where the operation would leave its ink if drawn next: the whole
+    // pixels it reaches into at the layout's own size, a text's glyphs
+    // landed on them (GlyphLayout::ink).
+    Bounds ink(const DrawOp& op) { return inks_.ink(op, 1, true); }
     // Where kept operations left ink other than the background colour within
     // area: everywhere else in it the screen shows the background.
     std::vector<Bounds> ink_within(const Bounds& area);
@@ -56,8 +68,9 @@ public:
     // gives it: all that paints there.
     std::vector<KeptOp> kept_within(const Bounds& area);
     void clear();
-    // What it keeps beside the list: how many texts' ink it remembers.
-    size_t inks_remembered() const { return inks_.size(); }
+    // What it keeps beside the list: how many glyph shapes it measures
+    // texts' ink by.
+    size_t inks_remembered() const { return inks_.shapes(); }
 
 private:
     struct Entry {
@@ -85,7 +98,7 @@ private:
     void kill(uint32_t i);
     // Drops what op paints over; gives back the area it looked at (empty
     // when nothing was dropped).
-    Bounds drop_covered(const DrawOp& op, const Bounds& ink);
+    Bounds drop_covered(const DrawOp& op, const Paint& paint, const Bounds& ink);
     // Joins entry i with the copy before it when nothing between them
     // touches it, and that copy with the one before, and so on.
     void join_copies(uint32_t i);
@@ -93,7 +106,7 @@ private:
     bool anything_between(uint32_t a, uint32_t b, const Bounds& ink);
     void compact();
 
-    InkBounds inks_;
+    GlyphLayout inks_;  // measures ink, keeping the shapes of the glyphs asked for lately
     std::vector<Bounds>* hidden_ = nullptr;  // where kill() tells of what is hidden
     std::vector<Entry> entries_;
     std::vector<uint32_t> seen_;  // visit stamps, one per entry

@@ -25,11 +25,12 @@ bool same_place(const DrawOp& a, const DrawOp& b) {
 }  // namespace
 
 void ShownTexts::add(const DrawOp& op, const Bounds& ink) {
-    if (clears_screen(op)) {
+    const Paint paint = paint_of(op);
+    if (paint.clears) {
         clear();
         return;
     }
-    if (const Bounds over = paints_over(op); !over.empty()) {
+    if (const Bounds& over = paint.over; !over.empty()) {
         // A box painted over all of a text's cells takes it away, though
         // its glyphs' ink reach a little beyond them: what is left is the
         // rim of a glyph drawn over its cell's edge, no neighbour to read

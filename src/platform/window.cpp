@@ -132,7 +132,7 @@ private:
     // The share of the layout an erase wipes, for the frame's report.
     void note_erased(const DrawOp& op) {
         const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
-        const Bounds area = op.op == Op::Cls ? layout : retained_.ink(op);
+        const Bounds area = retained_.ink(op);
         double w = std::min(area.r, layout.r) - std::max(area.l, layout.l);
         double h = std::min(area.b, layout.b) - std::max(area.t, layout.t);
         frame_.erased = std::max(frame_.erased, w > 0 && h > 0 ? w * h / (LAYOUT_W * LAYOUT_H) : 0.0);

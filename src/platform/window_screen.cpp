@@ -43,22 +43,16 @@ void set_background(cairo_t* cr) {
     cairo_set_source_rgb(cr, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
 }
 
-// The box of device pixels the operation paints all over in one colour, as
-// the renderer snaps it (fill_snapped), within the window's clip: a box in
-// one colour (an erase among them), an upright or level line; the whole
-// layout for a clear; none for any other.
+// The device pixels the operation paints over opaquely (Paint::over), as
+// the painter lands them, within the window's clip.
 DeviceBox solid_pixels(cairo_t* cr, const WindowPlace& at, const DrawOp& op) {
-    if (op.op == Op::Cls) return at.clip;
-    const bool box = op.op == Op::Fill && op.c == op.f;
-    const bool line = op.op == Op::Line && (op.x1 == op.x2 || op.y1 == op.y2);
-    if (!box && !line) return {0, 0, 0, 0};
     // A hairline is one pixel of the window.
-    const Bounds covered = pen_covers(op, static_cast<float>(1 / at.scale));
-    double l = covered.l, t = covered.t, r = covered.r, b = covered.b;
+    const Bounds over = paint_of(op, static_cast<float>(1 / at.scale)).over;
+    if (over.empty()) return {0, 0, 0, 0};
+    double l = over.l, t = over.t, r = over.r, b = over.b;
     cairo_user_to_device(cr, &l, &t);
     cairo_user_to_device(cr, &r, &b);
-    l = std::round(l), t = std::round(t), r = std::max(std::round(r), l + 1), b = std::max(std::round(b), t + 1);
-    return meet({l, t, r, b}, at.clip);
+    return meet(snap_to_pixels(l, t, r, b), at.clip);
 }
 
 // The parts of d outside s: at most four boxes.
@@ -73,13 +67,6 @@ std::vector<DeviceBox> outside(const DeviceBox& d, const DeviceBox& s) {
     return out;
 }
 
-// Whether the renderer draws the operation in whole pixels only (a box, an
-// upright or level line, a clear), so that a clip changes none of them.
-bool whole_pixels(const DrawOp& op) {
-    return op.op == Op::Cls || op.op == Op::Fill || op.op == Op::Box ||
-           (op.op == Op::Line && (op.x1 == op.x2 || op.y1 == op.y2));
-}
-
 // Draws the device box d again from the list: the background, then what
 // the list keeps there, in its order, as a whole repaint draws it.  They are
 // drawn on a picture of their own that holds every antialiased drawing
@@ -89,7 +76,7 @@ void draw_again(cairo_t* cr, const WindowPlace& at, RetainedList& list, const De
     const std::vector<KeptOp> ops = list.kept_within(at.layout_box(d).grown(reach(at)));
     DeviceBox whole = d;
     for (const KeptOp& k : ops)
-        if (!whole_pixels(k.op)) {
+        if (paint_of(k.op).lands != Landing::Snapped) {
             const DeviceBox t = at.device_box(list.ink(k.op).grown(reach(at)));
             whole = {std::min(whole.l, t.l), std::min(whole.t, t.t), std::max(whole.r, t.r), std::max(whole.b, t.b)};
         }
@@ -130,7 +117,10 @@ WindowPlace place_in_window(int w, int h) {
 }
 
 bool erases_in_window(const DrawOp& op) {
-    return op.op == Op::Cls || (op.op == Op::Fill && op.c == BACKGROUND && op.f == BACKGROUND);
+    // What it paints over is all it paints (a box's outline paints over
+    // nothing).
+    const Paint paint = paint_of(op);
+    return paint.erases && !paint.over.empty();
 }
 
 DeviceBox WindowPlace::device_box(const Bounds& b) const {
@@ -147,13 +137,11 @@ void draw_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, cons
                     const Beneath& beneath, const std::function<void(const DeviceBox&)>& changed) {
     if (!op.drawn()) return;
     const bool erase = erases_in_window(op);
-    const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
     // Under an erase, everything but what was drawn there is the background
     // already (the list holds all that is on the screen); drawn at this
     // scale, a drawing beside the erase may reach into its pixels too.
     std::vector<Bounds> drawn_under =
-        erase ? list.ink_within((op.op == Op::Cls ? layout : list.ink(op)).grown(reach(at)))
-              : std::vector<Bounds>{};
+        erase ? list.ink_within(list.ink(op).grown(reach(at))) : std::vector<Bounds>{};
     std::vector<Bounds> hidden;
     const Bounds ink = list.add(op, beneath, &hidden);
     if (erase) {
@@ -181,8 +169,8 @@ void draw_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, cons
     }
     // What the list now hides leaves none of its pixels, wherever this
     // scale put them (an erase it hides, none of its wiping): there the
-    // window shows what the list draws.  Where the operation painted every
-    // pixel in one colour, it shows it already.
+    // window shows what the list draws.  Where the operation painted over
+    // every pixel, it shows it already.
     at_most_a_few(hidden);
     const DeviceBox solid = solid_pixels(cr, at, op);
     for (const Bounds& u : hidden)

@@ -4,17 +4,13 @@
 #include <functional>
 
 #include "platform/backdrop.h"
+#include "platform/covers.h"
 #include "platform/display.h"
 #include "platform/retained.h"
 
 typedef struct _cairo cairo_t;
 
 namespace cw {
-
-// A box of device pixels, right and bottom exclusive.
-struct DeviceBox {
-    double l, t, r, b;
-};
 
 // Where the layout lies in a window: `scale` device pixels a unit, its top
 // left corner at (clip.l, clip.t), and drawn within clip.
@@ -31,8 +27,9 @@ struct WindowPlace {
 // aspect kept, centred, its edges on whole pixels so the margins stay clean.
 WindowPlace place_in_window(int w, int h);
 
-// Whether the window erases the operation rather than drawing it: a box
-// filled in the background colour, or a clear.
+// Whether the window erases the operation rather than drawing it: it paints
+// a box in the background colour and nothing else (a box filled in it, an
+// upright or level line drawn in it, a clear).
 bool erases_in_window(const DrawOp& op);
 
 // Draws an operation on a window's picture of what `list` keeps: cr draws
@@ -41,7 +38,7 @@ bool erases_in_window(const DrawOp& op);
 // then shows what the list would draw there at the window's own scale.  An
 // erase (erases_in_window) paints the background only where something was
 // drawn.  What the list keeps loses the pixels the erase paints; what it
-// drops (under an erase, a fill or an upright or level line) loses all its
+// drops (under what paints over it: Paint::over) loses all its
 // pixels, with what the list keeps beside them drawn again there.  So a
 // line's antialiased rim or a glyph reaching a pixel past a box's snapped
 // edge leaves nothing, at any size.  Calls `changed` with each device box it

@@ -50,7 +50,7 @@ struct Drawn {
 // character and every mark with the fill under it.
 void each_pair(const std::vector<DrawOp>& screen, const std::function<void(const Pair&, const Drawn&)>& fn) {
     Backdrop under;
-    InkBounds ink_bounds;
+    GlyphLayout ink_bounds;
     for (const DrawOp& op : screen) {
         switch (op.op) {
         case Op::Text: {
@@ -63,16 +63,16 @@ void each_pair(const std::vector<DrawOp>& screen, const std::function<void(const
             break;
         }
         case Op::Fill:  // its border, where it has one of its own
-            if (op.c != op.f && on_screen(ink_bounds(op))) fn({false, op.c, under.under_mark(op)}, {op, under.beneath(op)});
+            if (op.c != op.f && on_screen(ink_bounds.ink(op, 1, true))) fn({false, op.c, under.under_mark(op)}, {op, under.beneath(op)});
             break;
         case Op::Circle:  // its outline, or a dot
-            if (!(op.filled && op.start != op.end && op.c == op.f) && on_screen(ink_bounds(op)))
+            if (!(op.filled && op.start != op.end && op.c == op.f) && on_screen(ink_bounds.ink(op, 1, true)))
                 fn({false, op.c, under.under_mark(op)}, {op, under.beneath(op)});
             break;
         case Op::Line:
         case Op::Box:
         case Op::Polyline:
-            if (on_screen(ink_bounds(op))) fn({false, op.c, under.under_mark(op)}, {op, under.beneath(op)});
+            if (on_screen(ink_bounds.ink(op, 1, true))) fn({false, op.c, under.under_mark(op)}, {op, under.beneath(op)});
             break;
         default: break;
         }

@@ -179,7 +179,7 @@ TEST(Legibility, MovedTextsKeepClearOfOtherTexts) {
     for (const Step& step : all_steps()) {
         std::vector<DrawOp> moved;  // texts with fitted glyphs, and reduced values
         bool reduced_call = false;
-        InkBounds inks;
+        GlyphLayout inks;
         std::map<std::string, Ink> drawn;  // each text's ink, by place and text
         auto ink_of = [&](const DrawOp& t) -> const Ink& {
             std::ostringstream key;
@@ -187,7 +187,7 @@ TEST(Legibility, MovedTextsKeepClearOfOtherTexts) {
                 << t.font.bold << t.font.italic << ' ' << t.s;
             for (const GlyphFit& f : t.fits) key << ' ' << f.index << ':' << f.scale << ':' << f.dx << ':' << f.dy;
             auto it = drawn.find(key.str());
-            if (it == drawn.end()) it = drawn.emplace(key.str(), Ink(t, inks(t))).first;
+            if (it == drawn.end()) it = drawn.emplace(key.str(), Ink(t, inks.ink(t, 1, true))).first;
             return it->second;
         };
         WalkOptions options;
@@ -206,9 +206,9 @@ TEST(Legibility, MovedTextsKeepClearOfOtherTexts) {
                 bool is_moved = false;
                 for (const DrawOp& t : moved) is_moved = is_moved || same_text(t, m);
                 if (!is_moved) continue;
-                const Bounds mb = inks(m).grown(1);
+                const Bounds mb = inks.ink(m, 1, true).grown(1);
                 for (const DrawOp& o : texts) {
-                    if (same_text(o, m) || !inks(o).overlaps(mb)) continue;
+                    if (same_text(o, m) || !inks.ink(o, 1, true).overlaps(mb)) continue;
                     const std::string line = pair_line(step.name(), m, o);
                     if (found.count(line)) continue;
                     ++checked;
@@ -308,7 +308,7 @@ TEST(Legibility, ReducedValuesKeepClearOfTheirStrokesAndOfOtherTexts) {
     std::map<std::string, Seen> cases;
     std::set<std::string> steps_with_values;
     for (const Step& step : all_steps()) {
-        InkBounds inks;
+        GlyphLayout inks;
         std::map<std::string, Ink> drawn;
         auto ink_of = [&](const DrawOp& t) -> const Ink& {
             std::ostringstream key;
@@ -316,7 +316,7 @@ TEST(Legibility, ReducedValuesKeepClearOfTheirStrokesAndOfOtherTexts) {
                 << ' ' << t.q << ' ' << t.font.face << t.font.size << t.font.bold << t.font.italic << ' ' << t.s;
             for (const GlyphFit& f : t.fits) key << ' ' << f.index << ':' << f.scale << ':' << f.dx << ':' << f.dy;
             auto it = drawn.find(key.str());
-            if (it == drawn.end()) it = drawn.emplace(key.str(), Ink(t, inks(t))).first;
+            if (it == drawn.end()) it = drawn.emplace(key.str(), Ink(t, inks.ink(t, 1, true))).first;
             return it->second;
         };
         std::set<std::string> checked;  // each value once, each pair once
@@ -332,13 +332,13 @@ TEST(Legibility, ReducedValuesKeepClearOfTheirStrokesAndOfOtherTexts) {
             const std::vector<DrawOp> texts = shown_texts(screen);
             for (const DrawOp& v : texts) {
                 if (v.c != 3 || !a_number(v.s)) continue;
-                const Bounds vb = inks(v);
+                const Bounds vb = inks.ink(v, 1, true);
                 const DrawOp* mine = nullptr;
                 double from_stroke = 30;
                 bool struck = false;
                 for (const DrawOp& l : strokes) {
                     struck = struck || crosses(l, vb);
-                    if (box_gap(vb, inks(l)) >= 30) continue;
+                    if (box_gap(vb, inks.ink(l, 1, true)) >= 30) continue;
                     const double gap = ink_of(v).gap(ink_of(l), 30);
                     if (gap < from_stroke || !mine) from_stroke = gap, mine = &l;
                 }
@@ -357,7 +357,7 @@ TEST(Legibility, ReducedValuesKeepClearOfTheirStrokesAndOfOtherTexts) {
                         << ", " << mine->y2 << ")";
                 }
                 for (const DrawOp& o : texts) {
-                    if (same_text(o, v) || box_gap(vb, inks(o)) >= kFromText + 1) continue;
+                    if (same_text(o, v) || box_gap(vb, inks.ink(o, 1, true)) >= kFromText + 1) continue;
                     if (!checked.insert(where + " near " + named(o)).second) continue;
                     const double gap = ink_of(v).gap(ink_of(o), kFromText + 1);
                     seen.text_min = std::min(seen.text_min, gap);

@@ -1,6 +1,7 @@
 // The pictures of every page of the tour and of the error screen, as
-// hashes of their pixels at scale 1 and 2, for telling whether a change to
-// the renderer or the layout moved a pixel anywhere:
+// hashes of their pixels at scale 1 and 2 and in windows of three sizes, for
+// telling whether a change to the renderer or the layout moved a pixel
+// anywhere (under another face too, with FONTCONFIG_FILE):
 //
 //   CW_PAGE_HASHES=before.txt build/test_lessons --gtest_filter='PagePictures.*'
 //   ... change, build ...
@@ -17,6 +18,7 @@
 #include <string>
 
 #include "platform/render.h"
+#include "platform/window_screen.h"
 #include "shell/shell.h"
 #include "support/picture.h"
 #include "support/tour.h"
@@ -32,7 +34,11 @@ uint64_t fnv(const std::vector<uint8_t>& bytes) {
 
 void write_hashes(std::ostream& out, const std::string& name, const std::vector<KeptOp>& ops) {
     out << name;
-    for (double scale : {1.0, 2.0}) out << ' ' << std::hex << fnv(Picture(ops, scale).bytes()) << std::dec;
+    // The layout's own size, twice it, and as windows of 1366 x 768, 1024 x
+    // 768 and 640 x 480 show it.
+    for (double scale : {1.0, 2.0, place_in_window(1366, 768).scale, place_in_window(1024, 768).scale,
+                         place_in_window(640, 480).scale})
+        out << ' ' << std::hex << fnv(Picture(ops, scale).bytes()) << std::dec;
     out << '\n';
 }
 

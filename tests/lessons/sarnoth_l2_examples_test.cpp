@@ -185,10 +185,10 @@ TEST(SarnothExamples, TheWidestAcceptedEntriesKeepTheirRowOnTheLayout) {
             if (texts[i].s != ex.rows[row].second) continue;
             // The result ends the row: the ink of the row's texts from its "③ " to the result.
             float right = 0;
-            InkBounds ink_bounds;
+            GlyphLayout ink_bounds;
             for (size_t k = start; k <= i; ++k)
                 if (texts[k].y1 == c.step->row)
-                    for (auto& op : all.drawn_by(k)) right = std::max(right, ink_bounds(op).r);
+                    for (auto& op : all.drawn_by(k)) right = std::max(right, ink_bounds.ink(op, 1, true).r);
             EXPECT_LE(right, LAYOUT_W) << ex.rows[row].first << ex.rows[row].second;
             EXPECT_GT(right, texts[start].x1 + 27 * static_cast<float>(ex.rows[row].first.size()))
                 << "the row's ink reaches past its worked example";

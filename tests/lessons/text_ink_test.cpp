@@ -57,7 +57,7 @@ std::string named(const DrawOp& op, double scale) {
 }
 
 TEST(TextInk, OneMeasureHoldsWhatThePainterPaintsAtEverySize) {
-    InkBounds screen;
+    GlyphLayout screen;
     GlyphLayout windows;
     int texts = 0, failures = 0;
     for (const Step& step : all_steps()) {
@@ -65,7 +65,7 @@ TEST(TextInk, OneMeasureHoldsWhatThePainterPaintsAtEverySize) {
         options.on_op = [&](const DrawOp& op, const Program& g) {
             if (op.op != Op::Text || op.glyphs.empty() || failures > 10) return;
             ++texts;
-            const Bounds listed = screen(op);
+            const Bounds listed = screen.ink(op, 1, true);
             const Bounds placed = const_cast<Program&>(g).pf.ink(op);
             // The screen's measure is the platform's, with the glyphs landed
             // on the layout's pixels: half a pixel moves a side at most a

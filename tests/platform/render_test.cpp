@@ -12,6 +12,7 @@
 #include "platform/fonts.h"
 #include "platform/palette.h"
 #include "platform/glyph_layout.h"
+#include "platform/headless.h"
 #include "platform/render.h"
 
 #include <cairo.h>
@@ -419,11 +420,14 @@ TEST(Render, UnprintableAndBrokenTextDrawsNothing) {
     EXPECT_EQ(s.ink(), 0);
 }
 
-// The box of pixels an operation touches at the layout's size: glyphs as
-// drawn (in any face, bold or leaning, wherever within a pixel they start),
-// at most the faint rim of a pixel more on a side; shapes within a pixel of
-// their ink.
-TEST(InkBounds, HoldWhatIsDrawnAtTheLayoutsSize) {
+// Where an operation leaves its ink has one measure, for every kind
+// (GlyphLayout::ink): the screen's list and the platform take the same box
+// (a text's glyphs landed on the layout's pixels for the list), and at every
+// scale the box holds each pixel the painter paints: glyphs as drawn (in any
+// face, bold or leaning, wherever within a pixel they start), at most the
+// faint rim of a pixel more on a side; shapes within two pixels of their
+// ink, erases (in the background colour, over a fill) included.
+TEST(Ink, OfEveryKindIsOneMeasureHoldingWhatIsPainted) {
     const DrawOp glyphs[] = {
         text(100, 140, "(", 3, 3, 0, "ゴシック", 16, true),
         text(100.5f, 140.25f, "y", 4, 2, 3, "ゴシック", 16, true),
@@ -437,14 +441,25 @@ TEST(InkBounds, HoldWhatIsDrawnAtTheLayoutsSize) {
     };
     const DrawOp shapes[] = {
         box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 13, 4, 3),
+        box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 6, 6, 0),  // one colour, a hairline border
+        painted_over(box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 6, 6, 3)),
         box(Op::Box, 10, 10, 200, 120, 3, 0, 0),
+        box(Op::Box, 10.3f, 10.6f, 200.4f, 120.7f, 3, 0, 1),
         line(100, 300, 400, 300, 0, 4),
         line(113.5f, 310, 113.5f, 334, 0, 5),
+        line(100.3f, 310.5f, 400.6f, 310.5f, 0, 0),
+        painted_over(line(100, 300, 400, 300, 0, 4)),
         line(100, 400, 300, 520, 0, 3),
+        line(100, 400, 300, 520, 0, 0),
         painted_over(line(100, 400, 300, 520, 0, 3)),
-        circle(1064, 656, 4, 5, 0, 0, true, 5),
+        circle(1064, 656, 4, 5, 0, 0, true, 5),               // the entry cursor's disc
+        painted_over(circle(1064, 656, 4, 5, 0, 0, true, 5)),  // and its erase
         circle(600, 400, 80, 1, 0, 0, true, 6),
+        circle(600, 400, 80, 1, 0, 0, false, 1, 0),
+        painted_over(circle(600, 400, 80, 1, 0, 0, false, 1, 2)),
+        circle(600, 400, 80, 1, 0, 0, true, BACKGROUND, 1),  // a rim round an erased disc
         polyline({{100, 600}, {104, 636}, {108, 624}, {116, 660}, {130, 586}, {138, 586}}, 0, 3),
+        painted_over(polyline({{100, 600}, {104, 636}, {108, 624}, {116, 660}, {130, 586}, {138, 586}}, 0, 3)),
     };
     // Drawn by a fallback face made bold by thickening its
     // outline as it is stretched, which reaches a little further across than
@@ -454,37 +469,51 @@ TEST(InkBounds, HoldWhatIsDrawnAtTheLayoutsSize) {
     const DrawOp arcs[] = {
         circle(600, 400, 80, 1, 0.1f, 0.6f, true, 6),
         circle(600, 400, 60, 2, 0.75f, 0.25f, false, 2, 5),
+        painted_over(circle(600, 400, 60, 2, 0.75f, 0.25f, false, 2, 5)),
     };
-    InkBounds inks;
+    GlyphLayout inks;
+    RetainedList list;
+    HeadlessBackend backend;
+    Platform pf(backend);
     enum Fit { Rim, Near, Within, AboutWithin };
-    auto check = [&](const DrawOp& op, Fit fit) {
-        Screen s;
+    auto check = [&](const DrawOp& op, Fit fit, double scale) {
+        const std::string what = "op " + std::to_string(static_cast<int>(op.op)) + " " + op.s + " colour " +
+                                  std::to_string(op.c) + " at scale " + std::to_string(scale);
+        // One measure: the list's is the platform's, a text's glyphs landed.
+        EXPECT_EQ(list.ink(op), op.op == Op::Text ? inks.ink(op, 1, true) : pf.ink(op)) << what;
+        Screen s(scale);
+        // An erase is seen over a fill.
         if (op.c == BACKGROUND) s.draw({box(Op::Fill, 0, 0, 1440, 900, 10, 10, 1)});
         const uint32_t under = s.pixel(0, 0);
         s.draw({op});
-        Bounds b = inks(op);
+        Bounds b = inks.ink(op, scale, true);
         if (fit == AboutWithin) b = b.grown(1);
-        Screen::Extent e;
+        Screen::Extent e;  // in pixels
         for (int y = 0; y < s.height(); ++y)
             for (int x = 0; x < s.width(); ++x)
                 if (s.pixel(x, y) != under) e.l = std::min<double>(e.l, x), e.r = std::max<double>(e.r, x + 1),
                                             e.t = std::min<double>(e.t, y), e.b = std::max<double>(e.b, y + 1);
-        ASSERT_FALSE(e.empty()) << op.s;
-        EXPECT_GE(e.l, b.l) << op.s << " op " << static_cast<int>(op.op);
-        EXPECT_GE(e.t, b.t) << op.s << " op " << static_cast<int>(op.op);
-        EXPECT_LE(e.r, b.r) << op.s << " op " << static_cast<int>(op.op);
-        EXPECT_LE(e.b, b.b) << op.s << " op " << static_cast<int>(op.op);
+        ASSERT_FALSE(e.empty()) << what;
+        // The measure's box in pixels.
+        const double l = b.l * scale, t = b.t * scale, r = b.r * scale, bt = b.b * scale;
+        EXPECT_GE(e.l, l - 1e-3) << what;
+        EXPECT_GE(e.t, t - 1e-3) << what;
+        EXPECT_LE(e.r, r + 1e-3) << what;
+        EXPECT_LE(e.b, bt + 1e-3) << what;
         if (fit == Within || fit == AboutWithin) return;
-        const double slack = fit == Rim ? 1 : 2;
-        for (double over : {e.l - b.l, b.r - e.r, e.t - b.t, b.b - e.b})
-            EXPECT_LE(over, slack) << op.s << " op " << static_cast<int>(op.op);
+        const double slack = fit == Rim && scale == 1 ? 1 : 2;
+        for (double over : {e.l - l, r - e.r, e.t - t, bt - e.b}) EXPECT_LE(over, slack + 1e-3) << what;
     };
-    for (const DrawOp& op : glyphs) check(op, Rim);
-    for (const DrawOp& op : fallback) check(op, AboutWithin);
-    for (const DrawOp& op : shapes) check(op, Near);
-    for (const DrawOp& op : arcs) check(op, Within);
-    EXPECT_TRUE(inks(text(100, 100, "　 ", 2, 3)).empty());
-    EXPECT_TRUE(inks(text(100, 100, "8", 0, 3)).empty());
+    for (double scale : {1.0, 2.0, 1.2, 0.853, 0.711, 0.444}) {
+        for (const DrawOp& op : glyphs) check(op, Rim, scale);
+        for (const DrawOp& op : fallback) check(op, AboutWithin, scale);
+        for (const DrawOp& op : shapes) check(op, Near, scale);
+        for (const DrawOp& op : arcs) check(op, Within, scale);
+    }
+    EXPECT_TRUE(inks.ink(text(100, 100, "　 ", 2, 3)).empty());
+    EXPECT_TRUE(inks.ink(text(100, 100, "8", 0, 3)).empty());
+    EXPECT_TRUE(inks.ink(circle(600, 400, 0, 1, 0, 0, true, 6)).empty());
+    EXPECT_TRUE(inks.ink(polyline({}, 0, 3)).empty());
 }
 
 // Where a text's glyphs go is decided when it is drawn, from what lies under
@@ -523,7 +552,7 @@ TEST(GlyphLayout, FitsGlyphsToTheCellsAndBarsUnderThem) {
          {box(Op::Fill, 1072, 70, 1142, 120, 13, 13, 5), box(Op::Fill, 1142, 70, 1212, 120, 13, 13, 5)},
          text(1132, 70, "②", 2, 3, 7, "ゴシック", 16, true), Case::None},
     };
-    InkBounds inks;
+    GlyphLayout inks;
     for (const Case& c : cases) {
         Backdrop under;
         for (const DrawOp& op : c.under) under.add(op);
@@ -542,7 +571,7 @@ TEST(GlyphLayout, FitsGlyphsToTheCellsAndBarsUnderThem) {
             EXPECT_GE(fits[0].scale, c.least_scale) << c.name;
         }
         // Drawn as recorded, the glyph keeps its ink off what it was fitted to.
-        const Bounds ink = inks(laid);
+        const Bounds ink = inks.ink(laid, 1, true);
         for (const DrawOp& op : c.under) {
             if (op.bar && op.y1 > c.text.y1 + c.text.font.size * static_cast<float>(c.text.q) / 2) {
                 EXPECT_LE(ink.b, op.y1 - op.w / 2.0f - 1) << c.name;
@@ -559,19 +588,19 @@ TEST(GlyphLayout, FitsGlyphsToTheCellsAndBarsUnderThem) {
 // What is measured once is remembered only while it was asked for lately:
 // a long session keeps a bounded number of glyph shapes, and a measure
 // forgotten and made again is the same.
-TEST(InkBounds, RemembersTheShapesAskedForLatelyAndMeasuresOthersAgainTheSame) {
+TEST(Ink, RemembersTheShapesAskedForLatelyAndMeasuresOthersAgainTheSame) {
     const std::vector<std::string> kana = split_chars("あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめもやゆよらり");
     auto op = [&](size_t i) { return text(100 + 0.37f * static_cast<float>(i), 200, kana[i], 3, 3); };
-    InkBounds few(4), all;
+    GlyphLayout few(4), all;
     // Each text, then one asked for a few texts before, and all of them again.
     for (int round = 0; round < 2; ++round)
         for (size_t i = 0; i < kana.size(); ++i)
             for (size_t k : {i, i - 5}) {
                 if (k >= kana.size()) continue;
-                EXPECT_EQ(few(op(k)), all(op(k))) << k << " round " << round;
-                EXPECT_LE(few.size(), 8u);
+                EXPECT_EQ(few.ink(op(k), 1, true), all.ink(op(k), 1, true)) << k << " round " << round;
+                EXPECT_LE(few.shapes(), 8u);
             }
-    EXPECT_EQ(all.size(), kana.size());
+    EXPECT_EQ(all.shapes(), kana.size());
 }
 
 TEST(GlyphLayout, RemembersTheShapesAskedForLatelyAndMeasuresOthersAgainTheSame) {

@@ -171,11 +171,11 @@ TEST(RetainedList, CopiesDrawnOverEachOtherStayOneWithItsCount) {
 // copy of the one before.
 TEST(RetainedList, CopiesJoinOnlyWhenDrawnTheSame) {
     const DrawOp digit = text(100, 100, "2", 3, 3);
-    InkBounds inks;
-    const Bounds ink = inks(digit);
+    GlyphLayout inks;
+    const Bounds ink = inks.ink(digit, 1, true);
     DrawOp bar = line(80, ink.b + 2.5f, 160, ink.b + 2.5f, 4);
     bar.bar = true;
-    ASSERT_FALSE(inks(bar).overlaps(ink));
+    ASSERT_FALSE(inks.ink(bar, 1, true).overlaps(ink));
     Backdrop drawn;
     drawn.add(bar);
     DrawOp fitted = digit;

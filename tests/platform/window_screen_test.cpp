@@ -86,13 +86,13 @@ TEST(WindowScreen, AnEraseLeavesNothingOfWhatItTookAwayAtAnySize) {
         all.push_back({"a slanted line, moved", {shape(Op::Line, 300 + d, 200 + 2 * d, 377 + 3 * d, 251 + d, 5, 3)}, true});
         all.push_back({"a circle, moved", {arc(340 + d, 230 + 3 * d, 20 + d, 0, 0, 5, 0)}, true});
     }
-    InkBounds inks;
+    GlyphLayout inks;
     for (const Case& c : all) {
         for (const Size& s : kSizes) {
             WindowPicture window(s.w, s.h);
             SCOPED_TRACE(std::string(c.what) + " at scale " + std::to_string(window.scale()));
             for (const DrawOp& op : c.drawn) window.draw(op);
-            window.draw(erase_of(inks(c.drawn[0])));
+            window.draw(erase_of(inks.ink(c.drawn[0], 1, true)));
             if (c.alone) {
                 EXPECT_EQ(window.inked(), 0u);
             }

@@ -37,12 +37,13 @@ expect_fails platform/backdrop.cpp platform/basic.h
 expect_fails platform/chars.h platform/glyph_layout.h
 expect_fails platform/glyph_layout.cpp platform/platform.h
 expect_fails platform/shown_texts.cpp platform/render.h
-expect_fails platform/platform.h platform/retained.h
+expect_fails platform/retained.h platform/render.h
+expect_fails platform/glyph_layout.h platform/retained.h
 expect_passes platform/glyph_layout.cpp platform/chars.h
 expect_passes platform/render.cpp platform/shown_texts.h
 # The painter and the window are linked by the programs alone.
 expect_fails shell/shell.cpp platform/window.h
-expect_fails lessons/toolkit.h platform/headless.h
+expect_fails lessons/toolkit.h platform/render.h
 expect_passes programs/programs.cpp platform/render.h
 expect_passes state/vars.h platform/platform.h
 # The layers above, and the lessons of one program apart from another's.

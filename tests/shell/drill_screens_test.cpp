@@ -72,7 +72,7 @@ TEST_P(DrillScreens, ANewProblemStartsOnACleanArea) {
     bool failed = false;
     std::string question;  // the last prompt
 
-    InkBounds inks;
+    GlyphLayout inks;
     auto compare = [&](const std::vector<KeptOp>& screen, size_t from, const std::string& when,
                        std::initializer_list<double> scales) {
         std::vector<DrawOp> own = first_screen;
@@ -95,7 +95,7 @@ TEST_P(DrillScreens, ANewProblemStartsOnACleanArea) {
                             static_cast<float>(d.r / scale), static_cast<float>(d.b / scale)};
             std::string older;
             for (const KeptOp& k : kept)
-                if (std::find(own.begin(), own.end(), k.op) == own.end() && inks(k.op).grown(1).overlaps(at))
+                if (std::find(own.begin(), own.end(), k.op) == own.end() && inks.ink(k.op, 1, true).grown(1).overlaps(at))
                     older += "\n  " + describe(k.op);
             ADD_FAILURE() << step.name() << ", problem " << problem << ", " << when << ", at scale " << scale
                           << ": ink of an earlier problem stays from (" << at.l << ", " << at.t << ") to (" << at.r

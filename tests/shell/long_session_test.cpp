@@ -115,10 +115,10 @@ struct PixelBox {
 // dropped, and of each drawn more times than before; the whole layout when
 // it holds what was never drawn.
 std::vector<PixelBox> changed_areas(const std::vector<KeptOp>& before, const std::vector<KeptOp>& now,
-                                    InkBounds& inks) {
+                                    GlyphLayout& inks) {
     std::vector<PixelBox> out;
     auto add = [&](const DrawOp& op) {
-        const Bounds b = inks(op);
+        const Bounds b = inks.ink(op, 1, true);
         // A pixel more each side, for what antialiasing reaches.
         const PixelBox p{std::max(0, static_cast<int>(std::floor(b.l)) - 1),
                          std::max(0, static_cast<int>(std::floor(b.t)) - 1),
@@ -178,7 +178,7 @@ std::optional<std::pair<int, int>> first_difference(const std::vector<KeptOp>& o
 class TourSession : public testing::TestWithParam<const char*> {};
 
 TEST_P(TourSession, EveryPageRendersWhatTheWholeHistoryRenders) {
-    InkBounds inks;
+    GlyphLayout inks;
     int pages = 0, compared = 0;
     for (const Step& step : program_steps(GetParam())) {
         History history;
@@ -242,7 +242,7 @@ TEST_P(DrillSession, KeepsAboutOneScreenAndItsPicture) {
     // record beside it.
     size_t first_screens = 0;
     std::array<size_t, kKeptKinds> first_kept{};
-    InkBounds inks;
+    GlyphLayout inks;
     std::optional<size_t> kept;  // at the last problem's question
     size_t outside = 0;
 
@@ -294,7 +294,7 @@ TEST_P(DrillSession, KeepsAboutOneScreenAndItsPicture) {
         if (wait == 0 && asked == kProblems) {
             const std::vector<DrawOp> ops = screen.ops();
             kept = ops.size();
-            for (const DrawOp& op : ops) outside += !inks(op).overlaps(layout);
+            for (const DrawOp& op : ops) outside += !inks.ink(op, 1, true).overlaps(layout);
             // The pupil leaves the drill; the next starts counting what it keeps anew.
             ++drills, asked = 0;
             first_screens = 0;
