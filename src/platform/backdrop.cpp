@@ -18,11 +18,6 @@ bool Backdrop::is_bar(const DrawOp& op) {
 }
 
 
-Bounds Backdrop::Bar::ink() const {
-    float h = static_cast<float>(w) / 2;
-    return {std::min(x1, x2) - h, y - h, std::max(x1, x2) + h, y + h};
-}
-
 bool Backdrop::Area::holds(float x, float y) const {
     if (box) return x >= tinted.l && x <= tinted.r && y >= tinted.t && y <= tinted.b;
     float dx = x - cx, dy = y - cy;
@@ -39,7 +34,7 @@ bool Backdrop::Area::holds(float x, float y) const {
 void Backdrop::paint_over_bars(const Bounds& box) {
     bars_.erase(std::remove_if(bars_.begin(), bars_.end(),
                                [&](Bar& b) {
-                                   return hides(box, b.ink(), b.under);
+                                   return hides(box, b.ink, b.under);
                                }),
                 bars_.end());
 }
@@ -72,9 +67,9 @@ void Backdrop::add(const DrawOp& op) {
         return;
     }
     if (is_bar(op)) {
-        Bar bar{op.x1, op.x2, op.y1, op.w, {}};
+        Bar bar{paint.pen, {}};
         // Drawn again where it lies, a bar is held once.
-        bars_.erase(std::remove_if(bars_.begin(), bars_.end(), [&](const Bar& b) { return b.ink() == bar.ink(); }),
+        bars_.erase(std::remove_if(bars_.begin(), bars_.end(), [&](const Bar& b) { return b.ink == bar.ink; }),
                     bars_.end());
         bars_.push_back(std::move(bar));
         return;
@@ -167,7 +162,7 @@ Beneath Backdrop::beneath(const DrawOp& op) const {
 std::vector<Bounds> Backdrop::bars_across(const Bounds& box) const {
     std::vector<Bounds> out;
     for (const Bar& b : bars_)
-        if (b.ink().overlaps(box)) out.push_back(b.ink());
+        if (b.ink.overlaps(box)) out.push_back(b.ink);
     return out;
 }
 

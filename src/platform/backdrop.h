@@ -72,9 +72,6 @@ public:
 
     // Whether an operation is a fraction bar: a level line drawn as one.
     static bool is_bar(const DrawOp& op);
-    // Whether an operation fills an area (Paint::fills): text and marks
-    // over it take their colour from it.
-    static bool is_fill(const DrawOp& op) { return paint_of(op).fills; }
 
 private:
     struct Area {
@@ -89,10 +86,8 @@ private:
     const Area* area_at(float x, float y) const;
 
     struct Bar {
-        float x1, x2, y;
-        int w;
+        Bounds ink;                 // the box its pen covers
         std::vector<Bounds> under;  // boxes painted over some of it since
-        Bounds ink() const;
     };
     // Paints a box over the bars: those it covers, alone or with the boxes
     // before it, go.

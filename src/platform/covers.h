@@ -42,9 +42,8 @@ inline Bounds pen_covers(const DrawOp& op, float hairline = 1) {
 }
 
 // What is painted in the background colour is an erase: in whole pixels,
-// without antialiasing, and along a path a device pixel further on each
-// side, so that it takes back every pixel the same shape drawn before
-// reached, its antialiased rim too.
+// without antialiasing, and along a path a device pixel wider each side, so
+// that it takes back every pixel the same shape drawn before reached.
 inline bool erasing(int colour) { return colour == BACKGROUND; }
 
 // A box of device pixels, right and bottom exclusive.
@@ -52,10 +51,9 @@ struct DeviceBox {
     double l, t, r, b;
 };
 
-// The one rule for how a box lands on device pixels, at any scale: its
-// edges, given on the device, moved to the nearest pixel edges, at least a
-// pixel across and down.  So the same box always covers the same pixels
-// and leaves none half covered.
+// How a box lands on device pixels, at any scale, the one rule for it: its
+// edges (given on the device) moved to the nearest pixel edges, at least a
+// pixel across and down, so that it covers the same pixels every time.
 inline DeviceBox snap_to_pixels(double l, double t, double r, double b) {
     DeviceBox d{std::round(std::min(l, r)), std::round(std::min(t, b)), std::round(std::max(l, r)),
                 std::round(std::max(t, b))};
@@ -64,9 +62,8 @@ inline DeviceBox snap_to_pixels(double l, double t, double r, double b) {
     return d;
 }
 
-// The four bands a box's border is painted as, its top, bottom, left and
-// right, each `half` a pen either side of its edge: fn(l, t, r, b) for each,
-// in layout units.
+// The four bands a box's border is painted as (top, bottom, left, right),
+// each `half` a pen either side of its edge: fn(l, t, r, b) in layout units.
 template <class Fn>
 void border_bands(const DrawOp& op, double half, Fn fn) {
     const double l = std::min(op.x1, op.x2), r = std::max(op.x1, op.x2);
@@ -79,56 +76,46 @@ void border_bands(const DrawOp& op, double half, Fn fn) {
 
 // How an operation lands on the device's pixels.
 enum class Landing : unsigned char {
-    Nothing,      // it draws nothing (a note, a circle of no radius, a polyline of no points)
-    Snapped,      // as boxes snapped to whole pixels: a box, a filled box, an upright or level line, a clear
-    Aliased,      // along a path, in whole pixels: an erase (erasing), a disc in one colour
-    Antialiased,  // with a shaded rim: text, and slanted lines, arcs and polylines in a colour
+    Nothing,      // no pixel: a note, a circle of no radius, a polyline of no points
+    Snapped,      // boxes snapped to whole pixels: a box, a filled box, an upright or level line, a clear
+    Aliased,      // along a path, in whole pixels: an erase, a disc in one colour
+    Antialiased,  // with a shaded rim: text, slanted lines, arcs and polylines in a colour
 };
 
-// How an operation paints its pixels: the one description of it, which the
-// painter, the screen's list, the window, the backdrop and the measures of
-// ink read.  Boxes are in layout units, a hairline (width 0) `hairline`
-// units wide.
+// How an operation paints its pixels, the one description of it: what the
+// painter, the screen's list, the window, the backdrop, the shown texts and
+// the measure of ink read.  Boxes in layout units, a hairline `hairline`
+// wide.
 struct Paint {
     Landing lands = Landing::Nothing;
-    Bounds pen;    // the box its pen covers (pen_covers)
+    Bounds pen;  // the box its pen covers (pen_covers; all the layout for a clear)
     // What it paints over opaquely, so that nothing drawn there before shows
-    // through: a filled box, border and all, an upright or level line,
-    // square-ended, and a clear all the layout.  Empty for anything else: a
-    // box's outline leaves its inside, round ends and rims leave the corners
-    // of their box, text the gaps between its strokes.
+    // through: a filled box, border and all, an upright or level line, a
+    // clear.  Empty for the rest: a box's outline leaves its inside, round
+    // ends and rims the corners of their box, text the gaps between strokes.
     Bounds over;
-    bool one_colour = false;  // all in one colour: a filled box or circle whose border is its fill's colour
-    bool erases = false;      // in the background colour alone (erasing), a clear among them
-    bool clears = false;      // the whole layout in the background colour
-    bool disc = false;        // a whole disc in one colour (a dot, the entry cursor): a mark, no fill
-    // Lays a colour over an area (a filled box, a filled circle or sector
-    // with a border of its own) that text and marks drawn over it take
-    // their colour from.
-    bool fills = false;
-    // How far beyond its pen it may paint, in device pixels: a pixel where
-    // a part of it is an erase along a path.
-    float reach = 0;
+    bool one_colour = true;  // false for a filled box or circle whose border is not its fill's colour
+    bool erases = false;     // in the background colour alone (erasing)
+    bool clears = false;     // the whole layout in the background colour
+    bool disc = false;       // a whole disc in one colour (a dot, the entry cursor): a mark
+    bool fills = false;      // lays a tint that what is drawn over it takes its colour from
+    float reach = 0;         // device pixels beyond its pen it may paint: 1 where a part erases along a path
 
-    // Whether drawing it again over itself changes nothing: it paints each
-    // pixel it touches whole, in a colour of its own.
+    // Whether drawing it again over itself changes nothing.
     bool repaints_itself() const { return lands != Landing::Antialiased; }
 };
 
 inline Paint paint_of(const DrawOp& op, float hairline = 1) {
     Paint p;
     p.pen = pen_covers(op, hairline);
-    p.one_colour = true;
+    p.erases = erasing(op.c);
     switch (op.op) {
     case Op::Cls:
+        p.pen = p.over = {0, 0, LAYOUT_W, LAYOUT_H};
         p.lands = Landing::Snapped;
-        p.over = {0, 0, LAYOUT_W, LAYOUT_H};
         p.erases = p.clears = true;
-        return p;
-    case Op::Box:
-        p.lands = Landing::Snapped;
-        p.erases = erasing(op.c);
-        return p;
+        break;
+    case Op::Box: p.lands = Landing::Snapped; break;
     case Op::Fill:
         p.lands = Landing::Snapped;
         p.over = p.pen;
@@ -138,38 +125,31 @@ inline Paint paint_of(const DrawOp& op, float hairline = 1) {
         // Corner to corner over the layout, as a whole-window erase is drawn.
         p.clears = p.erases && std::min(op.x1, op.x2) <= 0 && std::min(op.y1, op.y2) <= 0 &&
                    std::max(op.x1, op.x2) >= LAYOUT_W && std::max(op.y1, op.y2) >= LAYOUT_H;
-        return p;
+        break;
     case Op::Line:
-        p.erases = erasing(op.c);
-        if (op.x1 == op.x2 || op.y1 == op.y2) {
-            // Upright or level: a box, square-ended.
-            p.lands = Landing::Snapped;
+    case Op::Polyline:
+        if (op.op == Op::Polyline && op.pts.empty()) {
+            p.lands = Landing::Nothing;
+        } else if (op.op == Op::Line && (op.x1 == op.x2 || op.y1 == op.y2)) {
+            p.lands = Landing::Snapped;  // upright or level: a box, square-ended
             p.over = p.pen;
-            return p;
+        } else {
+            p.lands = p.erases ? Landing::Aliased : Landing::Antialiased;
+            p.reach = p.erases ? 1 : 0;
         }
         break;
-    case Op::Polyline:
-        if (op.pts.empty()) return p;
-        p.erases = erasing(op.c);
-        break;
     case Op::Circle:
-        if (op.r <= 0) return p;
+        if (op.r <= 0) break;
         p.one_colour = !op.filled || op.c == op.f;
         p.erases = erasing(op.c) && (!op.filled || erasing(op.f));
         p.disc = op.filled && op.start == op.end && op.c == op.f;
         p.fills = op.filled && !p.disc;
         p.lands = p.disc || p.erases ? Landing::Aliased : Landing::Antialiased;
         p.reach = erasing(op.c) || (op.filled && erasing(op.f)) ? 1 : 0;
-        return p;
-    case Op::Text:
-        p.lands = Landing::Antialiased;
-        p.erases = erasing(op.c);
-        return p;
-    default: return p;
+        break;
+    case Op::Text: p.lands = Landing::Antialiased; break;
+    default: p.erases = false; break;
     }
-    // A slanted line or a polyline.
-    p.lands = p.erases ? Landing::Aliased : Landing::Antialiased;
-    p.reach = p.erases ? 1 : 0;
     return p;
 }
 
@@ -178,36 +158,28 @@ inline Paint paint_of(const DrawOp& op, float hairline = 1) {
 inline bool clears_screen(const DrawOp& op) { return paint_of(op).clears; }
 
 // Where an operation other than text leaves its ink at `scale` device pixels
-// a unit: the box of whole pixels it paints, its rim included, in layout
-// units (GlyphLayout::ink measures text, and calls this for the rest).
+// a unit: the whole pixels it paints, its rim included, in layout units
+// (GlyphLayout::ink measures text and calls this for the rest).
 inline Bounds mark_ink(const DrawOp& op, double scale = 1) {
     const Paint p = paint_of(op, static_cast<float>(1 / scale));
-    auto layout = [scale](double l, double t, double r, double b) {
-        return Bounds{static_cast<float>(l / scale), static_cast<float>(t / scale), static_cast<float>(r / scale),
-                      static_cast<float>(b / scale)};
-    };
-    switch (p.lands) {
-    case Landing::Nothing: return {};
-    case Landing::Snapped: {
-        const Bounds& b = op.op == Op::Cls ? p.over : p.pen;
-        DeviceBox d = snap_to_pixels(b.l * scale, b.t * scale, b.r * scale, b.b * scale);
-        if (!p.one_colour || op.op == Op::Box) {
-            // A border is painted band by band, each at least a pixel wide.
+    DeviceBox d{};
+    if (p.lands == Landing::Nothing) return {};
+    if (p.lands == Landing::Snapped) {
+        d = snap_to_pixels(p.pen.l * scale, p.pen.t * scale, p.pen.r * scale, p.pen.b * scale);
+        if (op.op == Op::Box || !p.one_colour)  // a border is painted band by band, each a pixel wide at least
             border_bands(op, half_pen(op, static_cast<float>(1 / scale)), [&](double l, double t, double r, double b) {
                 const DeviceBox e = snap_to_pixels(l * scale, t * scale, r * scale, b * scale);
                 d = {std::min(d.l, e.l), std::min(d.t, e.t), std::max(d.r, e.r), std::max(d.b, e.b)};
             });
-        }
-        return layout(d.l, d.t, d.r, d.b);
-    }
-    default: {
-        // Every pixel the path's pen reaches into, and a quarter pixel more
-        // for curves drawn as short straight pieces.
+    } else {
+        // Every pixel the pen reaches into, and a quarter more for curves
+        // drawn as short straight pieces.
         const double out = p.reach + 0.25;
-        return layout(std::floor(p.pen.l * scale - out), std::floor(p.pen.t * scale - out),
-                      std::ceil(p.pen.r * scale + out), std::ceil(p.pen.b * scale + out));
+        d = {std::floor(p.pen.l * scale - out), std::floor(p.pen.t * scale - out), std::ceil(p.pen.r * scale + out),
+             std::ceil(p.pen.b * scale + out)};
     }
-    }
+    return {static_cast<float>(d.l / scale), static_cast<float>(d.t / scale), static_cast<float>(d.r / scale),
+            static_cast<float>(d.b / scale)};
 }
 
 // Whether the boxes together hold every point of b (each box with its edges).

@@ -46,6 +46,7 @@ void fill_snapped(cairo_t* cr, double l, double t, double r, double b) {
     cairo_fill(cr);
     cairo_restore(cr);
 }
+void fill_snapped(cairo_t* cr, const Bounds& b) { fill_snapped(cr, b.l, b.t, b.r, b.b); }
 
 // Strokes the current path in the source colour; an erase (erasing) in
 // whole pixels and a pixel wider on each side.
@@ -58,8 +59,6 @@ void stroke_path(cairo_t* cr, double width, bool erase) {
     cairo_stroke(cr);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
 }
-
-void fill_snapped(cairo_t* cr, const Bounds& b) { fill_snapped(cr, b.l, b.t, b.r, b.b); }
 
 void fill_path(cairo_t* cr, bool erase) {
     if (erase) {

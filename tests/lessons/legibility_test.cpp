@@ -188,7 +188,7 @@ TEST(Legibility, TintsStandApartFromWhiteAndFromTheTintsTheyMeet) {
         for (const DrawOp& op : screen) {
             if (clears_screen(op)) boxes.clear();
             const bool tint = op.f != BACKGROUND && !dark_fill(op.f);
-            if (!Backdrop::is_fill(op) || !tint) continue;
+            if (!paint_of(op).fills || !tint) continue;
             tints.emplace(op.f, where);
             if (op.op != Op::Fill) continue;
             const float h = static_cast<float>(op.w) / 2;

@@ -1,5 +1,5 @@
 // The one measure of a text's ink over every text of the tour: the screen's
-// list (InkBounds) and the platform (what shown texts and sketches are
+// list (RetainedList::ink) and the platform (what shown texts and sketches are
 // measured by) measure each text from its glyphs as the layout placed them,
 // and the box holds every pixel the painter paints, at the layout's size and
 // at the other sizes a window is drawn at.

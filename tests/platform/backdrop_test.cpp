@@ -93,7 +93,7 @@ TEST(Backdrop, WhatIsAFillAndWhatIsABar) {
         {"a text", text(100, 100, "12"), false, false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(Backdrop::is_fill(c.op), c.fill) << c.what;
+        EXPECT_EQ(paint_of(c.op).fills, c.fill) << c.what;
         EXPECT_EQ(Backdrop::is_bar(c.op), c.bar) << c.what;
     }
 }

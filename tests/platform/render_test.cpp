@@ -1,7 +1,9 @@
 // Drawing operations rendered to pixels.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <memory>
 #include <cstdio>
 #include <string>
 #include <unistd.h>
@@ -9,6 +11,7 @@
 
 #include "platform/backdrop.h"
 #include "platform/basic.h"
+#include "platform/covers.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
 #include "platform/glyph_layout.h"
@@ -47,6 +50,13 @@ public:
     Screen& operator=(const Screen&) = delete;
 
     void draw(const std::vector<DrawOp>& ops) {
+        cairo_t* cr = cairo_create(surface_);
+        cairo_scale(cr, scale_, scale_);
+        render_ops(cr, ops);
+        cairo_destroy(cr);
+        cairo_surface_flush(surface_);
+    }
+    void draw(const std::vector<KeptOp>& ops) {
         cairo_t* cr = cairo_create(surface_);
         cairo_scale(cr, scale_, scale_);
         render_ops(cr, ops);
@@ -514,6 +524,84 @@ TEST(Ink, OfEveryKindIsOneMeasureHoldingWhatIsPainted) {
     EXPECT_TRUE(inks.ink(text(100, 100, "8", 0, 3)).empty());
     EXPECT_TRUE(inks.ink(circle(600, 400, 0, 1, 0, 0, true, 6)).empty());
     EXPECT_TRUE(inks.ink(polyline({}, 0, 3)).empty());
+}
+
+// Each operation paints as its description says (paint_of), at the layout's
+// size and in a smaller window: what it paints over opaquely shows nothing
+// drawn under it; an erase leaves a blank screen blank; what repaints itself
+// drawn twice over itself is as drawn once, and nothing else is; snapped and
+// aliased drawings paint only their own colours, antialiased ones shades
+// between them and what lies under.
+TEST(Paint, SaysHowThePainterPaints) {
+    const DrawOp ops[] = {
+        box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 13, 4, 3),
+        box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 6, 6, 0),
+        painted_over(box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 6, 6, 3)),
+        box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, BACKGROUND, 4, 3),
+        box(Op::Box, 10.3f, 10.6f, 200.4f, 120.7f, 3, 0, 1),
+        painted_over(box(Op::Box, 10.3f, 10.6f, 200.4f, 120.7f, 3, 0, 1)),
+        line(100.3f, 310.5f, 400.6f, 310.5f, 0, 4),
+        line(113.5f, 310, 113.5f, 334, 0, 5),
+        painted_over(line(100, 300, 400, 300, 0, 4)),
+        line(100, 400, 300, 520, 0, 3),
+        painted_over(line(100, 400, 300, 520, 0, 3)),
+        circle(1064, 656, 4, 5, 0, 0, true, 5),
+        painted_over(circle(1064, 656, 4, 5, 0, 0, true, 5)),
+        circle(600, 400, 80, 1, 0, 0, true, 6),
+        circle(600, 400, 80, 1, 0.1f, 0.6f, true, 1),
+        circle(600, 400, 80, 1, 0, 0, false, 1, 2),
+        painted_over(circle(600, 400, 80, 1, 0, 0, false, 1, 2)),
+        circle(600, 400, 80, 1, 0, 0, true, BACKGROUND, 1),
+        polyline({{100, 600}, {104, 636}, {108, 624}, {116, 660}, {130, 586}, {138, 586}}, 0, 3),
+        painted_over(polyline({{100, 600}, {104, 636}, {108, 624}, {116, 660}, {130, 586}, {138, 586}}, 0, 3)),
+        text(99.3f, 141.7f, "式の値", 2, 3),
+        text(99.3f, 141.7f, "式の値", 2, 3, BACKGROUND),
+        [] { DrawOp cls; cls.op = Op::Cls; return cls; }(),
+    };
+    const DrawOp ground = box(Op::Fill, 0, 0, 1440, 900, 10, 10, 1);
+    for (double scale : {1.0, 0.853}) {
+        for (const DrawOp& op : ops) {
+            const Paint paint = paint_of(op, static_cast<float>(1 / scale));
+            const std::string what = "op " + std::to_string(static_cast<int>(op.op)) + " " + op.s + " colour " +
+                                     std::to_string(op.c) + "/" + std::to_string(op.f) + " at scale " +
+                                     std::to_string(scale);
+            // The pixels of the operation drawn `times` over itself, over a
+            // blank screen or a tinted one.
+            auto pixels = [&](int times, bool tinted) {
+                Screen s(scale);
+                if (tinted) s.draw({ground});
+                s.draw({KeptOp{op, std::make_shared<const Beneath>(), times}});
+                std::vector<uint32_t> out;
+                for (int y = 0; y < s.height(); ++y)
+                    for (int x = 0; x < s.width(); ++x) out.push_back(s.pixel(x, y));
+                return std::make_pair(out, s.width());
+            };
+            const auto [blank, w] = pixels(1, false);
+            const auto [tinted, _] = pixels(1, true);
+            const auto [twice, __] = pixels(2, true);
+            EXPECT_EQ(twice == tinted, paint.repaints_itself()) << what;
+            EXPECT_EQ(std::all_of(blank.begin(), blank.end(), [](uint32_t p) { return p == 0xFFFFFF; }), paint.erases)
+                << what;
+            if (!paint.over.empty()) {
+                const DeviceBox d = snap_to_pixels(paint.over.l * scale, paint.over.t * scale, paint.over.r * scale,
+                                                   paint.over.b * scale);
+                int shows_through = 0;
+                for (int y = static_cast<int>(d.t); y < static_cast<int>(d.b); ++y)
+                    for (int x = static_cast<int>(d.l); x < static_cast<int>(d.r); ++x) {
+                        const size_t i = static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x);
+                        shows_through += i < blank.size() && blank[i] != tinted[i];
+                    }
+                EXPECT_EQ(shows_through, 0) << what;
+            }
+            // Over the tint, each pixel the tint, a colour of the operation's
+            // own, or a shade between.
+            const auto rgb = [](Rgb c) { return uint32_t{c.r} << 16 | uint32_t{c.g} << 8 | c.b; };
+            const uint32_t plain[] = {rgb(fill(10)), rgb(ink(op.c)), rgb(fill(op.f)), rgb(fill(BACKGROUND))};
+            bool shaded = false;
+            for (const uint32_t p : tinted) shaded = shaded || std::find(std::begin(plain), std::end(plain), p) == std::end(plain);
+            EXPECT_EQ(shaded, paint.lands == Landing::Antialiased) << what;
+        }
+    }
 }
 
 // Where a text's glyphs go is decided when it is drawn, from what lies under
