@@ -196,7 +196,8 @@ private:
             open_frame();
             break;
         case SDL_KEYDOWN:
-            for (char c : key_from_keydown(e.key.keysym.sym)) keys_.push_back(c);
+            for (char c : key_from_keydown(e.key.keysym.scancode, e.key.keysym.sym, e.key.keysym.mod & KMOD_NUM))
+                keys_.push_back(c);
             open_frame();
             break;
         default: break;

@@ -20,45 +20,39 @@ char one_byte_for(char32_t cp) {
     }
 }
 
-// Whether a keypad key types a character, and so comes as text too: SDL
-// names each keypad key "Keypad " and what it bears, which is one printable
-// character for the keys that type one ("Keypad 7", "Keypad =") and a word
-// for those that do not ("Keypad Enter", "Keypad Clear").
-bool keypad_types_text(int sdl_keycode) {
-    if (!(sdl_keycode & SDLK_SCANCODE_MASK)) return false;
-    const std::string name = SDL_GetKeyName(static_cast<SDL_Keycode>(sdl_keycode));
-    const std::string keypad = "Keypad ";
-    return name.size() == keypad.size() + 1 && name.compare(0, keypad.size(), keypad) == 0 &&
-           name.back() > ' ' && name.back() < 0x7F;
-}
+// The keypad's digits and point: with NumLock on each types its character
+// (and comes as text), with it off each is the key it also bears.
+struct NumLockKey {
+    SDL_Scancode scancode;
+    SDL_Keycode without_numlock;
+};
+constexpr NumLockKey kNumLockKeys[] = {
+    {SDL_SCANCODE_KP_1, SDLK_END},
+    {SDL_SCANCODE_KP_2, SDLK_DOWN},
+    {SDL_SCANCODE_KP_3, SDLK_PAGEDOWN},
+    {SDL_SCANCODE_KP_4, SDLK_LEFT},
+    {SDL_SCANCODE_KP_5, SDLK_UNKNOWN},  // Begin, which SDL has no key for
+    {SDL_SCANCODE_KP_6, SDLK_RIGHT},
+    {SDL_SCANCODE_KP_7, SDLK_HOME},
+    {SDL_SCANCODE_KP_8, SDLK_UP},
+    {SDL_SCANCODE_KP_9, SDLK_PAGEUP},
+    {SDL_SCANCODE_KP_0, SDLK_INSERT},
+    {SDL_SCANCODE_KP_PERIOD, SDLK_DELETE},
+};
 
-}  // namespace
+// The keypad keys that type a character whatever NumLock says.
+constexpr SDL_Scancode kKeypadCharacterKeys[] = {
+    SDL_SCANCODE_KP_DIVIDE,    SDL_SCANCODE_KP_MULTIPLY,   SDL_SCANCODE_KP_MINUS,      SDL_SCANCODE_KP_PLUS,
+    SDL_SCANCODE_KP_EQUALS,    SDL_SCANCODE_KP_COMMA,      SDL_SCANCODE_KP_LEFTPAREN,  SDL_SCANCODE_KP_RIGHTPAREN,
+    SDL_SCANCODE_KP_LEFTBRACE, SDL_SCANCODE_KP_RIGHTBRACE, SDL_SCANCODE_KP_A,          SDL_SCANCODE_KP_B,
+    SDL_SCANCODE_KP_C,         SDL_SCANCODE_KP_D,          SDL_SCANCODE_KP_E,          SDL_SCANCODE_KP_F,
+    SDL_SCANCODE_KP_POWER,     SDL_SCANCODE_KP_PERCENT,    SDL_SCANCODE_KP_LESS,       SDL_SCANCODE_KP_GREATER,
+    SDL_SCANCODE_KP_AMPERSAND, SDL_SCANCODE_KP_VERTICALBAR, SDL_SCANCODE_KP_COLON,      SDL_SCANCODE_KP_HASH,
+    SDL_SCANCODE_KP_AT,        SDL_SCANCODE_KP_EXCLAM,
+};
 
-std::string keys_from_text(const char* utf8) {
-    std::string out;
-    if (!utf8) return out;
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8);
-    while (*p) {
-        unsigned char c = *p;
-        if (c < 0x80) {
-            if (c >= 0x20 && c < 0x7F) out += static_cast<char>(c);
-            ++p;
-            continue;
-        }
-        // A multi-byte character: decoded only to see whether it is one of
-        // the full-width number keys.
-        int len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
-        char32_t cp = len == 4 ? c & 0x07 : len == 3 ? c & 0x0F : len == 2 ? c & 0x1F : 0;
-        int k = 1;
-        for (; k < len && (p[k] & 0xC0) == 0x80; ++k) cp = (cp << 6) | (p[k] & 0x3F);
-        if (k == len && len > 1)
-            if (char one = one_byte_for(cp)) out += one;
-        p += k;
-    }
-    return out;
-}
-
-std::string key_from_keydown(int sdl_keycode) {
+// The key a key press gives, from the key SDL says it is.
+std::string key_of(int sdl_keycode) {
     switch (sdl_keycode) {
     case SDLK_RETURN:
     case SDLK_RETURN2:
@@ -88,12 +82,47 @@ std::string key_from_keydown(int sdl_keycode) {
     default:
         // A key that types text comes as text, and only so, or a page wait
         // would take it twice; every other key (Page Up and Down, Home, End,
-        // Insert, the function keys, ...) is a key press that no number
-        // holds.
+        // Insert, the function keys, the keypad's keys that type nothing,
+        // ...) is a key press that no number holds.
         if (sdl_keycode >= 0x20 && sdl_keycode < 0x7F) return "";
-        if (keypad_types_text(sdl_keycode)) return "";
         return "\x1a";
     }
+}
+
+}  // namespace
+
+std::string keys_from_text(const char* utf8) {
+    std::string out;
+    if (!utf8) return out;
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(utf8);
+    while (*p) {
+        unsigned char c = *p;
+        if (c < 0x80) {
+            if (c >= 0x20 && c < 0x7F) out += static_cast<char>(c);
+            ++p;
+            continue;
+        }
+        // A multi-byte character: decoded only to see whether it is one of
+        // the full-width number keys.
+        int len = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        char32_t cp = len == 4 ? c & 0x07 : len == 3 ? c & 0x0F : len == 2 ? c & 0x1F : 0;
+        int k = 1;
+        for (; k < len && (p[k] & 0xC0) == 0x80; ++k) cp = (cp << 6) | (p[k] & 0x3F);
+        if (k == len && len > 1)
+            if (char one = one_byte_for(cp)) out += one;
+        p += k;
+    }
+    return out;
+}
+
+std::string key_from_keydown(int sdl_scancode, int sdl_keycode, bool numlock) {
+    // The keypad is told by where a key is, not by what SDL calls it: the
+    // same key types a digit or moves, as NumLock says.
+    for (const NumLockKey& k : kNumLockKeys)
+        if (k.scancode == sdl_scancode) return numlock ? "" : key_of(k.without_numlock);
+    for (SDL_Scancode k : kKeypadCharacterKeys)
+        if (k == sdl_scancode) return "";
+    return key_of(sdl_keycode);
 }
 
 }  // namespace cw

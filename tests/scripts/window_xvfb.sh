@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The real window under Xvfb: Kelvane is started, keys are typed into it with
-# xdotool, and the window is compared with the replay tool's picture after the
-# same keys; the window is resized (the layout must be scaled to fit with
-# white margins) and closed (the program must exit 0).  On a second screen,
-# wider than the layout, a program's picture must fill the height and stand
-# centred between equal margins.  Also checks the messages for a missing
-# display and missing fonts, and runs the window backend's gtest cases, which
-# need a display.
+# xdotool (the keypad's with NumLock off and on), and the window is compared
+# with the replay tool's picture after the same keys; the window is resized
+# (the layout must be scaled to fit with white margins) and closed (the
+# program must exit 0).  On a second screen, wider than the layout, a
+# program's picture must fill the height and stand centred between equal
+# margins.  Also checks the messages for a missing display and missing fonts,
+# and runs the window backend's gtest cases, which need a display.
 #
 #   bash tests/scripts/window_xvfb.sh BUILD_DIR
 #
@@ -67,15 +67,26 @@ cc -o "$WORK/close" "$WORK/close.c" -lX11 2>"$WORK/cc.log" || { echo "skipped: c
 # 248").  xdotool binds such a key itself only for the moment it types it,
 # and a program that looks the key up after that moment finds nothing: bound
 # here, the key stays readable until the program has shown what it did.
+# "keymap numlock" prints whether the server's NumLock is locked: on or off.
 cat >"$WORK/keymap.c" <<'EOF'
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
+#include <X11/keysym.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 int main(int argc, char** argv) {
-    if (argc < 3) return 2;
+    if (argc < 2) return 2;
     Display* d = XOpenDisplay(NULL);
     if (!d) return 2;
+    if (strcmp(argv[1], "numlock") == 0) {
+        XkbStateRec state;
+        if (XkbGetState(d, XkbUseCoreKbd, &state) != Success) return 2;
+        printf("%s\n", state.locked_mods & XkbKeysymToModifiers(d, XK_Num_Lock) ? "on" : "off");
+        XCloseDisplay(d);
+        return 0;
+    }
+    if (argc < 3) return 2;
     int lo, hi, per;
     XDisplayKeycodes(d, &lo, &hi);
     KeySym syms[2] = {NoSymbol, NoSymbol};
@@ -199,6 +210,14 @@ replay_png() {  # KEYS OUT SCALE [PROGRAM]
     [ -s "$2" ] || { echo "FAIL: replay wrote no picture: $(cat "$WORK/replay.err")"; exit 1; }
 }
 
+# Waits until the window's region GEOMETRY looks as that region of Kelvane's
+# replay after KEYS: a region that every problem shows alike.
+wait_for_region() {  # KEYS GEOMETRY
+    replay_png "$1" "$WORK/region_whole.png" 1
+    convert "$WORK/region_whole.png" -crop "$2" +repage "$WORK/region.png"
+    wait_for_picture "$WORK/region.png" "$2"
+}
+
 # Closes window $WIN and checks that process $PROG_PID ends with status 0.
 close_and_check() {  # WHAT
     local status=
@@ -298,7 +317,7 @@ fi
 # --- closing the window ends the program with status 0 ---------------------------
 close_and_check "kelvane in a lesson"
 
-# --- an input method's full-width digit opens a lesson; an arrow and Page Down turn pages
+# --- an input method's full-width digit opens a lesson; an arrow, Page Down and the keypad turn pages
 "$BUILD/kelvane" >/dev/null 2>"$WORK/kelvane2.err" &
 PROG_PID=$!
 WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kelvane$' 2>/dev/null | head -1)
@@ -331,6 +350,47 @@ else
     wait_for_picture "$WORK/pages_head.png" "1440x80+0+0" >/dev/null
     wait_for_picture "$WORK/pages_eq.png" "30x40+95+220" && pass "an arrow and Page Down turn pages (NRMSE $DIST)" \
         || { fail "an arrow and Page Down did not turn the pages (NRMSE $DIST)"; cp "$WORK/shot.png" "${TMPDIR:-/tmp}/window_xvfb_pages_shot.png" 2>/dev/null; }
+
+    # The keypad as many desktops start it, NumLock off: each key is the one
+    # it also bears.  End and Down turn the step's last two pages, one each,
+    # which shows in the "=" of the fourth and fifth rows.  At the step's end
+    # the point clears the 5 typed before it, as Delete does, so that 1 and
+    # Enter open the next step, whose first page Insert turns: the second
+    # problem's heading shows (a 5 left in the number would have brought
+    # this step again, with a new problem).
+    numlock=$("$WORK/keymap" numlock)
+    [ "$numlock" = off ] || fail "the server's NumLock is $numlock at the start, not off"
+    xdotool key --window "$WIN" KP_End
+    wait_for_region $'3\r1\r\x1c\x1a\x1a' 30x105+95+285 && pass "keypad End without NumLock turns one page (NRMSE $DIST)" \
+        || fail "keypad End without NumLock did not turn one page (NRMSE $DIST)"
+    xdotool key --window "$WIN" KP_Down
+    wait_for_region $'3\r1\r\x1c\x1a\x1a\x1f' 30x105+95+285 && pass "keypad Down without NumLock turns one page (NRMSE $DIST)" \
+        || fail "keypad Down without NumLock did not turn one page (NRMSE $DIST)"
+    xdotool type --window "$WIN" --delay 20 "5"
+    xdotool key --window "$WIN" KP_Delete
+    xdotool type --window "$WIN" --delay 20 "1"
+    xdotool key --window "$WIN" Return KP_Insert
+    wait_for_region $'3\r1\r\x1c\x1a\x1a\x1f5\x0c1\r\x1a' 540x50+595+25 \
+        && pass "keypad Delete without NumLock clears the number typed, and Insert turns a page (NRMSE $DIST)" \
+        || fail "keypad Delete without NumLock did not clear the number typed, or Insert did not turn a page (NRMSE $DIST)"
+    # With NumLock on, the key that bears End and 1 types 1: one page, not a
+    # second for the key press too.  Down first brings the second problem's
+    # "(" row, so that the "=" of the two rows after it tell one page from
+    # two.  Num_Lock and the key go through the server's keyboard (no
+    # --window), as a user's keys do: the server locks NumLock, the window
+    # sees the lock key pressed, and the key types by the lock.  The key is
+    # named by its End keysym: asked for KP_1, xdotool unlocks NumLock first.
+    xdotool key --window "$WIN" KP_Down
+    xdotool key Num_Lock
+    numlock=$("$WORK/keymap" numlock)
+    [ "$numlock" = on ] || fail "Num_Lock did not lock NumLock (it is $numlock)"
+    xdotool key KP_End
+    wait_for_region $'3\r1\r\x1c\x1a\x1a\x1f5\x0c1\r\x1a\x1f1' 30x105+650+220 \
+        && pass "keypad 1 with NumLock on turns one page (NRMSE $DIST)" \
+        || { fail "keypad 1 with NumLock on did not turn one page (NRMSE $DIST)"; cp "$WORK/shot.png" "${TMPDIR:-/tmp}/window_xvfb_keypad_shot.png" 2>/dev/null; }
+    xdotool key Num_Lock
+    numlock=$("$WORK/keymap" numlock)
+    [ "$numlock" = off ] || fail "Num_Lock did not unlock NumLock again (it is $numlock)"
     close_and_check "kelvane after page keys"
 fi
 
