@@ -49,20 +49,9 @@ public:
     Screen(const Screen&) = delete;
     Screen& operator=(const Screen&) = delete;
 
-    void draw(const std::vector<DrawOp>& ops) {
-        cairo_t* cr = cairo_create(surface_);
-        cairo_scale(cr, scale_, scale_);
-        render_ops(cr, ops);
-        cairo_destroy(cr);
-        cairo_surface_flush(surface_);
-    }
-    void draw(const std::vector<KeptOp>& ops) {
-        cairo_t* cr = cairo_create(surface_);
-        cairo_scale(cr, scale_, scale_);
-        render_ops(cr, ops);
-        cairo_destroy(cr);
-        cairo_surface_flush(surface_);
-    }
+    // A history of operations, or what a screen keeps.
+    void draw(const std::vector<DrawOp>& ops) { render(ops); }
+    void draw(const std::vector<KeptOp>& ops) { render(ops); }
     int width() const { return cairo_image_surface_get_width(surface_); }
     int height() const { return cairo_image_surface_get_height(surface_); }
     uint32_t pixel(int px, int py) const {
@@ -100,6 +89,15 @@ public:
     Extent ink_extent() const { return ink_in(0, 0, 1440, 900); }
 
 private:
+    template <class Ops>
+    void render(const Ops& ops) {
+        cairo_t* cr = cairo_create(surface_);
+        cairo_scale(cr, scale_, scale_);
+        render_ops(cr, ops);
+        cairo_destroy(cr);
+        cairo_surface_flush(surface_);
+    }
+
     double scale_;
     cairo_surface_t* surface_;
 };
