@@ -5,14 +5,6 @@
 
 namespace cw {
 
-namespace {
-
-Bounds box_of(float x1, float y1, float x2, float y2, float grow) {
-    return {std::min(x1, x2) - grow, std::min(y1, y2) - grow, std::max(x1, x2) + grow, std::max(y1, y2) + grow};
-}
-
-}  // namespace
-
 bool Backdrop::is_bar(const DrawOp& op) {
     return op.op == Op::Line && op.bar && op.y1 == op.y2 && op.x1 != op.x2;
 }
@@ -79,7 +71,9 @@ void Backdrop::add(const DrawOp& op) {
     a.colour = op.f;
     if (op.op == Op::Fill) {
         a.outer = paint.pen;
-        a.inner = box_of(op.x1, op.y1, op.x2, op.y2, -half_pen(op));
+        const float h = half_pen(op);  // the border's inner edge
+        a.inner = {std::min(op.x1, op.x2) + h, std::min(op.y1, op.y2) + h, std::max(op.x1, op.x2) - h,
+                   std::max(op.y1, op.y2) - h};
         a.tinted = paint.one_colour ? a.outer : a.inner;
         // What the box paints over whole is gone.
         areas_.erase(std::remove_if(areas_.begin(), areas_.end(),

@@ -1,7 +1,6 @@
-// What an operation covers, and what a later one hides: the one place the
-// records of the drawing (the fills and bars under what is drawn next, the
-// texts the screen shows, the screen's list) and the measures of ink read
-// it from.
+// How an operation paints, what it covers and what a later one hides: the
+// one place the painter, the window, the records of the drawing (backdrop,
+// shown texts, the screen's list) and the measure of ink read it from.
 #pragma once
 #include <algorithm>
 #include <cmath>
@@ -152,10 +151,6 @@ inline Paint paint_of(const DrawOp& op, float hairline = 1) {
     }
     return p;
 }
-
-// Whether the operation paints the whole layout in the background colour (a
-// clear, or an erase of the whole window).
-inline bool clears_screen(const DrawOp& op) { return paint_of(op).clears; }
 
 // Where an operation other than text leaves its ink at `scale` device pixels
 // a unit: the whole pixels it paints, its rim included, in layout units

@@ -39,13 +39,11 @@ public:
 
     // Lays out a text drawn next over `under`: sets text.glyphs and text.fits.
     void operator()(DrawOp& text, const Backdrop& under);
-    // Where an operation leaves its ink, the one measure of it: out to the
-    // whole pixels it reaches into at `scale` pixels a layout unit (the
-    // antialiased rim), in layout units.  A mark as it paints (mark_ink); a
-    // text laid out here from its glyphs as the layout placed them: the box
-    // of each glyph's outline where it was placed, with the weight laid
-    // round it, measured from the outlines of the glyphs' shapes, which it
-    // keeps, so it draws nothing.
+    // Where an operation leaves its ink, the one measure of it: the whole
+    // pixels it reaches into at `scale` pixels a unit, in layout units.  A
+    // mark as it paints (mark_ink); a text from the outlines of its glyphs
+    // where the layout placed them, with the weight laid round them (it keeps
+    // the glyphs' shapes, and draws nothing).
     //
     // `landed`: as a screen paints text, where a glyph its face draws (one
     // with no weight) lands with its origin on the nearest whole pixel,

@@ -286,7 +286,7 @@ bool write_png(const std::vector<DrawOp>& ops, const std::string& path, double s
         // Only what the last whole-screen clear left matters.
         size_t from = 0;
         for (size_t i = 0; i < ops.size(); ++i)
-            if (clears_screen(ops[i])) from = i;
+            if (paint_of(ops[i]).clears) from = i;
         render_ops(cr, std::vector<DrawOp>(ops.begin() + static_cast<std::ptrdiff_t>(from), ops.end()));
     });
 }

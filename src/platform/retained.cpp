@@ -26,14 +26,6 @@ constexpr int kMostTimes = 255;
 // Keeps what is dropped from outweighing what is kept.
 constexpr size_t kCompactAfter = 1024;
 
-// Drawn without antialiasing, a disc in one colour (the entry cursor's,
-// drawn and erased on every poll) takes every pixel of one no larger about
-// the same centre (a disc reaches half its pen beyond its radius).
-bool disc_covers(const DrawOp& later, const Paint& paint, const DrawOp& earlier) {
-    const Paint before = paint_of(earlier);
-    return before.disc && earlier.x1 == later.x1 && earlier.y1 == later.y1 && before.pen.inside(paint.pen);
-}
-
 void mix(size_t& h, size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); }
 
 size_t drawing_key(const DrawOp& op) {
@@ -142,8 +134,12 @@ Bounds RetainedList::drop_covered(const DrawOp& op, const Paint& paint, const Bo
         });
         looked = ink;
     } else if (paint.disc) {
+        // Drawn without antialiasing, a disc in one colour (the entry
+        // cursor's, drawn and erased on every poll) takes every pixel of one
+        // no larger about the same centre.
         each_near(ink, [&](uint32_t i) {
-            if (disc_covers(op, paint, entries_[i].op)) {
+            const DrawOp& e = entries_[i].op;
+            if (paint_of(e).disc && e.x1 == op.x1 && e.y1 == op.y1 && paint_of(e).pen.inside(paint.pen)) {
                 kill(i);
                 dropped = true;
             }

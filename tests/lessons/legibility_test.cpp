@@ -186,7 +186,7 @@ TEST(Legibility, TintsStandApartFromWhiteAndFromTheTintsTheyMeet) {
     tour_screens([&](const std::string& where, const std::vector<DrawOp>& screen) {
         std::vector<std::pair<Bounds, int>> boxes;  // the tinted boxes of the screen, border and all
         for (const DrawOp& op : screen) {
-            if (clears_screen(op)) boxes.clear();
+            if (paint_of(op).clears) boxes.clear();
             const bool tint = op.f != BACKGROUND && !dark_fill(op.f);
             if (!paint_of(op).fills || !tint) continue;
             tints.emplace(op.f, where);

@@ -110,7 +110,7 @@ TEST_P(DrillScreens, ANewProblemStartsOnACleanArea) {
     o.on_every_op = [&](const DrawOp& op) {
         if (op.op == Op::Prompt && op.s != "入力") question = op.s;  // the entry's label is no question
         if (!op.drawn()) return;
-        if (clears_screen(op)) history.clear(), before_started = started = 0;
+        if (paint_of(op).clears) history.clear(), before_started = started = 0;
         history.push_back(op);
     };
     o.on_wait = [&](Harness& h) {

@@ -189,7 +189,7 @@ TEST_P(TourSession, EveryPageRendersWhatTheWholeHistoryRenders) {
         o.on_every_op = [&](const DrawOp& op) {
             if (!op.drawn()) return;
             history.draw(op);
-            if (clears_screen(op)) before.clear();
+            if (paint_of(op).clears) before.clear();
             before.push_back({op, nullptr, 1});
         };
         o.on_wait = [&](Harness& h) {
@@ -346,7 +346,7 @@ TEST(LongSession, RetainedListRendersWhatTheWholeHistoryRenders) {
         std::vector<DrawOp> all;
         for (auto& op : h.pf.record()) {
             if (!op.drawn()) continue;
-            if (clears_screen(op)) all.clear();
+            if (paint_of(op).clears) all.clear();
             all.push_back(op);
         }
         ASSERT_TRUE(picture(h.backend.screen().kept()) == picture(all)) << "at wait " << waits;
