@@ -9,7 +9,6 @@ bool Backdrop::is_bar(const DrawOp& op) {
     return op.op == Op::Line && op.bar && op.y1 == op.y2 && op.x1 != op.x2;
 }
 
-
 bool Backdrop::Area::holds(float x, float y) const {
     if (box) return x >= tinted.l && x <= tinted.r && y >= tinted.t && y <= tinted.b;
     float dx = x - cx, dy = y - cy;

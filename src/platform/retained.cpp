@@ -139,7 +139,8 @@ Bounds RetainedList::drop_covered(const DrawOp& op, const Paint& paint, const Bo
         // no larger about the same centre.
         each_near(ink, [&](uint32_t i) {
             const DrawOp& e = entries_[i].op;
-            if (paint_of(e).disc && e.x1 == op.x1 && e.y1 == op.y1 && paint_of(e).pen.inside(paint.pen)) {
+            const Paint before = paint_of(e);
+            if (before.disc && e.x1 == op.x1 && e.y1 == op.y1 && before.pen.inside(paint.pen)) {
                 kill(i);
                 dropped = true;
             }
