@@ -292,69 +292,75 @@ TEST(SarnothLesson3Drills, PreviousWorkingStaysUntilTheFirstKey) {
 // its own, and is looked at once.  The seed gives ⑥ problems with a "y"
 // under the bar followed by others (one by another such), and each screen is
 // looked at in the window's pixels at two sizes.
-TEST(SarnothLesson3Drills, ANewProblemStartsOnACleanArea) {
-    struct Case {
-        const char* step;
-        void (*drill)(Sarnoth&);
-        int waits;  // any-key waits a problem
-    };
-    const Case cases[] = {
-        {"③", [](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FOR_FIRST_LETTER(g); }, 4},
-        {"⑥", [](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FRACTION_FORMULA(g); }, 6},
-        {"⑧", [](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FORMULA_WITH_PARENTHESES(g); }, 6},
-    };
+// One drill a test, so the three run side by side.
+struct CleanAreaCase {
+    const char* step;
+    const char* name;
+    void (*drill)(Sarnoth&);
+    int waits;  // any-key waits a problem
+};
+const CleanAreaCase kCleanAreaCases[] = {
+    {"③", "FirstLetter", [](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FOR_FIRST_LETTER(g); }, 4},
+    {"⑥", "FractionFormula", [](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FRACTION_FORMULA(g); }, 6},
+    {"⑧", "FormulaWithParentheses", [](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FORMULA_WITH_PARENTHESES(g); }, 6},
+};
+class SarnothLesson3CleanArea : public testing::TestWithParam<CleanAreaCase> {};
+
+TEST_P(SarnothLesson3CleanArea, ANewProblemStartsOnACleanArea) {
     const std::regex y_under_bar(R"(/\d+yﾀ)");
     constexpr int kCount = 12;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.step);
-        StepRun run(drill_keys(c.waits, kCount), 45);
-        std::vector<size_t> starts{0};  // where each problem's operations start in the record
-        size_t seen = 0;
-        int any_keys = 0;  // any-key waits of the problem so far
-        bool at_any_key = false, failed = false;
-        run.backend.on_wait = [&] {
-            const std::vector<DrawOp>& rec = run.pf.record();
-            for (; seen < rec.size(); ++seen) {
-                const DrawOp& op = rec[seen];
-                if (op.op != Op::Prompt) continue;
-                at_any_key = op.s == kAnyKey;
-                if (op.s == kAnyKey) ++any_keys;
-                if (op.s == kNextStep) starts.push_back(seen + 1), any_keys = 0;
-            }
-            // The first two waits: the new head, then the new working area.
-            if (!at_any_key || any_keys > 2 || failed) return;
-            const size_t problem = starts.size() - 1;
-            const size_t from = any_keys == 1 && problem > 0 ? starts[problem - 1] : starts[problem];
-            std::vector<DrawOp> own;
-            for (size_t i = from; i < rec.size(); ++i)
-                if (rec[i].drawn()) own.push_back(rec[i]);
-            const std::vector<KeptOp> kept = drawn_once(run.backend.screen().kept());
-            own = drawn_once(own);
-            for (double scale : {1.0, 2.0}) {
-                const Picture screen(kept, scale), fresh(own, scale);
-                const Picture::Px d = screen.differing(fresh, {0, 0, LAYOUT_W, LAYOUT_H});
-                if (d.empty()) continue;
-                failed = true;
-                ADD_FAILURE() << "problem " << problem + 1 << ", wait " << any_keys << ", at scale " << scale
-                              << ": ink of an earlier problem stays from (" << d.l / scale << ", " << d.t / scale
-                              << ") to (" << d.r / scale << ", " << d.b / scale << ")";
-                return;
-            }
-        };
-        ASSERT_TRUE(run.run(c.drill));
-        EXPECT_EQ(starts.size(), static_cast<size_t>(kCount + 1));
-        // Problems with a "y" under the bar, followed by another.
-        const std::vector<Span> passes = run.passes();
-        const auto after_y = std::count_if(passes.begin(), passes.end() - 1, [&](const Span& pass) {
-            const auto texts = pass.texts();
-            return std::any_of(texts.begin(), texts.end(),
-                               [&](const DrawOp& t) { return std::regex_search(t.s, y_under_bar); });
-        });
-        if (std::string(c.step) == "⑥") {
-            EXPECT_GE(after_y, 4);
+    const CleanAreaCase& c = GetParam();
+    SCOPED_TRACE(c.step);
+    StepRun run(drill_keys(c.waits, kCount), 45);
+    std::vector<size_t> starts{0};  // where each problem's operations start in the record
+    size_t seen = 0;
+    int any_keys = 0;  // any-key waits of the problem so far
+    bool at_any_key = false, failed = false;
+    run.backend.on_wait = [&] {
+        const std::vector<DrawOp>& rec = run.pf.record();
+        for (; seen < rec.size(); ++seen) {
+            const DrawOp& op = rec[seen];
+            if (op.op != Op::Prompt) continue;
+            at_any_key = op.s == kAnyKey;
+            if (op.s == kAnyKey) ++any_keys;
+            if (op.s == kNextStep) starts.push_back(seen + 1), any_keys = 0;
         }
+        // The first two waits: the new head, then the new working area.
+        if (!at_any_key || any_keys > 2 || failed) return;
+        const size_t problem = starts.size() - 1;
+        const size_t from = any_keys == 1 && problem > 0 ? starts[problem - 1] : starts[problem];
+        std::vector<DrawOp> own;
+        for (size_t i = from; i < rec.size(); ++i)
+            if (rec[i].drawn()) own.push_back(rec[i]);
+        const std::vector<KeptOp> kept = drawn_once(run.backend.screen().kept());
+        own = drawn_once(own);
+        for (double scale : {1.0, 2.0}) {
+            const Picture screen(kept, scale), fresh(own, scale);
+            const Picture::Px d = screen.differing(fresh, {0, 0, LAYOUT_W, LAYOUT_H});
+            if (d.empty()) continue;
+            failed = true;
+            ADD_FAILURE() << "problem " << problem + 1 << ", wait " << any_keys << ", at scale " << scale
+                          << ": ink of an earlier problem stays from (" << d.l / scale << ", " << d.t / scale
+                          << ") to (" << d.r / scale << ", " << d.b / scale << ")";
+            return;
+        }
+    };
+    ASSERT_TRUE(run.run(c.drill));
+    EXPECT_EQ(starts.size(), static_cast<size_t>(kCount + 1));
+    // Problems with a "y" under the bar, followed by another.
+    const std::vector<Span> passes = run.passes();
+    const auto after_y = std::count_if(passes.begin(), passes.end() - 1, [&](const Span& pass) {
+        const auto texts = pass.texts();
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const DrawOp& t) { return std::regex_search(t.s, y_under_bar); });
+    });
+    if (std::string(c.step) == "⑥") {
+        EXPECT_GE(after_y, 4);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryDrill, SarnothLesson3CleanArea, testing::ValuesIn(kCleanAreaCases),
+                         [](const testing::TestParamInfo<CleanAreaCase>& i) { return std::string(i.param.name); });
 
 }  // namespace
 }  // namespace cw::test

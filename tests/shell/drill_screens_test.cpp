@@ -3,7 +3,8 @@
 // problems before), and a window of any size shows what a repaint of the
 // screen's list shows, under whichever gothic face draws (the build runs
 // these tests under Noto Sans CJK JP and again under IPAGothic, the face the
-// programs fall back on).
+// programs fall back on).  The drills are driven by DrillSession
+// (long_session_test.cpp), which feeds these checks too.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "platform/fonts.h"
+#include "shell/drill_checks.h"
 #include "support/lesson_fixture.h"
 #include "support/picture.h"
 #include "support/tour.h"
@@ -22,9 +24,6 @@
 
 namespace cw::test {
 namespace {
-
-// Problems of each drill of a step.
-constexpr int kProblems = 8;
 
 // The run under another face says which it asked for: the face it draws with
 // must be that one, or the run looks at the same face twice.
@@ -47,6 +46,8 @@ std::string describe(const DrawOp& op) {
     return out.str();
 }
 
+}  // namespace
+
 // Each problem of a drill draws over what the screen showed when the drill
 // first asked the next-step question (its frame, the first problem) and
 // erases what it needs.  While it runs, the screen shows that, the problem
@@ -59,22 +60,35 @@ std::string describe(const DrawOp& op) {
 // What a problem draws again exactly where an earlier one drew it (an
 // instruction, a frame) covers the earlier copy's ink with its own, and is
 // looked at once.
-class DrillScreens : public testing::TestWithParam<std::string> {};
+// And in windows smaller than the layout, as projectors show it, each
+// problem's question shows what a repaint of the screen's list would.
+struct CleanAreas::State {
+    State(const Step& s, int p, int e) : step(s), problems(p), of_each(e) { open_windows(); }
 
-TEST_P(DrillScreens, ANewProblemStartsOnACleanArea) {
-    const Step& step = step_named(GetParam());
-    std::vector<DrawOp> history;  // drawn since the last whole-screen clear
+    const Step& step;
+    const int problems, of_each;
+    std::vector<DrawOp> history;  // drawn since the last whole-screen clear, while looking
     // Where in the history the problem before and this one started.
     size_t before_started = 0, started = 0;
     std::vector<DrawOp> first_screen;  // what the screen kept at the drill's first question
-    int problem = 0;  // of the drill, from 1
+    int problem = 0;                   // of the drill, from 1
+    int asked = 0;                     // questions the drill has asked
+    bool looking = true;               // at one of the drill's first problems
+    bool windows_fed = true;           // the windows took every operation since they opened
     int checked = 0;
-    bool failed = false;
+    bool failed = false, window_failed = false;
     std::string question;  // the last prompt
-
     GlyphLayout inks;
-    auto compare = [&](const std::vector<KeptOp>& screen, size_t from, const std::string& when,
-                       std::initializer_list<double> scales) {
+    std::vector<std::unique_ptr<WindowPicture>> windows;
+
+    void open_windows() {
+        windows.clear();
+        for (auto [w, h] : {std::pair{1366, 768}, {1024, 768}, {640, 480}})
+            windows.push_back(std::make_unique<WindowPicture>(w, h));
+    }
+
+    void compare(const std::vector<KeptOp>& screen, size_t from, const std::string& when,
+                 std::initializer_list<double> scales) {
         std::vector<DrawOp> own = first_screen;
         own.insert(own.end(), history.begin() + static_cast<long>(from), history.end());
         own = drawn_once(own);
@@ -95,49 +109,30 @@ TEST_P(DrillScreens, ANewProblemStartsOnACleanArea) {
                             static_cast<float>(d.r / scale), static_cast<float>(d.b / scale)};
             std::string older;
             for (const KeptOp& k : kept)
-                if (std::find(own.begin(), own.end(), k.op) == own.end() && inks.ink(k.op, 1, true).grown(1).overlaps(at))
+                if (std::find(own.begin(), own.end(), k.op) == own.end() &&
+                    inks.ink(k.op, 1, true).grown(1).overlaps(at))
                     older += "\n  " + describe(k.op);
             ADD_FAILURE() << step.name() << ", problem " << problem << ", " << when << ", at scale " << scale
                           << ": ink of an earlier problem stays from (" << at.l << ", " << at.t << ") to (" << at.r
                           << ", " << at.b << ")" << older;
             return;
         }
-    };
+    }
 
-    WalkOptions o;
-    o.problems = kProblems;
-    o.problems_each_drill = true;
-    o.on_every_op = [&](const DrawOp& op) {
-        if (op.op == Op::Prompt && op.s != "入力") question = op.s;  // the entry's label is no question
-        if (!op.drawn()) return;
-        if (paint_of(op).clears) history.clear(), before_started = started = 0;
-        history.push_back(op);
-    };
-    o.on_wait = [&](Harness& h) {
+    void look(Harness& h, bool at_question) {
         if (failed) return;
-        const bool asked = question == kNextStep;
         if (problem == 0) problem = 1;
         if (problem >= 3) compare(h.backend.screen().kept(), before_started, "while it runs", {1.0});
-        if (!asked) return;
+        if (!at_question) return;
         if (problem >= 2) compare(h.backend.screen().kept(), started, "at its question", {1.0, 2.0});
         if (problem == 1) first_screen = h.backend.screen().ops();
         // The answer and what it draws belong to the next problem.
         before_started = started, started = history.size();
-        problem = problem == kProblems ? 0 : problem + 1;
-    };
-    // And in windows smaller than the layout, as projectors show it, each
-    // problem's question shows what a repaint of the screen's list would.
-    std::vector<std::unique_ptr<test::WindowPicture>> windows;
-    for (auto [w, h] : {std::pair{1366, 768}, {1024, 768}, {640, 480}})
-        windows.push_back(std::make_unique<test::WindowPicture>(w, h));
-    bool window_failed = false;
-    o.on_every_op = [&, record = o.on_every_op](const DrawOp& op) {
-        record(op);
-        for (auto& w : windows) w->draw(op);
-    };
-    o.on_wait = [&, look = o.on_wait](Harness& h) {
-        look(h);
-        if (question != kNextStep || window_failed) return;
+        ++problem;
+    }
+
+    void look_through_windows() {
+        if (window_failed) return;
         for (auto& w : windows) {
             const auto [x, y] = w->first_difference(w->pixels(), w->repainted());
             if (x < 0) continue;
@@ -151,58 +146,52 @@ TEST_P(DrillScreens, ANewProblemStartsOnACleanArea) {
                           << "), where the list keeps:" << there;
             return;
         }
-    };
-    const WalkResult r = walk(step, o);
-    ASSERT_TRUE(r.back_at_menu) << r.stuck;
-    if (!failed) {
-        EXPECT_GT(checked, 2 * (kProblems - 2));
+    }
+};
+
+CleanAreas::CleanAreas(const Step& step, int problems, int of_each)
+    : s_(std::make_unique<State>(step, problems, of_each)) {}
+CleanAreas::~CleanAreas() = default;
+
+void CleanAreas::op(const DrawOp& op) {
+    State& s = *s_;
+    if (op.op == Op::Prompt && op.s != "入力") s.question = op.s;  // the entry's label is no question
+    if (!s.looking) {
+        s.windows_fed = false;
+        return;
+    }
+    for (auto& w : s.windows) w->draw(op);
+    if (!op.drawn()) return;
+    if (paint_of(op).clears) s.history.clear(), s.before_started = s.started = 0;
+    s.history.push_back(op);
+}
+
+void CleanAreas::wait(Harness& h) {
+    State& s = *s_;
+    const bool at_question = s.question == kNextStep;
+    if (s.looking) {
+        s.look(h, at_question);
+        if (at_question) s.look_through_windows();
+    }
+    if (!at_question) return;
+    if (++s.asked == s.problems) s.looking = false;
+    if (s.asked < s.of_each) return;
+    // The pupil leaves the drill here: the next one is looked at from its
+    // first problem, on the screen this one leaves, which windows opened
+    // now take as a repaint would.
+    s.asked = 0, s.problem = 0, s.looking = true;
+    s.history.clear(), s.before_started = s.started = 0;
+    if (s.windows_fed) return;
+    s.open_windows();
+    s.windows_fed = true;
+    for (const DrawOp& op : h.backend.screen().ops())
+        for (auto& w : s.windows) w->draw(op);
+}
+
+void CleanAreas::finish() {
+    if (!s_->failed) {
+        EXPECT_GT(s_->checked, 2 * (s_->problems - 2));
     }
 }
 
-// Every page of every step, in windows smaller than the layout (projectors,
-// and the smallest a school's screen gives): each shows what a repaint of the
-// screen's list shows, so no rim of what a fill or an erase hid stays.
-class WindowSizes : public testing::TestWithParam<const char*> {};
-
-TEST_P(WindowSizes, EveryPageShowsWhatARepaintShows) {
-    int pages = 0;
-    for (const Step& step : program_steps(GetParam())) {
-        std::vector<std::unique_ptr<test::WindowPicture>> windows;
-        for (auto [w, h] : {std::pair{1366, 768}, {1024, 768}, {640, 480}})
-            windows.push_back(std::make_unique<test::WindowPicture>(w, h));
-        bool failed = false;
-        int page = 0;
-        WalkOptions o;
-        o.on_every_op = [&](const DrawOp& op) {
-            for (auto& w : windows) w->draw(op);
-        };
-        o.on_wait = [&](Harness&) {
-            ++page, ++pages;
-            for (auto& w : windows) {
-                if (failed) return;
-                const auto [x, y] = w->first_difference(w->pixels(), w->repainted());
-                if (x < 0) continue;
-                failed = true;
-                ADD_FAILURE() << step.name() << " page " << page << ", at scale " << w->scale()
-                              << ": the window differs from a repaint of the screen's list at pixel (" << x << ", "
-                              << y << ")";
-            }
-        };
-        const WalkResult r = walk(step, o);
-        ASSERT_TRUE(r.back_at_menu) << step.name() << ": " << r.stuck;
-    }
-    EXPECT_GT(pages, 100);
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryProgram, WindowSizes, testing::Values("kelvane", "dorrith", "sarnoth"),
-                         [](const testing::TestParamInfo<const char*>& i) { return std::string(i.param); });
-
-INSTANTIATE_TEST_SUITE_P(EveryDrill, DrillScreens, testing::ValuesIn(drill_steps()),
-                         [](const testing::TestParamInfo<std::string>& i) {
-                             std::string n = i.param;
-                             std::replace(n.begin(), n.end(), '-', '_');
-                             return n;
-                         });
-
-}  // namespace
 }  // namespace cw::test

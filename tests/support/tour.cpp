@@ -152,6 +152,15 @@ std::vector<Step> all_steps() {
     return steps;
 }
 
+const std::vector<std::string>& step_names() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> out;
+        for (const Step& s : all_steps()) out.push_back(s.name());
+        return out;
+    }();
+    return names;
+}
+
 const std::vector<std::string>& drill_steps() {
     static const std::vector<std::string> drills = {
         "kelvane-1-1", "kelvane-1-3", "kelvane-1-5", "kelvane-2-1", "kelvane-2-2", "kelvane-3-1", "kelvane-3-2",

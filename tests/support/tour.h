@@ -32,9 +32,23 @@ struct Step {
 std::vector<Step> program_steps(const std::string& program);
 // The steps of the three programs.
 std::vector<Step> all_steps();
+// The names of every step of the three programs ("kelvane-3-2"), read once
+// a process, so that a test can be run step by step.
+const std::vector<std::string>& step_names();
 // Every drill of the three programs: the names of the steps that end a
 // problem with the next-step question ("2" and Enter bring another problem).
 const std::vector<std::string>& drill_steps();
+// A test's name for a step it is run for ("kelvane_3_2"), as GoogleTest's
+// INSTANTIATE_TEST_SUITE_P takes it.
+struct StepTestName {
+    template <class ParamInfo>
+    std::string operator()(const ParamInfo& info) const {
+        std::string n = info.param;
+        for (char& c : n)
+            if (c == '-') c = '_';
+        return n;
+    }
+};
 // The step of that name.
 const Step& step_named(const std::string& name);
 
