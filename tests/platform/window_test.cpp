@@ -84,8 +84,9 @@ TEST_F(WindowBackendTest, KeysArriveInOrderAndCloseEndsWithZero) {
         push_text("３");            // the full-width 3 an input method commits
         push_key(SDLK_KP_ENTER);
         push_text("a");
-        // The keypad's 1 with NumLock on types (its text comes alone); its
-        // point with NumLock off is Delete.
+        // Without the server's event before them: the keypad's 1 with
+        // NumLock on types (its text comes alone); its point with NumLock
+        // off is Delete.
         push_key(SDLK_KP_1, SDL_SCANCODE_KP_1, KMOD_NUM);
         push_text("1");
         push_key(SDLK_KP_PERIOD, SDL_SCANCODE_KP_PERIOD);
