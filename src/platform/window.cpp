@@ -22,6 +22,7 @@
 #include <exception>
 #include <iterator>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace cw {
@@ -176,7 +177,14 @@ private:
         while (SDL_PollEvent(&e)) handle(e);
     }
 
+    // Reads an event; writes keys_, the frame's timing, the screen's size
+    // and damage, and server_key_ (what the server made of the key press
+    // the next event brings); throws ProgramEnd when the window closes.
     void handle(const SDL_Event& e) {
+        // SDL passes the server's event on just before the key press it
+        // makes of it, so the server's word holds for the next event alone:
+        // a key press the input method took leaves none for a later one.
+        std::optional<ServerKey> server = std::exchange(server_key_, std::nullopt);
         switch (e.type) {
         case SDL_QUIT: throw ProgramEnd{};
         case SDL_WINDOWEVENT:
@@ -195,8 +203,12 @@ private:
             for (char c : keys_from_text(e.text.text)) keys_.push_back(c);
             open_frame();
             break;
+        case SDL_SYSWMEVENT:
+            if (e.syswm.msg) server_key_ = server_key_of(*e.syswm.msg);
+            break;
         case SDL_KEYDOWN:
-            for (char c : key_from_keydown(e.key.keysym.scancode, e.key.keysym.sym, e.key.keysym.mod & KMOD_NUM))
+            for (char c : key_from_keydown(e.key.keysym.scancode, e.key.keysym.sym, e.key.keysym.mod & KMOD_NUM,
+                                           server ? &*server : nullptr))
                 keys_.push_back(c);
             open_frame();
             break;
@@ -424,6 +436,7 @@ private:
     cairo_region_t* damaged_ = cairo_region_create();
     bool whole_ = false;
     std::deque<char> keys_;
+    std::optional<ServerKey> server_key_;  // for the key press the next event brings
     Uint64 last_pump_ = 0;
     Uint64 last_present_ = 0;
     Uint64 last_poll_ = 0;
@@ -499,6 +512,9 @@ int run_in_window(const WindowBody& body, const std::string& window_title) {
         return 1;
     }
     SDL_StartTextInput();
+    // The server's own key events, so that a keypad key goes by what the
+    // server made of it.
+    SDL_EventState(SDL_SYSWMEVENT, SDL_ENABLE);
     try {
         WindowBackend backend(sdl.window);
         Platform pf(backend);

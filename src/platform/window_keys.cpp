@@ -1,6 +1,7 @@
 #include "platform/window_keys.h"
 
 #include <SDL.h>
+#include <X11/keysym.h>
 
 namespace cw {
 
@@ -83,6 +84,49 @@ std::string key_of(int sdl_keycode) {
     }
 }
 
+// Whether a key press is the keypad's: by where SDL places the key, or by
+// what the server names it.
+bool on_keypad(int sdl_scancode, const ServerKey* server) {
+    int sc = sdl_scancode;
+    if ((sc >= SDL_SCANCODE_KP_DIVIDE && sc <= SDL_SCANCODE_KP_PERIOD) || sc == SDL_SCANCODE_KP_EQUALS ||
+        sc == SDL_SCANCODE_KP_COMMA || sc == SDL_SCANCODE_KP_EQUALSAS400 ||
+        (sc >= SDL_SCANCODE_KP_00 && sc <= SDL_SCANCODE_KP_HEXADECIMAL))
+        return true;
+    return server && server->keysym >= XK_KP_Space && server->keysym <= XK_KP_Equal;
+}
+
+// The key a key press that types nothing gives, from the keysym the server
+// names it by.
+std::string key_of_keysym(unsigned long keysym) {
+    switch (keysym) {
+    case XK_Return:
+    case XK_KP_Enter:
+    case XK_ISO_Enter: return "\r";
+    case XK_BackSpace: return "\b";
+    case XK_Delete:
+    case XK_KP_Delete: return "\x0c";
+    case XK_Escape: return "\x1b";
+    case XK_Tab:
+    case XK_KP_Tab:
+    case XK_ISO_Left_Tab: return "\t";
+    case XK_Right:
+    case XK_KP_Right: return "\x1c";
+    case XK_Left:
+    case XK_KP_Left: return "\x1d";
+    case XK_Up:
+    case XK_KP_Up: return "\x1e";
+    case XK_Down:
+    case XK_KP_Down: return "\x1f";
+    // Modifiers and locks, wherever a keyboard puts them.
+    case XK_Num_Lock:
+    case XK_Mode_switch: return "";
+    default:
+        if ((keysym >= XK_Shift_L && keysym <= XK_Hyper_R) || (keysym >= XK_ISO_Lock && keysym <= XK_ISO_Level5_Lock))
+            return "";
+        return "\x1a";
+    }
+}
+
 }  // namespace
 
 std::string keys_from_text(const char* utf8) {
@@ -109,9 +153,14 @@ std::string keys_from_text(const char* utf8) {
     return out;
 }
 
-std::string key_from_keydown(int sdl_scancode, int sdl_keycode, bool numlock) {
-    // The keypad is told by where a key is, not by what SDL calls it: the
-    // same key types a digit or moves, as NumLock says.
+std::string key_from_keydown(int sdl_scancode, int sdl_keycode, bool numlock, const ServerKey* server) {
+    // A keypad key is what the server made of it: NumLock, Shift and the
+    // keyboard's own map decide whether it types, and no table here can
+    // know them all (a second point key types "." whatever NumLock says;
+    // Shift undoes NumLock).
+    if (server && on_keypad(sdl_scancode, server)) return server->types ? "" : key_of_keysym(server->keysym);
+    // Without the server's word the keypad is told by where a key is, not by
+    // what SDL calls it: the same key types a digit or moves, as NumLock says.
     for (const NumLockKey& k : kNumLockKeys)
         if (k.scancode == sdl_scancode) return numlock ? "" : key_of(k.without_numlock);
     for (SDL_Scancode k : kKeypadCharacterKeys)

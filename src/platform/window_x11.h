@@ -1,5 +1,10 @@
 // What the window needs of X11 beyond what SDL does for it.
 #pragma once
+#include <optional>
+
+#include <SDL.h>
+
+#include "platform/window_keys.h"
 
 namespace cw {
 
@@ -12,5 +17,12 @@ namespace cw {
 // there was before.  Call it before SDL starts its video, so that SDL keeps
 // this handler as the one it restores at the end.
 void guard_late_window_requests();
+
+// What the X server made of a key press, from SDL's copy of the server's
+// event: the keysym it names with the event's modifiers and locks, and
+// whether it types a character as SDL takes text (a byte that is no
+// control).  Nothing for any other event.  Reads the server's keyboard map
+// through the event's connection.
+std::optional<ServerKey> server_key_of(const SDL_SysWMmsg& msg);
 
 }  // namespace cw

@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <SDL_syswm.h>
+#include <X11/XKBlib.h>
+#include <X11/keysym.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -81,8 +84,9 @@ TEST_F(WindowBackendTest, KeysArriveInOrderAndCloseEndsWithZero) {
         push_text("３");            // the full-width 3 an input method commits
         push_key(SDLK_KP_ENTER);
         push_text("a");
-        // The keypad's 1 with NumLock on types (its text comes alone); its
-        // point with NumLock off is Delete.
+        // Without the server's event before them: the keypad's 1 with
+        // NumLock on types (its text comes alone); its point with NumLock
+        // off is Delete.
         push_key(SDLK_KP_1, SDL_SCANCODE_KP_1, KMOD_NUM);
         push_text("1");
         push_key(SDLK_KP_PERIOD, SDL_SCANCODE_KP_PERIOD);
@@ -96,6 +100,62 @@ TEST_F(WindowBackendTest, KeysArriveInOrderAndCloseEndsWithZero) {
     });
     EXPECT_EQ(status, 0);
     EXPECT_EQ(got, (std::vector<std::string>{"1", "2", "\r", "\b", "\x1d", "\x0c", "3", "\r", "a", "1", "\x0c"}));
+}
+
+// The server's event for a key press, as SDL passes it on before the key
+// press it makes of it.
+void push_server_press(Display* display, unsigned keycode, unsigned state) {
+    SDL_SysWMmsg msg{};
+    SDL_VERSION(&msg.version);
+    msg.subsystem = SDL_SYSWM_X11;
+    XKeyEvent& press = msg.msg.x11.event.xkey;
+    press.type = KeyPress;
+    press.display = display;
+    press.keycode = keycode;
+    press.state = state;
+    SDL_Event e{};
+    e.type = SDL_SYSWMEVENT;
+    e.syswm.msg = &msg;  // copied into the queue
+    SDL_PushEvent(&e);
+}
+
+// A keypad key goes by what the server made of its press, and the server's
+// word holds for the key press that follows it alone.
+TEST_F(WindowBackendTest, KeypadKeysGoByTheServersEvent) {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) GTEST_SKIP() << "no X display";
+    unsigned numlock = XkbKeysymToModifiers(display, XK_Num_Lock);
+    unsigned kp1 = XKeysymToKeycode(display, XK_KP_End), kp2 = XKeysymToKeycode(display, XK_KP_Down);
+    ASSERT_NE(numlock, 0u);
+    ASSERT_TRUE(kp1 && kp2);
+    std::vector<std::string> got;
+    int status = in_window([&](Platform& pf) {
+        pf.CLS();
+        // Shift with the keypad's 1 under NumLock: the server makes End of
+        // it, and no text comes.
+        push_server_press(display, kp1, ShiftMask | numlock);
+        push_key(SDLK_KP_1, SDL_SCANCODE_KP_1, KMOD_NUM | KMOD_SHIFT);
+        // A press an input method took (no key press follows), then the
+        // keypad's 1 typing under NumLock with no word from the server: the
+        // End above must not stand for it.
+        push_server_press(display, kp1, ShiftMask | numlock);
+        push_text("\xE3\x81\x82");
+        push_key(SDLK_KP_1, SDL_SCANCODE_KP_1, KMOD_NUM);
+        push_text("1");
+        // Shift with the keypad's 2 under NumLock: the Down the server makes.
+        push_server_press(display, kp2, ShiftMask | numlock);
+        push_key(SDLK_KP_2, SDL_SCANCODE_KP_2, KMOD_NUM | KMOD_SHIFT);
+        for (int polls = 0; polls < 200 && got.size() < 3; ++polls) {
+            std::string k = pf.INKEY();
+            if (!k.empty()) got.push_back(k);
+        }
+        EXPECT_EQ(pf.INKEY(), "");
+        push_quit();
+        for (;;) pf.INKEY();
+    });
+    XCloseDisplay(display);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(got, (std::vector<std::string>{"\x1a", "1", "\x1f"}));
 }
 
 TEST_F(WindowBackendTest, PollingWithoutKeysGivesNothing) {

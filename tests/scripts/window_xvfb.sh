@@ -68,6 +68,7 @@ cc -o "$WORK/close" "$WORK/close.c" -lX11 2>"$WORK/cc.log" || { echo "skipped: c
 # and a program that looks the key up after that moment finds nothing: bound
 # here, the key stays readable until the program has shown what it did.
 # "keymap numlock" prints whether the server's NumLock is locked: on or off.
+# "keymap set 129 KP_Decimal" makes keycode 129 give that keysym alone.
 cat >"$WORK/keymap.c" <<'EOF'
 #include <X11/XKBlib.h>
 #include <X11/Xlib.h>
@@ -106,6 +107,10 @@ int main(int argc, char** argv) {
     } else if (strcmp(argv[1], "unbind") == 0) {
         code = atoi(argv[2]);
         if (code < lo || code > hi) return 2;
+    } else if (strcmp(argv[1], "set") == 0 && argc > 3) {
+        code = atoi(argv[2]);
+        syms[0] = syms[1] = XStringToKeysym(argv[3]);
+        if (code < lo || code > hi || syms[0] == NoSymbol) return 2;
     } else {
         return 2;
     }
@@ -391,6 +396,47 @@ else
     xdotool key Num_Lock
     numlock=$("$WORK/keymap" numlock)
     [ "$numlock" = off ] || fail "Num_Lock did not unlock NumLock again (it is $numlock)"
+
+    # Each keypad key is one key, in every state.  The second point key some
+    # keypads have (keycode 129, which SDL takes for the keypad's point)
+    # types "." whatever NumLock says: without NumLock it turns one page, not
+    # a second for a Delete too; the "=" of the second problem's rows tell
+    # one page from two.  Under NumLock, Shift with the key that bears End and
+    # 1 is End, as the server makes it, and types nothing: one page, which
+    # brings the step's last row and its prompt (a key taken for the 1 whose
+    # text never comes would turn none).
+    keys=$'3\r1\r\x1c\x1a\x1a\x1f5\x0c1\r\x1a\x1f1'
+    "$WORK/keymap" set 129 KP_Decimal || fail "keycode 129 could not be made the keypad's second point"
+    xdotool key 129
+    wait_for_region "$keys"$'\x1a' 30x160+650+220 \
+        && pass "the second keypad point without NumLock turns one page (NRMSE $DIST)" \
+        || { fail "the second keypad point without NumLock did not turn one page (NRMSE $DIST)"; cp "$WORK/shot.png" "${TMPDIR:-/tmp}/window_xvfb_point_shot.png" 2>/dev/null; }
+    xdotool key Num_Lock
+    numlock=$("$WORK/keymap" numlock)
+    [ "$numlock" = on ] || fail "Num_Lock did not lock NumLock (it is $numlock)"
+    xdotool key shift+KP_End
+    wait_for_region "$keys"$'\x1a\x1a' 30x160+650+220 \
+        && pass "Shift with keypad 1 under NumLock turns one page (NRMSE $DIST)" \
+        || { fail "Shift with keypad 1 under NumLock did not turn one page (NRMSE $DIST)"; cp "$WORK/shot.png" "${TMPDIR:-/tmp}/window_xvfb_shift_kp1_shot.png" 2>/dev/null; }
+    # At the prompt, Shift with the keypad's 1 under NumLock puts no digit in
+    # the number, and without NumLock the second point types "." and leaves
+    # the digit before it: the number shows beside "入力".
+    xdotool type --delay 20 "2"
+    xdotool key shift+KP_End
+    xdotool type --delay 20 "3"
+    wait_for_region "$keys"$'\x1a\x1a23' 70x30+1050+642 \
+        && pass "at a prompt Shift with keypad 1 under NumLock adds no digit (NRMSE $DIST)" \
+        || fail "at a prompt Shift with keypad 1 under NumLock added a digit (NRMSE $DIST)"
+    xdotool key Num_Lock
+    numlock=$("$WORK/keymap" numlock)
+    [ "$numlock" = off ] || fail "Num_Lock did not unlock NumLock again (it is $numlock)"
+    xdotool key Delete
+    xdotool type --delay 20 "0"
+    xdotool key 129
+    xdotool type --delay 20 "5"
+    wait_for_region "$keys"$'\x1a\x1a23\x0c0.5' 70x30+1050+642 \
+        && pass "at a prompt the second keypad point without NumLock types a point alone (NRMSE $DIST)" \
+        || { fail "at a prompt the second keypad point without NumLock did not type a point alone (NRMSE $DIST)"; cp "$WORK/shot.png" "${TMPDIR:-/tmp}/window_xvfb_point_prompt_shot.png" 2>/dev/null; }
     close_and_check "kelvane after page keys"
 fi
 
