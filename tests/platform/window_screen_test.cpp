@@ -96,7 +96,7 @@ TEST(WindowScreen, AnEraseLeavesNothingOfWhatItTookAwayAtAnySize) {
             if (c.alone) {
                 EXPECT_EQ(window.inked(), 0u);
             }
-            const auto [x, y] = window.first_difference(window.pixels(), window.repainted());
+            const auto [x, y] = window.first_difference_from_repaint();
             EXPECT_EQ(x, -1) << "the window differs from its repaint at pixel (" << x << ", " << y << ")";
         }
     }

@@ -134,7 +134,7 @@ struct CleanAreas::State {
     void look_through_windows() {
         if (window_failed) return;
         for (auto& w : windows) {
-            const auto [x, y] = w->first_difference(w->pixels(), w->repainted());
+            const auto [x, y] = w->first_difference_from_repaint();
             if (x < 0) continue;
             window_failed = true;
             const Bounds near =

@@ -27,6 +27,7 @@ public:
     ~WindowPicture() {
         cairo_destroy(cr_);
         cairo_surface_destroy(surface_);
+        if (repaint_) cairo_surface_destroy(repaint_);
     }
     WindowPicture(const WindowPicture&) = delete;
     WindowPicture& operator=(const WindowPicture&) = delete;
@@ -43,21 +44,27 @@ public:
     const WindowPlace& place() const { return at_; }
     // The window's pixels.
     std::vector<uint32_t> pixels() { return read(surface_); }
-    // The pixels a repaint of the list (a resize) gives.
-    std::vector<uint32_t> repainted() {
-        cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w_, h_);
-        cairo_t* cr = cairo_create(s);
+    // The first pixel (x, y) where the window differs from what a repaint of
+    // its list gives, or (-1, -1).  The repaint is drawn on one image kept
+    // for it and the two are compared where they lie, so that looking at
+    // every page takes no new memory.
+    std::pair<int, int> first_difference_from_repaint() {
+        if (!repaint_) repaint_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w_, h_);
+        cairo_t* cr = cairo_create(repaint_);
         set_up(cr);
         render_ops(cr, list_.kept());
         cairo_destroy(cr);
-        std::vector<uint32_t> out = read(s);
-        cairo_surface_destroy(s);
-        return out;
-    }
-    // The first pixel (x, y) where two pictures differ, or (-1, -1).
-    std::pair<int, int> first_difference(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) const {
-        for (size_t i = 0; i < a.size(); ++i)
-            if (a[i] != b[i]) return {static_cast<int>(i % w_), static_cast<int>(i / w_)};
+        cairo_surface_flush(repaint_);
+        cairo_surface_flush(surface_);
+        const uint8_t* a = cairo_image_surface_get_data(surface_);
+        const uint8_t* b = cairo_image_surface_get_data(repaint_);
+        const auto stride = static_cast<size_t>(cairo_image_surface_get_stride(surface_));
+        for (int y = 0; y < h_; ++y) {
+            const auto* ra = reinterpret_cast<const uint32_t*>(a + static_cast<size_t>(y) * stride);
+            const auto* rb = reinterpret_cast<const uint32_t*>(b + static_cast<size_t>(y) * stride);
+            for (int x = 0; x < w_; ++x)
+                if ((ra[x] ^ rb[x]) & 0xFFFFFF) return {x, y};
+        }
         return {-1, -1};
     }
     // How many pixels of the window are not the background.
@@ -95,6 +102,7 @@ private:
     int w_, h_;
     WindowPlace at_;
     cairo_surface_t* surface_;
+    cairo_surface_t* repaint_ = nullptr;  // where first_difference_from_repaint draws
     cairo_t* cr_;
     RetainedList list_;
     Backdrop drawn_;
