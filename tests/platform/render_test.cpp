@@ -11,7 +11,7 @@
 
 #include "platform/backdrop.h"
 #include "platform/basic.h"
-#include "platform/covers.h"
+#include "platform/paint.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
 #include "platform/glyph_layout.h"
