@@ -25,9 +25,10 @@ enum class Landing : unsigned char {
 // the window, the backdrop, the shown texts and the measure of ink read.
 // Boxes in layout units, a hairline `hairline` wide.
 struct Paint {
-    Landing lands = Landing::Nothing;  // the whole: the coarser of its parts where they differ
-    // A filled circle or sector (not a disc) paints its inside and its rim
-    // apart; how each lands (Nothing for the rest).
+    Landing lands = Landing::Nothing;
+    // A filled circle or sector (not a disc) paints its inside and then its
+    // rim over the inside's edge, each landing as its colour says; the whole
+    // lands as its rim (Nothing for the rest).
     Landing inside = Landing::Nothing, rim = Landing::Nothing;
     Bounds pen;  // the box its pen covers (pen_covers; all the layout for a clear)
     // What it paints over opaquely, so that nothing drawn there before shows
@@ -105,7 +106,7 @@ inline Paint paint_of(const DrawOp& op, float hairline = 1) {
         p.disc = op.filled && op.start == op.end && op.c == op.f;
         p.fills = op.filled && !p.disc;
         p.lands = p.disc || p.erases ? Landing::Aliased : Landing::Antialiased;
-        if (p.fills) p.inside = part(op.f), p.rim = part(op.c);
+        if (p.fills) p.inside = part(op.f), p.lands = p.rim = part(op.c);
         p.reach = erasing(op.c) || (op.filled && erasing(op.f)) ? 1 : 0;
         break;
     }
