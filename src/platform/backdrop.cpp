@@ -1,5 +1,7 @@
 #include "platform/backdrop.h"
 
+#include "platform/hides.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -70,9 +72,9 @@ void Backdrop::add(const DrawOp& op) {
     a.colour = op.f;
     if (op.op == Op::Fill) {
         a.outer = paint.pen;
-        const float h = half_pen(op);  // the border's inner edge
-        a.inner = {std::min(op.x1, op.x2) + h, std::min(op.y1, op.y2) + h, std::max(op.x1, op.x2) - h,
-                   std::max(op.y1, op.y2) - h};
+        const BorderInside in = border_inside(op, half_pen(op));
+        a.inner = {static_cast<float>(in.l), static_cast<float>(in.t), static_cast<float>(in.r),
+                   static_cast<float>(in.b)};
         a.tinted = paint.one_colour ? a.outer : a.inner;
         // What the box paints over whole is gone.
         areas_.erase(std::remove_if(areas_.begin(), areas_.end(),
@@ -85,7 +87,7 @@ void Backdrop::add(const DrawOp& op) {
         a.outer = paint.pen;
     }
     // Background laid on background changes nothing.
-    if (a.colour == 15 &&
+    if (erasing(a.colour) &&
         std::none_of(areas_.begin(), areas_.end(), [&](const Area& old) { return old.outer.overlaps(a.outer); }))
         return;
     areas_.push_back(a);
@@ -100,12 +102,12 @@ const Backdrop::Area* Backdrop::area_at(float x, float y) const {
 
 int Backdrop::colour_at(float x, float y) const {
     const Area* a = area_at(x, y);
-    return a ? a->colour : 15;
+    return a ? a->colour : BACKGROUND;
 }
 
 std::optional<Bounds> Backdrop::cell_at(float x, float y) const {
     const Area* a = area_at(x, y);
-    if (!a || !a->box || a->colour == 15) return std::nullopt;
+    if (!a || !a->box || erasing(a->colour)) return std::nullopt;
     return a->inner;
 }
 

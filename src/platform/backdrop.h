@@ -7,7 +7,7 @@
 // It follows the operations in the order they are drawn and forgets what can
 // no longer matter, as the screen's own list does, so it holds about what
 // one screen shows however long a program runs (what a fill hides is read
-// from covers.h):
+// from paint.h and hides.h):
 //   - a filled box drops the fills it covers whole, border and all (alone:
 //     a fill is asked for by point, and one partly covered still answers
 //     for the points left, whatever covers the rest);
@@ -24,7 +24,7 @@
 #include <vector>
 
 #include "platform/chars.h"
-#include "platform/covers.h"
+#include "platform/paint.h"
 #include "platform/display.h"
 #include "platform/palette.h"
 
@@ -80,7 +80,7 @@ private:
         Bounds inner;  // a box's inside
         Bounds tinted;  // where a box shows its fill colour: its inside, or all of a box in one colour
         float cx = 0, cy = 0, r = 0, start = 0, end = 0;  // a sector
-        int colour = 15;
+        int colour = BACKGROUND;
         bool holds(float x, float y) const;
     };
     const Area* area_at(float x, float y) const;

@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "platform/basic.h"
-#include "platform/covers.h"
+#include "platform/paint.h"
 
 namespace cw {
 
@@ -28,7 +28,7 @@ void Platform::emit(DrawOp op) {
     if (op.drawn()) {
         const Beneath under = backdrop_.beneath(op);
         backdrop_.add(op);
-        shown_.add(op, op.op == Op::Text && op.c != BACKGROUND ? layout_.ink(op) : Bounds{});
+        shown_.add(op, op.op == Op::Text && !erasing(op.c) ? layout_.ink(op) : Bounds{});
         backend_.draw(op, under);
     }
     if (observer) observer(op);

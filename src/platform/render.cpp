@@ -4,8 +4,8 @@
 
 // The run-time headers come before glib's, whose ABS macro would clash.
 #include "platform/basic.h"
-#include "platform/covers.h"
 #include "platform/fonts.h"
+#include "platform/paint.h"
 #include "platform/palette.h"
 
 #include <cairo.h>
@@ -30,8 +30,8 @@ double device_pixel(cairo_t* cr) {
     return px > 0 ? px : 1;
 }
 
-// A logical width in user units; width 0 is one device pixel.
-double pen_width(cairo_t* cr, int w) { return w > 0 ? static_cast<double>(w) : device_pixel(cr); }
+// The pen's width in user units; a hairline is one device pixel.
+double pen_on_device(cairo_t* cr, const DrawOp& op) { return pen_width(op, device_pixel(cr)); }
 
 // Fills the layout box [l, r] x [t, b] in whole device pixels
 // (snap_to_pixels).
@@ -48,40 +48,43 @@ void fill_snapped(cairo_t* cr, double l, double t, double r, double b) {
 }
 void fill_snapped(cairo_t* cr, const Bounds& b) { fill_snapped(cr, b.l, b.t, b.r, b.b); }
 
-// Strokes the current path in the source colour; an erase (erasing) in
-// whole pixels and a pixel wider on each side.
-void stroke_path(cairo_t* cr, double width, bool erase) {
-    if (erase) {
+// Strokes the current path in the source colour, landing as a part of an
+// operation lands (Paint): Aliased in whole pixels, `reach` device pixels
+// wider each side.
+void stroke_path(cairo_t* cr, double width, Landing lands, float reach) {
+    if (lands == Landing::Aliased) {
         cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-        width += 2 * device_pixel(cr);
+        width += 2 * reach * device_pixel(cr);
     }
     cairo_set_line_width(cr, width);
     cairo_stroke(cr);
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
 }
 
-void fill_path(cairo_t* cr, bool erase) {
-    if (erase) {
-        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+// Fills the current path in the source colour, landing as stroke_path does.
+void fill_path(cairo_t* cr, Landing lands, float reach) {
+    if (lands != Landing::Aliased) {
+        cairo_fill(cr);
+        return;
+    }
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+    if (reach > 0) {
         cairo_fill_preserve(cr);
-        cairo_set_line_width(cr, 2 * device_pixel(cr));
+        cairo_set_line_width(cr, 2 * reach * device_pixel(cr));
         cairo_stroke(cr);
-        cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
     } else {
         cairo_fill(cr);
     }
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
 }
 
 // The colours of one operation: its marks (and text) over what lies under
 // it, and the inside of a fill.
 struct Colours {
     Rgb ink, fill;
-    bool ink_erases, fill_erases;
 };
 
-Colours colours_of(const DrawOp& op, int under) {
-    return {ink_rgb(op.c, under), fill_rgb(op.f), erasing(op.c), erasing(op.f)};
-}
+Colours colours_of(const DrawOp& op, int under) { return {ink_rgb(op.c, under), fill_rgb(op.f)}; }
 
 void draw_line(cairo_t* cr, const DrawOp& op, const Paint& p, const Colours& k) {
     set_rgb(cr, k.ink);
@@ -92,31 +95,29 @@ void draw_line(cairo_t* cr, const DrawOp& op, const Paint& p, const Colours& k) 
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_move_to(cr, op.x1, op.y1);
     cairo_line_to(cr, op.x2, op.y2);
-    stroke_path(cr, pen_width(cr, op.w), k.ink_erases);
+    stroke_path(cr, pen_on_device(cr, op), p.lands, p.reach);
 }
 
 // Box outline or filled box: the border is centred on the edges.
 void draw_box(cairo_t* cr, const DrawOp& op, const Paint& p, bool filled, const Colours& k) {
-    if (filled && p.one_colour) {
+    if (!p.banded) {
         // A box in one colour (an erase, a highlighted cell) is all fill.
         set_rgb(cr, k.fill);
         fill_snapped(cr, p.pen);
         return;
     }
-    double w = pen_width(cr, op.w), h = w / 2;
+    const double h = pen_on_device(cr, op) / 2;
     set_rgb(cr, k.ink);
     border_bands(op, h, [cr](double l, double t, double r, double b) { fill_snapped(cr, l, t, r, b); });
-    double l = std::min(op.x1, op.x2), r = std::max(op.x1, op.x2);
-    double t = std::min(op.y1, op.y2), b = std::max(op.y1, op.y2);
-    if (filled && r - l > w && b - t > w) {
+    if (const BorderInside in = border_inside(op, h); filled && in.any) {
         set_rgb(cr, k.fill);
-        fill_snapped(cr, l + h, t + h, r - h, b - h);
+        fill_snapped(cr, in.l, in.t, in.r, in.b);
     }
 }
 
 void draw_circle(cairo_t* cr, const DrawOp& op, const Paint& p, const Colours& k) {
     if (p.lands == Landing::Nothing) return;
-    double w = pen_width(cr, op.w);
+    double w = pen_on_device(cr, op);
     bool whole = op.start == op.end;
     // Fractions of a turn from +x towards +y: with y growing downward this
     // is cairo's own direction of growing angles, clockwise on the screen.
@@ -130,9 +131,8 @@ void draw_circle(cairo_t* cr, const DrawOp& op, const Paint& p, const Colours& k
         cairo_new_path(cr);
         cairo_arc(cr, op.x1, op.y1, op.r + w / 2, 0, 2 * kPi);
         cairo_close_path(cr);
-        cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
         set_rgb(cr, k.ink);
-        fill_path(cr, k.ink_erases);
+        fill_path(cr, p.lands, p.reach);
         return;
     }
     if (op.filled) {
@@ -141,14 +141,14 @@ void draw_circle(cairo_t* cr, const DrawOp& op, const Paint& p, const Colours& k
         cairo_arc(cr, op.x1, op.y1, op.r, a0, a1);
         cairo_close_path(cr);
         set_rgb(cr, k.fill);
-        fill_path(cr, k.fill_erases);
+        fill_path(cr, p.inside, p.reach);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         if (!whole) cairo_move_to(cr, op.x1, op.y1);
         cairo_arc(cr, op.x1, op.y1, op.r, a0, a1);
         cairo_close_path(cr);
         // A sector in one colour is all fill, its rim too.
         set_rgb(cr, p.one_colour ? k.fill : k.ink);
-        stroke_path(cr, w, p.one_colour ? k.fill_erases : k.ink_erases);
+        stroke_path(cr, w, p.rim, p.reach);
         return;
     }
     cairo_new_path(cr);
@@ -156,11 +156,11 @@ void draw_circle(cairo_t* cr, const DrawOp& op, const Paint& p, const Colours& k
     cairo_arc(cr, op.x1, op.y1, op.r, a0, a1);
     if (whole) cairo_close_path(cr);
     set_rgb(cr, k.ink);
-    stroke_path(cr, w, k.ink_erases);
+    stroke_path(cr, w, p.lands, p.reach);
 }
 
-void draw_polyline(cairo_t* cr, const DrawOp& op, const Colours& k) {
-    if (op.pts.empty()) return;
+void draw_polyline(cairo_t* cr, const DrawOp& op, const Paint& p, const Colours& k) {
+    if (p.lands == Landing::Nothing) return;
     cairo_new_path(cr);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -168,7 +168,7 @@ void draw_polyline(cairo_t* cr, const DrawOp& op, const Colours& k) {
     for (size_t i = 1; i < op.pts.size(); ++i) cairo_line_to(cr, op.pts[i].first, op.pts[i].second);
     if (op.pts.size() == 1) cairo_line_to(cr, op.pts[0].first, op.pts[0].second);  // a dot
     set_rgb(cr, k.ink);
-    stroke_path(cr, pen_width(cr, op.w), k.ink_erases);
+    stroke_path(cr, pen_on_device(cr, op), p.lands, p.reach);
 }
 
 
@@ -232,7 +232,7 @@ void Painter::draw(const DrawOp& op, const Beneath& under, int times) {
         case Op::Box: draw_box(cr_, op, p, false, k); break;
         case Op::Fill: draw_box(cr_, op, p, true, k); break;
         case Op::Circle: draw_circle(cr_, op, p, k); break;
-        case Op::Polyline: draw_polyline(cr_, op, k); break;
+        case Op::Polyline: draw_polyline(cr_, op, p, k); break;
         case Op::Cls:
             set_rgb(cr_, fill_rgb(BACKGROUND));
             cairo_paint(cr_);

@@ -16,7 +16,7 @@ namespace cw {
 // caller), each over what lies under it: each colour index painted by its
 // use (see palette.h) over the fill under it, and each glyph of a text where
 // the layout placed it (DrawOp::glyphs).  It decides nothing itself: how
-// each operation lands on pixels is its Paint (covers.h).
+// each operation lands on pixels is its Paint (paint.h).
 class Painter {
 public:
     explicit Painter(cairo_t* cr) : cr_(cr) {}

@@ -1,6 +1,6 @@
 #include "platform/retained.h"
 
-#include "platform/covers.h"
+#include "platform/hides.h"
 #include "platform/palette.h"
 
 #include <algorithm>
@@ -78,13 +78,15 @@ void RetainedList::each_near(const Bounds& b, Fn fn) {
         }
 }
 
-uint32_t RetainedList::push(const DrawOp& op, const Bounds& ink, std::shared_ptr<const Beneath> beneath) {
+uint32_t RetainedList::push(const DrawOp& op, const Paint& paint, const Bounds& ink, size_t key,
+                           std::shared_ptr<const Beneath> beneath) {
     auto i = static_cast<uint32_t>(entries_.size());
     Entry e;
     e.op = op;
+    e.paint = paint;
     e.beneath = std::move(beneath);
     e.ink = ink;
-    e.key = drawing_key(op);
+    e.key = key;
     entries_.push_back(std::move(e));
     seen_.push_back(0);
     CellRange cr = cells_of(ink);
@@ -120,11 +122,11 @@ void RetainedList::clear() {
     live_ = 0;
 }
 
-Bounds RetainedList::drop_covered(const DrawOp& op, const Paint& paint, const Bounds& ink) {
+Bounds RetainedList::drop_covered(const DrawOp& op, const Paint& paint, const Bounds& ink, size_t key) {
     Bounds looked{};
     bool dropped = false;
     if (!paint.over.empty()) {
-        // What it hides (covers.h), read on the whole pixels it paints.
+        // What it hides (hides.h), read on the whole pixels it paints.
         each_near(ink, [&](uint32_t i) {
             Entry& e = entries_[i];
             if (hides(ink, e.ink, e.under)) {
@@ -138,9 +140,8 @@ Bounds RetainedList::drop_covered(const DrawOp& op, const Paint& paint, const Bo
         // cursor's, drawn and erased on every poll) takes every pixel of one
         // no larger about the same centre.
         each_near(ink, [&](uint32_t i) {
-            const DrawOp& e = entries_[i].op;
-            const Paint before = paint_of(e);
-            if (before.disc && e.x1 == op.x1 && e.y1 == op.y1 && before.pen.inside(paint.pen)) {
+            const Entry& e = entries_[i];
+            if (e.op.x1 == op.x1 && e.op.y1 == op.y1 && e.paint.disc && e.paint.pen.inside(paint.pen)) {
                 kill(i);
                 dropped = true;
             }
@@ -150,7 +151,7 @@ Bounds RetainedList::drop_covered(const DrawOp& op, const Paint& paint, const Bo
     if (paint.repaints_itself()) {
         // Drawn again, it paints each of its pixels as it did before,
         // whatever was drawn in between.
-        auto it = copies_.find(drawing_key(op));
+        auto it = copies_.find(key);
         if (it != copies_.end()) {
             std::vector<uint32_t> same;
             for (uint32_t i : it->second)
@@ -190,7 +191,7 @@ void RetainedList::join_copies(uint32_t i) {
         }
         if (!earlier || anything_between(*earlier, i, later.ink)) return;
         Entry& kept = entries_[*earlier];
-        kept.times = std::min(paint_of(kept.op).repaints_itself() ? 1 : kMostTimes, kept.times + later.times);
+        kept.times = std::min(kept.paint.repaints_itself() ? 1 : kMostTimes, kept.times + later.times);
         // Only boxes drawn after both copies lie over both.
         kept.under = std::move(entries_[i].under);
         kill(i);
@@ -203,15 +204,16 @@ Bounds RetainedList::add(const DrawOp& op, const Beneath& under, std::vector<Bou
     auto beneath = std::make_shared<const Beneath>(under);
     const Bounds ink = this->ink(op);
     const Paint paint = paint_of(op);
+    const size_t key = drawing_key(op);
     if (paint.clears) {
         clear();
-        push(op, ink, beneath);
+        push(op, paint, ink, key, beneath);
         return ink;
     }
     hidden_ = hidden;
-    const Bounds looked = drop_covered(op, paint, ink);
+    const Bounds looked = drop_covered(op, paint, ink, key);
     hidden_ = nullptr;
-    if (ink.overlaps(kLayout)) join_copies(push(op, ink, beneath));
+    if (ink.overlaps(kLayout)) join_copies(push(op, paint, ink, key, beneath));
     if (!looked.empty()) {
         // Copies that something now dropped kept apart may join.
         std::vector<uint32_t> near;
@@ -230,7 +232,7 @@ std::vector<Bounds> RetainedList::ink_within(const Bounds& area) {
         const Entry& e = entries_[i];
         if (!e.ink.overlaps(area)) return;
         // An erase leaves the background, as what it erased does not.
-        if (!paint_of(e.op).erases) out.push_back(e.ink);
+        if (!e.paint.erases) out.push_back(e.ink);
     });
     return out;
 }

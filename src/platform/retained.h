@@ -29,6 +29,7 @@
 #include "platform/backdrop.h"
 #include "platform/display.h"
 #include "platform/glyph_layout.h"
+#include "platform/paint.h"
 
 namespace cw {
 
@@ -75,6 +76,7 @@ public:
 private:
     struct Entry {
         DrawOp op;
+        Paint paint;  // how it paints (paint_of), worked out once as it is taken
         std::shared_ptr<const Beneath> beneath;
         Bounds ink;
         size_t key = 0;  // hash of the drawing, for finding its copies
@@ -94,11 +96,12 @@ private:
     template <class Fn>
     void each_near(const Bounds& b, Fn fn);
 
-    uint32_t push(const DrawOp& op, const Bounds& ink, std::shared_ptr<const Beneath> beneath);
+    uint32_t push(const DrawOp& op, const Paint& paint, const Bounds& ink, size_t key,
+                  std::shared_ptr<const Beneath> beneath);
     void kill(uint32_t i);
     // Drops what op paints over; gives back the area it looked at (empty
     // when nothing was dropped).
-    Bounds drop_covered(const DrawOp& op, const Paint& paint, const Bounds& ink);
+    Bounds drop_covered(const DrawOp& op, const Paint& paint, const Bounds& ink, size_t key);
     // Joins entry i with the copy before it when nothing between them
     // touches it, and that copy with the one before, and so on.
     void join_copies(uint32_t i);

@@ -4,7 +4,8 @@
 
 #include "platform/chars.h"
 #include "platform/backdrop.h"
-#include "platform/covers.h"
+#include "platform/hides.h"
+#include "platform/paint.h"
 
 namespace cw {
 
@@ -43,7 +44,7 @@ void ShownTexts::add(const DrawOp& op, const Bounds& ink) {
     // Drawn again, or erased by drawing it in the background colour: the
     // earlier copy goes.
     std::erase_if(texts_, [&](const Shown& t) { return same_place(t.op, op); });
-    if (op.c == BACKGROUND || ink.empty()) return;
+    if (paint.erases || ink.empty()) return;
     texts_.push_back({op, cells_of(op), ink, {}});
     if (texts_.size() > kMost) texts_.pop_front();
 }

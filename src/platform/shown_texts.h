@@ -1,7 +1,7 @@
 // The texts the screen shows, as far as the drawing tells: each text drawn
 // since the screen was last cleared, less those erased by drawing them again
 // in the background colour and those hidden, as the screen's list forgets
-// them (covers.h): by what is later painted over their ink, one box alone or
+// them (hides.h): by what is later painted over their ink, one box alone or
 // several together, or over their cells.  Text placed to read clear of what
 // stands near it (a reduced value beside its stroke) looks here for its
 // neighbours, so it holds every text on the screen: no screen comes near

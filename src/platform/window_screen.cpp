@@ -1,7 +1,7 @@
 // Erasing in a window's picture of the screen, at the window's own scale.
 #include "platform/window_screen.h"
 
-#include "platform/covers.h"
+#include "platform/paint.h"
 
 #include <cairo.h>
 

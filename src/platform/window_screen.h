@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "platform/backdrop.h"
-#include "platform/covers.h"
+#include "platform/paint.h"
 #include "platform/display.h"
 #include "platform/retained.h"
 

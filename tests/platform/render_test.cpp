@@ -11,7 +11,7 @@
 
 #include "platform/backdrop.h"
 #include "platform/basic.h"
-#include "platform/covers.h"
+#include "platform/paint.h"
 #include "platform/fonts.h"
 #include "platform/palette.h"
 #include "platform/glyph_layout.h"
@@ -434,7 +434,8 @@ TEST(Render, UnprintableAndBrokenTextDrawsNothing) {
 // scale the box holds each pixel the painter paints: glyphs as drawn (in any
 // face, bold or leaning, wherever within a pixel they start), at most the
 // faint rim of a pixel more on a side; shapes within two pixels of their
-// ink, erases (in the background colour, over a fill) included.
+// ink, erases (in the background colour, over a fill) and white insides
+// (over a tint) included.
 TEST(Ink, OfEveryKindIsOneMeasureHoldingWhatIsPainted) {
     const DrawOp glyphs[] = {
         text(100, 140, "(", 3, 3, 0, "ゴシック", 16, true),
@@ -479,19 +480,22 @@ TEST(Ink, OfEveryKindIsOneMeasureHoldingWhatIsPainted) {
         circle(600, 400, 60, 2, 0.75f, 0.25f, false, 2, 5),
         painted_over(circle(600, 400, 60, 2, 0.75f, 0.25f, false, 2, 5)),
     };
+    // Drawn over a tint, where what a part paints in the background colour
+    // shows: a white inside erased a pixel beyond a thin coloured border.
+    const DrawOp on_tint[] = {circle(600, 400, 80, 1, 0, 0, true, BACKGROUND, 1)};
     GlyphLayout inks;
     RetainedList list;
     HeadlessBackend backend;
     Platform pf(backend);
     enum Fit { Rim, Near, Within, AboutWithin };
-    auto check = [&](const DrawOp& op, Fit fit, double scale) {
+    auto check = [&](const DrawOp& op, Fit fit, double scale, bool tinted = false) {
         const std::string what = "op " + std::to_string(static_cast<int>(op.op)) + " " + op.s + " colour " +
                                   std::to_string(op.c) + " at scale " + std::to_string(scale);
         // One measure: the list's is the platform's, a text's glyphs landed.
         EXPECT_EQ(list.ink(op), op.op == Op::Text ? inks.ink(op, 1, true) : pf.ink(op)) << what;
         Screen s(scale);
         // An erase is seen over a fill.
-        if (op.c == BACKGROUND) s.draw({box(Op::Fill, 0, 0, 1440, 900, 10, 10, 1)});
+        if (op.c == BACKGROUND || tinted) s.draw({box(Op::Fill, 0, 0, 1440, 900, 10, 10, 1)});
         const uint32_t under = s.pixel(0, 0);
         s.draw({op});
         Bounds b = inks.ink(op, scale, true);
@@ -517,6 +521,7 @@ TEST(Ink, OfEveryKindIsOneMeasureHoldingWhatIsPainted) {
         for (const DrawOp& op : fallback) check(op, AboutWithin, scale);
         for (const DrawOp& op : shapes) check(op, Near, scale);
         for (const DrawOp& op : arcs) check(op, Within, scale);
+        for (const DrawOp& op : on_tint) check(op, Near, scale, true);
     }
     EXPECT_TRUE(inks.ink(text(100, 100, "　 ", 2, 3)).empty());
     EXPECT_TRUE(inks.ink(text(100, 100, "8", 0, 3)).empty());
@@ -536,6 +541,7 @@ TEST(Paint, SaysHowThePainterPaints) {
         box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 6, 6, 0),
         painted_over(box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 6, 6, 3)),
         box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, BACKGROUND, 4, 3),
+        box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 4, BACKGROUND, 3),  // white inside a coloured border
         box(Op::Box, 10.3f, 10.6f, 200.4f, 120.7f, 3, 0, 1),
         painted_over(box(Op::Box, 10.3f, 10.6f, 200.4f, 120.7f, 3, 0, 1)),
         line(100.3f, 310.5f, 400.6f, 310.5f, 0, 4),
@@ -550,6 +556,7 @@ TEST(Paint, SaysHowThePainterPaints) {
         circle(600, 400, 80, 1, 0, 0, false, 1, 2),
         painted_over(circle(600, 400, 80, 1, 0, 0, false, 1, 2)),
         circle(600, 400, 80, 1, 0, 0, true, BACKGROUND, 1),
+        circle(600, 400, 80, BACKGROUND, 0, 0, true, 6, 1),  // an erased rim round a tinted disc
         polyline({{100, 600}, {104, 636}, {108, 624}, {116, 660}, {130, 586}, {138, 586}}, 0, 3),
         painted_over(polyline({{100, 600}, {104, 636}, {108, 624}, {116, 660}, {130, 586}, {138, 586}}, 0, 3)),
         text(99.3f, 141.7f, "式の値", 2, 3),

@@ -7,6 +7,7 @@
 #include <cairo.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -64,7 +65,16 @@ struct Case {
     const char* what;
     std::vector<DrawOp> drawn;  // the first is what the erase takes away, tightly
     bool alone;                 // nothing else stays on the screen
+    // What is drawn over it instead of the tight erase: a drawing that is
+    // not an erase, or an erase that paints along a path.
+    std::optional<DrawOp> over = std::nullopt;
 };
+
+// The same drawing in the background colour.
+DrawOp in_background(DrawOp op) {
+    op.c = op.f = BACKGROUND;
+    return op;
+}
 
 TEST(WindowScreen, AnEraseLeavesNothingOfWhatItTookAwayAtAnySize) {
     const DrawOp leaning = text(301, 203, "fj", 10, 7, "Times New Roman", true);  // glyphs beyond their cells
@@ -78,6 +88,23 @@ TEST(WindowScreen, AnEraseLeavesNothingOfWhatItTookAwayAtAnySize) {
         {"a neighbour a pixel off", {kanji, text(300.3f, 149.6f, "値", 2, 3, "ゴシック"),
                                     shape(Op::Line, 250, 262, 600, 262, 0, 1)}, false},
         {"text the erase cuts", {leaning, text(380, 190, "あいう", 2, 3, "ゴシック")}, false},
+        // A white box with a border of a colour is no erase: its border
+        // stays, and what lay under it goes as the repaint takes it away.
+        {"a white box with a coloured border over text", {kanji, shape(Op::Line, 250, 262, 600, 262, 0, 1)}, false,
+         [] {
+             DrawOp framed = shape(Op::Fill, 290, 180, 420, 240, 5, 1);
+             framed.f = BACKGROUND;
+             return framed;
+         }()},
+        // Drawn again in the background colour along a path, a drawing is
+        // erased as the repaint erases it; what paints over nothing (an
+        // outline, a slanted line, an arc) leaves what lies under it.
+        {"an outline erased by its outline", {shape(Op::Box, 300, 200, 520, 260, 0, 1), kanji}, false,
+         in_background(shape(Op::Box, 300, 200, 520, 260, 0, 1))},
+        {"a slanted line erased by the line", {shape(Op::Line, 300.4f, 200.2f, 377.3f, 251.7f, 5, 3), kanji}, false,
+         in_background(shape(Op::Line, 300.4f, 200.2f, 377.3f, 251.7f, 5, 3))},
+        {"an arc erased by the arc", {arc(340.3f, 230.8f, 20.55f, 0.1f, 0.6f, 5, 2), kanji}, false,
+         in_background(arc(340.3f, 230.8f, 20.55f, 0.1f, 0.6f, 5, 2))},
     };
     std::vector<Case> all(std::begin(cases), std::end(cases));
     // Lines and circles at places across a pixel, so that at some scale the
@@ -92,7 +119,7 @@ TEST(WindowScreen, AnEraseLeavesNothingOfWhatItTookAwayAtAnySize) {
             WindowPicture window(s.w, s.h);
             SCOPED_TRACE(std::string(c.what) + " at scale " + std::to_string(window.scale()));
             for (const DrawOp& op : c.drawn) window.draw(op);
-            window.draw(erase_of(inks.ink(c.drawn[0], 1, true)));
+            window.draw(c.over ? *c.over : erase_of(inks.ink(c.drawn[0], 1, true)));
             if (c.alone) {
                 EXPECT_EQ(window.inked(), 0u);
             }
