@@ -152,10 +152,22 @@ std::vector<Step> all_steps() {
     return steps;
 }
 
+const std::vector<StepsOfLessons>& steps_of_lessons() {
+    static const std::vector<StepsOfLessons> table = {
+        {"kelvane", {6, 3, 8, 7, 3, 4, 2}},
+        {"dorrith", {4, 5, 5, 4, 4, 6, 0}},
+        {"sarnoth", {8, 10, 10, 2, 6, 5, 0}},
+    };
+    return table;
+}
+
 const std::vector<std::string>& step_names() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> out;
-        for (const Step& s : all_steps()) out.push_back(s.name());
+        for (const StepsOfLessons& p : steps_of_lessons())
+            for (int lesson = 1; lesson <= 7; ++lesson)
+                for (int item = 1; item <= p.items[static_cast<size_t>(lesson - 1)]; ++item)
+                    out.push_back(Step{p.program, lesson, item, ""}.name());
         return out;
     }();
     return names;

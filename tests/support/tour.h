@@ -8,6 +8,7 @@
 // asks for one.  Nothing is scripted per step, so a step that starts asking
 // something new shows up as a walk that got stuck.
 #pragma once
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -32,8 +33,17 @@ struct Step {
 std::vector<Step> program_steps(const std::string& program);
 // The steps of the three programs.
 std::vector<Step> all_steps();
-// The names of every step of the three programs ("kelvane-3-2"), read once
-// a process, so that a test can be run step by step.
+// How many steps each lesson's menu offers, lessons 1 to 7 (0: no lesson),
+// of each program; PageSnapshots.TheMenusOfferEveryLessonsSteps holds it
+// against the menus.
+struct StepsOfLessons {
+    std::string program;
+    std::array<int, 7> items;
+};
+const std::vector<StepsOfLessons>& steps_of_lessons();
+// The names of every step of the three programs ("kelvane-3-2"), from that
+// table, so that a test can be run step by step without a program started
+// to read them.
 const std::vector<std::string>& step_names();
 // Every drill of the three programs: the names of the steps that end a
 // problem with the next-step question ("2" and Enter bring another problem).
