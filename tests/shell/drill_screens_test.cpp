@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -80,6 +81,19 @@ struct CleanAreas::State {
     std::string question;  // the last prompt
     GlyphLayout inks;
     std::vector<std::unique_ptr<WindowPicture>> windows;
+    // The pictures compared, at the layout's size and at twice it, drawn
+    // anew for each screen on the memory they hold.
+    std::optional<Picture> seen_at[2], fresh_at[2];
+
+    template <class Ops>
+    static Picture& kept_picture(std::optional<Picture> (&at)[2], double scale, const Ops& ops) {
+        std::optional<Picture>& p = at[scale == 1 ? 0 : 1];
+        if (p)
+            p->draw(ops, scale);
+        else
+            p.emplace(ops, scale);
+        return *p;
+    }
 
     void open_windows() {
         windows.clear();
@@ -99,7 +113,8 @@ struct CleanAreas::State {
             // operation hides, the two are the same; at another, the list
             // may have dropped a drawing whose rim the operations drawn
             // afresh still show, but keeps none they do not.
-            const Picture seen(kept, scale), fresh(own, scale);
+            Picture& seen = kept_picture(seen_at, scale, kept);
+            Picture& fresh = kept_picture(fresh_at, scale, own);
             const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
             const Picture::Px d = scale == 1 ? seen.differing(fresh, layout) : seen.ink_beyond(fresh, layout);
             if (d.empty()) continue;

@@ -56,15 +56,20 @@ constexpr int kMostWaits = 40;
 // cover, the longest drills kept tens of thousands).
 constexpr size_t kOneScreen = 3000;
 
+// The tables of drills hold every step that asks the next-step question,
+// and how many drills each runs (a drill is left after its one problem, so
+// the step asks once a drill).
 TEST(LongSession, TheDrillTableHoldsEveryDrill) {
     std::set<std::string> found;
     for (const Step& s : all_steps()) {
-        bool asks = false;
+        int asked = 0;
         WalkOptions o;
         o.problems = 1;
-        o.on_op = [&](const DrawOp& op, const Program&) { asks = asks || (op.op == Op::Prompt && op.s == kNextStep); };
+        o.on_op = [&](const DrawOp& op, const Program&) { asked += op.op == Op::Prompt && op.s == kNextStep; };
         walk(s, o);
-        if (asks) found.insert(s.name());
+        if (asked == 0) continue;
+        found.insert(s.name());
+        EXPECT_EQ(asked, drills_of(s.name())) << s.name();
     }
     EXPECT_EQ(found, std::set<std::string>(drill_steps().begin(), drill_steps().end()));
 }
@@ -257,8 +262,29 @@ INSTANTIATE_TEST_SUITE_P(EveryStep, StepPages, testing::ValuesIn(step_names()),
 
 // One walk through each drill feeds every check of it: the list keeps
 // about one screen and its picture, and (CleanAreas) each of the first
-// problems starts on a clean area, also in smaller windows.
+// problems starts on a clean area, also in smaller windows.  One drill a
+// test: of a step that runs several, the drills before and after the one
+// looked at are left after one problem each.
 class DrillSession : public testing::TestWithParam<std::string> {};
+
+// Whether a walk through a step waits in the drill a test looks at, from the
+// next-step questions the step asked: one for each drill before it.
+struct InDrill {
+    int before = 0;     // questions of the drills before it
+    int problems = 0;   // of the drill looked at
+    int questions = 0;  // the step asked so far
+    bool at_question = false;
+    void op(const DrawOp& op) {
+        if (op.op != Op::Prompt || op.s == "入力") return;  // the entry's label is no question
+        at_question = op.s == kNextStep;
+        questions += at_question;
+    }
+    bool waits_there() const {
+        // The problem of the step a wait belongs to: a question ends its own.
+        const int problem = at_question ? questions : questions + 1;
+        return problem > before && problem <= before + problems;
+    }
+};
 
 // What is kept beside the screen's list of what is drawn, each counted as
 // its keeper counts it.
@@ -275,8 +301,10 @@ const KeptBeside kKeptBeside[] = {
 constexpr size_t kKeptKinds = std::size(kKeptBeside);
 
 TEST_P(DrillSession, KeepsAboutOneScreenAndItsPictureAndStartsEachProblemClean) {
-    const Step& step = step_named(GetParam());
+    int which = 0;
+    const Step& step = step_of_drill(GetParam(), which);
     CleanAreas clean(step, kCleanAreaProblems, kProblems);
+    InDrill in_drill{std::max(which - 1, 0), kProblems};
     const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
     History history;
     int questions = 0, waits_in_problem = 0, compared = 0;
@@ -287,25 +315,32 @@ TEST_P(DrillSession, KeepsAboutOneScreenAndItsPictureAndStartsEachProblemClean) 
     std::array<size_t, kKeptKinds> first_kept{};
     GlyphLayout inks;
     std::optional<size_t> kept;  // at the last problem's question
+    Picture listed(std::vector<DrawOp>{});  // the list's picture, drawn anew at each wait compared
     size_t outside = 0;
 
     WalkOptions o;
     o.problems = kProblems;
     o.problems_each_drill = true;
     o.max_waits = 8 * kProblems * kMostWaits;
+    o.only_drill = which;
     o.on_every_op = [&](const DrawOp& op) {
         clean.op(op);
+        in_drill.op(op);
         if (op.drawn()) {
             if (questions < kComparedProblems)
                 history.draw(op);
             else
                 history.note(op);
         }
-        if (op.op == Op::Prompt && op.s == kNextStep) ++questions, ++asked, waits_in_problem = 0;
+        if (op.op == Op::Prompt && op.s == kNextStep && in_drill.waits_there())
+            ++questions, ++asked, waits_in_problem = 0;
     };
-    o.on_wait = [&](Harness& h) { clean.wait(h); };
+    o.on_wait = [&](Harness& h) {
+        if (in_drill.waits_there()) clean.wait(h);
+    };
     // Each check stops the walk where it first fails.
     o.stop_if = [&](Harness& h) -> std::string {
+        if (!in_drill.waits_there()) return "";
         const RetainedList& screen = h.backend.screen();
         const int wait = waits_in_problem++;
         const std::string at = "drill " + std::to_string(drills + 1) + ", problem " + std::to_string(asked + 1) +
@@ -315,7 +350,8 @@ TEST_P(DrillSession, KeepsAboutOneScreenAndItsPictureAndStartsEachProblemClean) 
         if (questions < kComparedProblems && (questions < 3 || wait == 0)) {
             // Every wait of the first problems, then the question of each.
             ++compared;
-            if (!history.shows(Picture(screen.kept()))) return at + "the list's picture differs from the history's";
+            listed.draw(screen.kept());
+            if (!history.shows(listed)) return at + "the list's picture differs from the history's";
         }
         if (asked < kSettlingProblems) {
             first_screens = std::max(first_screens, screen.size());
@@ -356,7 +392,7 @@ TEST_P(DrillSession, KeepsAboutOneScreenAndItsPictureAndStartsEachProblemClean) 
     clean.finish();
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryDrill, DrillSession, testing::ValuesIn(drill_steps()),
+INSTANTIATE_TEST_SUITE_P(EveryDrill, DrillSession, testing::ValuesIn(each_drill()),
                          StepTestName());
 
 // Typing and wiping a number at a menu prompt for a long time.
@@ -381,15 +417,17 @@ TEST(LongSession, RetainedListRendersWhatTheWholeHistoryRenders) {
     for (int i = 0; i < 1000; ++i) script += keys[rng() % 10];
     Harness h("kelvane", script);
     int waits = 0, compared = 0;
-    // The whole history, drawn as it comes.
+    // The whole history, drawn as it comes, and the list's picture.
     History history;
+    Picture listed(std::vector<DrawOp>{});
     size_t drawn = 0;
     h.backend.on_wait = [&] {
         if (++waits % 10 != 0) return;
         const std::vector<DrawOp>& record = h.pf.record();
         for (; drawn < record.size(); ++drawn)
             if (record[drawn].drawn()) history.draw(record[drawn]);
-        ASSERT_TRUE(history.shows(Picture(h.backend.screen().kept()))) << "at wait " << waits;
+        listed.draw(h.backend.screen().kept());
+        ASSERT_TRUE(history.shows(listed)) << "at wait " << waits;
         ++compared;
     };
     try {

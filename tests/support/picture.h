@@ -24,12 +24,19 @@ public:
     // A history of operations (std::vector<DrawOp>) or what a screen keeps
     // (std::vector<KeptOp>).
     template <class Ops>
-    explicit Picture(const Ops& ops, double scale = 1.0)
-        : scale_(scale),
-          w_(static_cast<int>(std::lround(1440 * scale))),
-          h_(static_cast<int>(std::lround(900 * scale))),
-          stride_(cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, w_)),
-          data_(static_cast<size_t>(stride_) * static_cast<size_t>(h_)) {
+    explicit Picture(const Ops& ops, double scale = 1.0) {
+        draw(ops, scale);
+    }
+    // Draws ops anew, on the memory this picture already holds: a check
+    // that looks at many screens keeps one picture for them and takes no
+    // new memory a screen.
+    template <class Ops>
+    void draw(const Ops& ops, double scale = 1.0) {
+        scale_ = scale;
+        w_ = static_cast<int>(std::lround(1440 * scale));
+        h_ = static_cast<int>(std::lround(900 * scale));
+        stride_ = cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, w_);
+        data_.resize(static_cast<size_t>(stride_) * static_cast<size_t>(h_));
         cairo_surface_t* s =
             cairo_image_surface_create_for_data(data_.data(), CAIRO_FORMAT_RGB24, w_, h_, stride_);
         cairo_t* cr = cairo_create(s);
@@ -85,8 +92,8 @@ public:
     }
 
 private:
-    double scale_;
-    int w_, h_, stride_;
+    double scale_ = 1;
+    int w_ = 0, h_ = 0, stride_ = 0;
     std::vector<uint8_t> data_;
 };
 

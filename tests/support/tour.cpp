@@ -49,6 +49,7 @@ WalkResult walk(const Step& step, const WalkOptions& options) {
     Phase phase = Phase::MainMenu;
     std::string question;  // the last prompt shown, but the entry's label
     int problems = 0;
+    int drill = 1;  // of the step, from 1
 
     h.pf.observer = [&](const DrawOp& op) {
         if (op.op == Op::Prompt && op.s != kEntryLabel) question = op.s;
@@ -92,8 +93,9 @@ WalkResult walk(const Step& step, const WalkOptions& options) {
                 if (std::string why = options.stop_if(h); !why.empty()) return stop(std::move(why));
             if (question == kAnyKey) return h.backend.push_keys("k");
             if (question == kNextStep) {
-                const bool more = ++problems < options.problems;
-                if (!more && options.problems_each_drill) problems = 0;
+                const bool looked_at = options.only_drill == 0 || drill == options.only_drill;
+                const bool more = ++problems < (looked_at ? options.problems : 1);
+                if (!more && options.problems_each_drill) problems = 0, ++drill;
                 return h.backend.push_keys(more ? "2\r" : "1\r");
             }
             if (const std::string* answer = example_answer(question)) return h.backend.push_keys(*answer + "\r");
@@ -182,6 +184,35 @@ const std::vector<std::string>& drill_steps() {
         "sarnoth-2-5", "sarnoth-3-3", "sarnoth-3-6", "sarnoth-3-8",
     };
     return drills;
+}
+
+int drills_of(const std::string& step) {
+    static const std::map<std::string, int> several = {
+        {"kelvane-1-1", 2}, {"kelvane-1-3", 3}, {"kelvane-2-1", 2}, {"kelvane-2-2", 3}, {"kelvane-3-1", 2},
+        {"kelvane-3-2", 2}, {"kelvane-3-4", 2}, {"kelvane-3-5", 2}, {"kelvane-4-2", 3}, {"kelvane-4-4", 6},
+        {"kelvane-4-6", 4}, {"kelvane-5-1", 2}, {"kelvane-6-3", 2}, {"dorrith-4-2", 3}, {"dorrith-4-3", 2},
+    };
+    auto it = several.find(step);
+    return it == several.end() ? 1 : it->second;
+}
+
+const std::vector<std::string>& each_drill() {
+    static const std::vector<std::string> drills = [] {
+        std::vector<std::string> out;
+        for (const std::string& step : drill_steps()) {
+            out.push_back(step);
+            for (int d = 2; d <= drills_of(step); ++d) out.push_back(step + "#" + std::to_string(d));
+        }
+        return out;
+    }();
+    return drills;
+}
+
+const Step& step_of_drill(const std::string& drill, int& which) {
+    const size_t hash = drill.find('#');
+    const std::string step = drill.substr(0, hash);
+    which = hash == std::string::npos ? (drills_of(step) > 1 ? 1 : 0) : std::stoi(drill.substr(hash + 1));
+    return step_named(step);
 }
 
 const Step& step_named(const std::string& name) {

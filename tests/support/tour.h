@@ -48,14 +48,23 @@ const std::vector<std::string>& step_names();
 // Every drill of the three programs: the names of the steps that end a
 // problem with the next-step question ("2" and Enter bring another problem).
 const std::vector<std::string>& drill_steps();
-// A test's name for a step it is run for ("kelvane_3_2"), as GoogleTest's
+// How many drills a step runs one after the other (left with "1", each
+// asks the next-step question), where it runs more than one.
+int drills_of(const std::string& step);
+// Each drill of every step, for a test run drill by drill: the step's name,
+// and "#2" and on for the second drill and on of a step that runs several.
+const std::vector<std::string>& each_drill();
+// The step of one of those, and which of its drills (from 1; 0 where the
+// step runs one).
+const Step& step_of_drill(const std::string& drill, int& which);
+// A test's name for a step or drill it is run for ("kelvane_3_2",
+// "kelvane_4_4_drill2"), as GoogleTest's
 // INSTANTIATE_TEST_SUITE_P takes it.
 struct StepTestName {
     template <class ParamInfo>
     std::string operator()(const ParamInfo& info) const {
-        std::string n = info.param;
-        for (char& c : n)
-            if (c == '-') c = '_';
+        std::string n;
+        for (char c : std::string(info.param)) n += c == '-' ? "_" : c == '#' ? "_drill" : std::string(1, c);
         return n;
     }
 };
@@ -68,6 +77,9 @@ struct WalkOptions {
     // Instead, that many problems of every drill of the step: after leaving
     // one, the next question starts the count anew.
     bool problems_each_drill = false;
+    // With it, that many problems of this drill of the step alone (from 1;
+    // 0 for every drill): every other drill is left after one problem.
+    int only_drill = 0;
     int max_waits = 5000;           // more keys than this: the walk is stuck in a loop
     // RND held at this value from start-up instead (the draws at the ends of their ranges).
     std::optional<float> rnd;
