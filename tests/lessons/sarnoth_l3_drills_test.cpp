@@ -304,6 +304,7 @@ const CleanAreaCase kCleanAreaCases[] = {
     {"⑥", "FractionFormula", [](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FRACTION_FORMULA(g); }, 6},
     {"⑧", "FormulaWithParentheses", [](Sarnoth& g) { sarnoth3::DRILL_SOLVE_FORMULA_WITH_PARENTHESES(g); }, 6},
 };
+void PrintTo(const CleanAreaCase& c, std::ostream* os) { *os << c.name; }
 class SarnothLesson3CleanArea : public testing::TestWithParam<CleanAreaCase> {};
 
 TEST_P(SarnothLesson3CleanArea, ANewProblemStartsOnACleanArea) {
