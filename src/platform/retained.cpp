@@ -266,11 +266,15 @@ std::vector<KeptOp> RetainedList::kept() const {
 }
 
 void RetainedList::compact() {
-    std::vector<Entry> kept;
-    kept.reserve(live_);
-    for (Entry& e : entries_)
-        if (e.live) kept.push_back(std::move(e));
-    entries_ = std::move(kept);
+    // In place, in order: the list keeps the memory it has grown to rather
+    // than growing a new one after each compaction.
+    size_t kept = 0;
+    for (size_t i = 0; i < entries_.size(); ++i) {
+        if (!entries_[i].live) continue;
+        if (i != kept) entries_[kept] = std::move(entries_[i]);
+        ++kept;
+    }
+    entries_.erase(entries_.begin() + static_cast<long>(kept), entries_.end());
     seen_.assign(entries_.size(), 0);
     stamp_ = 0;
     for (auto& cell : cells_) cell.clear();
