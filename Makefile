@@ -30,9 +30,10 @@ build-asan: deps
 run: build
 	./build/$(PROGRAM)
 
+# Each run leaves its figures in BUILD/ctest.xml (bash bench/test_figures.sh).
 test: build build-asan
-	cd build && ctest --output-on-failure -j $(JOBS)
-	cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS) -E '^script_'
+	cd build && ctest --output-on-failure -j $(JOBS) --output-junit ctest.xml
+	cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS) --output-junit ctest.xml -E '^script_'
 
 snapshots: build
 	CW_UPDATE_SNAPSHOTS=1 ./build/test_lessons --gtest_filter='PageSnapshots.*:Legibility.MovedTextsKeepClearOfOtherTexts'
