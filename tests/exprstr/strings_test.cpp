@@ -7,7 +7,7 @@
 namespace cw {
 namespace {
 
-struct Case {
+struct RoutineCase {
     void (*routine)(Program&);
     const char* name;
     const char* before;
@@ -15,7 +15,7 @@ struct Case {
 };
 
 TEST(StringRoutines, Table) {
-    const Case cases[] = {
+    const RoutineCase cases[] = {
         {STRIP_SPACES, "strip spaces", " 5", "5"},
         {STRIP_SPACES, "strip spaces", "-12", "-12"},
         {STRIP_SPACES, "strip spaces", " 3 x ", "3x"},
@@ -60,7 +60,7 @@ TEST(StringRoutines, Table) {
         {PARENTHESIZE_IF_NEGATIVE, "parenthesize", "", ""},
         {PARENTHESIZE_IF_NEGATIVE, "parenthesize", "－３", "－３"},
     };
-    for (const Case& c : cases) {
+    for (const RoutineCase& c : cases) {
         test::Harness h;
         h.g.A_s = c.before;
         c.routine(h.g);
@@ -85,7 +85,7 @@ TEST(NumberText, WithoutBlanks) {
 
 // through_a runs a routine of A$ on any text and leaves the result in both.
 TEST(StringRoutines, ThroughA) {
-    struct Case {
+    struct RoutineCase {
         std::string in;
         void (*routine)(Program&);
         std::string out;

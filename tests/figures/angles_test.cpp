@@ -6,8 +6,6 @@
 namespace cw::test {
 namespace {
 
-constexpr float PI_F = 3.14159f;
-
 class AnglesTest : public FigureTest {
 protected:
     void arms(float vx, float vy, float x1, float y1, float x2, float y2, float iti = 0) {

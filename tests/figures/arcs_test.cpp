@@ -6,8 +6,6 @@
 namespace cw::test {
 namespace {
 
-constexpr float PI_F = 3.14159f;
-
 class ArcsTest : public FigureTest {
 protected:
     void arc(float x0, float y0, float x1, float y1, float takasa, float houkou, float haba, float ccc2 = 3) {

@@ -12,6 +12,9 @@
 
 namespace cw::test {
 
+// Pi as the programs hold it, single precision.
+inline constexpr float PI_F = 3.14159f;
+
 class FigureTest : public ::testing::Test {
 protected:
     FigureTest() : h(bare_info()), g(h.g) {

@@ -6,8 +6,6 @@
 namespace cw::test {
 namespace {
 
-constexpr float PI_F = 3.14159f;
-
 class GridTest : public FigureTest {
 protected:
     void grid(float ggx, float ggy, float yoko, float tate, float size, float ccc2) {

@@ -21,7 +21,7 @@ using test::Span;
 
 // Every problem gets 15 plain keys and then "2" (or "1" for the last): the
 // number entry ignores the plain keys a 12-key problem leaves over.
-std::string drill_keys(int problems) {
+std::string l5_drill_keys(int problems) {
     std::string k = test::keys(1);  // the key after the summary
     for (int i = 0; i < problems; ++i) k += test::keys(15) + test::enter(i + 1 < problems ? "2" : "1");
     return k + test::keys(1);  // the key before the assignment line
@@ -92,10 +92,10 @@ std::vector<Pass> read_passes(const LessonFixture& f) {
 }
 
 // The value drill run from `seed` for `problems` problems.
-struct DrillRun {
+struct L5DrillRun {
     LessonFixture f;
     std::vector<Pass> passes;
-    DrillRun(const test::Draws& seed, int problems) : f("dorrith", drill_keys(problems)) {
+    L5DrillRun(const test::Draws& seed, int problems) : f("dorrith", l5_drill_keys(problems)) {
         f.seed(seed);
         EXPECT_TRUE(f.run(dorrith5::START_VALUE_DRILL));
         passes = read_passes(f);
@@ -260,7 +260,7 @@ TEST(ValueDrill, EveryBranchHasTheProblemsValueAndKeepsTheWritingRules) {
     int both_products = 0, one_product = 0, pass_count = 0;
     for (auto& [seed, problems] : runs) {
         SCOPED_TRACE(testing::Message() << seed);
-        DrillRun run(seed, problems);
+        L5DrillRun run(seed, problems);
         ASSERT_EQ(run.passes.size(), static_cast<size_t>(problems));
         EXPECT_EQ(run.f.keys_left(), 0u);
         int no = 0;
@@ -280,7 +280,7 @@ TEST(ValueDrill, EveryBranchHasTheProblemsValueAndKeepsTheWritingRules) {
 }
 
 TEST(ValueDrill, TheSummaryStaysAndTheAssignmentCloses) {
-    DrillRun run(7, 3);
+    L5DrillRun run(7, 3);
     auto all = run.f.all();
     // The opening erase, the summary once, and no erase of the drill's own right of x 640 (those of the
     // prompt band and the number entry aside).
@@ -328,7 +328,7 @@ TEST(ValueDrill, RareCasesAsThePupilSeesThem) {
         SCOPED_TRACE(c.name);
         int seed = seeds[i];
         ASSERT_GT(seed, 0);
-        DrillRun run(seed, 1);
+        L5DrillRun run(seed, 1);
         ASSERT_EQ(run.passes.size(), 1u);
         auto& p = run.passes[0];
         const Rational value = at_xy(p.problem, p.at);
@@ -353,7 +353,7 @@ TEST(ValueDrill, RareCasesAsThePupilSeesThem) {
 TEST(ValueDrill, BracketsThatCancelShowZero) {
     int seed = find_seed([](const Program& g) { return g.T_a(11) == 0 && g.T_a(12) == 0; });
     ASSERT_GT(seed, 0);
-    DrillRun run(seed, 1);
+    L5DrillRun run(seed, 1);
     ASSERT_EQ(run.passes.size(), 1u);
     auto& p = run.passes[0];
     EXPECT_TRUE(oracle::expand(p.problem).is_zero()) << p.problem;

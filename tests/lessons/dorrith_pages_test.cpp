@@ -16,7 +16,6 @@ using test::keys;
 using test::LessonFixture;
 
 const char* const MENU1 = "①課題,例１　②問１　③指数例２　④問２　⑤終了";
-const char* const MENU3 = "①復習　②逆数　③課題　④練習　⑤問３,4　⑥終了";
 
 TEST(DorrithLesson1, TileFigureCellsAndArcs) {
     LessonFixture f("dorrith", enter("1") + enter("1"));

@@ -15,6 +15,9 @@
 
 namespace cw::dtest {
 
+// Lesson 3's menu line.
+inline const char* const MENU3 = "①復習　②逆数　③課題　④練習　⑤問３,4　⑥終了";
+
 using test::Span;
 
 // Where a character of a fraction stands: the left edge and top of its cell

@@ -37,7 +37,6 @@ struct Screen {
 };
 
 const char* const MENU2 = "①復習　②文字　③数+文字　④累乗　⑤練習　⑥終了";
-const char* const MENU3 = "①復習　②逆数　③課題　④練習　⑤問３,4　⑥終了";
 
 const Screen SCREENS[] = {
     {"15÷(−6)", "2", "1", MENU2, 8,

@@ -62,14 +62,14 @@ Rows read_rows(const std::vector<DrawOp>& p, float x0, const std::string& op) {
     return r;
 }
 
-struct PanelCase {
+struct ColumnPanelCase {
     float xkara;
     test::Draws seed;
 };
 
-std::ostream& operator<<(std::ostream& os, const PanelCase& c) { return os << "panel x " << c.xkara << ", " << c.seed; }
+std::ostream& operator<<(std::ostream& os, const ColumnPanelCase& c) { return os << "panel x " << c.xkara << ", " << c.seed; }
 
-class ColumnAddition : public ::testing::TestWithParam<PanelCase> {};
+class ColumnAddition : public ::testing::TestWithParam<ColumnPanelCase> {};
 
 TEST_P(ColumnAddition, AnswerRowIsTheSumInItsColumns) {
     const auto [x0, seed] = GetParam();
@@ -97,10 +97,10 @@ TEST_P(ColumnAddition, AnswerRowIsTheSumInItsColumns) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Panels, ColumnAddition,
-                         ::testing::Values(PanelCase{40, 3}, PanelCase{600, 2024}, PanelCase{40, test::kLowestRnd},
-                                           PanelCase{600, test::kHighestRnd}));
+                         ::testing::Values(ColumnPanelCase{40, 3}, ColumnPanelCase{600, 2024}, ColumnPanelCase{40, test::kLowestRnd},
+                                           ColumnPanelCase{600, test::kHighestRnd}));
 
-class ColumnSubtraction : public ::testing::TestWithParam<PanelCase> {};
+class ColumnSubtraction : public ::testing::TestWithParam<ColumnPanelCase> {};
 
 TEST_P(ColumnSubtraction, MarksAreOppositeAndAnswerRowIsTheDifference) {
     const auto [x0, seed] = GetParam();
@@ -139,12 +139,12 @@ TEST_P(ColumnSubtraction, MarksAreOppositeAndAnswerRowIsTheDifference) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Panels, ColumnSubtraction,
-                         ::testing::Values(PanelCase{40, 5}, PanelCase{600, 77}, PanelCase{40, test::kLowestRnd},
-                                           PanelCase{600, test::kHighestRnd}));
+                         ::testing::Values(ColumnPanelCase{40, 5}, ColumnPanelCase{600, 77}, ColumnPanelCase{40, test::kLowestRnd},
+                                           ColumnPanelCase{600, test::kHighestRnd}));
 
 // The rare answers: a seed whose first problem has the wanted sums, found by
 // generating problems the way the drill does.
-struct RareCase {
+struct RareColumnCase {
     const char* name;
     void (*make)(Program&);
     void (*drill)(Program&);
@@ -152,17 +152,17 @@ struct RareCase {
     bool (*wanted)(const Program&);
 };
 
-std::ostream& operator<<(std::ostream& os, const RareCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const RareColumnCase& c) { return os << c.name; }
 
 bool all_zero(const Program& g) { return g.T_a(5) == 0 && g.T_a(6) == 0 && g.F_a(3) == 0; }
 bool constant_only(const Program& g) { return g.T_a(5) == 0 && g.T_a(6) == 0 && g.F_a(3) > 0; }
 
 void make_subtraction(Program& g) { kelvane3::make_column_subtraction_numbers(g); }
 
-class ColumnRareAnswers : public ::testing::TestWithParam<RareCase> {};
+class ColumnRareAnswers : public ::testing::TestWithParam<RareColumnCase> {};
 
 TEST_P(ColumnRareAnswers, AnswerRowIsWrittenProperly) {
-    const RareCase& c = GetParam();
+    const RareColumnCase& c = GetParam();
     Program* probe = nullptr;
     const int seed = l3test::find_seed(c.make, c.wanted, probe);
     ASSERT_GE(seed, 0);
@@ -177,13 +177,13 @@ TEST_P(ColumnRareAnswers, AnswerRowIsWrittenProperly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, ColumnRareAnswers,
-                         ::testing::Values(RareCase{"AdditionAllZero", kelvane3::make_column_addition_problem,
+                         ::testing::Values(RareColumnCase{"AdditionAllZero", kelvane3::make_column_addition_problem,
                                                     kelvane3::DRILL_COLUMN_ADDITION, 3, all_zero},
-                                           RareCase{"SubtractionAllZero", make_subtraction,
+                                           RareColumnCase{"SubtractionAllZero", make_subtraction,
                                                     kelvane3::DRILL_COLUMN_SUBTRACTION, 7, all_zero},
-                                           RareCase{"AdditionConstantOnly", kelvane3::make_column_addition_problem,
+                                           RareColumnCase{"AdditionConstantOnly", kelvane3::make_column_addition_problem,
                                                     kelvane3::DRILL_COLUMN_ADDITION, 3, constant_only},
-                                           RareCase{"SubtractionConstantOnly", make_subtraction,
+                                           RareColumnCase{"SubtractionConstantOnly", make_subtraction,
                                                     kelvane3::DRILL_COLUMN_SUBTRACTION, 7, constant_only}),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -26,7 +26,7 @@ void PrintTo(const Text& t, std::ostream* os) {
 Text text_of(const DrawOp& op) { return {op.x1, op.y1, static_cast<float>(op.c), op.s}; }
 
 // Typesetter calls in the work area (the prompt band's texts left out).
-std::vector<Text> texts(const LessonFixture& h) {
+std::vector<Text> step_texts(const LessonFixture& h) {
     std::vector<Text> out;
     for (auto& op : h.all().of(Op::Expr))
         if (op.y1 < test::kPromptBandTop) out.push_back(text_of(op));
@@ -121,7 +121,7 @@ TEST_P(TwoPanelStep, MethodTextBetweenThePanelsAndAssignmentAtTheEnd) {
     LessonFixture h("kelvane", step_keys(c, 1));
     h.pf.SETDRAWWIDTH(3);
     ASSERT_TRUE(run_exactly(h, c.step));
-    auto all = texts(h);
+    auto all = step_texts(h);
     // The method lines, in order, right after the left panel's last answer.
     auto first = std::find(all.begin(), all.end(), c.method[0]);
     ASSERT_NE(first, all.end());
@@ -209,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, TwoPanelStep, ::testing::ValuesIn(kSteps),
 // ---------------------------------------------------------------------------
 // Answer pages
 
-struct PageCase {
+struct StepPageCase {
     const char* name;
     void (*page)(Program&);
     int keys;
@@ -217,9 +217,9 @@ struct PageCase {
     std::vector<Text> shown;  // some texts of the page
 };
 
-std::ostream& operator<<(std::ostream& os, const PageCase& c) { return os << c.name; }
+std::ostream& operator<<(std::ostream& os, const StepPageCase& c) { return os << c.name; }
 
-const PageCase kPages[] = {
+const StepPageCase kPages[] = {
     {"Q5",
      kelvane3::SHOW_ANSWERS_Q5,
      8,
@@ -259,20 +259,20 @@ const PageCase kPages[] = {
       {108, 390, 0, "=(a+4b)+(-4a+2b)"}}},
 };
 
-class AnswerPage : public ::testing::TestWithParam<PageCase> {};
+class AnswerPage : public ::testing::TestWithParam<StepPageCase> {};
 
 TEST_P(AnswerPage, TakesItsKeysAndEndsOnTheFinalAnswer) {
-    const PageCase& c = GetParam();
+    const StepPageCase& c = GetParam();
     LessonFixture h("kelvane", std::string(static_cast<size_t>(c.keys), 'x'));
     ASSERT_TRUE(run_exactly(h, c.page));
-    auto all = texts(h);
+    auto all = step_texts(h);
     ASSERT_FALSE(all.empty());
     EXPECT_EQ(all.back(), c.last);
     for (auto& t : c.shown) EXPECT_TRUE(contains(all, t)) << t.s;
     // Nothing but the final answer is in colour 5 after the last key.
     LessonFixture short_of_one("kelvane", std::string(static_cast<size_t>(c.keys - 1), 'x'));
     EXPECT_THROW(c.page(short_of_one.g), KeysExhausted);
-    EXPECT_FALSE(contains(texts(short_of_one), c.last));
+    EXPECT_FALSE(contains(step_texts(short_of_one), c.last));
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, AnswerPage, ::testing::ValuesIn(kPages),
@@ -336,24 +336,24 @@ TEST(Summary, FrameAtWidth8ThenTextsAtWidth5AndAssignmentAfterTheKey) {
         {64, 378, 0, "③　（　）をはずす。"},
         {64, 438, 0, "④　同類項をまとめる。"},
     };
-    EXPECT_EQ(texts(h), lines);
+    EXPECT_EQ(step_texts(h), lines);
 
     LessonFixture k("kelvane", "x");
     ASSERT_TRUE(run_exactly(k, kelvane3::SHOW_ADD_SUBTRACT_SUMMARY));
-    auto all = texts(k);
+    auto all = step_texts(k);
     EXPECT_EQ(all.back(), (Text{44, 570, 0, "教科書P14 問7　をしなさい。"}));
     EXPECT_EQ(k.pf.GETDRAWWIDTH(), 5);
 }
 
-const char* const kMenu = "①加法　②縦加法た2　③問5　④減法　⑤縦減法　⑥問6　⑦まとめ　⑧問7　⑨終了";
+const char* const kLesson3Menu = "①加法　②縦加法た2　③問5　④減法　⑤縦減法　⑥問6　⑦まとめ　⑧問7　⑨終了";
 
 TEST(Lesson3Menu, GoalScreenThenMenuAskedAgainOutsideItsItemsAndLastItemLeaves) {
     LessonFixture h("kelvane", "3\r0\r10\r\r-1\r9\r");
     EXPECT_EQ(h.run_program(), test::Ending::KeysOut);
-    auto all = texts(h);
+    auto all = step_texts(h);
     EXPECT_TRUE(contains(all, (Text{44, 240, 3, "<めあて>"})));
     EXPECT_TRUE(contains(all, (Text{44, 305, 0, "2つの多項式をたしたりひいたりできるようになろう。"})));
-    EXPECT_EQ(h.prompt_count(kMenu), 5);
+    EXPECT_EQ(h.prompt_count(kLesson3Menu), 5);
     EXPECT_EQ(h.count("　メニュー＞"), 2) << "back at the main menu after item 9";
     EXPECT_EQ(h.g.SENTAKU, 9);
 }
@@ -373,9 +373,9 @@ TEST(Lesson3Menu, AllNineItemsRunAndReturnToTheMenu) {
     keys += "9\r";
     LessonFixture h("kelvane", keys);
     EXPECT_EQ(h.run_program(), test::Ending::KeysOut);
-    EXPECT_EQ(h.prompt_count(kMenu), 9);
+    EXPECT_EQ(h.prompt_count(kLesson3Menu), 9);
     EXPECT_EQ(h.g.SENTAKU, 9);
-    auto all = texts(h);
+    auto all = step_texts(h);
     for (const char* s :
          {"例4　次の2つの式をたしなさい。", "教科書P14 問5　をしなさい。", "   -6b+6", "例5 左の式から右の式をひこう。",
           "教科書P14 問6　をしなさい。", "2x-2y+12", "教科書P14 問7　をしなさい。", "=-3a+6b"}) {

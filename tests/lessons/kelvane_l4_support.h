@@ -92,10 +92,10 @@ inline std::vector<Stroke> strokes(const std::vector<DrawOp>& ops) {
 }
 
 // A dotted arc: its dots in drawing order.
-using Arc = std::vector<DrawOp>;
+using ArcOps = std::vector<DrawOp>;
 // Runs of consecutive dots (filled circles of radius 0.5).
-inline std::vector<Arc> arcs(const std::vector<DrawOp>& ops) {
-    std::vector<Arc> out;
+inline std::vector<ArcOps> arcs(const std::vector<DrawOp>& ops) {
+    std::vector<ArcOps> out;
     bool in_run = false;
     for (auto& op : ops) {
         bool dot = op.op == Op::Circle && op.r == 0.5f && op.filled;
@@ -107,7 +107,7 @@ inline std::vector<Arc> arcs(const std::vector<DrawOp>& ops) {
 }
 // True when every dot of the arc lies on the upper side of the chord between
 // its end dots (smaller y), within the chord's x range.
-inline bool above_chord(const Arc& a) {
+inline bool above_chord(const ArcOps& a) {
     const auto &p = a.front(), &q = a.back();
     const double lo = std::min(p.x1, q.x1) - 0.5, hi = std::max(p.x1, q.x1) + 0.5;
     for (auto& d : a) {
@@ -147,7 +147,7 @@ inline std::vector<Piece> line_pieces(const std::vector<DrawOp>& ops, int c, flo
 // The arc joins pieces a and b of the line whose top is y: one end over each
 // (at most 20 above the line's top: a fraction's anchor stands that high),
 // and every dot above the line's top, between the two pieces.
-inline ::testing::AssertionResult joins(const Arc& arc, const Piece& a, const Piece& b, float y) {
+inline ::testing::AssertionResult joins(const ArcOps& arc, const Piece& a, const Piece& b, float y) {
     auto over = [&](const DrawOp& d, const Piece& p) {
         return d.x1 >= p.from && d.x1 <= p.to && d.y1 <= y + 0.5 && d.y1 >= y - 20.5;
     };

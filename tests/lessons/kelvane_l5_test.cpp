@@ -34,13 +34,13 @@ bool within(const oracle::Rational& v, int lo, int hi) {
     return v.is_integer() && std::abs(v.num()) >= lo && std::abs(v.num()) <= hi;
 }
 
-struct PanelCase {
+struct L5PanelCase {
     float x0, y0;
     test::Draws seed;
 };
-void PrintTo(const PanelCase& c, std::ostream* os) { *os << "origin (" << c.x0 << "," << c.y0 << "), " << c.seed; }
+void PrintTo(const L5PanelCase& c, std::ostream* os) { *os << "origin (" << c.x0 << "," << c.y0 << "), " << c.seed; }
 
-class Example8Drill : public ::testing::TestWithParam<PanelCase> {};
+class Example8Drill : public ::testing::TestWithParam<L5PanelCase> {};
 
 TEST_P(Example8Drill, EveryProblemIsWorkedOutToItsValue) {
     const auto [x0, y0, seed] = GetParam();
@@ -153,8 +153,8 @@ TEST_P(Example8Drill, EveryProblemIsWorkedOutToItsValue) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Panels, Example8Drill,
-                         ::testing::Values(PanelCase{40, 80, 7}, PanelCase{640, 80, 2024}, PanelCase{100, 0, 99},
-                                           PanelCase{40, 80, test::kLowestRnd}, PanelCase{640, 80, test::kHighestRnd}));
+                         ::testing::Values(L5PanelCase{40, 80, 7}, L5PanelCase{640, 80, 2024}, L5PanelCase{100, 0, 99},
+                                           L5PanelCase{40, 80, test::kLowestRnd}, L5PanelCase{640, 80, test::kHighestRnd}));
 
 
 TEST(RulesScreen, DrillsInBothPanelsRulesBetweenAndTheAssignment) {

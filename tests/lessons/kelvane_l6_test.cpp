@@ -37,13 +37,13 @@ int64_t whole(const Rational& r) {
     return r.num();
 }
 
-struct PanelCase {
+struct L6PanelCase {
     float xkara, ykara, xmade, x0, y0;
     test::Draws seed;
 };
-void PrintTo(const PanelCase& c, std::ostream* os) { *os << "origin (" << c.x0 << "," << c.y0 << "), " << c.seed; }
+void PrintTo(const L6PanelCase& c, std::ostream* os) { *os << "origin (" << c.x0 << "," << c.y0 << "), " << c.seed; }
 
-class Example9Drill : public ::testing::TestWithParam<PanelCase> {};
+class Example9Drill : public ::testing::TestWithParam<L6PanelCase> {};
 
 TEST_P(Example9Drill, TheLastRowIsTheDifferenceInLowestTerms) {
     const auto c = GetParam();
@@ -161,9 +161,9 @@ TEST_P(Example9Drill, TheLastRowIsTheDifferenceInLowestTerms) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Panels, Example9Drill,
-                         ::testing::Values(PanelCase{0, 80, 640, 40, 80, 11}, PanelCase{640, 30, 3200, 640, 30, 4242},
-                                           PanelCase{0, 80, 640, 40, 80, test::kLowestRnd},
-                                           PanelCase{640, 30, 3200, 640, 30, test::kHighestRnd}));
+                         ::testing::Values(L6PanelCase{0, 80, 640, 40, 80, 11}, L6PanelCase{640, 30, 3200, 640, 30, 4242},
+                                           L6PanelCase{0, 80, 640, 40, 80, test::kLowestRnd},
+                                           L6PanelCase{640, 30, 3200, 640, 30, test::kHighestRnd}));
 
 TEST(Example9Problem, TheFirstCoefficientRepeatsOnlyAfterARejectedDraw) {
     // FMAESU takes each draw's x-coefficient before the zero test, so a value

@@ -167,11 +167,6 @@ Allowed read_allowed() {
     return a;
 }
 
-bool updating() {
-    const char* v = std::getenv("CW_UPDATE_SNAPSHOTS");
-    return v && *v && std::string(v) != "0";
-}
-
 TEST(Legibility, MovedTextsKeepClearOfOtherTexts) {
     const Allowed allowed = read_allowed();
     std::set<std::string> found;
@@ -215,7 +210,7 @@ TEST(Legibility, MovedTextsKeepClearOfOtherTexts) {
                     int px = 0, py = 0;
                     if (!ink_of(m).near(ink_of(o), px, py)) continue;
                     found.insert(line);
-                    if (!updating() && !allowed.pairs.count(line))
+                    if (!updating_snapshots() && !allowed.pairs.count(line))
                         ADD_FAILURE() << step.name() << " key " << wait << ": " << named(m)
                                       << ", moved or resized to read, comes within a unit of " << named(o) << " at ("
                                       << px / kScale << ", " << py / kScale << ")\n  (a pair the lesson puts together"
@@ -227,7 +222,7 @@ TEST(Legibility, MovedTextsKeepClearOfOtherTexts) {
         ASSERT_TRUE(r.back_at_menu) << step.name() << ": " << r.stuck;
     }
     EXPECT_GT(checked, 100u);
-    if (updating()) {
+    if (updating_snapshots()) {
         std::ofstream out(kAllowed);
         out << "# Texts moved or resized to read that stand within a unit of another text's ink where the\n"
                "# lessons' own coordinates put them: step, the moved text and the other, each with its pen.\n"

@@ -30,7 +30,7 @@ bool operator_sign(const std::string& ch) { return ch == "×" || ch == "÷" || c
 
 // The ink of one glyph drawn alone, as the painter draws it over what lay
 // under it, at kScale pixels a layout unit.
-struct Ink {
+struct SignInk {
     static constexpr int kScale = 4;
     static constexpr int kBox = 32;  // the side of the box shapes are compared in
     float height = 0, width = 0;     // of its ink, in layout units
@@ -42,14 +42,14 @@ struct Ink {
     bool empty() const { return shape.empty(); }
 };
 
-Ink measure(const DrawOp& glyph, const Beneath& under) {
+SignInk sign_ink(const DrawOp& glyph, const Beneath& under) {
     const Bounds cell = char_cells(glyph).front().cell;
     const float margin = cell.b - cell.t;  // leaning letters and descenders stay within a cell's height
-    const int w = static_cast<int>(std::ceil((cell.r - cell.l + 2 * margin) * Ink::kScale));
-    const int h = static_cast<int>(std::ceil((cell.b - cell.t + 2 * margin) * Ink::kScale));
+    const int w = static_cast<int>(std::ceil((cell.r - cell.l + 2 * margin) * SignInk::kScale));
+    const int h = static_cast<int>(std::ceil((cell.b - cell.t + 2 * margin) * SignInk::kScale));
     cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
     cairo_t* cr = cairo_create(surface);
-    cairo_scale(cr, Ink::kScale, Ink::kScale);
+    cairo_scale(cr, SignInk::kScale, SignInk::kScale);
     cairo_translate(cr, margin - cell.l, margin - cell.t);
     DrawOp one = glyph;
     one.c = 0;
@@ -60,7 +60,7 @@ Ink measure(const DrawOp& glyph, const Beneath& under) {
     const int stride = cairo_image_surface_get_stride(surface);
     auto dark = [&](int x, int y) { return x >= 0 && y >= 0 && x < w && y < h && data[y * stride + x] >= 128; };
 
-    Ink ink;
+    SignInk ink;
     int l = w, t = h, r = -1, b = -1;
     double area = 0, edges = 0;
     {
@@ -68,7 +68,7 @@ Ink measure(const DrawOp& glyph, const Beneath& under) {
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x)
                 if (data[y * stride + x] >= 64) bl = std::min(bl, x), br = std::max(br, x), bt = std::min(bt, y), bb = std::max(bb, y);
-        auto unit = [&](int px) { return static_cast<float>(px) / Ink::kScale - margin; };
+        auto unit = [&](int px) { return static_cast<float>(px) / SignInk::kScale - margin; };
         if (br >= 0) ink.box = {unit(bl), unit(bt), unit(br + 1), unit(bb + 1)};
     }
     for (int y = 0; y < h; ++y)
@@ -79,18 +79,18 @@ Ink measure(const DrawOp& glyph, const Beneath& under) {
             edges += !dark(x + 1, y) + !dark(x - 1, y) + !dark(x, y + 1) + !dark(x, y - 1);
         }
     if (r >= 0) {
-        ink.width = static_cast<float>(r + 1 - l) / Ink::kScale;
-        ink.height = static_cast<float>(b + 1 - t) / Ink::kScale;
+        ink.width = static_cast<float>(r + 1 - l) / SignInk::kScale;
+        ink.height = static_cast<float>(b + 1 - t) / SignInk::kScale;
         // Twice its area over its outline's length: about w for strokes of width w.
-        ink.weight = static_cast<float>(2 * area / edges / Ink::kScale);
-        ink.shape.resize(Ink::kBox * Ink::kBox);
-        for (int y = 0; y < Ink::kBox; ++y)
-            for (int x = 0; x < Ink::kBox; ++x) {
+        ink.weight = static_cast<float>(2 * area / edges / SignInk::kScale);
+        ink.shape.resize(SignInk::kBox * SignInk::kBox);
+        for (int y = 0; y < SignInk::kBox; ++y)
+            for (int x = 0; x < SignInk::kBox; ++x) {
                 // The share of the pixels under this square that are ink.
-                const double x0 = l + (r + 1 - l) * double(x) / Ink::kBox;
-                const double x1 = l + (r + 1 - l) * double(x + 1) / Ink::kBox;
-                const double y0 = t + (b + 1 - t) * double(y) / Ink::kBox;
-                const double y1 = t + (b + 1 - t) * double(y + 1) / Ink::kBox;
+                const double x0 = l + (r + 1 - l) * double(x) / SignInk::kBox;
+                const double x1 = l + (r + 1 - l) * double(x + 1) / SignInk::kBox;
+                const double y0 = t + (b + 1 - t) * double(y) / SignInk::kBox;
+                const double y1 = t + (b + 1 - t) * double(y + 1) / SignInk::kBox;
                 double on = 0, all = 0;
                 for (int py = static_cast<int>(y0); py < std::ceil(y1); ++py)
                     for (int px = static_cast<int>(x0); px < std::ceil(x1); ++px) {
@@ -99,7 +99,7 @@ Ink measure(const DrawOp& glyph, const Beneath& under) {
                         all += a;
                         if (dark(px, py)) on += a;
                     }
-                ink.shape[static_cast<size_t>(y * Ink::kBox + x)] = on >= all / 2;
+                ink.shape[static_cast<size_t>(y * SignInk::kBox + x)] = on >= all / 2;
             }
     }
     cairo_surface_destroy(surface);
@@ -108,7 +108,7 @@ Ink measure(const DrawOp& glyph, const Beneath& under) {
 
 // The ink two glyphs share once each is scaled to one box, as a share of
 // the ink either has.
-double overlap(const Ink& a, const Ink& b) {
+double overlap(const SignInk& a, const SignInk& b) {
     int both = 0, either = 0;
     for (size_t i = 0; i < a.shape.size(); ++i) {
         both += a.shape[i] && b.shape[i];
@@ -121,7 +121,7 @@ double overlap(const Ink& a, const Ink& b) {
 // the glyph's pen.
 class Inks {
 public:
-    const Ink& of(const DrawOp& glyph, const Beneath& under) {
+    const SignInk& of(const DrawOp& glyph, const Beneath& under) {
         std::ostringstream key;
         key << glyph.font.face << glyph.font.bold << glyph.font.italic << ' ' << glyph.font.size << ' ' << glyph.p
             << '/' << glyph.q << ' ' << glyph.s;
@@ -130,12 +130,12 @@ public:
         for (const PlacedGlyph& g : glyph.glyphs)
             key << " at " << g.tx - cell.l << ',' << g.ty - cell.t << ' ' << g.sx << ',' << g.sy << ' ' << g.weight;
         auto it = seen_.find(key.str());
-        if (it == seen_.end()) it = seen_.emplace(key.str(), measure(glyph, under)).first;
+        if (it == seen_.end()) it = seen_.emplace(key.str(), sign_ink(glyph, under)).first;
         return it->second;
     }
 
 private:
-    std::map<std::string, Ink> seen_;
+    std::map<std::string, SignInk> seen_;
 };
 
 // One character of a text as the painter draws it.
@@ -169,7 +169,7 @@ std::vector<Glyph> glyphs_of(const DrawOp& text, const Beneath& under) {
     return out;
 }
 
-struct Pair {
+struct SignPair {
     std::string where;  // the step and the expression
     Glyph sign, letter;
 };
@@ -186,8 +186,8 @@ bool on_one_line(const Glyph& a, const Glyph& b) {
 // Every operator sign drawn beside an italic letter in the tour: in one
 // text, or as neighbouring glyphs of one typesetter call on one line (a
 // stroke drawn between them parts them).
-std::vector<Pair> signs_beside_letters() {
-    std::vector<Pair> out;
+std::vector<SignPair> signs_beside_letters() {
+    std::vector<SignPair> out;
     for (const Step& step : all_steps()) {
         Backdrop backdrop;
         std::string expr;
@@ -249,12 +249,12 @@ struct Likeness {
 // styles is reported once, with the first step it was seen in.
 TEST(OperatorSigns, ReadApartFromTheItalicLettersBesideThem) {
     Inks inks;
-    const std::vector<Pair> pairs = signs_beside_letters();
+    const std::vector<SignPair> pairs = signs_beside_letters();
     ASSERT_GT(pairs.size(), 100u);
     std::set<std::string> reported;
-    for (const Pair& p : pairs) {
-        const Ink& sign = inks.of(p.sign.op, p.sign.under);
-        const Ink& letter = inks.of(p.letter.op, p.letter.under);
+    for (const SignPair& p : pairs) {
+        const SignInk& sign = inks.of(p.sign.op, p.sign.under);
+        const SignInk& letter = inks.of(p.letter.op, p.letter.under);
         ASSERT_FALSE(sign.empty() || letter.empty()) << p.where << ": nothing drawn";
         const Likeness like{overlap(sign, letter), sign.weight / letter.weight, sign.height / letter.height};
         const std::string fault = like.fault();
@@ -317,7 +317,7 @@ std::vector<CallInk> typeset_calls(Inks& inks) {
                 if (op.op == Op::Text) {
                     const Beneath under = backdrop.beneath(op);
                     for (const Glyph& gl : glyphs_of(op, under)) {
-                        const Ink& ink = inks.of(gl.op, gl.under);
+                        const SignInk& ink = inks.of(gl.op, gl.under);
                         if (ink.empty()) continue;
                         const Bounds cell = char_cells(gl.op).front().cell;
                         const Bounds box{cell.l + ink.box.l, cell.t + ink.box.t, cell.l + ink.box.r, cell.t + ink.box.b};

@@ -361,11 +361,6 @@ std::string first_difference(const std::string& expected, const std::string& act
     return msg.str();
 }
 
-bool updating() {
-    const char* v = std::getenv("CW_UPDATE_SNAPSHOTS");
-    return v && *v && std::string(v) != "0";
-}
-
 const std::vector<Step>& steps() {
     static const std::vector<Step> s = all_steps();
     return s;
@@ -403,7 +398,7 @@ std::string without_fits(const std::string& snapshot) {
 }
 
 TEST(PageSnapshots, WrittenWithTheFaceInstalled) {
-    if (updating()) {
+    if (updating_snapshots()) {
         std::ofstream(kFaceFile, std::ios::binary) << installed_face() << "\n";
         return;
     }
@@ -429,7 +424,7 @@ TEST(PageSnapshots, EveryStepDrawsWhatItsFileHolds) {
         EXPECT_EQ(stuck, "") << step.name() << ": the walk did not come back to the lesson's menu";
         fs::path file = file_of(step);
         expected_files.insert(file);
-        if (updating()) {
+        if (updating_snapshots()) {
             fs::create_directories(file.parent_path());
             std::ofstream(file, std::ios::binary) << actual;
             continue;
@@ -455,7 +450,7 @@ TEST(PageSnapshots, EveryStepDrawsWhatItsFileHolds) {
         EXPECT_EQ(stuck, "") << program << ": the walk did not reach a step";
         const fs::path file = menus_file(program);
         expected_files.insert(file);
-        if (updating()) {
+        if (updating_snapshots()) {
             std::ofstream(file, std::ios::binary) << actual;
             continue;
         }
@@ -467,7 +462,7 @@ TEST(PageSnapshots, EveryStepDrawsWhatItsFileHolds) {
                           << first_difference(expected, actual);
     }
     // Where every glyph went, over the whole tour (the face decides it).
-    if (updating()) {
+    if (updating_snapshots()) {
         std::ofstream(kGlyphsFile, std::ios::binary) << glyphs.text();
     } else if (same_face()) {
         const std::string expected = read_file(kGlyphsFile);
@@ -479,7 +474,7 @@ TEST(PageSnapshots, EveryStepDrawsWhatItsFileHolds) {
     for (auto& entry : fs::recursive_directory_iterator(kDir)) {
         if (!entry.is_regular_file() || entry.path().extension() != ".txt") continue;
         if (expected_files.count(entry.path())) continue;
-        if (updating())
+        if (updating_snapshots())
             fs::remove(entry.path());
         else
             ADD_FAILURE() << entry.path() << " is the snapshot of no step";

@@ -16,7 +16,7 @@ namespace {
 using oracle::expand;
 using oracle::Poly;
 
-constexpr int kPages = 150;
+constexpr int kPracticePages = 150;
 
 // One page of a drill, run alone from a seed: every question, then its answers one per key.
 struct DrillPage {
@@ -46,7 +46,7 @@ struct DrillPage {
 TEST(SarnothPractice1, AnswersAreTheFormsOfTheirQuestionsAtTheQuestionsEnds) {
     std::set<std::string> letters, pairs;
     std::set<int> multipliers;
-    for (const test::Draws& seed : test::seeds_and_extremes(kPages)) {
+    for (const test::Draws& seed : test::seeds_and_extremes(kPracticePages)) {
         DrillPage p(sarnoth1::PRACTICE_WRITING_NUMBERS, 8, seed);
         ASSERT_GE(p.before.size(), 20u);
         // The letter of exercise 1 is the colour-3 text after "1 "; the multiplier leads question ①.
@@ -114,7 +114,7 @@ TEST(SarnothPractice1, AnswersAreTheFormsOfTheirQuestionsAtTheQuestionsEnds) {
 TEST(SarnothPractice2, ItemsAreMultiplesExactlyWhereThePageSaysSo) {
     std::map<int, std::set<int>> constants;  // multiplier -> constants seen
     std::set<std::string> letter_pairs;
-    for (const test::Draws& seed : test::seeds_and_extremes(kPages)) {
+    for (const test::Draws& seed : test::seeds_and_extremes(kPracticePages)) {
         DrillPage p(sarnoth1::PRACTICE_MULTIPLES, 10, seed);
         // The question line: "  ", the letters, the words, the multiplier, the words.
         ASSERT_GE(p.before.size(), 5u);

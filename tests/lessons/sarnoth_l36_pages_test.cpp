@@ -38,11 +38,6 @@ std::vector<Line> read_lines(const std::vector<DrawOp>& ops) {
     return out;
 }
 
-Rational random_value(std::mt19937& rng) {
-    std::uniform_int_distribution<int> num(1, 19), den(1, 7), sign(0, 1);
-    return Rational(num(rng) * (sign(rng) ? 1 : -1), den(rng));
-}
-
 // Reads a page's lines problem by problem and checks each working line:
 // - a problem "(k) expression" (or an unlabelled " expression" line): every
 //   following "=..." line expands to the same polynomial;

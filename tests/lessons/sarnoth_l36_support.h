@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,12 @@
 #include "typeset/typeset.h"
 
 namespace cw::test {
+
+// A random nonzero value n/d with small n, d, for the letters of a formula.
+inline oracle::Rational random_value(std::mt19937& rng) {
+    std::uniform_int_distribution<int> num(1, 19), den(1, 7), sign(0, 1);
+    return oracle::Rational(num(rng) * (sign(rng) ? 1 : -1), den(rng));
+}
 
 struct StepRun : FixtureOf<Sarnoth> {
     explicit StepRun(const std::string& script, const Draws& seed = 1) : FixtureOf("sarnoth", script) {

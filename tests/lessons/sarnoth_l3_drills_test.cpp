@@ -34,12 +34,6 @@ struct DrillRun : StepRun {
     std::vector<std::vector<DrawOp>> problems;  // the texts of each problem, from its "練習"
 };
 
-// A random nonzero value n/d with small n, d.
-Rational random_value(std::mt19937& rng) {
-    std::uniform_int_distribution<int> num(1, 19), den(1, 7), sign(0, 1);
-    return Rational(num(rng) * (sign(rng) ? 1 : -1), den(rng));
-}
-
 // The equation part of a problem line and the letter named in its 【 】.
 std::pair<std::string, std::string> split_asked(const std::string& line) {
     auto open = line.find("【");

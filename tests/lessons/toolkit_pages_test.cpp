@@ -13,7 +13,7 @@ namespace {
 using namespace cw::lesson;
 
 TEST(ToolkitPages, AnswerPagePlacesAndStages) {
-    const AnswerPage page;
+    const lesson::AnswerPage page;
     const std::vector<PageRow> rows = {
         page.first_problem(0, 0, "p1"), page.cont(1, 0, "w"),     page.cont(1, 5, "r"),
         page.next_problem(3, 0, "p2"),  page.working(4, 5, "=r"), page.next_column(5),
@@ -45,7 +45,7 @@ TEST(ToolkitPages, AnswerPagePlacesAndStages) {
 
 TEST(ToolkitPages, AnswerPageLayoutFieldsPlaceEachBuilder) {
     // Every field away from its default: each builder's row lands where its own field says.
-    const AnswerPage page{.xi1 = 200, .yi1 = 50, .label_dx = -50, .first_dy = 70, .next_dy = 90, .working_dy = 40,
+    const lesson::AnswerPage page{.xi1 = 200, .yi1 = 50, .label_dx = -50, .first_dy = 70, .next_dy = 90, .working_dy = 40,
                           .column_xi1 = 900};
     LessonFixture r("kelvane");
     ASSERT_TRUE(r.run([&](Program& g) {

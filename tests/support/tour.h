@@ -9,6 +9,7 @@
 // something new shows up as a walk that got stuck.
 #pragma once
 #include <array>
+#include <cstdlib>
 #include <functional>
 #include <optional>
 #include <string>
@@ -17,6 +18,13 @@
 #include "support/harness.h"
 
 namespace cw::test {
+
+// Whether this run writes the snapshots and the list of texts allowed
+// together anew (make snapshots) rather than checking against them.
+inline bool updating_snapshots() {
+    const char* v = std::getenv("CW_UPDATE_SNAPSHOTS");
+    return v && *v && std::string(v) != "0";
+}
 
 // One item of a lesson's menu.
 struct Step {
