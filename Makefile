@@ -8,7 +8,7 @@ PACKAGES := build-essential cmake pkg-config libsdl2-dev libcairo2-dev libpango1
 	libfontconfig-dev libx11-dev fonts-noto-cjk fonts-ipafont-gothic fonts-liberation2 libgtest-dev googletest ninja-build \
 	xvfb xdotool x11-utils imagemagick
 
-.PHONY: run test deps build build-asan bench snapshots clean
+.PHONY: run test test-normal test-asan deps build build-asan bench snapshots clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
@@ -37,9 +37,17 @@ build-asan: deps
 run: build
 	./build/$(PROGRAM)
 
-# Each run leaves its figures in BUILD/ctest.xml (bash bench/test_figures.sh).
-test: build build-asan
+# The two builds go side by side, and the normal build's tests run while the
+# sanitizer build still compiles; the sanitizer run comes last.  Each run
+# leaves its figures in BUILD/ctest.xml (bash bench/test_figures.sh).
+test: deps
+	$(MAKE) --no-print-directory -j2 test-normal build-asan
+	$(MAKE) --no-print-directory test-asan
+
+test-normal: build
 	cd build && ctest --output-on-failure -j $(JOBS) --output-junit ctest.xml
+
+test-asan: build-asan
 	cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS) --output-junit ctest.xml -E '^script_'
 
 snapshots: build
