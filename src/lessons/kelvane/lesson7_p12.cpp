@@ -14,7 +14,7 @@ using lesson::cont;
 
 namespace {
 
-const std::vector<detail::GridPoint> kPoints = {
+const std::vector<detail::GridPoint> kRadiusPagePoints = {
     {1, 4, 11},  {2, 10, 11},  {3, 4, 14},     {4, 10, 14},     {5, 4, 8},       {6, 10, 8},  {7, 4, 14.5f},
     {8, 10, 14.5f}, {9, 4, 7.5f}, {10, 10, 7.5f}, {11, 7, 3.5f}, {12, 7, 6.5f}, {14, 7, 7}, {15, 7, 0},
 };
@@ -37,7 +37,7 @@ void radius_arc(Kelvane& g, int from, int to, float side, const std::string& tex
 
 // Reads nothing; writes XI1 = 40, XI2, YI1, X(), Y() of the points, R1, R2, the frame's GX0, GY0, draw width 5; clobbers CCC1, CCC2, X, Y, AA$ and what DRAW_GRID, DRAW_DIMENSION_ARC and WAIT_ANY_KEY clobber.
 void SHOW_TRACK_RADIUS_R(Kelvane& g) {
-    detail::open_track_page(g, "半径をrmとして。", {684, 30, 13, 15}, kPoints);
+    detail::open_track_page(g, "半径をrmとして。", {684, 30, 13, 15}, kRadiusPagePoints);
     g.R1 = g.SIZE * 3;
     g.R2 = g.SIZE * 3.5f;
     g.pf.BOX(g.X_a(3), g.Y_a(3), g.X_a(6), g.Y_a(6), 0);
