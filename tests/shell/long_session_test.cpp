@@ -193,7 +193,8 @@ std::optional<std::pair<int, int>> first_difference(const std::vector<KeptOp>& o
 // The same walk draws every page in windows smaller than the layout
 // (projectors, and the smallest a school's screen gives): each shows what a
 // repaint of the screen's list shows, so no rim of what a fill or an erase
-// hid stays.  One step a test, so they run side by side.
+// hid stays.  One lesson a test, so they run side by side (and each process
+// starts once for the steps of its lesson).
 // The run under the fallback face (CW_EXPECT_GOTHIC set) looks at the
 // windows alone, as it always has: there a shade of the prompt band's tint
 // is blended one level apart (fcd4a4 against fbd3a4) between the two
@@ -205,8 +206,8 @@ bool under_fallback_face() {
     return asked && *asked;
 }
 
-TEST_P(StepPages, EveryPageRendersWhatTheHistoryAndARepaintRender) {
-    const Step& step = step_named(GetParam());
+// One step's pages.
+void check_pages(const Step& step) {
     GlyphLayout inks;
     int pages = 0, compared = 0;
     History history;
@@ -253,12 +254,15 @@ TEST_P(StepPages, EveryPageRendersWhatTheHistoryAndARepaintRender) {
     // Most pages drop the prompt of the page before (a step of two or three
     // pages may drop one).
     if (!windows_alone) {
-        EXPECT_GE(compared, pages / 2);
+        EXPECT_GE(compared, pages / 2) << step.name();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryStep, StepPages, testing::ValuesIn(step_names()),
-                         StepTestName());
+TEST_P(StepPages, EveryPageRendersWhatTheHistoryAndARepaintRender) {
+    for (const std::string& step : steps_of_lesson(GetParam())) check_pages(step_named(step));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLesson, StepPages, testing::ValuesIn(lesson_names()), StepTestName());
 
 // One walk through each drill feeds every check of it: the list keeps
 // about one screen and its picture, and (CleanAreas) each of the first

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <type_traits>
@@ -69,12 +70,10 @@ public:
     };
     Px differing(const Picture& o, const Bounds& b) const {
         Px e;
-        for (int y = std::max(0, px(b.t)); y < std::min(h_, px(b.b) + 1); ++y)
-            for (int x = std::max(0, px(b.l)); x < std::min(w_, px(b.r) + 1); ++x)
-                if (pixel(x, y) != o.pixel(x, y)) {
-                    e.l = std::min(e.l, x), e.r = std::max(e.r, x + 1);
-                    e.t = std::min(e.t, y), e.b = std::max(e.b, y + 1);
-                }
+        each_row_apart(o, b, [&](int x0, int x1, int y) {
+            for (int x = x0; x < x1; ++x)
+                if (pixel(x, y) != o.pixel(x, y)) grow(e, x, y);
+        });
         return e;
     }
 
@@ -82,16 +81,33 @@ public:
     // where another picture of the same size shows none.
     Px ink_beyond(const Picture& o, const Bounds& b) const {
         Px e;
-        for (int y = std::max(0, px(b.t)); y < std::min(h_, px(b.b) + 1); ++y)
-            for (int x = std::max(0, px(b.l)); x < std::min(w_, px(b.r) + 1); ++x)
-                if (ink(x, y) && !o.ink(x, y)) {
-                    e.l = std::min(e.l, x), e.r = std::max(e.r, x + 1);
-                    e.t = std::min(e.t, y), e.b = std::max(e.b, y + 1);
-                }
+        each_row_apart(o, b, [&](int x0, int x1, int y) {
+            for (int x = x0; x < x1; ++x)
+                if (ink(x, y) && !o.ink(x, y)) grow(e, x, y);
+        });
         return e;
     }
 
 private:
+    static void grow(Px& e, int x, int y) {
+        e.l = std::min(e.l, x), e.r = std::max(e.r, x + 1);
+        e.t = std::min(e.t, y), e.b = std::max(e.b, y + 1);
+    }
+    // Calls look(x0, x1, y) for each pixel row y within the layout box b
+    // (its pixels [x0, x1)) whose bytes differ from the other picture's:
+    // rows alike, most of them, are passed over in one comparison.
+    template <class Look>
+    void each_row_apart(const Picture& o, const Bounds& b, Look look) const {
+        const int x0 = std::max(0, px(b.l)), x1 = std::min(w_, px(b.r) + 1);
+        if (x0 >= x1) return;
+        const bool alike = o.w_ == w_ && o.h_ == h_ && o.stride_ == stride_;  // else every row is looked at
+        for (int y = std::max(0, px(b.t)); y < std::min(h_, px(b.b) + 1); ++y) {
+            const size_t at = static_cast<size_t>(y) * static_cast<size_t>(stride_) + 4 * static_cast<size_t>(x0);
+            if (!alike || std::memcmp(data_.data() + at, o.data_.data() + at, 4 * static_cast<size_t>(x1 - x0)) != 0)
+                look(x0, x1, y);
+        }
+    }
+
     double scale_ = 1;
     int w_ = 0, h_ = 0, stride_ = 0;
     std::vector<uint8_t> data_;

@@ -163,6 +163,24 @@ const std::vector<StepsOfLessons>& steps_of_lessons() {
     return table;
 }
 
+const std::vector<std::string>& lesson_names() {
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> out;
+        for (const StepsOfLessons& p : steps_of_lessons())
+            for (int lesson = 1; lesson <= 7; ++lesson)
+                if (p.items[static_cast<size_t>(lesson - 1)] > 0) out.push_back(p.program + "-" + std::to_string(lesson));
+        return out;
+    }();
+    return names;
+}
+
+std::vector<std::string> steps_of_lesson(const std::string& lesson) {
+    std::vector<std::string> out;
+    for (const std::string& step : step_names())
+        if (step.compare(0, lesson.size() + 1, lesson + "-") == 0) out.push_back(step);
+    return out;
+}
+
 const std::vector<std::string>& step_names() {
     static const std::vector<std::string> names = [] {
         std::vector<std::string> out;

@@ -53,6 +53,10 @@ const std::vector<StepsOfLessons>& steps_of_lessons();
 // table, so that a test can be run step by step without a program started
 // to read them.
 const std::vector<std::string>& step_names();
+// The names of every lesson of the three programs ("kelvane-3"), from that
+// table, for a test run lesson by lesson, and the names of a lesson's steps.
+const std::vector<std::string>& lesson_names();
+std::vector<std::string> steps_of_lesson(const std::string& lesson);
 // Every drill of the three programs: the names of the steps that end a
 // problem with the next-step question ("2" and Enter bring another problem).
 const std::vector<std::string>& drill_steps();
@@ -65,8 +69,8 @@ const std::vector<std::string>& each_drill();
 // The step of one of those, and which of its drills (from 1; 0 where the
 // step runs one).
 const Step& step_of_drill(const std::string& drill, int& which);
-// A test's name for a step or drill it is run for ("kelvane_3_2",
-// "kelvane_4_4_drill2"), as GoogleTest's
+// A test's name for a lesson, step or drill it is run for ("kelvane_3",
+// "kelvane_3_2", "kelvane_4_4_drill2"), as GoogleTest's
 // INSTANTIATE_TEST_SUITE_P takes it.
 struct StepTestName {
     template <class ParamInfo>
