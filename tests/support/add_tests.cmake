@@ -1,0 +1,122 @@
+# Writes the ctest entries of one test program, from the tests it lists, run
+# after the program is built (cw_add_tests in CMakeLists.txt):
+# - a test of a sweep (its name matches EACH) is an entry of its own, so the
+#   steps, drills and lessons of a sweep run side by side;
+# - every other test runs with the tests beside it in its suite, up to
+#   GROUP at a time: most take a fraction of a second, and a process of its
+#   own would cost more than the test (under the sanitizers, several times
+#   more).
+# A single test's entry is named as the test; a group's as its suite, with
+# "(k of n)" where the suite is cut in several.
+#
+# Reads: EXECUTABLE, EMULATOR (its words apart by "|"; may be empty),
+# WORKING_DIR, FILTER, PREFIX, EACH, GROUP, PROPERTIES (property and value,
+# apart by "|"), CTEST_FILE.  Writes CTEST_FILE.
+cmake_minimum_required(VERSION 3.20)
+string(REPLACE "|" ";" EMULATOR "${EMULATOR}")
+string(REPLACE "|" ";" PROPERTIES "${PROPERTIES}")
+
+set(list_args --gtest_list_tests)
+if(FILTER)
+  list(APPEND list_args "--gtest_filter=${FILTER}")
+endif()
+execute_process(COMMAND ${EMULATOR} "${EXECUTABLE}" ${list_args}
+                WORKING_DIRECTORY "${WORKING_DIR}" TIMEOUT 60
+                OUTPUT_VARIABLE listed RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "${EXECUTABLE} could not list its tests (${failed}):\n${listed}")
+endif()
+
+# A bracket argument that holds any name.
+function(quoted out text)
+  set(${out} "[==[${text}]==]" PARENT_SCOPE)
+endfunction()
+
+set(script "")
+set(props "")
+foreach(p ${PROPERTIES})
+  quoted(q "${p}")
+  string(APPEND props " ${q}")
+endforeach()
+
+# One entry: its name and the tests it runs.
+function(add_entry name tests)
+  list(JOIN tests ":" filter)
+  quoted(n "${PREFIX}${name}")
+  set(command "")
+  foreach(part ${EMULATOR} "${EXECUTABLE}" "--gtest_filter=${filter}")
+    quoted(q "${part}")
+    string(APPEND command " ${q}")
+  endforeach()
+  string(APPEND script "add_test(${n}${command})\n")
+  quoted(dir "${WORKING_DIR}")
+  string(APPEND script "set_tests_properties(${n} PROPERTIES WORKING_DIRECTORY ${dir}${props}")
+  list(LENGTH tests count)
+  if(count EQUAL 1)
+    # A test that skips (no display, say) shows as skipped; in a group the
+    # others' results count.
+    string(APPEND script " SKIP_REGULAR_EXPRESSION [==[\\[  SKIPPED \\]]==]")
+  endif()
+  string(APPEND script ")\n")
+  set(script "${script}" PARENT_SCOPE)
+endfunction()
+
+# The suite's tests not yet given an entry, as groups of up to GROUP.
+function(flush_suite suite tests)
+  list(LENGTH tests count)
+  if(count EQUAL 0)
+    return()
+  elseif(count EQUAL 1)
+    add_entry("${tests}" "${tests}")
+  else()
+    math(EXPR groups "(${count} + ${GROUP} - 1) / ${GROUP}")
+    set(k 0)
+    set(group "")
+    foreach(t ${tests})
+      list(APPEND group "${t}")
+      list(LENGTH group in)
+      if(in EQUAL GROUP)
+        math(EXPR k "${k} + 1")
+        if(groups EQUAL 1)
+          add_entry("${suite}" "${group}")
+        else()
+          add_entry("${suite} (${k} of ${groups})" "${group}")
+        endif()
+        set(group "")
+      endif()
+    endforeach()
+    if(group)
+      math(EXPR k "${k} + 1")
+      if(groups EQUAL 1)
+        add_entry("${suite}" "${group}")
+      else()
+        add_entry("${suite} (${k} of ${groups})" "${group}")
+      endif()
+    endif()
+  endif()
+  set(script "${script}" PARENT_SCOPE)
+endfunction()
+
+string(REPLACE ";" "\\;" listed "${listed}")
+string(REPLACE "\n" ";" lines "${listed}")
+set(suite "")
+set(pending "")
+foreach(line IN LISTS lines)
+  # What follows the name (a parameter's value) is a comment.
+  string(REGEX REPLACE " *#.*$" "" line "${line}")
+  if(line MATCHES "^  ([^ ].*)$")
+    set(test "${suite}.${CMAKE_MATCH_1}")
+    if(test MATCHES "${EACH}")
+      add_entry("${test}" "${test}")
+    else()
+      list(APPEND pending "${test}")
+    endif()
+  elseif(line MATCHES "^([^ ].*)\\.$")
+    flush_suite("${suite}" "${pending}")
+    set(pending "")
+    set(suite "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+flush_suite("${suite}" "${pending}")
+
+file(WRITE "${CTEST_FILE}" "${script}")
