@@ -38,7 +38,9 @@ public:
     explicit Screen(double scale = 1.0)
         : scale_(scale),
           surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(std::lround(1440 * scale)),
-                                              static_cast<int>(std::lround(900 * scale)))) {
+                                              static_cast<int>(std::lround(900 * scale)))),
+          data_(cairo_image_surface_get_data(surface_)),
+          stride_(static_cast<size_t>(cairo_image_surface_get_stride(surface_))) {
         cairo_t* cr = cairo_create(surface_);
         Rgb bg = fill_rgb(BACKGROUND);
         cairo_set_source_rgb(cr, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
@@ -55,7 +57,7 @@ public:
     int width() const { return cairo_image_surface_get_width(surface_); }
     int height() const { return cairo_image_surface_get_height(surface_); }
     uint32_t pixel(int px, int py) const {
-        auto* row = cairo_image_surface_get_data(surface_) + static_cast<size_t>(py) * cairo_image_surface_get_stride(surface_);
+        const uint8_t* row = data_ + static_cast<size_t>(py) * stride_;
         return reinterpret_cast<const uint32_t*>(row)[px] & 0xFFFFFF;
     }
     // The colour at a layout point.
@@ -100,6 +102,9 @@ private:
 
     double scale_;
     cairo_surface_t* surface_;
+    // The surface's pixels, where they stay while it lives.
+    const uint8_t* data_;
+    size_t stride_;
 };
 
 DrawOp line(float x1, float y1, float x2, float y2, int c, int w) {
@@ -577,6 +582,7 @@ TEST(Paint, SaysHowThePainterPaints) {
                 if (tinted) s.draw({ground});
                 s.draw({KeptOp{op, std::make_shared<const Beneath>(), times}});
                 std::vector<uint32_t> out;
+                out.reserve(static_cast<size_t>(s.width()) * static_cast<size_t>(s.height()));
                 for (int y = 0; y < s.height(); ++y)
                     for (int x = 0; x < s.width(); ++x) out.push_back(s.pixel(x, y));
                 return std::make_pair(out, s.width());
