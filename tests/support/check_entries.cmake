@@ -2,15 +2,16 @@
 # ctest reads them (ctest -N --show-only=json-v1) and what each test program
 # lists (--gtest_list_tests), expands each entry's --gtest_filter against the
 # list, and fails unless every test of each set of entries runs in exactly
-# one entry of the set, each entry names only tests of its set, and each runs
-# through RUNNER and skips with status 77.  Written apart from
+# one entry of the set, each entry names only tests of its set, runs with
+# the set's environment, through RUNNER, and skips with status 77.  Written apart from
 # add_tests.cmake, which writes the entries, so that a slip there shows here.
 #
 #   cmake -P check_entries.cmake -- BUILD_DIR CTEST RUNNER SET...
 #
-# A SET is "PROGRAM|PREFIX|FILTER": the entries whose command runs PROGRAM
-# and whose name starts with PREFIX (the longest such prefix of the
-# program's sets) run the tests PROGRAM lists under FILTER (all when empty).
+# A SET is "PROGRAM|PREFIX|FILTER|VAR=VALUE|...": the entries whose command
+# runs PROGRAM and whose name starts with PREFIX (the longest such prefix of
+# the program's sets) run the tests PROGRAM lists under FILTER (all when
+# empty), with exactly the variables given set (ENVIRONMENT).
 # An entry that runs no program of a set (a script's) is not looked at.
 # Reads the entries and the programs' lists; writes nothing.
 cmake_minimum_required(VERSION 3.20)
@@ -76,12 +77,14 @@ set(programs "")
 set(sets "")
 set(n 0)
 foreach(s IN LISTS args)
-  if(NOT s MATCHES "^([^|]+)\\|([^|]*)\\|(.*)$")
+  if(NOT s MATCHES "^([^|]+)\\|([^|]*)\\|([^|]*)\\|(.*)$")
     message(FATAL_ERROR "not a set: ${s}")
   endif()
   set(program_${n} "${CMAKE_MATCH_1}")
   set(prefix_${n} "${CMAKE_MATCH_2}")
   set(filter_${n} "${CMAKE_MATCH_3}")
+  string(REPLACE "|" ";" environment_${n} "${CMAKE_MATCH_4}")
+  list(SORT environment_${n})
   if(NOT "${CMAKE_MATCH_1}" IN_LIST programs)
     list(APPEND programs "${CMAKE_MATCH_1}")
   endif()
@@ -167,6 +170,7 @@ if(count GREATER 0)
       problem("${name}: has ${filters} filters")
     endif()
     set(skip "")
+    set(environment "")
     string(JSON properties ERROR_VARIABLE no_properties LENGTH "${entry}" properties)
     if(NOT no_properties AND properties GREATER 0)
       math(EXPR last_property "${properties} - 1")
@@ -174,11 +178,24 @@ if(count GREATER 0)
         string(JSON property GET "${entry}" properties ${k} name)
         if(property STREQUAL "SKIP_RETURN_CODE")
           string(JSON skip GET "${entry}" properties ${k} value)
+        elseif(property MATCHES "^ENVIRONMENT")
+          # ENVIRONMENT, and ENVIRONMENT_MODIFICATION as its operations.
+          string(JSON values GET "${entry}" properties ${k} value)
+          string(JSON variables LENGTH "${values}")
+          math(EXPR last_variable "${variables} - 1")
+          foreach(v RANGE ${last_variable})
+            string(JSON variable GET "${values}" ${v})
+            list(APPEND environment "${variable}")
+          endforeach()
         endif()
       endforeach()
     endif()
     if(NOT skip STREQUAL "77")
       problem("${name}: does not skip with status 77 (SKIP_RETURN_CODE '${skip}')")
+    endif()
+    list(SORT environment)
+    if(NOT environment STREQUAL environment_${set})
+      problem("${name}: runs with '${environment}', not '${environment_${set}}'")
     endif()
 
     # The tests the filter selects among those the program lists: positive
@@ -282,5 +299,5 @@ foreach(s IN LISTS sets)
 endforeach()
 message("${looked_at} entries of ${count} run the test programs:${summary}")
 if(problems)
-  message(FATAL_ERROR "The entries do not run each test once:${problems}")
+  message(FATAL_ERROR "The entries do not run each test once as their sets ask:${problems}")
 endif()
