@@ -13,7 +13,8 @@
 # the program's sets) run the tests PROGRAM lists under FILTER (all when
 # empty), with exactly the variables given set (ENVIRONMENT).
 # An entry that runs no program of a set (a script's) is not looked at.
-# Reads the entries and the programs' lists; writes nothing.
+# Reads the entries and the programs' lists; writes BUILD_DIR/entries_check/
+# (where ctest reads the entries from).
 cmake_minimum_required(VERSION 3.20)
 
 set(args "")
@@ -105,7 +106,13 @@ foreach(program IN LISTS programs)
   math(EXPR p "${p} + 1")
 endforeach()
 
-execute_process(COMMAND "${ctest}" -N --show-only=json-v1 WORKING_DIRECTORY "${build_dir}" TIMEOUT 120
+# ctest reads the entries from a folder of its own that includes the build's:
+# run in the build's folder, it would write its log there anew under the ctest
+# running this check.
+set(scratch "${build_dir}/entries_check")
+file(MAKE_DIRECTORY "${scratch}")
+file(WRITE "${scratch}/CTestTestfile.cmake" "subdirs(\"${build_dir}\")\n")
+execute_process(COMMAND "${ctest}" -N --show-only=json-v1 WORKING_DIRECTORY "${scratch}" TIMEOUT 120
                 OUTPUT_VARIABLE json ERROR_VARIABLE errors RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "ctest could not list the entries (${failed}):\n${errors}")
