@@ -357,6 +357,7 @@ TEST_P(DrillSession, KeepsAboutOneScreenAndItsPictureAndStartsEachProblemClean) 
     const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
     History history;
     int questions = 0, waits_in_problem = 0, compared = 0;
+    int held_flat = 0;  // questions after the first problems held against what those kept
     int drills = 0, asked = 0;  // the drills the pupil left, and the questions the one it is in asked
     // The most each drill kept over its first problems: the list, and each
     // record beside it.
@@ -408,6 +409,7 @@ TEST_P(DrillSession, KeepsAboutOneScreenAndItsPictureAndStartsEachProblemClean) 
                 first_kept[k] = std::max(first_kept[k], kKeptBeside[k].count(h));
         } else if (wait == 0 && asked <= kProblems) {
             // No growth: each question keeps no more than the busiest wait of the drill's first problems.
+            ++held_flat;
             const size_t most = first_screens + first_screens / 4;
             if (screen.size() > most)
                 return at + "the list keeps " + std::to_string(screen.size()) + " operations, more than " +
@@ -436,7 +438,11 @@ TEST_P(DrillSession, KeepsAboutOneScreenAndItsPictureAndStartsEachProblemClean) 
     ASSERT_TRUE(r.back_at_menu) << r.stuck;
     EXPECT_GE(questions, kProblems * drills);
     EXPECT_GT(compared, kComparedProblems);
+    // Every question of a drill after its first problems, up to the last.
+    EXPECT_GE(held_flat, (kProblems - kSettlingProblems) * std::max(drills, 1))
+        << "questions held against what the first problems kept";
     EXPECT_TRUE(kept) << "the last problem's question was not seen";
+    EXPECT_GT(kept.value_or(0), 0u) << "the last problem's screen held nothing to look at";
     EXPECT_EQ(outside, 0u);
     clean.finish();
 }
