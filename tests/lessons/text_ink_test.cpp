@@ -64,15 +64,27 @@ std::string named(const DrawOp& op, double scale) {
     return s.str();
 }
 
+// The other sizes a window is drawn at, each text of every fifth.
+constexpr double kWindowScales[] = {2.0, 1.2, 0.853, 0.711, 0.444};
+constexpr int kScales = static_cast<int>(std::size(kWindowScales));
+
+// What one step measured: its texts at the layout's size, and at each of
+// the window's other sizes.
+struct TextsMeasured {
+    int texts = 0;
+    int at_scale[kScales] = {};
+};
+
 // One step's texts.
-void check_texts(const Step& step) {
+TextsMeasured check_texts(const Step& step) {
     GlyphLayout screen;
     GlyphLayout windows;
-    int texts = 0, failures = 0;
+    TextsMeasured m;
+    int failures = 0;
     WalkOptions options;
     options.on_op = [&](const DrawOp& op, const Program& g) {
         if (op.op != Op::Text || op.glyphs.empty() || failures > 10) return;
-        ++texts;
+        ++m.texts;
         const Bounds listed = screen.ink(op, 1, true);
         const Bounds placed = const_cast<Program&>(g).pf.ink(op);
         // The screen's measure is the platform's, with the glyphs landed
@@ -86,18 +98,25 @@ void check_texts(const Step& step) {
         const bool holds = at1.empty() || at1.inside(listed);
         EXPECT_TRUE(holds) << step.name() << ": " << named(op, 1);
         // Every fifth text at the other sizes a window is drawn at.
-        if (texts % 5 == 0)
-            for (double scale : {2.0, 1.2, 0.853, 0.711, 0.444}) {
+        if (m.texts % 5 == 0)
+            for (int k = 0; k < kScales; ++k) {
+                const double scale = kWindowScales[k];
                 const Bounds p = painted(op, scale);
                 const bool held = p.empty() || p.inside(windows.ink(op, scale, true));
                 EXPECT_TRUE(held) << step.name() << ": " << named(op, scale);
                 failures += !held;
+                ++m.at_scale[k];
             }
         failures += !agree + !holds;
     };
     walk(step, options);
-    // Every step writes, and at least one text at the other sizes.
-    EXPECT_GE(texts, 5) << step.name();
+    if (failures > 10) return m;  // the failures are said; the counts stop with them
+    // Every step writes, and every fifth of its texts is measured at each
+    // other size.
+    EXPECT_GE(m.texts, 5) << step.name();
+    for (int k = 0; k < kScales; ++k)
+        EXPECT_GE(m.at_scale[k], m.texts / 5) << step.name() << ": texts measured at scale " << kWindowScales[k];
+    return m;
 }
 
 // One lesson a test, so the lessons run side by side (and each process
@@ -105,7 +124,13 @@ void check_texts(const Step& step) {
 class TextInk : public testing::TestWithParam<std::string> {};
 
 TEST_P(TextInk, OneMeasureHoldsWhatThePainterPaintsAtEverySize) {
-    for (const std::string& step : steps_of_lesson(GetParam())) check_texts(step_named(step));
+    const std::vector<std::string> steps = steps_of_lesson(GetParam());
+    int texts = 0;
+    for (const std::string& step : steps) texts += check_texts(step_named(step)).texts;
+    // The whole tour measures more than 10,000 texts: a lesson its share of
+    // them by its steps.
+    const int share = static_cast<int>(10000 * steps.size() / step_names().size());
+    EXPECT_GT(texts, share) << "of " << steps.size() << " steps";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLesson, TextInk, testing::ValuesIn(lesson_names()), StepTestName());

@@ -77,6 +77,8 @@ struct CleanAreas::State {
     bool looking = true;               // at one of the drill's first problems
     bool windows_fed = true;           // the windows took every operation since they opened
     int checked = 0;
+    int window_looks = 0;    // questions at which the windows were held against their repaints
+    int windows_inked = 0;   // of those comparisons, the windows that showed ink
     bool failed = false, window_failed = false;
     std::string question;  // the last prompt
     GlyphLayout inks;
@@ -148,9 +150,13 @@ struct CleanAreas::State {
 
     void look_through_windows() {
         if (window_failed) return;
+        ++window_looks;
         for (auto& w : windows) {
             const auto [x, y] = w->first_difference_from_repaint();
-            if (x < 0) continue;
+            if (x < 0) {
+                windows_inked += w->shows_ink();
+                continue;
+            }
             window_failed = true;
             const Bounds near =
                 w->place().layout_box({double(x), double(y), double(x + 1), double(y + 1)}).grown(4);
@@ -204,8 +210,16 @@ void CleanAreas::wait(Harness& h) {
 }
 
 void CleanAreas::finish() {
-    if (!s_->failed) {
-        EXPECT_GT(s_->checked, 2 * (s_->problems - 2));
+    const State& s = *s_;
+    if (!s.failed) {
+        EXPECT_GT(s.checked, 2 * (s.problems - 2)) << s.step.name() << ": screens held against their problems";
+    }
+    // A blank window agrees with its blank repaint: every window looked at
+    // shows the drill.
+    if (!s.window_failed) {
+        EXPECT_GE(s.window_looks, s.problems) << s.step.name() << ": questions the windows were looked at";
+        EXPECT_EQ(s.windows_inked, s.window_looks * static_cast<int>(s.windows.size()))
+            << s.step.name() << ": windows that showed ink, of " << s.window_looks << " questions";
     }
 }
 

@@ -83,6 +83,7 @@ WalkResult walk(const Step& step, const WalkOptions& options) {
         case Phase::InStep: {
             if (question == step.menu) {
                 result.back_at_menu = true;
+                if (options.on_back_at_menu) options.on_back_at_menu(h);
                 phase = Phase::Done;
                 return;
             }

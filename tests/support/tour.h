@@ -109,6 +109,10 @@ struct WalkOptions {
     std::function<void(Harness&)> on_opening_wait;
     // At each key the step waits for (before the key is taken).
     std::function<void(Harness&)> on_wait;
+    // When the lesson's menu asks again after the step: the screen the step
+    // leaves, which the pupil sees under the menu's question (a step that
+    // shows one page and waits for nothing else shows it only there).
+    std::function<void(Harness&)> on_back_at_menu;
     // Then, why the walk should stop there (a check that failed), or "" to go on.
     std::function<std::string(Harness&)> stop_if;
 };

@@ -70,6 +70,24 @@ public:
         }
         return {-1, -1};
     }
+    // Whether any pixel of the window is not the background: a comparison
+    // of a blank window proves nothing.
+    bool shows_ink() {
+        cairo_surface_flush(surface_);
+        const Rgb bg = fill_rgb(BACKGROUND);
+        const uint32_t background = (static_cast<uint32_t>(bg.r) << 16) | (static_cast<uint32_t>(bg.g) << 8) | bg.b;
+        const std::vector<uint32_t> blank(static_cast<size_t>(w_), background | 0xFF000000u);
+        const uint8_t* data = cairo_image_surface_get_data(surface_);
+        const auto stride = static_cast<size_t>(cairo_image_surface_get_stride(surface_));
+        for (int y = 0; y < h_; ++y) {
+            const auto* row = reinterpret_cast<const uint32_t*>(data + static_cast<size_t>(y) * stride);
+            // Rows of background, most of them, are passed over in one comparison.
+            if (std::memcmp(row, blank.data(), 4 * blank.size()) == 0) continue;
+            for (int x = 0; x < w_; ++x)
+                if ((row[x] & 0xFFFFFF) != background) return true;
+        }
+        return false;
+    }
     // How many pixels of the window are not the background.
     size_t inked() {
         const Rgb bg = fill_rgb(BACKGROUND);
