@@ -48,7 +48,7 @@ test-normal: build
 	cd build && ctest --output-on-failure -j $(JOBS) --output-junit ctest.xml
 
 test-asan: build-asan
-	cd build-asan && ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS) --output-junit ctest.xml -E '^script_'
+	cd build-asan && G_SLICE=always-malloc ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan.supp UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS) --output-junit ctest.xml -E '^script_'
 
 snapshots: build
 	CW_UPDATE_SNAPSHOTS=1 ./build/test_lessons --gtest_filter='PageSnapshots.*:Legibility.MovedTextsKeepClearOfOtherTexts'
