@@ -103,7 +103,11 @@ std::vector<RequiredFont> missing_fonts(bool (*installed)(const std::string&)) {
 
 #if defined(__SANITIZE_ADDRESS__)
 // Fontconfig keeps its configuration and font patterns for the life of the
-// process and never frees them, nor does the D-Bus connection SDL opens; the
-// leak checker is told so here, in the library every drawing program links.
+// process and finds a pattern's elements by offset, not by pointer, so the
+// leak checker takes them for lost; libdbus keeps the session bus
+// connection SDL opens.  The leak checker is told so here, in the library
+// every drawing program links.  The allocations' stacks end in the
+// libraries' own unnamed functions, so only the libraries can be named; no
+// other library is (tests/support/lsan.supp says why).
 extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\nleak:libdbus-1.so\n"; }
 #endif
