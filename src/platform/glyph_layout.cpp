@@ -5,11 +5,13 @@
 #include "platform/fonts.h"
 #include "platform/recent.h"
 
+#include <cairo-ft.h>
 #include <cairo.h>
 #include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <optional>
 #include <unordered_map>
@@ -43,12 +45,13 @@ Bounds placed(const Bounds& b, const Placement& at) {
 }
 
 // The box the layout's glyph outline covers, in the layout's own units:
-// measured on a fine grid, so that curves are followed closely.
-Bounds outline_box(cairo_t* cr, PangoLayout* layout) {
-    constexpr double kFine = 16;
+// drawn `across` and `down` pixels a unit, by default on a fine grid, so
+// that curves are followed closely.
+constexpr double kFine = 16;
+Bounds outline_box(cairo_t* cr, PangoLayout* layout, double across = kFine, double down = kFine) {
     cairo_save(cr);
     cairo_identity_matrix(cr);
-    cairo_scale(cr, kFine, kFine);
+    cairo_scale(cr, across, down);
     cairo_new_path(cr);
     cairo_move_to(cr, 0, 0);
     pango_cairo_layout_path(cr, layout);
@@ -94,8 +97,32 @@ void fit(Placement& at, const Bounds& ink, double l, double t, double r, double 
 struct GlyphShape {
     double advance = 0, baseline = 0;
     Bounds outline;
-    double axis = 0;  // a sign's: the middle of the face's digits
+    double axis = 0;         // a sign's: the middle of the face's digits
+    bool emboldened = false;  // drawn by a face made bold as it draws (synthesised_bold)
 };
+
+// Whether a font that draws the layout's text is made bold as it draws
+// (reads the layout's runs, their fonts and the fonts' faces): a face with
+// no bold of its own (IPAGothic, and a face that lends a serif text a glyph
+// it lacks) is drawn bold by thickening each outline as it is loaded at the
+// size it is drawn at, by a 24th of that size's height across as well as
+// down, worked in whole 64ths of its pixels.  So such a glyph's ink is not
+// its outline measured at one size and stretched: stretched 2 by 3 it
+// reaches a 24th of its font size further right, and at each size it lands
+// a little differently.
+bool synthesised_bold(PangoLayout* layout) {
+    PangoLayoutLine* line = pango_layout_get_line_readonly(layout, 0);
+    for (GSList* run = line ? line->runs : nullptr; run; run = run->next) {
+        PangoFont* font = static_cast<PangoGlyphItem*>(run->data)->item->analysis.font;
+        if (!font || !PANGO_IS_CAIRO_FONT(font)) continue;
+        cairo_scaled_font_t* scaled = pango_cairo_font_get_scaled_font(PANGO_CAIRO_FONT(font));
+        cairo_font_face_t* face = scaled ? cairo_scaled_font_get_font_face(scaled) : nullptr;
+        if (face && cairo_font_face_get_type(face) == CAIRO_FONT_TYPE_FT &&
+            (cairo_ft_font_face_get_synthesize(face) & CAIRO_FT_SYNTHESIZE_BOLD))
+            return true;
+    }
+    return false;
+}
 
 // Sets the layout to a glyph of the character as the face draws it.
 void set_glyph(PangoLayout* layout, const FaceChoice& face, const std::string& ch) {
@@ -109,10 +136,11 @@ bool operator_signs(const DrawOp& op, const FaceChoice& face) {
 }
 
 // Sets the layout to the glyph of a character and measures it: its outline
-// when asked, and always for an operator sign, which is placed by it and by
-// the middle of the face's digits.
+// when asked (drawn at `drawn`, across and down, pixels a unit when given),
+// and always for an operator sign, which is placed by it and by the middle
+// of the face's digits.
 GlyphShape measure(cairo_t* cr, PangoLayout* layout, const FaceChoice& face, const std::string& ch, bool outline,
-                   bool sign) {
+                   bool sign, const std::pair<double, double>& drawn = {kFine, kFine}) {
     GlyphShape g;
     if (sign) {
         PangoRectangle digit;
@@ -125,7 +153,8 @@ GlyphShape measure(cairo_t* cr, PangoLayout* layout, const FaceChoice& face, con
     pango_layout_get_extents(layout, nullptr, &logical);
     g.advance = static_cast<double>(logical.width) / PANGO_SCALE;
     g.baseline = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
-    if (outline || sign) g.outline = outline_box(cr, layout);
+    if (outline || sign) g.outline = outline_box(cr, layout, drawn.first, drawn.second);
+    g.emboldened = synthesised_bold(layout);
     return g;
 }
 
@@ -324,6 +353,19 @@ struct GlyphLayout::Shapes {
         probe += ch;
         return glyphs.get(probe, [&] { return measure(cr, layout, face, ch, outline, sign); });
     }
+    // A glyph's shape with its outline as drawn at `drawn` pixels a unit,
+    // across and down (for a glyph its face thickens as it draws it).
+    GlyphShape glyph_drawn(const FaceChoice& face, const std::string& ch, bool sign,
+                           const std::pair<double, double>& drawn) {
+        char at[64];
+        std::snprintf(at, sizeof at, "at %a %a ", drawn.first, drawn.second);
+        probe = current;
+        if (face.script_ell) probe += "ell ";
+        if (sign) probe += "sign ";
+        probe += at;
+        probe += ch;
+        return glyphs.get(probe, [&] { return measure(cr, layout, face, ch, true, sign, drawn); });
+    }
     Reference reference(const FaceChoice& face) {
         return references.get(current, [&] {
             Reference r;
@@ -405,8 +447,11 @@ Bounds GlyphLayout::ink(const DrawOp& op, double scale, bool landed) {
     double l = std::numeric_limits<double>::infinity(), t = l, r = -l, b = -l;
     for (const PlacedGlyph& g : op.glyphs) {
         // The shape of the glyph drawn (the face's own for a character it
-        // draws as another).
-        const GlyphShape s = shapes_->glyph(face, g.drawn, sign, true);
+        // draws as another); one its face thickens as it draws it, as drawn
+        // at the scale.
+        GlyphShape s = shapes_->glyph(face, g.drawn, sign, true);
+        if (s.emboldened && g.sx > 0 && g.sy > 0)
+            s = shapes_->glyph_drawn(face, g.drawn, sign, {scale * g.sx, scale * g.sy});
         if (s.outline.empty()) continue;
         Bounds box = placed(s.outline, {g.tx, g.ty, g.sx, g.sy});
         if (g.weight > 0) {

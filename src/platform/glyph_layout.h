@@ -43,7 +43,9 @@ public:
     // pixels it reaches into at `scale` pixels a unit, in layout units.  A
     // mark as it paints (mark_ink); a text from the outlines of its glyphs
     // where the layout placed them, with the weight laid round them (it keeps
-    // the glyphs' shapes, and draws nothing).
+    // the glyphs' shapes, and draws nothing); a glyph its face makes bold as
+    // it draws (a face with no bold of its own) from its outline as drawn at
+    // that scale.
     //
     // `landed`: as a screen paints text, where a glyph its face draws (one
     // with no weight) lands with its origin on the nearest whole pixel,
