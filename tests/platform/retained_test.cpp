@@ -59,6 +59,27 @@ DrawOp disc(float x, float y, int c) {
     return op;
 }
 
+// The entry cursor drawn and erased `times` times at (x, y), as a drill's
+// number entry blinks it: each drawing drops the one before, so the list
+// drops an entry for every one and soon compacts what it holds.
+std::vector<DrawOp> blinking(float x, float y, int times) {
+    std::vector<DrawOp> out;
+    for (int k = 0; k < times; ++k) out.push_back(disc(x, y, 5)), out.push_back(disc(x, y, 15));
+    return out;
+}
+
+// The operations of each part, one part after another.
+std::vector<DrawOp> then(std::initializer_list<std::vector<DrawOp>> parts) {
+    std::vector<DrawOp> out;
+    for (const std::vector<DrawOp>& part : parts) out.insert(out.end(), part.begin(), part.end());
+    return out;
+}
+
+// However many drawings were made, the list holds, dropped entries not yet
+// compacted away included, no more than about a screen's worth and as many
+// again dropped: a drill's session of thousands of problems stays this small.
+constexpr size_t kMostHeld = 2000;
+
 using test::picture;
 
 // The screen's list as the platform feeds it: each operation with what the
@@ -71,6 +92,7 @@ public:
         return ink;
     }
     size_t size() const { return list_.size(); }
+    size_t held() const { return list_.held(); }
     std::vector<DrawOp> ops() const { return list_.ops(); }
     std::vector<KeptOp> kept() const { return list_.kept(); }
     std::vector<Bounds> ink_within(const Bounds& area) { return list_.ink_within(area); }
@@ -93,6 +115,14 @@ struct Case {
 
 TEST(RetainedList, WhatIsPaintedOverLeavesAndThePictureStays) {
     const DrawOp heading = text(100, 180, "式");  // its cell from y 180 to 228
+    // A text, and a box over the left edge of its ink alone, clear of its
+    // cell's middle: the text drawn again after the box is drawn over the
+    // same, though no copy of the one the box lies over.
+    const DrawOp word = text(100, 100, "式");
+    const Bounds word_ink = Screen().ink(word);
+    const DrawOp edge = fill(word_ink.l - 30, word_ink.t - 10, word_ink.l + 2, word_ink.b + 10);
+    // The cursor blinks beside it, in the same cells of the list's grid.
+    const float cx = word_ink.r + 12, cy = word_ink.t + 8;
     const Case cases[] = {
         // One box over what came before it.
         {"text inside a box", {text(100, 100, "式"), fill(50, 50, 400, 300)}, 1},
@@ -136,11 +166,33 @@ TEST(RetainedList, WhatIsPaintedOverLeavesAndThePictureStays) {
         // The box between two copies goes when the box is drawn again, and
         // the copies join.
         {"copies joined once what parted them is gone", {heading, fill(50, 50, 400, 200), heading, fill(50, 50, 400, 200)}, 2},
+        // The cursor blinking a thousand times and more drops an entry each
+        // time, so the list compacts what it holds, once or more, and keeps
+        // what it kept as it was: each entry's place in the drawing order,
+        // what it is, and how it paints.
+        {"a box over text, then the cursor blinking",
+         then({{text(100, 100, "式"), fill(50, 50, 400, 300)}, blinking(500, 500, 1100)}), 2},
+        {"the cursor blinking, then a box over text",
+         then({blinking(500, 500, 1100), {text(100, 100, "式"), fill(50, 50, 400, 300)}}), 2},
+        {"the cursor blinking over a box, then erased elsewhere",
+         then({{fill(50, 50, 400, 300, 13, 4)}, blinking(200, 200, 1100), {disc(220, 200, 15)}}), 3},
+        {"copies a box keeps apart, the cursor blinking beside them",
+         then({{word, edge, word}, blinking(cx, cy, 1100)}), 4},
+        {"copies a box keeps apart, the cursor blinking beside them, then a third",
+         then({{word, edge, word}, blinking(cx, cy, 1100), {word}}), 4},
+        {"copies a box keeps apart, the cursor blinking beside them, then the box again",
+         then({{word, edge, word}, blinking(cx, cy, 1100), {edge}}), 3},
+        {"text drawn again over a neighbour, the cursor blinking beside it",
+         then({{text(100, 100, "式"), text(120, 100, "値")}, blinking(cx, cy, 1100), {text(100, 100, "式")}}), 4},
+        {"the cursor blinking among texts, each drawn again after it",
+         then({{text(100, 100, "式"), text(300, 100, "値"), text(500, 100, "式の値")}, blinking(cx, cy, 1100),
+               {text(100, 100, "式"), text(300, 100, "値"), text(500, 100, "式の値")}}), 4},
     };
     for (const Case& c : cases) {
         Screen list;
         for (const DrawOp& op : c.ops) list.add(op);
         EXPECT_EQ(list.size(), c.kept) << c.name;
+        EXPECT_LE(list.held(), kMostHeld) << c.name;
         EXPECT_TRUE(picture(list.kept()) == picture(c.ops)) << c.name;
     }
 }
@@ -258,6 +310,9 @@ TEST(RetainedList, StaysSmallOverALongSession) {
         list.add(text(1100, 300, "右"));  // never erased, drawn again
     }
     EXPECT_LE(list.size(), 10u);
+    // What it dropped is compacted away as it goes: 40,000 operations
+    // dropped, and no more than kMostHeld entries held.
+    EXPECT_LE(list.held(), kMostHeld);
 }
 
 }  // namespace
