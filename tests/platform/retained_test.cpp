@@ -68,6 +68,18 @@ std::vector<DrawOp> blinking(float x, float y, int times) {
     return out;
 }
 
+// The entry cursor drawn and erased at each of `places` places along a line
+// in turn, `times` times in all, as typing moves it.
+std::vector<DrawOp> moving(float x, float y, int places, int times) {
+    std::vector<DrawOp> out;
+    for (int k = 0; k < times; ++k) {
+        const int place = k % places;
+        const float at_x = x + 20.0f * static_cast<float>(place % 50), at_y = y + 30.0f * static_cast<float>(place / 50);
+        out.push_back(disc(at_x, at_y, 5)), out.push_back(disc(at_x, at_y, 15));
+    }
+    return out;
+}
+
 // The operations of each part, one part after another.
 std::vector<DrawOp> then(std::initializer_list<std::vector<DrawOp>> parts) {
     std::vector<DrawOp> out;
@@ -123,6 +135,10 @@ TEST(RetainedList, WhatIsPaintedOverLeavesAndThePictureStays) {
     const DrawOp edge = fill(word_ink.l - 30, word_ink.t - 10, word_ink.l + 2, word_ink.b + 10);
     // The cursor blinks beside it, in the same cells of the list's grid.
     const float cx = word_ink.r + 12, cy = word_ink.t + 8;
+    // A hundred digits apart from one another.
+    std::vector<DrawOp> digits;
+    for (int k = 0; k < 100; ++k)
+        digits.push_back(text(100 + 50 * static_cast<float>(k % 25), 300 + 60 * static_cast<float>(k / 25), std::to_string(k % 10)));
     const Case cases[] = {
         // One box over what came before it.
         {"text inside a box", {text(100, 100, "式"), fill(50, 50, 400, 300)}, 1},
@@ -176,6 +192,18 @@ TEST(RetainedList, WhatIsPaintedOverLeavesAndThePictureStays) {
          then({blinking(500, 500, 1100), {text(100, 100, "式"), fill(50, 50, 400, 300)}}), 2},
         {"the cursor blinking over a box, then erased elsewhere",
          then({{fill(50, 50, 400, 300, 13, 4)}, blinking(200, 200, 1100), {disc(220, 200, 15)}}), 3},
+        {"the cursor moving along a line", moving(100, 700, 40, 1100), 40},
+        {"the cursor moving along a line, the copies a box keeps apart beside it",
+         then({{word, edge, word}, moving(word_ink.r + 12, cy, 3, 1100)}), 6},
+        {"the cursor blinking, then moving along a line",
+         then({blinking(500, 500, 1100), moving(100, 700, 60, 60)}), 61},
+        {"text drawn over itself, then the cursor moving along a line",
+         then({std::vector<DrawOp>(1100, word), moving(100, 700, 60, 60)}), 61},
+        {"text drawn over itself, texts, then the cursor moving along lines",
+         then({std::vector<DrawOp>(1100, word), digits, moving(100, 600, 150, 150)}), 251},
+        // The text lands where a dropped cursor was, and is drawn twice.
+        {"text amid the cursor blinking, drawn again after it",
+         then({blinking(500, 500, 600), {word}, blinking(500, 500, 600), {word}}), 2},
         {"copies a box keeps apart, the cursor blinking beside them",
          then({{word, edge, word}, blinking(cx, cy, 1100)}), 4},
         {"copies a box keeps apart, the cursor blinking beside them, then a third",
@@ -300,19 +328,37 @@ TEST(RetainedList, MeasuresEachTextAsItsGlyphsWerePlaced) {
     }
 }
 
+// A drill's session, problem after problem: each problem leaves the same
+// drawings kept, however many came before, and the list holds no more than
+// kMostHeld entries, what it dropped compacted away as it goes.
 TEST(RetainedList, StaysSmallOverALongSession) {
-    Screen list;
-    for (int pass = 0; pass < 5000; ++pass) {
-        list.add(fill(50, 50, 1000, 600));  // the panel erase of a drill
-        for (int k = 0; k < 5; ++k) list.add(text(100, 100 + 60 * k, "=-3a+7b"));
-        list.add(disc(1064, 656, 5));
-        list.add(disc(1064, 656, 15));
-        list.add(text(1100, 300, "右"));  // never erased, drawn again
+    const std::vector<DrawOp> answers = {text(100, 100, "=-3a+7b"), text(100, 160, "=-3a+7b"),
+                                         text(100, 220, "=-3a+7b"), text(100, 280, "=-3a+7b"),
+                                         text(100, 340, "=-3a+7b")};
+    struct Session {
+        const char* name;
+        std::vector<DrawOp> problem;  // the drawings of one problem
+        size_t kept;                  // what the list keeps after each
+    } sessions[] = {
+        // The panel erased, five texts, the cursor drawn and erased and a
+        // text never erased, drawn again: 45,000 operations.
+        {"five answers", then({{fill(50, 50, 1000, 600)}, answers, blinking(1064, 656, 1), {text(1100, 300, "右")}}), 8},
+        // Five drawings a problem, each dropping one before it: the list,
+        // compacting once 1,025 are dropped, compacts every 205 problems at
+        // the same drawing, and finds after each compaction what it found
+        // after the one before, where it left it.
+        {"two answers", then({{fill(50, 50, 1000, 600), answers[0], answers[1]}, blinking(1064, 656, 1)}), 4},
+    };
+    for (const Session& s : sessions) {
+        Screen list;
+        int problems_otherwise = 0, first_otherwise = -1;
+        for (int problem = 0; problem < 5000; ++problem) {
+            for (const DrawOp& op : s.problem) list.add(op);
+            if (list.size() != s.kept) first_otherwise = first_otherwise < 0 ? problem : first_otherwise, ++problems_otherwise;
+        }
+        EXPECT_EQ(problems_otherwise, 0) << s.name << ": first after problem " << first_otherwise;
+        EXPECT_LE(list.held(), kMostHeld) << s.name;
     }
-    EXPECT_LE(list.size(), 10u);
-    // What it dropped is compacted away as it goes: 40,000 operations
-    // dropped, and no more than kMostHeld entries held.
-    EXPECT_LE(list.held(), kMostHeld);
 }
 
 }  // namespace
