@@ -75,7 +75,8 @@ std::vector<DrawOp> moving(float x, float y, int places, int times) {
     std::vector<DrawOp> out;
     for (int k = 0; k < times; ++k) {
         const int place = k % places;
-        const float at_x = x + 20.0f * static_cast<float>(place % 50), at_y = y + 30.0f * static_cast<float>(place / 50);
+        const float at_x = x + 20.0f * static_cast<float>(place % 50);
+        const float at_y = y + 30.0f * static_cast<float>(place / 50);
         out.push_back(disc(at_x, at_y, 5)), out.push_back(disc(at_x, at_y, 15));
     }
     return out;
