@@ -58,6 +58,8 @@ public:
     std::vector<KeptOp> kept() const;
     // How many operations are kept.
     size_t size() const { return live_; }
+    // How many entries it holds, those dropped and not yet compacted away included.
+    size_t held() const { return entries_.size(); }
     // Where the operation would leave its ink if drawn next: the whole
     // pixels it reaches into at the layout's own size, a text's glyphs
     // landed on them (GlyphLayout::ink).

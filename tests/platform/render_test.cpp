@@ -23,6 +23,11 @@
 namespace cw {
 
 void PrintTo(const Rgb& c, std::ostream* os) { *os << "rgb(" << int(c.r) << "," << int(c.g) << "," << int(c.b) << ")"; }
+void PrintTo(const Landing& l, std::ostream* os) {
+    const char* names[] = {"Nothing", "Snapped", "Aliased", "Antialiased"};
+    const auto i = static_cast<size_t>(l);
+    *os << (i < std::size(names) ? names[i] : "?");
+}
 
 namespace {
 
@@ -535,42 +540,67 @@ TEST(Ink, OfEveryKindIsOneMeasureHoldingWhatIsPainted) {
 // drawn under it; an erase leaves a blank screen blank; what repaints itself
 // drawn twice over itself is as drawn once, and nothing else is; snapped and
 // aliased drawings paint only their own colours, antialiased ones shades
-// between them and what lies under.
+// between them and what lies under.  Each row says what the description is:
+// how the operation lands (a filled circle's inside and rim each, as its
+// colour says: in the background colour along a path in whole pixels, in
+// any other antialiased), whether it erases and whether it paints over a
+// box opaquely.
 TEST(Paint, SaysHowThePainterPaints) {
-    const DrawOp ops[] = {
-        box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 13, 4, 3),
-        box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 6, 6, 0),
-        painted_over(box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 6, 6, 3)),
-        box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, BACKGROUND, 4, 3),
-        box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 4, BACKGROUND, 3),  // white inside a coloured border
-        box(Op::Box, 10.3f, 10.6f, 200.4f, 120.7f, 3, 0, 1),
-        painted_over(box(Op::Box, 10.3f, 10.6f, 200.4f, 120.7f, 3, 0, 1)),
-        line(100.3f, 310.5f, 400.6f, 310.5f, 0, 4),
-        line(113.5f, 310, 113.5f, 334, 0, 5),
-        painted_over(line(100, 300, 400, 300, 0, 4)),
-        line(100, 400, 300, 520, 0, 3),
-        painted_over(line(100, 400, 300, 520, 0, 3)),
-        circle(1064, 656, 4, 5, 0, 0, true, 5),
-        painted_over(circle(1064, 656, 4, 5, 0, 0, true, 5)),
-        circle(600, 400, 80, 1, 0, 0, true, 6),
-        circle(600, 400, 80, 1, 0.1f, 0.6f, true, 1),
-        circle(600, 400, 80, 1, 0, 0, false, 1, 2),
-        painted_over(circle(600, 400, 80, 1, 0, 0, false, 1, 2)),
-        circle(600, 400, 80, 1, 0, 0, true, BACKGROUND, 1),
-        circle(600, 400, 80, BACKGROUND, 0, 0, true, 6, 1),  // an erased rim round a tinted disc
-        polyline({{100, 600}, {104, 636}, {108, 624}, {116, 660}, {130, 586}, {138, 586}}, 0, 3),
-        painted_over(polyline({{100, 600}, {104, 636}, {108, 624}, {116, 660}, {130, 586}, {138, 586}}, 0, 3)),
-        text(99.3f, 141.7f, "式の値", 2, 3),
-        text(99.3f, 141.7f, "式の値", 2, 3, BACKGROUND),
-        [] { DrawOp cls; cls.op = Op::Cls; return cls; }(),
+    constexpr Landing None = Landing::Nothing, Snapped = Landing::Snapped, Aliased = Landing::Aliased,
+                      Antialiased = Landing::Antialiased;
+    struct Row {
+        DrawOp op;
+        Landing lands, inside, rim;
+        bool erases, over;
+        float reach;  // device pixels beyond its pen an erasing part is drawn
+    } rows[] = {
+        {box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 13, 4, 3), Snapped, None, None, false, true, 0},
+        {box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 6, 6, 0), Snapped, None, None, false, true, 0},
+        {painted_over(box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 6, 6, 3)), Snapped, None, None, true, true, 0},
+        {box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, BACKGROUND, 4, 3), Snapped, None, None, false, true, 0},
+        // White inside a coloured border.
+        {box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 4, BACKGROUND, 3), Snapped, None, None, false, true, 0},
+        {box(Op::Box, 10.3f, 10.6f, 200.4f, 120.7f, 3, 0, 1), Snapped, None, None, false, false, 0},
+        {painted_over(box(Op::Box, 10.3f, 10.6f, 200.4f, 120.7f, 3, 0, 1)), Snapped, None, None, true, false, 0},
+        {line(100.3f, 310.5f, 400.6f, 310.5f, 0, 4), Snapped, None, None, false, true, 0},
+        {line(113.5f, 310, 113.5f, 334, 0, 5), Snapped, None, None, false, true, 0},
+        {painted_over(line(100, 300, 400, 300, 0, 4)), Snapped, None, None, true, true, 0},
+        {line(100, 400, 300, 520, 0, 3), Antialiased, None, None, false, false, 0},
+        {painted_over(line(100, 400, 300, 520, 0, 3)), Aliased, None, None, true, false, 1},
+        // The entry cursor, a disc in one colour, and its erase.
+        {circle(1064, 656, 4, 5, 0, 0, true, 5), Aliased, None, None, false, false, 0},
+        {painted_over(circle(1064, 656, 4, 5, 0, 0, true, 5)), Aliased, None, None, true, false, 1},
+        // Filled circles and sectors: an inside, and a rim over its edge.
+        {circle(600, 400, 80, 1, 0, 0, true, 6), Antialiased, Antialiased, Antialiased, false, false, 0},
+        {circle(600, 400, 80, 1, 0.1f, 0.6f, true, 1), Antialiased, Antialiased, Antialiased, false, false, 0},
+        {circle(600, 400, 80, 1, 0, 0, false, 1, 2), Antialiased, None, None, false, false, 0},
+        {painted_over(circle(600, 400, 80, 1, 0, 0, false, 1, 2)), Aliased, None, None, true, false, 1},
+        // A white inside in whole pixels, in a coloured rim.
+        {circle(600, 400, 80, 1, 0, 0, true, BACKGROUND, 1), Antialiased, Aliased, Antialiased, false, false, 1},
+        // An erased rim, in whole pixels, round a tinted disc.
+        {circle(600, 400, 80, BACKGROUND, 0, 0, true, 6, 1), Aliased, Antialiased, Aliased, false, false, 1},
+        {polyline({{100, 600}, {104, 636}, {108, 624}, {116, 660}, {130, 586}, {138, 586}}, 0, 3), Antialiased, None,
+         None, false, false, 0},
+        {painted_over(polyline({{100, 600}, {104, 636}, {108, 624}, {116, 660}, {130, 586}, {138, 586}}, 0, 3)),
+         Aliased, None, None, true, false, 1},
+        {text(99.3f, 141.7f, "式の値", 2, 3), Antialiased, None, None, false, false, 0},
+        {text(99.3f, 141.7f, "式の値", 2, 3, BACKGROUND), Antialiased, None, None, true, false, 0},
+        {[] { DrawOp cls; cls.op = Op::Cls; return cls; }(), Snapped, None, None, true, true, 0},
     };
     const DrawOp ground = box(Op::Fill, 0, 0, 1440, 900, 10, 10, 1);
     for (double scale : {1.0, 0.853}) {
-        for (const DrawOp& op : ops) {
+        for (const Row& row : rows) {
+            const DrawOp& op = row.op;
             const Paint paint = paint_of(op, static_cast<float>(1 / scale));
             const std::string what = "op " + std::to_string(static_cast<int>(op.op)) + " " + op.s + " colour " +
                                      std::to_string(op.c) + "/" + std::to_string(op.f) + " at scale " +
                                      std::to_string(scale);
+            EXPECT_EQ(paint.lands, row.lands) << what;
+            EXPECT_EQ(paint.inside, row.inside) << what << ": its inside";
+            EXPECT_EQ(paint.rim, row.rim) << what << ": its rim";
+            EXPECT_EQ(paint.erases, row.erases) << what;
+            EXPECT_EQ(!paint.over.empty(), row.over) << what;
+            EXPECT_EQ(paint.reach, row.reach) << what;
             // The pixels of the operation drawn `times` over itself, over a
             // blank screen or a tinted one.
             auto pixels = [&](int times, bool tinted) {

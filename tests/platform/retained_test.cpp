@@ -59,6 +59,41 @@ DrawOp disc(float x, float y, int c) {
     return op;
 }
 
+// The entry cursor drawn and erased `times` times at (x, y), as a drill's
+// number entry blinks it: each drawing drops the one before, so the list
+// drops an entry for every one and soon compacts what it holds.
+std::vector<DrawOp> blinking(float x, float y, int times) {
+    std::vector<DrawOp> out;
+    for (int k = 0; k < times; ++k) out.push_back(disc(x, y, 5)), out.push_back(disc(x, y, 15));
+    return out;
+}
+
+// The entry cursor drawn and erased at each of `places` places in turn,
+// `times` times in all, as typing moves it: 20 units apart along lines of 50
+// places, 30 units apart.
+std::vector<DrawOp> moving(float x, float y, int places, int times) {
+    std::vector<DrawOp> out;
+    for (int k = 0; k < times; ++k) {
+        const int place = k % places;
+        const float at_x = x + 20.0f * static_cast<float>(place % 50);
+        const float at_y = y + 30.0f * static_cast<float>(place / 50);
+        out.push_back(disc(at_x, at_y, 5)), out.push_back(disc(at_x, at_y, 15));
+    }
+    return out;
+}
+
+// The operations of each part, one part after another.
+std::vector<DrawOp> then(std::initializer_list<std::vector<DrawOp>> parts) {
+    std::vector<DrawOp> out;
+    for (const std::vector<DrawOp>& part : parts) out.insert(out.end(), part.begin(), part.end());
+    return out;
+}
+
+// The most entries a list that keeps a few drawings holds, those dropped
+// and not yet compacted away included, however many drawings were made: it
+// holds no dead entry for every drawing ever made.
+constexpr size_t kMostHeld = 2000;
+
 using test::picture;
 
 // The screen's list as the platform feeds it: each operation with what the
@@ -71,6 +106,7 @@ public:
         return ink;
     }
     size_t size() const { return list_.size(); }
+    size_t held() const { return list_.held(); }
     std::vector<DrawOp> ops() const { return list_.ops(); }
     std::vector<KeptOp> kept() const { return list_.kept(); }
     std::vector<Bounds> ink_within(const Bounds& area) { return list_.ink_within(area); }
@@ -93,6 +129,19 @@ struct Case {
 
 TEST(RetainedList, WhatIsPaintedOverLeavesAndThePictureStays) {
     const DrawOp heading = text(100, 180, "式");  // its cell from y 180 to 228
+    // A text, and a box over the left edge of its ink alone, clear of its
+    // cell's middle: the text drawn again after the box is drawn over the
+    // same, though no copy of the one the box lies over.
+    const DrawOp word = text(100, 100, "式");
+    const Bounds word_ink = Screen().ink(word);
+    const DrawOp edge = fill(word_ink.l - 30, word_ink.t - 10, word_ink.l + 2, word_ink.b + 10);
+    // The cursor blinks beside it, in the same cells of the list's grid.
+    const float cx = word_ink.r + 12, cy = word_ink.t + 8;
+    // A hundred digits apart from one another.
+    std::vector<DrawOp> digits;
+    for (int k = 0; k < 100; ++k)
+        digits.push_back(
+            text(100 + 50 * static_cast<float>(k % 25), 300 + 60 * static_cast<float>(k / 25), std::to_string(k % 10)));
     const Case cases[] = {
         // One box over what came before it.
         {"text inside a box", {text(100, 100, "式"), fill(50, 50, 400, 300)}, 1},
@@ -136,11 +185,40 @@ TEST(RetainedList, WhatIsPaintedOverLeavesAndThePictureStays) {
         // The box between two copies goes when the box is drawn again, and
         // the copies join.
         {"copies joined once what parted them is gone", {heading, fill(50, 50, 400, 200), heading, fill(50, 50, 400, 200)}, 2},
+        // The cursor blinking a thousand times and more drops an entry each
+        // time, so the list compacts what it holds, once or more, and keeps
+        // what it kept as it was: each entry's place in the drawing order,
+        // what it is, and how it paints.
+        {"a box over text, then the cursor blinking",
+         then({{text(100, 100, "式"), fill(50, 50, 400, 300)}, blinking(500, 500, 1100)}), 2},
+        {"text, the cursor blinking, then a box over the text",
+         then({{text(100, 100, "式")}, blinking(500, 500, 1100), {fill(50, 50, 400, 300)}}), 2},
+        // A text drawn over itself a thousand times and more, each copy
+        // joining the first, and a hundred digits; then the cursor drawn and
+        // erased once at each of many places, each drawing first looked at
+        // by its erase.
+        {"text drawn over itself, texts, then the cursor moving along lines",
+         then({std::vector<DrawOp>(1100, word), digits, moving(100, 600, 150, 150)}), 251},
+        // The text lands where a dropped cursor was, and is drawn twice.
+        {"text amid the cursor blinking, drawn again after it",
+         then({blinking(500, 500, 600), {word}, blinking(500, 500, 600), {word}}), 2},
+        // Copies a box keeps apart stay apart, in their order, while every
+        // erase of the cursor beside them has the list try to join them.
+        {"copies a box keeps apart, the cursor blinking beside them",
+         then({{word, edge, word}, blinking(cx, cy, 1100)}), 4},
+        {"copies a box keeps apart, the cursor blinking beside them, then a third",
+         then({{word, edge, word}, blinking(cx, cy, 1100), {word}}), 4},
+        {"copies a box keeps apart, the cursor blinking beside them, then the box again",
+         then({{word, edge, word}, blinking(cx, cy, 1100), {edge}}), 3},
+        {"the cursor blinking among texts, each drawn again after it",
+         then({{text(100, 100, "式"), text(300, 100, "値"), text(500, 100, "式の値")}, blinking(cx, cy, 1100),
+               {text(100, 100, "式"), text(300, 100, "値"), text(500, 100, "式の値")}}), 4},
     };
     for (const Case& c : cases) {
         Screen list;
         for (const DrawOp& op : c.ops) list.add(op);
         EXPECT_EQ(list.size(), c.kept) << c.name;
+        EXPECT_LE(list.held(), kMostHeld) << c.name;
         EXPECT_TRUE(picture(list.kept()) == picture(c.ops)) << c.name;
     }
 }
@@ -248,16 +326,38 @@ TEST(RetainedList, MeasuresEachTextAsItsGlyphsWerePlaced) {
     }
 }
 
+// A drill's session, problem after problem: each problem leaves the same
+// drawings kept, however many came before, and the list holds no more than
+// kMostHeld entries, what it dropped compacted away as it goes.
 TEST(RetainedList, StaysSmallOverALongSession) {
-    Screen list;
-    for (int pass = 0; pass < 5000; ++pass) {
-        list.add(fill(50, 50, 1000, 600));  // the panel erase of a drill
-        for (int k = 0; k < 5; ++k) list.add(text(100, 100 + 60 * k, "=-3a+7b"));
-        list.add(disc(1064, 656, 5));
-        list.add(disc(1064, 656, 15));
-        list.add(text(1100, 300, "右"));  // never erased, drawn again
+    const std::vector<DrawOp> answers = {text(100, 100, "=-3a+7b"), text(100, 160, "=-3a+7b"),
+                                         text(100, 220, "=-3a+7b"), text(100, 280, "=-3a+7b"),
+                                         text(100, 340, "=-3a+7b")};
+    struct Session {
+        const char* name;
+        std::vector<DrawOp> problem;  // the drawings of one problem
+        size_t kept;                  // what the list keeps after each
+    } sessions[] = {
+        // The panel erased, five texts, the cursor drawn and erased and a
+        // text never erased, drawn again: 45,000 operations.
+        {"five answers",
+         then({{fill(50, 50, 1000, 600)}, answers, blinking(1064, 656, 1), {text(1100, 300, "右")}}), 8},
+        // Five drawings a problem, each dropping one drawn before: the list,
+        // compacting once 1,025 are dropped, compacts every 205 problems at
+        // the same drawing, so that what it looks for after one compaction
+        // stands where it stood after the one before.
+        {"two answers", then({{fill(50, 50, 1000, 600), answers[0], answers[1]}, blinking(1064, 656, 1)}), 4},
+    };
+    for (const Session& s : sessions) {
+        Screen list;
+        int problems_otherwise = 0, first_otherwise = -1;
+        for (int problem = 0; problem < 5000; ++problem) {
+            for (const DrawOp& op : s.problem) list.add(op);
+            if (list.size() != s.kept && problems_otherwise++ == 0) first_otherwise = problem;
+        }
+        EXPECT_EQ(problems_otherwise, 0) << s.name << ": first after problem " << first_otherwise;
+        EXPECT_LE(list.held(), kMostHeld) << s.name;
     }
-    EXPECT_LE(list.size(), 10u);
 }
 
 }  // namespace

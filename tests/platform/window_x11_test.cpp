@@ -1,10 +1,17 @@
-// The X11 error guard of the window: a late event sent to a window that is
-// gone is dropped, every other error still reaches the handler before it.
+// What the window takes from X11 itself: the error guard (a late event sent
+// to a window that is gone is dropped, every other error still reaches the
+// handler before it), and what the server made of a key press.
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+#include <SDL_syswm.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
+#include <X11/keysym.h>
 
+#include <string>
+
+#include "platform/window_keys.h"
 #include "platform/window_x11.h"
 
 namespace cw {
@@ -54,6 +61,90 @@ TEST(LateWindowRequests, OnlyASendToAWindowThatIsGoneIsDropped) {
     EXPECT_EQ(g_last_request, X_MapWindow);
 
     XSetErrorHandler(outer);
+    XCloseDisplay(d);
+}
+
+// The modifier NumLock locks (Mod2 on most maps), 0 when none; reads the
+// server's modifier map.
+unsigned num_lock_mask(Display* d) {
+    const KeyCode num_lock = XKeysymToKeycode(d, XK_Num_Lock);
+    XModifierKeymap* map = XGetModifierMapping(d);
+    unsigned mask = 0;
+    for (int m = 0; m < 8 && num_lock; ++m)
+        for (int k = 0; k < map->max_keypermod; ++k)
+            if (map->modifiermap[m * map->max_keypermod + k] == num_lock) mask = 1u << m;
+    XFreeModifiermap(map);
+    return mask;
+}
+
+// Each keypad press is one key, as the X server makes it: the server's event
+// for the press, with the modifiers and locks of its moment, read as the
+// window reads it (server_key_of) and turned into the programs' key.  Enter
+// looks up as a carriage return, which types nothing.
+TEST(ServerKeys, KeypadPressesAsTheServerMakesThem) {
+    Display* d = XOpenDisplay(nullptr);
+    ASSERT_NE(d, nullptr) << "the platform tests run under a display";
+    const unsigned num_lock = num_lock_mask(d);
+    ASSERT_NE(num_lock, 0u) << "the server's map locks NumLock on a modifier";
+    enum Held { Plain = 0, WithShift = 1, WithNumLock = 2 };
+    struct Case {
+        const char* what;
+        KeySym bears;  // the key pressed, by the keysym it bears without NumLock
+        SDL_Scancode scancode;
+        SDL_Keycode sym;  // the key SDL names the press
+        int held;
+        KeySym keysym;  // what the server names the press
+        bool types;
+        std::string key;
+    } cases[] = {
+        // Enter looks up as a carriage return: no text, whatever is held.
+        {"keypad Enter", XK_KP_Enter, SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER, Plain, XK_KP_Enter, false, "\r"},
+        {"keypad Enter under NumLock", XK_KP_Enter, SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER, WithNumLock, XK_KP_Enter,
+         false, "\r"},
+        {"Shift+keypad Enter under NumLock", XK_KP_Enter, SDL_SCANCODE_KP_ENTER, SDLK_KP_ENTER,
+         WithShift | WithNumLock, XK_KP_Enter, false, "\r"},
+        {"Enter", XK_Return, SDL_SCANCODE_RETURN, SDLK_RETURN, Plain, XK_Return, false, "\r"},
+        // A digit types under NumLock, and Shift undoes NumLock.
+        {"keypad 1 under NumLock", XK_KP_End, SDL_SCANCODE_KP_1, SDLK_KP_1, WithNumLock, XK_KP_1, true, ""},
+        {"keypad 1", XK_KP_End, SDL_SCANCODE_KP_1, SDLK_KP_1, Plain, XK_KP_End, false, "\x1a"},
+        {"Shift+keypad 1 under NumLock", XK_KP_End, SDL_SCANCODE_KP_1, SDLK_KP_1, WithShift | WithNumLock, XK_KP_End,
+         false, "\x1a"},
+        {"keypad 2", XK_KP_Down, SDL_SCANCODE_KP_2, SDLK_KP_2, Plain, XK_KP_Down, false, "\x1f"},
+        {"keypad point under NumLock", XK_KP_Delete, SDL_SCANCODE_KP_PERIOD, SDLK_KP_PERIOD, WithNumLock,
+         XK_KP_Decimal, true, ""},
+        {"keypad point", XK_KP_Delete, SDL_SCANCODE_KP_PERIOD, SDLK_KP_PERIOD, Plain, XK_KP_Delete, false, "\x0c"},
+        // The signs type whatever is held.
+        {"keypad plus", XK_KP_Add, SDL_SCANCODE_KP_PLUS, SDLK_KP_PLUS, Plain, XK_KP_Add, true, ""},
+        {"keypad minus under NumLock", XK_KP_Subtract, SDL_SCANCODE_KP_MINUS, SDLK_KP_MINUS, WithNumLock,
+         XK_KP_Subtract, true, ""},
+    };
+    for (const Case& c : cases) {
+        SDL_SysWMmsg msg{};
+        SDL_VERSION(&msg.version);
+        msg.subsystem = SDL_SYSWM_X11;
+        XKeyEvent& press = msg.msg.x11.event.xkey;
+        press.type = KeyPress;
+        press.display = d;
+        press.window = press.root = DefaultRootWindow(d);
+        press.same_screen = True;
+        press.keycode = XKeysymToKeycode(d, c.bears);
+        ASSERT_NE(press.keycode, 0) << c.what << ": the server's map has the key";
+        press.state = (c.held & WithShift ? ShiftMask : 0u) | (c.held & WithNumLock ? num_lock : 0u);
+        const std::optional<ServerKey> server = server_key_of(msg);
+        ASSERT_TRUE(server.has_value()) << c.what;
+        const char* named = XKeysymToString(server->keysym);
+        EXPECT_EQ(server->keysym, c.keysym) << c.what << ": named " << (named ? named : "nothing");
+        EXPECT_EQ(server->types, c.types) << c.what;
+        EXPECT_EQ(key_from_keydown(c.scancode, c.sym, (c.held & WithNumLock) != 0, &*server), c.key) << c.what;
+    }
+    // Any other event is no key press.
+    SDL_SysWMmsg release{};
+    SDL_VERSION(&release.version);
+    release.subsystem = SDL_SYSWM_X11;
+    release.msg.x11.event.xkey.type = KeyRelease;
+    release.msg.x11.event.xkey.display = d;
+    release.msg.x11.event.xkey.keycode = XKeysymToKeycode(d, XK_KP_Enter);
+    EXPECT_FALSE(server_key_of(release).has_value());
     XCloseDisplay(d);
 }
 

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Runs a test command; the window backend's cases (and its X11 guard's) get a display of their own
-# under Xvfb when there is none, so they run rather than skip.
+# Runs a test command; the window backend's cases (and its X11 guard's and the server's key
+# presses') get a display of their own under Xvfb when there is none, so they run rather than skip.
 #
 #   with_display.sh COMMAND [ARGS...]
 case " $* " in
-    *WindowBackendTest*|*LateWindowRequests*) ;;
+    *WindowBackendTest*|*LateWindowRequests*|*ServerKeys*) ;;
     *) exec "$@" ;;
 esac
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] || ! command -v xvfb-run >/dev/null 2>&1; then
