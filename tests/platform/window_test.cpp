@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "platform/window.h"
+#include "platform/server_press.h"
 
 namespace cw {
 namespace {
@@ -105,14 +106,7 @@ TEST_F(WindowBackendTest, KeysArriveInOrderAndCloseEndsWithZero) {
 // The server's event for a key press, as SDL passes it on before the key
 // press it makes of it.
 void push_server_press(Display* display, unsigned keycode, unsigned state) {
-    SDL_SysWMmsg msg{};
-    SDL_VERSION(&msg.version);
-    msg.subsystem = SDL_SYSWM_X11;
-    XKeyEvent& press = msg.msg.x11.event.xkey;
-    press.type = KeyPress;
-    press.display = display;
-    press.keycode = keycode;
-    press.state = state;
+    SDL_SysWMmsg msg = server_event(display, keycode, state);
     SDL_Event e{};
     e.type = SDL_SYSWMEVENT;
     e.syswm.msg = &msg;  // copied into the queue

@@ -13,6 +13,7 @@
 
 #include "platform/window_keys.h"
 #include "platform/window_x11.h"
+#include "platform/server_press.h"
 
 namespace cw {
 namespace {
@@ -119,18 +120,11 @@ TEST(ServerKeys, KeypadPressesAsTheServerMakesThem) {
          XK_KP_Subtract, true, ""},
     };
     for (const Case& c : cases) {
-        SDL_SysWMmsg msg{};
-        SDL_VERSION(&msg.version);
-        msg.subsystem = SDL_SYSWM_X11;
-        XKeyEvent& press = msg.msg.x11.event.xkey;
-        press.type = KeyPress;
-        press.display = d;
-        press.window = press.root = DefaultRootWindow(d);
-        press.same_screen = True;
-        press.keycode = XKeysymToKeycode(d, c.bears);
-        ASSERT_NE(press.keycode, 0) << c.what << ": the server's map has the key";
-        press.state = (c.held & WithShift ? ShiftMask : 0u) | (c.held & WithNumLock ? num_lock : 0u);
-        const std::optional<ServerKey> server = server_key_of(msg);
+        const unsigned keycode = XKeysymToKeycode(d, c.bears);
+        ASSERT_NE(keycode, 0u) << c.what << ": the server's map has the key";
+        const SDL_SysWMmsg press = server_event(
+            d, keycode, (c.held & WithShift ? ShiftMask : 0u) | (c.held & WithNumLock ? num_lock : 0u));
+        const std::optional<ServerKey> server = server_key_of(press);
         ASSERT_TRUE(server.has_value()) << c.what;
         const char* named = XKeysymToString(server->keysym);
         EXPECT_EQ(server->keysym, c.keysym) << c.what << ": named " << (named ? named : "nothing");
@@ -138,13 +132,7 @@ TEST(ServerKeys, KeypadPressesAsTheServerMakesThem) {
         EXPECT_EQ(key_from_keydown(c.scancode, c.sym, (c.held & WithNumLock) != 0, &*server), c.key) << c.what;
     }
     // Any other event is no key press.
-    SDL_SysWMmsg release{};
-    SDL_VERSION(&release.version);
-    release.subsystem = SDL_SYSWM_X11;
-    release.msg.x11.event.xkey.type = KeyRelease;
-    release.msg.x11.event.xkey.display = d;
-    release.msg.x11.event.xkey.keycode = XKeysymToKeycode(d, XK_KP_Enter);
-    EXPECT_FALSE(server_key_of(release).has_value());
+    EXPECT_FALSE(server_key_of(server_event(d, XKeysymToKeycode(d, XK_KP_Enter), 0, KeyRelease)).has_value());
     XCloseDisplay(d);
 }
 
