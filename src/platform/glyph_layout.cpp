@@ -344,27 +344,22 @@ struct GlyphLayout::Shapes {
         pango_font_description_free(desc);
     }
     // A glyph's shape; its outline only when asked (measuring it is the
-    // costly part).
-    GlyphShape glyph(const FaceChoice& face, const std::string& ch, bool sign, bool outline) {
+    // costly part), measured on the fine grid or, for a glyph its face
+    // thickens as it draws it, as drawn at `drawn` pixels a unit, across and
+    // down.
+    GlyphShape glyph(const FaceChoice& face, const std::string& ch, bool sign, bool outline,
+                     const std::pair<double, double>& drawn = {kFine, kFine}) {
         probe = current;
         if (face.script_ell) probe += "ell ";
         if (sign) probe += "sign ";
         if (outline) probe += "out ";
+        if (drawn != std::pair{kFine, kFine}) {
+            char at[64];
+            std::snprintf(at, sizeof at, "at %a %a ", drawn.first, drawn.second);
+            probe += at;
+        }
         probe += ch;
-        return glyphs.get(probe, [&] { return measure(cr, layout, face, ch, outline, sign); });
-    }
-    // A glyph's shape with its outline as drawn at `drawn` pixels a unit,
-    // across and down (for a glyph its face thickens as it draws it).
-    GlyphShape glyph_drawn(const FaceChoice& face, const std::string& ch, bool sign,
-                           const std::pair<double, double>& drawn) {
-        char at[64];
-        std::snprintf(at, sizeof at, "at %a %a ", drawn.first, drawn.second);
-        probe = current;
-        if (face.script_ell) probe += "ell ";
-        if (sign) probe += "sign ";
-        probe += at;
-        probe += ch;
-        return glyphs.get(probe, [&] { return measure(cr, layout, face, ch, true, sign, drawn); });
+        return glyphs.get(probe, [&] { return measure(cr, layout, face, ch, outline, sign, drawn); });
     }
     Reference reference(const FaceChoice& face) {
         return references.get(current, [&] {
@@ -451,7 +446,7 @@ Bounds GlyphLayout::ink(const DrawOp& op, double scale, bool landed) {
         // at the scale.
         GlyphShape s = shapes_->glyph(face, g.drawn, sign, true);
         if (s.emboldened && g.sx > 0 && g.sy > 0)
-            s = shapes_->glyph_drawn(face, g.drawn, sign, {scale * g.sx, scale * g.sy});
+            s = shapes_->glyph(face, g.drawn, sign, true, {scale * g.sx, scale * g.sy});
         if (s.outline.empty()) continue;
         Bounds box = placed(s.outline, {g.tx, g.ty, g.sx, g.sy});
         if (g.weight > 0) {

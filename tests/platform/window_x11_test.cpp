@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 #include <SDL_syswm.h>
+#include <X11/XKBlib.h>
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>
 #include <X11/keysym.h>
@@ -65,19 +66,6 @@ TEST(LateWindowRequests, OnlyASendToAWindowThatIsGoneIsDropped) {
     XCloseDisplay(d);
 }
 
-// The modifier NumLock locks (Mod2 on most maps), 0 when none; reads the
-// server's modifier map.
-unsigned num_lock_mask(Display* d) {
-    const KeyCode num_lock = XKeysymToKeycode(d, XK_Num_Lock);
-    XModifierKeymap* map = XGetModifierMapping(d);
-    unsigned mask = 0;
-    for (int m = 0; m < 8 && num_lock; ++m)
-        for (int k = 0; k < map->max_keypermod; ++k)
-            if (map->modifiermap[m * map->max_keypermod + k] == num_lock) mask = 1u << m;
-    XFreeModifiermap(map);
-    return mask;
-}
-
 // Each keypad press is one key, as the X server makes it: the server's event
 // for the press, with the modifiers and locks of its moment, read as the
 // window reads it (server_key_of) and turned into the programs' key.  Enter
@@ -85,7 +73,7 @@ unsigned num_lock_mask(Display* d) {
 TEST(ServerKeys, KeypadPressesAsTheServerMakesThem) {
     Display* d = XOpenDisplay(nullptr);
     ASSERT_NE(d, nullptr) << "the platform tests run under a display";
-    const unsigned num_lock = num_lock_mask(d);
+    const unsigned num_lock = XkbKeysymToModifiers(d, XK_Num_Lock);
     ASSERT_NE(num_lock, 0u) << "the server's map locks NumLock on a modifier";
     enum Held { Plain = 0, WithShift = 1, WithNumLock = 2 };
     struct Case {

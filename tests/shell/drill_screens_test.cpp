@@ -99,7 +99,7 @@ struct CleanAreas::State {
 
     void open_windows() {
         windows.clear();
-        for (auto [w, h] : {std::pair{1366, 768}, {1024, 768}, {640, 480}})
+        for (auto [w, h] : kSmallerWindows)
             windows.push_back(std::make_unique<WindowPicture>(w, h));
     }
 

@@ -232,8 +232,6 @@ struct PagesHeld {
     int compared = 0;       // of those, held against the history
 };
 
-constexpr std::pair<int, int> kWindowSizes[] = {{1366, 768}, {1024, 768}, {640, 480}};
-
 // One step's pages.
 PagesHeld check_pages(const Step& step) {
     GlyphLayout inks;
@@ -242,7 +240,7 @@ PagesHeld check_pages(const Step& step) {
     std::vector<KeptOp> before;  // the list at the page before, and what was drawn since
     bool failed = false, window_failed = false;
     std::vector<std::unique_ptr<WindowPicture>> windows;
-    for (auto [w, h] : kWindowSizes) windows.push_back(std::make_unique<WindowPicture>(w, h));
+    for (auto [w, h] : kSmallerWindows) windows.push_back(std::make_unique<WindowPicture>(w, h));
     WalkOptions o;
     o.on_every_op = [&](const DrawOp& op) {
         for (auto& w : windows) w->draw(op);
@@ -284,8 +282,8 @@ PagesHeld check_pages(const Step& step) {
     const WalkResult r = walk(step, o);
     EXPECT_TRUE(r.back_at_menu) << step.name() << ": " << r.stuck;
     if (!window_failed) {
-        EXPECT_EQ(held.windows_inked, held.pages * static_cast<int>(std::size(kWindowSizes)))
-            << step.name() << ": of " << held.pages << " pages in " << std::size(kWindowSizes)
+        EXPECT_EQ(held.windows_inked, held.pages * static_cast<int>(std::size(kSmallerWindows)))
+            << step.name() << ": of " << held.pages << " pages in " << std::size(kSmallerWindows)
             << " windows, only these showed ink";
     }
     if (!failed) {

@@ -16,6 +16,10 @@
 
 namespace cw::test {
 
+// The windows smaller than the layout the sweeps draw every screen in: a
+// projector's 1366 x 768, and the smallest a school's screen gives.
+constexpr std::pair<int, int> kSmallerWindows[] = {{1366, 768}, {1024, 768}, {640, 480}};
+
 // A window of w by h pixels, drawn as the window backend draws: the layout
 // placed in it and each operation drawn through draw_in_window.
 class WindowPicture {
@@ -74,8 +78,7 @@ public:
     // of a blank window proves nothing.
     bool shows_ink() {
         cairo_surface_flush(surface_);
-        const Rgb bg = fill_rgb(BACKGROUND);
-        const uint32_t background = (static_cast<uint32_t>(bg.r) << 16) | (static_cast<uint32_t>(bg.g) << 8) | bg.b;
+        const uint32_t background = background_pixel();
         const std::vector<uint32_t> blank(static_cast<size_t>(w_), background | 0xFF000000u);
         const uint8_t* data = cairo_image_surface_get_data(surface_);
         const auto stride = static_cast<size_t>(cairo_image_surface_get_stride(surface_));
@@ -90,14 +93,18 @@ public:
     }
     // How many pixels of the window are not the background.
     size_t inked() {
-        const Rgb bg = fill_rgb(BACKGROUND);
-        const uint32_t background = (static_cast<uint32_t>(bg.r) << 16) | (static_cast<uint32_t>(bg.g) << 8) | bg.b;
+        const uint32_t background = background_pixel();
         size_t n = 0;
         for (uint32_t p : pixels()) n += p != background;
         return n;
     }
 
 private:
+    // The background's colour as a pixel of the image (its unused top byte 0).
+    static uint32_t background_pixel() {
+        const Rgb bg = fill_rgb(BACKGROUND);
+        return (static_cast<uint32_t>(bg.r) << 16) | (static_cast<uint32_t>(bg.g) << 8) | bg.b;
+    }
     void set_up(cairo_t* cr) const {
         const Rgb bg = fill_rgb(BACKGROUND);
         cairo_set_source_rgb(cr, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
