@@ -15,7 +15,7 @@ rank() {
     case "$1" in
         platform/*)
             case "${1##*/}" in
-                backdrop.* | chars.* | display.h | hides.h | paint.h | palette.*) R=0 ;;              # cw_canvas
+                backdrop.* | chars.* | display.h | hides.h | kept_op.h | paint.h | palette.*) R=0 ;;  # cw_canvas
                 fonts.* | glyph_layout.* | recent.h) R=1 ;;                                 # cw_glyphs
                 array.h | basic.* | errors.h | headless.h | platform.* | retained.* | shown_texts.*) R=2 ;;  # cw_platform
                 render*.* | window*.*) R=10 ;;                                              # cw_gfx

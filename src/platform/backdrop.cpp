@@ -42,18 +42,17 @@ void Backdrop::forget_hidden_sector() {
                                 [&](const Area& old) {
                                     return !old.box && old.cx == a.cx && old.cy == a.cy && old.r <= a.r &&
                                            (a.start == a.end || (old.start == a.start && old.end == a.end)) &&
-                                           old.outer.inside(a.outer);
+                                           old.outer.within(a.outer);
                                 }),
                  areas_.end() - 1);
 }
 
-void Backdrop::add(const DrawOp& op) {
-    const Paint paint = paint_of(op);
+void Backdrop::add(const DrawOp& op, const Paint& paint) {
     if (paint.clears) {
         clear();
         return;
     }
-    if (!paint.fills && paint.erases && !paint.over.empty()) {
+    if (!paint.fills && paint.erases_box()) {
         // An upright or level line in the background colour erases the bars
         // it covers.
         paint_over_bars(paint.over);
@@ -78,7 +77,7 @@ void Backdrop::add(const DrawOp& op) {
         a.tinted = paint.one_colour ? a.outer : a.inner;
         // What the box paints over whole is gone.
         areas_.erase(std::remove_if(areas_.begin(), areas_.end(),
-                                    [&](const Area& old) { return old.outer.inside(a.outer); }),
+                                    [&](const Area& old) { return old.outer.within(a.outer); }),
                      areas_.end());
         paint_over_bars(a.outer);
     } else {

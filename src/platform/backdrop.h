@@ -41,8 +41,10 @@ struct Beneath {
 
 class Backdrop {
 public:
-    // Takes note of an operation once it is drawn.
-    void add(const DrawOp& op);
+    // Takes note of an operation once it is drawn, painting as `paint` says.
+    void add(const DrawOp& op, const Paint& paint);
+    // The same, describing the operation itself (paint_of).
+    void add(const DrawOp& op) { add(op, paint_of(op)); }
     void clear() {
         areas_.clear();
         bars_.clear();

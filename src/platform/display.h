@@ -16,7 +16,7 @@ constexpr float LAYOUT_H = 900.0f;
 struct Bounds {
     float l = 0, t = 0, r = 0, b = 0;
     bool empty() const { return r <= l || b <= t; }
-    bool inside(const Bounds& o) const { return l >= o.l && t >= o.t && r <= o.r && b <= o.b; }
+    bool within(const Bounds& o) const { return l >= o.l && t >= o.t && r <= o.r && b <= o.b; }
     // Whether the two share an area (boxes that only touch do not).
     bool overlaps(const Bounds& o) const { return l < o.r && o.l < r && t < o.b && o.t < b; }
     Bounds grown(float d) const { return {l - d, t - d, r + d, b + d}; }

@@ -431,9 +431,14 @@ void GlyphLayout::operator()(DrawOp& op, const Backdrop& under) {
     }
 }
 
+Bounds GlyphLayout::ink(const DrawOp& op, const Paint& paint, double scale, bool landed) {
+    if (op.op != Op::Text) return scale > 0 ? mark_ink(op, paint, scale) : Bounds{};
+    return ink(op, scale, landed);
+}
+
 Bounds GlyphLayout::ink(const DrawOp& op, double scale, bool landed) {
     if (!(scale > 0)) return {};
-    if (op.op != Op::Text) return mark_ink(op, scale);
+    if (op.op != Op::Text) return mark_ink(op, paint_of(op), scale);
     if (op.glyphs.empty() || !drawable_text(op)) return {};
     const FaceChoice& face = map_face(op.font.face, op.p, op.q);
     if (!shapes_) shapes_ = std::make_unique<Shapes>(most_);

@@ -54,6 +54,9 @@ public:
     // lessons' decisions, taken once for screens of every size) is measured
     // where the glyphs were placed.
     Bounds ink(const DrawOp& op, double scale = 1, bool landed = false);
+    // The same, for a drawing whose description is made already (a mark
+    // is measured as it paints).
+    Bounds ink(const DrawOp& op, const Paint& paint, double scale = 1, bool landed = false);
     // How many glyph shapes it has measured and keeps.
     size_t shapes() const;
 

@@ -15,8 +15,8 @@ public:
     explicit HeadlessBackend(std::string keys = "", std::string time = "00:00:00")
         : keys_(keys.begin(), keys.end()), time_(std::move(time)) {}
 
-    void draw(const DrawOp& op, const Beneath& under) override {
-        if (keep_screen_) screen_.add(op, under);
+    void draw(const DrawOp& op, const Paint& paint, const Beneath& under) override {
+        if (keep_screen_) screen_.add(op, paint, under);
     }
     std::string poll_key() override {
         if (on_wait) on_wait();

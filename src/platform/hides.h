@@ -40,8 +40,8 @@ constexpr size_t kMostUnder = 8;
 // (the last few of them); whether they now cover all of it together.
 inline bool add_under(std::vector<Bounds>& under, const Bounds& box, const Bounds& whole) {
     for (const Bounds& o : under)
-        if (box.inside(o)) return false;  // nothing new
-    under.erase(std::remove_if(under.begin(), under.end(), [&](const Bounds& o) { return o.inside(box); }),
+        if (box.within(o)) return false;  // nothing new
+    under.erase(std::remove_if(under.begin(), under.end(), [&](const Bounds& o) { return o.within(box); }),
                 under.end());
     if (under.size() >= kMostUnder) under.erase(under.begin());
     under.push_back(box);
@@ -54,7 +54,7 @@ inline bool add_under(std::vector<Bounds>& under, const Bounds& box, const Bound
 // drawing.
 inline bool hides(const Bounds& over, const Bounds& ink, std::vector<Bounds>& under) {
     if (over.empty()) return false;
-    if (ink.inside(over)) return true;
+    if (ink.within(over)) return true;
     return ink.overlaps(over) && add_under(under, over, ink);
 }
 

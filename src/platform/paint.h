@@ -26,10 +26,10 @@ enum class Landing : unsigned char {
 // Boxes in layout units, a hairline `hairline` wide.
 struct Paint {
     Landing lands = Landing::Nothing;
-    // A filled circle or sector (not a disc) paints its inside and then its
-    // rim over the inside's edge, each landing as its colour says; the whole
+    // A filled circle or sector (not a disc) paints its fill and then its
+    // rim over the fill's edge, each landing as its colour says; the whole
     // lands as its rim (Nothing for the rest).
-    Landing inside = Landing::Nothing, rim = Landing::Nothing;
+    Landing fill_lands = Landing::Nothing, rim_lands = Landing::Nothing;
     Bounds pen;  // the box its pen covers (pen_covers; all the layout for a clear)
     // What it paints over opaquely, so that nothing drawn there before shows
     // through: a filled box, border and all, an upright or level line, a
@@ -52,22 +52,69 @@ struct Paint {
     // and erases is drawn this much wider each side (1), so that it takes
     // back every pixel the same shape drawn before reached.
     float reach = 0;
+    // What its pen is drawn through (the pen box less half the pen), and
+    // whether it is drawn with a hairline pen, one device pixel wide: what
+    // its pen box on a device of another size is worked out from
+    // (on_device).
+    Bounds through;
+    bool hairline_pen = false;
 
     // Whether drawing it again over itself changes nothing.
     bool repaints_itself() const { return lands != Landing::Antialiased; }
+    // Whether it paints a box in the background colour and nothing else (a
+    // box filled in it, an upright or level line drawn in it, a clear): an
+    // erasing box.  A box's outline paints over nothing.
+    bool erases_box() const { return erases && !over.empty(); }
+    // The same drawing on a device where a hairline is `hairline` layout
+    // units: its pen box, and what it paints over opaquely, with a hairline
+    // pen that wide.  Everything else is the same at every size.
+    Paint on_device(float hairline) const {
+        Paint p = *this;
+        if (!hairline_pen) return p;
+        const float h = hairline / 2;
+        p.pen = {through.l - h, through.t - h, through.r + h, through.b + h};
+        if (!over.empty()) p.over = p.pen;
+        return p;
+    }
 };
 
 // What paint_of is made of, below it.
 inline bool erasing(int colour);
+inline Bounds pen_through(const DrawOp& op);
 inline Bounds pen_covers(const DrawOp& op, float hairline = 1);
 
+#ifdef CW_COUNT_PAINTS
+// How many descriptions were made, in the benchmark's counting build only
+// (bench/): what a drawing costs on its way to the screen.
+inline long& paints_made() {
+    static long made = 0;
+    return made;
+}
+// How many drawings were made (Platform::emit).
+inline long& drawings_made() {
+    static long made = 0;
+    return made;
+}
+#endif
+
+// Describes how an operation paints, once for each drawing: the platform
+// makes it as the drawing is made and hands it on to whatever records,
+// keeps or paints it; on a device of another size it is read through
+// Paint::on_device.  At the layout's own size by default, where a hairline
+// is a unit.
 inline Paint paint_of(const DrawOp& op, float hairline = 1) {
+#ifdef CW_COUNT_PAINTS
+    ++paints_made();
+#endif
     Paint p;
+    p.through = pen_through(op);
     p.pen = pen_covers(op, hairline);
+    p.hairline_pen = op.w <= 0 && !p.pen.empty();
     p.erases = erasing(op.c);
     switch (op.op) {
     case Op::Cls:
         p.pen = p.over = {0, 0, LAYOUT_W, LAYOUT_H};
+        p.hairline_pen = false;  // no pen: all the layout at every size
         p.lands = Landing::Snapped;
         p.erases = p.clears = true;
         break;
@@ -106,7 +153,7 @@ inline Paint paint_of(const DrawOp& op, float hairline = 1) {
         p.disc = op.filled && op.start == op.end && op.c == op.f;
         p.fills = op.filled && !p.disc;
         p.lands = p.disc || p.erases ? Landing::Aliased : Landing::Antialiased;
-        if (p.fills) p.inside = part(op.f), p.lands = p.rim = part(op.c);
+        if (p.fills) p.fill_lands = part(op.f), p.lands = p.rim_lands = part(op.c);
         p.reach = erasing(op.c) || (op.filled && erasing(op.f)) ? 1 : 0;
         break;
     }
@@ -132,11 +179,11 @@ inline float half_pen(const DrawOp& op, float hairline = 1) {
     return static_cast<float>(pen_width(op, hairline) / 2);
 }
 
-// The box a pen-drawn operation covers, in layout units: what the pen is
-// drawn through (a line's ends, a box's or a fill's corners, a circle's
-// centre out to its radius, whatever part of the turn it draws, a
-// polyline's points) and half the pen round that.  Empty for anything else.
-inline Bounds pen_covers(const DrawOp& op, float hairline) {
+// What a pen-drawn operation's pen is drawn through, in layout units: a
+// line's ends, a box's or a fill's corners, a circle's centre out to its
+// radius, whatever part of the turn it draws, a polyline's points.  Empty
+// for anything else (boxes with no area among them are not empty here).
+inline Bounds pen_through(const DrawOp& op) {
     float l = std::min(op.x1, op.x2), t = std::min(op.y1, op.y2), r = std::max(op.x1, op.x2), b = std::max(op.y1, op.y2);
     switch (op.op) {
     case Op::Line:
@@ -150,9 +197,30 @@ inline Bounds pen_covers(const DrawOp& op, float hairline) {
         break;
     default: return {};
     }
-    const float h = half_pen(op, hairline);
-    return {l - h, t - h, r + h, b + h};
+    return {l, t, r, b};
 }
+
+// The box a pen-drawn operation covers, in layout units: what the pen is
+// drawn through and half the pen round that.  Empty for anything else.
+inline Bounds pen_covers(const DrawOp& op, float hairline) {
+    switch (op.op) {
+    case Op::Line:
+    case Op::Box:
+    case Op::Fill:
+    case Op::Circle: break;
+    case Op::Polyline:
+        if (op.pts.empty()) return {};
+        break;
+    default: return {};
+    }
+    const Bounds b = pen_through(op);
+    const float h = half_pen(op, hairline);
+    return {b.l - h, b.t - h, b.r + h, b.b + h};
+}
+
+// How far, in device pixels, a curve drawn as short straight pieces may
+// stray from the curve it stands for.
+constexpr double kCurvePieces = 0.25;
 
 // A box of device pixels, right and bottom exclusive.
 struct DeviceBox {
@@ -195,12 +263,13 @@ inline BorderInside border_inside(const DrawOp& op, double half) {
     return {l + half, t + half, r - half, b - half, r - l > 2 * half && b - t > 2 * half};
 }
 
-// Where an operation other than text leaves its ink at `scale` device pixels
-// a unit: the whole pixels it paints, its rim included, in layout units
-// (GlyphLayout::ink measures text and calls this for the rest).
-inline Bounds mark_ink(const DrawOp& op, double scale = 1) {
+// Where an operation other than text, painting as `paint` says, leaves its
+// ink at `scale` device pixels a unit: the whole pixels it paints, its rim
+// included, in layout units (GlyphLayout::ink measures text and calls this
+// for the rest).
+inline Bounds mark_ink(const DrawOp& op, const Paint& paint, double scale = 1) {
     const float hairline = static_cast<float>(1 / scale);
-    const Paint p = paint_of(op, hairline);
+    const Paint p = paint.on_device(hairline);
     DeviceBox d{};
     if (p.lands == Landing::Nothing) return {};
     if (p.lands == Landing::Snapped) {
@@ -211,9 +280,9 @@ inline Bounds mark_ink(const DrawOp& op, double scale = 1) {
                 d = {std::min(d.l, e.l), std::min(d.t, e.t), std::max(d.r, e.r), std::max(d.b, e.b)};
             });
     } else {
-        // Every pixel the pen reaches into, and a quarter more for curves
-        // drawn as short straight pieces.
-        const double out = p.reach + 0.25;
+        // Every pixel the pen reaches into, and the slack of curves drawn as
+        // short straight pieces.
+        const double out = p.reach + kCurvePieces;
         d = {std::floor(p.pen.l * scale - out), std::floor(p.pen.t * scale - out), std::ceil(p.pen.r * scale + out),
              std::ceil(p.pen.b * scale + out)};
     }

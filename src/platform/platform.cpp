@@ -26,10 +26,15 @@ void Platform::emit(DrawOp op) {
         return;
     }
     if (op.drawn()) {
+        // How it paints, described once and handed to all that reads it.
+        const Paint paint = paint_of(op);
+#ifdef CW_COUNT_PAINTS
+        ++drawings_made();
+#endif
         const Beneath under = backdrop_.beneath(op);
-        backdrop_.add(op);
-        shown_.add(op, op.op == Op::Text && !erasing(op.c) ? layout_.ink(op) : Bounds{});
-        backend_.draw(op, under);
+        backdrop_.add(op, paint);
+        shown_.add(op, paint, op.op == Op::Text && !paint.erases ? layout_.ink(op) : Bounds{});
+        backend_.draw(op, paint, under);
     }
     if (observer) observer(op);
     if (recording_) record_.push_back(std::move(op));

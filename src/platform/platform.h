@@ -22,8 +22,9 @@ namespace cw {
 class Backend {
 public:
     virtual ~Backend() = default;
-    // Each drawing operation as it is made, with what it is drawn over.
-    virtual void draw(const DrawOp& op, const Beneath& under) = 0;
+    // Each drawing operation as it is made, with how it paints (made once
+    // for it: paint_of) and what it is drawn over.
+    virtual void draw(const DrawOp& op, const Paint& paint, const Beneath& under) = 0;
     // One waiting key as a one-byte string, or "" when none is waiting.
     // A window backend shows what was drawn and may wait up to about one
     // frame for input before it answers "".  Closing the window throws

@@ -141,14 +141,14 @@ void draw_circle(cairo_t* cr, const DrawOp& op, const Paint& p, const Colours& k
         cairo_arc(cr, op.x1, op.y1, op.r, a0, a1);
         cairo_close_path(cr);
         set_rgb(cr, k.fill);
-        fill_path(cr, p.inside, p.reach);
+        fill_path(cr, p.fill_lands, p.reach);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         if (!whole) cairo_move_to(cr, op.x1, op.y1);
         cairo_arc(cr, op.x1, op.y1, op.r, a0, a1);
         cairo_close_path(cr);
         // A sector in one colour is all fill, its rim too.
         set_rgb(cr, p.one_colour ? k.fill : k.ink);
-        stroke_path(cr, w, p.rim, p.reach);
+        stroke_path(cr, w, p.rim_lands, p.reach);
         return;
     }
     cairo_new_path(cr);
@@ -210,11 +210,11 @@ void Painter::text(const DrawOp& op, const Beneath& under, int times) {
     pango_font_description_free(desc);
 }
 
-void Painter::draw(const DrawOp& op, const Beneath& under, int times) {
+void Painter::draw(const DrawOp& op, const Paint& paint, const Beneath& under, int times) {
     if (!op.drawn()) return;
     const Colours k = colours_of(op, under.mark);
     // A hairline is one device pixel wide.
-    const Paint p = paint_of(op, static_cast<float>(device_pixel(cr_)));
+    const Paint p = paint.on_device(static_cast<float>(device_pixel(cr_)));
     times = std::max(times, 1);
     if (op.op == Op::Text) {
         // Each glyph is drawn that many times over itself.
@@ -247,14 +247,15 @@ void render_ops(cairo_t* cr, const std::vector<DrawOp>& ops) {
     Painter painter(cr);
     Backdrop under;
     for (const DrawOp& op : ops) {
-        painter.draw(op, under.beneath(op));
-        under.add(op);
+        const Paint paint = paint_of(op);
+        painter.draw(op, paint, under.beneath(op));
+        under.add(op, paint);
     }
 }
 
 void render_ops(cairo_t* cr, const std::vector<KeptOp>& ops) {
     Painter painter(cr);
-    for (const KeptOp& k : ops) painter.draw(k.op, k.beneath ? *k.beneath : Beneath{}, k.times);
+    for (const KeptOp& k : ops) painter.draw(k);
 }
 
 namespace {
@@ -284,9 +285,9 @@ bool write_picture(const std::string& path, double scale, Draw draw) {
 bool write_png(const std::vector<DrawOp>& ops, const std::string& path, double scale) {
     return write_picture(path, scale, [&](cairo_t* cr) {
         // Only what the last whole-screen clear left matters.
-        size_t from = 0;
-        for (size_t i = 0; i < ops.size(); ++i)
-            if (paint_of(ops[i]).clears) from = i;
+        size_t from = ops.size();
+        while (from > 0 && !paint_of(ops[from - 1]).clears) --from;
+        from = from > 0 ? from - 1 : 0;
         render_ops(cr, std::vector<DrawOp>(ops.begin() + static_cast<std::ptrdiff_t>(from), ops.end()));
     });
 }

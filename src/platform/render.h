@@ -5,7 +5,8 @@
 
 #include "platform/backdrop.h"
 #include "platform/display.h"
-#include "platform/retained.h"
+#include "platform/kept_op.h"
+#include "platform/paint.h"
 
 typedef struct _cairo cairo_t;
 
@@ -20,8 +21,12 @@ namespace cw {
 class Painter {
 public:
     explicit Painter(cairo_t* cr) : cr_(cr) {}
-    // Draws an operation over what lies under it, `times` times over itself.
-    void draw(const DrawOp& op, const Beneath& under, int times = 1);
+    // Draws an operation, painting as `paint` says (read at this device's
+    // size: Paint::on_device), over what lies under it, `times` times over
+    // itself.
+    void draw(const DrawOp& op, const Paint& paint, const Beneath& under, int times = 1);
+    // Draws what a screen keeps, as it keeps it.
+    void draw(const KeptOp& k) { draw(k.op, k.paint, k.beneath ? *k.beneath : Beneath{}, k.times); }
 
 private:
     void text(const DrawOp& op, const Beneath& under, int times);

@@ -141,7 +141,7 @@ Bounds RetainedList::drop_covered(const DrawOp& op, const Paint& paint, const Bo
         // no larger about the same centre.
         each_near(ink, [&](uint32_t i) {
             const Entry& e = entries_[i];
-            if (e.op.x1 == op.x1 && e.op.y1 == op.y1 && e.paint.disc && e.paint.pen.inside(paint.pen)) {
+            if (e.op.x1 == op.x1 && e.op.y1 == op.y1 && e.paint.disc && e.paint.pen.within(paint.pen)) {
                 kill(i);
                 dropped = true;
             }
@@ -199,16 +199,22 @@ void RetainedList::join_copies(uint32_t i) {
     }
 }
 
-Bounds RetainedList::add(const DrawOp& op, const Beneath& under, std::vector<Bounds>* hidden) {
+Bounds RetainedList::add(const DrawOp& op, const Paint& paint, const Beneath& under, std::vector<Bounds>* hidden) {
     if (!op.drawn()) return {};
+    const Bounds ink = this->ink(op, paint);
+    add(op, paint, ink, under, hidden);
+    return ink;
+}
+
+void RetainedList::add(const DrawOp& op, const Paint& paint, const Bounds& ink, const Beneath& under,
+                       std::vector<Bounds>* hidden) {
+    if (!op.drawn()) return;
     auto beneath = std::make_shared<const Beneath>(under);
-    const Bounds ink = this->ink(op);
-    const Paint paint = paint_of(op);
     const size_t key = drawing_key(op);
     if (paint.clears) {
         clear();
         push(op, paint, ink, key, beneath);
-        return ink;
+        return;
     }
     hidden_ = hidden;
     const Bounds looked = drop_covered(op, paint, ink, key);
@@ -223,7 +229,6 @@ Bounds RetainedList::add(const DrawOp& op, const Beneath& under, std::vector<Bou
         for (uint32_t i : near) join_copies(i);
     }
     if (entries_.size() - live_ > std::max(kCompactAfter, live_)) compact();
-    return ink;
 }
 
 std::vector<Bounds> RetainedList::ink_within(const Bounds& area) {
@@ -245,7 +250,7 @@ std::vector<KeptOp> RetainedList::kept_within(const Bounds& area) {
     std::sort(near.begin(), near.end());
     std::vector<KeptOp> out;
     out.reserve(near.size());
-    for (uint32_t i : near) out.push_back({entries_[i].op, entries_[i].beneath, entries_[i].times});
+    for (uint32_t i : near) out.push_back(kept_op(entries_[i]));
     return out;
 }
 
@@ -261,7 +266,7 @@ std::vector<KeptOp> RetainedList::kept() const {
     std::vector<KeptOp> out;
     out.reserve(live_);
     for (const Entry& e : entries_)
-        if (e.live) out.push_back({e.op, e.beneath, e.times});
+        if (e.live) out.push_back(kept_op(e));
     return out;
 }
 

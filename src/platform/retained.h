@@ -29,17 +29,10 @@
 #include "platform/backdrop.h"
 #include "platform/display.h"
 #include "platform/glyph_layout.h"
+#include "platform/kept_op.h"
 #include "platform/paint.h"
 
 namespace cw {
-
-// An operation as a screen keeps it: drawn over what lay under it when it
-// was made, `times` times over itself.
-struct KeptOp {
-    DrawOp op;
-    std::shared_ptr<const Beneath> beneath;
-    int times = 1;
-};
 
 class RetainedList {
 public:
@@ -50,7 +43,14 @@ public:
     // adds to it where the ink of each operation lay that this one hides
     // (erases and fills among them): what a picture drawn at another scale
     // than the layout's must take away itself.
-    Bounds add(const DrawOp& op, const Beneath& under, std::vector<Bounds>* hidden = nullptr);
+    Bounds add(const DrawOp& op, const Paint& paint, const Beneath& under, std::vector<Bounds>* hidden = nullptr);
+    // The same, with the ink ink(op, paint) gives, measured already.
+    void add(const DrawOp& op, const Paint& paint, const Bounds& ink, const Beneath& under,
+             std::vector<Bounds>* hidden = nullptr);
+    // The same, describing the operation itself (paint_of).
+    Bounds add(const DrawOp& op, const Beneath& under, std::vector<Bounds>* hidden = nullptr) {
+        return add(op, paint_of(op), under, hidden);
+    }
     // What is kept, in drawing order.
     std::vector<DrawOp> ops() const;
     // What is kept, in drawing order, each with what it is drawn over and
@@ -63,7 +63,8 @@ public:
     // Where the operation would leave its ink if drawn next: the whole
     // pixels it reaches into at the layout's own size, a text's glyphs
     // landed on them (GlyphLayout::ink).
-    Bounds ink(const DrawOp& op) { return inks_.ink(op, 1, true); }
+    Bounds ink(const DrawOp& op, const Paint& paint) { return inks_.ink(op, paint, 1, true); }
+    Bounds ink(const DrawOp& op) { return ink(op, paint_of(op)); }
     // Where kept operations left ink other than the background colour within
     // area: everywhere else in it the screen shows the background.
     std::vector<Bounds> ink_within(const Bounds& area);
@@ -110,6 +111,8 @@ private:
     // Whether a live entry between a and b (exclusive) comes near ink.
     bool anything_between(uint32_t a, uint32_t b, const Bounds& ink);
     void compact();
+    // An entry as what draws the screen reads it.
+    static KeptOp kept_op(const Entry& e) { return {e.op, e.paint, e.ink, e.beneath, e.times}; }
 
     GlyphLayout inks_;  // measures ink, keeping the shapes of the glyphs asked for lately
     std::vector<Bounds>* hidden_ = nullptr;  // where kill() tells of what is hidden

@@ -25,8 +25,7 @@ bool same_place(const DrawOp& a, const DrawOp& b) {
 
 }  // namespace
 
-void ShownTexts::add(const DrawOp& op, const Bounds& ink) {
-    const Paint paint = paint_of(op);
+void ShownTexts::add(const DrawOp& op, const Paint& paint, const Bounds& ink) {
     if (paint.clears) {
         clear();
         return;
@@ -37,7 +36,7 @@ void ShownTexts::add(const DrawOp& op, const Bounds& ink) {
         // rim of a glyph drawn over its cell's edge, no neighbour to read
         // clear of (the lessons erase what they wrote by its cells).
         for (auto it = texts_.begin(); it != texts_.end();)
-            it = it->cells.inside(over) || hides(over, it->ink, it->under) ? texts_.erase(it) : it + 1;
+            it = it->cells.within(over) || hides(over, it->ink, it->under) ? texts_.erase(it) : it + 1;
         return;
     }
     if (op.op != Op::Text) return;

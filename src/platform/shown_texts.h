@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/display.h"
+#include "platform/paint.h"
 
 namespace cw {
 
@@ -27,9 +28,9 @@ public:
         std::vector<Bounds> under;  // boxes painted over parts of it since
     };
 
-    // Takes note of an operation once it is drawn, with the ink a text
-    // leaves (a text that leaves none is no neighbour).
-    void add(const DrawOp& op, const Bounds& ink);
+    // Takes note of an operation once it is drawn, painting as `paint` says,
+    // with the ink a text leaves (a text that leaves none is no neighbour).
+    void add(const DrawOp& op, const Paint& paint, const Bounds& ink);
     void clear() { texts_.clear(); }
     // Oldest first.
     const std::deque<Shown>& texts() const { return texts_; }

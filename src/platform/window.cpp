@@ -58,12 +58,12 @@ public:
     WindowBackend(const WindowBackend&) = delete;
     WindowBackend& operator=(const WindowBackend&) = delete;
 
-    void draw(const DrawOp& op, const Beneath& under) override {
+    void draw(const DrawOp& op, const Paint& paint, const Beneath& under) override {
         if (!op.drawn()) return;
         Uint64 t0 = report_frames_ ? SDL_GetPerformanceCounter() : 0;
-        if (report_frames_ && erases_in_window(op)) note_erased(op);
+        if (report_frames_ && paint.erases_box()) note_erased(op, paint);
         // Drawn over what lies under it, as the list draws it again.
-        draw_in_window(cr_, {scale_, clip_}, retained_, op, under, [&](const Box& d) { damage_device(d); });
+        draw_in_window(cr_, {scale_, clip_}, retained_, op, paint, under, [&](const Box& d) { damage_device(d); });
         if (report_frames_) frame_.drawing += SDL_GetPerformanceCounter() - t0;
     }
 
@@ -131,9 +131,9 @@ public:
 
 private:
     // The share of the layout an erase wipes, for the frame's report.
-    void note_erased(const DrawOp& op) {
+    void note_erased(const DrawOp& op, const Paint& paint) {
         const Bounds layout{0, 0, LAYOUT_W, LAYOUT_H};
-        const Bounds area = retained_.ink(op);
+        const Bounds area = retained_.ink(op, paint);
         double w = std::min(area.r, layout.r) - std::max(area.l, layout.l);
         double h = std::min(area.b, layout.b) - std::max(area.t, layout.t);
         frame_.erased = std::max(frame_.erased, w > 0 && h > 0 ? w * h / (LAYOUT_W * LAYOUT_H) : 0.0);
@@ -165,7 +165,8 @@ private:
         cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 8, 8);
         cairo_t* cr = cairo_create(scratch);
         cairo_scale(cr, scale_, scale_);
-        Painter(cr).draw(laid_out(op), Beneath{});
+        const DrawOp laid = laid_out(op);
+        Painter(cr).draw(laid, paint_of(laid), Beneath{});
         cairo_destroy(cr);
         cairo_surface_destroy(scratch);
         return true;
@@ -276,7 +277,7 @@ private:
         Uint64 t0 = SDL_GetPerformanceCounter();
         const std::vector<KeptOp> kept = retained_.kept();
         painter_.emplace(cr_);
-        for (const KeptOp& k : kept) painter_->draw(k.op, *k.beneath, k.times);
+        for (const KeptOp& k : kept) painter_->draw(k);
         cairo_surface_flush(surface_);
         if (report_repaint_) {
             double ms = 1000.0 * static_cast<double>(SDL_GetPerformanceCounter() - t0) /

@@ -1,8 +1,6 @@
 // Erasing in a window's picture of the screen, at the window's own scale.
 #include "platform/window_screen.h"
 
-#include "platform/paint.h"
-
 #include <cairo.h>
 
 #include <algorithm>
@@ -24,6 +22,10 @@ DeviceBox meet(const DeviceBox& a, const DeviceBox& b) {
     return {std::max(a.l, b.l), std::max(a.t, b.t), std::min(a.r, b.r), std::min(a.b, b.b)};
 }
 
+DeviceBox join(const DeviceBox& a, const DeviceBox& b) {
+    return {std::min(a.l, b.l), std::min(a.t, b.t), std::max(a.r, b.r), std::max(a.b, b.b)};
+}
+
 bool blank(const DeviceBox& d) { return d.r <= d.l || d.b <= d.t; }
 
 // One box around all of them, when there are too many to take one by one.
@@ -34,25 +36,32 @@ void at_most_a_few(std::vector<Bounds>& boxes) {
     boxes.assign(1, all);
 }
 
-// How far beyond its ink at the layout's size, in layout units, a drawing's
-// ink may reach in the window: about a device pixel, and a little more.
-float reach(const WindowPlace& at) { return static_cast<float>(2 / at.scale + 1); }
-
 void set_background(cairo_t* cr) {
     const Rgb bg = fill_rgb(BACKGROUND);
     cairo_set_source_rgb(cr, bg.r / 255.0, bg.g / 255.0, bg.b / 255.0);
 }
 
-// The device pixels the operation paints over opaquely (Paint::over), as
-// the painter lands them, within the window's clip.
-DeviceBox solid_pixels(cairo_t* cr, const WindowPlace& at, const DrawOp& op) {
+// A drawing as the window takes it, worked out once as it comes.
+struct Drawing {
+    Paint paint;      // how it paints, as the platform described it
+    Bounds ink;       // where it leaves ink at the layout's own size (the list's measure)
+    bool erases;      // an erasing box (Paint::erases_box)
+    DeviceBox solid;  // the window's pixels it paints over opaquely (Paint::over), within the clip
+};
+
+// Reads the drawing's description and the list's measure of its ink; cr's
+// user space places the layout on the window's pixels.
+Drawing drawing_of(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DrawOp& op, const Paint& paint) {
+    Drawing d{paint, list.ink(op, paint), paint.erases_box(), {0, 0, 0, 0}};
     // A hairline is one pixel of the window.
-    const Bounds over = paint_of(op, static_cast<float>(1 / at.scale)).over;
-    if (over.empty()) return {0, 0, 0, 0};
-    double l = over.l, t = over.t, r = over.r, b = over.b;
-    cairo_user_to_device(cr, &l, &t);
-    cairo_user_to_device(cr, &r, &b);
-    return meet(snap_to_pixels(l, t, r, b), at.clip);
+    const Bounds over = paint.on_device(static_cast<float>(1 / at.scale)).over;
+    if (!over.empty()) {
+        double l = over.l, t = over.t, r = over.r, b = over.b;
+        cairo_user_to_device(cr, &l, &t);
+        cairo_user_to_device(cr, &r, &b);
+        d.solid = meet(snap_to_pixels(l, t, r, b), at.clip);
+    }
+    return d;
 }
 
 // The parts of d outside s: at most four boxes.
@@ -71,15 +80,13 @@ std::vector<DeviceBox> outside(const DeviceBox& d, const DeviceBox& s) {
 // the list keeps there, in its order, as a whole repaint draws it.  They are
 // drawn on a picture of their own that holds every antialiased drawing
 // among them whole (a text, an arc, a slanted line), and d is copied from
-// it: cut by a clip, such a drawing's rim comes out a shade apart.
+// it: cut by a clip, such a drawing's rim comes out a shade apart.  Reads
+// the list and what it keeps of each drawing; writes d's pixels.
 void draw_again(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DeviceBox& d) {
-    const std::vector<KeptOp> ops = list.kept_within(at.layout_box(d).grown(reach(at)));
+    const std::vector<KeptOp> ops = list.kept_within(at.layout_box(d).grown(static_cast<float>(at.spill() / at.scale)));
     DeviceBox whole = d;
     for (const KeptOp& k : ops)
-        if (paint_of(k.op).lands != Landing::Snapped) {
-            const DeviceBox t = at.device_box(list.ink(k.op).grown(reach(at)));
-            whole = {std::min(whole.l, t.l), std::min(whole.t, t.t), std::max(whole.r, t.r), std::max(whole.b, t.b)};
-        }
+        if (k.paint.lands != Landing::Snapped) whole = join(whole, at.device_box(k.ink, at.spill()));
     whole = meet(whole, at.clip);
     const int w = static_cast<int>(whole.r - whole.l), h = static_cast<int>(whole.b - whole.t);
     if (w <= 0 || h <= 0) return;
@@ -92,7 +99,7 @@ void draw_again(cairo_t* cr, const WindowPlace& at, RetainedList& list, const De
     cairo_get_matrix(cr, &m);
     cairo_set_matrix(oc, &m);
     Painter painter(oc);
-    for (const KeptOp& k : ops) painter.draw(k.op, *k.beneath, k.times);
+    for (const KeptOp& k : ops) painter.draw(k);
     cairo_destroy(oc);
     cairo_surface_flush(own);
     cairo_save(cr);
@@ -116,16 +123,9 @@ WindowPlace place_in_window(int w, int h) {
     return at;
 }
 
-bool erases_in_window(const DrawOp& op) {
-    // What it paints over is all it paints (a box's outline paints over
-    // nothing).
-    const Paint paint = paint_of(op);
-    return paint.erases && !paint.over.empty();
-}
-
-DeviceBox WindowPlace::device_box(const Bounds& b) const {
-    return {std::floor(clip.l + b.l * scale) - 1, std::floor(clip.t + b.t * scale) - 1,
-            std::ceil(clip.l + b.r * scale) + 1, std::ceil(clip.t + b.b * scale) + 1};
+DeviceBox WindowPlace::device_box(const Bounds& b, double more) const {
+    return {std::floor(clip.l + b.l * scale - more) - kEdge, std::floor(clip.t + b.t * scale - more) - kEdge,
+            std::ceil(clip.l + b.r * scale + more) + kEdge, std::ceil(clip.t + b.b * scale + more) + kEdge};
 }
 
 Bounds WindowPlace::layout_box(const DeviceBox& d) const {
@@ -133,28 +133,28 @@ Bounds WindowPlace::layout_box(const DeviceBox& d) const {
             static_cast<float>((d.r - clip.l) / scale), static_cast<float>((d.b - clip.t) / scale)};
 }
 
-void draw_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DrawOp& op,
+void draw_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DrawOp& op, const Paint& paint,
                     const Beneath& beneath, const std::function<void(const DeviceBox&)>& changed) {
     if (!op.drawn()) return;
-    const bool erase = erases_in_window(op);
+    const Drawing drawing = drawing_of(cr, at, list, op, paint);
     // Under an erase, everything but what was drawn there is the background
     // already (the list holds all that is on the screen); drawn at this
     // scale, a drawing beside the erase may reach into its pixels too.
     std::vector<Bounds> drawn_under =
-        erase ? list.ink_within(list.ink(op).grown(reach(at))) : std::vector<Bounds>{};
+        drawing.erases ? list.ink_within(drawing.ink.grown(static_cast<float>(at.spill() / at.scale)))
+                       : std::vector<Bounds>{};
     std::vector<Bounds> hidden;
-    const Bounds ink = list.add(op, beneath, &hidden);
-    if (erase) {
+    list.add(op, paint, drawing.ink, beneath, &hidden);
+    if (drawing.erases) {
         // What was drawn there loses the pixels the erase paints, as the
         // renderer paints them; a little more of what the erase covers
         // changes nothing.
         at_most_a_few(drawn_under);
-        const DeviceBox box = solid_pixels(cr, at, op);
         cairo_save(cr);
         cairo_identity_matrix(cr);
         set_background(cr);
         for (const Bounds& u : drawn_under) {
-            const DeviceBox d = meet(at.device_box(u.grown(2)), box);
+            const DeviceBox d = meet(at.device_box(u, at.spill()), drawing.solid);
             if (blank(d)) continue;
             cairo_rectangle(cr, d.l, d.t, d.r - d.l, d.b - d.t);
             changed(d);
@@ -162,19 +162,16 @@ void draw_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, cons
         cairo_fill(cr);
         cairo_restore(cr);
     } else {
-        Painter(cr).draw(op, beneath);
-        // In a window of another size, within about a pixel.
-        const DeviceBox d = at.device_box(ink.grown(1));
-        if (!ink.empty()) changed({d.l - 1, d.t - 1, d.r + 1, d.b + 1});
+        Painter(cr).draw(op, paint, beneath);
+        if (!drawing.ink.empty()) changed(at.device_box(drawing.ink, at.spill()));
     }
     // What the list now hides leaves none of its pixels, wherever this
     // scale put them (an erase it hides, none of its wiping): there the
     // window shows what the list draws.  Where the operation painted over
     // every pixel, it shows it already.
     at_most_a_few(hidden);
-    const DeviceBox solid = solid_pixels(cr, at, op);
     for (const Bounds& u : hidden)
-        for (const DeviceBox& d : outside(meet(at.device_box(u.grown(2)), at.clip), solid)) {
+        for (const DeviceBox& d : outside(meet(at.device_box(u, at.spill()), at.clip), drawing.solid)) {
             draw_again(cr, at, list, d);
             changed(d);
         }

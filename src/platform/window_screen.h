@@ -4,8 +4,8 @@
 #include <functional>
 
 #include "platform/backdrop.h"
-#include "platform/paint.h"
 #include "platform/display.h"
+#include "platform/paint.h"
 #include "platform/retained.h"
 
 typedef struct _cairo cairo_t;
@@ -17,8 +17,18 @@ namespace cw {
 struct WindowPlace {
     double scale = 1;
     DeviceBox clip{0, 0, 0, 0};
-    // A layout box on the device: whole pixels around it, a pixel more.
-    DeviceBox device_box(const Bounds& b) const;
+    // How far, in the window's pixels, what a drawing paints in the window
+    // may lie beyond its ink as the list measures it at the layout's own
+    // size: a pixel of antialiased rim, a pixel of an erase's aliased reach
+    // or an edge's rounding, and two units of the layout for where each
+    // size lands a glyph's origin and rounds the ink to its whole pixels.
+    double spill() const { return 2 + 2 * scale; }
+    // A layout box on the device: the whole pixels around it, and kEdge and
+    // `more` of the window's pixels more each way.
+    DeviceBox device_box(const Bounds& b, double more = 0) const;
+    // The pixel a box of the layout takes beyond the whole pixels around it
+    // on the device, for the rounding of the edges the painter snaps.
+    static constexpr double kEdge = 1;
     // The layout box a device box covers.
     Bounds layout_box(const DeviceBox& d) const;
 };
@@ -27,24 +37,19 @@ struct WindowPlace {
 // aspect kept, centred, its edges on whole pixels so the margins stay clean.
 WindowPlace place_in_window(int w, int h);
 
-// Whether the window erases the operation rather than drawing it: it paints
-// a box in the background colour and nothing else (a box filled in it, an
-// upright or level line drawn in it, a clear).
-bool erases_in_window(const DrawOp& op);
-
-// Draws an operation on a window's picture of what `list` keeps: cr draws
-// onto the window's pixels with its user space on the layout as `at` places
-// it.  The list takes the operation and decides what it hides; the window
-// then shows what the list would draw there at the window's own scale.  An
-// erase (erases_in_window) paints the background only where something was
-// drawn.  What the list keeps loses the pixels the erase paints; what it
+// Draws an operation, painting as `paint` says, on a window's picture of
+// what `list` keeps: cr draws onto the window's pixels with its user space
+// on the layout as `at` places it.  The list takes the operation and decides
+// what it hides; the window then shows what the list would draw there at the
+// window's own scale.  An erasing box (Paint::erases_box) paints the
+// background only where something was drawn.  What the list keeps loses the pixels the erase paints; what it
 // drops (under what paints over it: Paint::over) loses all its
 // pixels, with what the list keeps beside them drawn again there.  So a
 // line's antialiased rim or a glyph reaching a pixel past a box's snapped
 // edge leaves nothing, at any size.  Calls `changed` with each device box it
 // painted.  Reads and writes the list and the pixels; leaves cr as it found
 // it.
-void draw_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DrawOp& op,
+void draw_in_window(cairo_t* cr, const WindowPlace& at, RetainedList& list, const DrawOp& op, const Paint& paint,
                     const Beneath& beneath, const std::function<void(const DeviceBox&)>& changed);
 
 }  // namespace cw

@@ -99,7 +99,7 @@ double painted_contrast(const Drawn& d, int fill) {
     cairo_paint(cr);
     cairo_scale(cr, kScale, kScale);
     cairo_translate(cr, -cell.l, -cell.t);
-    Painter(cr).draw(d.op, d.beneath);
+    Painter(cr).draw(d.op, paint_of(d.op), d.beneath);
     cairo_destroy(cr);
     cairo_surface_flush(surface);
     const unsigned char* data = cairo_image_surface_get_data(surface);

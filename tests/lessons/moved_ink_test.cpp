@@ -65,7 +65,7 @@ public:
         cairo_t* cr = cairo_create(s);
         cairo_translate(cr, -x0_, -y0_);
         cairo_scale(cr, kScale, kScale);
-        Painter(cr).draw(op, Beneath{});
+        Painter(cr).draw(op, paint_of(op), Beneath{});
         cairo_destroy(cr);
         cairo_surface_flush(s);
         const unsigned char* data = cairo_image_surface_get_data(s);

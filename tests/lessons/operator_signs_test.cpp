@@ -53,7 +53,7 @@ SignInk sign_ink(const DrawOp& glyph, const Beneath& under) {
     cairo_translate(cr, margin - cell.l, margin - cell.t);
     DrawOp one = glyph;
     one.c = 0;
-    Painter(cr).draw(one, under);
+    Painter(cr).draw(one, paint_of(one), under);
     cairo_destroy(cr);
     cairo_surface_flush(surface);
     const unsigned char* data = cairo_image_surface_get_data(surface);

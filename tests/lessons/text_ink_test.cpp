@@ -35,7 +35,7 @@ Bounds painted(const DrawOp& op, double scale) {
     cairo_scale(cr, scale, scale);
     DrawOp black = op;
     black.c = 0;
-    Painter(cr).draw(black, Beneath{});
+    Painter(cr).draw(black, paint_of(black), Beneath{});
     cairo_destroy(cr);
     cairo_surface_flush(s);
     const unsigned char* data = cairo_image_surface_get_data(s);
@@ -95,14 +95,14 @@ TextsMeasured check_texts(const Step& step) {
                            std::abs(listed.b - placed.b) <= 1;
         EXPECT_TRUE(agree) << step.name() << ": " << named(op, 1);
         const Bounds at1 = painted(op, 1);
-        const bool holds = at1.empty() || at1.inside(listed);
+        const bool holds = at1.empty() || at1.within(listed);
         EXPECT_TRUE(holds) << step.name() << ": " << named(op, 1);
         // Every fifth text at the other sizes a window is drawn at.
         if (m.texts % 5 == 0)
             for (int k = 0; k < kScales; ++k) {
                 const double scale = kWindowScales[k];
                 const Bounds p = painted(op, scale);
-                const bool held = p.empty() || p.inside(windows.ink(op, scale, true));
+                const bool held = p.empty() || p.within(windows.ink(op, scale, true));
                 EXPECT_TRUE(held) << step.name() << ": " << named(op, scale);
                 failures += !held;
                 ++m.at_scale[k];

@@ -550,7 +550,7 @@ TEST(Paint, SaysHowThePainterPaints) {
                       Antialiased = Landing::Antialiased;
     struct Row {
         DrawOp op;
-        Landing lands, inside, rim;
+        Landing lands, fill_lands, rim_lands;
         bool erases, over;
         float reach;  // device pixels beyond its pen an erasing part is drawn
     } rows[] = {
@@ -596,17 +596,22 @@ TEST(Paint, SaysHowThePainterPaints) {
                                      std::to_string(op.c) + "/" + std::to_string(op.f) + " at scale " +
                                      std::to_string(scale);
             EXPECT_EQ(paint.lands, row.lands) << what;
-            EXPECT_EQ(paint.inside, row.inside) << what << ": its inside";
-            EXPECT_EQ(paint.rim, row.rim) << what << ": its rim";
+            EXPECT_EQ(paint.fill_lands, row.fill_lands) << what << ": its fill";
+            EXPECT_EQ(paint.rim_lands, row.rim_lands) << what << ": its rim";
             EXPECT_EQ(paint.erases, row.erases) << what;
             EXPECT_EQ(!paint.over.empty(), row.over) << what;
             EXPECT_EQ(paint.reach, row.reach) << what;
+            // Made at the layout's size and read on this device, it is the
+            // description made for this device.
+            const Paint read = paint_of(op).on_device(static_cast<float>(1 / scale));
+            EXPECT_EQ(read.pen, paint.pen) << what << ": its pen on the device";
+            EXPECT_EQ(read.over, paint.over) << what << ": what it paints over on the device";
             // The pixels of the operation drawn `times` over itself, over a
             // blank screen or a tinted one.
             auto pixels = [&](int times, bool tinted) {
                 Screen s(scale);
                 if (tinted) s.draw({ground});
-                s.draw({KeptOp{op, std::make_shared<const Beneath>(), times}});
+                s.draw({KeptOp{op, paint_of(op), {}, std::make_shared<const Beneath>(), times}});
                 std::vector<uint32_t> out;
                 out.reserve(static_cast<size_t>(s.width()) * static_cast<size_t>(s.height()));
                 for (int y = 0; y < s.height(); ++y)
@@ -704,7 +709,7 @@ TEST(GlyphLayout, FitsGlyphsToTheCellsAndBarsUnderThem) {
                 EXPECT_GE(ink.t, op.y1 + op.w / 2.0f + 1) << c.name;
             }
             if (op.op == Op::Fill) {
-                EXPECT_TRUE(ink.inside(Bounds{op.x1, op.y1, op.x2, op.y2})) << c.name;
+                EXPECT_TRUE(ink.within(Bounds{op.x1, op.y1, op.x2, op.y2})) << c.name;
             }
         }
     }

@@ -315,9 +315,9 @@ TEST(RetainedList, MeasuresEachTextAsItsGlyphsWerePlaced) {
                 // All its ink, and no more than the faint rim a pixel beyond.
                 EXPECT_TRUE((Bounds{static_cast<float>(drawn.l), static_cast<float>(drawn.t),
                                     static_cast<float>(drawn.r), static_cast<float>(drawn.b)}
-                                 .inside(ink)))
+                                 .within(ink)))
                     << ch << " " << which << (sign_first ? " after the sign" : " first");
-                EXPECT_TRUE(ink.inside(Bounds{static_cast<float>(drawn.l), static_cast<float>(drawn.t),
+                EXPECT_TRUE(ink.within(Bounds{static_cast<float>(drawn.l), static_cast<float>(drawn.t),
                                               static_cast<float>(drawn.r), static_cast<float>(drawn.b)}
                                            .grown(1)))
                     << ch << " " << which << (sign_first ? " after the sign" : " first");

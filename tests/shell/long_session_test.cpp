@@ -89,8 +89,9 @@ public:
     History(const History&) = delete;
     History& operator=(const History&) = delete;
     void draw(const DrawOp& op) {
-        painter_.draw(op, under_.beneath(op));
-        under_.add(op);
+        const Paint paint = paint_of(op);
+        painter_.draw(op, paint, under_.beneath(op));
+        under_.add(op, paint);
     }
     // Takes note of an operation not drawn here, so that what lies under the
     // operations drawn later is known.
@@ -246,8 +247,9 @@ PagesHeld check_pages(const Step& step) {
         for (auto& w : windows) w->draw(op);
         if (!op.drawn()) return;
         history.draw(op);
-        if (paint_of(op).clears) before.clear();
-        before.push_back({op, nullptr, 1});
+        const Paint paint = paint_of(op);
+        if (paint.clears) before.clear();
+        before.push_back({op, paint, {}, nullptr, 1});
     };
     // Each page, and the screen the step leaves under its lesson's menu.
     auto look = [&](Harness& h) {

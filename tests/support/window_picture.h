@@ -40,9 +40,10 @@ public:
     double scale() const { return at_.scale; }
 
     void draw(const DrawOp& op) {
+        const Paint paint = paint_of(op);
         const Beneath under = drawn_.beneath(op);
-        if (op.drawn()) drawn_.add(op);
-        draw_in_window(cr_, at_, list_, op, under, [](const DeviceBox&) {});
+        if (op.drawn()) drawn_.add(op, paint);
+        draw_in_window(cr_, at_, list_, op, paint, under, [](const DeviceBox&) {});
     }
 
     RetainedList& list() { return list_; }
