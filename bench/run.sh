@@ -23,7 +23,10 @@
 #     problem each): time a problem over the first 200 problems and over
 #     problems 201 to 3,000 (target: the later within 1.5x of the first),
 #     and peak memory at 200 and at 3,000 against a fresh start (target:
-#     within 5 MB).
+#     within 5 MB);
+#   - from a build of its own (BUILD/counting), the descriptions of drawings
+#     made (paint_of) for each drawing over a session of Kelvane's lesson 1,
+#     replayed headless and typed into a window (target: at most 1.2).
 #
 #   bash bench/run.sh BUILD_DIR
 #   BENCH_RUNS (9), BENCH_IDLE_SECONDS (20), BENCH_DRILL_PROBLEMS (3000) change the work.
@@ -299,3 +302,47 @@ start_xvfb 3840 2160
 open_kelvane
 drill_figures "3840x2160" 150 3840 2160
 stop_all
+
+# --- descriptions a drawing ----------------------------------------------------------------
+# A build of its own (BUILD/counting, CW_COUNT_PAINTS) counts the
+# descriptions of drawings made (paint_of) and the drawings made, which a
+# program says as it ends.  The same session of Kelvane's lesson 1 (each of
+# its steps opened and paged through), replayed headless, and typed into a
+# real window at 1440x900 and resized to two thirds and back (target: at
+# most 1.2 descriptions a drawing in each).
+COUNT="$BUILD/counting"
+if cmake -S "$(dirname "$0")/.." -B "$COUNT" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCW_COUNT_PAINTS=ON >/dev/null &&
+    cmake --build "$COUNT" --target replay kelvane >/dev/null; then
+    session_keys() {  # the lesson-1 session, Enter written as SEP
+        awk -v sep="$1" 'BEGIN { k = "kkkkkkkkkkkkkkkkkkkk"
+            printf "1%s", sep; for (s = 1; s <= 4; ++s) printf "%s%s%s%s1%s", s, sep, k, k, sep }'
+    }
+    per_drawing() {  # LABEL FILE: the line the program said
+        grep -a '^paint_of:' "$2" | tail -1 | awk -v l="$1" '{ printf "paint_of a drawing, %s: %d descriptions for %d drawings, %.2f a drawing (target <= 1.2)\n", l, $2, $5, ($5 ? $2 / $5 : 0) }'
+    }
+    session_keys '\n' >"$WORK/session.keys"
+    "$COUNT/replay" kelvane --keys-file "$WORK/session.keys" --time 10:20:30 >/dev/null 2>"$WORK/count.err"
+    per_drawing "Kelvane lesson 1 replayed headless" "$WORK/count.err"
+    start_xvfb 1440 900
+    "$COUNT/kelvane" >/dev/null 2>"$WORK/count.err" &
+    KEL=$!
+    PIDS+=("$KEL")
+    WIN=$(timeout 20 xdotool search --sync --onlyvisible --name '^Kelvane$' 2>/dev/null | head -1)
+    if [ -n "$WIN" ]; then
+        sleep 2
+        session_keys "$(printf '\r')" | xdotool type --window "$WIN" --delay 0 --file - 2>/dev/null
+        settle
+        xdotool windowsize --sync "$WIN" 960 600 2>/dev/null
+        sleep 1
+        xdotool windowsize --sync "$WIN" 1440 900 2>/dev/null
+        sleep 1
+        kill -TERM "$KEL"  # a window closed: the program ends as a pupil ends it
+        wait "$KEL" 2>/dev/null
+        per_drawing "the same keys typed into a window, resized" "$WORK/count.err"
+    else
+        echo "bench: no counting Kelvane window: $(cat "$WORK/count.err")"
+    fi
+    stop_all
+else
+    echo "bench: the counting build failed"
+fi

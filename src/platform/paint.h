@@ -8,6 +8,9 @@
 #pragma once
 #include <algorithm>
 #include <cmath>
+#ifdef CW_COUNT_PAINTS
+#include <cstdio>
+#endif
 
 #include "platform/display.h"
 
@@ -84,17 +87,14 @@ inline Bounds pen_through(const DrawOp& op);
 inline Bounds pen_covers(const DrawOp& op, float hairline = 1);
 
 #ifdef CW_COUNT_PAINTS
-// How many descriptions were made, in the benchmark's counting build only
-// (bench/): what a drawing costs on its way to the screen.
-inline long& paints_made() {
-    static long made = 0;
-    return made;
-}
-// How many drawings were made (Platform::emit).
-inline long& drawings_made() {
-    static long made = 0;
-    return made;
-}
+// In the benchmark's counting build only (bench/run.sh): how many
+// descriptions were made and how many drawings (Platform::emit), said on
+// stderr as the process ends.
+struct PaintCount {
+    long made = 0, drawings = 0;
+    ~PaintCount() { std::fprintf(stderr, "paint_of: %ld descriptions for %ld drawings\n", made, drawings); }
+};
+inline PaintCount paint_count;
 #endif
 
 // Describes how an operation paints, once for each drawing: the platform
@@ -104,7 +104,7 @@ inline long& drawings_made() {
 // is a unit.
 inline Paint paint_of(const DrawOp& op, float hairline = 1) {
 #ifdef CW_COUNT_PAINTS
-    ++paints_made();
+    ++paint_count.made;
 #endif
     Paint p;
     p.through = pen_through(op);

@@ -29,7 +29,7 @@ void Platform::emit(DrawOp op) {
         // How it paints, described once and handed to all that reads it.
         const Paint paint = paint_of(op);
 #ifdef CW_COUNT_PAINTS
-        ++drawings_made();
+        ++paint_count.drawings;
 #endif
         const Beneath under = backdrop_.beneath(op);
         backdrop_.add(op, paint);
