@@ -320,7 +320,7 @@ if cmake -S "$(dirname "$0")/.." -B "$COUNT" -G Ninja -DCMAKE_BUILD_TYPE=RelWith
     per_drawing() {  # LABEL FILE: the line the program said
         grep -a '^paint_of:' "$2" | tail -1 | awk -v l="$1" '{ printf "paint_of a drawing, %s: %d descriptions for %d drawings, %.2f a drawing (target <= 1.2)\n", l, $2, $5, ($5 ? $2 / $5 : 0) }'
     }
-    session_keys '\n' >"$WORK/session.keys"
+    session_keys '\\n' >"$WORK/session.keys"
     "$COUNT/replay" kelvane --keys-file "$WORK/session.keys" --time 10:20:30 >/dev/null 2>"$WORK/count.err"
     per_drawing "Kelvane lesson 1 replayed headless" "$WORK/count.err"
     start_xvfb 1440 900
