@@ -8,16 +8,17 @@
 # margins.  Also checks the messages for a missing display and missing fonts,
 # and runs the window backend's gtest cases, which need a display.
 #
-#   bash tests/scripts/window_xvfb.sh BUILD_DIR
+#   bash tests/scripts/window_xvfb.sh BUILD_DIR SKIP_STATUS
 #
-# Exit status 77 (skipped) when Xvfb, xdotool, ImageMagick or a C compiler
-# with the X11 headers is missing.
+# Exit status SKIP_STATUS (the entry's SKIP_RETURN_CODE) when Xvfb, xdotool,
+# ImageMagick or a C compiler with the X11 headers is missing.
 set -u
 
-BUILD=${1:?usage: window_xvfb.sh BUILD_DIR}
+BUILD=${1:?usage: window_xvfb.sh BUILD_DIR SKIP_STATUS}
+SKIP=${2:?usage: window_xvfb.sh BUILD_DIR SKIP_STATUS}
 BUILD=$(cd "$BUILD" && pwd)
 for tool in Xvfb xdotool import compare convert cc; do
-    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit 77; }
+    command -v "$tool" >/dev/null 2>&1 || { echo "skipped: $tool is not installed"; exit "$SKIP"; }
 done
 for bin in kelvane dorrith sarnoth replay; do
     [ -x "$BUILD/$bin" ] || { echo "FAIL: $BUILD/$bin is not built"; exit 1; }
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
     return 0;
 }
 EOF
-cc -o "$WORK/close" "$WORK/close.c" -lX11 2>"$WORK/cc.log" || { echo "skipped: cannot build the X11 close helper"; exit 77; }
+cc -o "$WORK/close" "$WORK/close.c" -lX11 2>"$WORK/cc.log" || { echo "skipped: cannot build the X11 close helper"; exit "$SKIP"; }
 
 # Binds a keysym the keyboard lacks to a spare keycode and prints the
 # keycode ("keymap bind UFF13"), or frees the keycode again ("keymap unbind
@@ -120,7 +121,7 @@ int main(int argc, char** argv) {
     return 0;
 }
 EOF
-cc -o "$WORK/keymap" "$WORK/keymap.c" -lX11 2>>"$WORK/cc.log" || { echo "skipped: cannot build the X11 keymap helper"; exit 77; }
+cc -o "$WORK/keymap" "$WORK/keymap.c" -lX11 2>>"$WORK/cc.log" || { echo "skipped: cannot build the X11 keymap helper"; exit "$SKIP"; }
 
 # --- no display: one line on stderr, status 1 -------------------------------
 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 20 "$BUILD/kelvane" >/dev/null 2>"$WORK/nodisplay.err"

@@ -9,27 +9,20 @@
 # A single test's entry is named as the test; a group's as its suite, with
 # "(k of n)" where the suite is cut in several.  Every entry runs through
 # RUNNER (tests/support/run_entry.sh), which passes it only when each test it
-# names ran and passed, and makes it skip (status 77) when one skipped.
+# names ran and passed, and makes it skip (status SKIP, the entries'
+# SKIP_RETURN_CODE) when one skipped.
 #
 # Reads: EXECUTABLE, EMULATOR (its words apart by "|"; may be empty), RUNNER,
-# WORKING_DIR, FILTER, PREFIX, EACH, GROUP, PROPERTIES (property and value,
-# apart by "|"), ENVIRONMENT (variables set, apart by "|"; may be empty),
-# CTEST_FILE.  Writes CTEST_FILE.
+# SKIP, WORKING_DIR, FILTER, PREFIX, EACH, GROUP, PROPERTIES (property and
+# value, apart by "|"), ENVIRONMENT (variables set, apart by "|"; may be
+# empty), CTEST_FILE.  Writes CTEST_FILE.
 cmake_minimum_required(VERSION 3.20)
 string(REPLACE "|" ";" EMULATOR "${EMULATOR}")
 string(REPLACE "|" ";" PROPERTIES "${PROPERTIES}")
 string(REPLACE "|" ";" ENVIRONMENT "${ENVIRONMENT}")
 
-set(list_args --gtest_list_tests)
-if(FILTER)
-  list(APPEND list_args "--gtest_filter=${FILTER}")
-endif()
-execute_process(COMMAND ${EMULATOR} "${EXECUTABLE}" ${list_args}
-                WORKING_DIRECTORY "${WORKING_DIR}" TIMEOUT 60
-                OUTPUT_VARIABLE listed RESULT_VARIABLE failed)
-if(failed)
-  message(FATAL_ERROR "${EXECUTABLE} could not list its tests (${failed}):\n${listed}")
-endif()
+include("${CMAKE_CURRENT_LIST_DIR}/listed_tests.cmake")
+cw_listed_tests(listed "${FILTER}" ${EMULATOR} "${EXECUTABLE}")
 
 # A bracket argument that holds any name.
 function(quoted out text)
@@ -52,13 +45,13 @@ function(add_entry name tests)
   list(JOIN tests ":" filter)
   quoted(n "${PREFIX}${name}")
   set(command "")
-  foreach(part bash "${RUNNER}" ${EMULATOR} "${EXECUTABLE}" "--gtest_filter=${filter}")
+  foreach(part bash "${RUNNER}" "${CMAKE_COMMAND}" ${SKIP} ${EMULATOR} "${EXECUTABLE}" "--gtest_filter=${filter}")
     quoted(q "${part}")
     string(APPEND command " ${q}")
   endforeach()
   string(APPEND script "add_test(${n}${command})\n")
   quoted(dir "${WORKING_DIR}")
-  string(APPEND script "set_tests_properties(${n} PROPERTIES WORKING_DIRECTORY ${dir}${props} SKIP_RETURN_CODE 77)\n")
+  string(APPEND script "set_tests_properties(${n} PROPERTIES WORKING_DIRECTORY ${dir}${props} SKIP_RETURN_CODE ${SKIP})\n")
   set(script "${script}" PARENT_SCOPE)
 endfunction()
 
@@ -100,24 +93,19 @@ function(flush_suite suite tests)
   set(script "${script}" PARENT_SCOPE)
 endfunction()
 
-string(REPLACE ";" "\\;" listed "${listed}")
-string(REPLACE "\n" ";" lines "${listed}")
 set(suite "")
 set(pending "")
-foreach(line IN LISTS lines)
-  # What follows the name (a parameter's value) is a comment.
-  string(REGEX REPLACE " *#.*$" "" line "${line}")
-  if(line MATCHES "^  ([^ ].*)$")
-    set(test "${suite}.${CMAKE_MATCH_1}")
-    if(test MATCHES "${EACH}")
-      add_entry("${test}" "${test}")
-    else()
-      list(APPEND pending "${test}")
-    endif()
-  elseif(line MATCHES "^([^ ].*)\\.$")
+foreach(test IN LISTS listed)
+  string(REGEX REPLACE "\\..*$" "" test_suite "${test}")
+  if(NOT test_suite STREQUAL suite)
     flush_suite("${suite}" "${pending}")
     set(pending "")
-    set(suite "${CMAKE_MATCH_1}")
+    set(suite "${test_suite}")
+  endif()
+  if(test MATCHES "${EACH}")
+    add_entry("${test}" "${test}")
+  else()
+    list(APPEND pending "${test}")
   endif()
 endforeach()
 flush_suite("${suite}" "${pending}")

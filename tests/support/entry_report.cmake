@@ -1,0 +1,88 @@
+# Reads GoogleTest's report (--gtest_output=json) of one ctest entry's run,
+# for run_entry.sh, and fails unless every test NAMES names (full names
+# apart by ':') is reported once, as run, started, completed and passed,
+# and no other test is; when one of them skipped, writes SKIPPED (empty) and
+# names the tests that skipped.
+#
+#   cmake -DREPORT=FILE -DNAMES=NAMES -DSKIPPED=FILE -P entry_report.cmake
+cmake_minimum_required(VERSION 3.20)
+
+set(problems "")
+macro(problem text)
+  string(APPEND problems "\n  ${text}")
+endmacro()
+
+string(REPLACE ":" ";" named "${NAMES}")
+if(NOT named)
+  problem("the entry names no test")
+endif()
+if(NOT EXISTS "${REPORT}")
+  message(FATAL_ERROR "run_entry: no report:\n  the program ended with status 0 before GoogleTest ran")
+endif()
+file(READ "${REPORT}" report)
+
+# The indices of the array at KEY... of the JSON text TEXT, into OUT.
+function(indices out text)
+  string(JSON length LENGTH "${text}" ${ARGN})
+  set(all "")
+  set(i 0)
+  while(i LESS length)
+    list(APPEND all ${i})
+    math(EXPR i "${i} + 1")
+  endwhile()
+  set(${out} "${all}" PARENT_SCOPE)
+endfunction()
+
+# GoogleTest reports each suite of the tests run, with its tests.
+set(reported 0)
+set(skipped "")
+indices(suites "${report}" testsuites)
+foreach(s IN LISTS suites)
+  string(JSON suite GET "${report}" testsuites ${s})
+  string(JSON suite_name GET "${suite}" name)
+  indices(tests "${suite}" testsuite)
+  foreach(t IN LISTS tests)
+    string(JSON test GET "${suite}" testsuite ${t})
+    string(JSON name GET "${test}" name)
+    set(name "${suite_name}.${name}")
+    string(JSON status GET "${test}" status)
+    string(JSON result GET "${test}" result)
+    string(JSON start GET "${test}" timestamp)
+    string(JSON failures ERROR_VARIABLE none LENGTH "${test}" failures)
+    math(EXPR reported "${reported} + 1")
+    if(DEFINED "seen_${name}")
+      problem("${name} is reported twice")
+    endif()
+    set("seen_${name}" TRUE)
+    if(NOT "${name}" IN_LIST named)
+      problem("${name} is reported, but the entry does not name it")
+    endif()
+    # A test GoogleTest never started (a global set-up that skipped) keeps
+    # the start time 0, written in local time.
+    if(NOT status STREQUAL "RUN")
+      problem("${name} did not run (${status})")
+    elseif(start MATCHES "^(1970-01-01|1969-12-31)T")
+      problem("${name} was never started")
+    elseif(failures GREATER 0)
+      problem("${name} failed")
+    elseif(result STREQUAL "SKIPPED")
+      string(APPEND skipped "\n  ${name}")
+    elseif(NOT result STREQUAL "COMPLETED")
+      problem("${name} ended ${result}")
+    endif()
+  endforeach()
+endforeach()
+foreach(name IN LISTS named)
+  if(NOT DEFINED "seen_${name}")
+    problem("${name} is named but did not run")
+  endif()
+endforeach()
+
+if(problems)
+  message(FATAL_ERROR "run_entry: the report of the tests run says:${problems}")
+elseif(skipped)
+  file(WRITE "${SKIPPED}" "")
+  message("run_entry: skipped (see above why):${skipped}")
+else()
+  message("run_entry: ${reported} test(s) ran and passed")
+endif()
