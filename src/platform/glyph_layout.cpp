@@ -524,6 +524,19 @@ Bounds GlyphLayout::ink(const DrawOp& op, double scale, bool landed) {
             static_cast<float>(std::ceil(r * scale) / scale), static_cast<float>(std::ceil(b * scale) / scale)};
 }
 
+bool thickened_as_drawn(const DrawOp& text) {
+    if (text.op != Op::Text || !drawable_text(text)) return false;
+    const FaceChoice& face = map_face(text.font.face, text.p, text.q);
+    PangoLayout* layout = new_glyph_layout();
+    PangoFontDescription* desc = font_of(text, face);
+    pango_layout_set_font_description(layout, desc);
+    pango_font_description_free(desc);
+    set_glyph(layout, face, char_cells(text).front().ch);
+    const bool thickened = synthesised_bold(layout);
+    g_object_unref(layout);
+    return thickened;
+}
+
 DrawOp laid_out(DrawOp text) {
     GlyphLayout layout;
     layout(text, Backdrop{});

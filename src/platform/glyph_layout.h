@@ -67,6 +67,10 @@ private:
 // hand, in tests and tools).
 DrawOp laid_out(DrawOp text);
 
+// Whether the face a text is drawn in draws its first character bold by
+// thickening its outline as it draws it (a face with no bold of its own).
+bool thickened_as_drawn(const DrawOp& text);
+
 // A layout for one glyph at a time, in a face's own units (hinting off, so
 // outlines and advances scale exactly); the caller unrefs it.
 PangoLayout* new_glyph_layout();
