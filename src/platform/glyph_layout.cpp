@@ -12,8 +12,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <limits>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <unordered_map>
 
@@ -146,7 +146,8 @@ bool operator_signs(const DrawOp& op, const FaceChoice& face) {
 // Sets the layout to the glyph of a character and measures it: its outline
 // when asked (drawn at `drawn`, across and down, pixels a unit when given),
 // and always for an operator sign, which is placed by it and by the middle
-// of the face's digits.
+// of the face's digits (and, where its face makes it bold as it draws, by
+// the outline it thickens).
 GlyphShape measure(cairo_t* cr, PangoLayout* layout, const FaceChoice& face, const std::string& ch, bool outline,
                    bool sign, const std::pair<double, double>& drawn = {kFine, kFine}) {
     GlyphShape g;
@@ -247,8 +248,8 @@ Placement place(const DrawOp& op, const FaceChoice& face, const CharCell& c, con
 // How much heavier than its face a glyph is drawn, in the units of its
 // font size (place scales it with the glyph).  An operator sign is drawn
 // with strokes operator_stroke wide where its face draws them lighter: its
-// face's own strokes, and what a face made bold as it draws (`emboldened`)
-// adds to them.
+// face's own strokes, and what a face made bold as it draws adds to them
+// (the glyph's shape `g` says whether it is).
 double heavier_of(const DrawOp& op, const FaceChoice& face, const CharCell& c, const GlyphShape& g) {
     if (operator_signs(op, face)) {
         const double k = sign_em_share(face, c.ch) * op.q * sign_shrink(g);  // its em is k * size
@@ -407,8 +408,9 @@ struct GlyphLayout::Shapes {
     // face makes bold as it draws is thickened by a share of the size it is
     // drawn at, across as well as down, so stretched unequally it covers
     // more than its outline stretched: measured as drawn at that scale.
-    Bounds covers(const FaceChoice& face, const std::string& ch, bool sign, const Placement& at, double scale) {
-        const GlyphShape s = glyph(face, ch, sign, true);
+    // `s` is the glyph's shape, its outline measured.
+    Bounds covers(const FaceChoice& face, const std::string& ch, bool sign, const GlyphShape& s, const Placement& at,
+                  double scale) {
         if (!s.emboldened || !(at.sx > 0 && at.sy > 0)) return s.outline;
         return glyph(face, ch, sign, true, {scale * at.sx, scale * at.sy}).outline;
     }
@@ -463,7 +465,7 @@ void GlyphLayout::operator()(DrawOp& op, const Backdrop& under) {
         if (heavier > 0 && face.gothic && g.outline.empty()) g = shapes_->glyph(face, c.ch, sign, true);
         if (!(g.advance > 0)) continue;
         // The glyph is placed and fitted as the layout's own size draws it.
-        const Covers covers = [&](const Placement& p) { return shapes_->covers(face, c.ch, sign, p, 1); };
+        const Covers covers = [&](const Placement& p) { return shapes_->covers(face, c.ch, sign, g, p, 1); };
         Reference reference = shapes_->reference(face);
         Placement at = place(op, face, c, g, heavier, covers, &reference);
         if (fitting && !g.outline.empty()) {
@@ -500,7 +502,8 @@ Bounds GlyphLayout::ink(const DrawOp& op, double scale, bool landed) {
         // draws as another); one its face thickens as it draws it, as drawn
         // at the scale.
         const Placement at{g.tx, g.ty, g.sx, g.sy};
-        const Bounds outline = shapes_->covers(face, g.drawn, sign, at, scale);
+        const GlyphShape shape = shapes_->glyph(face, g.drawn, sign, true);
+        const Bounds outline = shapes_->covers(face, g.drawn, sign, shape, at, scale);
         if (outline.empty()) continue;
         Bounds box = placed(outline, at);
         if (g.weight > 0) {
@@ -510,8 +513,7 @@ Bounds GlyphLayout::ink(const DrawOp& op, double scale, bool landed) {
             // Drawn by its face, it lands with its origin (on its baseline)
             // moved to the nearest whole pixel.
             const auto [ll, lr] = snap_shift(g.tx, scale);
-            const double baseline = shapes_->glyph(face, g.drawn, sign, true).baseline;
-            const auto [tl, tr] = snap_shift(g.ty + g.sy * baseline, scale);
+            const auto [tl, tr] = snap_shift(g.ty + g.sy * shape.baseline, scale);
             box = {static_cast<float>(box.l + ll), static_cast<float>(box.t + tl), static_cast<float>(box.r + lr),
                    static_cast<float>(box.b + tr)};
         }

@@ -45,7 +45,8 @@ public:
     // where the layout placed them, with the weight laid round them (it keeps
     // the glyphs' shapes, and draws nothing); a glyph its face makes bold as
     // it draws (a face with no bold of its own) from its outline as drawn at
-    // that scale.
+    // that scale.  The layout places and fits each glyph by the same measure,
+    // as drawn at one pixel a unit.
     //
     // `landed`: as a screen paints text, where a glyph its face draws (one
     // with no weight) lands with its origin on the nearest whole pixel,
