@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <unordered_map>
@@ -99,6 +100,9 @@ struct GlyphShape {
     Bounds outline;
     double axis = 0;         // a sign's: the middle of the face's digits
     bool emboldened = false;  // drawn by a face made bold as it draws (synthesised_bold)
+    // A sign's, drawn by a face made bold as it draws: the box its outline
+    // covers before the face thickens it, on the fine grid.
+    Bounds own;
 };
 
 // Whether a font that draws the layout's text is made bold as it draws
@@ -124,6 +128,10 @@ bool synthesised_bold(PangoLayout* layout) {
     return false;
 }
 
+// How much wider a face made bold as it draws draws each stroke, as a share
+// of its size: the outline is grown by a 24th of the size's height.
+constexpr double kSynthesisedBold = 1.0 / 24;
+
 // Sets the layout to a glyph of the character as the face draws it.
 void set_glyph(PangoLayout* layout, const FaceChoice& face, const std::string& ch) {
     const std::string drawn = (face.script_ell && ch == "l") ? "\u2113" : ch;
@@ -138,7 +146,8 @@ bool operator_signs(const DrawOp& op, const FaceChoice& face) {
 // Sets the layout to the glyph of a character and measures it: its outline
 // when asked (drawn at `drawn`, across and down, pixels a unit when given),
 // and always for an operator sign, which is placed by it and by the middle
-// of the face's digits.
+// of the face's digits (and, where its face makes it bold as it draws, by
+// the outline it thickens).
 GlyphShape measure(cairo_t* cr, PangoLayout* layout, const FaceChoice& face, const std::string& ch, bool outline,
                    bool sign, const std::pair<double, double>& drawn = {kFine, kFine}) {
     GlyphShape g;
@@ -155,6 +164,18 @@ GlyphShape measure(cairo_t* cr, PangoLayout* layout, const FaceChoice& face, con
     g.baseline = static_cast<double>(pango_layout_get_baseline(layout)) / PANGO_SCALE;
     if (outline || sign) g.outline = outline_box(cr, layout, drawn.first, drawn.second);
     g.emboldened = synthesised_bold(layout);
+    if (sign && g.emboldened) {
+        // The same glyph of the face at its own weight, which it draws as
+        // it is.
+        PangoFontDescription* desc = pango_font_description_copy(pango_layout_get_font_description(layout));
+        PangoFontDescription* own = pango_font_description_copy(desc);
+        pango_font_description_set_weight(own, PANGO_WEIGHT_NORMAL);
+        pango_layout_set_font_description(layout, own);
+        g.own = outline_box(cr, layout);
+        pango_layout_set_font_description(layout, desc);
+        pango_font_description_free(own);
+        pango_font_description_free(desc);
+    }
     return g;
 }
 
@@ -163,6 +184,21 @@ GlyphShape measure(cairo_t* cr, PangoLayout* layout, const FaceChoice& face, con
 struct Reference {
     double top = 0, bottom = 0;
 };
+
+// The box a glyph's outline covers as drawn at a placement's scale, in its
+// layout's own units (GlyphLayout::Shapes::covers); empty when it has none.
+using Covers = std::function<Bounds(const Placement&)>;
+
+// An operator sign's em is sign_em_share of its cell's height; one its
+// face makes bold as it draws is drawn this much smaller, so that its ink,
+// thickened, covers no more than the face's own outline at that em (the
+// thickening, a share of the size, would otherwise make it larger and
+// heavier than the signs are meant to be).
+double sign_shrink(const GlyphShape& g) {
+    const Bounds& thick = g.outline;
+    if (!g.emboldened || g.own.empty() || thick.empty()) return 1;
+    return std::min<double>({1.0, (g.own.r - g.own.l) / (thick.r - thick.l), (g.own.b - g.own.t) / (thick.b - thick.t)});
+}
 
 // Where the glyph of a character goes before it is fitted to anything:
 // stretched into its share of the cell, on the face's baseline.  An
@@ -173,9 +209,10 @@ struct Reference {
 // where it lies in the cell).  A brace drawn heavier is drawn a little
 // smaller, so that its ink, outline and all, covers what it would have
 // covered and comes no nearer its neighbours, and a letter drawn heavier
-// keeps its foot on the line.
+// keeps its foot on the line.  `covers` says what the glyph covers where
+// it is placed.
 Placement place(const DrawOp& op, const FaceChoice& face, const CharCell& c, const GlyphShape& g, double heavier,
-                Reference* reference = nullptr) {
+                const Covers& covers, Reference* reference = nullptr) {
     const double s = op.font.size, cell_w = c.cell.r - c.cell.l;
     Placement at{c.cell.l, op.y1, cell_w * face.width_share / g.advance, op.q * face.height_share};
     if (face.proportional) {
@@ -185,9 +222,9 @@ Placement place(const DrawOp& op, const FaceChoice& face, const CharCell& c, con
     }
     if (face.baseline > 0) at.ty += face.baseline * s * op.q - g.baseline * at.sy;
     if (const double em = sign_em_share(face, c.ch); operator_signs(op, face) && !g.outline.empty()) {
-        const double middle = at.ty + at.sy * g.axis, k = em * (c.cell.b - c.cell.t) / s;
-        const Placement sign{c.cx() - k * (g.outline.l + g.outline.r) / 2.0,
-                             middle - k * (g.outline.t + g.outline.b) / 2.0, k, k};
+        const double middle = at.ty + at.sy * g.axis, k = em * (c.cell.b - c.cell.t) / s * sign_shrink(g);
+        const Bounds o = covers({0, 0, k, k});
+        const Placement sign{c.cx() - k * (o.l + o.r) / 2.0, middle - k * (o.t + o.b) / 2.0, k, k};
         if (reference)
             *reference = {(at.ty + at.sy * reference->top - sign.ty) / k,
                           (at.ty + at.sy * reference->bottom - sign.ty) / k};
@@ -198,7 +235,7 @@ Placement place(const DrawOp& op, const FaceChoice& face, const CharCell& c, con
         if (!face.gothic) {
             at.ty -= weight / 2;
         } else {
-            Bounds box = placed(g.outline, at);
+            const Bounds box = placed(covers(at), at);
             double w = box.r - box.l, h = box.b - box.t;
             if (w > 0 && h > 0)
                 rescale(at, std::min(w / (w + weight), h / (h + weight)), (box.l + box.r) / 2.0,
@@ -210,28 +247,31 @@ Placement place(const DrawOp& op, const FaceChoice& face, const CharCell& c, con
 
 // How much heavier than its face a glyph is drawn, in the units of its
 // font size (place scales it with the glyph).  An operator sign is drawn
-// with strokes operator_stroke wide where its face draws them lighter.
-double heavier_of(const DrawOp& op, const FaceChoice& face, const std::string& ch) {
+// with strokes operator_stroke wide where its face draws them lighter: its
+// face's own strokes, and what a face made bold as it draws adds to them
+// (the glyph's shape `g` says whether it is).
+double heavier_of(const DrawOp& op, const FaceChoice& face, const CharCell& c, const GlyphShape& g) {
     if (operator_signs(op, face)) {
-        const double k = sign_em_share(face, ch) * op.q;  // the sign's scale: its em is k * size
-        return std::max(0.0, operator_stroke(k * op.font.size) / k - face.sign_stroke * op.font.size);
+        const double k = sign_em_share(face, c.ch) * op.q * sign_shrink(g);  // its em is k * size
+        const double own = (face.sign_stroke + (g.emboldened ? kSynthesisedBold : 0)) * op.font.size;
+        return std::max(0.0, operator_stroke(k * op.font.size) / k - own);
     }
-    return extra_weight(face, ch, op.font.bold) * op.font.size;
+    return extra_weight(face, c.ch, op.font.bold) * op.font.size;
 }
 
 // The outline of a glyph drawn heavier reaches half the extra weight beyond
 // its own.
 double weight_reach(double heavier, const Placement& at) { return heavier * std::sqrt(at.sx * at.sy) / 2; }
 
-// Fits a placed glyph whose outline covers `outline` (in the layout's own
-// units), grown by `grow` for an extra weight, to what lies under and
+// Fits a placed glyph whose ink is what `covers` says it covers, grown by
+// `grow` for an extra weight, to what lies under and
 // around its cell: in the filled box it is written in, text is first
 // scaled alike by how the reference character fits the box, then each
 // glyph is kept inside the box; and a glyph is kept clear of the fraction
 // bars in the top or bottom third of its cell (a line through its middle is
 // no bar of it), moved away from the bar as far as its cell leaves room and
 // shrunk, its far side staying where it is, only where it does not.
-void fit_to_surroundings(const Bounds& outline, double grow, const CharCell& c, const std::optional<Bounds>& cell,
+void fit_to_surroundings(const Covers& covers, double grow, const CharCell& c, const std::optional<Bounds>& cell,
                          const std::vector<Bounds>& bars_near, const Reference& reference, Placement& at) {
     constexpr double inf = std::numeric_limits<double>::infinity();
     double l = -inf, t = -inf, r = inf, b = inf;
@@ -244,7 +284,7 @@ void fit_to_surroundings(const Bounds& outline, double grow, const CharCell& c, 
             if (k > 1.0 / 3) rescale(at, k, c.cx(), ay, 0, nudge(ay - k * (ay - nt), ay + k * (nb - ay), t, b));
         }
     }
-    const Bounds box = grown(placed(outline, at), grow);
+    const Bounds box = grown(placed(covers(at), at), grow);
     const float third = (c.cell.b - c.cell.t) / 3;
     const Bounds near{c.cell.l, static_cast<float>(box.t - 2 * kBarClearance), c.cell.r,
                       static_cast<float>(box.b + 2 * kBarClearance)};
@@ -361,6 +401,19 @@ struct GlyphLayout::Shapes {
         probe += ch;
         return glyphs.get(probe, [&] { return measure(cr, layout, face, ch, outline, sign, drawn); });
     }
+    // The box a glyph's outline covers placed at `at`'s scale on a screen
+    // of `scale` pixels a unit, in its layout's own units: the one measure
+    // of a glyph, that the layout fits it by and that its ink is.  A glyph
+    // its face draws scales exactly: its outline on the fine grid.  One its
+    // face makes bold as it draws is thickened by a share of the size it is
+    // drawn at, across as well as down, so stretched unequally it covers
+    // more than its outline stretched: measured as drawn at that scale.
+    // `s` is the glyph's shape, its outline measured.
+    Bounds covers(const FaceChoice& face, const std::string& ch, bool sign, const GlyphShape& s, const Placement& at,
+                  double scale) {
+        if (!s.emboldened || !(at.sx > 0 && at.sy > 0)) return s.outline;
+        return glyph(face, ch, sign, true, {scale * at.sx, scale * at.sy}).outline;
+    }
     Reference reference(const FaceChoice& face) {
         return references.get(current, [&] {
             Reference r;
@@ -406,14 +459,18 @@ void GlyphLayout::operator()(DrawOp& op, const Backdrop& under) {
         const float h = c.cell.b - c.cell.t;
         const std::vector<Bounds> bars = under.bars_across({c.cell.l, c.cell.t - h, c.cell.r, c.cell.b + h});
         const bool fitting = cell || !bars.empty();
-        const double heavier = heavier_of(op, face, c.ch);
-        const GlyphShape g = shapes_->glyph(face, c.ch, sign, fitting || (heavier > 0 && face.gothic));
+        // An operator sign's outline is measured whatever it is fitted to.
+        GlyphShape g = shapes_->glyph(face, c.ch, sign, fitting);
+        const double heavier = heavier_of(op, face, c, g);
+        if (heavier > 0 && face.gothic && g.outline.empty()) g = shapes_->glyph(face, c.ch, sign, true);
         if (!(g.advance > 0)) continue;
+        // The glyph is placed and fitted as the layout's own size draws it.
+        const Covers covers = [&](const Placement& p) { return shapes_->covers(face, c.ch, sign, g, p, 1); };
         Reference reference = shapes_->reference(face);
-        Placement at = place(op, face, c, g, heavier, &reference);
+        Placement at = place(op, face, c, g, heavier, covers, &reference);
         if (fitting && !g.outline.empty()) {
             Placement fitted = at;
-            fit_to_surroundings(g.outline, weight_reach(heavier, at), c, cell, bars, reference, fitted);
+            fit_to_surroundings(covers, weight_reach(heavier, at), c, cell, bars, reference, fitted);
             // The same move, as a scale about the middle of the cell and a
             // shift, as the operation records it.
             const double k = fitted.sx / at.sx;
@@ -449,11 +506,11 @@ Bounds GlyphLayout::ink(const DrawOp& op, double scale, bool landed) {
         // The shape of the glyph drawn (the face's own for a character it
         // draws as another); one its face thickens as it draws it, as drawn
         // at the scale.
-        GlyphShape s = shapes_->glyph(face, g.drawn, sign, true);
-        if (s.emboldened && g.sx > 0 && g.sy > 0)
-            s = shapes_->glyph(face, g.drawn, sign, true, {scale * g.sx, scale * g.sy});
-        if (s.outline.empty()) continue;
-        Bounds box = placed(s.outline, {g.tx, g.ty, g.sx, g.sy});
+        const Placement at{g.tx, g.ty, g.sx, g.sy};
+        const GlyphShape shape = shapes_->glyph(face, g.drawn, sign, true);
+        const Bounds outline = shapes_->covers(face, g.drawn, sign, shape, at, scale);
+        if (outline.empty()) continue;
+        Bounds box = placed(outline, at);
         if (g.weight > 0) {
             // Filled and laid round as a path, where it was placed.
             box = grown(box, g.weight / 2);
@@ -461,7 +518,7 @@ Bounds GlyphLayout::ink(const DrawOp& op, double scale, bool landed) {
             // Drawn by its face, it lands with its origin (on its baseline)
             // moved to the nearest whole pixel.
             const auto [ll, lr] = snap_shift(g.tx, scale);
-            const auto [tl, tr] = snap_shift(g.ty + g.sy * s.baseline, scale);
+            const auto [tl, tr] = snap_shift(g.ty + g.sy * shape.baseline, scale);
             box = {static_cast<float>(box.l + ll), static_cast<float>(box.t + tl), static_cast<float>(box.r + lr),
                    static_cast<float>(box.b + tr)};
         }
@@ -472,6 +529,19 @@ Bounds GlyphLayout::ink(const DrawOp& op, double scale, bool landed) {
     // The antialiased rim: every pixel the ink reaches into.
     return {static_cast<float>(std::floor(l * scale) / scale), static_cast<float>(std::floor(t * scale) / scale),
             static_cast<float>(std::ceil(r * scale) / scale), static_cast<float>(std::ceil(b * scale) / scale)};
+}
+
+bool thickened_as_drawn(const DrawOp& text) {
+    if (text.op != Op::Text || !drawable_text(text)) return false;
+    const FaceChoice& face = map_face(text.font.face, text.p, text.q);
+    PangoLayout* layout = new_glyph_layout();
+    PangoFontDescription* desc = font_of(text, face);
+    pango_layout_set_font_description(layout, desc);
+    pango_font_description_free(desc);
+    set_glyph(layout, face, char_cells(text).front().ch);
+    const bool thickened = synthesised_bold(layout);
+    g_object_unref(layout);
+    return thickened;
 }
 
 DrawOp laid_out(DrawOp text) {

@@ -45,7 +45,8 @@ public:
     // where the layout placed them, with the weight laid round them (it keeps
     // the glyphs' shapes, and draws nothing); a glyph its face makes bold as
     // it draws (a face with no bold of its own) from its outline as drawn at
-    // that scale.
+    // that scale.  The layout places and fits each glyph by the same measure,
+    // as drawn at one pixel a unit.
     //
     // `landed`: as a screen paints text, where a glyph its face draws (one
     // with no weight) lands with its origin on the nearest whole pixel,
@@ -69,6 +70,10 @@ private:
 // A text laid out as if drawn on a blank screen (for operations made by
 // hand, in tests and tools).
 DrawOp laid_out(DrawOp text);
+
+// Whether the face a text is drawn in draws its first character bold by
+// thickening its outline as it draws it (a face with no bold of its own).
+bool thickened_as_drawn(const DrawOp& text);
 
 // A layout for one glyph at a time, in a face's own units (hinting off, so
 // outlines and advances scale exactly); the caller unrefs it.

@@ -447,6 +447,12 @@ TEST(Render, UnprintableAndBrokenTextDrawsNothing) {
 // ink, erases (in the background colour, over a fill) and white insides
 // (over a tint) included.
 TEST(Ink, OfEveryKindIsOneMeasureHoldingWhatIsPainted) {
+    // Bold in the gothic face stretched five times as high as wide:
+    // IPAGothic thickens it by a share of its height across as well as down,
+    // a good deal more across than its outline stretched.
+    const DrawOp tall_bold_times = text(500, 300, "×", 2, 5, 0, "ゴシック", 16, true);
+    EXPECT_EQ(thickened_as_drawn(tall_bold_times), face_choice(Face::Gothic).family == "IPAGothic")
+        << "IPAGothic has no bold of its own; Noto Sans CJK JP has";
     const DrawOp glyphs[] = {
         text(100, 140, "(", 3, 3, 0, "ゴシック", 16, true),
         text(100.5f, 140.25f, "y", 4, 2, 3, "ゴシック", 16, true),
@@ -459,6 +465,7 @@ TEST(Ink, OfEveryKindIsOneMeasureHoldingWhatIsPainted) {
         laid_over(text(700, 30, "式の値", 2, 3, 0, "ゴシック", 16, true), {box(Op::Fill, 732, 34, 758, 70, 13, 4, 3)}),
         // Lent by a face with no bold, which thickens its outline as drawn.
         text(300, 30, "【", 10, 7, 0, "Times New Roman", 8, true),
+        tall_bold_times,
     };
     const DrawOp shapes[] = {
         box(Op::Fill, 96.5f, 657.25f, 400.75f, 693.5f, 13, 4, 3),
