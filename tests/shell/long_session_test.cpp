@@ -380,10 +380,11 @@ TEST(ListAgainstHistory, SeesWhereTheListIsDrawnAgainAndNothingElse) {
 // hid stays.  One lesson a test, so they run side by side (and each process
 // starts once for the steps of its lesson); the run under the fallback face
 // checks the same.
-// Each step counts what it held: every page's windows show ink (a blank
-// window agrees with its blank repaint and would prove nothing), and every
-// page where the list changed other than by taking what was drawn is held
-// against the history.
+// Each step counts what it held: its pages, as many as the tour shows
+// (kPagesOfSteps), every page's windows show ink (a blank window agrees with
+// its blank repaint and would prove nothing), and every page where the list
+// changed other than by taking what was drawn is held against the history
+// (ListAgainstHistory).
 class StepPages : public testing::TestWithParam<std::string> {};
 
 // What one step's pages held.
