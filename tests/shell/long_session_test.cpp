@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -635,7 +634,6 @@ TEST_P(DrillSession, KeepsAboutOneScreenAndItsPictureAndStartsEachProblemClean) 
     // every wait, drops the one before): the bound on what the list holds
     // read those entries too.
     EXPECT_GT(most_dropped, 0u) << "the bound on what the list holds saw no entry it dropped";
-    std::printf("FIGDROP %zu\n", most_dropped);
     clean.finish();
 }
 
