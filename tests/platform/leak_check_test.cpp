@@ -3,7 +3,9 @@
 // drawing libraries is made and dropped, and the leak check must report it.
 // It does not when a suppression names a library the object is made in, or
 // when GLib hands out its small blocks from slabs of its own (G_SLICE unset:
-// the leak check then sees only the slab, which GLib still holds).
+// the leak check then sees only the slab, which GLib still holds).  Each
+// check is held to exactly what it must find twice over, by the leak check's
+// status and by the objects its report says are lost directly.
 #include <gtest/gtest.h>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -78,7 +80,8 @@ void free_string(void* p) { g_free(p); }
 // What one leak check found: whether it reports leaks (its status), and how
 // many it reports lost directly (an object nothing points to; what the
 // object points to is reported lost indirectly), counted in the report it
-// writes to the standard error, which is written on there for the log.
+// writes.  Writes: the report to the standard error (through a temporary
+// file it reads it from), for the log.
 struct LeaksFound {
     int status;
     int direct;
