@@ -5,6 +5,7 @@
 #include <cairo.h>
 
 #include <cstring>
+#include <optional>
 #include <vector>
 
 #include "platform/glyph_layout.h"
@@ -125,6 +126,11 @@ struct Case {
     const char* name;
     std::vector<DrawOp> ops;
     size_t kept;  // how many operations the list keeps
+    // How many entries it holds, dropped ones not yet compacted away
+    // included, where a row says: one for each operation taken since the
+    // last compaction.  The list compacts once the entries it dropped
+    // outnumber 1,024 and those it keeps.
+    std::optional<size_t> held = std::nullopt;
 };
 
 TEST(RetainedList, WhatIsPaintedOverLeavesAndThePictureStays) {
@@ -142,9 +148,15 @@ TEST(RetainedList, WhatIsPaintedOverLeavesAndThePictureStays) {
     for (int k = 0; k < 100; ++k)
         digits.push_back(
             text(100 + 50 * static_cast<float>(k % 25), 300 + 60 * static_cast<float>(k / 25), std::to_string(k % 10)));
+    // Four hundred digits, each at a place of its own, twenty lines of
+    // twenty: a list keeping more than 300 operations.
+    std::vector<DrawOp> many;
+    for (int k = 0; k < 400; ++k)
+        many.push_back(
+            text(40 + 35 * static_cast<float>(k % 20), 40 + 42 * static_cast<float>(k / 20), std::to_string(k % 10)));
     const Case cases[] = {
         // One box over what came before it.
-        {"text inside a box", {text(100, 100, "式"), fill(50, 50, 400, 300)}, 1},
+        {"text inside a box", {text(100, 100, "式"), fill(50, 50, 400, 300)}, 1, 2},
         {"text under a coloured panel", {text(100, 100, "式"), fill(50, 50, 400, 300, 13, 10)}, 1},
         {"text across the box's edge", {text(380, 100, "式の値"), fill(50, 50, 400, 300)}, 2},
         {"text starting at the box's corner", {text(50, 50, "式"), fill(50, 50, 400, 300)}, 1},
@@ -161,16 +173,16 @@ TEST(RetainedList, WhatIsPaintedOverLeavesAndThePictureStays) {
         {"a thin border box covers its whole outline", {line(60, 60, 70, 70, 1), fill(50, 50, 80, 80, 13, 13, 3)}, 1},
         {"a level line covers what lies under it", {line(60, 100, 70, 100, 1), line(40, 100, 90, 100, 5)}, 1},
         {"cursor drawn and erased", {disc(500, 500, 5), disc(500, 500, 15)}, 1},
-        {"cursor blinking", {disc(500, 500, 5), disc(500, 500, 15), disc(500, 500, 5), disc(500, 500, 15)}, 1},
+        {"cursor blinking", {disc(500, 500, 5), disc(500, 500, 15), disc(500, 500, 5), disc(500, 500, 15)}, 1, 4},
         {"cursor erased elsewhere", {disc(500, 500, 5), disc(520, 500, 15)}, 2},
         {"text under the cursor stays", {text(490, 490, "1"), disc(500, 500, 5), disc(500, 500, 15)}, 2},
-        {"whole-screen clear", {text(100, 100, "式"), line(0, 0, 1440, 900), fill(0, 0, 1760, 1800)}, 1},
+        {"whole-screen clear", {text(100, 100, "式"), line(0, 0, 1440, 900), fill(0, 0, 1760, 1800)}, 1, 1},
         // Boxes one after another cover what lies under them together.
         {"two boxes meeting under the text", {heading, fill(50, 50, 400, 200), fill(50, 200, 400, 300)}, 2},
         {"two boxes with a gap under the text", {heading, fill(50, 50, 400, 195), fill(50, 205, 400, 300)}, 3},
         {"a box drawn before the text", {fill(50, 50, 400, 200), heading, fill(50, 200, 400, 300)}, 3},
         // Off the layout, or no ink at all.
-        {"text below the layout", {text(100, 1800, "999", 4, 2)}, 0},
+        {"text below the layout", {text(100, 1800, "999", 4, 2)}, 0, 0},
         {"a line right of the layout", {line(1500, 100, 1600, 200)}, 0},
         {"a box beyond the layout's corner", {fill(1500, 950, 1760, 1800, 13, 4)}, 0},
         {"text reaching into the layout", {text(1430, 100, "式")}, 1},
@@ -189,8 +201,11 @@ TEST(RetainedList, WhatIsPaintedOverLeavesAndThePictureStays) {
         // time, so the list compacts what it holds, once or more, and keeps
         // what it kept as it was: each entry's place in the drawing order,
         // what it is, and how it paints.
+        // The box drops the text, each drawing of the cursor after the
+        // first the one before: the 1,025th and the 2,050th compact the
+        // list, and 150 dropped ones stand after the last.
         {"a box over text, then the cursor blinking",
-         then({{text(100, 100, "式"), fill(50, 50, 400, 300)}, blinking(500, 500, 1100)}), 2},
+         then({{text(100, 100, "式"), fill(50, 50, 400, 300)}, blinking(500, 500, 1100)}), 2, 152},
         {"text, the cursor blinking, then a box over the text",
          then({{text(100, 100, "式")}, blinking(500, 500, 1100), {fill(50, 50, 400, 300)}}), 2},
         // A text drawn over itself a thousand times and more, each copy
@@ -210,6 +225,15 @@ TEST(RetainedList, WhatIsPaintedOverLeavesAndThePictureStays) {
          then({{word, edge, word}, blinking(cx, cy, 1100), {word}}), 4},
         {"copies a box keeps apart, the cursor blinking beside them, then the box again",
          then({{word, edge, word}, blinking(cx, cy, 1100), {edge}}), 3},
+        // Four hundred digits kept, and the cursor blinking beside them:
+        // each drawing of it after the first drops the one before, and the
+        // 1,026th, the 1,025th dropped, compacts the list.
+        {"digits, the cursor blinking beside them, the list about to compact",
+         then({many, blinking(1300, 500, 512)}), 401, 1424},
+        {"digits, the cursor blinking beside them, the list just compacted",
+         then({many, blinking(1300, 500, 513)}), 401, 401},
+        {"digits, the cursor blinking beside them, the list compacted and dropping again",
+         then({many, blinking(1300, 500, 600)}), 401, 575},
         {"the cursor blinking among texts, each drawn again after it",
          then({{text(100, 100, "式"), text(300, 100, "値"), text(500, 100, "式の値")}, blinking(cx, cy, 1100),
                {text(100, 100, "式"), text(300, 100, "値"), text(500, 100, "式の値")}}), 4},
@@ -219,6 +243,9 @@ TEST(RetainedList, WhatIsPaintedOverLeavesAndThePictureStays) {
         for (const DrawOp& op : c.ops) list.add(op);
         EXPECT_EQ(list.size(), c.kept) << c.name;
         EXPECT_LE(list.held(), kMostHeld) << c.name;
+        if (c.held) {
+            EXPECT_EQ(list.held(), *c.held) << c.name;
+        }
         EXPECT_TRUE(picture(list.kept()) == picture(c.ops)) << c.name;
     }
 }
