@@ -280,15 +280,20 @@ TEST(AnswersQ7, CancellationStrokes) {
         EXPECT_EQ(letters[i].x2, want_letters[i].x2);
         EXPECT_EQ(letters[i].y2, want_letters[i].y2);
     }
-    // The line above's "2ab" stands level with the place over the "12" (716, 202): the "6" stands a word's
-    // space to its left, over the stroke's start.
-    auto six = pages[5].at(701, 202);
+    // The line above's "2ab" stands level with the place over the "12" (716, 202): the "6" goes left of it,
+    // at its height, over the stroke's start (how far, a word's space from the "2ab" by the ink of the face's
+    // digits, ToolkitStrokes.AValueLevelWithTheLineAboveMovesSideways holds); the "1" stands where the
+    // script puts it, under the struck "2".
+    auto six = pages[5].value_placed_from(716, 202);
     auto one = pages[5].at(767, 310);
-    ASSERT_EQ(six.size(), 1u);
+    ASSERT_TRUE(six);
     ASSERT_EQ(one.size(), 1u);
-    EXPECT_EQ(six[0].s, "6");
+    EXPECT_EQ(six->s, "6");
+    EXPECT_EQ(six->y1, 202);
+    EXPECT_LT(six->x1, 716);
+    EXPECT_GE(six->x1, want_numbers[0].x1 - 16) << "the \"6\" stays over the stroke's start, not a cell away";
     EXPECT_EQ(one[0].s, "1");
-    EXPECT_EQ(six[0].c, 3);
+    EXPECT_EQ(six->c, 3);
     EXPECT_EQ(one[0].c, 3);
     // Read back as a pupil reads it: in the written-out fraction every factor a stroke starts on and runs
     // across is gone, or stands as the value written over (numerator) or under (denominator) it; what is

@@ -2,8 +2,11 @@
 // plain computations of where the strokes over a written-out fraction go.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <sstream>
+#include <string>
 
 #include "lessons/strokes.h"
 #include "support/lesson_fixture.h"
@@ -14,6 +17,99 @@ namespace {
 using namespace cw::lesson;
 
 std::vector<DrawOp> lines(const LessonFixture& r) { return r.h.of(Op::Line); }
+
+// ---- the rule a reduced value is placed by, held against what was drawn -------------------------
+
+// What a value keeps clear of, in units between inks: its stroke; any other text; a text level with it.
+constexpr float kFromStroke = 6, kFromText = 3, kBesideText = 12;
+// How far it may move from the script's place, across and up or down.
+constexpr int kAcross = 32, kUpDown = 16;
+
+// The space between two boxes (0 where they overlap).
+float gap_between(const Bounds& a, const Bounds& b) {
+    return std::hypot(std::max({0.0f, a.l - b.r, b.l - a.r}), std::max({0.0f, a.t - b.b, b.t - a.b}));
+}
+
+// The space between a box and a stroke drawn as `line` (round ends, its pen's width): the least distance
+// from the box to a point of the line's centre, less half the pen.  That distance along the line is convex,
+// so its least is found by narrowing thirds.
+float gap_to_line(const Bounds& b, const DrawOp& line) {
+    auto at = [&](float t) {
+        const float x = line.x1 + (line.x2 - line.x1) * t, y = line.y1 + (line.y2 - line.y1) * t;
+        return std::hypot(std::max({0.0f, b.l - x, x - b.r}), std::max({0.0f, b.t - y, y - b.b}));
+    };
+    float lo = 0, hi = 1;
+    for (int i = 0; i < 100; ++i) {
+        const float m1 = lo + (hi - lo) / 3, m2 = hi - (hi - lo) / 3;
+        if (at(m1) <= at(m2)) hi = m2;
+        else lo = m1;
+    }
+    return std::max(0.0f, std::min({at(0), at(1), at((lo + hi) / 2)}) - static_cast<float>(line.w) / 2);
+}
+
+// Whether two boxes stand level: side by side over half the first's height.
+bool level(const Bounds& v, const Bounds& o) { return std::min(v.b, o.b) - std::max(v.t, o.t) > (v.b - v.t) / 2; }
+
+// Whether a value's ink at `v` keeps clear of its stroke and of the other texts' inks.
+bool clear(const Bounds& v, const DrawOp& stroke, const std::vector<Bounds>& others) {
+    if (gap_to_line(v, stroke) < kFromStroke) return false;
+    for (const Bounds& o : others)
+        if (gap_between(v, o) < (level(v, o) ? kBesideText : kFromText)) return false;
+    return true;
+}
+
+// A reduced value as drawn: its text (the glyphs in colour 3), the pen it was drawn at, and the inks of
+// the other texts the screen shows round it.
+struct DrawnValue {
+    DrawOp text;
+    Anchor pen;
+    Bounds ink;
+    std::vector<Bounds> others;
+};
+
+// The values in colour 3 drawn since the record was cleared, in order: the pen of a typesetter call is
+// the call's (its Expr note), of a plain text its own.  Their neighbours are the texts the screen shows
+// now, each value's own ink left out.
+std::vector<DrawnValue> drawn_values(LessonFixture& r) {
+    std::vector<DrawnValue> out;
+    Anchor call;
+    bool in_call = false;  // the glyphs follow a typesetter call in colour 3
+    for (const DrawOp& op : r.h.pf.record()) {
+        if (op.op == Op::Expr) {
+            call = {op.x1, op.y1};
+            in_call = op.c == 3;
+        }
+        if (op.op != Op::Text || op.c != 3) continue;
+        const Bounds ink = r.h.g.pf.ink(op);
+        std::vector<Bounds> others = r.h.g.pf.text_ink_within(ink.grown(kAcross + kUpDown + kBesideText));
+        others.erase(std::find(others.begin(), others.end(), ink));
+        out.push_back({op, in_call ? call : Anchor{op.x1, op.y1}, ink, others});
+        in_call = false;
+    }
+    return out;
+}
+
+// How a value stands against the rule it is placed by, from the script's place `script`: "" where its pen
+// is the nearest whole-unit place to `script`, within reach, at which its ink keeps kFromStroke from its
+// stroke's, kFromText from every other text's and kBesideText from one level with it; else what is wrong.
+std::string against_rule(const DrawnValue& v, Anchor script, const DrawOp& stroke) {
+    const float mx = v.pen.x - script.x, my = v.pen.y - script.y;
+    std::ostringstream why;
+    why << '"' << v.text.s << "\" at (" << v.pen.x << ", " << v.pen.y << "), moved (" << mx << ", " << my << "): ";
+    if (mx != std::round(mx) || my != std::round(my) || std::abs(mx) > kAcross || std::abs(my) > kUpDown)
+        return why.str() + "not a whole-unit move within reach";
+    auto at = [&](int dx, int dy) {
+        return Bounds{v.ink.l - mx + dx, v.ink.t - my + dy, v.ink.r - mx + dx, v.ink.b - my + dy};
+    };
+    if (!clear(v.ink, stroke, v.others))
+        return why.str() + "its ink stands " + std::to_string(gap_to_line(v.ink, stroke)) + " from its stroke";
+    const float moved = mx * mx + my * my;
+    for (int dy = -kUpDown; dy <= kUpDown; ++dy)
+        for (int dx = -kAcross; dx <= kAcross; ++dx)
+            if (static_cast<float>(dx * dx + dy * dy) < moved && clear(at(dx, dy), stroke, v.others))
+                return why.str() + "(" + std::to_string(dx) + ", " + std::to_string(dy) + ") is nearer and clear";
+    return "";
+}
 
 TEST(ToolkitStrokes, KelvaneProductCancellationsOfTheWorkedExample) {
     // ½(6x+4): the 6 at (691, 240) reduced to 3, the first denominator at (632, 268).
@@ -43,19 +139,38 @@ TEST(ToolkitStrokes, KelvaneProductCancellationsOfTheWorkedExample) {
         EXPECT_EQ(l[i].y2, want[i].y2) << i;
         EXPECT_EQ(l[i].c, 3) << i;
     }
-    // The values stand as near the script's places as keeps them 6 from their strokes: the "3" 6 above
-    // (691, 210), where its foot came within 6 of the stroke's top end; the "1"s a little below and right
-    // of (632, 296) and (772, 296), the feet of theirs.
+    // The values stand at the nearest whole-unit places to the script's that keep them 6 from their strokes:
+    // the "3" straight up from (691, 210), where its foot came within 6 of the stroke's top end; the "1"s
+    // below, and right or not, of (632, 296) and (772, 296), the feet of theirs, where the stroke's foot
+    // rises into them.  The places themselves follow the ink of the face's digits.
     auto t = r.texts();
     ASSERT_EQ(t.size(), 2u);  // the plain "1" is no typesetter text, and an empty value draws nothing
-    EXPECT_EQ(t[0].s, "3");
-    EXPECT_EQ(std::make_pair(t[0].x1, t[0].y1), std::make_pair(691.0f, 204.0f));
-    EXPECT_EQ(t[1].s, "1");
-    EXPECT_EQ(std::make_pair(t[1].x1, t[1].y1), std::make_pair(632.0f, 298.0f));
-    std::vector<std::pair<float, float>> plain_ones;
-    for (auto& op : r.h.of(Op::Text))
-        if (op.s == "1" && op.c == 3 && op.font.size == 15) plain_ones.emplace_back(op.x1, op.y1);
-    EXPECT_EQ(plain_ones, (std::vector<std::pair<float, float>>{{774, 299}}));
+    const auto values = drawn_values(r);
+    ASSERT_EQ(values.size(), 3u);
+    struct Placed {
+        const char* s;
+        float font_size;  // the plain "1" is drawn at 15
+        Anchor script;
+        int stroke;
+        int across;  // -1: moved left, 0: not across, 1: right, 2: right or not
+        int down;    // -1: moved up, 1: down
+    } placed[] = {{"3", 0, {691, 210}, 0, 0, -1}, {"1", 0, {632, 296}, 1, 2, 1}, {"1", 15, {772, 296}, 3, 2, 1}};
+    for (size_t i = 0; i < values.size(); ++i) {
+        const DrawnValue& v = values[i];
+        const Placed& p = placed[i];
+        EXPECT_EQ(v.text.s, p.s) << i;
+        if (p.font_size) {
+            EXPECT_EQ(v.text.font.size, p.font_size) << i;
+        }
+        EXPECT_EQ(against_rule(v, p.script, l[p.stroke]), "") << i;
+        const float mx = v.pen.x - p.script.x, my = v.pen.y - p.script.y;
+        EXPECT_TRUE(p.across == 2 ? mx >= 0 : (mx > 0) - (mx < 0) == p.across) << i << ": moved across " << mx;
+        EXPECT_EQ((my > 0) - (my < 0), p.down) << i << ": moved down " << my;
+        // Moved for the stroke alone: it stands as near it as the rule lets it, within the whole unit.
+        EXPECT_LT(gap_to_line(v.ink, l[p.stroke]), kFromStroke + 1) << i;
+    }
+    EXPECT_EQ(std::make_pair(values[0].pen.x, values[0].pen.y), std::make_pair(t[0].x1, t[0].y1));
+    EXPECT_EQ(std::make_pair(values[1].pen.x, values[1].pen.y), std::make_pair(t[1].x1, t[1].y1));
     EXPECT_EQ(g.XI2, 1);
     EXPECT_EQ(g.YI1, 2);
 }
@@ -127,8 +242,9 @@ TEST(ToolkitStrokes, ValueOffsetsKeepClearOfTheStrokeAndOfOtherText) {
 }
 
 // The value over a struck factor looks at what the screen shows: on Dorrith's lesson 5 answer page the line
-// above stands level with the place over the "12", so the "6" goes a word's space left of that line's
-// "2ab"; with that line erased it stands where the script puts it, 38 over the stroke's start.
+// above stands level with the place over the "12", so the "6" goes left, a word's space from that line's
+// "2ab", at the height the script gives it; with that line erased it stands where the script puts it, 38
+// over the stroke's start.
 TEST(ToolkitStrokes, AValueLevelWithTheLineAboveMovesSideways) {
     for (bool erased : {false, true}) {
         LessonFixture r("dorrith");
@@ -139,9 +255,26 @@ TEST(ToolkitStrokes, AValueLevelWithTheLineAboveMovesSideways) {
         strike_factor(g, {716, 240}, 2);
         value_above(g, {716, 240}, "6", 2);
         const auto six = r.texts().back();
-        EXPECT_EQ(six.s, "6");
-        EXPECT_EQ(std::make_pair(six.x1, six.y1), erased ? std::make_pair(716.0f, 202.0f) : std::make_pair(701.0f, 202.0f))
-            << (erased ? "erased" : "shown");
+        const char* which = erased ? "erased" : "shown";
+        EXPECT_EQ(six.s, "6") << which;
+        const auto values = drawn_values(r);
+        ASSERT_EQ(values.size(), 1u) << which;
+        const DrawnValue& v = values[0];
+        EXPECT_EQ(std::make_pair(v.pen.x, v.pen.y), std::make_pair(six.x1, six.y1)) << which;
+        EXPECT_EQ(against_rule(v, {716, 202}, lines(r).back()), "") << which;
+        if (erased) {
+            EXPECT_EQ(std::make_pair(six.x1, six.y1), std::make_pair(716.0f, 202.0f)) << which;
+            continue;
+        }
+        EXPECT_EQ(six.y1, 202) << which;
+        EXPECT_LT(six.x1, 716) << which;
+        // The text it keeps a word's space from: level with it, on its right, as near as the rule lets it.
+        std::optional<Bounds> beside;
+        for (const Bounds& o : v.others)
+            if (level(v.ink, o) && o.l >= v.ink.r && (!beside || o.l < beside->l)) beside = o;
+        ASSERT_TRUE(beside) << "no text level with the value on its right";
+        EXPECT_GE(gap_between(v.ink, *beside), kBesideText);
+        EXPECT_LT(gap_between(v.ink, *beside), kBesideText + 1);
     }
 }
 
@@ -176,10 +309,6 @@ struct AmongTexts {
     LessonFixture r{"dorrith"};
     Program& g = r.h.g;
 };
-
-float gap_between(const Bounds& a, const Bounds& b) {
-    return std::hypot(std::max({0.0f, a.l - b.r, b.l - a.r}), std::max({0.0f, a.t - b.b, b.t - a.b}));
-}
 
 // A thin rule across the value's place, its middle on the value's: up and down are as near, and the value
 // goes up, 3 over the rule.
