@@ -50,12 +50,18 @@ float gap_to_line(const Bounds& b, const DrawOp& line) {
 // Whether two boxes stand level: side by side over half the first's height.
 bool level(const Bounds& v, const Bounds& o) { return std::min(v.b, o.b) - std::max(v.t, o.t) > (v.b - v.t) / 2; }
 
-// Whether a value's ink at `v` keeps clear of its stroke and of the other texts' inks.
-bool clear(const Bounds& v, const DrawOp& stroke, const std::vector<Bounds>& others) {
-    if (gap_to_line(v, stroke) < kFromStroke) return false;
+// What a value's ink at `v` comes too near: "" where it keeps clear of its stroke and of the other texts.
+std::string too_near(const Bounds& v, const DrawOp& stroke, const std::vector<Bounds>& others) {
+    std::ostringstream s;
+    if (const float g = gap_to_line(v, stroke); g < kFromStroke) s << "its ink stands " << g << " from its stroke";
     for (const Bounds& o : others)
-        if (gap_between(v, o) < (level(v, o) ? kBesideText : kFromText)) return false;
-    return true;
+        if (const float g = gap_between(v, o); g < (level(v, o) ? kBesideText : kFromText))
+            s << "its ink stands " << g << " from a text" << (level(v, o) ? " level with it" : "") << " at (" << o.l
+              << ", " << o.t << ")-(" << o.r << ", " << o.b << ")";
+    return s.str();
+}
+bool clear(const Bounds& v, const DrawOp& stroke, const std::vector<Bounds>& others) {
+    return too_near(v, stroke, others).empty();
 }
 
 // A reduced value as drawn: its text (the glyphs in colour 3), the pen it was drawn at, and the inks of
@@ -101,8 +107,7 @@ std::string against_rule(const DrawnValue& v, Anchor script, const DrawOp& strok
     auto at = [&](int dx, int dy) {
         return Bounds{v.ink.l - mx + dx, v.ink.t - my + dy, v.ink.r - mx + dx, v.ink.b - my + dy};
     };
-    if (!clear(v.ink, stroke, v.others))
-        return why.str() + "its ink stands " + std::to_string(gap_to_line(v.ink, stroke)) + " from its stroke";
+    if (const std::string near = too_near(v.ink, stroke, v.others); !near.empty()) return why.str() + near;
     const float moved = mx * mx + my * my;
     for (int dy = -kUpDown; dy <= kUpDown; ++dy)
         for (int dx = -kAcross; dx <= kAcross; ++dx)
