@@ -8,6 +8,7 @@
 #pragma once
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #ifdef CW_COUNT_PAINTS
 #include <cstdio>
 #endif
@@ -33,7 +34,7 @@ struct Paint {
     // rim over the fill's edge, each landing as its colour says; the whole
     // lands as its rim (Nothing for the rest).
     Landing fill_lands = Landing::Nothing, rim_lands = Landing::Nothing;
-    Bounds pen;  // the box its pen covers (pen_covers; all the layout for a clear)
+    Bounds pen;  // the box its pen covers (all the layout for a clear)
     // What it paints over opaquely, so that nothing drawn there before shows
     // through: a filled box, border and all, an upright or level line, a
     // clear.  Empty for the rest: a box's outline leaves its inside, round
@@ -74,8 +75,7 @@ struct Paint {
     Paint on_device(float hairline) const {
         Paint p = *this;
         if (!hairline_pen) return p;
-        const float h = hairline / 2;
-        p.pen = {through.l - h, through.t - h, through.r + h, through.b + h};
+        p.pen = through.grown(hairline / 2);
         if (!over.empty()) p.over = p.pen;
         return p;
     }
@@ -83,8 +83,8 @@ struct Paint {
 
 // What paint_of is made of, below it.
 inline bool erasing(int colour);
-inline Bounds pen_through(const DrawOp& op);
-inline Bounds pen_covers(const DrawOp& op, float hairline = 1);
+inline std::optional<Bounds> pen_through(const DrawOp& op);
+inline float half_pen(const DrawOp& op, float hairline = 1);
 
 #ifdef CW_COUNT_PAINTS
 // In the benchmark's counting build only (bench/run.sh): how many
@@ -107,14 +107,17 @@ inline Paint paint_of(const DrawOp& op, float hairline = 1) {
     ++paint_count.made;
 #endif
     Paint p;
-    p.through = pen_through(op);
-    p.pen = pen_covers(op, hairline);
-    p.hairline_pen = op.w <= 0 && !p.pen.empty();
+    // The box its pen covers: what the pen is drawn through and half the
+    // pen round that.
+    if (const std::optional<Bounds> through = pen_through(op)) {
+        p.through = *through;
+        p.pen = through->grown(half_pen(op, hairline));
+        p.hairline_pen = op.w <= 0;
+    }
     p.erases = erasing(op.c);
     switch (op.op) {
     case Op::Cls:
         p.pen = p.over = {0, 0, LAYOUT_W, LAYOUT_H};
-        p.hairline_pen = false;  // no pen: all the layout at every size
         p.lands = Landing::Snapped;
         p.erases = p.clears = true;
         break;
@@ -175,15 +178,15 @@ inline double pen_width(const DrawOp& op, double hairline) {
 
 // Half the width of the pen, a hairline `hairline` wide (one pixel: a unit
 // at the layout's own size).
-inline float half_pen(const DrawOp& op, float hairline = 1) {
+inline float half_pen(const DrawOp& op, float hairline) {
     return static_cast<float>(pen_width(op, hairline) / 2);
 }
 
 // What a pen-drawn operation's pen is drawn through, in layout units: a
 // line's ends, a box's or a fill's corners, a circle's centre out to its
-// radius, whatever part of the turn it draws, a polyline's points.  Empty
-// for anything else (boxes with no area among them are not empty here).
-inline Bounds pen_through(const DrawOp& op) {
+// radius, whatever part of the turn it draws, a polyline's points (a box
+// of no area, for a dot).  None for anything else.
+inline std::optional<Bounds> pen_through(const DrawOp& op) {
     float l = std::min(op.x1, op.x2), t = std::min(op.y1, op.y2), r = std::max(op.x1, op.x2), b = std::max(op.y1, op.y2);
     switch (op.op) {
     case Op::Line:
@@ -191,31 +194,13 @@ inline Bounds pen_through(const DrawOp& op) {
     case Op::Fill: break;
     case Op::Circle: l = op.x1 - op.r, r = op.x1 + op.r, t = op.y1 - op.r, b = op.y1 + op.r; break;
     case Op::Polyline:
-        if (op.pts.empty()) return {};
+        if (op.pts.empty()) return std::nullopt;
         l = r = op.pts[0].first, t = b = op.pts[0].second;
         for (auto& [x, y] : op.pts) l = std::min(l, x), r = std::max(r, x), t = std::min(t, y), b = std::max(b, y);
         break;
-    default: return {};
+    default: return std::nullopt;
     }
-    return {l, t, r, b};
-}
-
-// The box a pen-drawn operation covers, in layout units: what the pen is
-// drawn through and half the pen round that.  Empty for anything else.
-inline Bounds pen_covers(const DrawOp& op, float hairline) {
-    switch (op.op) {
-    case Op::Line:
-    case Op::Box:
-    case Op::Fill:
-    case Op::Circle: break;
-    case Op::Polyline:
-        if (op.pts.empty()) return {};
-        break;
-    default: return {};
-    }
-    const Bounds b = pen_through(op);
-    const float h = half_pen(op, hairline);
-    return {b.l - h, b.t - h, b.r + h, b.b + h};
+    return Bounds{l, t, r, b};
 }
 
 // How far, in device pixels, a curve drawn as short straight pieces may

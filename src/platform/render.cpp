@@ -285,9 +285,9 @@ bool write_picture(const std::string& path, double scale, Draw draw) {
 bool write_png(const std::vector<DrawOp>& ops, const std::string& path, double scale) {
     return write_picture(path, scale, [&](cairo_t* cr) {
         // Only what the last whole-screen clear left matters.
-        size_t from = ops.size();
-        while (from > 0 && !paint_of(ops[from - 1]).clears) --from;
-        from = from > 0 ? from - 1 : 0;
+        size_t from = 0;
+        for (size_t i = 0; i < ops.size(); ++i)
+            if (paint_of(ops[i]).clears) from = i;
         render_ops(cr, std::vector<DrawOp>(ops.begin() + static_cast<std::ptrdiff_t>(from), ops.end()));
     });
 }
